@@ -1,0 +1,65 @@
+#include "app/confirm_form.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+// Dialog results of the three buttons; 0 stays for Escape and the close box.
+constexpr int kYes = 10;
+constexpr int kNo = 11;
+constexpr int kCancel = 12;
+} // namespace
+
+TfrmConfirm::TfrmConfirm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("TfrmConfirm"));
+    setWindowTitle(QStringLiteral("УВАГА!"));
+    m_label = new QLabel(QStringLiteral("Внести зміни  до поточного запису?"), this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setAlignment(Qt::AlignCenter);
+
+    auto *yes = new QPushButton(QStringLiteral("&Так"), this);
+    auto *no = new QPushButton(QStringLiteral("&Ні"), this);
+    auto *cancel = new QPushButton(QStringLiteral("&Відмова"), this);
+    yes->setObjectName(QStringLiteral("btnYes"));
+    no->setObjectName(QStringLiteral("btnNo"));
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    yes->setDefault(true);
+    connect(yes, &QPushButton::clicked, this, [this] { done(kYes); });
+    connect(no, &QPushButton::clicked, this, [this] { done(kNo); });
+    connect(cancel, &QPushButton::clicked, this, [this] { done(kCancel); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(yes);
+    buttons->addWidget(no);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addSpacing(8);
+    layout->addWidget(m_label);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Platform::Answer TfrmConfirm::ask(const QString &caption, const QString &text)
+{
+    setWindowTitle(caption);
+    m_label->setText(text);
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    const int result = exec();
+    // Escape or the window manager closing the dialog count as "&Відмова".
+    if (result == kYes)
+        return Platform::Answer::Yes;
+    if (result == kNo)
+        return Platform::Answer::No;
+    return Platform::Answer::Cancel;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTextEdit;
+
+// TfrmHELP: the user guide, non-modal; every request makes a new one.
+class TfrmHELP : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TfrmHELP(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QTextEdit *m_text;
+    QPushButton *m_exit;
+};
+
+// The guide as rich text.
+QString userGuideHtml();

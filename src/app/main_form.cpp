@@ -1,0 +1,177 @@
+#include "app/main_form.h"
+
+#include "app/card_editor.h"
+#include "app/entry_label.h"
+#include "app/help_form.h"
+#include "app/title_picture.h"
+#include "fields/card_document.h"
+#include "cards/ik/ik_editor.h"
+#include "cards/ok/ok_editor.h"
+#include "cards/okd/okd_editor.h"
+#include "cards/rk/rk_editor.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+int slot(CardType type)
+{
+    return int(type);
+}
+
+QLabel *titleLine(const QString &text, int pixelSize, bool bold, const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    label->setFont(f);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("ЗОРВАТ"));
+    setFixedSize(622, 452);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(171, 171, 171)); // application workspace
+    setPalette(pal);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 14, 24, 18);
+    layout->setSpacing(6);
+
+    auto *head = new QHBoxLayout;
+    head->addWidget(new TitlePicture(this));
+    auto *titles = new QVBoxLayout;
+    titles->addWidget(titleLine(QStringLiteral("З О Р В А Т"), 40, true, QColor(0, 0, 128), this));
+    titles->addWidget(titleLine(QStringLiteral("Підготовка карток державної реєстрації"), 18, true, QColor(0, 0, 0), this));
+    titles->addWidget(titleLine(QStringLiteral("науково-дослідних і дослідно-конструкторських робіт,"), 16, false,
+                                QColor(0, 0, 0), this));
+    titles->addWidget(titleLine(QStringLiteral("науково-технічної продукції та дисертацій"), 16, false, QColor(0, 0, 0), this));
+    auto *subtitle = titleLine(QStringLiteral("(для запису на  MD  та друку документів)"), 15, false, QColor(128, 0, 0), this);
+    subtitle->setObjectName(QStringLiteral("Label2"));
+    titles->addWidget(subtitle);
+    head->addLayout(titles, 1);
+    layout->addLayout(head);
+    layout->addSpacing(8);
+
+    struct Entry
+    {
+        const char *name;
+        QString caption;
+        bool embossed;
+        CardType type;
+    };
+    const Entry entries[] = {
+        {"LabelEffect5", QStringLiteral("Реєстраційна картка НДР і ДКР (&РК)"), true, CardType::RK},
+        {"LabelEffect4", QStringLiteral("Облікова картка НДР і ДКР (&ОК)"), true, CardType::OK},
+        {"LabelEffect11", QStringLiteral("Інформаційна картка НТП (ІК НТП)"), false, CardType::IK},
+        {"LabelEffect3", QStringLiteral("Облікова картка дисертації (&ОКД)"), true, CardType::OKD},
+    };
+    for (const Entry &e : entries) {
+        auto *entry = new EntryLabel(QString::fromLatin1(e.name), e.caption, e.embossed, this);
+        const CardType type = e.type;
+        connect(entry, &EntryLabel::clicked, this, [this, type] { openEditor(type); });
+        layout->addWidget(entry, 0, Qt::AlignHCenter);
+    }
+    auto *exit = new EntryLabel(QStringLiteral("LabelEffect10"), QStringLiteral("Вихід"), true, this);
+    connect(exit, &EntryLabel::clicked, this, [this] { exitFlow(); });
+    layout->addWidget(exit, 0, Qt::AlignHCenter);
+    layout->addStretch();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+CardEditor *TMainForm::openEditor(CardType type)
+{
+    CardEditor *editor = nullptr;
+    switch (type) {
+    case CardType::RK:
+        editor = new TfrmRK1(this);
+        break;
+    case CardType::OK:
+        editor = new TfrmOK(this);
+        break;
+    case CardType::IK:
+        editor = new TfrmIK(this);
+        break;
+    case CardType::OKD:
+        editor = new TpfrmOkd(this);
+        break;
+    }
+    m_newest[slot(type)] = editor;
+    m_all.append(editor);
+    connect(editor, &CardEditor::newRequested, this, &TMainForm::openEditor);
+    connect(editor, &CardEditor::helpRequested, this, [this, editor] { showHelp(editor); });
+    editor->show();
+    emit editorOpened(editor);
+    return editor;
+}
+
+CardEditor *TMainForm::newestEditor(CardType type) const
+{
+    return m_newest[slot(type)].data();
+}
+
+bool TMainForm::askEditors()
+{
+    QList<QPointer<CardEditor>> order;
+    for (CardType t : {CardType::OKD, CardType::OK, CardType::RK, CardType::IK}) {
+        if (m_newest[slot(t)])
+            order.append(m_newest[slot(t)]);
+    }
+    // Older editors of a type are not referenced by the main window; they are asked
+    // last, and only when their card has changes, so that no card is lost silently.
+    for (const QPointer<CardEditor> &e : m_all) {
+        if (e && !order.contains(e) && e->document().modified() == 1)
+            order.append(e);
+    }
+    for (const QPointer<CardEditor> &e : order) {
+        if (e && !e->savePrompt())
+            return false;
+    }
+    return true;
+}
+
+bool TMainForm::exitFlow()
+{
+    if (!askEditors())
+        return false;
+    m_exitAsked = true;
+    close();
+    return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    // The title bar's close box ends the program too; it asks like "Вихід".
+    if (!m_exitAsked && !askEditors()) {
+        event->ignore();
+        return;
+    }
+    m_exitAsked = false;
+    event->accept();
+}
+
+void TMainForm::showHelp(QWidget *owner)
+{
+    auto *help = new TfrmHELP(owner ? owner : this);
+    help->show();
+}

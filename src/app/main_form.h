@@ -1,0 +1,43 @@
+#pragma once
+
+#include "fields/card_kind.h"
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+class CardEditor;
+
+// TMainForm: the main window with the four card entries and "Вихід".
+class TMainForm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+
+    // Creates and shows a new editor of this type; it becomes the newest of its type.
+    CardEditor *openEditor(CardType type);
+    // The editor of this type created last, while it is open.
+    CardEditor *newestEditor(CardType type) const;
+
+    // "Вихід": asks the open editors in turn (OKD, OK, RK, then IK, then any older
+    // editor with changes) and closes the main window unless one was cancelled.
+    // True when the window closed.
+    bool exitFlow();
+
+    // A new help window.
+    void showHelp(QWidget *owner);
+
+signals:
+    void editorOpened(CardEditor *editor);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool askEditors();
+
+    QPointer<CardEditor> m_newest[4];
+    QList<QPointer<CardEditor>> m_all;
+    bool m_exitAsked = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "fields/platform.h"
+
+#include <QPointer>
+
+class QWidget;
+class TfrmConfirm;
+
+// The platform seam on the desktop: Qt message boxes, file dialogs, the shared
+// confirmation dialog and the print preview.
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The confirmation dialog lives for the whole run; it is created last at start.
+    void createConfirmDialog();
+
+    void message(const QString &text) override;
+    Answer question(const QString &caption, const QString &text) override;
+    Answer confirm(const QString &caption, const QString &text) override;
+    QString chooseOpenFile(const FileChoice &choice) override;
+    QString chooseSaveFile(const FileChoice &choice) override;
+    void ioError(const QString &text) override;
+    void beep() override;
+    void showPreview(const QList<const PageLayout *> &pages) override;
+
+    // "Текстовые файлы|*.txt" in Qt's notation: "Текстовые файлы (*.txt)".
+    static QString qtFilter(const QString &filter);
+
+private:
+    QPointer<TfrmConfirm> m_confirm;
+};

@@ -1,0 +1,13 @@
+list(APPEND ZORVAT_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/card_editor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/confirm_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/entry_label.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_guide.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hint_timing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_platform.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/template_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/title_picture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/toolbar_icons.cpp
+)

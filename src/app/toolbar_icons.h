@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+// Speed button pictures, drawn in code so that nothing is loaded at run time.
+namespace toolbarIcons {
+QIcon newCard();
+QIcon open();
+QIcon save();
+QIcon print();
+QIcon printContinuation();
+} // namespace toolbarIcons

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The bytes of a card file: every line followed by CR LF, then one more CR LF, so
+// the file ends with an empty line.
+QByteArray cardFileBytes(const QStringList &lines);
+
+// Lines that the code page cannot carry, as a Ukrainian description naming each
+// line's field code and its characters; empty when all lines can be written.
+QString unencodableReport(const QStringList &lines);
+
+struct WriteResult
+{
+    bool ok = false;
+    QString message; // Ukrainian, names the file and the reason; empty on success
+};
+
+// Writes the card file in one write and replaces `path` atomically: on any failure
+// the previous file stays as it was and nothing is left behind.
+WriteResult writeCardFile(const QString &path, const QStringList &lines);

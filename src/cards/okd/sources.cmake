@@ -1,0 +1,6 @@
+list(APPEND ZORVAT_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/okd_kind.cpp
+)
+list(APPEND ZORVAT_UI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/okd_editor.cpp
+)

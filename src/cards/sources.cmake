@@ -1,0 +1,4 @@
+list(APPEND ZORVAT_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/card_kinds.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/basic_card_kind.cpp
+)

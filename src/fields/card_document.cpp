@@ -1,0 +1,185 @@
+#include "fields/card_document.h"
+
+#include "cardfile/card_writer.h"
+#include "fields/platform.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kTextFilter = QStringLiteral("Текстовые файлы|*.txt");
+const QString kAllFilter = QStringLiteral("Все файлы|*.*");
+
+// "c:\" of the old program: the folder every open dialog starts in.
+QString homeFolder()
+{
+    return QDir::homePath();
+}
+
+} // namespace
+
+QString bareFileName(const QString &path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(cut + 1);
+}
+
+CardDocument::CardDocument(const CardKind &kind, QObject *parent)
+    : QObject(parent), m_kind(kind), m_model(kind.createModel()), m_caption(kind.windowCaption())
+{
+}
+
+CardDocument::~CardDocument() = default;
+
+void CardDocument::setModified(int flag)
+{
+    if (m_modified == flag)
+        return;
+    m_modified = flag;
+    emit stateChanged();
+}
+
+void CardDocument::markModified()
+{
+    m_modified = 1;
+    m_saveItem = false;
+    m_printItem = false;
+    emit stateChanged();
+}
+
+void CardDocument::setSaveAndPrintEnabled(bool enabled)
+{
+    m_saveItem = m_printItem = m_saveButton = m_printButton = enabled;
+    emit stateChanged();
+}
+
+void CardDocument::setSaveAndPrintButtonsEnabled(bool enabled)
+{
+    m_saveButton = m_printButton = enabled;
+    emit stateChanged();
+}
+
+void CardDocument::setContinuationEnabled(bool enabled)
+{
+    m_continuation = enabled;
+    emit stateChanged();
+}
+
+bool CardDocument::saveAs()
+{
+    if (m_saveName.isEmpty())
+        m_saveName = m_kind.defaultFileName();
+    if (m_kind.saveFromHomeDir())
+        QDir::setCurrent(homeFolder());
+    FileChoice choice;
+    choice.filter = kTextFilter;
+    choice.defaultSuffix = QStringLiteral("txt");
+    choice.initialName = m_saveName;
+    choice.directory = QDir::currentPath();
+    const QString path = Platform::instance().chooseSaveFile(choice);
+    if (path.isEmpty())
+        return false;
+    m_saveName = path;
+    emit stateChanged();
+    return saveTo(path);
+}
+
+bool CardDocument::saveTo(const QString &path)
+{
+    const QStringList lines = m_kind.Mtext(*m_model);
+    const WriteResult result = writeCardFile(path, lines);
+    if (!result.ok) {
+        Platform::instance().ioError(result.message);
+        return false;
+    }
+    setModified(0);
+    return true;
+}
+
+bool CardDocument::savePrompt()
+{
+    while (m_modified == 1) {
+        const auto answer = Platform::instance().question(m_kind.promptCaption(),
+                                                          QStringLiteral("Зберегти зміни в картці?"));
+        if (answer == Platform::Answer::Cancel)
+            return false;
+        if (answer == Platform::Answer::Yes)
+            saveAs();
+        else
+            setModified(0);
+    }
+    return true;
+}
+
+bool CardDocument::confirmBeforeOpen()
+{
+    while (m_modified == 1) {
+        const auto answer = Platform::instance().confirm(m_kind.cardName(), QStringLiteral("Зберегти зміни в картці"));
+        if (answer == Platform::Answer::Cancel)
+            return false;
+        if (answer == Platform::Answer::Yes)
+            saveAs();
+        else
+            setModified(0);
+    }
+    return true;
+}
+
+bool CardDocument::open()
+{
+    if (!confirmBeforeOpen())
+        return false;
+    setContinuationEnabled(false);
+
+    QDir::setCurrent(homeFolder());
+    FileChoice choice;
+    choice.filter = m_kind.openAllFiles() ? kAllFilter : kTextFilter;
+    choice.defaultSuffix = m_kind.openDefaultTxt() ? QStringLiteral("txt") : QString();
+    choice.directory = QDir::currentPath();
+    QString path;
+    for (;;) {
+        path = Platform::instance().chooseOpenFile(choice);
+        // A cancelled dialog abandons the open: the card on screen stays as it was.
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).isFile())
+            break;
+        choice.initialName = path;
+    }
+    const ReadResult result = readFrom(path);
+    if (!result.ok()) {
+        if (result.status == ReadResult::Status::IoError)
+            Platform::instance().ioError(result.message);
+        else
+            Platform::instance().message(result.message);
+    }
+    return true;
+}
+
+void CardDocument::clearCard()
+{
+    m_kind.compNil(*m_model);
+    m_saveItem = m_printItem = m_saveButton = m_printButton = false;
+    emit stateChanged();
+}
+
+ReadResult CardDocument::readFrom(const QString &path)
+{
+    clearCard();
+    m_openedName = path;
+    for (const QString &warning : m_kind.openWarnings(bareFileName(path)))
+        Platform::instance().message(warning);
+    m_caption = m_kind.openedCaption(path);
+    emit stateChanged();
+
+    auto interpreter = m_kind.interpreter(*m_model);
+    const ReadResult result = readCardFile(path, *interpreter);
+    m_kind.afterRead(*m_model);
+    // What was read stays, also when reading stopped early.
+    m_modified = 0;
+    emit stateChanged();
+    emit modelReplaced();
+    emit opened();
+    return result;
+}

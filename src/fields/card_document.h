@@ -1,0 +1,86 @@
+#pragma once
+
+#include "cardfile/card_reader.h"
+#include "fields/card_kind.h"
+#include "fields/card_model.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// One editor's card and its file state: the model, the save and opened names, the
+// modified flag and what may be saved or printed. The commands that touch files or
+// ask the user run here, through the platform seam, so they work without widgets.
+class CardDocument : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CardDocument(const CardKind &kind, QObject *parent = nullptr);
+    ~CardDocument() override;
+
+    const CardKind &kind() const { return m_kind; }
+    CardModel &model() { return *m_model; }
+    const CardModel &model() const { return *m_model; }
+
+    int modified() const { return m_modified; }
+    void setModified(int flag);
+    // A key released in a marking field: the card is modified and the menu items
+    // "Записати як..." and "Друк" wait for "&Кінець введення" again.
+    void markModified();
+
+    QString saveName() const { return m_saveName; }
+    QString openedName() const { return m_openedName; }
+    QString caption() const { return m_caption; }
+
+    // Menu items and speed buttons are enabled separately, as the editors do.
+    bool saveItemEnabled() const { return m_saveItem; }
+    bool printItemEnabled() const { return m_printItem; }
+    bool saveButtonEnabled() const { return m_saveButton; }
+    bool printButtonEnabled() const { return m_printButton; }
+    bool continuationEnabled() const { return m_continuation; }
+    void setSaveAndPrintEnabled(bool enabled); // items and buttons
+    void setSaveAndPrintButtonsEnabled(bool enabled);
+    void setContinuationEnabled(bool enabled);
+    void endInput() { setSaveAndPrintEnabled(true); }
+
+    // "Записати як...": asks for the name and writes the card. True when written.
+    bool saveAs();
+    // Writes the card lines to `path` without a dialog; reports a failure through the
+    // platform. True when written; then the flag is 0.
+    bool saveTo(const QString &path);
+
+    // The save prompt of "Новий", "Вихід" and the exit flow: false when cancelled.
+    bool savePrompt();
+
+    // "Відкрити...": the question, the dialog, clearing and reading. True when a file was read.
+    bool open();
+    // Clears the card and reads `path` into it, as an open does after its dialog.
+    ReadResult readFrom(const QString &path);
+
+    // compNil and what goes with it.
+    void clearCard();
+
+signals:
+    void stateChanged();   // flag, names, caption or enabled states
+    void modelReplaced();  // values changed under the widgets: refresh them
+    void opened();         // a file was read: first page current
+
+private:
+    bool confirmBeforeOpen();
+
+    const CardKind &m_kind;
+    std::unique_ptr<CardModel> m_model;
+    int m_modified = 0;
+    QString m_saveName;
+    QString m_openedName;
+    QString m_caption;
+    bool m_saveItem = false;
+    bool m_printItem = false;
+    bool m_saveButton = false;
+    bool m_printButton = false;
+    bool m_continuation = false;
+};
+
+// The bare name of a path: the text after the last "\" or "/".
+QString bareFileName(const QString &path);

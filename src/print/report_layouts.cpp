@@ -1,0 +1,55 @@
+#include "print/report_layouts.h"
+
+#include <QHash>
+
+namespace {
+QHash<QString, ReportLayouts::Builder> &builders()
+{
+    static QHash<QString, ReportLayouts::Builder> b;
+    return b;
+}
+} // namespace
+
+ReportLayouts &ReportLayouts::instance()
+{
+    static ReportLayouts layouts;
+    return layouts;
+}
+
+QStringList ReportLayouts::creationOrder()
+{
+    return {QStringLiteral("TQRRk1"),  QStringLiteral("TQRIK1"),  QStringLiteral("TQROkd1"),
+            QStringLiteral("TQROkd2"), QStringLiteral("TQROk1"),  QStringLiteral("TQROk2"),
+            QStringLiteral("TQRDop2"), QStringLiteral("TQRIK"),   QStringLiteral("TQRRk2"),
+            QStringLiteral("TQRDop"),  QStringLiteral("TQRDop9"), QStringLiteral("TQRDop3"),
+            QStringLiteral("TQRDop1"), QStringLiteral("TQRDop4"), QStringLiteral("TQRDop6"),
+            QStringLiteral("TQRDop5"), QStringLiteral("TQRDop7"), QStringLiteral("TQRDop8")};
+}
+
+void ReportLayouts::createAll()
+{
+    if (created())
+        return;
+    for (const QString &name : creationOrder()) {
+        auto layout = std::make_unique<PageLayout>(name);
+        if (const auto it = builders().constFind(name); it != builders().constEnd())
+            (*it)(*layout);
+        m_layouts.push_back(std::move(layout));
+    }
+}
+
+PageLayout &ReportLayouts::layout(const QString &name)
+{
+    for (auto &l : m_layouts) {
+        if (l->name() == name)
+            return *l;
+    }
+    Q_ASSERT_X(false, "ReportLayouts::layout", qPrintable(name));
+    static PageLayout none;
+    return none;
+}
+
+void ReportLayouts::setBuilder(const QString &name, Builder builder)
+{
+    builders().insert(name, std::move(builder));
+}

@@ -1,0 +1,39 @@
+#include "support/test_registry.h"
+
+#include "fields/platform.h"
+#include "support/fake_platform.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace testRegistry {
+
+static std::vector<std::pair<const char *, std::function<QObject *()>>> &entries()
+{
+    static std::vector<std::pair<const char *, std::function<QObject *()>>> e;
+    return e;
+}
+
+void add(const char *name, std::function<QObject *()> make)
+{
+    entries().emplace_back(name, std::move(make));
+}
+
+} // namespace testRegistry
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    FakePlatform fallback;
+    Platform::install(&fallback);
+    int failed = 0;
+    for (auto &[name, make] : testRegistry::entries()) {
+        std::unique_ptr<QObject> test(make());
+        failed += QTest::qExec(test.get(), argc, argv);
+    }
+    return failed == 0 ? 0 : 1;
+}
