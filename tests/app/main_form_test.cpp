@@ -1,0 +1,320 @@
+#include "app/main_form.h"
+
+#include "app/card_editor.h"
+#include "app/help_form.h"
+#include "fields/card_document.h"
+#include "support/fake_platform.h"
+#include "support/test_registry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using Answer = Platform::Answer;
+
+// The captions of the save prompts asked, in order.
+QStringList promptsAsked(const FakePlatform &fake)
+{
+    QStringList captions;
+    for (const QString &entry : fake.log()) {
+        if (entry.startsWith(QStringLiteral("question: ")))
+            captions << entry.mid(10).section(QStringLiteral(" | "), 0, 0);
+    }
+    return captions;
+}
+
+} // namespace
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void entries()
+    {
+        TMainForm form;
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("ЗОРВАТ"));
+        QCOMPARE(form.size(), QSize(622, 452));
+        const QStringList names{QStringLiteral("LabelEffect5"), QStringLiteral("LabelEffect4"), QStringLiteral("LabelEffect11"),
+                                QStringLiteral("LabelEffect3"), QStringLiteral("LabelEffect10")};
+        const QStringList captions{QStringLiteral("Реєстраційна картка НДР і ДКР (&РК)"),
+                                   QStringLiteral("Облікова картка НДР і ДКР (&ОК)"),
+                                   QStringLiteral("Інформаційна картка НТП (ІК НТП)"),
+                                   QStringLiteral("Облікова картка дисертації (&ОКД)"), QStringLiteral("Вихід")};
+        int lastY = -1;
+        for (int i = 0; i < names.size(); ++i) {
+            auto *entry = form.findChild<QAbstractButton *>(names[i]);
+            QVERIFY2(entry, qPrintable(names[i]));
+            QCOMPARE(entry->text(), captions[i]);
+            QCOMPARE(entry->cursor().shape(), Qt::PointingHandCursor);
+            // Top to bottom in table order.
+            QVERIFY(entry->geometry().y() > lastY);
+            lastY = entry->geometry().y();
+        }
+    }
+
+    void entriesOpenEditors_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("RK") << QStringLiteral("LabelEffect5") << int(CardType::RK)
+                            << QStringLiteral("Реєстраційна карта НДР і ДКР (РК)");
+        QTest::newRow("OK") << QStringLiteral("LabelEffect4") << int(CardType::OK) << QStringLiteral("Облікова картка НДР І ДКР (ОК)");
+        QTest::newRow("IK") << QStringLiteral("LabelEffect11") << int(CardType::IK)
+                            << QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)");
+        QTest::newRow("OKD") << QStringLiteral("LabelEffect3") << int(CardType::OKD)
+                             << QStringLiteral("Облікова картка дисертації (ОКД)");
+    }
+    void entriesOpenEditors()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, type);
+        QFETCH(QString, caption);
+        TMainForm form;
+        form.findChild<QAbstractButton *>(entry)->click();
+        CardEditor *editor = form.newestEditor(CardType(type));
+        QVERIFY(editor);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->windowTitle(), caption);
+        // Save and print wait for "&Кінець введення".
+        QVERIFY(!editor->findChild<QToolButton *>(QStringLiteral("SpeedButton3"))->isEnabled());
+        QVERIFY(!editor->findChild<QToolButton *>(QStringLiteral("SpeedButton4"))->isEnabled());
+        QVERIFY(!editor->findChild<QToolButton *>(QStringLiteral("SB5"))->isEnabled());
+        editor->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+        QVERIFY(editor->findChild<QToolButton *>(QStringLiteral("SpeedButton3"))->isEnabled());
+        QVERIFY(editor->findChild<QAction *>(QStringLiteral("actSave"))->isEnabled());
+        QVERIFY(editor->findChild<QAction *>(QStringLiteral("actPrint"))->isEnabled());
+    }
+
+    void exitOrder_data()
+    {
+        QTest::addColumn<QList<int>>("open");      // editors opened and modified
+        QTest::addColumn<QList<int>>("answers");   // answers to the prompts, in order
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<bool>("closed");
+        const QString rk = QStringLiteral("Реєстраційна карта");
+        const QString ok = QStringLiteral("Облікова картка НДР І ДКР");
+        const QString okd = QStringLiteral("Облікова картка дисертації");
+        const QString ik = QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)");
+        const int RK = int(CardType::RK), OK = int(CardType::OK), IK = int(CardType::IK), OKD = int(CardType::OKD);
+        const int no = int(Answer::No), cancel = int(Answer::Cancel);
+        QTest::newRow("OK before RK") << QList<int>{RK, OK} << QList<int>{no, no} << QStringList{ok, rk} << true;
+        QTest::newRow("cancel at OK leaves RK unasked") << QList<int>{RK, OK} << QList<int>{cancel} << QStringList{ok} << false;
+        QTest::newRow("all four: OKD, OK, RK, IK") << QList<int>{IK, RK, OK, OKD} << QList<int>{no, no, no, no}
+                                                  << QStringList{okd, ok, rk, ik} << true;
+        QTest::newRow("cancel at IK keeps the program") << QList<int>{IK} << QList<int>{cancel} << QStringList{ik} << false;
+        QTest::newRow("nothing modified") << QList<int>{} << QList<int>{} << QStringList{} << true;
+    }
+    void exitOrder()
+    {
+        QFETCH(QList<int>, open);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(bool, closed);
+        ScopedFakePlatform fake;
+        TMainForm form;
+        form.show();
+        for (int t : open)
+            form.openEditor(CardType(t))->document().markModified();
+        for (int a : answers)
+            fake.expectQuestion(Answer(a));
+        QCOMPARE(form.exitFlow(), closed);
+        QCOMPARE(promptsAsked(fake), asked);
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(form.isVisible(), !closed);
+    }
+
+    void yesThenCancelledDialogAsksAgain()
+    {
+        ScopedFakePlatform fake;
+        TMainForm form;
+        form.openEditor(CardType::RK)->document().markModified();
+        fake.expectQuestion(Answer::Yes);
+        fake.expectSave(QString());
+        fake.expectQuestion(Answer::Cancel);
+        QVERIFY(!form.exitFlow());
+        QCOMPARE(promptsAsked(fake), (QStringList{QStringLiteral("Реєстраційна карта"), QStringLiteral("Реєстраційна карта")}));
+        QVERIFY(fake.unexpected().isEmpty());
+    }
+
+    void twoEditorsOfOneType()
+    {
+        ScopedFakePlatform fake;
+        TMainForm form;
+        CardEditor *older = form.openEditor(CardType::RK);
+        CardEditor *newer = form.openEditor(CardType::RK);
+        QVERIFY(older != newer);
+        QCOMPARE(form.newestEditor(CardType::RK), newer);
+        newer->document().markModified();
+        fake.expectQuestion(Answer::No);
+        QVERIFY(form.exitFlow());
+        QCOMPARE(promptsAsked(fake).size(), 1);
+    }
+
+    void olderModifiedEditorIsAskedToo()
+    {
+        ScopedFakePlatform fake;
+        TMainForm form;
+        CardEditor *older = form.openEditor(CardType::RK);
+        form.openEditor(CardType::RK);
+        older->document().markModified();
+        fake.expectQuestion(Answer::Cancel);
+        QVERIFY(!form.exitFlow());
+        QVERIFY(fake.unexpected().isEmpty());
+    }
+
+    void closedEditorIsNotAsked()
+    {
+        ScopedFakePlatform fake;
+        TMainForm form;
+        CardEditor *rk = form.openEditor(CardType::RK);
+        QPointer<CardEditor> guard(rk);
+        rk->document().markModified();
+        fake.expectQuestion(Answer::No); // asked by its own close
+        rk->close();
+        QTRY_VERIFY(!guard);
+        QVERIFY(!form.newestEditor(CardType::RK));
+        QVERIFY(form.exitFlow());
+        QCOMPARE(promptsAsked(fake).size(), 1);
+    }
+
+    void newReplacesEditor_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("unmodified: no question") << false << -1 << true;
+        QTest::newRow("modified, No") << true << int(Answer::No) << true;
+        QTest::newRow("modified, Cancel") << true << int(Answer::Cancel) << false;
+    }
+    void newReplacesEditor()
+    {
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        ScopedFakePlatform fake;
+        TMainForm form;
+        CardEditor *editor = form.openEditor(CardType::OK);
+        QPointer<CardEditor> guard(editor);
+        editor->document().endInput();
+        if (modified)
+            editor->document().markModified();
+        if (answer >= 0)
+            fake.expectQuestion(Answer(answer));
+        editor->findChild<QAction *>(QStringLiteral("actNew"))->trigger();
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(promptsAsked(fake).size(), answer >= 0 ? 1 : 0);
+        if (replaced) {
+            QTRY_VERIFY(!guard);
+            CardEditor *fresh = form.newestEditor(CardType::OK);
+            QVERIFY(fresh && fresh != editor);
+            QCOMPARE(fresh->document().modified(), 0);
+            QVERIFY(!fresh->document().saveButtonEnabled());
+        } else {
+            QVERIFY(guard);
+            QCOMPARE(form.newestEditor(CardType::OK), editor);
+            // "Новий" disabled the save and print buttons before it asked.
+            QVERIFY(!editor->document().saveButtonEnabled());
+        }
+    }
+
+    void editorExit()
+    {
+        ScopedFakePlatform fake;
+        TMainForm form;
+        CardEditor *editor = form.openEditor(CardType::IK);
+        QPointer<CardEditor> guard(editor);
+        editor->document().markModified();
+        fake.expectQuestion(Answer::Cancel);
+        editor->findChild<QAction *>(QStringLiteral("actExit"))->trigger();
+        QVERIFY(guard && editor->isVisible());
+        fake.expectQuestion(Answer::No);
+        editor->findChild<QAction *>(QStringLiteral("actExit"))->trigger();
+        QTRY_VERIFY(!guard);
+        QVERIFY(fake.unexpected().isEmpty());
+    }
+
+    void pagesWrapAround()
+    {
+        TMainForm form;
+        CardEditor *editor = form.openEditor(CardType::RK);
+        QTabWidget *pages = editor->pageControl();
+        const bool hadPages = pages->count() > 0;
+        if (!hadPages) {
+            for (const char *t : {"1", "2", "3"})
+                pages->addTab(new QWidget, QString::fromLatin1(t));
+        }
+        const int last = pages->count() - 1;
+        pages->setCurrentIndex(0);
+        editor->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+        QCOMPARE(pages->currentIndex(), last);
+        editor->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+        QCOMPARE(pages->currentIndex(), 0);
+        editor->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+        QCOMPARE(pages->currentIndex(), 1);
+    }
+
+    void helpOnF1()
+    {
+        TMainForm form;
+        CardEditor *editor = form.openEditor(CardType::RK);
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        const int before = int(editor->findChildren<TfrmHELP *>().size());
+        QTest::keyClick(editor, Qt::Key_F1);
+        auto helps = editor->findChildren<TfrmHELP *>();
+        QCOMPARE(int(helps.size()), before + 1);
+        TfrmHELP *help = helps.constLast();
+        QCOMPARE(help->windowTitle(), QStringLiteral("Підказка по користуванню системою"));
+        QVERIFY(help->isVisible());
+        const QString guide = userGuideHtml();
+        for (const char *heading : {"Функції програми", "Робота з електроною формою",
+                                    "Рекомендації по технології використання програми.", "Використання клавіатури"})
+            QVERIFY2(guide.contains(QString::fromUtf8(heading)), heading);
+        QPointer<TfrmHELP> guard(help);
+        help->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+        QTRY_VERIFY(!guard);
+    }
+
+    void menuTexts_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("continuationName");
+        QTest::addColumn<QString>("continuationText");
+        QTest::addColumn<QString>("saveText");
+        QTest::newRow("RK") << int(CardType::RK) << QStringLiteral("N5") << QStringLiteral("Друк листів продовжень")
+                            << QStringLiteral("Записати як...");
+        QTest::newRow("OK") << int(CardType::OK) << QStringLiteral("N10") << QStringLiteral("Друк листів продовжень")
+                            << QStringLiteral("Записати як...");
+        QTest::newRow("IK") << int(CardType::IK) << QStringLiteral("N10") << QStringLiteral("Друк листів продовжень")
+                            << QStringLiteral("Записати як...");
+        QTest::newRow("OKD") << int(CardType::OKD) << QStringLiteral("N4") << QStringLiteral("Друк листів продовження")
+                             << QStringLiteral("Записати як ...");
+    }
+    void menuTexts()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, continuationName);
+        QFETCH(QString, continuationText);
+        QFETCH(QString, saveText);
+        TMainForm form;
+        CardEditor *editor = form.openEditor(CardType(type));
+        auto *cont = editor->findChild<QAction *>(continuationName);
+        QVERIFY(cont);
+        QCOMPARE(cont->text(), continuationText);
+        QVERIFY(!cont->isEnabled());
+        QCOMPARE(editor->findChild<QAction *>(QStringLiteral("actSave"))->text(), saveText);
+        QCOMPARE(editor->findChild<QAction *>(QStringLiteral("actHelp"))->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+};
+
+ZORVAT_TEST(MainFormTest)
+#include "main_form_test.moc"

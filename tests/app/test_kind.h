@@ -1,0 +1,80 @@
+#pragma once
+
+#include "cardfile/card_item.h"
+#include "cardfile/card_reader.h"
+#include "cards/basic_card_kind.h"
+#include "fields/card_model.h"
+
+// A card with two fields, for testing the shared machinery without a real card:
+// "5256\<ed5256>" and "9027\1\<mm9027>" (multi-line), "5616\<number>" must be a number.
+class TestKind : public BasicCardKind
+{
+public:
+    explicit TestKind(CardType type = CardType::RK)
+        : BasicCardKind(cardKindNames(type))
+    {
+    }
+
+    static Names cardKindNames(CardType type)
+    {
+        const CardKind &real = cardKind(type);
+        return {type,
+                real.id(),
+                real.windowCaption(),
+                real.promptCaption(),
+                real.cardName(),
+                real.openedCaption(QString()),
+                real.defaultFileName(),
+                real.openAllFiles(),
+                real.openDefaultTxt(),
+                real.saveFromHomeDir()};
+    }
+
+    const FieldTable &fields() const override
+    {
+        static const FieldTable table({QStringLiteral("Page")},
+                                      {FieldSpec{QStringLiteral("ed5256"), FieldKind::Edit, QStringLiteral("5256"), {}, 0,
+                                                 {}, QStringLiteral("5")},
+                                       FieldSpec{QStringLiteral("mm9027"), FieldKind::Memo, QStringLiteral("9027")}});
+        return table;
+    }
+    QStringList openWarnings(const QString &bareName) const override
+    {
+        return cardKind(type()).openWarnings(bareName);
+    }
+    void compNil(CardModel &model) const override
+    {
+        model.setText(QStringLiteral("ed5256"), QString());
+        model.setText(QStringLiteral("mm9027"), QString());
+    }
+    QStringList Mtext(CardModel &model) const override
+    {
+        return {QStringLiteral("5256\\") + model.text(QStringLiteral("ed5256")),
+                QStringLiteral("9027\\1\\") + model.text(QStringLiteral("mm9027"))};
+    }
+    std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override
+    {
+        return std::make_unique<Interpreter>(model);
+    }
+
+private:
+    class Interpreter : public CardInterpreter
+    {
+    public:
+        explicit Interpreter(CardModel &model) : m_model(model) {}
+        bool isMultiLineCode(const QString &code) const override { return code == QLatin1String("9027"); }
+        bool keepsEmptyValue(const QString &) const override { return false; }
+        void dispatch(const ReadLine &r) override
+        {
+            if (r.mlCode == QLatin1String("9027") && cardNumber(item(r.mlValue, 2)) == 1)
+                m_model.setText(QStringLiteral("mm9027"), item(r.mlValue, 3));
+            if (r.code == QLatin1String("5256"))
+                m_model.setText(QStringLiteral("ed5256"), item(r.line, 2));
+            if (r.code == QLatin1String("5616"))
+                cardNumber(item(r.line, 2));
+        }
+
+    private:
+        CardModel &m_model;
+    };
+};

@@ -1,0 +1,172 @@
+#include "cardfile/card_reader.h"
+#include "cardfile/card_item.h"
+#include "cardfile/cp1251.h"
+#include "support/test_registry.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// An interpreter in the shape of the cards' ones: single-line codes are taken from
+// the current line, multi-line codes from the joined value. Every application is
+// logged as "code=value".
+class RecordingInterpreter : public CardInterpreter
+{
+public:
+    QStringList log;
+
+    bool isMultiLineCode(const QString &code) const override
+    {
+        return code == QLatin1String("2151") || code == QLatin1String("9027") || code == QLatin1String("9036");
+    }
+    bool keepsEmptyValue(const QString &code) const override
+    {
+        return code == QLatin1String("2394") || code == QLatin1String("2655");
+    }
+    void dispatch(const ReadLine &r) override
+    {
+        if (!r.mlCode.isEmpty())
+            log << QStringLiteral("%1/%2=%3").arg(r.mlCode, item(r.mlValue, 2), item(r.mlValue, 3));
+        if (r.code.isEmpty() || isMultiLineCode(r.code))
+            return;
+        if (r.code == QLatin1String("5616"))
+            log << QStringLiteral("5616=%1").arg(cardNumber(item(r.line, 2)));
+        else
+            log << QStringLiteral("%1=%2").arg(r.code, item(r.line, 2));
+    }
+};
+
+// Card file bytes of a text written here in UTF-8.
+QByteArray cp(const char *utf8)
+{
+    return cp1251::encode(QString::fromUtf8(utf8));
+}
+
+QStringList readLog(const QByteArray &bytes, ReadResult *result = nullptr)
+{
+    RecordingInterpreter interpreter;
+    const ReadResult r = readCardBytes(bytes, interpreter, QStringLiteral("RK.txt"));
+    if (result)
+        *result = r;
+    return interpreter.log;
+}
+
+} // namespace
+
+class ReaderTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loop_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("plain lines") << QByteArray("5256\\5\r\n7146\\34\r\n\r\n")
+                                     << QStringList{QStringLiteral("5256=5"), QStringLiteral("7146=34")};
+        QTest::newRow("backslash in a value cuts it")
+            << QByteArray("2358\\a\\b\r\n\r\n") << QStringList{QStringLiteral("2358=a")};
+        QTest::newRow("three-line memo joined by single blanks")
+            << QByteArray("9027\\1\\first \r\n   second  \r\nthird\r\n5256\\1\r\n\r\n")
+            << QStringList{QStringLiteral("9027/1=first second third"), QStringLiteral("5256=1")};
+        QTest::newRow("continuation with backslash at position 5 is a new line")
+            << QByteArray("2151\\1\\Name\r\nabcd\\efg\r\n\r\n")
+            << QStringList{QStringLiteral("2151/1=Name"), QStringLiteral("abcd=efg")};
+        QTest::newRow("backslash elsewhere stays in the value")
+            << QByteArray("2151\\1\\Name\r\nab\\cdef\r\n\r\n") << QStringList{QStringLiteral("2151/1=Name ab")};
+        QTest::newRow("empty 2394 applies, empty 7146 does not")
+            << QByteArray("2394\\\r\n7146\\\r\n5256\\5\r\n\r\n")
+            << QStringList{QStringLiteral("2394="), QStringLiteral("5256=5")};
+        QTest::newRow("lines without backslash are ignored, bare 2394 and 2655 are not")
+            << QByteArray("hello\r\n\r\n2394\r\n7146\r\n2655\r\n5256\\5\r\n")
+            << QStringList{QStringLiteral("2394="), QStringLiteral("2655="), QStringLiteral("5256=5")};
+        QTest::newRow("bare LF reads like CR LF")
+            << QByteArray("9027\\1\\a\nb\n5256\\5\n\n")
+            << QStringList{QStringLiteral("9027/1=a b"), QStringLiteral("5256=5")};
+        QTest::newRow("repeated code applied each time")
+            << QByteArray("5616\\1\r\n5616\\2\r\n\r\n") << QStringList{QStringLiteral("5616=1"), QStringLiteral("5616=2")};
+        // The loop would end when the file's last line closes a value, dropping that line.
+        QTest::newRow("last line after a value is applied")
+            << cp("9027\\2\\Title\r\n9027\\1\\Назва\r\n\r\n")
+            << QStringList{QStringLiteral("9027/2=Title"), QStringLiteral("9027/1=Назва")};
+        QTest::newRow("single last line after a value")
+            << QByteArray("2151\\3\\Name\r\n5256\\1\r\n\r\n") << QStringList{QStringLiteral("2151/3=Name"), QStringLiteral("5256=1")};
+        QTest::newRow("value at end gets no trailing blank")
+            << cp("9036\\1\\Етап\r\nдругий рядок\r\n\r\n\r\n")
+            << QStringList{QStringLiteral("9036/1=Етап другий рядок")};
+        QTest::newRow("value closed by end of file without empty line")
+            << QByteArray("9027\\1\\a\r\nb") << QStringList{QStringLiteral("9027/1=a b")};
+        QTest::newRow("chain of three values")
+            << QByteArray("2151\\1\\a\r\n2151\\3\\b\r\nb2\r\n9027\\1\\c\r\n\r\n")
+            << QStringList{QStringLiteral("2151/1=a"), QStringLiteral("2151/3=b b2"), QStringLiteral("9027/1=c")};
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("only line ends") << QByteArray("\r\n\r\n\n") << QStringList();
+    }
+    void loop()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        ReadResult r;
+        QCOMPARE(readLog(bytes, &r), expected);
+        QVERIFY(r.ok());
+    }
+
+    void nonNumberStopsWithLineNumber()
+    {
+        ReadResult r;
+        const QStringList log = readLog("5256\\5\r\n5616\\1\r\n5616\\x1\r\n7146\\34\r\n\r\n", &r);
+        QCOMPARE(log, (QStringList{QStringLiteral("5256=5"), QStringLiteral("5616=1")}));
+        QCOMPARE(r.status, ReadResult::Status::ConversionError);
+        QCOMPARE(r.lineNumber, 3);
+        QVERIFY2(r.message.contains(QStringLiteral("5616\\x1")), qPrintable(r.message));
+        QVERIFY(r.message.contains(QStringLiteral("3")));
+    }
+
+    void nulBytesAndHugeInputs_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("nul bytes") << QByteArray("5256\\5\0\0\r\n\0\0\0\r\n7146\\\0x\r\n", 22);
+        QTest::newRow("10 MB of short lines") << QByteArray("abc\\def\r\n").repeated(10 * 1024 * 1024 / 9);
+        QTest::newRow("1 MB line") << QByteArray("5256\\") + QByteArray(1024 * 1024, 'x') + QByteArray("\r\n");
+        QTest::newRow("10 MB multi-line value") << QByteArray("9027\\1\\") + cp("слово ")
+                + QByteArray("continuation line\r\n").repeated(500000);
+        QTest::newRow("binary") << QByteArray::fromHex("00ff98fe0d0a5c5c5c0d0a");
+    }
+    void nulBytesAndHugeInputs()
+    {
+        QFETCH(QByteArray, bytes);
+        QElapsedTimer timer;
+        timer.start();
+        ReadResult r;
+        readLog(bytes, &r);
+        QVERIFY(r.ok());
+        QVERIFY2(timer.elapsed() < 20000, "reading took too long");
+    }
+
+    void fileErrors()
+    {
+        QTemporaryDir dir;
+        RecordingInterpreter interpreter;
+        const QString missing = dir.filePath(QStringLiteral("gone.txt"));
+        ReadResult r = readCardFile(missing, interpreter);
+        QCOMPARE(r.status, ReadResult::Status::IoError);
+        QVERIFY(r.message.contains(missing));
+        r = readCardFile(dir.path(), interpreter);
+        QCOMPARE(r.status, ReadResult::Status::IoError);
+
+        const QString path = dir.filePath(QStringLiteral("RK.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(cp1251::encode(QStringLiteral("2655\\Київ\\вул. Хрещатик\r\n\r\n")));
+        f.close();
+        r = readCardFile(path, interpreter);
+        QVERIFY(r.ok());
+        QCOMPARE(interpreter.log, QStringList{QStringLiteral("2655=Київ")});
+    }
+};
+
+ZORVAT_TEST(ReaderTest)
+#include "reader_test.moc"
