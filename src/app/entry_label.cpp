@@ -51,7 +51,7 @@ void EntryLabel::paintEvent(QPaintEvent *)
         // Raised letters: a light edge above left, a dark one below right.
         p.setPen(light);
         p.drawText(textRect.translated(-1, -1), flags, text());
-        p.setPen(dark);
+        p.setPen(QColor(150, 150, 150));
         p.drawText(textRect.translated(1, 1), flags, text());
         p.setPen(QColor(0, 0, 128));
         p.drawText(textRect, flags, text());

@@ -19,6 +19,8 @@
 
 namespace {
 
+constexpr int kEntryWidth = 400;
+
 int slot(CardType type)
 {
     return int(type);
@@ -54,7 +56,7 @@ TMainForm::TMainForm(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 14, 24, 18);
-    layout->setSpacing(6);
+    layout->setSpacing(9);
 
     auto *head = new QHBoxLayout;
     head->addWidget(new TitlePicture(this));
@@ -88,10 +90,12 @@ TMainForm::TMainForm(QWidget *parent)
         auto *entry = new EntryLabel(QString::fromLatin1(e.name), e.caption, e.embossed, this);
         const CardType type = e.type;
         connect(entry, &EntryLabel::clicked, this, [this, type] { openEditor(type); });
+        entry->setMinimumWidth(kEntryWidth);
         layout->addWidget(entry, 0, Qt::AlignHCenter);
     }
     auto *exit = new EntryLabel(QStringLiteral("LabelEffect10"), QStringLiteral("Вихід"), true, this);
     connect(exit, &EntryLabel::clicked, this, [this] { exitFlow(); });
+    exit->setMinimumWidth(kEntryWidth / 2);
     layout->addWidget(exit, 0, Qt::AlignHCenter);
     layout->addStretch();
 
