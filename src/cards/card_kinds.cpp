@@ -32,3 +32,12 @@ const CardKind *cardKindById(const QString &id)
     }
     return nullptr;
 }
+
+bool CardKind::knowsCode(const QString &code) const
+{
+    for (const FieldSpec &f : fields().fields()) {
+        if (f.code == code)
+            return true;
+    }
+    return false;
+}

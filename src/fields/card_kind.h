@@ -9,8 +9,34 @@
 
 class CardInterpreter;
 class CardModel;
+class PrintJob;
 
 enum class CardType { RK, OK, IK, OKD };
+
+// A field kept in two languages, by its field code.
+struct BilingualText
+{
+    QString code;
+    QString uk;
+    QString en;
+};
+
+// A record list as the card lines carry it: its name, and its records in file form
+// (the line after the code) from slot 1 up to the first empty slot.
+struct RecordList
+{
+    QString name;
+    QStringList records;
+};
+
+// A card line that numbers a record of a list: item `item` of lines of `code` must be
+// a number from 1 to `max`.
+struct NumberedLine
+{
+    QString code;
+    int item;
+    int max;
+};
 
 // What one card type brings to the shared machinery: its names, its file dialogs,
 // its field table and its card lines. Implemented once per card in cards/<t>/.
@@ -41,6 +67,18 @@ public:
     virtual std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const = 0;
     // After a file is read: texts shown, first page current and the like.
     virtual void afterRead(CardModel &model) const = 0;
+
+    // For batch work and checks: the card's two-language texts and record lists, the
+    // codes its reader takes and its numbered list lines.
+    virtual QList<BilingualText> bilingualTexts(const CardModel &) const { return {}; }
+    virtual QList<RecordList> recordLists(const CardModel &) const { return {}; }
+    virtual bool knowsCode(const QString &code) const;
+    virtual QList<NumberedLine> numberedLines() const { return {}; }
+
+    // "Друк": fills the card's page layouts from the model, places the overflow on the
+    // continuation sheets and finishes `job` with the card's pages. Printing changes
+    // nothing in the model. False for a card that has no printed form yet.
+    virtual bool print(CardModel &, PrintJob &) const { return false; }
 };
 
 const CardKind &cardKind(CardType type);

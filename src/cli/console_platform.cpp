@@ -1,0 +1,64 @@
+#include "cli/console_platform.h"
+
+#include <cstdio>
+
+namespace {
+
+// Line breaks inside a message would split it; every message stays on its line.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+void printError(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+void printOut(const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void ConsolePlatform::message(const QString &text)
+{
+    printError(oneLine(text));
+}
+
+Platform::Answer ConsolePlatform::question(const QString &, const QString &)
+{
+    return Answer::No;
+}
+
+Platform::Answer ConsolePlatform::confirm(const QString &, const QString &)
+{
+    return Answer::No;
+}
+
+QString ConsolePlatform::chooseOpenFile(const FileChoice &)
+{
+    return {};
+}
+
+QString ConsolePlatform::chooseSaveFile(const FileChoice &)
+{
+    return {};
+}
+
+void ConsolePlatform::ioError(const QString &text)
+{
+    m_ioError = true;
+    printError(oneLine(text));
+}
+
+void ConsolePlatform::showPreview(const QList<const PageLayout *> &pages)
+{
+    m_previews.append(pages);
+}

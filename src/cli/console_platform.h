@@ -1,0 +1,31 @@
+#pragma once
+
+#include "fields/platform.h"
+
+#include <QList>
+
+// The platform seam without a desktop: messages go to standard error, one per line,
+// in UTF-8; nothing is ever asked; previews are kept for the caller.
+class ConsolePlatform : public Platform
+{
+public:
+    void message(const QString &text) override;
+    Answer question(const QString &caption, const QString &text) override;
+    Answer confirm(const QString &caption, const QString &text) override;
+    QString chooseOpenFile(const FileChoice &choice) override;
+    QString chooseSaveFile(const FileChoice &choice) override;
+    void ioError(const QString &text) override;
+    void beep() override {}
+    void showPreview(const QList<const PageLayout *> &pages) override;
+
+    bool hadIoError() const { return m_ioError; }
+    const QList<QList<const PageLayout *>> &previews() const { return m_previews; }
+
+private:
+    bool m_ioError = false;
+    QList<QList<const PageLayout *>> m_previews;
+};
+
+// Writes one line of text to standard error / output in UTF-8.
+void printError(const QString &text);
+void printOut(const QString &text);

@@ -1,0 +1,203 @@
+#include "cardfile/card_writer.h"
+#include "cardfile/cp1251.h"
+#include "fields/card_document.h"
+#include "fields/card_kind.h"
+#include "fields/card_model.h"
+#include "support/fake_platform.h"
+#include "support/test_registry.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run zorvatCard(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZORVAT_CARD_BIN), args);
+    Run r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        return r;
+    }
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray freshCardBytes(CardType type)
+{
+    const CardKind &kind = cardKind(type);
+    auto model = kind.createModel();
+    return cardFileBytes(kind.Mtext(*model));
+}
+
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("stderrPart");
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QString();
+        QTest::newRow("command help") << QStringList{QStringLiteral("check"), QStringLiteral("--help")} << 0 << QString();
+        QTest::newRow("no command") << QStringList{} << 2 << QStringLiteral("команду");
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("print")} << 2 << QStringLiteral("«print»");
+        QTest::newRow("unknown type") << QStringList{QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("xk"),
+                                                     QStringLiteral("x.txt")}
+                                      << 2 << QStringLiteral("«xk»");
+        QTest::newRow("type missing after option")
+            << QStringList{QStringLiteral("new"), QStringLiteral("--type")} << 2 << QStringLiteral("--type");
+        QTest::newRow("unknown prefix") << QStringList{QStringLiteral("show"), QStringLiteral("card.txt")} << 2
+                                        << QStringLiteral("card.txt");
+        QTest::newRow("missing file") << QStringList{QStringLiteral("show"), QStringLiteral("RK-missing.txt")} << 2
+                                      << QStringLiteral("RK-missing.txt");
+        QTest::newRow("too few files") << QStringList{QStringLiteral("resave"), QStringLiteral("RK.txt")} << 2
+                                       << QStringLiteral("resave");
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("show"), QStringLiteral("--fast"), QStringLiteral("RK.txt")}
+                                        << 2 << QStringLiteral("--fast");
+        QTest::newRow("check missing file") << QStringList{QStringLiteral("check"), QStringLiteral("nothing.txt")} << 2
+                                            << QStringLiteral("nothing.txt");
+    }
+    void usage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, stderrPart);
+        const Run r = zorvatCard(args);
+        QCOMPARE(r.status, status);
+        if (status == 0)
+            QVERIFY(r.out.contains("zorvat-card"));
+        else
+            QVERIFY2(r.err.contains(stderrPart), qPrintable(r.err));
+    }
+
+    void newMatchesFreshEditor_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("cardType");
+        QTest::newRow("rk by option") << QStringLiteral("rk") << QStringLiteral("a.txt") << int(CardType::RK);
+        QTest::newRow("rk by prefix") << QString() << QStringLiteral("rk-new.txt") << int(CardType::RK);
+        QTest::newRow("ok by option") << QStringLiteral("OK") << QStringLiteral("b.txt") << int(CardType::OK);
+        QTest::newRow("okd by prefix") << QString() << QStringLiteral("OKD1.txt") << int(CardType::OKD);
+        QTest::newRow("ik by prefix") << QString() << QStringLiteral("Ik.txt") << int(CardType::IK);
+    }
+    void newMatchesFreshEditor()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, fileName);
+        QFETCH(int, cardType);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(fileName);
+        QStringList args{QStringLiteral("new")};
+        if (!type.isEmpty())
+            args << QStringLiteral("--type") << type;
+        args << out;
+        const Run r = zorvatCard(args);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(readAll(out), freshCardBytes(CardType(cardType)));
+    }
+
+    void unwritableOutput()
+    {
+        QTemporaryDir dir;
+        const Run r = zorvatCard({QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("rk"), dir.path()});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(dir.path()), qPrintable(r.err));
+    }
+
+    void resaveKeepsWarningOnStderr()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("OK-work.txt"));
+        const QString out = dir.filePath(QStringLiteral("RK-out.txt"));
+        writeFile(in, freshCardBytes(CardType::RK));
+        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("rk"), in, out});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err.trimmed(), QStringLiteral("Зверніть увагу Ви відкрили облікову картку !    OK-work.txt"));
+        // The same bytes as the editor saves after opening the file.
+        ScopedFakePlatform fake;
+        fake.allowMessages();
+        CardDocument doc(cardKind(CardType::RK));
+        QVERIFY(doc.readFrom(in).ok());
+        QCOMPARE(readAll(out), cardFileBytes(cardKind(CardType::RK).Mtext(doc.model())));
+    }
+
+    void showIsJson()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK.txt"));
+        writeFile(in, freshCardBytes(CardType::RK));
+        const Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        QJsonParseError error;
+        const QJsonDocument json = QJsonDocument::fromJson(r.out, &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+        QCOMPARE(json.object().value(QStringLiteral("type")).toString(), QStringLiteral("rk"));
+        const QJsonObject fields = json.object().value(QStringLiteral("fields")).toObject();
+        const CardKind &rk = cardKind(CardType::RK);
+        QCOMPARE(fields.size(), rk.fields().fields().size());
+        // What the editor holds after opening the same file.
+        ScopedFakePlatform fake;
+        CardDocument doc(rk);
+        QVERIFY(doc.readFrom(in).ok());
+        for (const FieldSpec &f : rk.fields().fields())
+            QCOMPARE(fields.value(f.name).toString(), doc.model().text(f.name));
+    }
+
+    void checkReportsLines()
+    {
+        QTemporaryDir dir;
+        const QString clean = dir.filePath(QStringLiteral("RK-clean.txt"));
+        writeFile(clean, freshCardBytes(CardType::RK));
+        const QString damaged = dir.filePath(QStringLiteral("RK-damaged.txt"));
+        QByteArray bytes = cp1251::encode(QStringLiteral("5256\\5\r\nбез коду\r\n9999\\x\r\n"));
+        bytes += QByteArray("2358\\a\x98z\r\n\r\n");
+        writeFile(damaged, bytes);
+
+        Run r = zorvatCard({QStringLiteral("check"), clean});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.isEmpty(), r.out.constData());
+
+        r = zorvatCard({QStringLiteral("check"), clean, damaged});
+        QCOMPARE(r.status, 1);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains(damaged + QStringLiteral(":2: ")), qPrintable(out));
+        QVERIFY2(out.contains(damaged + QStringLiteral(":3: код «9999»")), qPrintable(out));
+        QVERIFY2(out.contains(damaged + QStringLiteral(":4: байт 0x98")), qPrintable(out));
+        QVERIFY(!out.contains(clean));
+    }
+};
+
+ZORVAT_TEST(CliTest)
+#include "cli_test.moc"
