@@ -3,6 +3,7 @@
 #include "app/hint_timing.h"
 #include "app/toolbar_icons.h"
 #include "fields/card_document.h"
+#include "print/print_job.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -150,10 +151,13 @@ void CardEditor::endInput()
 void CardEditor::printCard()
 {
     commitToModel();
+    PrintJob job(*m_document);
+    m_document->kind().print(m_document->model(), job);
 }
 
 void CardEditor::printContinuation()
 {
+    PrintJob(*m_document).printContinuation();
 }
 
 void CardEditor::exitEditor()

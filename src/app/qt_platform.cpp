@@ -38,7 +38,10 @@ void QtPlatform::createConfirmDialog()
 
 void QtPlatform::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, activeWindow());
+    // Two-line messages carry the old line break "\n\r"; a box shows a plain one.
+    QString shown = text;
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, shown, QMessageBox::Ok, activeWindow());
     box.exec();
 }
 

@@ -88,6 +88,8 @@ bool CardDocument::saveAs()
 bool CardDocument::saveTo(const QString &path)
 {
     const QStringList lines = m_kind.Mtext(*m_model);
+    // Building the lines stores the records shown, which may close up a list.
+    emit modelReplaced();
     const WriteResult result = writeCardFile(path, lines);
     if (!result.ok) {
         Platform::instance().ioError(result.message);

@@ -3,6 +3,7 @@
 #include "cardfile/card_reader.h"
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
+#include "print/continuation_state.h"
 
 #include <QObject>
 #include <QString>
@@ -44,6 +45,9 @@ public:
     void setContinuationEnabled(bool enabled);
     void endInput() { setSaveAndPrintEnabled(true); }
 
+    // The continuation sheets of this editor's last print.
+    ContinuationState &continuationState() { return m_continuationState; }
+
     // "Записати як...": asks for the name and writes the card. True when written.
     bool saveAs();
     // Writes the card lines to `path` without a dialog; reports a failure through the
@@ -80,6 +84,7 @@ private:
     bool m_saveButton = false;
     bool m_printButton = false;
     bool m_continuation = false;
+    ContinuationState m_continuationState;
 };
 
 // The bare name of a path: the text after the last "\" or "/".

@@ -1,5 +1,7 @@
 #include "fields/card_model.h"
 
+#include "fields/edit_mask.h"
+
 CardModel::CardModel(const FieldTable &table) : m_table(table)
 {
     setDefaults();
@@ -21,4 +23,36 @@ void CardModel::setDefaults()
 {
     for (const FieldSpec &f : m_table.fields())
         m_texts[f.name] = f.defaultValue;
+}
+
+QString CardModel::mask(const QString &name) const
+{
+    const auto it = m_masks.constFind(name);
+    if (it != m_masks.constEnd())
+        return *it;
+    const FieldSpec *spec = m_table.find(name);
+    return spec ? spec->mask : QString();
+}
+
+void CardModel::setMask(const QString &name, const QString &mask)
+{
+    Q_ASSERT_X(m_texts.contains(name), "CardModel::setMask", qPrintable(name));
+    const QString old = this->mask(name);
+    if (old == mask)
+        return;
+    m_texts[name] = EditMask(mask).refit(m_texts.value(name), EditMask(old));
+    m_masks[name] = mask;
+}
+
+void CardModel::setLabel(const QString &labelName, const QString &text, bool blue)
+{
+    m_labels[labelName] = LabelState{text, blue};
+}
+
+std::optional<CardModel::LabelState> CardModel::label(const QString &labelName) const
+{
+    const auto it = m_labels.constFind(labelName);
+    if (it == m_labels.constEnd())
+        return std::nullopt;
+    return *it;
 }

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 
+#include <optional>
+
 // The truth of one card: every input field's text by component name, plus what a
 // card keeps beside its fields (in the card's own subclass). Widgets mirror it.
 class CardModel
@@ -24,7 +26,25 @@ public:
     // Puts every field to its value at creation.
     void setDefaults();
 
+    // The edit mask a masked field has now: the one of its FieldSpec unless a rule
+    // changed it (the code field of a person kind switches between 8 and 10 places).
+    QString mask(const QString &name) const;
+    // Gives the field another mask; its text keeps the characters of its slots, in order.
+    void setMask(const QString &name, const QString &mask);
+
+    // A label whose text and colour follow the card's state (the caption of a party
+    // code). `blue` is the natural-person colour; otherwise the window text colour.
+    struct LabelState
+    {
+        QString text;
+        bool blue = false;
+    };
+    void setLabel(const QString &labelName, const QString &text, bool blue);
+    std::optional<LabelState> label(const QString &labelName) const;
+
 private:
     const FieldTable &m_table;
     QHash<QString, QString> m_texts;
+    QHash<QString, QString> m_masks;
+    QHash<QString, LabelState> m_labels;
 };

@@ -2,7 +2,18 @@
 
 #include <QStringList>
 
-EditMask::EditMask(const QString &mask)
+namespace {
+
+const QChar kBlank = QLatin1Char(' ');
+
+bool isAsciiDigit(QChar ch)
+{
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
+
+} // namespace
+
+EditMask::EditMask(const QString &mask) : m_source(mask)
 {
     // Sections: the mask body, whether literals are kept, the blank character. A
     // ';' escaped by '\' belongs to the body.
@@ -33,25 +44,26 @@ EditMask::EditMask(const QString &mask)
         Position p;
         switch (c.unicode()) {
         case '>':
-            if (k + 1 < body.size() && body.at(k + 1) == QLatin1Char('<')) {
-                caseMode = Case::Keep;
-                ++k;
-            } else {
-                caseMode = Case::Upper;
-            }
+            caseMode = Case::Upper;
             continue;
         case '<':
-            caseMode = Case::Lower;
+            if (k + 1 < body.size() && body.at(k + 1) == QLatin1Char('>')) {
+                caseMode = Case::Keep; // "<>": no case conversion
+                ++k;
+            } else {
+                caseMode = Case::Lower;
+            }
             continue;
         case '!':
-            continue; // leading blanks instead of trailing ones: no effect on values here
+            m_alignRight = true;
+            continue;
         case '\\':
             p.literal = true;
             p.ch = k + 1 < body.size() ? body.at(++k) : c;
             break;
         case '_':
             p.literal = true;
-            p.ch = QLatin1Char(' ');
+            p.ch = kBlank;
             break;
         case '0':
         case '9':
@@ -87,6 +99,8 @@ EditMask::EditMask(const QString &mask)
     }
 }
 
+// ---- Values
+
 QString EditMask::emptyText() const
 {
     return fit(QString());
@@ -101,13 +115,13 @@ bool EditMask::accepts(int index, QChar ch) const
         return ch == p.ch;
     switch (p.slot) {
     case SlotClass::Digit:
-        return ch.isDigit() && ch.unicode() < 0x80;
+        return isAsciiDigit(ch);
     case SlotClass::DigitOrSign:
-        return (ch.isDigit() && ch.unicode() < 0x80) || ch == QLatin1Char('+') || ch == QLatin1Char('-');
+        return isAsciiDigit(ch) || ch == QLatin1Char('+') || ch == QLatin1Char('-');
     case SlotClass::Letter:
         return ch.isLetter();
     case SlotClass::LetterOrDigit:
-        return ch.isLetterOrNumber();
+        return ch.isLetter() || isAsciiDigit(ch);
     case SlotClass::Any:
         return !ch.isNull() && ch.unicode() >= 0x20;
     }
@@ -133,22 +147,7 @@ QString EditMask::fit(const QString &value) const
 {
     if (m_positions.isEmpty())
         return value;
-    QString out;
-    qsizetype v = 0;
-    for (int i = 0; i < m_positions.size(); ++i) {
-        const Position &p = m_positions.at(i);
-        if (p.literal) {
-            if (m_keepLiterals) {
-                out += p.ch;
-                ++v;
-            }
-            continue;
-        }
-        const QChar c = v < value.size() ? applyCase(i, value.at(v)) : QLatin1Char(' ');
-        ++v;
-        out += (c != QLatin1Char(' ') && accepts(i, c)) ? c : QLatin1Char(' ');
-    }
-    return out;
+    return valueOf(editText(value));
 }
 
 bool EditMask::isBlank(const QString &value) const
@@ -157,7 +156,7 @@ bool EditMask::isBlank(const QString &value) const
         if (m_positions.at(i).literal)
             continue;
         const int v = valueIndex(i);
-        if (v >= 0 && v < value.size() && value.at(v) != QLatin1Char(' '))
+        if (v >= 0 && v < value.size() && value.at(v) != kBlank)
             return false;
     }
     return true;
@@ -177,10 +176,263 @@ int EditMask::valueIndex(int position) const
 
 int EditMask::valueLength() const
 {
-    if (m_keepLiterals)
-        return int(m_positions.size());
-    int v = 0;
+    return m_keepLiterals ? int(m_positions.size()) : slotCount();
+}
+
+int EditMask::slotCount() const
+{
+    int n = 0;
     for (const Position &p : m_positions)
-        v += p.literal ? 0 : 1;
-    return v;
+        n += p.literal ? 0 : 1;
+    return n;
+}
+
+QString EditMask::padLiterals(const QString &text) const
+{
+    if (m_positions.isEmpty())
+        return text;
+    if (!m_keepLiterals)
+        return fit(text);
+
+    // Pads or cuts the run [start, end) of `r` to `length` characters.
+    const auto padRun = [this](QString &r, int start, int end, int length) {
+        const int have = end - start;
+        if (have < length)
+            r.insert(m_alignRight ? start : end, QString(length - have, kBlank));
+        else if (have > length)
+            r.remove(m_alignRight ? start : start + length, have - length);
+    };
+
+    QString r = text;
+    int runStart = 0;
+    for (int i = 0; i < m_positions.size(); ++i) {
+        const Position &p = m_positions.at(i);
+        if (!p.literal)
+            continue;
+        qsizetype end = r.indexOf(p.ch, runStart);
+        if (end < 0) {
+            r += p.ch;
+            end = r.size() - 1;
+        }
+        padRun(r, runStart, int(end), i - runStart);
+        runStart = i + 1;
+    }
+    if (r.size() != m_positions.size())
+        padRun(r, runStart, int(r.size()), int(m_positions.size()) - runStart);
+    return fit(r);
+}
+
+QString EditMask::refit(const QString &value, const EditMask &from) const
+{
+    if (m_positions.isEmpty())
+        return from.fit(value);
+    const QString chars = from.isEmpty() ? value : from.slotChars(from.editText(value));
+    return valueOf(fromSlotChars(chars));
+}
+
+// ---- Editing
+
+bool EditMask::isSlot(int position) const
+{
+    return position >= 0 && position < m_positions.size() && !m_positions.at(position).literal;
+}
+
+QString EditMask::slotChars(const QString &editText) const
+{
+    QString out;
+    for (int i = 0; i < m_positions.size(); ++i) {
+        if (!m_positions.at(i).literal)
+            out += i < editText.size() ? editText.at(i) : kBlank;
+    }
+    return out;
+}
+
+QString EditMask::fromSlotChars(const QString &chars) const
+{
+    QString source = chars;
+    const int count = slotCount();
+    if (m_alignRight && source.size() < count)
+        source.prepend(QString(count - source.size(), kBlank));
+    QString out;
+    qsizetype v = 0;
+    for (int i = 0; i < m_positions.size(); ++i) {
+        const Position &p = m_positions.at(i);
+        if (p.literal) {
+            out += p.ch;
+            continue;
+        }
+        const QChar c = v < source.size() ? applyCase(i, source.at(v)) : kBlank;
+        ++v;
+        out += (c != kBlank && accepts(i, c)) ? c : kBlank;
+    }
+    return out;
+}
+
+QString EditMask::editText(const QString &value) const
+{
+    if (m_positions.isEmpty())
+        return value;
+    if (!m_keepLiterals)
+        return fromSlotChars(value);
+    QString out;
+    for (int i = 0; i < m_positions.size(); ++i) {
+        const Position &p = m_positions.at(i);
+        if (p.literal) {
+            out += p.ch;
+            continue;
+        }
+        const QChar c = i < value.size() ? applyCase(i, value.at(i)) : kBlank;
+        out += (c != kBlank && accepts(i, c)) ? c : kBlank;
+    }
+    return out;
+}
+
+QString EditMask::valueOf(const QString &editText) const
+{
+    if (m_positions.isEmpty() || m_keepLiterals)
+        return editText;
+    QString out = slotChars(editText);
+    if (m_alignRight) {
+        qsizetype k = 0;
+        while (k < out.size() && out.at(k) == kBlank)
+            ++k;
+        out.remove(0, k);
+    } else {
+        qsizetype n = out.size();
+        while (n > 0 && out.at(n - 1) == kBlank)
+            --n;
+        out.truncate(n);
+    }
+    return out;
+}
+
+QString EditMask::displayText(const QString &editText) const
+{
+    if (m_positions.isEmpty())
+        return editText;
+    QString out = editText;
+    for (int i = 0; i < out.size() && i < m_positions.size(); ++i) {
+        if (!m_positions.at(i).literal && out.at(i) == kBlank)
+            out[i] = m_blank;
+    }
+    return out;
+}
+
+int EditMask::nextSlot(int position) const
+{
+    for (int k = qMax(position, 0); k < m_positions.size(); ++k) {
+        if (!m_positions.at(k).literal)
+            return k;
+    }
+    return size();
+}
+
+int EditMask::previousSlot(int position) const
+{
+    for (int k = qMin(position, size()) - 1; k >= 0; --k) {
+        if (!m_positions.at(k).literal)
+            return k;
+    }
+    return -1;
+}
+
+EditMask::Edit EditMask::type(const QString &editText, int cursor, QChar ch) const
+{
+    Edit refused{editText, cursor, false};
+    const int pos = qBound(0, cursor, size());
+    if (pos >= size())
+        return refused;
+    // A literal typed where it stands: the cursor steps over it. Typed just after the
+    // cursor stepped over it by itself ("31" then "."), it changes nothing.
+    if (!isSlot(pos) && m_positions.at(pos).ch == ch)
+        return {editText, nextSlot(pos + 1), true};
+    if (pos > 0 && !isSlot(pos - 1) && m_positions.at(pos - 1).ch == ch)
+        return {editText, pos, true};
+    const int slot = nextSlot(pos);
+    if (slot >= size())
+        return refused;
+    QString t = editText;
+    if (t.size() < size())
+        t += QString(size() - t.size(), kBlank);
+    if (ch == kBlank) {
+        t[slot] = kBlank;
+        return {t, nextSlot(slot + 1), true};
+    }
+    const QChar c = applyCase(slot, ch);
+    if (accepts(slot, c)) {
+        t[slot] = c;
+        return {t, nextSlot(slot + 1), true};
+    }
+    // The next literal ahead of the cursor typed: the cursor jumps past it, the slots
+    // between stay as they are.
+    for (int k = pos; k < size(); ++k) {
+        if (!isSlot(k))
+            return m_positions.at(k).ch == ch ? Edit{editText, nextSlot(k + 1), true} : refused;
+    }
+    return refused;
+}
+
+EditMask::Edit EditMask::typeText(const QString &editText, int selStart, int selLength, const QString &typed) const
+{
+    Edit out{editText, qBound(0, selStart, size()), false};
+    if (selLength > 0) {
+        out.text = cleared(editText, selStart, selLength);
+        out.accepted = out.text != editText || !typed.isEmpty();
+    }
+    for (const QChar ch : typed) {
+        if (out.cursor >= size())
+            break;
+        if (ch.unicode() < 0x20)
+            continue; // line breaks and tabs of a pasted text
+        const Edit e = type(out.text, out.cursor, ch);
+        if (e.accepted) {
+            out.text = e.text;
+            out.cursor = e.cursor;
+            out.accepted = true;
+        }
+    }
+    return out;
+}
+
+EditMask::Edit EditMask::paste(const QString &editText, int selStart, int selLength, const QString &typed) const
+{
+    QString chars = typed;
+    if (m_blank != kBlank)
+        chars.replace(m_blank, kBlank); // a copied screen text shows blanks as the blank character
+    return typeText(editText, selStart, selLength, chars);
+}
+
+EditMask::Edit EditMask::backspace(const QString &editText, int selStart, int selLength) const
+{
+    if (selLength > 0)
+        return {cleared(editText, selStart, selLength), qBound(0, selStart, size()), true};
+    const int p = previousSlot(selStart);
+    if (p < 0)
+        return {editText, selStart, false};
+    QString t = editText;
+    t[p] = kBlank;
+    return {t, p, true};
+}
+
+EditMask::Edit EditMask::remove(const QString &editText, int selStart, int selLength) const
+{
+    if (selLength > 0)
+        return {cleared(editText, selStart, selLength), qBound(0, selStart, size()), true};
+    const int p = nextSlot(selStart);
+    if (p >= size() || p >= editText.size())
+        return {editText, selStart, false};
+    QString t = editText;
+    t[p] = kBlank;
+    return {t, p, true};
+}
+
+QString EditMask::cleared(const QString &editText, int from, int length) const
+{
+    QString t = editText;
+    const int end = qMin<int>(from + length, int(t.size()));
+    for (int i = qMax(from, 0); i < end; ++i) {
+        if (isSlot(i))
+            t[i] = kBlank;
+    }
+    return t;
 }

@@ -1,64 +1,189 @@
 #include "print/page_renderer.h"
 
-#include <QFont>
+#include "print/text_wrap.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
+#include <QSaveFile>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
-QFont elementFont(const PageElement &e)
+// Elements without a width are not cut; the clip then reaches far beyond the page.
+constexpr double kNoLimit = 1e6;
+
+double spacingOf(const PageElement &e, const QFont &font)
 {
-    QFont font(e.family);
-    font.setPixelSize(e.pixelSize);
-    font.setBold(e.bold);
-    font.setUnderline(e.underline);
-    return font;
+    return e.lineSpacing > 0 ? e.lineSpacing : lineSpacing(font);
 }
 
-} // namespace
-
-void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page)
+// Draws one line with its top at `top`, laid out with the same design metrics as the
+// wrap measured it; the painter's transform does the scaling to the device.
+void drawLine(QPainter &painter, const QFont &font, const QString &text, double left, double top,
+              double boxWidth, PageElement::Align align)
 {
-    painter.save();
-    painter.translate(page.topLeft());
-    const double scale = page.width() / PageLayout::kPageWidth;
-    painter.scale(scale, scale);
-    painter.translate(layout.bandLeft, layout.bandTop);
+    if (text.isEmpty())
+        return;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    double x = left;
+    const double free = boxWidth - line.naturalTextWidth();
+    if (boxWidth > 0 && free > 0) {
+        if (align == PageElement::Align::Center)
+            x += free / 2;
+        else if (align == PageElement::Align::Right)
+            x += free;
+    }
+    line.setPosition(QPointF(0, 0));
+    layout.draw(&painter, QPointF(x, top));
+}
 
+QRectF widthClip(const PageElement &e)
+{
+    const double width = e.width > 0 ? e.width : kNoLimit;
+    return QRectF(e.left, e.top - kNoLimit / 2, width, kNoLimit);
+}
+
+// A label is one line: line breaks in its text are shown as blanks.
+QString oneLine(const QString &text)
+{
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    s.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    s.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return s;
+}
+
+void paintElement(QPainter &painter, const PageElement &e)
+{
+    const QFont font = elementFont(e);
+    painter.save();
+    painter.setClipRect(widthClip(e), Qt::IntersectClip);
+    if (e.type == PageElement::Type::Label) {
+        drawLine(painter, font, oneLine(e.text), e.left, e.top, e.width, e.align);
+    } else {
+        const double spacing = spacingOf(e, font);
+        const int shown = std::min<int>(memoCapacity(e), int(e.lines.size()));
+        for (int i = 0; i < shown; ++i)
+            drawLine(painter, font, e.lines.at(i), e.left, e.top + i * spacing, e.width, e.align);
+    }
+    painter.restore();
+}
+
+void paintFrames(QPainter &painter, const PageLayout &layout)
+{
+    QPen pen(Qt::black);
+    pen.setCapStyle(Qt::SquareCap);
     for (const FrameLine &f : layout.frames) {
-        QPen pen(Qt::black);
         pen.setWidthF(f.width);
         painter.setPen(pen);
         painter.drawLine(QPointF(f.x1, f.y1), QPointF(f.x2, f.y2));
     }
-    painter.setPen(Qt::black);
-    for (const PageElement &e : layout.elements) {
-        const QFont font = elementFont(e);
-        painter.setFont(font);
-        const QFontMetricsF fm(font, painter.device());
-        const double lineHeight = e.pixelSize * 1.15;
-        if (e.type == PageElement::Type::Label) {
-            if (e.text.isEmpty())
-                continue;
-            painter.save();
-            if (e.width > 0)
-                painter.setClipRect(QRectF(e.left, e.top, e.width, lineHeight + 2));
-            painter.drawText(QPointF(e.left, e.top + e.pixelSize), e.text);
-            painter.restore();
-        } else {
-            painter.save();
-            if (e.height > 0)
-                painter.setClipRect(QRectF(e.left, e.top, e.width > 0 ? e.width : 10000, e.height));
-            double y = e.top + e.pixelSize;
-            for (const QString &line : e.lines) {
-                if (e.height > 0 && y - e.pixelSize >= e.top + e.height)
-                    break;
-                painter.drawText(QPointF(e.left, y), line);
-                y += lineHeight;
-            }
-            painter.restore();
-        }
+    painter.setBrush(Qt::NoBrush);
+    for (const FrameBox &b : layout.boxes) {
+        pen.setWidthF(b.penWidth);
+        painter.setPen(pen);
+        painter.drawRect(QRectF(b.left, b.top, b.width, b.height));
     }
+}
+
+} // namespace
+
+int memoCapacity(const PageElement &memo)
+{
+    if (memo.height <= 0)
+        return std::numeric_limits<int>::max();
+    const QFont font = elementFont(memo);
+    const QFontMetricsF fm(font);
+    const double glyphs = fm.ascent() + fm.descent();
+    const double spacing = spacingOf(memo, font);
+    // The last line needs its glyphs inside the memo, not the gap below them. A memo
+    // lower than one line still shows its first line rather than nothing.
+    const int whole = int(std::floor((memo.height - glyphs) / spacing + 1e-6)) + 1;
+    return std::max(1, whole);
+}
+
+void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(page.topLeft());
+    painter.scale(page.width() / PageLayout::kPageWidth, page.height() / PageLayout::kPageHeight);
+    painter.translate(layout.bandLeft, layout.bandTop);
+
+    paintFrames(painter, layout);
+    painter.setPen(Qt::black);
+    for (const PageElement &e : layout.elements)
+        paintElement(painter, e);
     painter.restore();
+}
+
+QImage renderPage(const PageLayout &layout, int dpi)
+{
+    if (dpi <= 0)
+        return {};
+    const double scale = dpi / kUnitsPerInch;
+    QImage image(qRound(PageLayout::kPageWidth * scale), qRound(PageLayout::kPageHeight * scale),
+                 QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPage(painter, layout, QRectF(0, 0, image.width(), image.height()));
+    return image;
+}
+
+bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (pages.isEmpty())
+        return fail(QStringLiteral("Немає сторінок для друку"));
+
+    // The document is made in memory first, so a failure leaves the old file whole.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("ЗОРВАТ"));
+        writer.setTitle(pages.constFirst()->name());
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return fail(QStringLiteral("Не вдалося створити PDF"));
+        const QRectF paper = writer.pageLayout().fullRectPixels(writer.resolution());
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0)
+                writer.newPage();
+            paintPage(painter, *pages.at(i), QRectF(QPointF(0, 0), paper.size()));
+        }
+        painter.end();
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() || !file.commit())
+        return fail(QStringLiteral("Файл %1 не записано: %2").arg(path, file.errorString()));
+    return true;
 }

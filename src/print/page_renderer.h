@@ -2,10 +2,25 @@
 
 #include "print/page_layout.h"
 
+#include <QImage>
+#include <QList>
 #include <QRectF>
+#include <QString>
 
 class QPainter;
 
-// Paints one page layout into `page` (the device's whole page, in device pixels).
-// Lines are drawn as the layout holds them; nothing is wrapped again here.
+// Paints one page layout into `page`, the device's whole sheet of paper in device
+// pixels (a printer's paper rectangle, a PDF page, an image). The painter is scaled
+// from layout units to the device; lines are drawn as the layout holds them and are
+// never wrapped again, so every device shows the same lines.
 void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page);
+
+// How many lines of a memo its height shows.
+int memoCapacity(const PageElement &memo);
+
+// The page as an image of `dpi` dots per inch on white; a null image for dpi <= 0.
+QImage renderPage(const PageLayout &layout, int dpi);
+
+// Writes the pages, in order, as one A4 PDF with selectable text. The file is replaced
+// only when the whole document was made; on failure `error` says why.
+bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QString *error = nullptr);

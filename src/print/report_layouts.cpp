@@ -1,5 +1,7 @@
 #include "print/report_layouts.h"
 
+#include "print/dop_sheets.h"
+
 #include <QHash>
 
 namespace {
@@ -26,14 +28,23 @@ QStringList ReportLayouts::creationOrder()
             QStringLiteral("TQRDop5"), QStringLiteral("TQRDop7"), QStringLiteral("TQRDop8")};
 }
 
+void ReportLayouts::build(PageLayout &layout)
+{
+    if (dopSheets::sheetOf(layout.name()) > 0) {
+        dopSheets::build(layout);
+        return;
+    }
+    if (const auto it = builders().constFind(layout.name()); it != builders().constEnd())
+        (*it)(layout);
+}
+
 void ReportLayouts::createAll()
 {
     if (created())
         return;
     for (const QString &name : creationOrder()) {
         auto layout = std::make_unique<PageLayout>(name);
-        if (const auto it = builders().constFind(name); it != builders().constEnd())
-            (*it)(*layout);
+        build(*layout);
         m_layouts.push_back(std::move(layout));
     }
 }
@@ -49,7 +60,18 @@ PageLayout &ReportLayouts::layout(const QString &name)
     return none;
 }
 
+const PageLayout &ReportLayouts::layout(const QString &name) const
+{
+    return const_cast<ReportLayouts *>(this)->layout(name);
+}
+
 void ReportLayouts::setBuilder(const QString &name, Builder builder)
 {
     builders().insert(name, std::move(builder));
+    ReportLayouts &app = instance();
+    if (!app.created() || !creationOrder().contains(name))
+        return;
+    PageLayout &existing = app.layout(name);
+    existing = PageLayout(name);
+    build(existing);
 }

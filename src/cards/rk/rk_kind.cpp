@@ -1,5 +1,21 @@
 #include "cards/rk/rk_kind.h"
 
+#include "cards/rk/rk_fields.h"
+#include "cards/rk/rk_model.h"
+#include "cards/rk/rk_read.h"
+#include "cards/rk/rk_write.h"
+#include "fields/field_rules.h"
+
+namespace {
+
+RkModel &rkModel(CardModel &model)
+{
+    Q_ASSERT(dynamic_cast<RkModel *>(&model));
+    return static_cast<RkModel &>(model);
+}
+
+} // namespace
+
 RkKind::RkKind()
     : BasicCardKind({CardType::RK,
                      QStringLiteral("rk"),
@@ -20,4 +36,40 @@ QStringList RkKind::openWarnings(const QString &bareName) const
     if (head == QLatin1String("ok") || head == QLatin1String("OK"))
         return {okWarning(bareName)};
     return {};
+}
+
+const FieldTable &RkKind::fields() const
+{
+    return rkFieldTable();
+}
+
+std::unique_ptr<CardModel> RkKind::createModel() const
+{
+    return std::make_unique<RkModel>(fields());
+}
+
+void RkKind::compNil(CardModel &card) const
+{
+    RkModel &model = rkModel(card);
+    // The party code fields go back to the legal person with their selectors first,
+    // so the codes are cleared to the 8-digit empty mask.
+    model.clearState();
+    fieldRules::compNilFields(model);
+}
+
+QStringList RkKind::Mtext(CardModel &model) const
+{
+    return rkCardLines(rkModel(model));
+}
+
+std::unique_ptr<CardInterpreter> RkKind::interpreter(CardModel &model) const
+{
+    return std::make_unique<RkReader>(rkModel(model));
+}
+
+void RkKind::afterRead(CardModel &card) const
+{
+    RkModel &model = rkModel(card);
+    for (RkText which : {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead})
+        model.showUkrainian(which);
 }

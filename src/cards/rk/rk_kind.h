@@ -7,4 +7,11 @@ class RkKind : public BasicCardKind
 public:
     RkKind();
     QStringList openWarnings(const QString &bareName) const override;
+
+    const FieldTable &fields() const override;
+    std::unique_ptr<CardModel> createModel() const override;
+    void compNil(CardModel &model) const override;
+    QStringList Mtext(CardModel &model) const override;
+    std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
+    void afterRead(CardModel &model) const override;
 };

@@ -1,5 +1,9 @@
 list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_kind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_fields.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_model.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_read.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_write.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_editor.cpp

@@ -1,0 +1,265 @@
+#include "cards/rk/rk_read.h"
+
+#include "cardfile/card_item.h"
+#include "cards/rk/rk_fields.h"
+
+#include <QHash>
+#include <QSet>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Codes whose items go into fields as they stand: item 2 into the first field, item 3
+// into the second.
+const QHash<QString, QStringList> &plainCodes()
+{
+    static const QHash<QString, QStringList> codes = {
+        {u"5256"_s, {u"ed5256"_s}},   {u"5436"_s, {u"ed5436"_s}},   {u"5517"_s, {u"ed5517"_s}},
+        {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
+        {u"7146"_s, {u"ed7146"_s}},   {u"7210"_s, {u"ed7210"_s}},   {u"7209"_s, {u"ed7209"_s}},
+        {u"7021"_s, {u"ed7021"_s}},   {u"7700"_s, {u"ed7700"_s}},   {u"7023"_s, {u"ed7023"_s}},
+        {u"7022"_s, {u"ed7022"_s}},   {u"7199"_s, {u"cb7199"_s}},   {u"7191"_s, {u"ed7191"_s}},
+        {u"2358"_s, {u"ed2358"_s}},   {u"2934"_s, {u"ed2934"_s}},   {u"2394"_s, {u"ed2394"_s}},
+        {u"1332"_s, {u"ed1332"_s}},   {u"1133"_s, {u"cb1133"_s}},
+        {u"2754"_s, {u"gorv"_s}}, // older form of the executor's city
+        {u"2655"_s, {u"gorv"_s, u"mm2655"_s}},
+        {u"7353"_s, {u"ed7353"_s}},   {u"7362"_s, {u"ed7362"_s}},   {u"5634"_s, {u"ed5634"_s}},
+        {u"6111"_s, {u"ed6111"_s}},   {u"6210"_s, {u"ed6210"_s}},   {u"6141"_s, {u"ed6141"_s}},
+        {u"6228"_s, {u"ed6228"_s}},   {u"6140"_s, {u"ed6140"_s}},
+    };
+    return codes;
+}
+
+const QHash<QString, QString> &plainMultiLineCodes()
+{
+    static const QHash<QString, QString> codes = {
+        {u"9126"_s, u"mm9126"_s}, {u"9155"_s, u"mm9155"_s}, {u"9156"_s, u"mm9156"_s}};
+    return codes;
+}
+
+const QSet<QString> &multiLineCodes()
+{
+    static const QSet<QString> codes = {u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s,
+                                        u"9155"_s, u"9156"_s, u"9036"_s};
+    return codes;
+}
+
+const QString kLegal = u"1"_s;
+
+} // namespace
+
+RkReader::RkReader(RkModel &model) : m_model(model)
+{
+    m_model.resetCounters();
+}
+
+bool RkReader::isMultiLineCode(const QString &code) const
+{
+    return multiLineCodes().contains(code);
+}
+
+bool RkReader::keepsEmptyValue(const QString &code) const
+{
+    return code == QLatin1String("2394") || code == QLatin1String("2655");
+}
+
+void RkReader::dispatch(const ReadLine &line)
+{
+    // The multi-line value stands in the file before the line that ended it.
+    if (!line.mlCode.isEmpty())
+        applyMultiLine(line.mlCode, line.mlValue);
+    if (!line.code.isEmpty())
+        applyLine(line.code, line.line);
+}
+
+void RkReader::applyLine(const QString &code, const QString &line)
+{
+    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
+        for (int i = 0; i < it->size(); ++i)
+            m_model.setFitted(it->at(i), item(line, i + 2));
+    } else if (code == QLatin1String("7201")) {
+        readOther(line, u"cb7201"_s, u"ed7201a"_s, &RkModel::setOtherDirectionVisible);
+    } else if (code == QLatin1String("9153")) {
+        readOther(line, u"cb9153"_s, u"cb9153a"_s, &RkModel::setOtherResultVisible);
+    } else if (code == QLatin1String("2457")) {
+        readExecutorCode(line);
+    } else if (code == QLatin1String("2458")) {
+        readCustomer(line);
+    } else if (code == QLatin1String("2656")) {
+        // Older form of the customer's city and address.
+        m_model.setText(u"gorz"_s, item(line, 2));
+        m_model.setText(u"mm2656"_s, item(line, 3));
+        storeCurrentCustomer();
+    } else if (code == QLatin1String("2142")) {
+        readCoExecutor(line);
+    } else if (code == QLatin1String("6120")) {
+        readWorkHead(line);
+    } else if (code == QLatin1String("5616")) {
+        readRubric(line);
+    } else if (code == QLatin1String("FING")) {
+        readYears(line);
+    } else if (rkFinancingSources().contains(code)) {
+        readFinancing(code, line);
+    }
+}
+
+void RkReader::applyMultiLine(const QString &code, const QString &value)
+{
+    if (const auto it = plainMultiLineCodes().constFind(code); it != plainMultiLineCodes().cend()) {
+        m_model.setText(*it, item(value, 2));
+    } else if (code == QLatin1String("2151")) {
+        readBilingual(RkText::ExecutorName, value);
+    } else if (code == QLatin1String("9027")) {
+        readBilingual(RkText::WorkTitle, value);
+    } else if (code == QLatin1String("2152")) {
+        // Older form of the customer's name.
+        m_model.setText(u"mm2152"_s, item(value, 2));
+        storeCurrentCustomer();
+    } else if (code == QLatin1String("9036")) {
+        readStage(value);
+    }
+}
+
+void RkReader::readOther(const QString &line, const QString &codeField, const QString &otherField,
+                         void (RkModel::*show)(bool))
+{
+    m_model.setText(codeField, item(line, 2));
+    const QString other = item(line, 3);
+    m_model.setText(otherField, other);
+    // The other field and its label appear once a card names something there.
+    if (!other.isEmpty())
+        (m_model.*show)(true);
+}
+
+void RkReader::readExecutorCode(const QString &line)
+{
+    const QString kind = item(line, 2);
+    m_model.setPartyKind(RkParty::Executor, kind != kLegal, RkLabelSet::Read);
+    m_model.selectEntry(u"lizv"_s, cardNumber(kind) - 1);
+    m_model.setFitted(u"ed2457"_s, item(line, 3));
+}
+
+void RkReader::readCustomer(const QString &line)
+{
+    const QString number = item(line, 2);
+    const QString kind = item(line, 3);
+    if (kind.size() == 1 && kind != QLatin1String("0")) {
+        const int n = cardNumber(number);
+        m_model.setPartyKind(RkParty::Customer, kind != kLegal, RkLabelSet::Read);
+        m_model.setText(u"Edit1"_s, number);
+        m_model.setCurrentNumber(RkList::Customers, n);
+        m_model.selectEntry(u"lizz"_s, cardNumber(kind) - 1);
+        const QStringList fields = {u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
+        for (int i = 0; i < fields.size(); ++i)
+            m_model.setFitted(fields.at(i), item(line, i + 4));
+        m_model.storeFields(RkList::Customers, n, kind);
+    } else if (kind.size() >= 2) {
+        // Older form 2458\kind\code: one customer. The code field takes the mask of the
+        // kind given, so that a tax number keeps all its digits.
+        m_model.setPartyKind(RkParty::Customer, number != kLegal, RkLabelSet::Read);
+        m_model.setFitted(u"ed2458"_s, kind);
+        m_model.setText(u"Edit1"_s, u"1"_s);
+        m_model.setCurrentNumber(RkList::Customers, 1);
+        m_model.selectEntry(u"lizz"_s, cardNumber(number) - 1);
+    }
+}
+
+void RkReader::storeCurrentCustomer()
+{
+    m_model.storeFields(RkList::Customers, m_model.currentNumber(RkList::Customers));
+}
+
+void RkReader::readCoExecutor(const QString &line)
+{
+    const QString number = item(line, 2);
+    const QString kind = item(line, 3);
+    const int n = cardNumber(number);
+    QStringList values;
+    if (kind.size() <= 1) {
+        m_model.setPartyKind(RkParty::CoExecutor, kind != kLegal, RkLabelSet::Read);
+        if (!kind.isEmpty())
+            m_model.selectEntry(u"lizsv"_s, cardNumber(kind) - 1);
+        for (int i = 4; i <= 7; ++i)
+            values << item(line, i);
+    } else {
+        // Older form 2142\n\code\city\name\address, without the kind. A code longer
+        // than an organisation code is a tax number and gets its mask.
+        if (kind.size() > 8)
+            m_model.setPartyKind(RkParty::CoExecutor, true, RkLabelSet::Read);
+        m_model.setText(u"lizsv"_s, QString());
+        for (int i = 3; i <= 6; ++i)
+            values << item(line, i);
+    }
+    m_model.setText(u"cpn"_s, number);
+    m_model.setCurrentNumber(RkList::CoExecutors, n);
+    const QStringList fields = {u"cpk"_s, u"gorc"_s, u"cpi"_s, u"cpa"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m_model.setFitted(fields.at(i), values.at(i));
+    m_model.storeFields(RkList::CoExecutors, n);
+}
+
+void RkReader::readStage(const QString &value)
+{
+    const QString number = trimLine(item(value, 2));
+    m_model.setText(u"ed9036n"_s, number);
+    if (number.isEmpty())
+        return;
+    const int n = cardNumber(number);
+    m_model.setCurrentNumber(RkList::Stages, n);
+    const QStringList fields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m_model.setFitted(fields.at(i), item(value, i + 3));
+    if (!m_model.text(u"mm9036"_s).isEmpty())
+        m_model.storeFields(RkList::Stages, n);
+}
+
+void RkReader::readBilingual(RkText which, const QString &value)
+{
+    const int sub = cardNumber(item(value, 2));
+    if (sub == 1)
+        m_model.setBilingual(which, RkLanguage::Ukrainian, item(value, 3));
+    else if (sub == 2 || sub == 3)
+        m_model.setBilingual(which, RkLanguage::English, item(value, 3));
+    m_model.showUkrainian(which);
+}
+
+void RkReader::readWorkHead(const QString &line)
+{
+    const QString sub = item(line, 2);
+    if (sub.size() != 1) {
+        // Older form 6120\name.
+        m_model.setBilingual(RkText::WorkHead, RkLanguage::Ukrainian, sub);
+        m_model.showUkrainian(RkText::WorkHead);
+        return;
+    }
+    readBilingual(RkText::WorkHead, line);
+}
+
+void RkReader::readRubric(const QString &line)
+{
+    const int count = m_model.countLine(RkCounter::Rubric);
+    if (count <= rkRubricFields().size())
+        m_model.setFitted(rkRubricFields().at(count - 1), item(line, 2));
+}
+
+void RkReader::readYears(const QString &line)
+{
+    const QStringList &years = rkYearFields();
+    for (int i = 0; i < years.size(); ++i) {
+        const QString year = item(line, i + 2);
+        if (!year.isEmpty())
+            m_model.setText(years.at(i), year);
+    }
+}
+
+void RkReader::readFinancing(const QString &code, const QString &line)
+{
+    const int count = m_model.countLine(RkCounter::Financing);
+    if (count > rkFinancingRows().size())
+        return;
+    const QStringList &row = rkFinancingRows().at(count - 1);
+    m_model.setText(row.at(0), code);
+    for (int i = 1; i < row.size(); ++i)
+        m_model.setText(row.at(i), item(line, i + 1));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "cardfile/card_reader.h"
+#include "cards/rk/rk_model.h"
+
+#include <QString>
+
+
+// Puts each RK card line read back into the card (ReadS), the older line forms
+// included. Lines of other cards without an RK meaning are ignored.
+class RkReader : public CardInterpreter
+{
+public:
+    // Starts a read: the repeat counters go back to 0.
+    explicit RkReader(RkModel &model);
+
+    bool isMultiLineCode(const QString &code) const override;
+    bool keepsEmptyValue(const QString &code) const override;
+    void dispatch(const ReadLine &line) override;
+
+private:
+    void applyLine(const QString &code, const QString &line);
+    void applyMultiLine(const QString &code, const QString &value);
+
+    void readOther(const QString &line, const QString &codeField, const QString &otherField,
+                   void (RkModel::*show)(bool));
+    void readExecutorCode(const QString &line);
+    void readCustomer(const QString &line);
+    void readCoExecutor(const QString &line);
+    void readStage(const QString &value);
+    void readBilingual(RkText which, const QString &value);
+    void readWorkHead(const QString &line);
+    void readRubric(const QString &line);
+    void readYears(const QString &line);
+    void readFinancing(const QString &code, const QString &line);
+    void storeCurrentCustomer();
+
+    RkModel &m_model;
+};

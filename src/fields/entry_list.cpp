@@ -1,0 +1,200 @@
+#include "fields/entry_list.h"
+
+#include "fields/card_model.h"
+#include "fields/rule_context.h"
+
+// ---- EntryList
+
+bool EntryList::holds(int n) const
+{
+    return n >= 1 && n <= m_slots.size() && !m_slots.at(n - 1).file.isEmpty();
+}
+
+QString EntryList::file(int n) const
+{
+    return n >= 1 && n <= m_slots.size() ? m_slots.at(n - 1).file : QString();
+}
+
+QString EntryList::display(int n) const
+{
+    if (n < 1 || n > m_slots.size())
+        return {};
+    const Slot &s = m_slots.at(n - 1);
+    return s.display.isEmpty() ? s.file : s.display;
+}
+
+void EntryList::set(int n, const QString &file, const QString &display)
+{
+    if (n < 1)
+        return;
+    if (m_slots.size() < n)
+        m_slots.resize(n);
+    m_slots[n - 1] = Slot{file, display};
+}
+
+void EntryList::clear(int n)
+{
+    if (n >= 1 && n <= m_slots.size())
+        m_slots[n - 1] = Slot{};
+}
+
+void EntryList::clearAll()
+{
+    m_slots.clear();
+}
+
+int EntryList::last() const
+{
+    for (int n = int(m_slots.size()); n >= 1; --n) {
+        if (holds(n))
+            return n;
+    }
+    return 0;
+}
+
+QStringList EntryList::files() const
+{
+    QStringList out;
+    for (int n = 1; holds(n); ++n)
+        out << file(n);
+    return out;
+}
+
+QStringList EntryList::displays() const
+{
+    QStringList out;
+    for (int n = 1; holds(n); ++n)
+        out << display(n);
+    return out;
+}
+
+void EntryList::remove(int n)
+{
+    if (n < 1 || n > m_slots.size())
+        return;
+    m_slots.removeAt(n - 1);
+    for (int k = n; k <= m_slots.size(); ++k) {
+        Slot &s = m_slots[k - 1];
+        if (!s.file.isEmpty())
+            s.file = renumbered(s.file, k);
+        if (!s.display.isEmpty())
+            s.display = renumbered(s.display, k);
+    }
+}
+
+QString EntryList::join(const QStringList &items)
+{
+    return items.join(QLatin1Char('\\'));
+}
+
+QStringList EntryList::items(const QString &record)
+{
+    return record.split(QLatin1Char('\\'));
+}
+
+QString EntryList::item(const QString &record, int k)
+{
+    return items(record).value(k - 1);
+}
+
+QString EntryList::renumbered(const QString &record, int number)
+{
+    const qsizetype cut = record.indexOf(QLatin1Char('\\'));
+    return QString::number(number) + (cut < 0 ? QString() : record.mid(cut));
+}
+
+// ---- Entry list rules
+
+namespace entryLists {
+
+QString customerBounds() { return QStringLiteral("Кількість замовників від 1 до 200"); }
+QString coExecutorBounds() { return QStringLiteral("Кількість співвиконавців від 1 до 50"); }
+QString stageBounds() { return QStringLiteral("Кількість етапів від 1 до 15"); }
+QString sequenceError() { return QStringLiteral("Помилка в послідовності номерів !"); }
+
+std::optional<int> number(const CardModel &model, const EntryListSpec &spec)
+{
+    return fieldRules::numberOf(model.text(spec.numberField));
+}
+
+void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSpec &spec, QString *letter)
+{
+    fieldRules::empty(model, spec.emptiedFields);
+    model.setText(spec.numberField, QString::number(n));
+    if (!list.holds(n))
+        return;
+    const QStringList items = EntryList::items(list.display(n));
+    QString selector;
+    if (spec.kind) {
+        // The selector first, so the code field has its mask before it gets its value.
+        selector = spec.kind->selector;
+        const qsizetype at = spec.itemFields.indexOf(selector);
+        if (at >= 0) {
+            model.setText(selector, items.value(at + 1));
+            const QString l = fieldRules::applyPersonKind(model, *spec.kind,
+                                                          fieldRules::isNaturalPerson(model.text(selector)));
+            if (letter)
+                *letter = l;
+        }
+    }
+    for (qsizetype i = 0; i < spec.itemFields.size(); ++i) {
+        const QString &field = spec.itemFields.at(i);
+        if (field.isEmpty() || field == selector)
+            continue;
+        fieldRules::assign(model, field, items.value(i + 1));
+    }
+}
+
+bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &spec, int delta, int limit,
+               QString *letter)
+{
+    const int target = number(model, spec).value_or(0) + delta;
+    if (target < 1 || target > limit)
+        return false;
+    showEntry(model, list, target, spec, letter);
+    return true;
+}
+
+bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &spec, const QString &focusField)
+{
+    if (number <= spec.maximum)
+        return true;
+    ctx.message(spec.boundsMessage);
+    if (!focusField.isEmpty())
+        ctx.focusTo(focusField);
+    return false;
+}
+
+bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSpec &spec, int permitted,
+                  const QString &resetValue)
+{
+    const std::optional<int> n = number(model, spec);
+    if (!n || *n <= permitted)
+        return true;
+    ctx.message(sequenceError());
+    model.setText(spec.numberField, resetValue);
+    return false;
+}
+
+int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSpec &spec, QString *letter)
+{
+    list.remove(n);
+    const int left = int(list.files().size());
+    if (left == 0) {
+        fieldRules::empty(model, spec.emptiedFields);
+        model.setText(spec.numberField, QString());
+        return 0;
+    }
+    showEntry(model, list, left, spec, letter);
+    return left;
+}
+
+QString compose(const CardModel &model, const QString &number, const QStringList &fields)
+{
+    QStringList items{number};
+    for (const QString &f : fields)
+        items << model.text(f);
+    return EntryList::join(items);
+}
+
+} // namespace entryLists

@@ -1,0 +1,186 @@
+#include "fields/exit_wiring.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QWidget>
+
+ExitWiring::ExitWiring(QWidget *scope, QObject *parent) : QObject(parent ? parent : scope), m_scope(scope)
+{
+    m_resolver = [this](const QString &name) -> QWidget * {
+        return m_scope ? m_scope->findChild<QWidget *>(name) : nullptr;
+    };
+}
+
+ExitWiring::~ExitWiring() = default;
+
+ExitWiring::Hooks &ExitWiring::hooksFor(QWidget *field)
+{
+    if (!m_hooks.contains(field))
+        watch(field);
+    return m_hooks[field];
+}
+
+void ExitWiring::watch(QWidget *field)
+{
+    m_hooks.insert(field, Hooks{});
+    const auto add = [this, field](QWidget *w) {
+        if (m_owner.contains(w))
+            return;
+        m_owner.insert(w, field);
+        w->installEventFilter(this);
+        connect(w, &QObject::destroyed, this, [this, w] { m_owner.remove(w); });
+    };
+    add(field);
+    for (QWidget *child : field->findChildren<QWidget *>())
+        add(child);
+    connect(field, &QObject::destroyed, this, [this, field] { m_hooks.remove(field); });
+}
+
+void ExitWiring::setExitRule(QWidget *field, Rule rule)
+{
+    hooksFor(field).exitRule = std::move(rule);
+}
+
+void ExitWiring::setEnterRule(QWidget *field, Rule rule)
+{
+    hooksFor(field).enterRule = std::move(rule);
+}
+
+void ExitWiring::addKeyPressHook(QWidget *field, KeyHook hook)
+{
+    hooksFor(field).keyPress.append(std::move(hook));
+}
+
+void ExitWiring::addKeyReleaseHook(QWidget *field, KeyHook hook)
+{
+    hooksFor(field).keyRelease.append(std::move(hook));
+}
+
+QWidget *ExitWiring::fieldOf(QObject *watched) const
+{
+    return m_owner.value(watched, nullptr);
+}
+
+bool ExitWiring::keyEdits(const QKeyEvent &event)
+{
+    return !event.text().isEmpty() || event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete;
+}
+
+bool ExitWiring::runExitRule(QWidget *field)
+{
+    const auto it = m_hooks.constFind(field);
+    if (it == m_hooks.constEnd() || !it->exitRule)
+        return true;
+    return run(field, it->exitRule);
+}
+
+bool ExitWiring::run(QWidget *field, const Rule &rule)
+{
+    PlatformRuleContext ctx;
+    m_running = true;
+    rule(ctx);
+    m_running = false;
+    if (m_afterRule)
+        m_afterRule();
+    const FocusRequest focus = ctx.focus();
+    if (focus.isBack())
+        queueFocus(field, true);
+    else if (focus.isMove())
+        queueFocus(m_resolver ? m_resolver(focus.target) : nullptr, false);
+    emit ruleRan(field, !focus.isBack());
+    return !focus.isBack();
+}
+
+void ExitWiring::moveFocus(QWidget *target)
+{
+    queueFocus(target, false);
+}
+
+void ExitWiring::queueFocus(QWidget *target, bool back)
+{
+    if (!target)
+        return;
+    m_pending = true;
+    QPointer<QWidget> guarded(target);
+    QMetaObject::invokeMethod(
+        this,
+        [this, guarded, back] {
+            m_pending = false;
+            QWidget *w = guarded.data();
+            if (!w)
+                return;
+            // A field on another tab page: that page is shown first.
+            for (QWidget *child = w, *parent = w->parentWidget(); parent;
+                 child = parent, parent = parent->parentWidget()) {
+                if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
+                    if (stack->indexOf(child) >= 0)
+                        stack->setCurrentWidget(child);
+                }
+            }
+            m_moving = true;
+            m_movingBack = back;
+            w->setFocus(Qt::OtherFocusReason);
+            m_moving = false;
+            m_movingBack = false;
+            if (auto *line = qobject_cast<QLineEdit *>(w))
+                line->selectAll();
+            else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
+                combo->lineEdit()->selectAll();
+        },
+        Qt::QueuedConnection);
+}
+
+bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::FocusOut && type != QEvent::FocusIn && type != QEvent::KeyPress
+        && type != QEvent::KeyRelease)
+        return QObject::eventFilter(watched, event);
+    QWidget *field = fieldOf(watched);
+    if (!field)
+        return QObject::eventFilter(watched, event);
+    const Hooks hooks = m_hooks.value(field);
+
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        // A key forwarded from the focus widget to another part of the same field (a
+        // combo box to its line edit) is seen once.
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && focus != watched && fieldOf(focus) == field)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        for (const KeyHook &hook : type == QEvent::KeyPress ? hooks.keyPress : hooks.keyRelease)
+            hook(*key);
+        return QObject::eventFilter(watched, event);
+    }
+
+    const auto *focusEvent = static_cast<QFocusEvent *>(event);
+    const Qt::FocusReason reason = focusEvent->reason();
+    if (type == QEvent::FocusOut) {
+        // The focus moving between the parts of one field (radio buttons) is no leaving.
+        QWidget *now = QApplication::focusWidget();
+        m_insideMove = now && now != watched && fieldOf(now) == field;
+    }
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+        return QObject::eventFilter(watched, event);
+    if (m_running || m_pending)
+        return QObject::eventFilter(watched, event);
+    // The focus changes of a move made here run no exit rule; the field the focus is
+    // moved to (not returned to) runs its enter rule.
+    if (m_moving && (type == QEvent::FocusOut || m_movingBack))
+        return QObject::eventFilter(watched, event);
+
+    if (type == QEvent::FocusOut) {
+        if (hooks.exitRule && field->isVisible() && !m_insideMove)
+            run(field, hooks.exitRule);
+    } else {
+        const bool inside = m_insideMove;
+        m_insideMove = false;
+        if (hooks.enterRule && !inside)
+            run(field, hooks.enterRule);
+    }
+    return QObject::eventFilter(watched, event);
+}

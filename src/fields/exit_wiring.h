@@ -1,0 +1,98 @@
+#pragma once
+
+#include "fields/rule_context.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+// The one event filter that runs the fields' rules in an editor.
+//
+// - Exit rule: runs when the field loses the focus (FocusOut), not when the focus
+//   goes to a popup, a message box or another window (Qt::PopupFocusReason,
+//   Qt::ActiveWindowFocusReason), nor when it moves inside the field (the buttons of
+//   a radio group). Its messages are shown through Platform at once; afterwards the
+//   `afterRule` callback runs (the binder shows the model again), then the focus is
+//   returned or moved as the rule asked, with a queued call. Until that call is done
+//   no other rule runs, and the focus changes it makes run no exit rule (a field the
+//   focus is moved to, not returned to, runs its enter rule), so there is exactly one
+//   message per leaving and no focus ping-pong.
+// - Enter rule: runs when the field gets the focus, under the same conditions.
+// - Key-press hook: runs before the field takes the key (trim on key press).
+// - Key-release hook: runs after the field took the key (the editor marks the card
+//   modified).
+class ExitWiring : public QObject
+{
+    Q_OBJECT
+public:
+    using Rule = std::function<void(RuleContext &)>;
+    using KeyHook = std::function<void(const QKeyEvent &)>;
+
+    // `scope` is the window in which rules name fields (focusTo) by objectName.
+    explicit ExitWiring(QWidget *scope, QObject *parent = nullptr);
+    ~ExitWiring() override;
+
+    // A field is a widget; a container (a radio group) counts as one field with all
+    // the descendants it has when its first rule or hook is set. Setting a rule again
+    // replaces it; key hooks add up and run in the order they were added.
+    void setExitRule(QWidget *field, Rule rule);
+    void setEnterRule(QWidget *field, Rule rule);
+    void addKeyPressHook(QWidget *field, KeyHook hook);
+    void addKeyReleaseHook(QWidget *field, KeyHook hook);
+
+    // Runs after every rule (typically FieldBinder::refresh).
+    void setAfterRule(std::function<void()> callback) { m_afterRule = std::move(callback); }
+    // Finds the widget a rule names; by default the scope's child of that objectName.
+    void setResolver(std::function<QWidget *(const QString &)> resolver) { m_resolver = std::move(resolver); }
+
+    // Runs `field`'s exit rule now, as when it is left (for buttons that leave a
+    // field by program). False when it asked for the focus back.
+    bool runExitRule(QWidget *field);
+    // Puts the focus into `target` with a queued call, showing its tab page first;
+    // the field left runs no exit rule, `target` runs its enter rule.
+    void moveFocus(QWidget *target);
+    // A focus move is queued and not yet done.
+    bool isFocusPending() const { return m_pending; }
+
+    // Whether a key release changes a field's text (a character, Backspace, Delete):
+    // the editor's test for marking the card modified.
+    static bool keyEdits(const QKeyEvent &event);
+
+signals:
+    // A rule ran; `passed` is false when it asked for the focus back.
+    void ruleRan(QWidget *field, bool passed);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Hooks
+    {
+        Rule exitRule;
+        Rule enterRule;
+        QList<KeyHook> keyPress;
+        QList<KeyHook> keyRelease;
+    };
+    Hooks &hooksFor(QWidget *field);
+    void watch(QWidget *field);
+    QWidget *fieldOf(QObject *watched) const;
+    bool run(QWidget *field, const Rule &rule);
+    void queueFocus(QWidget *target, bool back);
+
+    QPointer<QWidget> m_scope;
+    QHash<QWidget *, Hooks> m_hooks;
+    QHash<QObject *, QWidget *> m_owner; // watched widget -> its field
+    std::function<void()> m_afterRule;
+    std::function<QWidget *(const QString &)> m_resolver;
+    bool m_running = false;
+    bool m_pending = false;
+    bool m_moving = false;
+    bool m_movingBack = false;
+    bool m_insideMove = false; // the last FocusOut went to another part of the same field
+};

@@ -1,0 +1,390 @@
+#include "fields/field_factory.h"
+
+#include "fields/card_model.h"
+#include "fields/exit_wiring.h"
+#include "fields/field_rules.h"
+#include "fields/mask_edit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <climits>
+
+namespace {
+
+// A memo that takes no Enter key: its text stays one paragraph that wraps.
+class NoEnterFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QButtonGroup *buttonGroupOf(const QWidget *w)
+{
+    return w->findChild<QButtonGroup *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+bool isRadioGroup(const QWidget *w)
+{
+    return qobject_cast<const QGroupBox *>(w) && buttonGroupOf(w);
+}
+
+void setComboText(QComboBox *combo, const QString &text)
+{
+    const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        combo->setCurrentIndex(index);
+        if (combo->currentText() != text)
+            combo->setEditText(text);
+    } else {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    }
+}
+
+void setRadioIndex(QButtonGroup *group, const QString &text)
+{
+    bool ok = false;
+    const int id = text.toInt(&ok);
+    if (QAbstractButton *b = ok ? group->button(id) : nullptr) {
+        b->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton *b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+// ---- fieldFactory
+
+QWidget *fieldFactory::create(const FieldSpec &spec, QWidget *parent)
+{
+    QWidget *w = nullptr;
+    switch (spec.kind) {
+    case FieldKind::Edit: {
+        auto *edit = new QLineEdit(parent);
+        if (spec.maxLength > 0)
+            edit->setMaxLength(spec.maxLength);
+        edit->setText(spec.defaultValue);
+        w = edit;
+        break;
+    }
+    case FieldKind::Memo: {
+        auto *memo = new QPlainTextEdit(parent);
+        memo->setTabChangesFocus(true);
+        memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        memo->setVerticalScrollBarPolicy(spec.vScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        if (spec.noEnter)
+            memo->installEventFilter(new NoEnterFilter(memo));
+        memo->setProperty("noEnter", spec.noEnter);
+        memo->setPlainText(spec.defaultValue);
+        w = memo;
+        break;
+    }
+    case FieldKind::Masked: {
+        auto *edit = new MaskEdit(spec.mask, parent);
+        if (spec.mask.isEmpty())
+            edit->setPlainMaxLength(spec.maxLength);
+        edit->setValue(spec.defaultValue);
+        w = edit;
+        break;
+    }
+    case FieldKind::Combo: {
+        auto *combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr); // the typed text stays as typed
+        combo->addItems(spec.items);
+        setComboText(combo, spec.defaultValue);
+        w = combo;
+        break;
+    }
+    case FieldKind::Check: {
+        auto *check = new QCheckBox(spec.label, parent);
+        check->setChecked(spec.defaultValue == QLatin1String("1"));
+        w = check;
+        break;
+    }
+    case FieldKind::Radio: {
+        auto *box = new QGroupBox(parent);
+        auto *grid = new QGridLayout(box);
+        auto *group = new QButtonGroup(box);
+        const int count = int(spec.items.size());
+        const int columns = qMax(1, spec.columns);
+        const int rows = qMax(1, (count + columns - 1) / columns);
+        for (int i = 0; i < count; ++i) {
+            auto *button = new QRadioButton(spec.items.at(i), box);
+            button->setObjectName(spec.name + QLatin1Char('_') + QString::number(i));
+            button->setToolTip(spec.hint);
+            grid->addWidget(button, i % rows, i / rows); // filled column by column
+            group->addButton(button, i);
+        }
+        setRadioIndex(group, spec.defaultValue);
+        w = box;
+        break;
+    }
+    case FieldKind::Spin: {
+        auto *spin = new QSpinBox(parent);
+        if (spec.minimum != 0 || spec.maximum != 0)
+            spin->setRange(spec.minimum, spec.maximum);
+        else
+            spin->setRange(INT_MIN, INT_MAX);
+        spin->setValue(spec.defaultValue.toInt());
+        w = spin;
+        break;
+    }
+    }
+    w->setObjectName(spec.name);
+    w->setToolTip(spec.hint);
+    return w;
+}
+
+// ---- FieldBinder
+
+FieldBinder::FieldBinder(CardModel &model, QObject *parent) : QObject(parent), m_model(&model)
+{
+}
+
+QWidget *FieldBinder::create(const FieldSpec &spec, QWidget *parent)
+{
+    QWidget *w = fieldFactory::create(spec, parent);
+    bind(spec.name, w);
+    return w;
+}
+
+QList<QWidget *> FieldBinder::createAll(QWidget *parent, int page)
+{
+    QList<QWidget *> out;
+    for (const FieldSpec &spec : m_model->table().fields()) {
+        if (page < 0 || spec.page == page)
+            out << create(spec, parent);
+    }
+    return out;
+}
+
+void FieldBinder::bind(const QString &name, QWidget *widget)
+{
+    m_widgets.insert(name, widget);
+    if (!m_order.contains(name))
+        m_order << name;
+    push(name, widget);
+    connectWidget(name, widget);
+}
+
+void FieldBinder::bindLabel(const QString &labelName, QLabel *label)
+{
+    m_labels.insert(labelName, label);
+    label->setProperty("zorvatPalette", QVariant::fromValue(label->palette()));
+    refresh(labelName);
+}
+
+QWidget *FieldBinder::widget(const QString &name) const
+{
+    return m_widgets.value(name).data();
+}
+
+QLabel *FieldBinder::label(const QString &labelName) const
+{
+    return m_labels.value(labelName).data();
+}
+
+void FieldBinder::connectWidget(const QString &name, QWidget *w)
+{
+    if (auto *mask = qobject_cast<MaskEdit *>(w)) {
+        connect(mask, &MaskEdit::valueChanged, this, [this, name, mask] { take(name, mask); });
+    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        connect(edit, &QLineEdit::textChanged, this, [this, name, edit] { take(name, edit); });
+    } else if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, name, memo] { take(name, memo); });
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        connect(combo, &QComboBox::editTextChanged, this, [this, name, combo] { take(name, combo); });
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, name, combo] { take(name, combo); });
+        connect(combo, &QComboBox::activated, this, [this, name, combo] {
+            take(name, combo);
+            emit chosen(name);
+        });
+    } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+        connect(check, &QCheckBox::toggled, this, [this, name, check] { take(name, check); });
+        connect(check, &QCheckBox::clicked, this, [this, name] { emit chosen(name); });
+    } else if (isRadioGroup(w)) {
+        QButtonGroup *group = buttonGroupOf(w);
+        connect(group, &QButtonGroup::idToggled, this, [this, name, w] { take(name, w); });
+        connect(group, &QButtonGroup::idClicked, this, [this, name] { emit chosen(name); });
+    } else if (auto *spin = qobject_cast<QSpinBox *>(w)) {
+        connect(spin, &QSpinBox::valueChanged, this, [this, name, spin] { take(name, spin); });
+    }
+}
+
+QString FieldBinder::read(const QString &, QWidget *w) const
+{
+    if (auto *mask = qobject_cast<MaskEdit *>(w))
+        return mask->value();
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
+        return memo->toPlainText();
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->currentText();
+    if (auto *check = qobject_cast<QCheckBox *>(w))
+        return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (isRadioGroup(w))
+        return QString::number(buttonGroupOf(w)->checkedId());
+    if (auto *spin = qobject_cast<QSpinBox *>(w))
+        return QString::number(spin->value());
+    return {};
+}
+
+void FieldBinder::take(const QString &name, QWidget *w)
+{
+    if (m_updating || !m_model->has(name))
+        return;
+    const QString value = read(name, w);
+    if (m_model->text(name) == value)
+        return;
+    m_model->setText(name, value);
+    emit edited(name);
+}
+
+void FieldBinder::push(const QString &name, QWidget *w)
+{
+    if (!w || !m_model->has(name))
+        return;
+    const QString text = m_model->text(name);
+    const bool wasUpdating = m_updating;
+    m_updating = true;
+    if (auto *mask = qobject_cast<MaskEdit *>(w)) {
+        const QString modelMask = m_model->mask(name);
+        if (mask->mask() != modelMask)
+            mask->setMask(modelMask);
+        if (mask->value() != text)
+            mask->setValue(text);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
+        if (memo->toPlainText() != text)
+            memo->setPlainText(text);
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        if (combo->currentText() != text)
+            setComboText(combo, text);
+    } else if (auto *check = qobject_cast<QCheckBox *>(w)) {
+        check->setChecked(text == QLatin1String("1"));
+    } else if (isRadioGroup(w)) {
+        QButtonGroup *group = buttonGroupOf(w);
+        if (QString::number(group->checkedId()) != text)
+            setRadioIndex(group, text);
+    } else if (auto *spin = qobject_cast<QSpinBox *>(w)) {
+        if (QString::number(spin->value()) != text)
+            spin->setValue(text.toInt());
+    }
+    m_updating = wasUpdating;
+}
+
+void FieldBinder::refresh()
+{
+    for (const QString &name : std::as_const(m_order))
+        push(name, m_widgets.value(name).data());
+    for (auto it = m_labels.constBegin(); it != m_labels.constEnd(); ++it)
+        refresh(it.key());
+}
+
+void FieldBinder::refresh(const QString &name)
+{
+    if (m_widgets.contains(name))
+        push(name, m_widgets.value(name).data());
+    QLabel *label = m_labels.value(name).data();
+    if (!label)
+        return;
+    const std::optional<CardModel::LabelState> state = m_model->label(name);
+    if (!state)
+        return;
+    if (label->text() != state->text)
+        label->setText(state->text);
+    QPalette palette = label->property("zorvatPalette").value<QPalette>();
+    if (state->blue)
+        palette.setColor(QPalette::WindowText, QColor(Qt::blue));
+    label->setPalette(palette);
+}
+
+void FieldBinder::commit()
+{
+    for (const QString &name : std::as_const(m_order)) {
+        QWidget *w = m_widgets.value(name).data();
+        if (w && m_model->has(name))
+            m_model->setText(name, read(name, w));
+    }
+}
+
+void FieldBinder::setItems(const QString &name, const QStringList &items)
+{
+    auto *combo = widgetAs<QComboBox>(name);
+    if (!combo)
+        return;
+    const bool wasUpdating = m_updating;
+    m_updating = true;
+    const QString text = combo->currentText();
+    combo->clear();
+    combo->addItems(items);
+    setComboText(combo, text);
+    m_updating = wasUpdating;
+}
+
+// ---- Wiring helpers
+
+void wireTrimOnKeyPress(ExitWiring &wiring, FieldBinder &binder, const QString &name)
+{
+    if (QWidget *w = binder.widget(name)) {
+        wiring.addKeyPressHook(w, [&binder, name](const QKeyEvent &) {
+            if (fieldRules::trimOnKey(binder.model(), name))
+                binder.refresh(name);
+        });
+    }
+}
+
+void wireTrimOnKeyRelease(ExitWiring &wiring, FieldBinder &binder, const QString &name)
+{
+    if (QWidget *w = binder.widget(name)) {
+        wiring.addKeyReleaseHook(w, [&binder, name](const QKeyEvent &) {
+            if (fieldRules::trimOnKey(binder.model(), name))
+                binder.refresh(name);
+        });
+    }
+}
+
+void wireMarks(ExitWiring &wiring, FieldBinder &binder, std::function<void()> markModified)
+{
+    for (const QString &name : binder.names()) {
+        const FieldSpec *spec = binder.model().table().find(name);
+        QWidget *w = binder.widget(name);
+        if (!spec || !spec->marks || !w)
+            continue;
+        wiring.addKeyReleaseHook(w, [markModified](const QKeyEvent &event) {
+            if (ExitWiring::keyEdits(event))
+                markModified();
+        });
+    }
+}

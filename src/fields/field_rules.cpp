@@ -1,0 +1,313 @@
+#include "fields/field_rules.h"
+
+#include "fields/card_model.h"
+#include "fields/edit_mask.h"
+#include "fields/rule_context.h"
+
+namespace fieldRules {
+
+namespace {
+
+const QChar kBlank = QLatin1Char(' ');
+
+// A part of a date taken as a number; reports the conversion error when it is none.
+std::optional<int> datePart(const QString &part, QStringList &messages)
+{
+    bool ok = false;
+    const int n = part.toInt(&ok);
+    if (!ok) {
+        messages << conversionError(part);
+        return std::nullopt;
+    }
+    return n;
+}
+
+// Shows the messages of a check; each wrong value returns the focus (a conversion
+// error ends the check without it, as the old editors' exception did).
+bool report(const QStringList &messages, RuleContext &ctx)
+{
+    for (const QString &m : messages) {
+        ctx.message(m);
+        if (m == dateError() || m == monthError() || m == dayError())
+            ctx.focusBack();
+    }
+    return messages.isEmpty();
+}
+
+} // namespace
+
+// ---- Texts
+
+QString dateError() { return QStringLiteral("Помилка в даті"); }
+QString monthError() { return QStringLiteral("Помилка в місяці!"); }
+QString dayError() { return QStringLiteral("Помилка в числі місяця!"); }
+QString codeNotInList() { return QStringLiteral("Помилка в коді!"); }
+QString numberMissing() { return QStringLiteral("Вкажіть порядковий номер!"); }
+QString legalPerson() { return QStringLiteral("Юридична особа"); }
+QString naturalPerson() { return QStringLiteral("Фізична особа"); }
+QString legalLetter() { return QStringLiteral("ю"); }
+QString naturalLetter() { return QStringLiteral("ф"); }
+QString legalCodeMask() { return QStringLiteral("99999999;1;_"); }
+QString naturalCodeMask() { return QStringLiteral("9999999999;1;_"); }
+
+QString twoLines(const QString &first, const QString &second)
+{
+    return first + QStringLiteral("\n\r") + second;
+}
+
+QString conversionError(const QString &text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+// ---- Field values
+
+QString fieldValue(const CardModel &model, const QString &name)
+{
+    const QString mask = model.mask(name);
+    const QString text = model.text(name);
+    return mask.isEmpty() ? text : EditMask(mask).fit(text);
+}
+
+void assign(CardModel &model, const QString &name, const QString &value)
+{
+    const QString mask = model.mask(name);
+    model.setText(name, mask.isEmpty() ? value : EditMask(mask).fit(value));
+}
+
+QString emptyValue(const CardModel &model, const QString &name)
+{
+    const QString mask = model.mask(name);
+    return mask.isEmpty() ? QString() : EditMask(mask).emptyText();
+}
+
+void empty(CardModel &model, const QStringList &names)
+{
+    for (const QString &name : names)
+        model.setText(name, emptyValue(model, name));
+}
+
+bool countsAsEmpty(const CardModel &model, const QString &name)
+{
+    const QString text = model.text(name);
+    if (text.isEmpty())
+        return true;
+    const EditMask mask(model.mask(name));
+    if (mask.isEmpty())
+        return false;
+    for (const EditMask::Position &p : mask.positions()) {
+        if (p.literal)
+            return false;
+    }
+    return mask.isBlank(text);
+}
+
+std::optional<int> numberOf(const QString &text)
+{
+    bool ok = false;
+    const int n = trimBlanks(text).toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
+// ---- Dates
+
+QStringList dateMessages(const QString &text, const QString &emptyText)
+{
+    if (text.contains(kBlank))
+        return text == emptyText ? QStringList() : QStringList{dateError()};
+    QStringList messages;
+    const std::optional<int> month = datePart(text.mid(3, 2), messages);
+    if (!month)
+        return messages;
+    if (*month < 1 || *month > 12)
+        messages << monthError();
+    const std::optional<int> day = datePart(text.mid(0, 2), messages);
+    if (!day)
+        return messages;
+    if (*day < 1 || *day > 31)
+        messages << dayError();
+    return messages;
+}
+
+QStringList monthYearMessages(const QString &text, const QString &emptyText)
+{
+    if (text.contains(kBlank))
+        return text == emptyText ? QStringList() : QStringList{dateError()};
+    QStringList messages;
+    const std::optional<int> month = datePart(text.mid(0, 2), messages);
+    if (month && (*month < 1 || *month > 12))
+        messages << monthError();
+    return messages;
+}
+
+bool dateRule(const CardModel &model, const QString &field, RuleContext &ctx)
+{
+    return report(dateMessages(fieldValue(model, field), emptyValue(model, field)), ctx);
+}
+
+bool monthYearRule(const CardModel &model, const QString &field, RuleContext &ctx)
+{
+    return report(monthYearMessages(fieldValue(model, field), emptyValue(model, field)), ctx);
+}
+
+// ---- Trim on key press
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start).unicode() <= 0x20)
+        ++start;
+    while (end > start && text.at(end - 1).unicode() <= 0x20)
+        --end;
+    return text.mid(start, end - start);
+}
+
+QString trimmedValue(const QString &text, const QString &mask)
+{
+    const QString trimmed = trimBlanks(text);
+    return mask.isEmpty() ? trimmed : EditMask(mask).padLiterals(trimmed);
+}
+
+bool trimOnKey(CardModel &model, const QString &field)
+{
+    const QString text = model.text(field);
+    const QString trimmed = trimmedValue(text, model.mask(field));
+    if (trimmed == text)
+        return false;
+    model.setText(field, trimmed);
+    return true;
+}
+
+// ---- Person kind
+
+bool isNaturalPerson(const QString &selectorText)
+{
+    return selectorText == naturalPerson();
+}
+
+QString kindDigit(const QString &selectorText)
+{
+    if (selectorText == legalPerson())
+        return QStringLiteral("1");
+    if (selectorText == naturalPerson())
+        return QStringLiteral("2");
+    return QStringLiteral("0");
+}
+
+QString applyPersonKind(CardModel &model, const PersonKindSpec &spec, bool natural)
+{
+    if (!spec.codeField.isEmpty())
+        model.setMask(spec.codeField, natural ? naturalCodeMask() : legalCodeMask());
+    if (!spec.label.isEmpty())
+        model.setLabel(spec.label, natural ? spec.naturalText : spec.legalText, natural);
+    return natural ? naturalLetter() : legalLetter();
+}
+
+bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSpec &spec, QString &letter)
+{
+    bool passed = true;
+    const QStringList entries{legalPerson(), naturalPerson()};
+    if (!entries.contains(model.text(spec.selector), spec.entryCase)) {
+        passed = false;
+        if (!spec.invalidMessage.isEmpty())
+            ctx.message(spec.invalidMessage);
+        if (spec.beepOnInvalid)
+            ctx.beep();
+        if (spec.resetInvalidText)
+            model.setText(spec.selector, legalPerson());
+        ctx.focusBack();
+    }
+    if (!spec.numberField.isEmpty() && trimBlanks(model.text(spec.numberField)).isEmpty()) {
+        passed = false;
+        ctx.message(numberMissing());
+        ctx.focusTo(spec.numberField);
+    }
+    letter = applyPersonKind(model, spec, isNaturalPerson(model.text(spec.selector)));
+    return passed;
+}
+
+// ---- Party code
+
+QString legalCodeMessage(const QString &prefix)
+{
+    return twoLines(prefix + QStringLiteral("Помилка в коді ЄДРПОУ."), QStringLiteral("В коді повинно бути 8 цифр"));
+}
+
+QString naturalCodeMessage(const QString &prefix)
+{
+    return twoLines(prefix + QStringLiteral("Помилка в індивідуальному податковому номері."),
+                    QStringLiteral("В номері повинно бути 10 цифр"));
+}
+
+bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSpec &spec, const QString &letter)
+{
+    if (!spec.numberField.isEmpty() && trimBlanks(model.text(spec.numberField)).isEmpty()) {
+        ctx.message(numberMissing());
+        ctx.focusTo(spec.numberField);
+        return false;
+    }
+    const QString code = fieldValue(model, spec.codeField);
+    if (!code.contains(kBlank) || code.trimmed().isEmpty())
+        return true;
+    if (letter == legalLetter()) {
+        if (spec.beepLegal)
+            ctx.beep();
+        ctx.message(spec.legalMessage.isEmpty() ? legalCodeMessage(spec.prefix) : spec.legalMessage);
+        ctx.focusBack();
+        return false;
+    }
+    if (letter == naturalLetter()) {
+        ctx.message(spec.naturalMessage.isEmpty() ? naturalCodeMessage(spec.prefix) : spec.naturalMessage);
+        ctx.focusBack();
+        return false;
+    }
+    return true;
+}
+
+// ---- Code that must come from its list
+
+bool listCodeRule(const CardModel &model, RuleContext &ctx, const QString &field, const QStringList &items,
+                  Qt::CaseSensitivity cs, const QString &message)
+{
+    QStringList list = items;
+    if (list.isEmpty()) {
+        if (const FieldSpec *spec = model.table().find(field))
+            list = spec->items;
+    }
+    if (list.contains(model.text(field), cs))
+        return true;
+    ctx.message(message);
+    ctx.focusBack();
+    return false;
+}
+
+// ---- Clearing
+
+void compNilFields(CardModel &model)
+{
+    for (const FieldSpec &f : model.table().fields()) {
+        QString value;
+        switch (f.kind) {
+        case FieldKind::Masked:
+            value = EditMask(model.mask(f.name)).emptyText();
+            break;
+        case FieldKind::Edit:
+        case FieldKind::Memo:
+            break;
+        case FieldKind::Combo:
+            value = f.items.value(0);
+            break;
+        case FieldKind::Radio:
+        case FieldKind::Check:
+            value = QStringLiteral("0");
+            break;
+        case FieldKind::Spin:
+            value = model.text(f.name);
+            break;
+        }
+        model.setText(f.name, f.cleared ? *f.cleared : value);
+    }
+}
+
+} // namespace fieldRules

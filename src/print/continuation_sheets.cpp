@@ -1,0 +1,118 @@
+#include "print/continuation_sheets.h"
+
+#include "print/dop_sheets.h"
+#include "print/report_layouts.h"
+#include "print/text_wrap.h"
+
+#include <algorithm>
+
+using namespace dopSheets;
+
+ContinuationSheets::ContinuationSheets(ContinuationState &state, int sheets, ReportLayouts &layouts)
+    : m_state(state), m_sheets(std::clamp(sheets, 1, kOkdSheets)), m_layouts(layouts)
+{
+    m_layouts.createAll();
+}
+
+PageLayout &ContinuationSheets::sheet(int number)
+{
+    return m_layouts.layout(layoutName(number));
+}
+
+void ContinuationSheets::prepare()
+{
+    m_state = ContinuationState();
+    // Every sheet, not only those this card fills: a dissertation card's earlier print
+    // may have left lines on sheets 6 to 10, which would precede the next one's.
+    for (int n = 1; n <= kOkdSheets; ++n) {
+        PageLayout &s = sheet(n);
+        s.at(textMemo()).lines.clear();
+        s.at(number()).text = QStringLiteral(" ");
+    }
+    sheet(1).at(titleMemo()).lines.clear();
+}
+
+void ContinuationSheets::ListDop(const QStringList &mmtext)
+{
+    bool first = true;
+    while (m_state.dopStartLine >= 0 && m_state.dopStartLine < mmtext.size()
+           && !mmtext.at(m_state.dopStartLine).isEmpty()) {
+        // The block opens with a blank line; its own first line follows in round two.
+        const QString text = first ? QString() : mmtext.at(m_state.dopStartLine);
+        const int n = sheetForLine(m_state.dopLineCount, m_sheets);
+        sheet(n).at(textMemo()).lines << text;
+        m_state.sheetCount = n;
+        ++m_state.dopLineCount;
+        if (!first)
+            ++m_state.dopStartLine;
+        first = false;
+    }
+    numberSheets();
+}
+
+void ContinuationSheets::placeBlock(const QString &heading, const QStringList &lines)
+{
+    const QStringList block = QStringList{heading} + lines;
+    const QStringList mmtext = wrapText(block.join(QLatin1Char('\n')), kTextWidth,
+                                        elementFont(sheet(1).at(textMemo())));
+    m_state.dopStartLine = 0;
+    ListDop(mmtext);
+}
+
+void ContinuationSheets::numberSheets()
+{
+    // A full sheet 1 is numbered even when nothing has reached sheet 2 yet.
+    if (m_state.dopLineCount >= firstLine(2))
+        sheet(1).at(number()).text = QStringLiteral("1");
+    for (int n = 2; n <= m_sheets; ++n) {
+        if (m_state.dopLineCount >= firstLine(n))
+            sheet(n).at(number()).text = QString::number(n);
+    }
+}
+
+QString ContinuationSheets::headingFor(int sheetCount)
+{
+    if (sheetCount <= 1)
+        return QStringLiteral("Продовження 1");
+    return QStringLiteral("Продовження 1   (с.1-") + QString::number(sheetCount) + QLatin1Char(')');
+}
+
+void ContinuationSheets::finish(const QString &title)
+{
+    if (m_state.sheetCount < 1)
+        return;
+    PageLayout &first = sheet(1);
+    first.at(heading()).text = headingFor(m_state.sheetCount);
+    PageElement &titleBox = first.at(titleMemo());
+    titleBox.lines << wrapText(title, titleBox.width, elementFont(titleBox));
+    first.at(textMemo()).lines << QString();
+
+    m_state.laterSheets.clear();
+    for (int n = 2; n <= m_state.sheetCount; ++n) {
+        const PageLayout &s = sheet(n);
+        m_state.laterSheets.append({s.at(textMemo()).lines, s.at(number()).text});
+    }
+}
+
+QList<const PageLayout *> ContinuationSheets::job1Pages(const QList<const PageLayout *> &cardPages)
+{
+    QList<const PageLayout *> pages = cardPages;
+    if (m_state.sheetCount >= 1)
+        pages << &sheet(1);
+    return pages;
+}
+
+QList<const PageLayout *> ContinuationSheets::job2Pages()
+{
+    QList<const PageLayout *> pages;
+    for (int n = 2; n <= std::min(m_state.sheetCount, m_sheets); ++n) {
+        PageLayout &s = sheet(n);
+        if (n - 2 < m_state.laterSheets.size()) {
+            const ContinuationState::Sheet &kept = m_state.laterSheets.at(n - 2);
+            s.at(textMemo()).lines = kept.lines;
+            s.at(number()).text = kept.number;
+        }
+        pages << &s;
+    }
+    return pages;
+}

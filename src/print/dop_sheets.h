@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class PageLayout;
+
+// The continuation sheets: sheet 1 `TQRDop` with the heading and the card's title,
+// sheets 2 to 10 `TQRDop1` .. `TQRDop9` with text only.
+namespace dopSheets {
+
+constexpr int kStandardSheets = 5; // RK, OK and IK
+constexpr int kOkdSheets = 10;     // the dissertation card
+constexpr int kFirstSheetLines = 57;
+constexpr int kLaterSheetLines = 63;
+// Width of the sheets' text memo: long texts are wrapped to it.
+constexpr double kTextWidth = 701;
+
+// Element names.
+inline QString heading() { return QStringLiteral("QRLabel1"); }
+inline QString titleCaption() { return QStringLiteral("QRLabel2"); }
+inline QString titleCaption2() { return QStringLiteral("QRLabel3"); }
+inline QString titleMemo() { return QStringLiteral("QRMemo1"); }
+inline QString textMemo() { return QStringLiteral("QRMemo2"); }
+inline QString number() { return QStringLiteral("QRL1"); }
+
+// "TQRDop" for sheet 1, "TQRDop1" .. "TQRDop9" for sheets 2 to 10.
+QString layoutName(int sheet);
+// The sheet number of a layout name; 0 for a layout that is no continuation sheet.
+int sheetOf(const QString &layoutName);
+
+// Puts the static content of the sheet's layout in place.
+void build(PageLayout &layout);
+
+// Index of the first line that goes to `sheet` (sheet 1: 0, sheet 2: 57, ...).
+int firstLine(int sheet);
+// The sheet that takes the next line when `placed` lines are already placed; the last
+// of `sheets` sheets takes every line beyond.
+int sheetForLine(int placed, int sheets);
+
+} // namespace dopSheets

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "print/continuation_sheets.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CardDocument;
+class PageLayout;
+class ReportLayouts;
+
+// The print jobs of one editor, as its "Друк" and "Друк листів продовжень" run them:
+// a card's printing code calls prepare(), places a block per overflowing text and
+// calls finish() with its pages; the messages and the preview go through the platform.
+class PrintJob
+{
+public:
+    explicit PrintJob(CardDocument &document);
+    PrintJob(CardDocument &document, ReportLayouts &layouts);
+
+    ContinuationSheets &sheets() { return m_sheets; }
+
+    void prepare() { m_sheets.prepare(); }
+    // `lines`: the overflow after the heading line, wrapped at the sheets' text width.
+    void placeBlock(const QString &heading, const QStringList &lines) { m_sheets.placeBlock(heading, lines); }
+
+    // Print job 1: finishes the sheets, enables "Друк листів продовжень" when two or
+    // more were filled, shows the card's pages with sheet 1, then the closing message.
+    void finish(const QString &title, const QList<const PageLayout *> &cardPages);
+    // Print job 2: sheets 2 and on, the closing message, and the command disabled.
+    void printContinuation();
+
+    // Shown after each preview.
+    static QString closingMessage();
+
+private:
+    CardDocument &m_document;
+    ContinuationSheets m_sheets;
+};

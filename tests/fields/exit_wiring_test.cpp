@@ -1,0 +1,381 @@
+#include "fields/card_model.h"
+#include "fields/exit_wiring.h"
+#include "fields/field_factory.h"
+#include "fields/field_rules.h"
+#include "fields/mask_edit.h"
+#include "rules_fixture.h"
+#include "support/fake_platform.h"
+#include "support/test_registry.h"
+#include "widget_helpers.h"
+
+#include <QComboBox>
+#include <QTimer>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+// A window with a few fields of the test card, bound to a model and wired.
+struct Form
+{
+    CardModel model{testTable()};
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    FieldBinder *binder = nullptr;
+    ExitWiring *wiring = nullptr;
+    QLabel *label30 = nullptr;
+
+    Form()
+    {
+        auto *layout = new QVBoxLayout(window.get());
+        binder = new FieldBinder(model, window.get());
+        wiring = new ExitWiring(window.get());
+        wiring->setAfterRule([this] { binder->refresh(); });
+        for (const char *name : {"ed5418D", "ed7353", "lizv", "ed2457", "gorz", "Edit1"}) {
+            const FieldSpec *spec = testTable().find(QString::fromLatin1(name));
+            layout->addWidget(binder->create(*spec, window.get()));
+            if (qstrcmp(name, "lizv") == 0) {
+                label30 = new QLabel(QStringLiteral("2457. Код організації за ЄДРПОУ"), window.get());
+                label30->setObjectName(QStringLiteral("Label30"));
+                layout->addWidget(label30);
+                binder->bindLabel(QStringLiteral("Label30"), label30);
+            }
+        }
+    }
+
+    QWidget *field(const char *name) const { return binder->widget(QString::fromLatin1(name)); }
+
+    bool show()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    // Puts the focus into a field with the cursor at its start.
+    void enter(const char *name)
+    {
+        QWidget *w = field(name);
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            line->setCursorPosition(0);
+    }
+};
+
+// Shows every message in a window of its own that takes the activation for a moment,
+// as a message box does: the form loses and gets back the focus meanwhile. No modal
+// dialog is opened.
+class ModalPlatform : public ScopedFakePlatform
+{
+public:
+    void message(const QString &text) override
+    {
+        FakePlatform::message(text);
+        QWidget box(nullptr, Qt::Dialog);
+        box.setWindowTitle(text);
+        box.show();
+        box.activateWindow();
+        QTest::qWait(50);
+        box.close();
+        // The window manager gives the window its activation back.
+        if (m_window)
+            m_window->activateWindow();
+    }
+
+    QWidget *m_window = nullptr;
+};
+
+} // namespace
+
+class ExitWiringTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wrongDateGivesOneMessageAndFocusBack()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Form form;
+        form.wiring->setExitRule(form.field("ed5418D"), [&form](RuleContext &ctx) {
+            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+        });
+        // The next field fails too when left: it must not run while the focus returns.
+        form.wiring->setExitRule(form.field("ed7353"), [&form](RuleContext &ctx) {
+            ctx.message(QStringLiteral("ed7353 left"));
+            ctx.focusBack();
+        });
+        QVERIFY(form.show());
+        form.enter("ed5418D");
+        QVERIFY(form.field("ed5418D")->hasFocus());
+        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("151399"));
+        QCOMPARE(form.model.text(QStringLiteral("ed5418D")), QStringLiteral("15.13.99"));
+        QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
+        QTRY_VERIFY(form.field("ed5418D")->hasFocus());
+        QTest::qWait(50);
+        QCOMPARE(platform.messages(), QStringList{QStringLiteral("Помилка в місяці!")});
+        QVERIFY(form.field("ed5418D")->hasFocus());
+        QVERIFY(!form.wiring->isFocusPending());
+        // The value typed stays.
+        QCOMPARE(qobject_cast<MaskEdit *>(form.field("ed5418D"))->value(), QStringLiteral("15.13.99"));
+    }
+
+    void modalMessageBoxStartsNoPingPong()
+    {
+        ModalPlatform platform;
+        platform.allowMessages();
+        Form form;
+        platform.m_window = form.window.get();
+        form.wiring->setExitRule(form.field("ed5418D"), [&form](RuleContext &ctx) {
+            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+        });
+        form.wiring->setExitRule(form.field("ed7353"), [&form](RuleContext &ctx) {
+            fieldRules::monthYearRule(form.model, QStringLiteral("ed7353"), ctx);
+        });
+        form.model.setText(QStringLiteral("ed7353"), QStringLiteral("13.99")); // would fail if it ran
+        form.binder->refresh();
+        QVERIFY(form.show());
+        form.enter("ed5418D");
+        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("321399"));
+        QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
+        QTRY_VERIFY(form.window->isActiveWindow());
+        QTRY_VERIFY(form.field("ed5418D")->hasFocus());
+        QTest::qWait(200);
+        QCOMPARE(platform.messages(), (QStringList{QStringLiteral("Помилка в місяці!"), QStringLiteral("Помилка в числі місяця!")}));
+        QVERIFY(form.field("ed5418D")->hasFocus());
+    }
+
+    void rightDateMovesOnSilently()
+    {
+        ScopedFakePlatform platform;
+        Form form;
+        int runs = 0;
+        form.wiring->setExitRule(form.field("ed5418D"), [&form, &runs](RuleContext &ctx) {
+            ++runs;
+            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+        });
+        QVERIFY(form.show());
+        form.enter("ed5418D");
+        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("310299"));
+        QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
+        QTRY_VERIFY(form.field("ed7353")->hasFocus());
+        QTest::qWait(50);
+        QVERIFY(form.field("ed7353")->hasFocus());
+        QCOMPARE(runs, 1);
+        QVERIFY(platform.log().isEmpty());
+        QVERIFY(platform.unexpected().isEmpty());
+    }
+
+    void untouchedDatePasses()
+    {
+        ScopedFakePlatform platform;
+        Form form;
+        form.wiring->setExitRule(form.field("ed5418D"), [&form](RuleContext &ctx) {
+            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+        });
+        QVERIFY(form.show());
+        form.enter("ed5418D");
+        QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
+        QTRY_VERIFY(form.field("ed7353")->hasFocus());
+        QVERIFY(platform.log().isEmpty());
+    }
+
+    void popupsAndOtherWindowsAreNoLeaving()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Form form;
+        int runs = 0;
+        form.wiring->setExitRule(form.field("gorz"), [&runs](RuleContext &ctx) {
+            ++runs;
+            ctx.message(QStringLiteral("left"));
+        });
+        QVERIFY(form.show());
+        form.enter("gorz");
+        for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+            QFocusEvent out(QEvent::FocusOut, reason);
+            QApplication::sendEvent(form.field("gorz"), &out);
+        }
+        QCOMPARE(runs, 0);
+        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(form.field("gorz"), &out);
+        QCOMPARE(runs, 1);
+        QCOMPARE(platform.messages(), QStringList{QStringLiteral("left")});
+    }
+
+    void ruleMovesFocusToNamedField()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Form form;
+        int gorzEntered = 0;
+        form.wiring->setExitRule(form.field("ed5418D"), [](RuleContext &ctx) {
+            ctx.message(QStringLiteral("Відсутня назва міста !"));
+            ctx.focusTo(QStringLiteral("gorz"));
+        });
+        form.wiring->setEnterRule(form.field("gorz"), [&gorzEntered](RuleContext &) { ++gorzEntered; });
+        QVERIFY(form.show());
+        form.enter("ed5418D");
+        QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
+        QTRY_VERIFY(form.field("gorz")->hasFocus());
+        QTest::qWait(20);
+        QCOMPARE(platform.messages(), QStringList{QStringLiteral("Відсутня назва міста !")});
+        QCOMPARE(gorzEntered, 1); // entered once, by the move
+    }
+
+    void personKindSwitchesTheCodeField()
+    {
+        ScopedFakePlatform platform;
+        Form form;
+        QString letter;
+        fieldRules::PersonKindSpec spec;
+        spec.selector = QStringLiteral("lizv");
+        spec.codeField = QStringLiteral("ed2457");
+        spec.label = QStringLiteral("Label30");
+        spec.legalText = QStringLiteral("2457 Код організації за ЄДРПУ ");
+        spec.naturalText = QStringLiteral("2457 Ідентифікаційний номер");
+        form.wiring->setExitRule(form.field("lizv"), [&](RuleContext &ctx) {
+            fieldRules::personKindRule(form.model, ctx, spec, letter);
+        });
+        const QColor normal = form.label30->palette().color(QPalette::WindowText);
+        QVERIFY(form.show());
+        auto *lizv = qobject_cast<QComboBox *>(form.field("lizv"));
+        auto *code = qobject_cast<MaskEdit *>(form.field("ed2457"));
+        QCOMPARE(code->editMask().size(), 8);
+        lizv->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(lizv->hasFocus());
+        // Choose "Фізична особа" by typing it over the selected text.
+        lizv->lineEdit()->selectAll();
+        typeText(lizv, QStringLiteral("Фізична особа"));
+        QCOMPARE(form.model.text(QStringLiteral("lizv")), QStringLiteral("Фізична особа"));
+        QCOMPARE(code->editMask().size(), 8); // nothing before the selector is left
+        QTest::keyClick(lizv, Qt::Key_Tab);
+        QTRY_VERIFY(code->hasFocus());
+        QCOMPARE(code->editMask().size(), 10);
+        QCOMPARE(code->mask(), QStringLiteral("9999999999;1;_"));
+        QCOMPARE(code->text(), QString(10, QLatin1Char('_')));
+        QCOMPARE(form.label30->text(), QStringLiteral("2457 Ідентифікаційний номер"));
+        QCOMPARE(form.label30->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(letter, QStringLiteral("ф"));
+        QVERIFY(platform.log().isEmpty());
+        // Ten digits go in.
+        code->setCursorPosition(0);
+        QTest::keyClicks(code, QStringLiteral("1234567890"));
+        QCOMPARE(form.model.text(QStringLiteral("ed2457")), QStringLiteral("1234567890"));
+
+        // Back to a legal person by the list: 8 places, the window text colour.
+        lizv->setFocus(Qt::BacktabFocusReason);
+        QTRY_VERIFY(lizv->hasFocus());
+        lizv->setCurrentIndex(0);
+        QTest::keyClick(lizv, Qt::Key_Tab);
+        QTRY_VERIFY(code->hasFocus());
+        QCOMPARE(code->editMask().size(), 8);
+        QCOMPARE(code->value(), QStringLiteral("12345678"));
+        QCOMPARE(form.label30->text(), QStringLiteral("2457 Код організації за ЄДРПУ "));
+        QCOMPARE(form.label30->palette().color(QPalette::WindowText), normal);
+    }
+
+    void partyCodeMessageOnTab()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Form form;
+        const QString letter = fieldRules::legalLetter();
+        fieldRules::PartyCodeSpec spec;
+        spec.codeField = QStringLiteral("ed2457");
+        spec.prefix = QStringLiteral("2457.");
+        spec.beepLegal = true;
+        form.wiring->setExitRule(form.field("ed2457"), [&](RuleContext &ctx) {
+            fieldRules::partyCodeRule(form.model, ctx, spec, letter);
+        });
+        QVERIFY(form.show());
+        form.enter("ed2457");
+        QTest::keyClicks(form.field("ed2457"), QStringLiteral("1234567"));
+        QTest::keyClick(form.field("ed2457"), Qt::Key_Tab);
+        QTRY_VERIFY(form.field("ed2457")->hasFocus());
+        QTest::qWait(20);
+        QCOMPARE(platform.log(),
+                 (QStringList{QStringLiteral("beep"),
+                              QStringLiteral("message: 2457.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр")}));
+    }
+
+    void keyHooks()
+    {
+        ScopedFakePlatform platform;
+        Form form;
+        int marks = 0;
+        wireMarks(*form.wiring, *form.binder, [&marks] { ++marks; });
+        form.model.setText(QStringLiteral("Edit1"), QString());
+        form.binder->refresh();
+        wireTrimOnKeyPress(*form.wiring, *form.binder, QStringLiteral("Edit1"));
+        QVERIFY(form.show());
+
+        // ed5418D marks (a masked field of the test table); gorz does not.
+        form.enter("ed5418D");
+        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("12"));
+        QCOMPARE(marks, 2);
+        QTest::keyClick(form.field("ed5418D"), Qt::Key_Left);
+        QCOMPARE(marks, 2); // navigation changes nothing
+        QTest::keyClick(form.field("ed5418D"), Qt::Key_Backspace);
+        QCOMPARE(marks, 3);
+        form.enter("gorz");
+        typeText(form.field("gorz"), QStringLiteral("Київ"));
+        QCOMPARE(marks, 3);
+
+        // Trim on key press: the blanks go before the key takes effect.
+        form.enter("Edit1");
+        auto *number = qobject_cast<QLineEdit *>(form.field("Edit1"));
+        QTest::keyClicks(number, QStringLiteral(" "));
+        QCOMPARE(number->text(), QStringLiteral(" "));
+        QTest::keyClicks(number, QStringLiteral("2"));
+        QCOMPARE(number->text(), QStringLiteral("2"));
+        QCOMPARE(form.model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
+    }
+
+    void radioGroupIsOneField()
+    {
+        ScopedFakePlatform platform;
+        Form form;
+        QWidget *radio = form.binder->create(*testTable().find(QStringLiteral("Indjz")), form.window.get());
+        form.window->layout()->addWidget(radio);
+        int exits = 0;
+        int enters = 0;
+        form.wiring->setExitRule(radio, [&exits](RuleContext &) { ++exits; });
+        form.wiring->setEnterRule(radio, [&enters](RuleContext &) { ++enters; });
+        QVERIFY(form.show());
+        auto *first = radio->findChild<QWidget *>(QStringLiteral("Indjz_0"));
+        auto *second = radio->findChild<QWidget *>(QStringLiteral("Indjz_1"));
+        first->setFocus(Qt::TabFocusReason);
+        QCOMPARE(enters, 1);
+        second->setFocus(Qt::OtherFocusReason); // inside the group
+        QCOMPARE(exits, 0);
+        QCOMPARE(enters, 1);
+        form.field("gorz")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exits, 1);
+    }
+
+    void exitRuleRunByProgram()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Form form;
+        form.wiring->setExitRule(form.field("ed7353"), [&form](RuleContext &ctx) {
+            fieldRules::monthYearRule(form.model, QStringLiteral("ed7353"), ctx);
+        });
+        QVERIFY(form.show());
+        form.model.setText(QStringLiteral("ed7353"), QStringLiteral("13.99"));
+        form.binder->refresh();
+        QVERIFY(!form.wiring->runExitRule(form.field("ed7353")));
+        QTRY_VERIFY(form.field("ed7353")->hasFocus());
+        QCOMPARE(platform.messages(), QStringList{QStringLiteral("Помилка в місяці!")});
+        QVERIFY(form.wiring->runExitRule(form.field("gorz"))); // no rule
+    }
+};
+
+ZORVAT_TEST(ExitWiringTest)
+#include "exit_wiring_test.moc"

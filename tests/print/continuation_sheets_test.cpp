@@ -1,0 +1,277 @@
+#include "fields/card_document.h"
+#include "print/dop_sheets.h"
+#include "print/print_job.h"
+#include "print/report_layouts.h"
+#include "support/fake_platform.h"
+#include "support/test_registry.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kOneSheet = QStringLiteral("Формується лист доповнення!");
+const QString kMoreSheets = QStringLiteral("Друк продовження з 2-го листа - іншою функцією!");
+const QString kMoreSheetsOkd = QStringLiteral("Друк 2-го листа продовження - іншою функцією!");
+const QString kClosing = QStringLiteral(
+    "В лінійці меню функції Save і Setup не підключені. Для збереження інформації\n\r"
+    "користуйтесь функцією \"Записати як...\"  в меню функції \"Файл\".");
+
+// A block of `size` lines of the continuation text: its heading and size - 1 lines.
+struct Block
+{
+    QString heading;
+    QStringList lines;
+};
+
+Block block(int number, int size)
+{
+    Block b{QStringLiteral("Блок %1").arg(number), {}};
+    for (int i = 1; i < size; ++i)
+        b.lines << QStringLiteral("блок %1, рядок %2").arg(number).arg(i);
+    return b;
+}
+
+// What the sheets must show, in order: every block opens with a blank line.
+QStringList placedText(const QList<Block> &blocks)
+{
+    QStringList all;
+    for (const Block &b : blocks)
+        all << QString() << b.heading << b.lines;
+    return all;
+}
+
+QStringList sheetLines(ReportLayouts &layouts, int sheet)
+{
+    return layouts.layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
+}
+
+QString sheetNumber(ReportLayouts &layouts, int sheet)
+{
+    return layouts.layout(dopSheets::layoutName(sheet)).at(dopSheets::number()).text;
+}
+
+QStringList names(const QList<const PageLayout *> &pages)
+{
+    QStringList n;
+    for (const PageLayout *p : pages)
+        n << p->name();
+    return n;
+}
+
+} // namespace
+
+class ContinuationSheetsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void placement_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QList<int>>("blockSizes"); // lines of each continuation text
+        QTest::addColumn<QList<int>>("perSheet");   // lines placed on sheets 1, 2, ...
+        QTest::addColumn<int>("numbered");          // sheets 1 .. numbered carry their number
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("message");
+
+        const auto rk = int(CardType::RK);
+        const auto okd = int(CardType::OKD);
+        QTest::newRow("no overflow") << rk << QList<int>{} << QList<int>{} << 0 << QString() << QString();
+        QTest::newRow("one block of 10") << rk << QList<int>{10} << QList<int>{11} << 0 << u"Продовження 1"_s
+                                         << kOneSheet;
+        QTest::newRow("two blocks of 30") << rk << QList<int>{30, 30} << QList<int>{57, 5} << 2
+                                          << u"Продовження 1   (с.1-2)"_s << kMoreSheets;
+        // A full sheet 1 is numbered, and so is sheet 2 that is never printed.
+        QTest::newRow("exactly 57 lines") << int(CardType::OK) << QList<int>{56} << QList<int>{57} << 2
+                                          << u"Продовження 1"_s << kOneSheet;
+        QTest::newRow("400 lines, RK: sheet 5 takes the rest")
+            << rk << QList<int>{399} << QList<int>{57, 63, 63, 63, 154} << 5 << u"Продовження 1   (с.1-5)"_s
+            << kMoreSheets;
+        QTest::newRow("400 lines in three blocks, IK")
+            << int(CardType::IK) << QList<int>{99, 149, 149} << QList<int>{57, 63, 63, 63, 154} << 5
+            << u"Продовження 1   (с.1-5)"_s << kMoreSheets;
+        QTest::newRow("400 lines, OKD reaches sheet 7")
+            << okd << QList<int>{399} << QList<int>{57, 63, 63, 63, 63, 63, 28} << 7 << u"Продовження 1   (с.1-7)"_s
+            << kMoreSheetsOkd;
+        QTest::newRow("700 lines, OKD: sheet 10 takes the rest")
+            << okd << QList<int>{699} << QList<int>{57, 63, 63, 63, 63, 63, 63, 63, 63, 139} << 10
+            << u"Продовження 1   (с.1-10)"_s << kMoreSheetsOkd;
+    }
+    void placement()
+    {
+        QFETCH(int, type);
+        QFETCH(QList<int>, blockSizes);
+        QFETCH(QList<int>, perSheet);
+        QFETCH(int, numbered);
+        QFETCH(QString, heading);
+        QFETCH(QString, message);
+
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        platform.expect(FakePlatform::Call::Preview);
+        ReportLayouts layouts;
+        CardDocument document(cardKind(CardType(type)));
+        PrintJob job(document, layouts);
+        job.prepare();
+        QList<Block> blocks;
+        for (int size : blockSizes) {
+            blocks << block(int(blocks.size()) + 1, size);
+            job.placeBlock(blocks.last().heading, blocks.last().lines);
+        }
+
+        const int sheetCount = int(perSheet.size());
+        QCOMPARE(document.continuationState().sheetCount, sheetCount);
+        QCOMPARE(document.continuationState().dopLineCount, int(placedText(blocks).size()));
+        QStringList placed;
+        for (int sheet = 1; sheet <= dopSheets::kOkdSheets; ++sheet) {
+            QCOMPARE(sheetLines(layouts, sheet).size(), sheet <= sheetCount ? perSheet.at(sheet - 1) : 0);
+            QCOMPARE(sheetNumber(layouts, sheet), sheet <= numbered ? QString::number(sheet) : u" "_s);
+            placed << sheetLines(layouts, sheet);
+        }
+        QCOMPARE(placed, placedText(blocks));
+
+        // Print job 1: the card's pages and sheet 1 with its heading, title and closing line.
+        const PageLayout page1(QStringLiteral("TQRRk1"));
+        const PageLayout page2(QStringLiteral("TQRRk2"));
+        job.finish(QStringLiteral("Назва роботи українською"), {&page1, &page2});
+        const PageLayout &first = layouts.layout(QStringLiteral("TQRDop"));
+        QCOMPARE(first.at(dopSheets::heading()).text, heading);
+        QCOMPARE(first.at(dopSheets::titleMemo()).lines.size(), sheetCount > 0 ? 1 : 0);
+        QCOMPARE(sheetLines(layouts, 1), sheetCount > 0 ? placed.mid(0, perSheet.first()) << QString() : QStringList());
+        QCOMPARE(platform.messages(), message.isEmpty() ? QStringList{kClosing} : (QStringList{message, kClosing}));
+        QStringList job1{u"TQRRk1"_s, u"TQRRk2"_s};
+        if (sheetCount > 0)
+            job1 << u"TQRDop"_s;
+        QCOMPARE(platform.previews().size(), 1);
+        QCOMPARE(names(platform.previews().first()), job1);
+        QCOMPARE(document.continuationEnabled(), sheetCount >= 2);
+
+        // Print job 2: sheets 2 and on, the message, and the command off.
+        platform.clear();
+        platform.allowMessages();
+        QStringList job2;
+        for (int sheet = 2; sheet <= sheetCount; ++sheet)
+            job2 << dopSheets::layoutName(sheet);
+        if (!job2.isEmpty())
+            platform.expect(FakePlatform::Call::Preview);
+        job.printContinuation();
+        QCOMPARE(platform.previews().isEmpty() ? QStringList() : names(platform.previews().first()), job2);
+        QCOMPARE(platform.messages(), QStringList{kClosing});
+        QVERIFY(!document.continuationEnabled());
+        QVERIFY2(platform.unexpected().isEmpty(), qPrintable(platform.unexpected().join(u'\n')));
+    }
+
+    void blockStopsAtFirstEmptyLine_data()
+    {
+        QTest::addColumn<QStringList>("mmtext");
+        QTest::addColumn<int>("startLine");
+        QTest::addColumn<QStringList>("placed");
+        QTest::newRow("fourth line empty") << QStringList{u"перший"_s, u"другий"_s, u"третій"_s, QString(), u"п'ятий"_s}
+                                           << 0 << QStringList{QString(), u"перший"_s, u"другий"_s, u"третій"_s};
+        QTest::newRow("from line 2") << QStringList{u"перший"_s, u"другий"_s, u"третій"_s} << 1
+                                     << QStringList{QString(), u"другий"_s, u"третій"_s};
+        QTest::newRow("first line empty: nothing, not even the blank")
+            << QStringList{QString(), u"другий"_s} << 0 << QStringList();
+        QTest::newRow("empty text") << QStringList() << 0 << QStringList();
+    }
+    void blockStopsAtFirstEmptyLine()
+    {
+        QFETCH(QStringList, mmtext);
+        QFETCH(int, startLine);
+        QFETCH(QStringList, placed);
+        ReportLayouts layouts;
+        ContinuationState state;
+        ContinuationSheets sheets(state, dopSheets::kStandardSheets, layouts);
+        sheets.prepare();
+        state.dopStartLine = startLine;
+        sheets.ListDop(mmtext);
+        QCOMPARE(sheetLines(layouts, 1), placed);
+        QCOMPARE(state.dopLineCount, int(placed.size()));
+        QCOMPARE(state.sheetCount, placed.isEmpty() ? 0 : 1);
+    }
+
+    // The overflow handed over is wrapped again at the sheets' width, like the
+    // continuation text box: a long customer line becomes several sheet lines.
+    void longBlockLinesAreWrapped()
+    {
+        ReportLayouts layouts;
+        ContinuationState state;
+        ContinuationSheets sheets(state, dopSheets::kStandardSheets, layouts);
+        sheets.prepare();
+        const QString location = QStringLiteral("2656. Місцезнаходження   ")
+            + QStringLiteral("м. Київ, вул. Академіка Заболотного, буд. 150, корпус 2, ").repeated(4);
+        sheets.placeBlock(QStringLiteral("   ВІДОМОСТІ ПРО ЗАМОВНИКА "), {location});
+        const QStringList lines = sheetLines(layouts, 1);
+        QVERIFY(lines.size() >= 4);
+        QCOMPARE(lines.at(1), QStringLiteral("   ВІДОМОСТІ ПРО ЗАМОВНИКА "));
+        QCOMPARE(lines.mid(2).join(QLatin1Char(' ')).simplified(), location.simplified());
+    }
+
+    // A new print starts from empty sheets, all ten of them.
+    void prepareEmptiesEverySheet()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        platform.expect(FakePlatform::Call::Preview);
+        ReportLayouts layouts;
+        CardDocument okd(cardKind(CardType::OKD));
+        PrintJob first(okd, layouts);
+        first.prepare();
+        first.placeBlock(QStringLiteral("9118. Реферат "), block(1, 600).lines);
+        first.finish(QStringLiteral("Тема"), {});
+        QCOMPARE(okd.continuationState().sheetCount, 10);
+
+        first.prepare();
+        first.placeBlock(QStringLiteral("9045. Тема дисертації "), {QStringLiteral("кінець")});
+        QCOMPARE(okd.continuationState().sheetCount, 1);
+        QCOMPARE(okd.continuationState().dopLineCount, 3);
+        QCOMPARE(sheetLines(layouts, 1).size(), 3);
+        for (int sheet = 2; sheet <= dopSheets::kOkdSheets; ++sheet) {
+            QVERIFY(sheetLines(layouts, sheet).isEmpty());
+            QCOMPARE(sheetNumber(layouts, sheet), QStringLiteral(" "));
+        }
+        QVERIFY(layouts.layout(QStringLiteral("TQRDop")).at(dopSheets::titleMemo()).lines.isEmpty());
+        QVERIFY(okd.continuationState().laterSheets.isEmpty());
+    }
+
+    // Two editors share the sheet layouts: printing the later sheets of one editor
+    // shows its own lines, even after the other editor printed in between.
+    void laterSheetsBelongToTheirEditor()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        ReportLayouts layouts;
+        const PageLayout page(QStringLiteral("TQRRk1"));
+
+        CardDocument rk(cardKind(CardType::RK));
+        PrintJob rkJob(rk, layouts);
+        platform.expect(FakePlatform::Call::Preview);
+        rkJob.prepare();
+        rkJob.placeBlock(QStringLiteral("RK"), block(1, 80).lines);
+        rkJob.finish(QStringLiteral("Робота"), {&page});
+        const QStringList rkSheet2 = sheetLines(layouts, 2);
+        QCOMPARE(rk.continuationState().sheetCount, 2);
+
+        CardDocument ok(cardKind(CardType::OK));
+        PrintJob okJob(ok, layouts);
+        platform.expect(FakePlatform::Call::Preview);
+        okJob.prepare();
+        okJob.placeBlock(QStringLiteral("OK"), block(7, 100).lines);
+        okJob.finish(QStringLiteral("Інша робота"), {&page});
+        QVERIFY(sheetLines(layouts, 2) != rkSheet2);
+
+        platform.clear();
+        platform.allowMessages();
+        platform.expect(FakePlatform::Call::Preview);
+        PrintJob(rk, layouts).printContinuation();
+        QCOMPARE(names(platform.previews().first()), QStringList{u"TQRDop1"_s});
+        QCOMPARE(sheetLines(layouts, 2), rkSheet2);
+        QCOMPARE(sheetNumber(layouts, 2), QStringLiteral("2"));
+        QVERIFY(ok.continuationEnabled());
+        QVERIFY(!rk.continuationEnabled());
+    }
+};
+
+ZORVAT_TEST(ContinuationSheetsTest)
+#include "continuation_sheets_test.moc"
