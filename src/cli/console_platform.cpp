@@ -17,7 +17,7 @@ QString oneLine(QString text)
 
 void printError(const QString &text)
 {
-    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputs(oneLine(text).toUtf8().constData(), stderr);
     std::fputc('\n', stderr);
 }
 
@@ -29,7 +29,7 @@ void printOut(const QString &text)
 
 void ConsolePlatform::message(const QString &text)
 {
-    printError(oneLine(text));
+    printError(text);
 }
 
 Platform::Answer ConsolePlatform::question(const QString &, const QString &)
@@ -55,7 +55,7 @@ QString ConsolePlatform::chooseSaveFile(const FileChoice &)
 void ConsolePlatform::ioError(const QString &text)
 {
     m_ioError = true;
-    printError(oneLine(text));
+    printError(text);
 }
 
 void ConsolePlatform::showPreview(const QList<const PageLayout *> &pages)

@@ -26,6 +26,6 @@ private:
     QList<QList<const PageLayout *>> m_previews;
 };
 
-// Writes one line of text to standard error / output in UTF-8.
+// Writes text to standard error (on one line) or standard output, in UTF-8.
 void printError(const QString &text);
 void printOut(const QString &text);

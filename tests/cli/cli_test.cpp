@@ -7,6 +7,7 @@
 #include "support/test_registry.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -173,6 +174,42 @@ private slots:
         QVERIFY(doc.readFrom(in).ok());
         for (const FieldSpec &f : rk.fields().fields())
             QCOMPARE(fields.value(f.name).toString(), doc.model().text(f.name));
+    }
+
+    void showListsAndTexts()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("rk-lists.txt"));
+        writeFile(in, cp1251::encode(QStringLiteral(
+                          "9027\\1\\Назва\r\n9027\\3\\Title\r\n"
+                          "2458\\1\\1\\12345678\\Київ\\Замовник\\адреса\\123\\a@b\r\n"
+                          "2458\\2\\2\\1234567890\\Львів\\Особа\\адр\\\\\r\n"
+                          "9036\\1\\01.20\\12.20\\91\\Етап перший\r\n\r\n")));
+        const Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject card = QJsonDocument::fromJson(r.out).object();
+        const QJsonObject lists = card.value(QStringLiteral("lists")).toObject();
+        QCOMPARE(lists.value(QStringLiteral("customers")).toArray().size(), 2);
+        QCOMPARE(lists.value(QStringLiteral("customers")).toArray().at(1).toString(),
+                 QStringLiteral("2\\2\\1234567890\\Львів\\Особа\\адр\\\\"));
+        QCOMPARE(lists.value(QStringLiteral("stages")).toArray().at(0).toString(),
+                 QStringLiteral("1\\01.20\\12.20\\91\\Етап перший"));
+        QVERIFY(lists.value(QStringLiteral("coExecutors")).toArray().isEmpty());
+        const QJsonObject title = card.value(QStringLiteral("texts")).toObject().value(QStringLiteral("9027")).toObject();
+        QCOMPARE(title.value(QStringLiteral("uk")).toString(), QStringLiteral("Назва"));
+        QCOMPARE(title.value(QStringLiteral("en")).toString(), QStringLiteral("Title"));
+    }
+
+    void checkListNumbersAndNumbers()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-bad.txt"));
+        writeFile(in, QByteArray("5256\\5\r\n9036\\16\\01.20\\12.20\\91\\x\r\n2458\\abc\\1\\1\r\n\r\n"));
+        const Run r = zorvatCard({QStringLiteral("check"), in});
+        QCOMPARE(r.status, 1);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains(in + QStringLiteral(":2: номер запису «16»")), qPrintable(out));
+        QVERIFY2(out.contains(in + QStringLiteral(":3: значення «abc» має бути числом")), qPrintable(out));
     }
 
     void checkReportsLines()

@@ -14,4 +14,10 @@ public:
     QStringList Mtext(CardModel &model) const override;
     std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
+
+    // rk_kind_info.cpp: what batch work and checks see of an RK card.
+    QList<BilingualText> bilingualTexts(const CardModel &model) const override;
+    QList<RecordList> recordLists(const CardModel &model) const override;
+    bool knowsCode(const QString &code) const override;
+    QList<NumberedLine> numberedLines() const override;
 };

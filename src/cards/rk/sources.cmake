@@ -1,9 +1,11 @@
 list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_kind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_kind_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_read.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_write.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_rules.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_editor.cpp

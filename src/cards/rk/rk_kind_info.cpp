@@ -1,0 +1,60 @@
+#include "cards/rk/rk_fields.h"
+#include "cards/rk/rk_kind.h"
+#include "cards/rk/rk_model.h"
+
+QList<BilingualText> RkKind::bilingualTexts(const CardModel &model) const
+{
+    const auto &rk = static_cast<const RkModel &>(model);
+    const struct
+    {
+        const char *code;
+        RkText text;
+    } texts[] = {{"2151", RkText::ExecutorName}, {"9027", RkText::WorkTitle}, {"6120", RkText::WorkHead}};
+    QList<BilingualText> out;
+    for (const auto &t : texts) {
+        out.append({QString::fromLatin1(t.code), rk.bilingual(t.text, RkLanguage::Ukrainian),
+                    rk.bilingual(t.text, RkLanguage::English)});
+    }
+    return out;
+}
+
+QList<RecordList> RkKind::recordLists(const CardModel &model) const
+{
+    const auto &rk = static_cast<const RkModel &>(model);
+    const struct
+    {
+        const char *name;
+        RkList list;
+    } lists[] = {{"customers", RkList::Customers}, {"coExecutors", RkList::CoExecutors}, {"stages", RkList::Stages}};
+    QList<RecordList> out;
+    for (const auto &l : lists) {
+        RecordList records{QString::fromLatin1(l.name), {}};
+        for (int n = 1;; ++n) {
+            const QString record = rk.record(l.list, n);
+            if (record.isEmpty())
+                break;
+            records.records << record;
+        }
+        out.append(records);
+    }
+    return out;
+}
+
+bool RkKind::knowsCode(const QString &code) const
+{
+    // Besides the codes of its fields: the financing lines, and the older line forms
+    // that an open still takes.
+    static const QStringList extra{QStringLiteral("FING"), QStringLiteral("2458"), QStringLiteral("2142"),
+                                   QStringLiteral("9036"), QStringLiteral("5616"), QStringLiteral("2151"),
+                                   QStringLiteral("9027"), QStringLiteral("6120"), QStringLiteral("2152"),
+                                   QStringLiteral("2656"), QStringLiteral("2754")};
+    return extra.contains(code) || rkFinancingSources().contains(code) || BasicCardKind::knowsCode(code);
+}
+
+QList<NumberedLine> RkKind::numberedLines() const
+{
+    // The bounds the entry rules hold the lists to.
+    return {{QStringLiteral("2458"), 2, RkModel::entryListSpec(RkList::Customers).maximum},
+            {QStringLiteral("2142"), 2, RkModel::entryListSpec(RkList::CoExecutors).maximum},
+            {QStringLiteral("9036"), 2, RkModel::entryListSpec(RkList::Stages).maximum}};
+}
