@@ -31,7 +31,8 @@ double spacingOf(const PageElement &e, const QFont &font)
 void drawLine(QPainter &painter, const QFont &font, const QString &text, double left, double top,
               double boxWidth, PageElement::Align align)
 {
-    if (text.isEmpty())
+    // Blanks leave no ink; an underlined font would still draw a stray stroke.
+    if (text.trimmed().isEmpty())
         return;
     QTextLayout layout(text, font);
     QTextOption option;

@@ -2,6 +2,7 @@
 
 #include "cardfile/cp1251.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 #include "test_kind.h"
 
@@ -10,23 +11,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
 
 class CardDocumentTest : public QObject
 {

@@ -1,5 +1,6 @@
 #include "cardfile/card_writer.h"
 #include "cardfile/io_reason.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -8,14 +9,6 @@
 #include <QTest>
 
 #include <cerrno>
-
-namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-} // namespace
 
 class WriterTest : public QObject
 {

@@ -4,6 +4,7 @@
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QFile>
@@ -36,19 +37,6 @@ Run zorvatCard(const QStringList &args)
     r.out = p.readAllStandardOutput();
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 QByteArray freshCardBytes(CardType type)

@@ -2,9 +2,12 @@
 
 #include "cards/rk/rk_fields.h"
 #include "cards/rk/rk_model.h"
+#include "cards/rk/rk_print.h"
+#include "cards/rk/rk_print_layouts.h"
 #include "cards/rk/rk_read.h"
 #include "cards/rk/rk_write.h"
 #include "fields/field_rules.h"
+#include "print/report_layouts.h"
 
 namespace {
 
@@ -28,6 +31,8 @@ RkKind::RkKind()
                      false,
                      false})
 {
+    // The printed pages exist before any print; the layouts are created at start.
+    registerRkLayouts();
 }
 
 QStringList RkKind::openWarnings(const QString &bareName) const
@@ -72,4 +77,10 @@ void RkKind::afterRead(CardModel &card) const
     RkModel &model = rkModel(card);
     for (RkText which : {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead})
         model.showUkrainian(which);
+}
+
+bool RkKind::print(CardModel &model, PrintJob &job) const
+{
+    rkPrint(rkModel(model), job, ReportLayouts::instance());
+    return true;
 }

@@ -14,6 +14,7 @@ public:
     QStringList Mtext(CardModel &model) const override;
     std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
+    bool print(CardModel &model, PrintJob &job) const override;
 
     // rk_kind_info.cpp: what batch work and checks see of an RK card.
     QList<BilingualText> bilingualTexts(const CardModel &model) const override;

@@ -5,8 +5,11 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_read.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_write.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_print_layouts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_print.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_rules.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_editor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_pages.cpp
 )

@@ -1,0 +1,681 @@
+#include "cards/rk/rk_rules.h"
+
+#include "cards/rk/rk_fields.h"
+#include "fields/field_rules.h"
+#include "fields/rule_context.h"
+
+#include <QHash>
+
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QChar kBlank = QLatin1Char(' ');
+
+// The code boxes that accept a fixed set of codes, with the message for any other.
+struct FixedSet
+{
+    QStringList accepted;
+    QString message;
+};
+
+const FixedSet *fixedSetOf(const QString &field)
+{
+    static const QHash<QString, FixedSet> sets = {
+        {u"ed7146"_s, {{u"09"_s, u"34"_s, u"52"_s, u"43"_s, u"25"_s}, RkRules::basisMessage()}},
+        {u"ed7209"_s, {{u"17"_s, u"71"_s, QString()}, RkRules::statusMessage()}},
+        {u"ed9036v"_s, {{u"91"_s, u"28"_s, u"19"_s}, RkRules::reportKindMessage()}},
+    };
+    const auto it = sets.constFind(field);
+    return it == sets.constEnd() ? nullptr : &*it;
+}
+
+RkParty partyOfSelector(const QString &field)
+{
+    return field == u"lizv"_s ? RkParty::Executor : field == u"lizz"_s ? RkParty::Customer : RkParty::CoExecutor;
+}
+
+RkText textOfField(const QString &field)
+{
+    return field == u"mm2151"_s ? RkText::ExecutorName : field == u"mm9027"_s ? RkText::WorkTitle : RkText::WorkHead;
+}
+
+RkLanguage selectedLanguage(const RkModel &model, RkText which)
+{
+    return model.text(RkModel::languageField(which)) == u"1"_s ? RkLanguage::English : RkLanguage::Ukrainian;
+}
+
+bool isSuffix(QChar ch)
+{
+    return ch == QChar(0x0441) || ch == QLatin1Char('c'); // Cyrillic or Latin "с"
+}
+
+// Runs of blanks become one blank; no blank at either end.
+QString collapseBlanks(const QString &text)
+{
+    QString out;
+    for (const QChar ch : text) {
+        if (ch == kBlank && (out.isEmpty() || out.endsWith(kBlank)))
+            continue;
+        out += ch;
+    }
+    if (out.endsWith(kBlank))
+        out.chop(1);
+    return out;
+}
+
+// The name field of a list, where the user is sent when the entry shown has none.
+QString nameField(RkList list)
+{
+    return list == RkList::Customers ? u"mm2152"_s : list == RkList::CoExecutors ? u"cpi"_s : u"mm9036"_s;
+}
+
+} // namespace
+
+RkRules::RkRules(RkModel &model) : m_model(model)
+{
+}
+
+// ---- Texts
+
+QString RkRules::basisMessage()
+{
+    return u"   34 - договір з міністерством, іншим центральним органом виконавчої влади,"
+           u"   09 - договір із закордонним замовником,   52 - договір з вітчизняною організацією,"
+           u"   43 - власна ініціатива,   25 - договір з фізичною особою"_s;
+}
+QString RkRules::statusMessage() { return u"  17 - головний виконавець,  71 - співвиконавець"_s; }
+QString RkRules::reportKindMessage() { return u"91-заключний звіт, 28-проміжний звіт, 19-без звіту"_s; }
+QString RkRules::currencyMessage() { return u"Такої грошової одиниці немає в словнику!"_s; }
+QString RkRules::commaMessage() { return u"Ціла частина відокремлюється комою!"_s; }
+// The "C" of "Cумма" is a Latin letter in the message the clerks know.
+QString RkRules::thousandsWarning() { return u"Увага! Cумма вказується в тис.грн."_s; }
+QString RkRules::yearMissing() { return u"Вкажіть рік фінансування!"_s; }
+QString RkRules::cityMissing() { return u"Відсутня назва міста !"_s; }
+
+const QStringList &RkRules::otherResults007()
+{
+    static const QStringList items = {u"методична документація"_s, u"нормативно-технічна документація"_s,
+                                      u"правові документи"_s, u"програмно-технологічна документація"_s,
+                                      u"тощо - ввести"_s};
+    return items;
+}
+
+const QStringList &RkRules::otherResults03()
+{
+    static const QStringList items = {u"збільшення обсягів виробництва"_s,
+                                      u"поліпшення умов праці"_s,
+                                      u"поліпшення стану навколишнього середовища"_s,
+                                      u"економія енергоресурсів"_s,
+                                      u"економія матеріалів"_s,
+                                      u"зменшення зносу обладнання, збільшення продуктивності праці"_s,
+                                      u"збільшення продуктивності праці"_s,
+                                      u"поліпшення ефективності діагностики та лікування хворих"_s,
+                                      u"тощо - ввести"_s};
+    return items;
+}
+
+// ---- Which field runs which rule
+
+const QList<RkRules::RuleRow> &RkRules::exitRows()
+{
+    static const QList<RuleRow> rows = {
+        {"ed5418D", &RkRules::dateField},
+        {"ed7353", &RkRules::monthYearField},
+        {"ed7362", &RkRules::monthYearField},
+        {"ed9036p", &RkRules::stageMonthYear},
+        {"ed9036z", &RkRules::stageMonthYear},
+        {"lizv", &RkRules::personKind},
+        {"lizz", &RkRules::personKind},
+        {"lizsv", &RkRules::personKind},
+        {"ed2457", &RkRules::partyCode},
+        {"ed2458", &RkRules::partyCode},
+        {"cpk", &RkRules::partyCode},
+        {"ed7146", &RkRules::fixedSet},
+        {"ed7209", &RkRules::fixedSet},
+        {"ed9036v", &RkRules::fixedSet},
+        {"ed5436", &RkRules::stateNumber},
+        {"ed5517", &RkRules::changedNumber},
+        {"ed7210", &RkRules::changedNumber},
+        {"mm2151", &RkRules::bilingualField},
+        {"mm9027", &RkRules::bilingualField},
+        {"ed6120", &RkRules::bilingualField},
+        {"mm2655", &RkRules::city},
+        {"mm2656", &RkRules::city},
+        {"cb7201", &RkRules::direction},
+        {"cb9153", &RkRules::expectedResult},
+        {"cb7199", &RkRules::priority},
+        {"ed", &RkRules::currency},
+        {"ed1", &RkRules::currency},
+        {"sum", &RkRules::amount},
+        {"sum1", &RkRules::amount},
+        {"edgod1", &RkRules::yearHeading},
+        {"edgod2", &RkRules::yearHeading},
+        {"edgod3", &RkRules::yearHeading},
+        {"edgod4", &RkRules::yearHeading},
+        {"edgod5", &RkRules::yearHeading},
+        {"edgod6", &RkRules::yearHeading},
+        {"sumg1", &RkRules::firstYearAmount},
+        {"sumg2", &RkRules::skipYears},
+        {"sumg3", &RkRules::skipYears},
+        {"sumg4", &RkRules::skipYears},
+        {"sumg5", &RkRules::skipYears},
+        {"sumg2a", &RkRules::skipYears},
+        {"ed56161", &RkRules::subjectCode},
+        {"ed56162", &RkRules::subjectCode},
+        {"ed56163", &RkRules::subjectCode},
+        {"ed56164", &RkRules::subjectCode},
+        {"ed56165", &RkRules::subjectCode},
+        {"Edit1", &RkRules::customerNumber},
+        {"cpn", &RkRules::coExecutorNumber},
+        {"ed9036n", &RkRules::stageNumber},
+        {"BitBtn7", &RkRules::nextCustomerLeft},
+        {"Button1", &RkRules::nextCoExecutorLeft},
+        {"BitBtn4", &RkRules::nextStageLeft},
+    };
+    return rows;
+}
+
+QStringList RkRules::exitFields()
+{
+    QStringList names;
+    for (const RuleRow &row : exitRows())
+        names << QString::fromLatin1(row.field);
+    return names;
+}
+
+QStringList RkRules::enterFields()
+{
+    return {u"Edit1"_s, u"cpn"_s, u"ed9036n"_s};
+}
+
+const QStringList &RkRules::trimOnPressFields()
+{
+    static const QStringList fields = {u"ed5418D"_s, u"ed7353"_s, u"ed7362"_s, u"ed9036p"_s,
+                                       u"ed9036z"_s, u"cpn"_s,    u"ed9036n"_s, u"cpk"_s};
+    return fields;
+}
+
+const QStringList &RkRules::trimOnReleaseFields()
+{
+    static const QStringList fields = {u"ed2457"_s, u"ed2458"_s};
+    return fields;
+}
+
+QStringList RkRules::buttons()
+{
+    return {u"BitBtn7"_s, u"BitBtn6"_s, u"Button1"_s, u"Button2"_s, u"BitBtn4"_s, u"BitBtn5"_s};
+}
+
+bool RkRules::exitRule(const QString &field, RuleContext &ctx)
+{
+    for (const RuleRow &row : exitRows()) {
+        if (field == QLatin1String(row.field))
+            return (this->*row.rule)(field, ctx);
+    }
+    return true;
+}
+
+// ---- Shared rules on RK fields
+
+bool RkRules::dateField(const QString &field, RuleContext &ctx)
+{
+    return fieldRules::dateRule(m_model, field, ctx);
+}
+
+bool RkRules::monthYearField(const QString &field, RuleContext &ctx)
+{
+    return fieldRules::monthYearRule(m_model, field, ctx);
+}
+
+bool RkRules::stageMonthYear(const QString &field, RuleContext &ctx)
+{
+    if (!fieldRules::monthYearRule(m_model, field, ctx))
+        return false;
+    m_model.storeStage();
+    return true;
+}
+
+bool RkRules::personKind(const QString &field, RuleContext &ctx)
+{
+    const RkParty party = partyOfSelector(field);
+    return fieldRules::personKindRule(m_model, ctx, RkModel::personKindSpec(party, RkLabelSet::Select),
+                                      m_model.kindLetter(party));
+}
+
+bool RkRules::partyCode(const QString &field, RuleContext &ctx)
+{
+    fieldRules::PartyCodeSpec spec;
+    spec.codeField = field;
+    RkParty party = RkParty::CoExecutor;
+    if (field == u"ed2457"_s) {
+        party = RkParty::Executor;
+        spec.prefix = u"2457."_s;
+        spec.beepLegal = true;
+    } else if (field == u"ed2458"_s) {
+        party = RkParty::Customer;
+        spec.prefix = u"2458."_s;
+    } else {
+        spec.numberField = u"cpn"_s;
+    }
+    if (!fieldRules::partyCodeRule(m_model, ctx, spec, m_model.kindLetter(party)))
+        return false;
+    if (party == RkParty::CoExecutor)
+        m_model.storeCoExecutor(true);
+    return true;
+}
+
+// ---- Code boxes
+
+bool RkRules::fixedSet(const QString &field, RuleContext &ctx)
+{
+    const FixedSet *set = fixedSetOf(field);
+    if (set && !set->accepted.contains(m_model.text(field))) {
+        ctx.message(set->message);
+        ctx.focusBack();
+        return false;
+    }
+    if (field == u"ed9036v"_s)
+        m_model.storeStage();
+    return true;
+}
+
+bool RkRules::direction(const QString &field, RuleContext &ctx)
+{
+    if (!fieldRules::listCodeRule(m_model, ctx, field))
+        return false;
+    if (m_model.text(field) == u"2.7"_s)
+        m_model.setOtherDirectionVisible(true); // the other direction is typed next
+    else
+        ctx.focusTo(u"ed7023"_s);
+    return true;
+}
+
+bool RkRules::expectedResult(const QString &field, RuleContext &ctx)
+{
+    if (!fieldRules::listCodeRule(m_model, ctx, field))
+        return false;
+    const QString code = m_model.text(field);
+    if (code != u"007"_s && code != u"03"_s) {
+        ctx.focusTo(u"mm9155"_s);
+        return true;
+    }
+    // Position by position: entries beyond the new list stay.
+    const QStringList &items = code == u"007"_s ? otherResults007() : otherResults03();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i < m_otherResults.size())
+            m_otherResults[i] = items.at(i);
+        else
+            m_otherResults << items.at(i);
+    }
+    m_model.setOtherResultVisible(true);
+    return true;
+}
+
+bool RkRules::priority(const QString &field, RuleContext &ctx)
+{
+    m_model.setText(field, collapseBlanks(m_model.text(field)));
+    return fieldRules::listCodeRule(m_model, ctx, field);
+}
+
+// ---- Registration numbers
+
+bool RkRules::stateNumber(const QString &field, RuleContext &ctx)
+{
+    const QString value = fieldRules::fieldValue(m_model, field);
+    const qsizetype firstBlank = value.indexOf(kBlank);
+    bool ok = true;
+    if (firstBlank < 0)
+        ok = value.size() >= 12 && isSuffix(value.at(11));
+    else if (value != fieldRules::emptyValue(m_model, field))
+        ok = value.left(11).indexOf(kBlank) < 0; // only the 12th place may stay blank
+    if (ok)
+        return true;
+    ctx.message(u"5436.Помилка в номері"_s);
+    ctx.focusBack();
+    return false;
+}
+
+bool RkRules::changedNumber(const QString &field, RuleContext &ctx)
+{
+    const QString value = fieldRules::fieldValue(m_model, field);
+    const qsizetype firstBlank = value.indexOf(kBlank);
+    bool ok = firstBlank == 0 || firstBlank == 11 || (firstBlank < 0 && value.size() >= 12 && isSuffix(value.at(11)));
+    const bool complete = firstBlank == 11 || firstBlank < 0;
+    if (ok && complete && field == u"ed7210"_s)
+        ok = value.at(0) == QLatin1Char('U') || value.at(4) == QLatin1Char('U');
+    if (ok)
+        return true;
+    ctx.message(field.mid(2) + u".Помилка в номері"_s);
+    ctx.focusBack();
+    return false;
+}
+
+// ---- Bilingual texts
+
+void RkRules::languageChosen(RkText which)
+{
+    m_model.setText(RkModel::bilingualField(which), m_model.bilingual(which, selectedLanguage(m_model, which)));
+}
+
+void RkRules::keepBilingual(RkText which)
+{
+    m_model.setBilingual(which, selectedLanguage(m_model, which), m_model.text(RkModel::bilingualField(which)));
+}
+
+bool RkRules::bilingualField(const QString &field, RuleContext &ctx)
+{
+    const RkText which = textOfField(field);
+    keepBilingual(which);
+    const bool english = selectedLanguage(m_model, which) == RkLanguage::English;
+    const QString uk = m_model.bilingual(which, RkLanguage::Ukrainian);
+    const QString en = m_model.bilingual(which, RkLanguage::English);
+    if (en.isEmpty() && english)
+        return true;
+    const bool head = which == RkText::WorkHead;
+    QString message;
+    QString language;
+    if (uk.isEmpty()) {
+        message = head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s;
+        language = u"0"_s;
+    } else if (en.isEmpty()) {
+        message = head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s;
+        language = u"1"_s;
+    } else {
+        return true;
+    }
+    ctx.message(message);
+    m_model.setText(RkModel::languageField(which), language);
+    m_model.setText(field, QString());
+    ctx.focusBack();
+    return false;
+}
+
+bool RkRules::city(const QString &field, RuleContext &ctx)
+{
+    const QString cityField = field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s;
+    if (!m_model.text(cityField).isEmpty())
+        return true;
+    ctx.message(cityMissing());
+    ctx.focusTo(cityField);
+    return true;
+}
+
+// ---- Financing
+
+bool RkRules::currency(const QString &field, RuleContext &ctx)
+{
+    const FieldSpec *spec = m_model.table().find(field);
+    if (spec && spec->items.contains(m_model.text(field)))
+        return true;
+    ctx.message(currencyMessage());
+    ctx.focusBack();
+    return false;
+}
+
+bool RkRules::amount(const QString &field, RuleContext &ctx)
+{
+    const QString text = m_model.text(field);
+    const qsizetype stop = text.indexOf(QLatin1Char('.'));
+    if (stop >= 0 && stop < text.size() - 1) {
+        ctx.message(commaMessage());
+        ctx.focusBack();
+        return false;
+    }
+    // The thousands are counted in the whole part only; a comma with nothing after it
+    // adds no digit.
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    const QString whole = comma < 0 ? text : text.left(comma);
+    const QString currencyField = field == u"sum"_s ? u"ed"_s : u"ed1"_s;
+    if (whole.size() > 3 && m_model.text(currencyField) == u"тис.грн."_s)
+        ctx.message(thousandsWarning());
+    return true;
+}
+
+bool RkRules::yearHeading(const QString &field, RuleContext &)
+{
+    m_model.setText(field, m_model.text(field).left(4));
+    return true;
+}
+
+bool RkRules::firstYearAmount(const QString &field, RuleContext &ctx)
+{
+    if (!fieldRules::trimBlanks(m_model.text(field)).isEmpty() && m_model.text(u"edgod1"_s) == u"200-"_s) {
+        ctx.message(yearMissing());
+        ctx.focusTo(u"edgod1"_s);
+    }
+    return true;
+}
+
+bool RkRules::skipYears(const QString &field, RuleContext &ctx)
+{
+    if (fieldRules::trimBlanks(m_model.text(field)).isEmpty())
+        ctx.focusTo(u"ed7353"_s);
+    return true;
+}
+
+bool RkRules::subjectCode(const QString &field, RuleContext &ctx)
+{
+    if (fieldRules::fieldValue(m_model, field) == fieldRules::emptyValue(m_model, field))
+        ctx.focusTo(u"ed6111"_s);
+    return true;
+}
+
+// ---- Lists
+
+bool RkRules::store(RkList list)
+{
+    switch (list) {
+    case RkList::Customers:
+        return m_model.storeCustomer();
+    case RkList::CoExecutors:
+        return m_model.storeCoExecutor();
+    case RkList::Stages:
+        return m_model.storeStage();
+    }
+    return false;
+}
+
+void RkRules::leavePage(int page)
+{
+    if (page == 2) {
+        store(RkList::Customers);
+    } else if (page == 3) {
+        store(RkList::CoExecutors);
+        store(RkList::Stages);
+    }
+}
+
+void RkRules::enterRule(const QString &field, RuleContext &ctx)
+{
+    const RkList list = field == u"Edit1"_s ? RkList::Customers
+                        : field == u"cpn"_s ? RkList::CoExecutors
+                                            : RkList::Stages;
+    // The entry shown is stored under the number it has before that number is
+    // changed here; a number typed over it would otherwise take the fields along.
+    store(list);
+    m_remembered[int(list)] = m_model.shownNumber(list);
+    if (list == RkList::Stages && m_model.currentNumber(list) > 15) {
+        ctx.message(entryLists::stageBounds());
+        ctx.focusTo(u"BitBtn3"_s);
+    }
+}
+
+void RkRules::removeEntry(RkList list, int n)
+{
+    m_model.removeEntry(list, n);
+    const int left = m_model.recordCount(list);
+    // With no entry left the number field keeps a number, so the next entry typed is stored.
+    m_model.showEntry(list, qMax(1, left));
+}
+
+void RkRules::step(RkList list, int delta, const QString &focusField, RuleContext &ctx)
+{
+    store(list);
+    int n = m_model.shownNumber(list);
+    if (n == 0)
+        n = m_model.currentNumber(list);
+    if (delta < 0) {
+        if (n > 1) {
+            m_model.showEntry(list, n - 1);
+            if (list == RkList::Stages)
+                ctx.focusTo(focusField);
+        }
+        return;
+    }
+    if (n >= RkModel::capacity(list)) {
+        if (list == RkList::Stages)
+            ctx.focusTo(u"BitBtn5"_s);
+        return;
+    }
+    // An entry without a name is not stored; moving past it would leave a gap, and the
+    // card keeps only the entries before the first gap.
+    if (m_model.record(list, n).isEmpty()) {
+        ctx.focusTo(nameField(list));
+        return;
+    }
+    m_model.showEntry(list, n + 1);
+    ctx.focusTo(focusField);
+}
+
+void RkRules::click(const QString &button, RuleContext &ctx)
+{
+    if (button == u"BitBtn7"_s)
+        step(RkList::Customers, 1, u"lizz"_s, ctx);
+    else if (button == u"BitBtn6"_s)
+        step(RkList::Customers, -1, {}, ctx);
+    else if (button == u"Button1"_s)
+        step(RkList::CoExecutors, 1, u"lizsv"_s, ctx);
+    else if (button == u"Button2"_s)
+        step(RkList::CoExecutors, -1, {}, ctx);
+    else if (button == u"BitBtn4"_s)
+        step(RkList::Stages, 1, u"ed9036p"_s, ctx);
+    else if (button == u"BitBtn5"_s)
+        step(RkList::Stages, -1, u"ed9036p"_s, ctx);
+}
+
+bool RkRules::nextCustomerLeft(const QString &, RuleContext &ctx)
+{
+    entryLists::boundsRule(ctx, m_model.shownNumber(RkList::Customers), RkModel::entryListSpec(RkList::Customers),
+                           u"fin"_s);
+    return true;
+}
+
+bool RkRules::nextCoExecutorLeft(const QString &, RuleContext &ctx)
+{
+    entryLists::boundsRule(ctx, m_model.shownNumber(RkList::CoExecutors),
+                           RkModel::entryListSpec(RkList::CoExecutors), u"ed9036n"_s);
+    return true;
+}
+
+bool RkRules::nextStageLeft(const QString &, RuleContext &ctx)
+{
+    if (m_model.shownNumber(RkList::Stages) >= 16) {
+        ctx.message(entryLists::stageBounds());
+        ctx.focusTo(u"BitBtn5"_s);
+    }
+    return true;
+}
+
+bool RkRules::customerNumber(const QString &field, RuleContext &ctx)
+{
+    const RkList list = RkList::Customers;
+    const int remembered = std::exchange(m_remembered[int(list)], 0);
+    const int current = m_model.currentNumber(list);
+    const QString text = fieldRules::trimBlanks(m_model.text(field));
+    if (text.isEmpty()) {
+        if (remembered > 0 && !m_model.record(list, remembered).isEmpty()) {
+            removeEntry(list, remembered);
+        } else {
+            m_model.setText(field, QString::number(current));
+        }
+        return true;
+    }
+    const std::optional<int> n = fieldRules::numberOf(text);
+    if (!n) {
+        ctx.message(fieldRules::conversionError(text));
+        m_model.setText(field, QString::number(current));
+        ctx.focusBack();
+        return false;
+    }
+    if (*n > 200) {
+        ctx.message(entryLists::customerBounds());
+        m_model.setText(field, QString::number(current));
+        ctx.focusTo(u"fin"_s);
+        return true;
+    }
+    // Never beyond the first empty slot, so the list keeps no gap.
+    int permitted = m_model.recordCount(list) + 1;
+    if (remembered > 0)
+        permitted = qMin(permitted, remembered + 1);
+    if (*n > permitted || *n < 1) {
+        ctx.message(entryLists::sequenceError());
+        const int shown = *n < 1 ? current : permitted;
+        if (shown != current)
+            m_model.showEntry(list, shown);
+        m_model.setText(field, QString::number(shown));
+        return true;
+    }
+    if (*n != current)
+        m_model.showEntry(list, *n);
+    return true;
+}
+
+bool RkRules::coExecutorNumber(const QString &field, RuleContext &ctx)
+{
+    const RkList list = RkList::CoExecutors;
+    const int remembered = std::exchange(m_remembered[int(list)], 0);
+    const int current = m_model.currentNumber(list);
+    QString text = fieldRules::trimBlanks(m_model.text(field));
+    if (text.isEmpty()) {
+        if (remembered > 0 && !m_model.record(list, remembered).isEmpty()) {
+            removeEntry(list, remembered);
+            return true;
+        }
+        text = u"1"_s;
+        m_model.setText(field, text);
+    }
+    const std::optional<int> n = fieldRules::numberOf(text);
+    if (n && *n >= 51) {
+        ctx.message(entryLists::coExecutorBounds());
+        m_model.setText(field, QString::number(current));
+        ctx.focusTo(u"ed9036n"_s);
+        return true;
+    }
+    if (!n || *n > current || *n < 1) {
+        ctx.message(entryLists::sequenceError());
+        m_model.setText(field, QString::number(current));
+        return true;
+    }
+    if (*n != current)
+        m_model.showEntry(list, *n);
+    return true;
+}
+
+bool RkRules::stageNumber(const QString &field, RuleContext &ctx)
+{
+    const RkList list = RkList::Stages;
+    const int remembered = std::exchange(m_remembered[int(list)], 0);
+    const int current = m_model.currentNumber(list);
+    const QString text = fieldRules::trimBlanks(m_model.text(field));
+    if (text.isEmpty()) {
+        if (remembered > 0 && !m_model.record(list, remembered).isEmpty()) {
+            removeEntry(list, remembered);
+        } else {
+            m_model.setText(field, QString::number(current));
+        }
+        return true;
+    }
+    // A stage typed beyond the first empty slot would be stored after a gap and lost.
+    const std::optional<int> n = fieldRules::numberOf(text);
+    if (!n || *n < 1 || *n > m_model.recordCount(list) + 1) {
+        ctx.message(entryLists::sequenceError());
+        m_model.setText(field, QString::number(current));
+        return true;
+    }
+    if (*n != current)
+        m_model.showEntry(list, *n);
+    return true;
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "cards/rk/rk_model.h"
+
+#include <QString>
+#include <QStringList>
+
+class RuleContext;
+
+// The entry rules of the RK editor as functions of its model: exit and enter tests of
+// the fields, the language switch of the three bilingual fields and the buttons that
+// browse the customer, co-executor and stage lists. Besides the model it keeps what
+// only the entry rules need: the entries offered in cb9153a and the numbers the list
+// number fields held when they were entered.
+class RkRules
+{
+public:
+    explicit RkRules(RkModel &model);
+
+    RkModel &model() { return m_model; }
+
+    // Fields with an exit (enter) rule, in no particular order.
+    static QStringList exitFields();
+    static QStringList enterFields();
+    // Fields whose text loses its outer blanks on a key press, and on a key release.
+    static const QStringList &trimOnPressFields();
+    static const QStringList &trimOnReleaseFields();
+
+    // Runs the exit (enter) rule of `field`; false when it asked for the focus back.
+    bool exitRule(const QString &field, RuleContext &ctx);
+    void enterRule(const QString &field, RuleContext &ctx);
+
+    // The language group of a bilingual field was clicked: the field shows the text of
+    // the language now selected.
+    void languageChosen(RkText which);
+    // Keeps the text a bilingual field shows as the text of its selected language.
+    void keepBilingual(RkText which);
+
+    // List buttons: "Наступний замовник" (BitBtn7), "Попередній замовник " (BitBtn6),
+    // "Наступний спів-ць" (Button1), "Попередній спів-ць" (Button2), "Наступний етап"
+    // (BitBtn4), "Попередній етап" (BitBtn5). Each click has an exit rule of its button.
+    static QStringList buttons();
+    void click(const QString &button, RuleContext &ctx);
+
+    // The store rule of the list shown on a tab page, run when the page is left.
+    void leavePage(int page);
+
+    // Entries of cb9153a, as the choice in cb9153 last filled them.
+    const QStringList &otherResultItems() const { return m_otherResults; }
+
+    // Texts of the rules.
+    static QString basisMessage();       // ed7146
+    static QString statusMessage();      // ed7209
+    static QString reportKindMessage();  // ed9036v
+    static QString currencyMessage();
+    static QString commaMessage();
+    static QString thousandsWarning();
+    static QString yearMissing();
+    static QString cityMissing();
+    static const QStringList &otherResults007();
+    static const QStringList &otherResults03();
+
+private:
+    using Rule = bool (RkRules::*)(const QString &field, RuleContext &ctx);
+    struct RuleRow
+    {
+        const char *field;
+        Rule rule;
+    };
+    static const QList<RuleRow> &exitRows();
+
+    bool dateField(const QString &field, RuleContext &ctx);
+    bool monthYearField(const QString &field, RuleContext &ctx);
+    bool stageMonthYear(const QString &field, RuleContext &ctx);
+    bool personKind(const QString &field, RuleContext &ctx);
+    bool partyCode(const QString &field, RuleContext &ctx);
+    bool fixedSet(const QString &field, RuleContext &ctx);
+    bool stateNumber(const QString &field, RuleContext &ctx);
+    bool changedNumber(const QString &field, RuleContext &ctx);
+    bool bilingualField(const QString &field, RuleContext &ctx);
+    bool city(const QString &field, RuleContext &ctx);
+    bool direction(const QString &field, RuleContext &ctx);
+    bool expectedResult(const QString &field, RuleContext &ctx);
+    bool priority(const QString &field, RuleContext &ctx);
+    bool currency(const QString &field, RuleContext &ctx);
+    bool amount(const QString &field, RuleContext &ctx);
+    bool yearHeading(const QString &field, RuleContext &ctx);
+    bool firstYearAmount(const QString &field, RuleContext &ctx);
+    bool skipYears(const QString &field, RuleContext &ctx);
+    bool subjectCode(const QString &field, RuleContext &ctx);
+    bool customerNumber(const QString &field, RuleContext &ctx);
+    bool coExecutorNumber(const QString &field, RuleContext &ctx);
+    bool stageNumber(const QString &field, RuleContext &ctx);
+    bool nextCustomerLeft(const QString &field, RuleContext &ctx);
+    bool nextCoExecutorLeft(const QString &field, RuleContext &ctx);
+    bool nextStageLeft(const QString &field, RuleContext &ctx);
+
+    bool store(RkList list);
+    void step(RkList list, int delta, const QString &focusField, RuleContext &ctx);
+    // Removes entry n (the later ones close up) and shows the last entry left, or an
+    // empty entry 1.
+    void removeEntry(RkList list, int n);
+
+    RkModel &m_model;
+    QStringList m_otherResults;
+    int m_remembered[3] = {0, 0, 0}; // by RkList; 0: none
+};

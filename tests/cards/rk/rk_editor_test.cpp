@@ -1,0 +1,386 @@
+#include "cards/rk/rk_editor.h"
+#include "cards/rk/rk_model.h"
+#include "fields/card_document.h"
+#include "fields/exit_wiring.h"
+#include "fields/field_factory.h"
+#include "fields/mask_edit.h"
+#include "support/fake_platform.h"
+#include "support/test_registry.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Editor
+{
+    std::unique_ptr<TfrmRK1> window = std::make_unique<TfrmRK1>();
+
+    bool show()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    QWidget *field(const QString &name) const { return window->findChild<QWidget *>(name); }
+
+    // The text a field shows, as a clerk reads it.
+    QString shown(const QString &name) const
+    {
+        QWidget *w = field(name);
+        if (auto *mask = qobject_cast<MaskEdit *>(w))
+            return mask->value();
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            return line->text();
+        if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
+            return memo->toPlainText();
+        if (auto *combo = qobject_cast<QComboBox *>(w))
+            return combo->currentText();
+        if (auto *box = qobject_cast<QGroupBox *>(w))
+            return QString::number(box->findChild<QButtonGroup *>()->checkedId());
+        return u"<none>"_s;
+    }
+
+    void enter(const QString &name)
+    {
+        QWidget *w = field(name);
+        window->pageControl()->setCurrentWidget(pageOf(w));
+        w->setFocus(Qt::OtherFocusReason);
+        QTest::qWait(20);
+    }
+
+    QWidget *pageOf(QWidget *w) const
+    {
+        QTabWidget *pages = window->pageControl();
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->widget(i)->isAncestorOf(w))
+                return pages->widget(i);
+        }
+        return nullptr;
+    }
+
+    // Types any text into the focus widget, one key event per character.
+    static void type(const QString &text)
+    {
+        for (const QChar ch : text) {
+            QWidget *target = QApplication::focusWidget();
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(target, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(target, &release);
+        }
+    }
+
+    // Leaves the focus field with Tab and lets the rule and its focus move finish.
+    void tab()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::qWait(30);
+        QTRY_VERIFY(!window->wiring().isFocusPending());
+    }
+};
+
+} // namespace
+
+class RkEditorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void freshCard_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        const QString legal = u"Юридична особа"_s;
+        QTest::newRow("special mark") << u"ed5256"_s << u"5"_s;
+        QTest::newRow("executor kind") << u"lizv"_s << legal;
+        QTest::newRow("customer kind") << u"lizz"_s << legal;
+        QTest::newRow("co-executor kind") << u"lizsv"_s << legal;
+        QTest::newRow("currency") << u"ed"_s << u"тис.грн."_s;
+        QTest::newRow("currency 2") << u"ed1"_s << QString();
+        QTest::newRow("basis") << u"ed7146"_s << QString();
+        QTest::newRow("kind of work") << u"ed7191"_s << QString();
+        QTest::newRow("year 1") << u"edgod1"_s << u"20--"_s;
+        QTest::newRow("year 6") << u"edgod6"_s << u"20--"_s;
+        QTest::newRow("customer number") << u"Edit1"_s << u"1"_s;
+        QTest::newRow("co-executor number") << u"cpn"_s << u"1"_s;
+        QTest::newRow("stage number") << u"ed9036n"_s << u"1"_s;
+        QTest::newRow("state number") << u"ed5436"_s << u"    U       "_s;
+        QTest::newRow("letter date") << u"ed5418D"_s << u"  .  .  "_s;
+        QTest::newRow("start") << u"ed7353"_s << u"  .  "_s;
+        QTest::newRow("executor language") << u"Indjz"_s << u"0"_s;
+        QTest::newRow("title language") << u"Indjzr"_s << u"0"_s;
+        QTest::newRow("head language") << u"indjzk"_s << u"0"_s;
+        QTest::newRow("executor name") << u"mm2151"_s << QString();
+    }
+
+    void freshCard()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        Editor e;
+        QCOMPARE(e.shown(field), value);
+        QCOMPARE(e.window->pageControl()->currentIndex(), 0);
+    }
+
+    // Every field of the table is on the page its table row gives, in a scroll area,
+    // with its label; the "other" fields start hidden.
+    void pagesBuiltFromTable()
+    {
+        Editor e;
+        QTabWidget *pages = e.window->pageControl();
+        QCOMPARE(pages->count(), 6);
+        QCOMPARE(pages->tabText(3), u"Співвиконавці, етапи"_s);
+        for (const FieldSpec &spec : e.window->model().table().fields()) {
+            QWidget *w = e.field(spec.name);
+            QVERIFY2(w, qPrintable(spec.name));
+            QCOMPARE(e.pageOf(w), pages->widget(spec.page));
+            QVERIFY(qobject_cast<QScrollArea *>(pages->widget(spec.page)));
+        }
+        QCOMPARE(e.window->findChild<QLabel *>(u"Label30"_s)->text(), u"2457. Код організації за ЄДРПОУ"_s);
+        QVERIFY(e.show());
+        pages->setCurrentIndex(0);
+        QVERIFY(!e.field(u"ed7201a"_s)->isVisible());
+        QVERIFY(e.field(u"ed7022"_s)->isVisible());
+    }
+
+    void bilingualTitleTypedInBothLanguages()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"mm9027"_s);
+        Editor::type(u"Дослідження"_s);
+        e.tab();
+        QCOMPARE(platform.messages(), QStringList{u"Введіть назву англійською мовою !"_s});
+        QCOMPARE(e.shown(u"Indjzr"_s), u"1"_s);
+        QCOMPARE(e.shown(u"mm9027"_s), QString());
+        QTRY_VERIFY(e.field(u"mm9027"_s)->hasFocus());
+
+        Editor::type(u"Research"_s);
+        e.tab();
+        QCOMPARE(platform.messages().size(), 1);
+        QVERIFY(!e.field(u"mm9027"_s)->hasFocus());
+        QCOMPARE(e.window->model().bilingual(RkText::WorkTitle, RkLanguage::Ukrainian), u"Дослідження"_s);
+        QCOMPARE(e.window->model().bilingual(RkText::WorkTitle, RkLanguage::English), u"Research"_s);
+
+        // The Ukrainian button shows the Ukrainian title again.
+        auto *ukrainian = e.window->findChild<QAbstractButton *>(u"Indjzr_0"_s);
+        // On the round button itself: a radio button takes clicks on its button and text only.
+        QTest::mouseClick(ukrainian, Qt::LeftButton, {}, QPoint(8, ukrainian->height() / 2));
+        QCOMPARE(e.shown(u"mm9027"_s), u"Дослідження"_s);
+    }
+
+    void nextCustomerFromThreeToEmptyFour()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        RkModel &m = e.window->model();
+        for (int n = 1; n <= 3; ++n) {
+            const QString tail = u"\\1234567%1\\Київ\\Замовник %1\\вул. Хрещатик, %1\\\\"_s.arg(n);
+            m.setRecord(RkList::Customers, n, QString::number(n) + u"\\1"_s + tail,
+                        QString::number(n) + u"\\Юридична особа"_s + tail);
+        }
+        m.showEntry(RkList::Customers, 3);
+        e.window->binder().refresh();
+        QVERIFY(e.show());
+        QCOMPARE(e.shown(u"mm2152"_s), u"Замовник 3"_s);
+        e.enter(u"ed2935"_s);
+        auto *next = e.window->findChild<QPushButton *>(u"BitBtn7"_s);
+        QCOMPARE(next->text(), u"Наступний замовник"_s);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTRY_VERIFY(e.field(u"lizz"_s)->hasFocus());
+        QCOMPARE(e.shown(u"Edit1"_s), u"4"_s);
+        for (const char *name : {"mm2152", "gorz", "mm2656", "ed2935", "ed2395"})
+            QCOMPARE(e.shown(QString::fromLatin1(name)), QString());
+        QCOMPARE(e.shown(u"ed2458"_s), u"        "_s);
+        QCOMPARE(m.recordCount(RkList::Customers), 3);
+        QVERIFY(platform.messages().isEmpty());
+
+        QTest::mouseClick(e.window->findChild<QPushButton *>(u"BitBtn6"_s), Qt::LeftButton);
+        QCOMPARE(e.shown(u"Edit1"_s), u"3"_s);
+        QCOMPARE(e.shown(u"mm2152"_s), u"Замовник 3"_s);
+    }
+
+    void sumWarnings_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("focusBack");
+        QTest::newRow("thousands") << u"1234"_s << QStringList{u"Увага! Cумма вказується в тис.грн."_s} << false;
+        QTest::newRow("full stop") << u"12.5"_s << QStringList{u"Ціла частина відокремлюється комою!"_s} << true;
+        QTest::newRow("fine") << u"123,5"_s << QStringList{} << false;
+    }
+
+    void sumWarnings()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, focusBack);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        QCOMPARE(e.shown(u"ed"_s), u"тис.грн."_s);
+        e.enter(u"sum"_s);
+        QTest::keyClicks(e.field(u"sum"_s), typed);
+        e.tab();
+        QCOMPARE(platform.messages(), messages);
+        QCOMPARE(e.field(u"sum"_s)->hasFocus(), focusBack);
+        QCOMPARE(e.shown(u"sum"_s), typed);
+    }
+
+    void otherResultAppearsWithItsEntries()
+    {
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"cb9153"_s);
+        QVERIFY(!e.field(u"cb9153a"_s)->isVisible());
+        QTest::keyClicks(QApplication::focusWidget(), u"007"_s);
+        e.tab();
+        QVERIFY(platform.log().isEmpty());
+        auto *other = qobject_cast<QComboBox *>(e.field(u"cb9153a"_s));
+        QVERIFY(other->isVisible());
+        QVERIFY(e.window->findChild<QLabel *>(u"lab9153"_s)->isVisible());
+        QCOMPARE(other->count(), 5);
+        QCOMPARE(other->itemText(4), u"тощо - ввести"_s);
+        QCOMPARE(other->currentText(), QString());
+    }
+
+    // Leaving the customer page stores the customer shown.
+    void leavingThePageStoresTheCustomer()
+    {
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"mm2152"_s);
+        Editor::type(u"Фонд"_s);
+        QCOMPARE(e.window->model().recordCount(RkList::Customers), 0);
+        e.window->pageControl()->setCurrentIndex(3);
+        QCOMPARE(e.window->model().recordCount(RkList::Customers), 1);
+        QCOMPARE(e.window->model().record(RkList::Customers, 1), u"1\\1\\        \\\\Фонд\\\\\\"_s);
+    }
+
+    // Typing marks the card; "&Кінець введення" then enables the save.
+    void typingMarksModified()
+    {
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"ed7021"_s);
+        QTest::keyClicks(e.field(u"ed7021"_s), u"A1"_s);
+        QCOMPARE(e.window->document().modified(), 1);
+        QVERIFY(!e.window->document().saveItemEnabled());
+        e.window->findChild<QPushButton *>(u"BitBtn1"_s)->click();
+        QVERIFY(e.window->document().saveItemEnabled());
+    }
+
+    // Choosing an entry marks the card only in the boxes that mark on a click.
+    void choosingAnEntryMarks_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("modified");
+        QTest::newRow("customer kind") << u"lizz"_s << 1;
+        QTest::newRow("currency 2") << u"ed1"_s << 1;
+        QTest::newRow("executor kind") << u"lizv"_s << 0;
+        QTest::newRow("special mark") << u"ed5256"_s << 0;
+    }
+
+    void choosingAnEntryMarks()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, modified);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(field);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(e.window->document().modified(), modified);
+    }
+
+    void saveAndOpenThroughTheWindow()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(u"rk1.txt"_s);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        {
+            Editor e;
+            QVERIFY(e.show());
+            e.enter(u"mm2151"_s);
+            Editor::type(u"Інститут"_s);
+            e.tab();
+            Editor::type(u"Institute"_s);
+            e.tab();
+            e.enter(u"mm2152"_s);
+            Editor::type(u"Міністерство"_s);
+            e.enter(u"gorz"_s);
+            Editor::type(u"Київ"_s);
+            e.enter(u"ed7021"_s);
+            QTest::keyClicks(e.field(u"ed7021"_s), u"A12"_s);
+            e.window->findChild<QPushButton *>(u"BitBtn1"_s)->click();
+            platform.expectSave(path);
+            QVERIFY(e.window->saveCard());
+            QCOMPARE(e.window->document().modified(), 0);
+        }
+        QVERIFY(QFileInfo::exists(path));
+
+        Editor e;
+        QVERIFY(e.show());
+        e.window->pageControl()->setCurrentIndex(2);
+        platform.expectOpen(path);
+        e.window->openCard();
+        QCOMPARE(platform.unexpected(), QStringList());
+        QCOMPARE(e.window->pageControl()->currentIndex(), 0);
+        QCOMPARE(e.shown(u"mm2151"_s), u"Інститут"_s);
+        QCOMPARE(e.shown(u"Indjz"_s), u"0"_s);
+        QCOMPARE(e.shown(u"mm2152"_s), u"Міністерство"_s);
+        QCOMPARE(e.shown(u"gorz"_s), u"Київ"_s);
+        QCOMPARE(e.shown(u"Edit1"_s), u"1"_s);
+        QCOMPARE(e.shown(u"ed7021"_s), u"A12"_s);
+        QCOMPARE(e.shown(u"edgod6"_s), u"20--"_s);
+        QCOMPARE(e.window->model().bilingual(RkText::ExecutorName, RkLanguage::English), u"Institute"_s);
+        QTest::mouseClick(e.window->findChild<QAbstractButton *>(u"Indjz_1"_s), Qt::LeftButton, {}, QPoint(8, 8));
+        QCOMPARE(e.shown(u"mm2151"_s), u"Institute"_s);
+    }
+
+    // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
+    void pagePictures()
+    {
+        const QString dir = qEnvironmentVariable("ZORVAT_SHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("ZORVAT_SHOT_DIR not set");
+        Editor e;
+        QVERIFY(e.show());
+        QTabWidget *pages = e.window->pageControl();
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            QTest::qWait(50);
+            QVERIFY(e.window->grab().save(QDir(dir).filePath(u"rk_page%1.png"_s.arg(i + 1))));
+        }
+    }
+};
+
+ZORVAT_TEST(RkEditorTest)
+#include "rk_editor_test.moc"
