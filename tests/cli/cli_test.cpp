@@ -200,6 +200,49 @@ private slots:
         QVERIFY2(out.contains(in + QStringLiteral(":3: значення «abc» має бути числом")), qPrintable(out));
     }
 
+    void resaveWritesCurrentForms()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("RK-current.txt"));
+        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("rk"),
+                                  QStringLiteral(ZORVAT_TEST_DATA "/rk_older_forms.txt"), out});
+        QCOMPARE(r.status, 0);
+        const QString text = cp1251::decode(readAll(out));
+        // The older forms come back in the current ones.
+        QVERIFY2(text.contains(QStringLiteral("\r\n2655\\Харків\\")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("\r\n2458\\1\\2\\1234567890\\Львів\\Петренко Петро\\вул. Шевченка, 5\\")));
+        QVERIFY(text.contains(QStringLiteral("\r\n6120\\1\\Коваленко К.К.\r\n")));
+        QVERIFY(text.contains(QStringLiteral("\r\n9027\\3\\Title in English\r\n")));
+        QVERIFY(!text.contains(QStringLiteral("\r\n2754\\")));
+        QVERIFY(!text.contains(QStringLiteral("\r\n2152\\")));
+        QVERIFY(!text.contains(QStringLiteral("\r\n2656\\")));
+    }
+
+    void pdfHoldsTheValues()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-print.txt"));
+        QString lines = QStringLiteral("5436\\0105U000123\r\n9027\\1\\Розроблення методів оцінки ресурсу\r\n"
+                                       "2458\\1\\1\\12345671\\Київ\\Міністерство освіти\\вул. Хрещатик, 1\\\\\r\n");
+        // A purpose long enough to reach the continuation sheets.
+        lines += QStringLiteral("9126\\");
+        for (int i = 1; i <= 400; ++i)
+            lines += QStringLiteral("мета%1 ").arg(i);
+        lines += QStringLiteral("\r\n\r\n");
+        writeFile(in, cp1251::encode(lines));
+        const QString out = dir.filePath(QStringLiteral("card.pdf"));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, out});
+        QCOMPARE(r.status, 0);
+        QVERIFY(readAll(out).startsWith("%PDF-"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *value : {"0105U000123", "Розроблення методів оцінки ресурсу", "12345671", "Міністерство освіти",
+                                  "мета1 ", "мета400", "Продовження 1"})
+            QVERIFY2(pdfText.contains(QString::fromUtf8(value)), value);
+    }
+
     void checkReportsLines()
     {
         QTemporaryDir dir;
