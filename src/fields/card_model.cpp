@@ -30,8 +30,8 @@ QString CardModel::mask(const QString &name) const
     const auto it = m_masks.constFind(name);
     if (it != m_masks.constEnd())
         return *it;
-    const FieldSpec *spec = m_table.find(name);
-    return spec ? spec->mask : QString();
+    const FieldSpec *info = m_table.find(name);
+    return info ? info->mask : QString();
 }
 
 void CardModel::setMask(const QString &name, const QString &mask)

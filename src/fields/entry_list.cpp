@@ -112,80 +112,80 @@ QString coExecutorBounds() { return QStringLiteral("Кількість спів�
 QString stageBounds() { return QStringLiteral("Кількість етапів від 1 до 15"); }
 QString sequenceError() { return QStringLiteral("Помилка в послідовності номерів !"); }
 
-std::optional<int> number(const CardModel &model, const EntryListSpec &spec)
+std::optional<int> number(const CardModel &model, const EntryListSpec &info)
 {
-    return fieldRules::numberOf(model.text(spec.numberField));
+    return fieldRules::numberOf(model.text(info.numberField));
 }
 
-void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSpec &spec, QString *letter)
+void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSpec &info, QString *letter)
 {
-    fieldRules::empty(model, spec.emptiedFields);
-    model.setText(spec.numberField, QString::number(n));
+    fieldRules::empty(model, info.emptiedFields);
+    model.setText(info.numberField, QString::number(n));
     if (!list.holds(n))
         return;
     const QStringList items = EntryList::items(list.display(n));
     QString selector;
-    if (spec.kind) {
+    if (info.kind) {
         // The selector first, so the code field has its mask before it gets its value.
-        selector = spec.kind->selector;
-        const qsizetype at = spec.itemFields.indexOf(selector);
+        selector = info.kind->selector;
+        const qsizetype at = info.itemFields.indexOf(selector);
         if (at >= 0) {
             model.setText(selector, items.value(at + 1));
-            const QString l = fieldRules::applyPersonKind(model, *spec.kind,
+            const QString l = fieldRules::applyPersonKind(model, *info.kind,
                                                           fieldRules::isNaturalPerson(model.text(selector)));
             if (letter)
                 *letter = l;
         }
     }
-    for (qsizetype i = 0; i < spec.itemFields.size(); ++i) {
-        const QString &field = spec.itemFields.at(i);
+    for (qsizetype i = 0; i < info.itemFields.size(); ++i) {
+        const QString &field = info.itemFields.at(i);
         if (field.isEmpty() || field == selector)
             continue;
         fieldRules::assign(model, field, items.value(i + 1));
     }
 }
 
-bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &spec, int delta, int limit,
+bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &info, int delta, int limit,
                QString *letter)
 {
-    const int target = number(model, spec).value_or(0) + delta;
+    const int target = number(model, info).value_or(0) + delta;
     if (target < 1 || target > limit)
         return false;
-    showEntry(model, list, target, spec, letter);
+    showEntry(model, list, target, info, letter);
     return true;
 }
 
-bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &spec, const QString &focusField)
+bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &info, const QString &focusField)
 {
-    if (number <= spec.maximum)
+    if (number <= info.maximum)
         return true;
-    ctx.message(spec.boundsMessage);
+    ctx.message(info.boundsMessage);
     if (!focusField.isEmpty())
         ctx.focusTo(focusField);
     return false;
 }
 
-bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSpec &spec, int permitted,
+bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSpec &info, int permitted,
                   const QString &resetValue)
 {
-    const std::optional<int> n = number(model, spec);
+    const std::optional<int> n = number(model, info);
     if (!n || *n <= permitted)
         return true;
     ctx.message(sequenceError());
-    model.setText(spec.numberField, resetValue);
+    model.setText(info.numberField, resetValue);
     return false;
 }
 
-int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSpec &spec, QString *letter)
+int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSpec &info, QString *letter)
 {
     list.remove(n);
     const int left = int(list.files().size());
     if (left == 0) {
-        fieldRules::empty(model, spec.emptiedFields);
-        model.setText(spec.numberField, QString());
+        fieldRules::empty(model, info.emptiedFields);
+        model.setText(info.numberField, QString());
         return 0;
     }
-    showEntry(model, list, left, spec, letter);
+    showEntry(model, list, left, info, letter);
     return left;
 }
 

@@ -72,27 +72,27 @@ QString stageBounds();      // "Кількість етапів від 1 до 15
 QString sequenceError();    // "Помилка в послідовності номерів !"
 
 // The number in the list's number field; nullopt when it holds no number.
-std::optional<int> number(const CardModel &model, const EntryListSpec &spec);
+std::optional<int> number(const CardModel &model, const EntryListSpec &info);
 // Shows entry n: the number field gets n, the emptied fields are emptied and, when
 // slot n holds a record, the item fields are filled from its display form; the kind
 // selector's text sets the code mask and label first, and `letter` when given.
-void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSpec &spec,
+void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSpec &info,
                QString *letter = nullptr);
 // Shows the entry `delta` away from the number shown, when it lies in 1..limit.
 // False (and nothing changes) otherwise. Store the entry shown before.
-bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &spec, int delta, int limit,
+bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &info, int delta, int limit,
                QString *letter = nullptr);
 // A number above the list's maximum: the bounds message, and the focus goes to
 // `focusField` when one is given. True when the number is within the bounds.
-bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &spec, const QString &focusField = {});
+bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &info, const QString &focusField = {});
 // A number typed beyond `permitted`: "Помилка в послідовності номерів !" and the number
 // field becomes `resetValue`. True when the number is permitted.
-bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSpec &spec, int permitted,
+bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSpec &info, int permitted,
                   const QString &resetValue);
 // Removes entry n (EntryList::remove); then the last entry is shown, or, when none is
 // left, the emptied fields are emptied and the number field too. Returns the number
 // of entries left.
-int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSpec &spec, QString *letter = nullptr);
+int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSpec &info, QString *letter = nullptr);
 // A record composed of `number` and the texts of `fields`, "\"-joined.
 QString compose(const CardModel &model, const QString &number, const QStringList &fields);
 

@@ -80,15 +80,15 @@ void setRadioIndex(QButtonGroup *group, const QString &text)
 
 // ---- fieldFactory
 
-QWidget *fieldFactory::create(const FieldSpec &spec, QWidget *parent)
+QWidget *fieldFactory::create(const FieldSpec &info, QWidget *parent)
 {
     QWidget *w = nullptr;
-    switch (spec.kind) {
+    switch (info.kind) {
     case FieldKind::Edit: {
         auto *edit = new QLineEdit(parent);
-        if (spec.maxLength > 0)
-            edit->setMaxLength(spec.maxLength);
-        edit->setText(spec.defaultValue);
+        if (info.maxLength > 0)
+            edit->setMaxLength(info.maxLength);
+        edit->setText(info.defaultValue);
         w = edit;
         break;
     }
@@ -96,20 +96,20 @@ QWidget *fieldFactory::create(const FieldSpec &spec, QWidget *parent)
         auto *memo = new QPlainTextEdit(parent);
         memo->setTabChangesFocus(true);
         memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        memo->setVerticalScrollBarPolicy(spec.vScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+        memo->setVerticalScrollBarPolicy(info.vScroll ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        if (spec.noEnter)
+        if (info.noEnter)
             memo->installEventFilter(new NoEnterFilter(memo));
-        memo->setProperty("noEnter", spec.noEnter);
-        memo->setPlainText(spec.defaultValue);
+        memo->setProperty("noEnter", info.noEnter);
+        memo->setPlainText(info.defaultValue);
         w = memo;
         break;
     }
     case FieldKind::Masked: {
-        auto *edit = new MaskEdit(spec.mask, parent);
-        if (spec.mask.isEmpty())
-            edit->setPlainMaxLength(spec.maxLength);
-        edit->setValue(spec.defaultValue);
+        auto *edit = new MaskEdit(info.mask, parent);
+        if (info.mask.isEmpty())
+            edit->setPlainMaxLength(info.maxLength);
+        edit->setValue(info.defaultValue);
         w = edit;
         break;
     }
@@ -118,14 +118,14 @@ QWidget *fieldFactory::create(const FieldSpec &spec, QWidget *parent)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr); // the typed text stays as typed
-        combo->addItems(spec.items);
-        setComboText(combo, spec.defaultValue);
+        combo->addItems(info.items);
+        setComboText(combo, info.defaultValue);
         w = combo;
         break;
     }
     case FieldKind::Check: {
-        auto *check = new QCheckBox(spec.label, parent);
-        check->setChecked(spec.defaultValue == QLatin1String("1"));
+        auto *check = new QCheckBox(info.label, parent);
+        check->setChecked(info.defaultValue == QLatin1String("1"));
         w = check;
         break;
     }
@@ -133,33 +133,33 @@ QWidget *fieldFactory::create(const FieldSpec &spec, QWidget *parent)
         auto *box = new QGroupBox(parent);
         auto *grid = new QGridLayout(box);
         auto *group = new QButtonGroup(box);
-        const int count = int(spec.items.size());
-        const int columns = qMax(1, spec.columns);
+        const int count = int(info.items.size());
+        const int columns = qMax(1, info.columns);
         const int rows = qMax(1, (count + columns - 1) / columns);
         for (int i = 0; i < count; ++i) {
-            auto *button = new QRadioButton(spec.items.at(i), box);
-            button->setObjectName(spec.name + QLatin1Char('_') + QString::number(i));
-            button->setToolTip(spec.hint);
+            auto *button = new QRadioButton(info.items.at(i), box);
+            button->setObjectName(info.name + QLatin1Char('_') + QString::number(i));
+            button->setToolTip(info.hint);
             grid->addWidget(button, i % rows, i / rows); // filled column by column
             group->addButton(button, i);
         }
-        setRadioIndex(group, spec.defaultValue);
+        setRadioIndex(group, info.defaultValue);
         w = box;
         break;
     }
     case FieldKind::Spin: {
         auto *spin = new QSpinBox(parent);
-        if (spec.minimum != 0 || spec.maximum != 0)
-            spin->setRange(spec.minimum, spec.maximum);
+        if (info.minimum != 0 || info.maximum != 0)
+            spin->setRange(info.minimum, info.maximum);
         else
             spin->setRange(INT_MIN, INT_MAX);
-        spin->setValue(spec.defaultValue.toInt());
+        spin->setValue(info.defaultValue.toInt());
         w = spin;
         break;
     }
     }
-    w->setObjectName(spec.name);
-    w->setToolTip(spec.hint);
+    w->setObjectName(info.name);
+    w->setToolTip(info.hint);
     return w;
 }
 
@@ -169,19 +169,19 @@ FieldBinder::FieldBinder(CardModel &model, QObject *parent) : QObject(parent), m
 {
 }
 
-QWidget *FieldBinder::create(const FieldSpec &spec, QWidget *parent)
+QWidget *FieldBinder::create(const FieldSpec &info, QWidget *parent)
 {
-    QWidget *w = fieldFactory::create(spec, parent);
-    bind(spec.name, w);
+    QWidget *w = fieldFactory::create(info, parent);
+    bind(info.name, w);
     return w;
 }
 
 QList<QWidget *> FieldBinder::createAll(QWidget *parent, int page)
 {
     QList<QWidget *> out;
-    for (const FieldSpec &spec : m_model->table().fields()) {
-        if (page < 0 || spec.page == page)
-            out << create(spec, parent);
+    for (const FieldSpec &info : m_model->table().fields()) {
+        if (page < 0 || info.page == page)
+            out << create(info, parent);
     }
     return out;
 }
@@ -378,9 +378,9 @@ void wireTrimOnKeyRelease(ExitWiring &wiring, FieldBinder &binder, const QString
 void wireMarks(ExitWiring &wiring, FieldBinder &binder, std::function<void()> markModified)
 {
     for (const QString &name : binder.names()) {
-        const FieldSpec *spec = binder.model().table().find(name);
+        const FieldSpec *info = binder.model().table().find(name);
         QWidget *w = binder.widget(name);
-        if (!spec || !spec->marks || !w)
+        if (!info || !info->marks || !w)
             continue;
         wiring.addKeyReleaseHook(w, [markModified](const QKeyEvent &event) {
             if (ExitWiring::keyEdits(event))

@@ -20,7 +20,7 @@ class QWidget;
 // columns, spin QSpinBox. The widget's objectName is the component name and its
 // tooltip the hint. The card editor places it on its tab page beside its label.
 namespace fieldFactory {
-QWidget *create(const FieldSpec &spec, QWidget *parent);
+QWidget *create(const FieldSpec &info, QWidget *parent);
 } // namespace fieldFactory
 
 // Keeps the widgets of a card in two-way sync with its model: a change in a widget
@@ -37,7 +37,7 @@ public:
 
     // Builds the field's widget (fieldFactory::create), shows the model's text in it
     // and binds it.
-    QWidget *create(const FieldSpec &spec, QWidget *parent);
+    QWidget *create(const FieldSpec &info, QWidget *parent);
     // Builds and binds every field of the model's table whose page is `page` (all
     // fields for -1), in table order, all with `parent` as parent.
     QList<QWidget *> createAll(QWidget *parent, int page = -1);

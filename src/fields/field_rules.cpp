@@ -195,35 +195,35 @@ QString kindDigit(const QString &selectorText)
     return QStringLiteral("0");
 }
 
-QString applyPersonKind(CardModel &model, const PersonKindSpec &spec, bool natural)
+QString applyPersonKind(CardModel &model, const PersonKindSpec &info, bool natural)
 {
-    if (!spec.codeField.isEmpty())
-        model.setMask(spec.codeField, natural ? naturalCodeMask() : legalCodeMask());
-    if (!spec.label.isEmpty())
-        model.setLabel(spec.label, natural ? spec.naturalText : spec.legalText, natural);
+    if (!info.codeField.isEmpty())
+        model.setMask(info.codeField, natural ? naturalCodeMask() : legalCodeMask());
+    if (!info.label.isEmpty())
+        model.setLabel(info.label, natural ? info.naturalText : info.legalText, natural);
     return natural ? naturalLetter() : legalLetter();
 }
 
-bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSpec &spec, QString &letter)
+bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSpec &info, QString &letter)
 {
     bool passed = true;
     const QStringList entries{legalPerson(), naturalPerson()};
-    if (!entries.contains(model.text(spec.selector), spec.entryCase)) {
+    if (!entries.contains(model.text(info.selector), info.entryCase)) {
         passed = false;
-        if (!spec.invalidMessage.isEmpty())
-            ctx.message(spec.invalidMessage);
-        if (spec.beepOnInvalid)
+        if (!info.invalidMessage.isEmpty())
+            ctx.message(info.invalidMessage);
+        if (info.beepOnInvalid)
             ctx.beep();
-        if (spec.resetInvalidText)
-            model.setText(spec.selector, legalPerson());
+        if (info.resetInvalidText)
+            model.setText(info.selector, legalPerson());
         ctx.focusBack();
     }
-    if (!spec.numberField.isEmpty() && trimBlanks(model.text(spec.numberField)).isEmpty()) {
+    if (!info.numberField.isEmpty() && trimBlanks(model.text(info.numberField)).isEmpty()) {
         passed = false;
         ctx.message(numberMissing());
-        ctx.focusTo(spec.numberField);
+        ctx.focusTo(info.numberField);
     }
-    letter = applyPersonKind(model, spec, isNaturalPerson(model.text(spec.selector)));
+    letter = applyPersonKind(model, info, isNaturalPerson(model.text(info.selector)));
     return passed;
 }
 
@@ -240,25 +240,25 @@ QString naturalCodeMessage(const QString &prefix)
                     QStringLiteral("В номері повинно бути 10 цифр"));
 }
 
-bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSpec &spec, const QString &letter)
+bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSpec &info, const QString &letter)
 {
-    if (!spec.numberField.isEmpty() && trimBlanks(model.text(spec.numberField)).isEmpty()) {
+    if (!info.numberField.isEmpty() && trimBlanks(model.text(info.numberField)).isEmpty()) {
         ctx.message(numberMissing());
-        ctx.focusTo(spec.numberField);
+        ctx.focusTo(info.numberField);
         return false;
     }
-    const QString code = fieldValue(model, spec.codeField);
+    const QString code = fieldValue(model, info.codeField);
     if (!code.contains(kBlank) || code.trimmed().isEmpty())
         return true;
     if (letter == legalLetter()) {
-        if (spec.beepLegal)
+        if (info.beepLegal)
             ctx.beep();
-        ctx.message(spec.legalMessage.isEmpty() ? legalCodeMessage(spec.prefix) : spec.legalMessage);
+        ctx.message(info.legalMessage.isEmpty() ? legalCodeMessage(info.prefix) : info.legalMessage);
         ctx.focusBack();
         return false;
     }
     if (letter == naturalLetter()) {
-        ctx.message(spec.naturalMessage.isEmpty() ? naturalCodeMessage(spec.prefix) : spec.naturalMessage);
+        ctx.message(info.naturalMessage.isEmpty() ? naturalCodeMessage(info.prefix) : info.naturalMessage);
         ctx.focusBack();
         return false;
     }
@@ -272,8 +272,8 @@ bool listCodeRule(const CardModel &model, RuleContext &ctx, const QString &field
 {
     QStringList list = items;
     if (list.isEmpty()) {
-        if (const FieldSpec *spec = model.table().find(field))
-            list = spec->items;
+        if (const FieldSpec *info = model.table().find(field))
+            list = info->items;
     }
     if (list.contains(model.text(field), cs))
         return true;

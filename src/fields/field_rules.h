@@ -8,7 +8,7 @@
 class CardModel;
 class RuleContext;
 
-// The field rules every card editor shares (Part 1.3 of the description), as
+// The field rules every card editor shares, as
 // functions of a card model and a rule context. A rule reads and writes field texts
 // in the model by component name, speaks through the context and returns whether the
 // value passed. Which fields use which rule, and the card-specific texts, are given by
@@ -92,9 +92,9 @@ bool isNaturalPerson(const QString &selectorText);
 QString kindDigit(const QString &selectorText);
 // Sets the code field's mask (8 or 10 digit places) and the label's text and colour;
 // returns the kind letter ("ю" or "ф").
-QString applyPersonKind(CardModel &model, const PersonKindSpec &spec, bool natural);
+QString applyPersonKind(CardModel &model, const PersonKindSpec &info, bool natural);
 // The exit rule of a selector; `letter` is the editor's kind letter for it.
-bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSpec &spec, QString &letter);
+bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSpec &info, QString &letter);
 
 // ---- Party code
 struct PartyCodeSpec
@@ -113,7 +113,7 @@ QString legalCodeMessage(const QString &prefix);   // prefix + "Помилка �
 QString naturalCodeMessage(const QString &prefix); // prefix + "Помилка в індивідуальному податковому номері." / "В номері повинно бути 10 цифр"
 // A partly typed code (a blank, but not all blanks) fails with the message of the kind
 // letter; with no letter yet it passes. A code left wholly empty passes.
-bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSpec &spec, const QString &letter);
+bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSpec &info, const QString &letter);
 
 // ---- Code that must come from its list
 // The text must be one of `items` (the field's own items when none are given); else

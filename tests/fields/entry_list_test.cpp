@@ -12,20 +12,20 @@ namespace {
 // The customer list of the test card, as RK shows it.
 EntryListSpec customers()
 {
-    EntryListSpec spec;
-    spec.numberField = QStringLiteral("Edit1");
-    spec.maximum = 200;
-    spec.boundsMessage = entryLists::customerBounds();
-    spec.itemFields = {QStringLiteral("lizz"), QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
-    spec.emptiedFields = {QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
+    EntryListSpec info;
+    info.numberField = QStringLiteral("Edit1");
+    info.maximum = 200;
+    info.boundsMessage = entryLists::customerBounds();
+    info.itemFields = {QStringLiteral("lizz"), QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
+    info.emptiedFields = {QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
     fieldRules::PersonKindSpec kind;
     kind.selector = QStringLiteral("lizz");
     kind.codeField = QStringLiteral("ed2458");
     kind.label = QStringLiteral("StaticText2");
     kind.legalText = QStringLiteral("2458 Код організації за ЄДРПОУ");
     kind.naturalText = QStringLiteral("2458 Індивідуальний податковий номер");
-    spec.kind = kind;
-    return spec;
+    info.kind = kind;
+    return info;
 }
 
 QString record(const QString &n, const QString &kind, const QString &code, const QString &city, const QString &name)
@@ -90,14 +90,14 @@ private slots:
     {
         CardModel model(testTable());
         EntryList list;
-        const EntryListSpec spec = customers();
+        const EntryListSpec info = customers();
         list.set(2, record(QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1234567890"), QStringLiteral("Львів"),
                            QStringLiteral("Іван")),
                  record(QStringLiteral("2"), fieldRules::naturalPerson(), QStringLiteral("1234567890"),
                         QStringLiteral("Львів"), QStringLiteral("Іван")));
         model.setText(QStringLiteral("gorz"), QStringLiteral("Київ"));
         QString letter;
-        entryLists::showEntry(model, list, 2, spec, &letter);
+        entryLists::showEntry(model, list, 2, info, &letter);
         QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
         QCOMPARE(model.text(QStringLiteral("lizz")), fieldRules::naturalPerson());
         QCOMPARE(model.mask(QStringLiteral("ed2458")), fieldRules::naturalCodeMask());
@@ -109,21 +109,21 @@ private slots:
         QVERIFY(model.label(QStringLiteral("StaticText2"))->blue);
 
         // An empty slot: empty fields with the number; the selector and mask stay.
-        entryLists::showEntry(model, list, 3, spec, &letter);
+        entryLists::showEntry(model, list, 3, info, &letter);
         QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("3"));
         QCOMPARE(model.text(QStringLiteral("ed2458")), QString(10, QLatin1Char(' ')));
         QCOMPARE(model.text(QStringLiteral("gorz")), QString());
         QCOMPARE(model.text(QStringLiteral("mm2152")), QString());
 
         // Steps: "Наступний замовник" on customer 3 whose slot 4 is empty.
-        QVERIFY(entryLists::stepEntry(model, list, spec, +1, 201, &letter));
+        QVERIFY(entryLists::stepEntry(model, list, info, +1, 201, &letter));
         QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("4"));
         QCOMPARE(model.text(QStringLiteral("mm2152")), QString());
-        QVERIFY(entryLists::stepEntry(model, list, spec, -2, 201, &letter));
+        QVERIFY(entryLists::stepEntry(model, list, info, -2, 201, &letter));
         QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
         QCOMPARE(model.text(QStringLiteral("mm2152")), QStringLiteral("Іван"));
         model.setText(QStringLiteral("Edit1"), QStringLiteral("1"));
-        QVERIFY(!entryLists::stepEntry(model, list, spec, -1, 201, &letter));
+        QVERIFY(!entryLists::stepEntry(model, list, info, -1, 201, &letter));
         QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("1"));
     }
 
@@ -140,15 +140,15 @@ private slots:
     {
         QFETCH(int, maximum);
         QFETCH(QString, message);
-        EntryListSpec spec;
-        spec.maximum = maximum;
-        spec.boundsMessage = maximum == 200 ? entryLists::customerBounds()
+        EntryListSpec info;
+        info.maximum = maximum;
+        info.boundsMessage = maximum == 200 ? entryLists::customerBounds()
             : maximum == 50                 ? entryLists::coExecutorBounds()
                                             : entryLists::stageBounds();
         RecordingRuleContext ctx;
-        QVERIFY(entryLists::boundsRule(ctx, maximum, spec, QStringLiteral("fin")));
+        QVERIFY(entryLists::boundsRule(ctx, maximum, info, QStringLiteral("fin")));
         QVERIFY(ctx.silent());
-        QVERIFY(!entryLists::boundsRule(ctx, maximum + 1, spec, QStringLiteral("fin")));
+        QVERIFY(!entryLists::boundsRule(ctx, maximum + 1, info, QStringLiteral("fin")));
         QCOMPARE(ctx.messages(), QStringList{message});
         QCOMPARE(ctx.focusTarget(), QStringLiteral("fin"));
     }
@@ -156,12 +156,12 @@ private slots:
     void sequence()
     {
         CardModel model(testTable());
-        const EntryListSpec spec = customers();
+        const EntryListSpec info = customers();
         RecordingRuleContext ctx;
         model.setText(QStringLiteral("Edit1"), QStringLiteral("2"));
-        QVERIFY(entryLists::sequenceRule(model, ctx, spec, 2, QStringLiteral("2")));
+        QVERIFY(entryLists::sequenceRule(model, ctx, info, 2, QStringLiteral("2")));
         model.setText(QStringLiteral("Edit1"), QStringLiteral("4"));
-        QVERIFY(!entryLists::sequenceRule(model, ctx, spec, 2, QStringLiteral("2")));
+        QVERIFY(!entryLists::sequenceRule(model, ctx, info, 2, QStringLiteral("2")));
         QCOMPARE(ctx.messages(), QStringList{QStringLiteral("Помилка в послідовності номерів !")});
         QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
     }
@@ -169,7 +169,7 @@ private slots:
     void removeEntry()
     {
         CardModel model(testTable());
-        const EntryListSpec spec = customers();
+        const EntryListSpec info = customers();
         EntryList list;
         for (int n = 1; n <= 3; ++n) {
             const QString no = QString::number(n);
@@ -178,7 +178,7 @@ private slots:
                      record(no, fieldRules::legalPerson(), QStringLiteral("1111111") + no, QStringLiteral("М") + no,
                             QStringLiteral("Назва ") + no));
         }
-        QCOMPARE(entryLists::removeEntry(model, list, 2, spec), 2);
+        QCOMPARE(entryLists::removeEntry(model, list, 2, info), 2);
         QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
         QCOMPARE(model.text(QStringLiteral("mm2152")), QStringLiteral("Назва 3"));
         QCOMPARE(list.files(),
@@ -186,8 +186,8 @@ private slots:
                                      QStringLiteral("М1"), QStringLiteral("Назва 1")),
                               record(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("11111113"),
                                      QStringLiteral("М3"), QStringLiteral("Назва 3"))}));
-        QCOMPARE(entryLists::removeEntry(model, list, 1, spec), 1);
-        QCOMPARE(entryLists::removeEntry(model, list, 1, spec), 0);
+        QCOMPARE(entryLists::removeEntry(model, list, 1, info), 1);
+        QCOMPARE(entryLists::removeEntry(model, list, 1, info), 0);
         QCOMPARE(model.text(QStringLiteral("Edit1")), QString());
         QCOMPARE(model.text(QStringLiteral("mm2152")), QString());
         QCOMPARE(model.text(QStringLiteral("ed2458")), QString(8, QLatin1Char(' ')));

@@ -37,8 +37,8 @@ struct Form
         wiring = new ExitWiring(window.get());
         wiring->setAfterRule([this] { binder->refresh(); });
         for (const char *name : {"ed5418D", "ed7353", "lizv", "ed2457", "gorz", "Edit1"}) {
-            const FieldSpec *spec = testTable().find(QString::fromLatin1(name));
-            layout->addWidget(binder->create(*spec, window.get()));
+            const FieldSpec *info = testTable().find(QString::fromLatin1(name));
+            layout->addWidget(binder->create(*info, window.get()));
             if (qstrcmp(name, "lizv") == 0) {
                 label30 = new QLabel(QStringLiteral("2457. Код організації за ЄДРПОУ"), window.get());
                 label30->setObjectName(QStringLiteral("Label30"));
@@ -233,14 +233,14 @@ private slots:
         ScopedFakePlatform platform;
         Form form;
         QString letter;
-        fieldRules::PersonKindSpec spec;
-        spec.selector = QStringLiteral("lizv");
-        spec.codeField = QStringLiteral("ed2457");
-        spec.label = QStringLiteral("Label30");
-        spec.legalText = QStringLiteral("2457 Код організації за ЄДРПУ ");
-        spec.naturalText = QStringLiteral("2457 Ідентифікаційний номер");
+        fieldRules::PersonKindSpec info;
+        info.selector = QStringLiteral("lizv");
+        info.codeField = QStringLiteral("ed2457");
+        info.label = QStringLiteral("Label30");
+        info.legalText = QStringLiteral("2457 Код організації за ЄДРПУ ");
+        info.naturalText = QStringLiteral("2457 Ідентифікаційний номер");
         form.wiring->setExitRule(form.field("lizv"), [&](RuleContext &ctx) {
-            fieldRules::personKindRule(form.model, ctx, spec, letter);
+            fieldRules::personKindRule(form.model, ctx, info, letter);
         });
         const QColor normal = form.label30->palette().color(QPalette::WindowText);
         QVERIFY(form.show());
@@ -286,12 +286,12 @@ private slots:
         platform.allowMessages();
         Form form;
         const QString letter = fieldRules::legalLetter();
-        fieldRules::PartyCodeSpec spec;
-        spec.codeField = QStringLiteral("ed2457");
-        spec.prefix = QStringLiteral("2457.");
-        spec.beepLegal = true;
+        fieldRules::PartyCodeSpec info;
+        info.codeField = QStringLiteral("ed2457");
+        info.prefix = QStringLiteral("2457.");
+        info.beepLegal = true;
         form.wiring->setExitRule(form.field("ed2457"), [&](RuleContext &ctx) {
-            fieldRules::partyCodeRule(form.model, ctx, spec, letter);
+            fieldRules::partyCodeRule(form.model, ctx, info, letter);
         });
         QVERIFY(form.show());
         form.enter("ed2457");

@@ -133,37 +133,37 @@ private slots:
     void personKind()
     {
         CardModel model(testTable());
-        PersonKindSpec spec;
-        spec.selector = QStringLiteral("lizv");
-        spec.codeField = QStringLiteral("ed2457");
-        spec.label = QStringLiteral("Label30");
-        spec.legalText = QStringLiteral("2457 Код організації за ЄДРПУ ");
-        spec.naturalText = QStringLiteral("2457 Ідентифікаційний номер");
+        PersonKindSpec info;
+        info.selector = QStringLiteral("lizv");
+        info.codeField = QStringLiteral("ed2457");
+        info.label = QStringLiteral("Label30");
+        info.legalText = QStringLiteral("2457 Код організації за ЄДРПУ ");
+        info.naturalText = QStringLiteral("2457 Ідентифікаційний номер");
         QString letter;
 
         model.setText(QStringLiteral("lizv"), naturalPerson());
         model.setText(QStringLiteral("ed2457"), QStringLiteral("12345678"));
         RecordingRuleContext ctx;
-        QVERIFY(personKindRule(model, ctx, spec, letter));
+        QVERIFY(personKindRule(model, ctx, info, letter));
         QVERIFY(ctx.silent());
         QCOMPARE(letter, QStringLiteral("ф"));
         QCOMPARE(model.mask(QStringLiteral("ed2457")), QStringLiteral("9999999999;1;_"));
         QCOMPARE(model.text(QStringLiteral("ed2457")), QStringLiteral("12345678  "));
         QVERIFY(model.label(QStringLiteral("Label30")));
-        QCOMPARE(model.label(QStringLiteral("Label30"))->text, spec.naturalText);
+        QCOMPARE(model.label(QStringLiteral("Label30"))->text, info.naturalText);
         QVERIFY(model.label(QStringLiteral("Label30"))->blue);
 
         model.setText(QStringLiteral("lizv"), legalPerson());
-        QVERIFY(personKindRule(model, ctx, spec, letter));
+        QVERIFY(personKindRule(model, ctx, info, letter));
         QCOMPARE(letter, QStringLiteral("ю"));
         QCOMPARE(model.mask(QStringLiteral("ed2457")), QStringLiteral("99999999;1;_"));
         QCOMPARE(model.text(QStringLiteral("ed2457")), QStringLiteral("12345678"));
-        QCOMPARE(model.label(QStringLiteral("Label30"))->text, spec.legalText);
+        QCOMPARE(model.label(QStringLiteral("Label30"))->text, info.legalText);
         QVERIFY(!model.label(QStringLiteral("Label30"))->blue);
 
         // A text that is no entry: the first entry and the focus back.
         model.setText(QStringLiteral("lizv"), QStringLiteral("Фізична"));
-        QVERIFY(!personKindRule(model, ctx, spec, letter));
+        QVERIFY(!personKindRule(model, ctx, info, letter));
         QCOMPARE(model.text(QStringLiteral("lizv")), legalPerson());
         QVERIFY(ctx.focusedBack());
         QVERIFY(ctx.messages().isEmpty());
@@ -174,16 +174,16 @@ private slots:
     {
         // OK, OKD, IK: " Помилка ", a beep, the text stays; the kind follows it anyway.
         CardModel model(testTable());
-        PersonKindSpec spec;
-        spec.selector = QStringLiteral("lizz");
-        spec.codeField = QStringLiteral("ed2458");
-        spec.resetInvalidText = false;
-        spec.invalidMessage = QStringLiteral(" Помилка ");
-        spec.beepOnInvalid = true;
+        PersonKindSpec info;
+        info.selector = QStringLiteral("lizz");
+        info.codeField = QStringLiteral("ed2458");
+        info.resetInvalidText = false;
+        info.invalidMessage = QStringLiteral(" Помилка ");
+        info.beepOnInvalid = true;
         QString letter;
         model.setText(QStringLiteral("lizz"), QStringLiteral("хтось"));
         RecordingRuleContext ctx;
-        QVERIFY(!personKindRule(model, ctx, spec, letter));
+        QVERIFY(!personKindRule(model, ctx, info, letter));
         QCOMPARE(ctx.log(), (QStringList{QStringLiteral("message:  Помилка "), QStringLiteral("beep"),
                                          QStringLiteral("focusBack")}));
         QCOMPARE(model.text(QStringLiteral("lizz")), QStringLiteral("хтось"));
@@ -193,15 +193,15 @@ private slots:
     void personKindNeedsNumber()
     {
         CardModel model(testTable());
-        PersonKindSpec spec;
-        spec.selector = QStringLiteral("lizsv");
-        spec.codeField = QStringLiteral("cpk");
-        spec.numberField = QStringLiteral("cpn");
+        PersonKindSpec info;
+        info.selector = QStringLiteral("lizsv");
+        info.codeField = QStringLiteral("cpk");
+        info.numberField = QStringLiteral("cpn");
         model.setText(QStringLiteral("cpn"), QString());
         model.setText(QStringLiteral("lizsv"), naturalPerson());
         QString letter;
         RecordingRuleContext ctx;
-        QVERIFY(!personKindRule(model, ctx, spec, letter));
+        QVERIFY(!personKindRule(model, ctx, info, letter));
         QCOMPARE(ctx.messages(), QStringList{numberMissing()});
         QCOMPARE(ctx.focusTarget(), QStringLiteral("cpn"));
         QCOMPARE(letter, QStringLiteral("ф"));
@@ -259,12 +259,12 @@ private slots:
         if (natural)
             model.setMask(QStringLiteral("ed2457"), naturalCodeMask());
         model.setText(QStringLiteral("ed2457"), code);
-        PartyCodeSpec spec;
-        spec.codeField = QStringLiteral("ed2457");
-        spec.prefix = prefix;
-        spec.beepLegal = beepLegal;
+        PartyCodeSpec info;
+        info.codeField = QStringLiteral("ed2457");
+        info.prefix = prefix;
+        info.beepLegal = beepLegal;
         RecordingRuleContext ctx;
-        QCOMPARE(partyCodeRule(model, ctx, spec, letter), log.isEmpty());
+        QCOMPARE(partyCodeRule(model, ctx, info, letter), log.isEmpty());
         QCOMPARE(ctx.log(), log);
     }
 
@@ -273,11 +273,11 @@ private slots:
         CardModel model(testTable());
         model.setText(QStringLiteral("cpn"), QString());
         model.setText(QStringLiteral("cpk"), QStringLiteral("123     "));
-        PartyCodeSpec spec;
-        spec.codeField = QStringLiteral("cpk");
-        spec.numberField = QStringLiteral("cpn");
+        PartyCodeSpec info;
+        info.codeField = QStringLiteral("cpk");
+        info.numberField = QStringLiteral("cpn");
         RecordingRuleContext ctx;
-        QVERIFY(!partyCodeRule(model, ctx, spec, legalLetter()));
+        QVERIFY(!partyCodeRule(model, ctx, info, legalLetter()));
         QCOMPARE(ctx.log(), (QStringList{QStringLiteral("message: Вкажіть порядковий номер!"), QStringLiteral("focusTo: cpn")}));
     }
 

@@ -91,9 +91,9 @@ void TfrmRK1::wireRules()
 
 void TfrmRK1::wireMarks()
 {
-    for (const FieldSpec &spec : m_model.table().fields()) {
-        QWidget *w = m_binder->widget(spec.name);
-        if (!spec.marks || !w)
+    for (const FieldSpec &info : m_model.table().fields()) {
+        QWidget *w = m_binder->widget(info.name);
+        if (!info.marks || !w)
             continue;
         watchMarks(w);
         // An editable box takes its keys in its line edit.

@@ -64,7 +64,7 @@ public:
     F &vScroll() { m_spec.vScroll = true; return *this; }
     F &columns(int count) { m_spec.columns = count; return *this; }
     F &page(int page) { m_spec.page = page; return *this; }
-    const FieldSpec &spec() const { return m_spec; }
+    const FieldSpec &info() const { return m_spec; }
 
 private:
     FieldSpec m_spec;
@@ -302,7 +302,7 @@ FieldTable buildTable()
     QList<FieldSpec> fields;
     for (int p = 0; p < pages.size(); ++p) {
         for (F row : pages.at(p))
-            fields.append(row.page(p).spec());
+            fields.append(row.page(p).info());
     }
     return FieldTable(kPages, fields);
 }

@@ -36,7 +36,7 @@ const PartyShape &partyShape(RkParty party)
     return shapes[int(party)];
 }
 
-// Where the entries of a list live on the page, beyond the shared list spec.
+// Where the entries of a list live on the page, beyond the shared list settings.
 struct ListShape
 {
     int capacity;
@@ -88,8 +88,8 @@ void RkModel::clearState()
     for (RkParty party : kParties) {
         const QString field = codeField(party);
         setMask(field, fieldRules::legalCodeMask());
-        const FieldSpec *spec = table().find(field);
-        setLabel(rkLabelName(field), spec ? spec->label : QString(), false);
+        const FieldSpec *info = table().find(field);
+        setLabel(rkLabelName(field), info ? info->label : QString(), false);
         m_letters[int(party)] = fieldRules::legalLetter();
     }
     for (RkList list : kLists) {
@@ -140,14 +140,14 @@ QString RkModel::selectorField(RkParty party)
 fieldRules::PersonKindSpec RkModel::personKindSpec(RkParty party, RkLabelSet labels)
 {
     const PartyShape &shape = partyShape(party);
-    fieldRules::PersonKindSpec spec;
-    spec.selector = shape.selector;
-    spec.codeField = shape.codeField;
-    spec.label = rkLabelName(shape.codeField);
-    spec.legalText = shape.labels[int(labels)][0];
-    spec.naturalText = shape.labels[int(labels)][1];
-    spec.numberField = shape.numberField;
-    return spec;
+    fieldRules::PersonKindSpec info;
+    info.selector = shape.selector;
+    info.codeField = shape.codeField;
+    info.label = rkLabelName(shape.codeField);
+    info.legalText = shape.labels[int(labels)][0];
+    info.naturalText = shape.labels[int(labels)][1];
+    info.numberField = shape.numberField;
+    return info;
 }
 
 RkPartyCode RkModel::partyCode(RkParty party) const
@@ -181,8 +181,8 @@ bool RkModel::isEmptyValue(const QString &field) const
 
 void RkModel::selectEntry(const QString &field, int index)
 {
-    const FieldSpec *spec = table().find(field);
-    setText(field, spec ? spec->items.value(index) : QString());
+    const FieldSpec *info = table().find(field);
+    setText(field, info ? info->items.value(index) : QString());
 }
 
 int RkModel::capacity(RkList list)
@@ -192,34 +192,34 @@ int RkModel::capacity(RkList list)
 
 EntryListSpec RkModel::entryListSpec(RkList list)
 {
-    EntryListSpec spec;
+    EntryListSpec info;
     switch (list) {
     case RkList::Customers:
-        spec.numberField = u"Edit1"_s;
-        spec.maximum = 200;
-        spec.boundsMessage = entryLists::customerBounds();
-        spec.itemFields = {u"lizz"_s, u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
-        spec.kind = personKindSpec(RkParty::Customer, RkLabelSet::Show);
+        info.numberField = u"Edit1"_s;
+        info.maximum = 200;
+        info.boundsMessage = entryLists::customerBounds();
+        info.itemFields = {u"lizz"_s, u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
+        info.kind = personKindSpec(RkParty::Customer, RkLabelSet::Show);
         break;
     case RkList::CoExecutors:
-        spec.numberField = u"cpn"_s;
-        spec.maximum = 50;
-        spec.boundsMessage = entryLists::coExecutorBounds();
-        spec.itemFields = {u"lizsv"_s, u"cpk"_s, u"gorc"_s, u"cpi"_s, u"cpa"_s};
-        spec.kind = personKindSpec(RkParty::CoExecutor, RkLabelSet::Show);
+        info.numberField = u"cpn"_s;
+        info.maximum = 50;
+        info.boundsMessage = entryLists::coExecutorBounds();
+        info.itemFields = {u"lizsv"_s, u"cpk"_s, u"gorc"_s, u"cpi"_s, u"cpa"_s};
+        info.kind = personKindSpec(RkParty::CoExecutor, RkLabelSet::Show);
         break;
     case RkList::Stages:
-        spec.numberField = u"ed9036n"_s;
-        spec.maximum = 15;
-        spec.boundsMessage = entryLists::stageBounds();
-        spec.itemFields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
+        info.numberField = u"ed9036n"_s;
+        info.maximum = 15;
+        info.boundsMessage = entryLists::stageBounds();
+        info.itemFields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
         break;
     }
     // The selector keeps its text when an empty slot is shown.
-    spec.emptiedFields = spec.itemFields;
-    if (spec.kind)
-        spec.emptiedFields.removeOne(spec.kind->selector);
-    return spec;
+    info.emptiedFields = info.itemFields;
+    if (info.kind)
+        info.emptiedFields.removeOne(info.kind->selector);
+    return info;
 }
 
 QString RkModel::record(RkList list, int n) const
@@ -251,10 +251,10 @@ int RkModel::shownNumber(RkList list) const
 
 void RkModel::storeFields(RkList list, int n, const QString &kindDigit)
 {
-    const EntryListSpec spec = entryListSpec(list);
+    const EntryListSpec info = entryListSpec(list);
     const QString number = QString::number(n);
-    const QString display = entryLists::compose(*this, number, spec.itemFields);
-    if (!spec.kind) {
+    const QString display = entryLists::compose(*this, number, info.itemFields);
+    if (!info.kind) {
         setRecord(list, n, display, display);
         return;
     }
@@ -314,11 +314,11 @@ bool RkModel::storeStage()
 
 void RkModel::showEntry(RkList list, int n)
 {
-    const EntryListSpec spec = entryListSpec(list);
+    const EntryListSpec info = entryListSpec(list);
     QString *letter = list == RkList::Customers     ? &kindLetter(RkParty::Customer)
                       : list == RkList::CoExecutors ? &kindLetter(RkParty::CoExecutor)
                                                     : nullptr;
-    entryLists::showEntry(*this, m_lists[int(list)], n, spec, letter);
+    entryLists::showEntry(*this, m_lists[int(list)], n, info, letter);
     setCurrentNumber(list, n);
 }
 

@@ -247,20 +247,20 @@ bool RkRules::personKind(const QString &field, RuleContext &ctx)
 
 bool RkRules::partyCode(const QString &field, RuleContext &ctx)
 {
-    fieldRules::PartyCodeSpec spec;
-    spec.codeField = field;
+    fieldRules::PartyCodeSpec info;
+    info.codeField = field;
     RkParty party = RkParty::CoExecutor;
     if (field == u"ed2457"_s) {
         party = RkParty::Executor;
-        spec.prefix = u"2457."_s;
-        spec.beepLegal = true;
+        info.prefix = u"2457."_s;
+        info.beepLegal = true;
     } else if (field == u"ed2458"_s) {
         party = RkParty::Customer;
-        spec.prefix = u"2458."_s;
+        info.prefix = u"2458."_s;
     } else {
-        spec.numberField = u"cpn"_s;
+        info.numberField = u"cpn"_s;
     }
-    if (!fieldRules::partyCodeRule(m_model, ctx, spec, m_model.kindLetter(party)))
+    if (!fieldRules::partyCodeRule(m_model, ctx, info, m_model.kindLetter(party)))
         return false;
     if (party == RkParty::CoExecutor)
         m_model.storeCoExecutor(true);
@@ -407,8 +407,8 @@ bool RkRules::city(const QString &field, RuleContext &ctx)
 
 bool RkRules::currency(const QString &field, RuleContext &ctx)
 {
-    const FieldSpec *spec = m_model.table().find(field);
-    if (spec && spec->items.contains(m_model.text(field)))
+    const FieldSpec *info = m_model.table().find(field);
+    if (info && info->items.contains(m_model.text(field)))
         return true;
     ctx.message(currencyMessage());
     ctx.focusBack();

@@ -147,11 +147,11 @@ private slots:
         QTabWidget *pages = e.window->pageControl();
         QCOMPARE(pages->count(), 6);
         QCOMPARE(pages->tabText(3), u"Співвиконавці, етапи"_s);
-        for (const FieldSpec &spec : e.window->model().table().fields()) {
-            QWidget *w = e.field(spec.name);
-            QVERIFY2(w, qPrintable(spec.name));
-            QCOMPARE(e.pageOf(w), pages->widget(spec.page));
-            QVERIFY(qobject_cast<QScrollArea *>(pages->widget(spec.page)));
+        for (const FieldSpec &info : e.window->model().table().fields()) {
+            QWidget *w = e.field(info.name);
+            QVERIFY2(w, qPrintable(info.name));
+            QCOMPARE(e.pageOf(w), pages->widget(info.page));
+            QVERIFY(qobject_cast<QScrollArea *>(pages->widget(info.page)));
         }
         QCOMPARE(e.window->findChild<QLabel *>(u"Label30"_s)->text(), u"2457. Код організації за ЄДРПОУ"_s);
         QVERIFY(e.show());
