@@ -96,6 +96,9 @@ void RkModel::clearState()
         m_lists[int(list)].clearAll();
         m_current[int(list)] = 1;
     }
+    // A cleared card names no other direction or result: their fields hide again.
+    m_otherDirectionVisible = false;
+    m_otherResultVisible = false;
     resetCounters();
 }
 

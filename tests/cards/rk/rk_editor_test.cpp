@@ -4,6 +4,8 @@
 #include "fields/exit_wiring.h"
 #include "fields/field_factory.h"
 #include "fields/mask_edit.h"
+#include "print/page_layout.h"
+#include "print/report_layouts.h"
 #include "support/fake_platform.h"
 #include "support/test_registry.h"
 
@@ -20,6 +22,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 
 #include <memory>
@@ -363,6 +366,43 @@ private slots:
         QCOMPARE(e.window->model().bilingual(RkText::ExecutorName, RkLanguage::English), u"Institute"_s);
         QTest::mouseClick(e.window->findChild<QAbstractButton *>(u"Indjz_1"_s), Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(e.shown(u"mm2151"_s), u"Institute"_s);
+    }
+
+    void printAndContinuationFromTheWindow()
+    {
+        ReportLayouts::instance().createAll();
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        QString purpose;
+        for (int i = 1; i <= 2000; ++i)
+            purpose += u"мета%1 "_s.arg(i);
+        qobject_cast<QPlainTextEdit *>(e.field(u"mm9126"_s))->setPlainText(purpose);
+        auto *print = e.window->findChild<QToolButton *>(u"SpeedButton4"_s);
+        auto *sb5 = e.window->findChild<QToolButton *>(u"SB5"_s);
+        QVERIFY(!print->isEnabled());
+        e.window->findChild<QPushButton *>(u"BitBtn1"_s)->click();
+        QVERIFY(print->isEnabled());
+        const int modified = e.window->document().modified();
+        print->click();
+        QCOMPARE(platform.previews().size(), 1);
+        const QList<const PageLayout *> job1 = platform.previews().constFirst();
+        QCOMPARE(job1.size(), 3);
+        QCOMPARE(job1.at(0)->name(), u"TQRRk1"_s);
+        QCOMPARE(job1.at(1)->name(), u"TQRRk2"_s);
+        QCOMPARE(job1.at(2)->name(), u"TQRDop"_s);
+        QVERIFY(sb5->isEnabled());
+        QCOMPARE(e.window->document().modified(), modified);
+        QCOMPARE(e.window->model().text(u"mm9126"_s), purpose);
+
+        sb5->click();
+        QCOMPARE(platform.previews().size(), 2);
+        const QList<const PageLayout *> job2 = platform.previews().constLast();
+        QVERIFY(job2.size() >= 2);
+        QCOMPARE(job2.constFirst()->name(), u"TQRDop1"_s);
+        QVERIFY(!sb5->isEnabled());
+        QVERIFY(platform.messages().contains(u"Друк продовження з 2-го листа - іншою функцією!"_s));
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.

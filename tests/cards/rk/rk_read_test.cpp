@@ -169,6 +169,10 @@ private slots:
         auto other = rkTest::opened({u"7201\\2.7\\Інше"_s, u"9153\\03\\тощо"_s});
         QVERIFY(other->otherDirectionVisible());
         QVERIFY(other->otherResultVisible());
+        // Opening the next file clears the card: its fields hide again.
+        cardKind(CardType::RK).compNil(*other);
+        QVERIFY(!other->otherDirectionVisible());
+        QVERIFY(!other->otherResultVisible());
     }
 
     void notANumberStops_data()
