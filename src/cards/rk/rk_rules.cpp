@@ -579,6 +579,14 @@ bool RkRules::nextStageLeft(const QString &, RuleContext &ctx)
     return true;
 }
 
+bool RkRules::removeEmptied(RkList list, int remembered)
+{
+    if (remembered <= 0 || m_model.record(list, remembered).isEmpty())
+        return false;
+    removeEntry(list, remembered);
+    return true;
+}
+
 bool RkRules::customerNumber(const QString &field, RuleContext &ctx)
 {
     const RkList list = RkList::Customers;
@@ -586,11 +594,8 @@ bool RkRules::customerNumber(const QString &field, RuleContext &ctx)
     const int current = m_model.currentNumber(list);
     const QString text = fieldRules::trimBlanks(m_model.text(field));
     if (text.isEmpty()) {
-        if (remembered > 0 && !m_model.record(list, remembered).isEmpty()) {
-            removeEntry(list, remembered);
-        } else {
+        if (!removeEmptied(list, remembered))
             m_model.setText(field, QString::number(current));
-        }
         return true;
     }
     const std::optional<int> n = fieldRules::numberOf(text);
@@ -630,10 +635,8 @@ bool RkRules::coExecutorNumber(const QString &field, RuleContext &ctx)
     const int current = m_model.currentNumber(list);
     QString text = fieldRules::trimBlanks(m_model.text(field));
     if (text.isEmpty()) {
-        if (remembered > 0 && !m_model.record(list, remembered).isEmpty()) {
-            removeEntry(list, remembered);
+        if (removeEmptied(list, remembered))
             return true;
-        }
         text = u"1"_s;
         m_model.setText(field, text);
     }
@@ -661,11 +664,8 @@ bool RkRules::stageNumber(const QString &field, RuleContext &ctx)
     const int current = m_model.currentNumber(list);
     const QString text = fieldRules::trimBlanks(m_model.text(field));
     if (text.isEmpty()) {
-        if (remembered > 0 && !m_model.record(list, remembered).isEmpty()) {
-            removeEntry(list, remembered);
-        } else {
+        if (!removeEmptied(list, remembered))
             m_model.setText(field, QString::number(current));
-        }
         return true;
     }
     // A stage typed beyond the first empty slot would be stored after a gap and lost.

@@ -100,6 +100,8 @@ private:
     // Removes entry n (the later ones close up) and shows the last entry left, or an
     // empty entry 1.
     void removeEntry(RkList list, int n);
+    // A number field left empty removes the entry it held when entered; true when it did.
+    bool removeEmptied(RkList list, int remembered);
 
     RkModel &m_model;
     QStringList m_otherResults;
