@@ -1,6 +1,7 @@
 #include "fields/card_model.h"
 
 #include "fields/edit_mask.h"
+#include "fields/field_rules.h"
 
 CardModel::CardModel(const FieldTable &table) : m_table(table)
 {
@@ -17,6 +18,22 @@ void CardModel::setText(const QString &name, const QString &text)
 {
     Q_ASSERT_X(m_texts.contains(name), "CardModel::setText", qPrintable(name));
     m_texts[name] = text;
+}
+
+void CardModel::setFitted(const QString &name, const QString &value)
+{
+    fieldRules::assign(*this, name, value);
+}
+
+bool CardModel::isEmptyValue(const QString &name) const
+{
+    return fieldRules::countsAsEmpty(*this, name);
+}
+
+void CardModel::selectEntry(const QString &name, int index)
+{
+    const FieldSpec *info = m_table.find(name);
+    setText(name, info ? info->items.value(index) : QString());
 }
 
 void CardModel::setDefaults()

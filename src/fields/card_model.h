@@ -23,6 +23,14 @@ public:
     void setText(const QString &name, const QString &text);
     bool has(const QString &name) const { return m_texts.contains(name); }
 
+    // Sets a field as a card file gives it: a masked field's value is fitted to its mask.
+    void setFitted(const QString &name, const QString &value);
+    // Empty for the "only if not empty" rules: no text, or only blanks in a masked
+    // field without literals.
+    bool isEmptyValue(const QString &name) const;
+    // A selection box takes its entry `index` (from 0); no text for an index outside the list.
+    void selectEntry(const QString &name, int index);
+
     // Puts every field to its value at creation.
     void setDefaults();
 

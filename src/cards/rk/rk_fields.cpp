@@ -1,6 +1,6 @@
 #include "cards/rk/rk_fields.h"
 
-#include "fields/edit_mask.h"
+#include "fields/field_row.h"
 
 #include <QHash>
 
@@ -8,7 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kNoHelp = u"Допомоги немає"_s;
 const QString kDate = u"99.99.99;1;"_s;
 const QString kMonth = u"99.99;1;_"_s;
 const QString kLegalCode = u"99999999;1;_"_s;
@@ -33,43 +32,7 @@ const QString kSourceHint = u"7713-Кошти держбюджету\n"
                             u"7705-Кошти інших джерел\n"
                             u"7706-Безплатно (договір про науково-технічне співробітництво, тощо)"_s;
 
-// One row of the table, written as a chain: F(kind, name, code).label(...).marks().
-class F
-{
-public:
-    F(FieldKind kind, const QString &name, const QString &code = {})
-    {
-        m_spec.name = name;
-        m_spec.kind = kind;
-        m_spec.code = code;
-        m_spec.hint = kNoHelp;
-        if (kind == FieldKind::Radio)
-            m_spec.defaultValue = u"0"_s;
-    }
-    F &mask(const QString &mask, int length)
-    {
-        m_spec.mask = mask;
-        m_spec.maxLength = length;
-        m_spec.defaultValue = EditMask(mask).emptyText();
-        return *this;
-    }
-    F &maxLength(int length) { m_spec.maxLength = length; return *this; }
-    F &items(const QStringList &items) { m_spec.items = items; return *this; }
-    F &byDefault(const QString &value) { m_spec.defaultValue = value; return *this; }
-    F &label(const QString &text) { m_spec.label = text; return *this; }
-    F &hint(const QString &text) { m_spec.hint = text; return *this; }
-    F &marks() { m_spec.marks = true; return *this; }
-    F &cleared(const QString &value) { m_spec.cleared = value; return *this; }
-    F &noEnter() { m_spec.noEnter = true; return *this; }
-    F &vScroll() { m_spec.vScroll = true; return *this; }
-    F &columns(int count) { m_spec.columns = count; return *this; }
-    F &page(int page) { m_spec.page = page; return *this; }
-    const FieldSpec &info() const { return m_spec; }
-
-private:
-    FieldSpec m_spec;
-};
-
+using F = FieldRow;
 using Page = QList<F>;
 
 const QStringList kPages = {u"Реєстраційні дані"_s, u"Виконавець"_s, u"Замовник, фінансування"_s,
@@ -297,14 +260,8 @@ Page subjectPage()
 
 FieldTable buildTable()
 {
-    const QList<Page> pages = {registrationPage(), executorPage(), customerPage(), coExecutorStagePage(),
-                               titlePage(), subjectPage()};
-    QList<FieldSpec> fields;
-    for (int p = 0; p < pages.size(); ++p) {
-        for (F row : pages.at(p))
-            fields.append(row.page(p).info());
-    }
-    return FieldTable(kPages, fields);
+    return fieldTableOfPages(kPages, {registrationPage(), executorPage(), customerPage(), coExecutorStagePage(),
+                                      titlePage(), subjectPage()});
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fields/field_table.h"
+#include "fields/field_row.h"
 
 #include <QList>
 #include <QString>
@@ -11,13 +11,7 @@
 // the same table.
 const FieldTable &rkFieldTable();
 
-// A heading that stands on a page above a group of fields.
-struct RkHeading
-{
-    int page = 0;
-    QString text;
-    QString above; // component name of the first field of the group
-};
+using RkHeading = FieldHeading;
 const QList<RkHeading> &rkHeadings();
 
 // Hint of a whole tab page; empty for pages without one.

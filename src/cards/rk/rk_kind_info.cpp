@@ -4,40 +4,15 @@
 
 QList<BilingualText> RkKind::bilingualTexts(const CardModel &model) const
 {
-    const auto &rk = static_cast<const RkModel &>(model);
-    const struct
-    {
-        const char *code;
-        RkText text;
-    } texts[] = {{"2151", RkText::ExecutorName}, {"9027", RkText::WorkTitle}, {"6120", RkText::WorkHead}};
-    QList<BilingualText> out;
-    for (const auto &t : texts) {
-        out.append({QString::fromLatin1(t.code), rk.bilingual(t.text, RkLanguage::Ukrainian),
-                    rk.bilingual(t.text, RkLanguage::English)});
-    }
-    return out;
+    return static_cast<const RkModel &>(model).texts().byCode();
 }
 
 QList<RecordList> RkKind::recordLists(const CardModel &model) const
 {
     const auto &rk = static_cast<const RkModel &>(model);
-    const struct
-    {
-        const char *name;
-        RkList list;
-    } lists[] = {{"customers", RkList::Customers}, {"coExecutors", RkList::CoExecutors}, {"stages", RkList::Stages}};
-    QList<RecordList> out;
-    for (const auto &l : lists) {
-        RecordList records{QString::fromLatin1(l.name), {}};
-        for (int n = 1;; ++n) {
-            const QString record = rk.record(l.list, n);
-            if (record.isEmpty())
-                break;
-            records.records << record;
-        }
-        out.append(records);
-    }
-    return out;
+    return {{QStringLiteral("customers"), rk.lists().records(int(RkList::Customers))},
+            {QStringLiteral("coExecutors"), rk.lists().records(int(RkList::CoExecutors))},
+            {QStringLiteral("stages"), rk.lists().records(int(RkList::Stages))}};
 }
 
 bool RkKind::knowsCode(const QString &code) const

@@ -1,36 +1,30 @@
 #pragma once
 
+#include "fields/bilingual_texts.h"
 #include "fields/card_model.h"
 #include "fields/entry_list.h"
 #include "fields/field_rules.h"
+#include "fields/party_codes.h"
+#include "fields/record_lists.h"
 
 #include <QString>
 
 // The three texts kept in two languages: executor name (2151), work title (9027) and
 // head of the work (6120).
 enum class RkText { ExecutorName, WorkTitle, WorkHead };
-enum class RkLanguage { Ukrainian, English };
+using RkLanguage = TextLanguage;
 
 // Parties whose code field follows a person kind selector.
 enum class RkParty { Executor, Customer, CoExecutor };
 
-// The label texts a party's code field gets: when a card line is read, when the user
-// leaves the person kind selector, and when an entry of a list is shown.
-enum class RkLabelSet { Read, Select, Show };
+using RkLabelSet = PartyLabels;
 
 enum class RkList { Customers, CoExecutors, Stages };
 
 // Repeated single-line codes counted while a file is read.
 enum class RkCounter { Financing, Rubric };
 
-// How a party's code field stands now.
-struct RkPartyCode
-{
-    QString mask;
-    QString label;
-    bool blue = false; // natural person; the window text colour otherwise
-    QString letter;    // "ю" legal person, "ф" natural person
-};
+using RkPartyCode = PartyCode;
 
 // Position of a person kind selector's text in its list: 1 legal, 2 natural, 0 for a
 // typed text that is neither.
@@ -49,31 +43,31 @@ public:
     // two-language texts, current numbers, counters, party code fields (legal person).
     void clearState();
 
-    QString bilingual(RkText which, RkLanguage language) const;
-    void setBilingual(RkText which, RkLanguage language, const QString &text);
+    const BilingualTexts &texts() const { return m_texts; }
+    QString bilingual(RkText which, RkLanguage language) const { return m_texts.text(int(which), language); }
+    void setBilingual(RkText which, RkLanguage language, const QString &text)
+    {
+        m_texts.setText(int(which), language, text);
+    }
+    void readBilingual(RkText which, const QString &line) { m_texts.readLine(int(which), line); }
     static QString bilingualField(RkText which);  // "mm2151", "mm9027", "ed6120"
     static QString languageField(RkText which);   // "Indjz", "Indjzr", "indjzk"
     // The field shows its Ukrainian text and the language group its first entry.
-    void showUkrainian(RkText which);
+    void showUkrainian(RkText which) { m_texts.showUkrainian(*this, int(which)); }
 
     static QString codeField(RkParty party);     // "ed2457", "ed2458", "cpk"
     static QString selectorField(RkParty party); // "lizv", "lizz", "lizsv"
     // The selector, code field, label and label texts of a party for the shared
     // person kind rules.
     static fieldRules::PersonKindSpec personKindSpec(RkParty party, RkLabelSet labels);
-    RkPartyCode partyCode(RkParty party) const;
+    RkPartyCode partyCode(RkParty party) const { return m_parties.code(*this, int(party)); }
     // The kind letter the party's code rule uses; the selector rule updates it.
-    QString &kindLetter(RkParty party) { return m_letters[int(party)]; }
+    QString &kindLetter(RkParty party) { return m_parties.letter(int(party)); }
     // Mask, label, colour and kind letter for a legal or natural person.
-    void setPartyKind(RkParty party, bool natural, RkLabelSet labels);
-
-    // Sets a field as a card file gives it: a masked field's value is fitted to its mask.
-    void setFitted(const QString &field, const QString &value);
-    // Empty for the "only if not empty" rules: no text, or only blanks in a masked
-    // field without literals.
-    bool isEmptyValue(const QString &field) const;
-    // A selection box takes its entry `index` (from 0); no text for an index outside the list.
-    void selectEntry(const QString &field, int index);
+    void setPartyKind(RkParty party, bool natural, RkLabelSet labels)
+    {
+        m_parties.setKind(*this, int(party), natural, labels);
+    }
 
     // Shown only when a card names another financing direction or another result.
     bool otherDirectionVisible() const { return m_otherDirectionVisible; }
@@ -87,17 +81,21 @@ public:
     // of the digit. Stages have one form.
     static int capacity(RkList list);
     static EntryListSpec entryListSpec(RkList list);
-    const EntryList &entries(RkList list) const { return m_lists[int(list)]; }
-    QString record(RkList list, int n) const;
-    QString displayRecord(RkList list, int n) const;
+    const RecordLists &lists() const { return m_lists; }
+    const EntryList &entries(RkList list) const { return m_lists.entries(int(list)); }
+    QString record(RkList list, int n) const { return m_lists.record(int(list), n); }
+    QString displayRecord(RkList list, int n) const { return m_lists.displayRecord(int(list), n); }
     // Ignored for a slot outside the list.
-    void setRecord(RkList list, int n, const QString &fileForm, const QString &displayForm);
+    void setRecord(RkList list, int n, const QString &fileForm, const QString &displayForm)
+    {
+        m_lists.setRecord(int(list), n, fileForm, displayForm);
+    }
     // Slots filled from 1 up to the first empty one.
-    int recordCount(RkList list) const;
-    int currentNumber(RkList list) const { return m_current[int(list)]; }
-    void setCurrentNumber(RkList list, int n) { m_current[int(list)] = n; }
+    int recordCount(RkList list) const { return m_lists.count(int(list)); }
+    int currentNumber(RkList list) const { return m_lists.currentNumber(int(list)); }
+    void setCurrentNumber(RkList list, int n) { m_lists.setCurrentNumber(int(list), n); }
     // The number in the list's number field, 0 when it names no slot.
-    int shownNumber(RkList list) const;
+    int shownNumber(RkList list) const { return m_lists.shownNumber(*this, int(list), entryListSpec(list)); }
 
     // Slot n gets the entry the fields show, with the selector's kind digit unless
     // `kindDigit` is given.
@@ -113,7 +111,7 @@ public:
     // Puts entry n into the fields: emptied, then filled from its slot if it holds one.
     void showEntry(RkList list, int n);
     // Removes entry n; each later entry moves up one slot and gets its new number.
-    void removeEntry(RkList list, int n);
+    void removeEntry(RkList list, int n) { m_lists.remove(int(list), n); }
 
     // Repeat counters of a read: the new count.
     int countLine(RkCounter counter) { return ++m_counters[int(counter)]; }
@@ -121,11 +119,11 @@ public:
 
 private:
     bool removeIfBlank(RkList list, int n, const QString &name);
+    QString *letterOf(RkList list);
 
-    QString m_texts[3][2];
-    QString m_letters[3];
-    EntryList m_lists[3];
-    int m_current[3] = {1, 1, 1};
+    BilingualTexts m_texts;
+    PartyCodes m_parties;
+    RecordLists m_lists;
     int m_counters[2] = {0, 0};
     bool m_otherDirectionVisible = false;
     bool m_otherResultVisible = false;

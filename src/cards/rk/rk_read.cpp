@@ -216,11 +216,7 @@ void RkReader::readStage(const QString &value)
 
 void RkReader::readBilingual(RkText which, const QString &value)
 {
-    const int sub = cardNumber(item(value, 2));
-    if (sub == 1)
-        m_model.setBilingual(which, RkLanguage::Ukrainian, item(value, 3));
-    else if (sub == 2 || sub == 3)
-        m_model.setBilingual(which, RkLanguage::English, item(value, 3));
+    m_model.readBilingual(which, value);
     m_model.showUkrainian(which);
 }
 

@@ -3,64 +3,28 @@
 #include "cardfile/card_item.h"
 #include "cards/rk/rk_fields.h"
 #include "cards/rk/rk_model.h"
+#include "fields/card_lines.h"
 #include "fields/edit_mask.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum class When { Always, Filled };
+using When = CardLines::When;
 
-// Gathers the lines; every helper writes "code\" and its value.
-class Lines
+// RK's own shapes of line: names and the like lose their trailing blanks; the two
+// languages of a text; a list's records.
+class Lines : public CardLines
 {
 public:
-    explicit Lines(RkModel &model) : m_model(model) {}
+    explicit Lines(const RkModel &model) : CardLines(model), m_model(model) {}
 
-    void raw(const QString &line) { m_lines << line; }
-    void add(const QString &code, const QString &value) { raw(code + QLatin1Char('\\') + value); }
-    void field(const QString &code, const QString &field, When when = When::Always)
-    {
-        if (when == When::Always || !m_model.isEmptyValue(field))
-            add(code, m_model.text(field));
-    }
-    void fields(const QList<std::pair<QString, QString>> &codes, When when)
-    {
-        for (const auto &[code, name] : codes)
-            field(code, name, when);
-    }
-    // Names and the like lose their trailing blanks.
     void trimmed(const QString &code, const QString &field) { add(code, chopBlanks(m_model.text(field))); }
-    void bilingual(const QString &code, RkText which)
-    {
-        add(code, u"1\\"_s + m_model.bilingual(which, RkLanguage::Ukrainian));
-        add(code, u"3\\"_s + m_model.bilingual(which, RkLanguage::English));
-    }
-    void list(const QString &code, RkList list)
-    {
-        for (int n = 1; n <= RkModel::capacity(list) && !m_model.record(list, n).isEmpty(); ++n)
-            add(code, m_model.record(list, n));
-    }
-    QString joined(const QStringList &fields) const
-    {
-        QStringList values;
-        for (const QString &f : fields)
-            values << m_model.text(f);
-        return values.join(QLatin1Char('\\'));
-    }
-
-    static QString chopBlanks(QString s)
-    {
-        while (s.endsWith(QLatin1Char(' ')))
-            s.chop(1);
-        return s;
-    }
-
-    const QStringList &lines() const { return m_lines; }
+    void bilingual(RkText which) { raw(m_model.texts().lines(int(which))); }
+    void list(const QString &code, RkList list) { records(code, m_model.lists().records(int(list))); }
 
 private:
-    RkModel &m_model;
-    QStringList m_lines;
+    const RkModel &m_model;
 };
 
 } // namespace
@@ -73,7 +37,7 @@ QStringList rkCardLines(RkModel &m)
     out.add(u"5418"_s, out.joined({u"ed5418N"_s, u"ed5418D"_s}));
     out.field(u"5517"_s, u"ed5517"_s, When::Filled);
     out.add(u"2457"_s, QString::number(rkPersonKind(m.text(u"lizv"_s))) + QLatin1Char('\\') + m.text(u"ed2457"_s));
-    out.bilingual(u"2151"_s, RkText::ExecutorName);
+    out.bilingual(RkText::ExecutorName);
     out.trimmed(u"2358"_s, u"ed2358"_s);
     out.add(u"2655"_s, Lines::chopBlanks(m.text(u"gorv"_s)) + QLatin1Char('\\') + m.text(u"mm2655"_s));
     out.fields({{u"2934"_s, u"ed2934"_s}, {u"2394"_s, u"ed2394"_s}}, When::Always);
@@ -103,14 +67,13 @@ QStringList rkCardLines(RkModel &m)
                 {u"9155"_s, u"mm9155"_s}, {u"9156"_s, u"mm9156"_s}},
                When::Filled);
 
-    out.bilingual(u"9027"_s, RkText::WorkTitle);
+    out.bilingual(RkText::WorkTitle);
     out.field(u"9126"_s, u"mm9126"_s);
 
     m.storeCoExecutor();
     m.storeStage();
     out.list(u"2142"_s, RkList::CoExecutors);
-    for (int n = 1; n <= RkModel::capacity(RkList::Stages) && !m.record(RkList::Stages, n).isEmpty(); ++n) {
-        const QString stage = m.record(RkList::Stages, n);
+    for (const QString &stage : m.lists().records(int(RkList::Stages))) {
         if (!item(stage, 5).isEmpty())
             out.add(u"9036"_s, stage);
     }
@@ -122,7 +85,7 @@ QStringList rkCardLines(RkModel &m)
     }
     out.field(u"6111"_s, u"ed6111"_s);
     out.field(u"6210"_s, u"ed6210"_s, When::Filled);
-    out.bilingual(u"6120"_s, RkText::WorkHead);
+    out.bilingual(RkText::WorkHead);
     out.field(u"6228"_s, u"ed6228"_s, When::Filled);
     out.fields({{u"6140"_s, u"ed6140"_s}, {u"6141"_s, u"ed6141"_s}}, When::Always);
     return out.lines();

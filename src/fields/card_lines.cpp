@@ -1,0 +1,36 @@
+#include "fields/card_lines.h"
+
+#include "fields/card_model.h"
+
+void CardLines::field(const QString &code, const QString &field, When when)
+{
+    if (when == When::Always || !m_model.isEmptyValue(field))
+        add(code, m_model.text(field));
+}
+
+void CardLines::fields(const QList<std::pair<QString, QString>> &codes, When when)
+{
+    for (const auto &[code, name] : codes)
+        field(code, name, when);
+}
+
+void CardLines::records(const QString &code, const QStringList &records)
+{
+    for (const QString &record : records)
+        add(code, record);
+}
+
+QString CardLines::joined(const QStringList &fields) const
+{
+    QStringList values;
+    for (const QString &f : fields)
+        values << m_model.text(f);
+    return values.join(QLatin1Char('\\'));
+}
+
+QString CardLines::chopBlanks(QString s)
+{
+    while (s.endsWith(QLatin1Char(' ')))
+        s.chop(1);
+    return s;
+}

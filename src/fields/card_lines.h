@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+class CardModel;
+
+// Gathers a card's lines in its order (Mtext); every helper writes "code\" and its value.
+class CardLines
+{
+public:
+    enum class When { Always, Filled }; // Filled: only if the field is not empty
+
+    explicit CardLines(const CardModel &model) : m_model(model) {}
+
+    void raw(const QString &line) { m_lines << line; }
+    void raw(const QStringList &lines) { m_lines << lines; }
+    void add(const QString &code, const QString &value) { raw(code + QLatin1Char('\\') + value); }
+    void field(const QString &code, const QString &field, When when = When::Always);
+    void fields(const QList<std::pair<QString, QString>> &codes, When when = When::Always);
+    // One line of `code` per record.
+    void records(const QString &code, const QStringList &records);
+    // The texts of the fields, "\"-joined.
+    QString joined(const QStringList &fields) const;
+
+    // Without trailing blanks.
+    static QString chopBlanks(QString s);
+
+    const QStringList &lines() const { return m_lines; }
+
+private:
+    const CardModel &m_model;
+    QStringList m_lines;
+};
