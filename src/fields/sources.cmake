@@ -2,6 +2,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/platform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_row.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/common_texts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bilingual_texts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/party_codes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/record_lists.cpp

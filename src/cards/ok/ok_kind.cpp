@@ -1,5 +1,21 @@
 #include "cards/ok/ok_kind.h"
 
+#include "cards/ok/ok_fields.h"
+#include "cards/ok/ok_model.h"
+#include "cards/ok/ok_read.h"
+#include "cards/ok/ok_write.h"
+#include "fields/field_rules.h"
+
+namespace {
+
+OkModel &okModel(CardModel &model)
+{
+    Q_ASSERT(dynamic_cast<OkModel *>(&model));
+    return static_cast<OkModel &>(model);
+}
+
+} // namespace
+
 OkKind::OkKind()
     : BasicCardKind({CardType::OK,
                      QStringLiteral("ok"),
@@ -20,4 +36,36 @@ QStringList OkKind::openWarnings(const QString &bareName) const
     if (head == QLatin1String("rk") || head == QLatin1String("RK"))
         return {rkWarning(bareName)};
     return {};
+}
+
+const FieldTable &OkKind::fields() const
+{
+    return okFieldTable();
+}
+
+std::unique_ptr<CardModel> OkKind::createModel() const
+{
+    return std::make_unique<OkModel>(fields());
+}
+
+void OkKind::compNil(CardModel &card) const
+{
+    // The code masks, their labels and the person kind marks stay as they are.
+    okModel(card).clearState();
+    fieldRules::compNilFields(card);
+}
+
+QStringList OkKind::Mtext(CardModel &model) const
+{
+    return okCardLines(okModel(model));
+}
+
+std::unique_ptr<CardInterpreter> OkKind::interpreter(CardModel &model) const
+{
+    return std::make_unique<OkReader>(okModel(model));
+}
+
+void OkKind::afterRead(CardModel &model) const
+{
+    okShowAfterRead(okModel(model));
 }

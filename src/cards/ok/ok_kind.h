@@ -7,4 +7,17 @@ class OkKind : public BasicCardKind
 public:
     OkKind();
     QStringList openWarnings(const QString &bareName) const override;
+
+    const FieldTable &fields() const override;
+    std::unique_ptr<CardModel> createModel() const override;
+    void compNil(CardModel &model) const override;
+    QStringList Mtext(CardModel &model) const override;
+    std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
+    void afterRead(CardModel &model) const override;
+
+    // ok_kind_info.cpp: what batch work and checks see of an OK card.
+    QList<BilingualText> bilingualTexts(const CardModel &model) const override;
+    QList<RecordList> recordLists(const CardModel &model) const override;
+    bool knowsCode(const QString &code) const override;
+    QList<NumberedLine> numberedLines() const override;
 };

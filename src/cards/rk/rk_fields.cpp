@@ -1,5 +1,6 @@
 #include "cards/rk/rk_fields.h"
 
+#include "fields/common_texts.h"
 #include "fields/field_row.h"
 
 #include <QHash>
@@ -14,23 +15,15 @@ const QString kLegalCode = u"99999999;1;_"_s;
 const QString kRubric = u"99.99.99.99;1;_"_s;
 
 const QString kDateHint = u"Дата проставляється у вигляді :  ДД.ММ.РР"_s;
-const QString kMonthHint = u"Дата проставляється у вигляді :  ММ.РР"_s;
-const QString kAddressHint = u"Поштовий індекс, область, район, місто, вулиця, будинок."_s;
-const QString kMailHint = u"Зазначається електронна пошта та веб-сайт"_s;
-const QString kCurrencyHint = u"Фактичні обсяги фінансування наводяться в тисячах гривень."_s;
+const QString kMonthHint = commonTexts::monthHint();
+const QString kAddressHint = commonTexts::addressHint();
+const QString kMailHint = commonTexts::mailHint();
+const QString kCurrencyHint = commonTexts::currencyHint();
+const QStringList kCurrencies = commonTexts::currencies();
+const QStringList kSourceItems = commonTexts::sourceItems();
+const QString kSourceHint = commonTexts::sourceHint();
 const QString kDegreeLabel = u"Науковий ступінь,  вчене звання"_s;
 const QString kNameLabel = u"Прізвище, ім'я, по батькові"_s;
-
-const QStringList kCurrencies = {u"тис.грн."_s, u"дол."_s, u"євро"_s, u"DM"_s, u"тис.руб."_s, u"фунт.ст."_s};
-const QStringList kSourceItems = {u"7713"_s, u"7714"_s, u"7722"_s, u"7716"_s, u"7704"_s, u"7705"_s, u"7706"_s};
-
-const QString kSourceHint = u"7713-Кошти держбюджету\n"
-                            u"7714-Кошти місцевого бюджету\n"
-                            u"7722-Кошти підприємств, установ, організацій України\n"
-                            u"7716-Кошти замовників іноземних держав\n"
-                            u"7704-Власні кошти - кошти підприємств, установ, організацій, фізичної особи на виконання ініціативних робіт\n"
-                            u"7705-Кошти інших джерел\n"
-                            u"7706-Безплатно (договір про науково-технічне співробітництво, тощо)"_s;
 
 using F = FieldRow;
 using Page = QList<F>;
@@ -67,15 +60,9 @@ Page registrationPage()
             .hint(u"Код програмної класифікації видатків та кредитування державного бюджету.\n"
                   u"Довжина коду 7 цифр."_s),
         F(K::Combo, u"cb7201"_s, u"7201"_s).cleared({})
-            .items({u"2.1"_s, u"2.2"_s, u"2.3"_s, u"2.4"_s, u"2.5"_s, u"2.6"_s, u"2.7"_s, QString()})
+            .items(commonTexts::directionItems() + QStringList{QString()})
             .label(u"7201. Напрям фінансування"_s)
-            .hint(u"2.1 - фундаментальні дослідження\n"
-                  u"2.2 - прикладні дослідження і розробки\n"
-                  u"2.3 - виконання робіт за державними цільовими програмами\n"
-                  u"2.4 - розробки найважливіших новітніх технологій за державним замовленням\n"
-                  u"2.5 - програми і проекти у сфері міжнародного науково-технічного співробітництва\n"
-                  u"2.6 - фінансова підтримка розвитку інфраструктури та матеріально-технічної бази наукової діяльності\n"
-                  u"2.7 - інші (вказати)"_s),
+            .hint(commonTexts::directionHint()),
         F(K::Edit, u"ed7201a"_s, u"7201"_s).label(u"7201. Інший напрям фінансування"_s)
             .hint(u"Інші ввести при виборі коду 2.7"_s),
         F(K::Memo, u"ed7023"_s, u"7023"_s).vScroll().label(u"7023. Назва ДЦП"_s)
@@ -313,15 +300,12 @@ const QStringList &rkClickMarkFields()
 
 const QStringList &rkPersonKinds()
 {
-    static const QStringList kinds = {u"Юридична особа"_s, u"Фізична особа"_s};
-    return kinds;
+    return commonTexts::personKinds();
 }
 
 const QStringList &rkFinancingSources()
 {
-    static const QStringList sources = {u"7713"_s, u"7714"_s, u"7715"_s, u"7716"_s,
-                                        u"7722"_s, u"7704"_s, u"7705"_s, u"7706"_s};
-    return sources;
+    return commonTexts::financingSources();
 }
 
 const QList<QStringList> &rkFinancingRows()

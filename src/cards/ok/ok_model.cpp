@@ -1,0 +1,210 @@
+#include "cards/ok/ok_model.h"
+
+#include "cardfile/card_item.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Label texts [read, select, show][legal, natural]. A co-executor line read names a
+// legal entity with a Latin "K"; the entry shown after the open writes it again.
+const QList<PartyShape> &okParties()
+{
+    static const QList<PartyShape> shapes = {
+        {u"ed2457"_s, u"lizv"_s, u"Label30"_s, {},
+         {{u"2457 Код організації за ЄДРПОУ"_s, u"2457 Ідентифікаційний номер "_s},
+          {u"2457 Код організації за ЄДРПОУ"_s, u"2457 Ідентифікаційний номер"_s},
+          {u"2457 Код організації за ЄДРПОУ"_s, u"2457 Ідентифікаційний номер"_s}}},
+        {u"ed2459"_s, u"lizz"_s, u"StaticText2"_s, {},
+         {{u"2459 Код організації за ЄДРПОУ"_s, u"2459 Індивідуальний податковий номер"_s},
+          {u"2459 Код організації за ЄДРПОУ"_s, u"2459 Ідентифікаційний номер"_s},
+          {u"2459 Код організації за ЄДРПОУ"_s, u"2459 Індивідуальний податковий номер"_s}}},
+        {u"ed2142k"_s, u"lizsv"_s, u"Label43"_s, {},
+         {{u"Kод організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s},
+          {u"Код організації за ЄДРПОУ"_s, u"Ідентифікаційний номер"_s},
+          {u"Код організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s}}},
+    };
+    return shapes;
+}
+
+constexpr int kCapacities[] = {50, 20, 120};
+
+} // namespace
+
+OkModel::OkModel(const FieldTable &table)
+    : CardModel(table),
+      m_texts({{u"2151"_s, u"mm2151"_s, u"Indjz"_s}, {u"9027"_s, u"mm9027"_s, u"Indjzr"_s},
+               {u"9117"_s, u"mm9117"_s, u"Indjzr"_s}, {u"6120"_s, u"ed6120"_s, u"indjzk"_s}}),
+      m_parties(okParties()),
+      m_lists({kCapacities[0], kCapacities[1], kCapacities[2]})
+{
+    // A new card: legal persons, and no person kind mark until a selector is left.
+    m_parties.reset(*this, QString());
+    clearState();
+}
+
+void OkModel::clearState()
+{
+    m_texts.clear();
+    m_lists.clear();
+    m_stageNumbers = QStringList(kStageNumbers, QString());
+    m_financingLines = 0;
+    m_otherDirectionVisible = false;
+}
+
+QString OkModel::bilingualField(OkText which)
+{
+    static const QString fields[] = {u"mm2151"_s, u"mm9027"_s, u"mm9117"_s, u"ed6120"_s};
+    return fields[int(which)];
+}
+
+QString OkModel::languageField(OkText which)
+{
+    static const QString fields[] = {u"Indjz"_s, u"Indjzr"_s, u"Indjzr"_s, u"indjzk"_s};
+    return fields[int(which)];
+}
+
+QString OkModel::codeField(OkParty party)
+{
+    return okParties().at(int(party)).codeField;
+}
+
+QString OkModel::selectorField(OkParty party)
+{
+    return okParties().at(int(party)).selector;
+}
+
+fieldRules::PersonKindSpec OkModel::personKindSpec(OkParty party, PartyLabels labels)
+{
+    fieldRules::PersonKindSpec info = PartyCodes::spec(okParties().at(int(party)), labels);
+    info.resetInvalidText = false;
+    info.invalidMessage = u" Помилка "_s;
+    info.beepOnInvalid = true;
+    info.entryCase = Qt::CaseInsensitive;
+    return info;
+}
+
+void OkModel::setPartyKind(OkParty party, bool natural, PartyLabels labels, bool mark)
+{
+    if (mark)
+        m_parties.setKind(*this, int(party), natural, labels);
+    else
+        m_parties.apply(*this, int(party), natural, labels);
+}
+
+QString OkModel::stageNumber(int n) const
+{
+    return m_stageNumbers.value(n - 1);
+}
+
+void OkModel::setStageNumber(int n, const QString &number)
+{
+    if (n >= 1 && n <= kStageNumbers)
+        m_stageNumbers[n - 1] = number;
+}
+
+QStringList OkModel::stageNumbers() const
+{
+    QStringList out;
+    for (const QString &n : m_stageNumbers) {
+        if (n.isEmpty())
+            break;
+        out << n;
+    }
+    return out;
+}
+
+int OkModel::capacity(OkList list)
+{
+    return kCapacities[int(list)];
+}
+
+EntryListSpec OkModel::entryListSpec(OkList list)
+{
+    EntryListSpec info;
+    info.maximum = capacity(list);
+    switch (list) {
+    case OkList::CoExecutors:
+        info.numberField = u"ed2142p"_s;
+        info.boundsMessage = entryLists::coExecutorBounds();
+        info.itemFields = {u"lizsv"_s, u"ed2142k"_s, u"Ed2142m"_s, u"mm2142n"_s, u"ed2142ad"_s};
+        info.kind = personKindSpec(OkParty::CoExecutor, PartyLabels::Show);
+        break;
+    case OkList::Owners:
+        info.numberField = u"Edit1"_s;
+        info.boundsMessage = u"Кількість власників від 1 до 20"_s;
+        info.itemFields = {u"lizz"_s,  u"ed2459"_s, u"gorz"_s,  u"mm2153"_s,  u"mm2657"_s, u"ed2935"_s,
+                           u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
+        info.kind = personKindSpec(OkParty::Owner, PartyLabels::Show);
+        break;
+    case OkList::Executors:
+        info.numberField = u"Cpn"_s;
+        info.boundsMessage = u"Кількість виконавців з списку від 1 до 120"_s;
+        info.itemFields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
+        break;
+    }
+    // The selector keeps its text when an empty slot is shown.
+    info.emptiedFields = info.itemFields;
+    if (info.kind)
+        info.emptiedFields.removeOne(info.kind->selector);
+    return info;
+}
+
+void OkModel::storeFields(OkList list, int n, const QString &kindDigit)
+{
+    m_lists.storeFields(*this, int(list), n, entryListSpec(list), kindDigit);
+}
+
+QString *OkModel::letterOf(OkList list)
+{
+    return list == OkList::Owners ? &kindLetter(OkParty::Owner) : nullptr;
+}
+
+bool OkModel::storeCoExecutor()
+{
+    const int n = shownNumber(OkList::CoExecutors);
+    if (n == 0)
+        return false;
+    if (!text(u"mm2142n"_s).isEmpty()) {
+        storeFields(OkList::CoExecutors, n);
+        return true;
+    }
+    // Item 6 of the record is its address.
+    if (!item(record(OkList::CoExecutors, n), 6).isEmpty())
+        return false;
+    return m_lists.closeUp(*this, int(OkList::CoExecutors), n, entryListSpec(OkList::CoExecutors));
+}
+
+bool OkModel::storeOwner()
+{
+    const int n = shownNumber(OkList::Owners);
+    if (n == 0)
+        return false;
+    if (!text(u"mm2153"_s).isEmpty()) {
+        storeFields(OkList::Owners, n);
+        return true;
+    }
+    if (!isEmptyValue(u"ed2459"_s) || !text(u"mm2657"_s).isEmpty())
+        return false;
+    return m_lists.closeUp(*this, int(OkList::Owners), n, entryListSpec(OkList::Owners), letterOf(OkList::Owners));
+}
+
+bool OkModel::storePerson()
+{
+    const int n = shownNumber(OkList::Executors);
+    if (n == 0)
+        return false;
+    setCurrentNumber(OkList::Executors, n);
+    if (!text(u"ed6121a"_s).isEmpty()) {
+        storeFields(OkList::Executors, n);
+        return true;
+    }
+    if (!text(u"ed6121ak"_s).isEmpty())
+        return false;
+    return m_lists.closeUp(*this, int(OkList::Executors), n, entryListSpec(OkList::Executors));
+}
+
+void OkModel::showEntry(OkList list, int n)
+{
+    m_lists.showEntry(*this, int(list), n, entryListSpec(list), letterOf(list));
+}

@@ -1,0 +1,276 @@
+#include "cards/ok/ok_read.h"
+
+#include "cardfile/card_item.h"
+#include "cards/ok/ok_fields.h"
+#include "fields/common_texts.h"
+#include "fields/edit_mask.h"
+
+#include <QHash>
+#include <QSet>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Codes whose items go into fields as they stand: item 2 into the first field, item 3
+// into the second. Lines and multi-line values alike.
+const QHash<QString, QStringList> &plainCodes()
+{
+    static const QHash<QString, QStringList> codes = {
+        {u"5256"_s, {u"cb5256"_s}},   {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
+        {u"5436"_s, {u"ed5436"_s}},   {u"5437"_s, {u"ed5437"_s}},   {u"7700"_s, {u"ed7700"_s}},
+        {u"7023"_s, {u"ed7023"_s}},   {u"7022"_s, {u"ed7022"_s}},   {u"2358"_s, {u"ed2358"_s}},
+        {u"2934"_s, {u"ed2934"_s}},   {u"2394"_s, {u"ed2394"_s}},   {u"1332"_s, {u"ed1332"_s}},
+        {u"1133"_s, {u"cb1133"_s}},   {u"2360"_s, {u"ed2360"_s}},   {u"2935"_s, {u"ed2935"_s}},
+        {u"2395"_s, {u"ed2395"_s}},   {u"1333"_s, {u"ed1333"_s}},   {u"5518"_s, {u"ed5518N"_s, u"ed5518D"_s}},
+        {u"5040"_s, {u"cb5040"_s}},   {u"5715"_s, {u"cb5715"_s}},   {u"5535"_s, {u"cb5535"_s}},
+        {u"5211"_s, {u"cb5211"_s}},   {u"5742"_s, {u"ed5742"_s}},   {u"5743"_s, {u"ed5743"_s}},
+        {u"5744"_s, {u"ed5744"_s}},   {u"5634"_s, {u"ed5634"_s}},   {u"6111"_s, {u"ed6111"_s}},
+        {u"6140"_s, {u"ed6140"_s}},   {u"6141"_s, {u"ed6141"_s}},   {u"6210"_s, {u"ed6210vc"_s}},
+        {u"6228"_s, {u"ed6228vc"_s}},
+        // Multi-line values.
+        {u"2655"_s, {u"gorv"_s, u"mm2655"_s}}, {u"2153"_s, {u"mm2153"_s}},
+        {u"2657"_s, {u"gorz"_s, u"mm2657"_s}}, {u"5481"_s, {u"mm5481"_s}},
+    };
+    return codes;
+}
+
+const QSet<QString> &multiLineCodes()
+{
+    static const QSet<QString> codes = {u"2151"_s, u"2655"_s, u"2153"_s, u"2657"_s, u"9036"_s,
+                                        u"9027"_s, u"9117"_s, u"5635"_s, u"5481"_s};
+    return codes;
+}
+
+const QHash<QString, OkText> &bilingualCodes()
+{
+    static const QHash<QString, OkText> codes = {
+        {u"2151"_s, OkText::ExecutorName}, {u"9027"_s, OkText::WorkTitle}, {u"9117"_s, OkText::WorkAbstract}};
+    return codes;
+}
+
+const QString kLegal = u"1"_s;
+
+// The number of a list line: item 2 as a number, 0 when outside 1..capacity.
+int listNumber(const QString &line, OkList list)
+{
+    const int n = cardNumber(item(line, 2));
+    return n >= 1 && n <= OkModel::capacity(list) ? n : 0;
+}
+
+} // namespace
+
+OkReader::OkReader(OkModel &model) : m_model(model)
+{
+}
+
+bool OkReader::isMultiLineCode(const QString &code) const
+{
+    return multiLineCodes().contains(code);
+}
+
+bool OkReader::keepsEmptyValue(const QString &code) const
+{
+    // The city before an address may be empty: its line is still the address's.
+    static const QSet<QString> codes = {u"2394"_s, u"2395"_s, u"2655"_s, u"2657"_s};
+    return codes.contains(code);
+}
+
+void OkReader::dispatch(const ReadLine &line)
+{
+    // The multi-line value stands in the file before the line that ended it.
+    if (!line.mlCode.isEmpty())
+        applyMultiLine(line.mlCode, line.mlValue);
+    if (!line.code.isEmpty() && !isMultiLineCode(line.code))
+        applyLine(line.code, line.line);
+}
+
+void OkReader::applyLine(const QString &code, const QString &line)
+{
+    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
+        for (int i = 0; i < it->size(); ++i)
+            m_model.setFitted(it->at(i), item(line, i + 2));
+    } else if (code == QLatin1String("7201")) {
+        readDirection(line);
+    } else if (code == QLatin1String("2457")) {
+        readExecutorCode(line);
+    } else if (code == QLatin1String("2459")) {
+        readOwner(line);
+    } else if (code == QLatin1String("5526")) {
+        readStageNumbers(line);
+    } else if (code == QLatin1String("2142")) {
+        readCoExecutor(line);
+    } else if (code == QLatin1String("6120")) {
+        readWorkHead(line);
+    } else if (code == QLatin1String("6121")) {
+        readPerson(line);
+    } else if (code == QLatin1String("5616")) {
+        readRubric(line);
+    } else if (commonTexts::financingSources().contains(code)) {
+        readFinancing(code, line);
+    }
+}
+
+void OkReader::applyMultiLine(const QString &code, const QString &value)
+{
+    if (const auto it = bilingualCodes().constFind(code); it != bilingualCodes().cend())
+        m_model.texts().readLine(int(*it), value);
+    else if (code == QLatin1String("9036"))
+        readStage(value);
+    else if (code != QLatin1String("5635"))
+        applyLine(code, value);
+}
+
+void OkReader::readDirection(const QString &line)
+{
+    m_model.setText(u"cb7201"_s, item(line, 2));
+    const QString other = item(line, 3);
+    m_model.setText(u"ed7201a"_s, other);
+    // The other direction and its label appear once a card names one.
+    if (!other.isEmpty())
+        m_model.setOtherDirectionVisible(true);
+}
+
+void OkReader::readExecutorCode(const QString &line)
+{
+    const QString type = item(line, 2);
+    m_model.setPartyKind(OkParty::Executor, type != kLegal, PartyLabels::Read, false);
+    m_model.setFitted(u"ed2457"_s, item(line, 3));
+    m_model.selectEntry(u"lizv"_s, cardNumber(type) - 1);
+}
+
+void OkReader::readOwner(const QString &line)
+{
+    const QString second = item(line, 2);
+    const QString type = item(line, 3);
+    if (type.size() >= 2) {
+        // Older form 2459\type\code; the rest of the owner comes on lines of its own.
+        // The code takes the mask of the type given, so a tax number keeps its digits.
+        m_model.setPartyKind(OkParty::Owner, second != kLegal, PartyLabels::Read, false);
+        m_model.setFitted(u"ed2459"_s, type);
+        m_model.selectEntry(u"lizz"_s, cardNumber(second) - 1);
+        return;
+    }
+    if (type.size() != 1 || type == QLatin1String("0"))
+        return;
+    const int n = listNumber(line, OkList::Owners);
+    if (n == 0)
+        return;
+    m_model.setPartyKind(OkParty::Owner, type != kLegal, PartyLabels::Read, false);
+    m_model.setText(u"Edit1"_s, second);
+    m_model.setCurrentNumber(OkList::Owners, n);
+    m_model.selectEntry(u"lizz"_s, cardNumber(type) - 1);
+    const QStringList fields = {u"ed2459"_s, u"gorz"_s,   u"mm2153"_s, u"mm2657"_s,  u"ed2935"_s,
+                                u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m_model.setFitted(fields.at(i), item(line, i + 4));
+    m_model.storeFields(OkList::Owners, n, type);
+}
+
+void OkReader::readStageNumbers(const QString &line)
+{
+    const QString value = item(line, 2);
+    for (int n = 1; n <= OkModel::kStageNumbers; ++n) {
+        const QString number = item(value, n, QLatin1Char(';'));
+        if (number.isEmpty())
+            break;
+        m_model.setStageNumber(n, number);
+    }
+    m_model.setFitted(u"ed5526"_s, m_model.stageNumber(1));
+}
+
+void OkReader::readCoExecutor(const QString &line)
+{
+    const int n = listNumber(line, OkList::CoExecutors);
+    if (n == 0)
+        return;
+    const QString type = item(line, 3);
+    const bool current = type.size() < 2;
+    // The older forms carry no type: a code longer than an organisation code is a tax number.
+    const bool natural = current ? type == QLatin1String("2") : type.size() > 8;
+    const QString typeText = commonTexts::personKinds().at(natural ? 1 : 0);
+    m_model.setPartyKind(OkParty::CoExecutor, natural, PartyLabels::Read, false);
+    m_model.setText(u"lizsv"_s, current ? typeText : QString());
+    const int first = current ? 4 : 3;
+    QStringList file{QString::number(n), natural ? u"2"_s : kLegal};
+    QStringList display{QString::number(n), typeText};
+    for (int i = first; i < first + 4; ++i) {
+        file << item(line, i);
+        display << item(line, i);
+    }
+    m_model.setRecord(OkList::CoExecutors, n, EntryList::join(file), EntryList::join(display));
+    m_model.setText(u"ed2142p"_s, u"1"_s);
+}
+
+void OkReader::readWorkHead(const QString &line)
+{
+    const QString sub = item(line, 2);
+    if (sub.size() != 1)
+        m_model.setBilingual(OkText::WorkHead, TextLanguage::Ukrainian, sub); // older form 6120\name
+    else
+        m_model.texts().readLine(int(OkText::WorkHead), line);
+    m_model.showUkrainian(OkText::WorkHead);
+}
+
+void OkReader::readPerson(const QString &line)
+{
+    const int n = listNumber(line, OkList::Executors);
+    if (n == 0)
+        return;
+    m_model.setText(u"Cpn"_s, item(line, 2));
+    m_model.setCurrentNumber(OkList::Executors, n);
+    const QStringList fields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m_model.setText(fields.at(i), item(line, i + 3));
+    m_model.storeFields(OkList::Executors, n);
+}
+
+void OkReader::readRubric(const QString &line)
+{
+    for (const QString &field : okRubricFields()) {
+        if (m_model.text(field) == EditMask(m_model.mask(field)).emptyText()) {
+            m_model.setFitted(field, item(line, 2));
+            return;
+        }
+    }
+}
+
+void OkReader::readFinancing(const QString &code, const QString &line)
+{
+    const int count = m_model.countFinancingLine();
+    if (count > okFinancingRows().size())
+        return;
+    const QStringList &row = okFinancingRows().at(count - 1);
+    m_model.setText(row.at(0), code);
+    m_model.setText(row.at(1), item(line, 2));
+    m_model.setText(row.at(2), item(line, 3));
+}
+
+void OkReader::readStage(const QString &value)
+{
+    const QStringList fields = {u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m_model.setFitted(fields.at(i), item(value, i + 2));
+    const QString kind = trimLine(item(value, 5));
+    if (kind.size() == 1) {
+        m_model.setText(u"cb9036e"_s, kind);
+        m_model.setText(u"mm9036"_s, item(value, 6));
+    } else {
+        // Older form without the stage kind.
+        m_model.setText(u"cb9036e"_s, QString());
+        m_model.setText(u"mm9036"_s, item(value, 5));
+    }
+}
+
+void okShowAfterRead(OkModel &model)
+{
+    for (OkText which : {OkText::ExecutorName, OkText::WorkTitle, OkText::WorkAbstract, OkText::WorkHead})
+        model.showUkrainian(which);
+    // Co-executor 1 with its kind; a legal entity when it has none.
+    const QString record = model.displayRecord(OkList::CoExecutors, 1);
+    if (record.isEmpty() || EntryList::item(record, 2).isEmpty()) {
+        model.setText(u"lizsv"_s, commonTexts::personKinds().at(0));
+        model.setPartyKind(OkParty::CoExecutor, false, PartyLabels::Show, false);
+    }
+    model.showEntry(OkList::CoExecutors, 1);
+}
