@@ -1,0 +1,247 @@
+#include "cards/ok/ok_test_support.h"
+#include "fields/card_document.h"
+#include "support/fake_platform.h"
+#include "support/test_files.h"
+#include "support/test_registry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kLegalMask = u"99999999;1;_"_s;
+const QString kNaturalMask = u"9999999999;1;_"_s;
+
+} // namespace
+
+class OkReadTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // What the fields show after an open.
+    void fieldsAfterOpen_data()
+    {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+
+        const QStringList full = okTest::fullCard();
+        QTest::newRow("full: executor name in Ukrainian") << full << u"mm2151"_s << u"Інститут технічної кібернетики"_s;
+        QTest::newRow("full: abstract in Ukrainian") << full << u"mm9117"_s << u"Реферат роботи"_s;
+        QTest::newRow("full: head in Ukrainian") << full << u"ed6120"_s << u"Коваленко К.К."_s;
+        QTest::newRow("full: language groups Ukrainian") << full << u"Indjzr"_s << u"0"_s;
+        QTest::newRow("full: co-executor 1 shown") << full << u"mm2142n"_s << u"КБ «Південне»"_s;
+        QTest::newRow("full: co-executor number") << full << u"ed2142p"_s << u"1"_s;
+        QTest::newRow("full: last owner read shown") << full << u"Edit1"_s << u"3"_s;
+        QTest::newRow("full: last owner's name") << full << u"mm2153"_s << u"Фонд"_s;
+        QTest::newRow("full: last person read shown") << full << u"Cpn"_s << u"3"_s;
+        QTest::newRow("full: last person's name") << full << u"ed6121a"_s << u"Мельник М.М."_s;
+        QTest::newRow("full: first stage number shown") << full << u"ed5526"_s << u"0124U000001 "_s;
+        QTest::newRow("full: first financing source") << full << u"fin"_s << u"7713"_s;
+        QTest::newRow("full: first amount") << full << u"sum"_s << u"150,5"_s;
+        QTest::newRow("full: second source") << full << u"fin1"_s << u"7715"_s;
+        QTest::newRow("full: second unit") << full << u"ed1"_s << u"дол."_s;
+        QTest::newRow("full: fourth subject code") << full << u"ed5616d"_s << u"20.53.00.00"_s;
+        QTest::newRow("full: pages") << full << u"ed5742"_s << u"120   "_s;
+
+        QTest::newRow("repeated 7022 sets it again") << QStringList{u"7022\\К-1"_s, u"7022\\К-1"_s} << u"ed7022"_s
+                                                     << u"К-1"_s;
+        QTest::newRow("5634 with empty value ignored") << QStringList{u"5634\\004"_s, u"5634\\"_s} << u"ed5634"_s
+                                                       << u"004"_s;
+        QTest::newRow("2394 with empty value empties") << QStringList{u"2394\\a@b.ua"_s, u"2394\\"_s} << u"ed2394"_s
+                                                       << QString();
+        QTest::newRow("bare 2395 empties") << QStringList{u"2395\\a@b.ua"_s, u"2395"_s} << u"ed2395"_s << QString();
+        QTest::newRow("stage numbers: first shown")
+            << QStringList{u"5526\\0124U000001с;0124U000002с;"_s} << u"ed5526"_s << u"0124U000001с"_s;
+        QTest::newRow("abstract of three lines")
+            << QStringList{u"9117\\1\\перший рядок"_s, u"  другий рядок  "_s, u"третій"_s, u"5634\\004"_s}
+            << u"mm9117"_s << u"перший рядок другий рядок третій"_s;
+        QTest::newRow("line after a memo still read")
+            << QStringList{u"9117\\1\\перший рядок"_s, u"другий"_s, u"5634\\004"_s} << u"ed5634"_s << u"004"_s;
+        QTest::newRow("stage kind trimmed") << QStringList{u"9036\\1\\01.24\\12.24\\ З \\Етап"_s} << u"cb9036e"_s
+                                            << u"З"_s;
+        QTest::newRow("stage name after kind") << QStringList{u"9036\\1\\01.24\\12.24\\З\\Етап"_s} << u"mm9036"_s
+                                               << u"Етап"_s;
+        QTest::newRow("older stage: no kind") << QStringList{u"9036\\1\\01.24\\12.24\\Етап"_s} << u"cb9036e"_s
+                                              << QString();
+        QTest::newRow("older stage: name") << QStringList{u"9036\\1\\01.24\\12.24\\Етап"_s} << u"mm9036"_s
+                                           << u"Етап"_s;
+        QTest::newRow("executor kind") << QStringList{u"2457\\2\\1234567890"_s} << u"lizv"_s << u"Фізична особа"_s;
+        QTest::newRow("executor tax number") << QStringList{u"2457\\2\\1234567890"_s} << u"ed2457"_s
+                                             << u"1234567890"_s;
+        QTest::newRow("natural executor: no e-mail") << QStringList{u"2457\\2\\1234567890"_s} << u"ed2394"_s
+                                                     << QString();
+        QTest::newRow("co-executor kind shown")
+            << QStringList{u"2142\\1\\2\\5555555555\\Суми\\Іваненко\\вул. Лісна, 4"_s} << u"lizsv"_s
+            << u"Фізична особа"_s;
+        QTest::newRow("co-executor tax number shown")
+            << QStringList{u"2142\\1\\2\\5555555555\\Суми\\Іваненко\\вул. Лісна, 4"_s} << u"ed2142k"_s
+            << u"5555555555"_s;
+        QTest::newRow("older co-executor: kind by the code")
+            << QStringList{u"2142\\1\\5555555555\\Суми\\Іваненко\\вул. Лісна, 4"_s} << u"lizsv"_s
+            << u"Фізична особа"_s;
+        QTest::newRow("no co-executor: legal entity") << QStringList{} << u"lizsv"_s << u"Юридична особа"_s;
+        QTest::newRow("owner: number") << QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}
+                                       << u"Edit1"_s << u"2"_s;
+        QTest::newRow("owner: tax number")
+            << QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s} << u"ed2459"_s << u"2222222222"_s;
+        QTest::newRow("older owner: tax number kept")
+            << QStringList{u"2459\\2\\2222222222"_s} << u"ed2459"_s << u"2222222222"_s;
+        QTest::newRow("older owner: kind") << QStringList{u"2459\\2\\2222222222"_s} << u"lizz"_s << u"Фізична особа"_s;
+        QTest::newRow("older owner: address") << QStringList{u"2657\\Одеса\\вул. Морська, 7"_s} << u"mm2657"_s
+                                              << u"вул. Морська, 7"_s;
+        QTest::newRow("owner document") << QStringList{u"5518\\Свідоцтво 5\\01.03.24"_s} << u"ed5518D"_s
+                                        << u"01.03.24"_s;
+        QTest::newRow("older head of work") << QStringList{u"6120\\Коваленко К.К."_s} << u"ed6120"_s
+                                            << u"Коваленко К.К."_s;
+        QTest::newRow("direction other") << QStringList{u"7201\\2.7\\Інше"_s} << u"ed7201a"_s << u"Інше"_s;
+        QTest::newRow("seventh subject code ignored")
+            << QStringList{u"5616\\01.00.00.00"_s, u"5616\\02.00.00.00"_s, u"5616\\03.00.00.00"_s,
+                           u"5616\\04.00.00.00"_s, u"5616\\05.00.00.00"_s, u"5616\\06.00.00.00"_s,
+                           u"5616\\07.00.00.00"_s}
+            << u"ed5616f"_s << u"06.00.00.00"_s;
+        QTest::newRow("ignored 5635") << QStringList{u"5635\\x"_s, u"5481\\Опис"_s} << u"mm5481"_s << u"Опис"_s;
+        QTest::newRow("cleared combos stay empty") << QStringList{u"5634\\004"_s} << u"cb5715"_s << QString();
+        QTest::newRow("cleared stage kind: first entry") << QStringList{u"5634\\004"_s} << u"cb9036e"_s << u"П"_s;
+    }
+    void fieldsAfterOpen()
+    {
+        QFETCH(QStringList, input);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        ReadResult result;
+        auto model = okTest::opened(input, &result);
+        QVERIFY(result.ok());
+        QCOMPARE(model->text(field), expected);
+    }
+
+    // Code masks, their labels and the other direction after an open.
+    void labelsAfterOpen_data()
+    {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("blue");
+        QTest::addColumn<QString>("mask");
+
+        QTest::newRow("legal executor") << QStringList{u"2457\\1\\12345678"_s} << u"ed2457"_s << u"Label30"_s
+                                        << u"2457 Код організації за ЄДРПОУ"_s << false << kLegalMask;
+        QTest::newRow("natural executor") << QStringList{u"2457\\2\\1234567890"_s} << u"ed2457"_s << u"Label30"_s
+                                          << u"2457 Ідентифікаційний номер "_s << true << kNaturalMask;
+        QTest::newRow("natural owner") << QStringList{u"2459\\1\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}
+                                       << u"ed2459"_s << u"StaticText2"_s << u"2459 Індивідуальний податковий номер"_s
+                                       << true << kNaturalMask;
+        QTest::newRow("legal owner") << QStringList{u"2459\\1\\1\\11111111\\Львів\\Завод\\адреса"_s} << u"ed2459"_s
+                                     << u"StaticText2"_s << u"2459 Код організації за ЄДРПОУ"_s << false << kLegalMask;
+        QTest::newRow("natural co-executor 1")
+            << QStringList{u"2142\\1\\2\\5555555555\\Суми\\Іваненко\\адреса"_s} << u"ed2142k"_s << u"Label43"_s
+            << u"Індивідуальний податковий номер"_s << true << kNaturalMask;
+        QTest::newRow("co-executor 1 shown after a natural 2")
+            << QStringList{u"2142\\1\\1\\44444444\\Дніпро\\КБ\\адреса"_s,
+                           u"2142\\2\\2\\5555555555\\Суми\\Іваненко\\адреса"_s}
+            << u"ed2142k"_s << u"Label43"_s << u"Код організації за ЄДРПОУ"_s << false << kLegalMask;
+        QTest::newRow("co-executor without a name") << QStringList{u"2142\\1\\2\\5555555555\\Суми\\\\адреса"_s} << u"ed2142k"_s
+                                        << u"Label43"_s << u"Індивідуальний податковий номер"_s << true
+                                        << kNaturalMask;
+        QTest::newRow("no lines") << QStringList{} << u"ed2142k"_s << u"Label43"_s << u"Код організації за ЄДРПОУ"_s
+                                  << false << kLegalMask;
+    }
+    void labelsAfterOpen()
+    {
+        QFETCH(QStringList, input);
+        QFETCH(QString, field);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        QFETCH(bool, blue);
+        QFETCH(QString, mask);
+        auto model = okTest::opened(input);
+        const auto state = model->label(label);
+        QVERIFY(state.has_value());
+        QCOMPARE(state->text, text);
+        QCOMPARE(state->blue, blue);
+        QCOMPARE(model->mask(field), mask);
+    }
+
+    void otherDirectionShownWhenNamed_data()
+    {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("other named") << QStringList{u"7201\\2.7\\Інше"_s} << true;
+        QTest::newRow("none named") << QStringList{u"7201\\2.1\\"_s} << false;
+        QTest::newRow("no direction") << QStringList{} << false;
+    }
+    void otherDirectionShownWhenNamed()
+    {
+        QFETCH(QStringList, input);
+        QFETCH(bool, visible);
+        QCOMPARE(okTest::opened(input)->otherDirectionVisible(), visible);
+    }
+
+    void listsAfterOpen()
+    {
+        auto model = okTest::opened(okTest::fullCard());
+        QCOMPARE(model->recordCount(OkList::Owners), 3);
+        QCOMPARE(model->displayRecord(OkList::Owners, 2).section(QLatin1Char('\\'), 1, 1), u"Фізична особа"_s);
+        QCOMPARE(model->recordCount(OkList::CoExecutors), 3);
+        QCOMPARE(model->recordCount(OkList::Executors), 3);
+        QCOMPARE(model->stageNumbers(), (QStringList{u"0124U000001 "_s, u"0124U000002с"_s}));
+        QCOMPARE(model->bilingual(OkText::WorkHead, TextLanguage::English), u"Kovalenko K.K."_s);
+    }
+
+    void conversionErrorKeepsWhatWasRead()
+    {
+        ReadResult result;
+        auto model = okTest::opened({u"5634\\004"_s, u"2142\\x\\1\\44444444\\Дніпро\\КБ\\адреса"_s, u"6111\\Петров"_s},
+                                    &result);
+        QCOMPARE(result.status, ReadResult::Status::ConversionError);
+        QCOMPARE(result.lineNumber, 2);
+        QCOMPARE(model->text(u"ed5634"_s), u"004"_s);
+        QCOMPARE(model->text(u"ed6111"_s), QString());
+    }
+
+    void openClearsThePreviousCard()
+    {
+        auto model = okTest::opened(okTest::fullCard());
+        QVERIFY(cardSteps::open(okTest::kind(), *model, cardFileBytes({u"5634\\004"_s})).ok());
+        QCOMPARE(model->recordCount(OkList::Owners), 0);
+        QCOMPARE(model->stageNumbers(), QStringList());
+        QCOMPARE(model->text(u"mm2151"_s), QString());
+        QCOMPARE(model->text(u"Edit1"_s), u"1"_s);
+        QCOMPARE(model->text(u"fin"_s), QString());
+        QCOMPARE(model->text(u"ed5616a"_s), u"  .  .  .  "_s);
+    }
+
+    void warningByFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("rk") << u"rk_work.txt"_s << true;
+        QTest::newRow("RK") << u"RK1.txt"_s << true;
+        QTest::newRow("Rk") << u"Rk1.txt"_s << false;
+        QTest::newRow("ok") << u"OK1.txt"_s << false;
+    }
+    void warningByFileName()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, warned);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        writeFile(path, cardFileBytes({u"5634\\004"_s}));
+        ScopedFakePlatform fake;
+        fake.allowMessages();
+        CardDocument doc(okTest::kind());
+        QVERIFY(doc.readFrom(path).ok());
+        const QStringList expected =
+            warned ? QStringList{u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s + name} : QStringList{};
+        QCOMPARE(fake.messages(), expected);
+        // Reading goes on after the warning.
+        QCOMPARE(doc.model().text(u"ed5634"_s), u"004"_s);
+        QCOMPARE(doc.caption(), u"Облікова картка - "_s + path);
+    }
+};
+
+ZORVAT_TEST(OkReadTest)
+#include "ok_read_test.moc"

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "cardfile/card_reader.h"
+#include "cardfile/card_writer.h"
+#include "fields/card_kind.h"
+#include "fields/card_model.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// Shared steps of the card tests: a card as "Новий" and "Відкрити..." leave it.
+namespace cardSteps {
+
+template <class Model>
+std::unique_ptr<Model> freshModel(const CardKind &kind)
+{
+    return std::unique_ptr<Model>(static_cast<Model *>(kind.createModel().release()));
+}
+
+inline QByteArray save(const CardKind &kind, CardModel &model)
+{
+    return cardFileBytes(kind.Mtext(model));
+}
+
+// Clears the card and reads `bytes` into it, as an open does.
+inline ReadResult open(const CardKind &kind, CardModel &model, const QByteArray &bytes,
+                       const QString &name = QStringLiteral("test.txt"))
+{
+    kind.compNil(model);
+    auto interpreter = kind.interpreter(model);
+    const ReadResult result = readCardBytes(bytes, *interpreter, name);
+    kind.afterRead(model);
+    return result;
+}
+
+template <class Model>
+std::unique_ptr<Model> opened(const CardKind &kind, const QStringList &lines, ReadResult *result = nullptr)
+{
+    auto model = freshModel<Model>(kind);
+    const ReadResult r = open(kind, *model, cardFileBytes(lines));
+    if (result)
+        *result = r;
+    return model;
+}
+
+// The lines of a saved card that carry `code`.
+inline QStringList linesOf(const QStringList &lines, const QString &code)
+{
+    QStringList found;
+    for (const QString &line : lines) {
+        if (line.startsWith(code + QLatin1Char('\\')))
+            found << line;
+    }
+    return found;
+}
+
+} // namespace cardSteps
