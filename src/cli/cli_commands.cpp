@@ -140,7 +140,7 @@ int runPdf(CardDocument &doc, ConsolePlatform &platform, const QString &out, int
     ReportLayouts::instance().createAll();
     PrintJob job(doc);
     if (!doc.kind().print(doc.model(), job)) {
-        printError(QStringLiteral("zorvat-card: друк картки цього типу ще не підтримується"));
+        printError(QStringLiteral("zorvat-card: друк картки «%1» ще не підтримується").arg(doc.kind().cardName()));
         return kUsage;
     }
     if (doc.continuationEnabled())

@@ -1,6 +1,8 @@
 #include "fields/card_lines.h"
 
+#include "fields/bilingual_texts.h"
 #include "fields/card_model.h"
+#include "fields/record_lists.h"
 
 void CardLines::field(const QString &code, const QString &field, When when)
 {
@@ -18,6 +20,21 @@ void CardLines::records(const QString &code, const QStringList &records)
 {
     for (const QString &record : records)
         add(code, record);
+}
+
+void CardLines::list(const QString &code, const RecordLists &lists, int list)
+{
+    records(code, lists.records(list));
+}
+
+void CardLines::bilingual(const BilingualTexts &texts, int which)
+{
+    raw(texts.lines(which));
+}
+
+void CardLines::trimmed(const QString &code, const QString &field)
+{
+    add(code, chopBlanks(m_model.text(field)));
 }
 
 QString CardLines::joined(const QStringList &fields) const

@@ -6,7 +6,9 @@
 
 #include <utility>
 
+class BilingualTexts;
 class CardModel;
+class RecordLists;
 
 // Gathers a card's lines in its order (Mtext); every helper writes "code\" and its value.
 class CardLines
@@ -23,6 +25,12 @@ public:
     void fields(const QList<std::pair<QString, QString>> &codes, When when = When::Always);
     // One line of `code` per record.
     void records(const QString &code, const QStringList &records);
+    // The records of list `list` from 1 up to the first empty slot.
+    void list(const QString &code, const RecordLists &lists, int list);
+    // The two lines of a two-language text.
+    void bilingual(const BilingualTexts &texts, int which);
+    // The field's text without trailing blanks.
+    void trimmed(const QString &code, const QString &field);
     // The texts of the fields, "\"-joined.
     QString joined(const QStringList &fields) const;
 

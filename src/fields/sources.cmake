@@ -7,6 +7,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/party_codes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/record_lists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_lines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/line_interpreter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_document.cpp
   ${CMAKE_CURRENT_LIST_DIR}/edit_mask.cpp

@@ -1,4 +1,5 @@
 #include "cardfile/card_writer.h"
+#include "cards/ok/ok_test_support.h"
 #include "cardfile/cp1251.h"
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
@@ -115,6 +116,115 @@ private slots:
         const Run r = zorvatCard(args);
         QCOMPARE(r.status, 0);
         QCOMPARE(readAll(out), freshCardBytes(CardType(cardType)));
+    }
+
+    // An RK card opened as OK: the warning, and the data the two cards share.
+    void resaveRkCardAsOk()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-work.txt"));
+        const QString out = dir.filePath(QStringLiteral("OK-work.txt"));
+        writeFile(in, cardFileBytes(QString::fromUtf8(
+                                        "5256\\5\n5436\\0124U000777\n5418\\12/34\\01.02.24\n5517\\UA01U123456с\n"
+                                        "2457\\1\\12345678\n2151\\1\\Інститут\n2151\\3\\Institute\n2358\\ІТК\n"
+                                        "2655\\Київ\\вул. Хрещатик, 1\n2934\\044-1\n2394\\a@b.ua\n1332\\МОН\n1133\\ВУЗ\n"
+                                        "2458\\1\\1\\11111111\\Львів\\Завод\\вул. Зелена, 2\\032-1\\a@b.ua\n"
+                                        "FING\\2024\\2025\\2026\\20--\\20--\\20--\n7713\\тис.грн.\\150\\50\\50\\50\\\\\\\n"
+                                        "7353\\01.24\n7362\\12.26\n7146\\34\n7191\\48\n9153\\007\\методика\n7209\\17\n"
+                                        "7021\\Ш-1\n7700\\6541030\n7201\\2.1\\\n7023\\Програма\n7022\\К-5\n"
+                                        "9027\\1\\Назва\n9027\\3\\Title\n9126\\Мета\n"
+                                        "2142\\1\\1\\44444444\\Дніпро\\КБ\\вул. Криворізька, 3\n"
+                                        "9036\\1\\01.24\\12.24\\28\\Огляд\n9036\\2\\01.25\\12.25\\91\\Розроблення\n"
+                                        "5634\\004.8\n5616\\27.41.15.00\n6111\\Петров\n6210\\д.т.н.\n6120\\1\\Коваленко\n"
+                                        "6120\\3\\Kovalenko\n6228\\к.т.н.\n6140\\Ковальчук\n6141\\044-2")
+                                        .split(QLatin1Char('\n'))));
+        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("ok"), in, out});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err.trimmed(), QStringLiteral("Зверніть увагу Ви відкрили реєстраційну картку !    RK-work.txt"));
+        // The stages of an RK card carry a report kind where OK has the stage kind: the
+        // last one is read as an older stage line.
+        const QStringList expected =
+            QString::fromUtf8(
+                "5256\\5\n5418\\12/34\\01.02.24\n5436\\0124U000777 \n5437\\    U       \n7022\\К-5\n"
+                "2457\\1\\12345678\n2151\\1\\Інститут\n2151\\3\\Institute\n2358\\ІТК\n2655\\Київ\\вул. Хрещатик, 1\n"
+                "2934\\044-1\n2394\\a@b.ua\n1332\\МОН\n1133\\ВУЗ\n9036\\2 \\01.25\\12.25\\\\91\n7700\\6541030\n"
+                "7201\\2.1\\\n7023\\Програма\n7022\\К-5\n7713\\тис.грн.\\150\n5526\\\n9027\\1\\Назва\n9027\\3\\Title\n"
+                "9117\\1\\\n9117\\3\\\n5481\\\n5040\\\n5715\\\n5742\\      \n5743\\\n5744\\\n"
+                "2142\\1\\1\\44444444\\Дніпро\\КБ\\вул. Криворізька, 3\n5535\\\n5211\\\n6140\\Ковальчук\n5634\\004.8\n"
+                "5616\\27.41.15.00\n6111\\Петров\n6210\\д.т.н.\n6120\\1\\Коваленко\n6120\\3\\Kovalenko\n6228\\к.т.н.\n"
+                "6141\\044-2")
+                .split(QLatin1Char('\n'));
+        QCOMPARE(cp1251::decode(readAll(out)), cp1251::decode(cardFileBytes(expected)));
+    }
+
+    void okByPrefix()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("ok-full.txt"));
+        const QString out = dir.filePath(QStringLiteral("again.txt"));
+        writeFile(in, cardFileBytes(okTest::fullCard()));
+        const Run r = zorvatCard({QStringLiteral("resave"), in, out});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(readAll(out), readAll(in));
+        QVERIFY(zorvatCard({QStringLiteral("check"), in}).out.isEmpty());
+    }
+
+    void showOkListsAndTexts()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("card.txt"));
+        writeFile(in, cardFileBytes(okTest::fullCard()));
+        const Run r = zorvatCard({QStringLiteral("show"), QStringLiteral("--type"), QStringLiteral("ok"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject card = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(card.value(QStringLiteral("type")).toString(), QStringLiteral("ok"));
+        const QJsonObject lists = card.value(QStringLiteral("lists")).toObject();
+        const QJsonArray owners = lists.value(QStringLiteral("owners")).toArray();
+        QCOMPARE(owners.size(), 3);
+        QCOMPARE(owners.at(1).toString(), QString::fromUtf8("2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7"
+                                                            "\\\\\\\\\\Свідоцтво 5\\01.03.24"));
+        QCOMPARE(lists.value(QStringLiteral("coExecutors")).toArray().at(2).toString(),
+                 QString::fromUtf8("3\\1\\66666666\\Полтава\\Завод\\вул. Нова, 1"));
+        QCOMPARE(lists.value(QStringLiteral("executorList")).toArray().at(1).toString(),
+                 QString::fromUtf8("2\\Сидоренко С.С.\\с.н.с.\\"));
+        QCOMPARE(lists.value(QStringLiteral("stageNumbers")).toArray(),
+                 QJsonArray({QStringLiteral("0124U000001 "), QString::fromUtf8("0124U000002с")}));
+        const QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
+        QCOMPARE(texts.keys(), (QStringList{QStringLiteral("2151"), QStringLiteral("6120"), QStringLiteral("9027"),
+                                            QStringLiteral("9117")}));
+        QCOMPARE(texts.value(QStringLiteral("9117")).toObject().value(QStringLiteral("en")).toString(),
+                 QStringLiteral("Abstract of the work"));
+        QCOMPARE(texts.value(QStringLiteral("6120")).toObject().value(QStringLiteral("uk")).toString(),
+                 QString::fromUtf8("Коваленко К.К."));
+    }
+
+    void checkOkListNumbers()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("OK-bad.txt"));
+        writeFile(in, cardFileBytes({QStringLiteral("5256\\5"),
+                                     QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
+                                     QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
+                                     QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}));
+        const Run r = zorvatCard({QStringLiteral("check"), in});
+        QCOMPARE(r.status, 1);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains(in + QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20")),
+                 qPrintable(out));
+        QVERIFY2(out.contains(in + QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")),
+                 qPrintable(out));
+        QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
+    }
+
+    void okPdfNotYetPrinted()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("OK.txt"));
+        writeFile(in, cardFileBytes(okTest::fullCard()));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("ok.pdf"))});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QString::fromUtf8("ще не підтримується")), qPrintable(r.err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ok.pdf"))));
     }
 
     void unwritableOutput()

@@ -44,6 +44,22 @@ std::unique_ptr<Model> opened(const CardKind &kind, const QStringList &lines, Re
     return model;
 }
 
+// The same steps for one card type with its model class.
+template <class Model>
+struct Steps
+{
+    CardType type;
+
+    const CardKind &kind() const { return cardKind(type); }
+    std::unique_ptr<Model> fresh() const { return freshModel<Model>(kind()); }
+    QStringList lines(Model &model) const { return kind().Mtext(model); }
+    ReadResult open(Model &model, const QByteArray &bytes) const { return cardSteps::open(kind(), model, bytes); }
+    std::unique_ptr<Model> opened(const QStringList &lines, ReadResult *result = nullptr) const
+    {
+        return cardSteps::opened<Model>(kind(), lines, result);
+    }
+};
+
 // The lines of a saved card that carry `code`.
 inline QStringList linesOf(const QStringList &lines, const QString &code)
 {

@@ -6,27 +6,17 @@
 #include "cards/ok/ok_write.h"
 #include "fields/field_rules.h"
 
-namespace {
-
-OkModel &okModel(CardModel &model)
-{
-    Q_ASSERT(dynamic_cast<OkModel *>(&model));
-    return static_cast<OkModel &>(model);
-}
-
-} // namespace
-
 OkKind::OkKind()
-    : BasicCardKind({CardType::OK,
-                     QStringLiteral("ok"),
-                     QStringLiteral("Облікова картка НДР І ДКР (ОК)"),
-                     QStringLiteral("Облікова картка НДР І ДКР"),
-                     QStringLiteral("Облікова картка"),
-                     QStringLiteral("Облікова картка - "),
-                     QStringLiteral("OK"),
-                     true,
-                     true,
-                     true})
+    : CardKindOf({CardType::OK,
+                  QStringLiteral("ok"),
+                  QStringLiteral("Облікова картка НДР І ДКР (ОК)"),
+                  QStringLiteral("Облікова картка НДР І ДКР"),
+                  QStringLiteral("Облікова картка"),
+                  QStringLiteral("Облікова картка - "),
+                  QStringLiteral("OK"),
+                  true,
+                  true,
+                  true})
 {
 }
 
@@ -43,29 +33,19 @@ const FieldTable &OkKind::fields() const
     return okFieldTable();
 }
 
-std::unique_ptr<CardModel> OkKind::createModel() const
-{
-    return std::make_unique<OkModel>(fields());
-}
-
 void OkKind::compNil(CardModel &card) const
 {
     // The code masks, their labels and the person kind marks stay as they are.
-    okModel(card).clearState();
+    of(card).clearState();
     fieldRules::compNilFields(card);
 }
 
 QStringList OkKind::Mtext(CardModel &model) const
 {
-    return okCardLines(okModel(model));
-}
-
-std::unique_ptr<CardInterpreter> OkKind::interpreter(CardModel &model) const
-{
-    return std::make_unique<OkReader>(okModel(model));
+    return okCardLines(of(model));
 }
 
 void OkKind::afterRead(CardModel &model) const
 {
-    okShowAfterRead(okModel(model));
+    okShowAfterRead(of(model));
 }

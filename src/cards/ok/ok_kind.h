@@ -1,18 +1,18 @@
 #pragma once
 
-#include "cards/basic_card_kind.h"
+#include "cards/card_kind_of.h"
+#include "cards/ok/ok_model.h"
+#include "cards/ok/ok_read.h"
 
-class OkKind : public BasicCardKind
+class OkKind : public CardKindOf<OkModel, OkReader>
 {
 public:
     OkKind();
     QStringList openWarnings(const QString &bareName) const override;
 
     const FieldTable &fields() const override;
-    std::unique_ptr<CardModel> createModel() const override;
     void compNil(CardModel &model) const override;
     QStringList Mtext(CardModel &model) const override;
-    std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
 
     // ok_kind_info.cpp: what batch work and checks see of an OK card.

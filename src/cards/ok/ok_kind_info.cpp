@@ -4,12 +4,12 @@
 
 QList<BilingualText> OkKind::bilingualTexts(const CardModel &model) const
 {
-    return static_cast<const OkModel &>(model).texts().byCode();
+    return of(model).texts().byCode();
 }
 
 QList<RecordList> OkKind::recordLists(const CardModel &model) const
 {
-    const auto &ok = static_cast<const OkModel &>(model);
+    const auto &ok = of(model);
     return {{QStringLiteral("owners"), ok.lists().records(int(OkList::Owners))},
             {QStringLiteral("coExecutors"), ok.lists().records(int(OkList::CoExecutors))},
             {QStringLiteral("executorList"), ok.lists().records(int(OkList::Executors))},

@@ -52,28 +52,6 @@ void OkModel::clearState()
     m_otherDirectionVisible = false;
 }
 
-QString OkModel::bilingualField(OkText which)
-{
-    static const QString fields[] = {u"mm2151"_s, u"mm9027"_s, u"mm9117"_s, u"ed6120"_s};
-    return fields[int(which)];
-}
-
-QString OkModel::languageField(OkText which)
-{
-    static const QString fields[] = {u"Indjz"_s, u"Indjzr"_s, u"Indjzr"_s, u"indjzk"_s};
-    return fields[int(which)];
-}
-
-QString OkModel::codeField(OkParty party)
-{
-    return okParties().at(int(party)).codeField;
-}
-
-QString OkModel::selectorField(OkParty party)
-{
-    return okParties().at(int(party)).selector;
-}
-
 fieldRules::PersonKindSpec OkModel::personKindSpec(OkParty party, PartyLabels labels)
 {
     fieldRules::PersonKindSpec info = PartyCodes::spec(okParties().at(int(party)), labels);

@@ -31,6 +31,8 @@ public:
     // code masks, their labels and the person kind marks stay as they are.
     void clearState();
 
+    // Fields "mm2151", "mm9027", "mm9117", "ed6120" with their groups "Indjz", "Indjzr"
+    // (title and abstract), "indjzk".
     BilingualTexts &texts() { return m_texts; }
     const BilingualTexts &texts() const { return m_texts; }
     QString bilingual(OkText which, TextLanguage language) const { return m_texts.text(int(which), language); }
@@ -38,12 +40,11 @@ public:
     {
         m_texts.setText(int(which), language, text);
     }
-    static QString bilingualField(OkText which);  // "mm2151", "mm9027", "mm9117", "ed6120"
-    static QString languageField(OkText which);   // "Indjz", "Indjzr", "Indjzr", "indjzk"
     void showUkrainian(OkText which) { m_texts.showUkrainian(*this, int(which)); }
 
-    static QString codeField(OkParty party);     // "ed2457", "ed2459", "ed2142k"
-    static QString selectorField(OkParty party); // "lizv", "lizz", "lizsv"
+    // Selector, code field and label of each party: "lizv", "ed2457", "Label30";
+    // "lizz", "ed2459", "StaticText2"; "lizsv", "ed2142k", "Label43".
+    const PartyCodes &parties() const { return m_parties; }
     // The selector, code field, label and label texts of a party for the shared person
     // kind rules; a text that is not an entry gives " Помилка " with a beep.
     static fieldRules::PersonKindSpec personKindSpec(OkParty party, PartyLabels labels);

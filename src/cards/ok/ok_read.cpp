@@ -6,7 +6,6 @@
 #include "fields/edit_mask.h"
 
 #include <QHash>
-#include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,13 +34,6 @@ const QHash<QString, QStringList> &plainCodes()
     return codes;
 }
 
-const QSet<QString> &multiLineCodes()
-{
-    static const QSet<QString> codes = {u"2151"_s, u"2655"_s, u"2153"_s, u"2657"_s, u"9036"_s,
-                                        u"9027"_s, u"9117"_s, u"5635"_s, u"5481"_s};
-    return codes;
-}
-
 const QHash<QString, OkText> &bilingualCodes()
 {
     static const QHash<QString, OkText> codes = {
@@ -60,36 +52,19 @@ int listNumber(const QString &line, OkList list)
 
 } // namespace
 
-OkReader::OkReader(OkModel &model) : m_model(model)
+OkReader::OkReader(OkModel &model)
+    : LineInterpreter({u"2151"_s, u"2655"_s, u"2153"_s, u"2657"_s, u"9036"_s, u"9027"_s, u"9117"_s, u"5635"_s,
+                       u"5481"_s},
+                      // The city before an address may be empty: its line is still the address's.
+                      {u"2394"_s, u"2395"_s, u"2655"_s, u"2657"_s}),
+      m_model(model)
 {
-}
-
-bool OkReader::isMultiLineCode(const QString &code) const
-{
-    return multiLineCodes().contains(code);
-}
-
-bool OkReader::keepsEmptyValue(const QString &code) const
-{
-    // The city before an address may be empty: its line is still the address's.
-    static const QSet<QString> codes = {u"2394"_s, u"2395"_s, u"2655"_s, u"2657"_s};
-    return codes.contains(code);
-}
-
-void OkReader::dispatch(const ReadLine &line)
-{
-    // The multi-line value stands in the file before the line that ended it.
-    if (!line.mlCode.isEmpty())
-        applyMultiLine(line.mlCode, line.mlValue);
-    if (!line.code.isEmpty() && !isMultiLineCode(line.code))
-        applyLine(line.code, line.line);
 }
 
 void OkReader::applyLine(const QString &code, const QString &line)
 {
     if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
-        for (int i = 0; i < it->size(); ++i)
-            m_model.setFitted(it->at(i), item(line, i + 2));
+        putItems(m_model, line, *it);
     } else if (code == QLatin1String("7201")) {
         readDirection(line);
     } else if (code == QLatin1String("2457")) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cardfile/card_reader.h"
 #include "cards/ok/ok_model.h"
+#include "fields/line_interpreter.h"
 
 #include <QString>
 
@@ -9,19 +9,14 @@
 // included. Lines of other cards whose codes OK knows are taken over (how an OK card
 // takes the common data of the RK card of the same work); the others are ignored,
 // as are list lines numbered outside their list.
-class OkReader : public CardInterpreter
+class OkReader : public LineInterpreter
 {
 public:
-    // Starts a read: the financing lines are counted from 0.
     explicit OkReader(OkModel &model);
 
-    bool isMultiLineCode(const QString &code) const override;
-    bool keepsEmptyValue(const QString &code) const override;
-    void dispatch(const ReadLine &line) override;
-
 private:
-    void applyLine(const QString &code, const QString &line);
-    void applyMultiLine(const QString &code, const QString &value);
+    void applyLine(const QString &code, const QString &line) override;
+    void applyMultiLine(const QString &code, const QString &value) override;
 
     void readDirection(const QString &line);
     void readExecutorCode(const QString &line);

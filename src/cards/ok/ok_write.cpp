@@ -8,27 +8,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
 using When = CardLines::When;
-
-class Lines : public CardLines
-{
-public:
-    explicit Lines(const OkModel &model) : CardLines(model), m_model(model) {}
-
-    void bilingual(OkText which) { raw(m_model.texts().lines(int(which))); }
-    void list(const QString &code, OkList list) { records(code, m_model.lists().records(int(list))); }
-
-private:
-    const OkModel &m_model;
-};
-
-} // namespace
 
 QStringList okCardLines(OkModel &m)
 {
-    Lines out(m);
+    CardLines out(m);
     out.field(u"5256"_s, u"cb5256"_s);
     out.add(u"5418"_s, out.joined({u"ed5418N"_s, u"ed5418D"_s}));
     out.fields({{u"5436"_s, u"ed5436"_s}, {u"5437"_s, u"ed5437"_s}});
@@ -37,7 +21,7 @@ QStringList okCardLines(OkModel &m)
 
     const QString type = fieldRules::kindDigit(m.text(u"lizv"_s));
     out.add(u"2457"_s, type + QLatin1Char('\\') + m.text(u"ed2457"_s));
-    out.bilingual(OkText::ExecutorName);
+    out.bilingual(m.texts(), int(OkText::ExecutorName));
     out.field(u"2358"_s, u"ed2358"_s);
     out.add(u"2655"_s, out.joined({u"gorv"_s, u"mm2655"_s}));
     out.field(u"2934"_s, u"ed2934"_s);
@@ -45,7 +29,7 @@ QStringList okCardLines(OkModel &m)
         out.fields({{u"2394"_s, u"ed2394"_s}, {u"1332"_s, u"ed1332"_s}, {u"1133"_s, u"cb1133"_s}});
 
     m.storeOwner();
-    out.list(u"2459"_s, OkList::Owners);
+    out.list(u"2459"_s, m.lists(), int(OkList::Owners));
 
     out.add(u"9036"_s, out.joined({u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s, u"cb9036e"_s, u"mm9036"_s}));
     out.field(u"7700"_s, u"ed7700"_s, When::Filled);
@@ -63,13 +47,13 @@ QStringList okCardLines(OkModel &m)
         stages += number + QLatin1Char(';');
     out.add(u"5526"_s, stages);
 
-    out.bilingual(OkText::WorkTitle);
-    out.bilingual(OkText::WorkAbstract);
+    out.bilingual(m.texts(), int(OkText::WorkTitle));
+    out.bilingual(m.texts(), int(OkText::WorkAbstract));
     out.fields({{u"5481"_s, u"mm5481"_s}, {u"5040"_s, u"cb5040"_s}, {u"5715"_s, u"cb5715"_s},
                 {u"5742"_s, u"ed5742"_s}, {u"5743"_s, u"ed5743"_s}, {u"5744"_s, u"ed5744"_s}});
 
     m.storeCoExecutor();
-    out.list(u"2142"_s, OkList::CoExecutors);
+    out.list(u"2142"_s, m.lists(), int(OkList::CoExecutors));
 
     out.fields({{u"5535"_s, u"cb5535"_s}, {u"5211"_s, u"cb5211"_s}, {u"6140"_s, u"ed6140"_s},
                 {u"5634"_s, u"ed5634"_s}});
@@ -78,11 +62,11 @@ QStringList okCardLines(OkModel &m)
             out.field(u"5616"_s, rubric);
     }
     out.fields({{u"6111"_s, u"ed6111"_s}, {u"6210"_s, u"ed6210vc"_s}});
-    out.bilingual(OkText::WorkHead);
+    out.bilingual(m.texts(), int(OkText::WorkHead));
     out.field(u"6228"_s, u"ed6228vc"_s);
 
     m.storePerson();
-    out.list(u"6121"_s, OkList::Executors);
+    out.list(u"6121"_s, m.lists(), int(OkList::Executors));
     out.field(u"6141"_s, u"ed6141"_s);
     return out.lines();
 }

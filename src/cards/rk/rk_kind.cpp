@@ -9,27 +9,17 @@
 #include "fields/field_rules.h"
 #include "print/report_layouts.h"
 
-namespace {
-
-RkModel &rkModel(CardModel &model)
-{
-    Q_ASSERT(dynamic_cast<RkModel *>(&model));
-    return static_cast<RkModel &>(model);
-}
-
-} // namespace
-
 RkKind::RkKind()
-    : BasicCardKind({CardType::RK,
-                     QStringLiteral("rk"),
-                     QStringLiteral("Реєстраційна карта НДР і ДКР (РК)"),
-                     QStringLiteral("Реєстраційна карта"),
-                     QStringLiteral("Реєстраційна картка"),
-                     QStringLiteral("Реєстраційна картка - "),
-                     QStringLiteral("RK"),
-                     false,
-                     false,
-                     false})
+    : CardKindOf({CardType::RK,
+                  QStringLiteral("rk"),
+                  QStringLiteral("Реєстраційна карта НДР і ДКР (РК)"),
+                  QStringLiteral("Реєстраційна карта"),
+                  QStringLiteral("Реєстраційна картка"),
+                  QStringLiteral("Реєстраційна картка - "),
+                  QStringLiteral("RK"),
+                  false,
+                  false,
+                  false})
 {
     // The printed pages exist before any print; the layouts are created at start.
     registerRkLayouts();
@@ -48,14 +38,9 @@ const FieldTable &RkKind::fields() const
     return rkFieldTable();
 }
 
-std::unique_ptr<CardModel> RkKind::createModel() const
-{
-    return std::make_unique<RkModel>(fields());
-}
-
 void RkKind::compNil(CardModel &card) const
 {
-    RkModel &model = rkModel(card);
+    RkModel &model = of(card);
     // The party code fields go back to the legal person with their selectors first,
     // so the codes are cleared to the 8-digit empty mask.
     model.clearState();
@@ -64,23 +49,18 @@ void RkKind::compNil(CardModel &card) const
 
 QStringList RkKind::Mtext(CardModel &model) const
 {
-    return rkCardLines(rkModel(model));
-}
-
-std::unique_ptr<CardInterpreter> RkKind::interpreter(CardModel &model) const
-{
-    return std::make_unique<RkReader>(rkModel(model));
+    return rkCardLines(of(model));
 }
 
 void RkKind::afterRead(CardModel &card) const
 {
-    RkModel &model = rkModel(card);
+    RkModel &model = of(card);
     for (RkText which : {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead})
         model.showUkrainian(which);
 }
 
 bool RkKind::print(CardModel &model, PrintJob &job) const
 {
-    rkPrint(rkModel(model), job, ReportLayouts::instance());
+    rkPrint(of(model), job, ReportLayouts::instance());
     return true;
 }

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "cards/basic_card_kind.h"
+#include "cards/card_kind_of.h"
+#include "cards/rk/rk_model.h"
+#include "cards/rk/rk_read.h"
 
-class RkKind : public BasicCardKind
+class RkKind : public CardKindOf<RkModel, RkReader>
 {
 public:
     RkKind();
     QStringList openWarnings(const QString &bareName) const override;
 
     const FieldTable &fields() const override;
-    std::unique_ptr<CardModel> createModel() const override;
     void compNil(CardModel &model) const override;
     QStringList Mtext(CardModel &model) const override;
-    std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
     bool print(CardModel &model, PrintJob &job) const override;
 

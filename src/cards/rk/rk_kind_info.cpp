@@ -4,12 +4,12 @@
 
 QList<BilingualText> RkKind::bilingualTexts(const CardModel &model) const
 {
-    return static_cast<const RkModel &>(model).texts().byCode();
+    return of(model).texts().byCode();
 }
 
 QList<RecordList> RkKind::recordLists(const CardModel &model) const
 {
-    const auto &rk = static_cast<const RkModel &>(model);
+    const auto &rk = of(model);
     return {{QStringLiteral("customers"), rk.lists().records(int(RkList::Customers))},
             {QStringLiteral("coExecutors"), rk.lists().records(int(RkList::CoExecutors))},
             {QStringLiteral("stages"), rk.lists().records(int(RkList::Stages))}};

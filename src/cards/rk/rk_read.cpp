@@ -4,7 +4,6 @@
 #include "cards/rk/rk_fields.h"
 
 #include <QHash>
-#include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -38,46 +37,22 @@ const QHash<QString, QString> &plainMultiLineCodes()
     return codes;
 }
 
-const QSet<QString> &multiLineCodes()
-{
-    static const QSet<QString> codes = {u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s,
-                                        u"9155"_s, u"9156"_s, u"9036"_s};
-    return codes;
-}
-
 const QString kLegal = u"1"_s;
 
 } // namespace
 
-RkReader::RkReader(RkModel &model) : m_model(model)
+RkReader::RkReader(RkModel &model)
+    : LineInterpreter({u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s, u"9155"_s, u"9156"_s, u"9036"_s},
+                      {u"2394"_s, u"2655"_s}),
+      m_model(model)
 {
     m_model.resetCounters();
-}
-
-bool RkReader::isMultiLineCode(const QString &code) const
-{
-    return multiLineCodes().contains(code);
-}
-
-bool RkReader::keepsEmptyValue(const QString &code) const
-{
-    return code == QLatin1String("2394") || code == QLatin1String("2655");
-}
-
-void RkReader::dispatch(const ReadLine &line)
-{
-    // The multi-line value stands in the file before the line that ended it.
-    if (!line.mlCode.isEmpty())
-        applyMultiLine(line.mlCode, line.mlValue);
-    if (!line.code.isEmpty())
-        applyLine(line.code, line.line);
 }
 
 void RkReader::applyLine(const QString &code, const QString &line)
 {
     if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
-        for (int i = 0; i < it->size(); ++i)
-            m_model.setFitted(it->at(i), item(line, i + 2));
+        putItems(m_model, line, *it);
     } else if (code == QLatin1String("7201")) {
         readOther(line, u"cb7201"_s, u"ed7201a"_s, &RkModel::setOtherDirectionVisible);
     } else if (code == QLatin1String("9153")) {

@@ -1,26 +1,22 @@
 #pragma once
 
-#include "cardfile/card_reader.h"
 #include "cards/rk/rk_model.h"
+#include "fields/line_interpreter.h"
 
 #include <QString>
 
 
 // Puts each RK card line read back into the card (ReadS), the older line forms
 // included. Lines of other cards without an RK meaning are ignored.
-class RkReader : public CardInterpreter
+class RkReader : public LineInterpreter
 {
 public:
     // Starts a read: the repeat counters go back to 0.
     explicit RkReader(RkModel &model);
 
-    bool isMultiLineCode(const QString &code) const override;
-    bool keepsEmptyValue(const QString &code) const override;
-    void dispatch(const ReadLine &line) override;
-
 private:
-    void applyLine(const QString &code, const QString &line);
-    void applyMultiLine(const QString &code, const QString &value);
+    void applyLine(const QString &code, const QString &line) override;
+    void applyMultiLine(const QString &code, const QString &value) override;
 
     void readOther(const QString &line, const QString &codeField, const QString &otherField,
                    void (RkModel::*show)(bool));

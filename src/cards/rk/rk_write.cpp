@@ -8,44 +8,25 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
 using When = CardLines::When;
-
-// RK's own shapes of line: names and the like lose their trailing blanks; the two
-// languages of a text; a list's records.
-class Lines : public CardLines
-{
-public:
-    explicit Lines(const RkModel &model) : CardLines(model), m_model(model) {}
-
-    void trimmed(const QString &code, const QString &field) { add(code, chopBlanks(m_model.text(field))); }
-    void bilingual(RkText which) { raw(m_model.texts().lines(int(which))); }
-    void list(const QString &code, RkList list) { records(code, m_model.lists().records(int(list))); }
-
-private:
-    const RkModel &m_model;
-};
-
-} // namespace
 
 QStringList rkCardLines(RkModel &m)
 {
-    Lines out(m);
+    CardLines out(m);
     out.field(u"5256"_s, u"ed5256"_s);
     out.field(u"5436"_s, u"ed5436"_s);
     out.add(u"5418"_s, out.joined({u"ed5418N"_s, u"ed5418D"_s}));
     out.field(u"5517"_s, u"ed5517"_s, When::Filled);
     out.add(u"2457"_s, QString::number(rkPersonKind(m.text(u"lizv"_s))) + QLatin1Char('\\') + m.text(u"ed2457"_s));
-    out.bilingual(RkText::ExecutorName);
+    out.bilingual(m.texts(), int(RkText::ExecutorName));
     out.trimmed(u"2358"_s, u"ed2358"_s);
-    out.add(u"2655"_s, Lines::chopBlanks(m.text(u"gorv"_s)) + QLatin1Char('\\') + m.text(u"mm2655"_s));
+    out.add(u"2655"_s, CardLines::chopBlanks(m.text(u"gorv"_s)) + QLatin1Char('\\') + m.text(u"mm2655"_s));
     out.fields({{u"2934"_s, u"ed2934"_s}, {u"2394"_s, u"ed2394"_s}}, When::Always);
     out.trimmed(u"1332"_s, u"ed1332"_s);
     out.field(u"1133"_s, u"cb1133"_s);
 
     m.storeCustomer();
-    out.list(u"2458"_s, RkList::Customers);
+    out.list(u"2458"_s, m.lists(), int(RkList::Customers));
 
     out.add(u"FING"_s, out.joined(rkYearFields()));
     for (const QStringList &row : rkFinancingRows()) {
@@ -67,12 +48,12 @@ QStringList rkCardLines(RkModel &m)
                 {u"9155"_s, u"mm9155"_s}, {u"9156"_s, u"mm9156"_s}},
                When::Filled);
 
-    out.bilingual(RkText::WorkTitle);
+    out.bilingual(m.texts(), int(RkText::WorkTitle));
     out.field(u"9126"_s, u"mm9126"_s);
 
     m.storeCoExecutor();
     m.storeStage();
-    out.list(u"2142"_s, RkList::CoExecutors);
+    out.list(u"2142"_s, m.lists(), int(RkList::CoExecutors));
     for (const QString &stage : m.lists().records(int(RkList::Stages))) {
         if (!item(stage, 5).isEmpty())
             out.add(u"9036"_s, stage);
@@ -85,7 +66,7 @@ QStringList rkCardLines(RkModel &m)
     }
     out.field(u"6111"_s, u"ed6111"_s);
     out.field(u"6210"_s, u"ed6210"_s, When::Filled);
-    out.bilingual(RkText::WorkHead);
+    out.bilingual(m.texts(), int(RkText::WorkHead));
     out.field(u"6228"_s, u"ed6228"_s, When::Filled);
     out.fields({{u"6140"_s, u"ed6140"_s}, {u"6141"_s, u"ed6141"_s}}, When::Always);
     return out.lines();

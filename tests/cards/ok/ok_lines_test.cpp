@@ -42,22 +42,22 @@ class OkLinesTest : public QObject
 private slots:
     void freshCardMatchesFixture()
     {
-        auto model = okTest::freshModel();
-        QCOMPARE(cardFileBytes(okTest::lines(*model)), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ok_fresh.txt")));
+        auto model = okTest::card.fresh();
+        QCOMPARE(cardFileBytes(okTest::card.lines(*model)), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ok_fresh.txt")));
     }
 
     void fullCardRoundTrip()
     {
         const QStringList full = okTest::fullCard();
         ReadResult result;
-        auto model = okTest::opened(full, &result);
+        auto model = okTest::card.opened(full, &result);
         QVERIFY(result.ok());
-        const QByteArray saved = cardFileBytes(okTest::lines(*model));
+        const QByteArray saved = cardFileBytes(okTest::card.lines(*model));
         QCOMPARE(saved, cardFileBytes(full));
 
-        auto again = okTest::freshModel();
-        QVERIFY(cardSteps::open(okTest::kind(), *again, saved).ok());
-        QCOMPARE(cardFileBytes(okTest::lines(*again)), saved);
+        auto again = okTest::card.fresh();
+        QVERIFY(okTest::card.open(*again, saved).ok());
+        QCOMPARE(cardFileBytes(okTest::card.lines(*again)), saved);
     }
 
     void shuffledLinesSaveInCardOrder()
@@ -65,14 +65,14 @@ private slots:
         const QStringList full = okTest::fullCard();
         const QStringList mixed = shuffled(full);
         QVERIFY(mixed != full);
-        auto model = okTest::opened(mixed);
-        QCOMPARE(okTest::lines(*model), full);
+        auto model = okTest::card.opened(mixed);
+        QCOMPARE(okTest::card.lines(*model), full);
     }
 
     void twoProgrammeCodeLines()
     {
-        auto model = okTest::opened({u"7023\\Програма"_s, u"7022\\К-1"_s});
-        const QStringList lines = okTest::lines(*model);
+        auto model = okTest::card.opened({u"7023\\Програма"_s, u"7022\\К-1"_s});
+        const QStringList lines = okTest::card.lines(*model);
         QCOMPARE(okTest::linesOf(lines, u"7022"_s), (QStringList{u"7022\\К-1"_s, u"7022\\К-1"_s}));
         QCOMPARE(lines.indexOf(u"7022\\К-1"_s), lines.indexOf(u"5437\\    U       "_s) + 1);
         QCOMPARE(lines.lastIndexOf(u"7022\\К-1"_s), lines.indexOf(u"7023\\Програма"_s) + 1);
@@ -165,19 +165,19 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QStringList, expected);
         ReadResult result;
-        auto model = okTest::opened(input, &result);
+        auto model = okTest::card.opened(input, &result);
         QVERIFY(result.ok());
-        QCOMPARE(okTest::linesOf(okTest::lines(*model), code), expected);
+        QCOMPARE(okTest::linesOf(okTest::card.lines(*model), code), expected);
     }
 
     void memoWithLineBreaksBecomesSeveralLines()
     {
-        auto model = okTest::freshModel();
+        auto model = okTest::card.fresh();
         model->setBilingual(OkText::WorkAbstract, TextLanguage::Ukrainian, u"перший\r\nдругий\r\nтретій"_s);
-        const QByteArray bytes = cardFileBytes(okTest::lines(*model));
+        const QByteArray bytes = cardFileBytes(okTest::card.lines(*model));
         QVERIFY(bytes.contains(cardFileBytes({u"9117\\1\\перший"_s, u"другий"_s, u"третій"_s}).chopped(2)));
-        auto back = okTest::freshModel();
-        QVERIFY(cardSteps::open(okTest::kind(), *back, bytes).ok());
+        auto back = okTest::card.fresh();
+        QVERIFY(okTest::card.open(*back, bytes).ok());
         QCOMPARE(back->bilingual(OkText::WorkAbstract, TextLanguage::Ukrainian), u"перший другий третій"_s);
     }
 };

@@ -60,22 +60,22 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, fresh);
         QFETCH(QString, cleared);
-        auto model = okTest::freshModel();
+        auto model = okTest::card.fresh();
         QCOMPARE(model->text(field), fresh);
         model->setText(field, u"9"_s);
-        okTest::kind().compNil(*model);
+        okTest::card.kind().compNil(*model);
         QCOMPARE(model->text(field), cleared);
     }
 
     void clearingKeepsCodeMasksAndMarks()
     {
-        auto model = okTest::freshModel();
+        auto model = okTest::card.fresh();
         QCOMPARE(model->kindLetter(OkParty::Executor), QString());
         model->setText(u"lizv"_s, u"Фізична особа"_s);
         model->setPartyKind(OkParty::Executor, true, PartyLabels::Select);
         model->setBilingual(OkText::WorkTitle, TextLanguage::English, u"Title"_s);
         model->setStageNumber(1, u"0124U000001с"_s);
-        okTest::kind().compNil(*model);
+        okTest::card.kind().compNil(*model);
         QCOMPARE(model->partyCode(OkParty::Executor).mask, u"9999999999;1;_"_s);
         QCOMPARE(model->partyCode(OkParty::Executor).label, u"2457 Ідентифікаційний номер"_s);
         QCOMPARE(model->kindLetter(OkParty::Executor), u"ф"_s);
@@ -86,7 +86,7 @@ private slots:
 
     void stageNumbersEndAtTheFirstEmpty()
     {
-        auto model = okTest::freshModel();
+        auto model = okTest::card.fresh();
         model->setStageNumber(1, u"A"_s);
         model->setStageNumber(3, u"C"_s);
         model->setStageNumber(11, u"K"_s);
@@ -98,7 +98,7 @@ private slots:
     // their numbers in order, so the save still writes them.
     void emptiedOwnerClosesUp()
     {
-        auto model = okTest::freshModel();
+        auto model = okTest::card.fresh();
         fillOwner(*model, 1, u"Юридична особа"_s, u"11111111"_s, u"Перший"_s);
         fillOwner(*model, 2, u"Фізична особа"_s, u"2222222222"_s, u"Другий"_s);
         fillOwner(*model, 3, u"Фізична особа"_s, u"3333333333"_s, u"Третій"_s);
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(model->text(u"mm2153"_s), u"Третій"_s);
         QCOMPARE(model->partyCode(OkParty::Owner).mask, u"9999999999;1;_"_s);
         QCOMPARE(model->kindLetter(OkParty::Owner), u"ф"_s);
-        const QStringList lines = okTest::linesOf(okTest::lines(*model), u"2459"_s);
+        const QStringList lines = okTest::linesOf(okTest::card.lines(*model), u"2459"_s);
         QCOMPARE(lines.size(), 2);
     }
 
@@ -145,7 +145,7 @@ private slots:
         QFETCH(bool, stored);
         QFETCH(int, count);
         const auto which = OkList(list);
-        auto model = okTest::opened({u"2142\\1\\1\\11111111\\Київ\\Перший\\"_s, u"2142\\2\\1\\22222222\\Львів\\Другий\\"_s,
+        auto model = okTest::card.opened({u"2142\\1\\1\\11111111\\Київ\\Перший\\"_s, u"2142\\2\\1\\22222222\\Львів\\Другий\\"_s,
                                      u"6121\\1\\Іванов\\\\"_s, u"6121\\2\\Сидоренко\\\\"_s});
         const bool coExecutor = which == OkList::CoExecutors;
         model->showEntry(which, 1);

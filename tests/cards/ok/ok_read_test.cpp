@@ -112,7 +112,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, expected);
         ReadResult result;
-        auto model = okTest::opened(input, &result);
+        auto model = okTest::card.opened(input, &result);
         QVERIFY(result.ok());
         QCOMPARE(model->text(field), expected);
     }
@@ -157,7 +157,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, blue);
         QFETCH(QString, mask);
-        auto model = okTest::opened(input);
+        auto model = okTest::card.opened(input);
         const auto state = model->label(label);
         QVERIFY(state.has_value());
         QCOMPARE(state->text, text);
@@ -177,12 +177,12 @@ private slots:
     {
         QFETCH(QStringList, input);
         QFETCH(bool, visible);
-        QCOMPARE(okTest::opened(input)->otherDirectionVisible(), visible);
+        QCOMPARE(okTest::card.opened(input)->otherDirectionVisible(), visible);
     }
 
     void listsAfterOpen()
     {
-        auto model = okTest::opened(okTest::fullCard());
+        auto model = okTest::card.opened(okTest::fullCard());
         QCOMPARE(model->recordCount(OkList::Owners), 3);
         QCOMPARE(model->displayRecord(OkList::Owners, 2).section(QLatin1Char('\\'), 1, 1), u"Фізична особа"_s);
         QCOMPARE(model->recordCount(OkList::CoExecutors), 3);
@@ -194,7 +194,7 @@ private slots:
     void conversionErrorKeepsWhatWasRead()
     {
         ReadResult result;
-        auto model = okTest::opened({u"5634\\004"_s, u"2142\\x\\1\\44444444\\Дніпро\\КБ\\адреса"_s, u"6111\\Петров"_s},
+        auto model = okTest::card.opened({u"5634\\004"_s, u"2142\\x\\1\\44444444\\Дніпро\\КБ\\адреса"_s, u"6111\\Петров"_s},
                                     &result);
         QCOMPARE(result.status, ReadResult::Status::ConversionError);
         QCOMPARE(result.lineNumber, 2);
@@ -204,8 +204,8 @@ private slots:
 
     void openClearsThePreviousCard()
     {
-        auto model = okTest::opened(okTest::fullCard());
-        QVERIFY(cardSteps::open(okTest::kind(), *model, cardFileBytes({u"5634\\004"_s})).ok());
+        auto model = okTest::card.opened(okTest::fullCard());
+        QVERIFY(okTest::card.open(*model, cardFileBytes({u"5634\\004"_s})).ok());
         QCOMPARE(model->recordCount(OkList::Owners), 0);
         QCOMPARE(model->stageNumbers(), QStringList());
         QCOMPARE(model->text(u"mm2151"_s), QString());
@@ -232,7 +232,7 @@ private slots:
         writeFile(path, cardFileBytes({u"5634\\004"_s}));
         ScopedFakePlatform fake;
         fake.allowMessages();
-        CardDocument doc(okTest::kind());
+        CardDocument doc(okTest::card.kind());
         QVERIFY(doc.readFrom(path).ok());
         const QStringList expected =
             warned ? QStringList{u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s + name} : QStringList{};

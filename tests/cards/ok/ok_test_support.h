@@ -6,25 +6,7 @@
 // Shared steps of the OK tests: a card as "Новий" and "Відкрити..." leave it.
 namespace okTest {
 
-inline const CardKind &kind()
-{
-    return cardKind(CardType::OK);
-}
-
-inline std::unique_ptr<OkModel> freshModel()
-{
-    return cardSteps::freshModel<OkModel>(kind());
-}
-
-inline QStringList lines(OkModel &model)
-{
-    return kind().Mtext(model);
-}
-
-inline std::unique_ptr<OkModel> opened(const QStringList &lines, ReadResult *result = nullptr)
-{
-    return cardSteps::opened<OkModel>(kind(), lines, result);
-}
+inline const cardSteps::Steps<OkModel> card{CardType::OK};
 
 // A card with every field: a legal-person executor, three owners (one a natural
 // person), three co-executors, three persons of the executor list, two stage numbers,

@@ -1,0 +1,24 @@
+#include "fields/line_interpreter.h"
+
+#include "cardfile/card_item.h"
+#include "fields/card_model.h"
+
+LineInterpreter::LineInterpreter(QSet<QString> multiLineCodes, QSet<QString> keptEmptyCodes)
+    : m_multiLine(std::move(multiLineCodes)), m_keptEmpty(std::move(keptEmptyCodes))
+{
+}
+
+void LineInterpreter::dispatch(const ReadLine &line)
+{
+    if (!line.mlCode.isEmpty())
+        applyMultiLine(line.mlCode, line.mlValue);
+    // A line of a multi-line code that ended a value is gathered in the next round.
+    if (!line.code.isEmpty() && !isMultiLineCode(line.code))
+        applyLine(line.code, line.line);
+}
+
+void LineInterpreter::putItems(CardModel &model, const QString &line, const QStringList &fields)
+{
+    for (int i = 0; i < fields.size(); ++i)
+        model.setFitted(fields.at(i), item(line, i + 2));
+}

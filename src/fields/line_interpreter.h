@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cardfile/card_reader.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class CardModel;
+
+// A card's line interpreter (ReadS) by its code sets: the multi-line codes and the
+// codes whose lines count with an empty value. Each round applies the multi-line
+// value first (it stands in the file before the line that ended it), then the line.
+class LineInterpreter : public CardInterpreter
+{
+public:
+    LineInterpreter(QSet<QString> multiLineCodes, QSet<QString> keptEmptyCodes);
+
+    bool isMultiLineCode(const QString &code) const override { return m_multiLine.contains(code); }
+    bool keepsEmptyValue(const QString &code) const override { return m_keptEmpty.contains(code); }
+    void dispatch(const ReadLine &line) override;
+
+protected:
+    // A line of a code that is not multi-line; a multi-line value with its lines joined.
+    virtual void applyLine(const QString &code, const QString &line) = 0;
+    virtual void applyMultiLine(const QString &code, const QString &value) = 0;
+
+    // Items 2, 3, ... of `line` into `fields`, a masked field's value fitted to its mask.
+    static void putItems(CardModel &model, const QString &line, const QStringList &fields);
+
+private:
+    QSet<QString> m_multiLine;
+    QSet<QString> m_keptEmpty;
+};
