@@ -3,9 +3,12 @@
 #include "app/hint_timing.h"
 #include "app/toolbar_icons.h"
 #include "fields/card_document.h"
+#include "fields/exit_wiring.h"
+#include "fields/field_factory.h"
 #include "print/print_job.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,6 +19,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace {
 
@@ -34,7 +39,11 @@ QToolButton *speedButton(QToolBar *bar, const QString &name, const QString &hint
 } // namespace
 
 CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *parent)
-    : TfrmTemplate(parent), m_kind(kind), m_document(new CardDocument(kind, this))
+    : TfrmTemplate(parent),
+      m_kind(kind),
+      m_document(new CardDocument(kind, this)),
+      m_binder(new FieldBinder(m_document->model(), this)),
+      m_wiring(new ExitWiring(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kind.windowCaption());
@@ -92,11 +101,15 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     connect(endButton, &QPushButton::clicked, this, &CardEditor::endInput);
 
     connect(m_document, &CardDocument::stateChanged, this, &CardEditor::updateState);
-    connect(m_document, &CardDocument::modelReplaced, this, [this] { refreshFromModel(); });
+    connect(m_document, &CardDocument::modelReplaced, this, [this] {
+        refreshFromModel();
+        m_page = pageControl()->currentIndex();
+    });
     connect(m_document, &CardDocument::opened, this, [this] {
         if (pageControl()->count() > 0)
             pageControl()->setCurrentIndex(0);
     });
+    connect(pageControl(), &QTabWidget::currentChanged, this, &CardEditor::pageChanged);
     resize(900, 640);
     updateState();
 }
@@ -114,7 +127,48 @@ void CardEditor::updateState()
     m_btnContinuation->setEnabled(m_document->continuationEnabled());
 }
 
+bool CardEditor::leaveFocusedField()
+{
+    if (m_wiring->isFocusBackPending())
+        return false;
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *field = focus && isAncestorOf(focus) ? m_wiring->fieldFor(focus) : nullptr;
+    if (!field || !field->isVisible())
+        return true;
+    return m_wiring->runExitRule(field);
+}
+
+bool CardEditor::mayLeavePage()
+{
+    // The field keeps the focus until the page turns, and the turn takes it away.
+    return m_wiring->leaveFocusField();
+}
+
+void CardEditor::pageChanged(int page)
+{
+    m_wiring->pageTurned();
+    m_binder->commit();
+    pageLeft(m_page);
+    m_page = page;
+    refreshFromModel();
+}
+
+void CardEditor::refreshFromModel()
+{
+    m_binder->refresh();
+}
+
+void CardEditor::commitToModel()
+{
+    m_binder->commit();
+}
+
 bool CardEditor::savePrompt()
+{
+    return leaveFocusedField() && askToSave();
+}
+
+bool CardEditor::askToSave()
 {
     commitToModel();
     return m_document->savePrompt();
@@ -122,34 +176,45 @@ bool CardEditor::savePrompt()
 
 void CardEditor::newCard()
 {
+    if (!leaveFocusedField())
+        return;
     m_document->setSaveAndPrintButtonsEnabled(false);
-    if (!savePrompt())
+    if (!askToSave())
         return;
     const CardType type = cardType();
+    m_asked = true;
     close();
     emit newRequested(type);
 }
 
 void CardEditor::openCard()
 {
+    if (!leaveFocusedField())
+        return;
     commitToModel();
     m_document->open();
 }
 
 bool CardEditor::saveCard()
 {
+    if (!leaveFocusedField())
+        return false;
     commitToModel();
     return m_document->saveAs();
 }
 
 void CardEditor::endInput()
 {
+    if (!leaveFocusedField())
+        return;
     commitToModel();
     m_document->endInput();
 }
 
 void CardEditor::printCard()
 {
+    if (!leaveFocusedField())
+        return;
     commitToModel();
     PrintJob job(*m_document);
     m_document->kind().print(m_document->model(), job);
@@ -157,19 +222,23 @@ void CardEditor::printCard()
 
 void CardEditor::printContinuation()
 {
+    if (!leaveFocusedField())
+        return;
     PrintJob(*m_document).printContinuation();
 }
 
 void CardEditor::exitEditor()
 {
-    if (savePrompt())
-        close();
+    if (!savePrompt())
+        return;
+    m_asked = true;
+    close();
 }
 
 void CardEditor::closeEvent(QCloseEvent *event)
 {
     // Closing by the title bar asks too: no card is dropped without a question.
-    if (savePrompt())
+    if (std::exchange(m_asked, false) || savePrompt())
         event->accept();
     else
         event->ignore();

@@ -30,8 +30,8 @@ TfrmRK1::TfrmRK1(QWidget *parent)
     : CardEditor(cardKind(CardType::RK), Options{}, parent),
       m_model(rkModelOf(document())),
       m_rules(m_model),
-      m_binder(new FieldBinder(m_model, this)),
-      m_wiring(new ExitWiring(this))
+      m_binder(&binder()),
+      m_wiring(&wiring())
 {
     setObjectName(u"TfrmRK1"_s);
     buildPages();
@@ -52,7 +52,6 @@ void TfrmRK1::buildPages()
         pageControl()->addTab(sheet, table.pages().at(page));
         pageControl()->setTabToolTip(page, rkPageHint(page));
     }
-    connect(pageControl(), &QTabWidget::currentChanged, this, &TfrmRK1::pageChanged);
 }
 
 void TfrmRK1::wireRules()
@@ -120,6 +119,9 @@ void TfrmRK1::setTabOrder()
 
 void TfrmRK1::pressButton(const QString &name)
 {
+    // A field left for the button kept the focus: the clerk corrects it first.
+    if (!leaveFocusedField())
+        return;
     PlatformRuleContext ctx;
     m_rules.click(name, ctx);
     m_binder->refresh();
@@ -130,13 +132,9 @@ void TfrmRK1::pressButton(const QString &name)
     }
 }
 
-void TfrmRK1::pageChanged(int page)
+void TfrmRK1::pageLeft(int page)
 {
-    m_binder->commit();
-    m_rules.leavePage(m_page);
-    m_page = page;
-    m_binder->refresh();
-    showState();
+    m_rules.leavePage(page);
 }
 
 void TfrmRK1::showState()
@@ -157,14 +155,13 @@ void TfrmRK1::showState()
 
 void TfrmRK1::refreshFromModel()
 {
-    m_binder->refresh();
+    CardEditor::refreshFromModel();
     showState();
-    m_page = pageControl()->currentIndex();
 }
 
 void TfrmRK1::commitToModel()
 {
-    m_binder->commit();
+    CardEditor::commitToModel();
     for (RkText which : kTexts)
         m_rules.keepBilingual(which);
 }

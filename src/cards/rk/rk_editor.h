@@ -17,12 +17,11 @@ public:
     explicit TfrmRK1(QWidget *parent = nullptr);
 
     RkModel &model() { return m_model; }
-    FieldBinder &binder() { return *m_binder; }
-    ExitWiring &wiring() { return *m_wiring; }
 
 protected:
     void refreshFromModel() override;
     void commitToModel() override;
+    void pageLeft(int page) override;
 
 private:
     void buildPages();
@@ -31,7 +30,6 @@ private:
     void setTabOrder();
     // A list button: its rule, then the widgets show the model and the focus moves.
     void pressButton(const QString &name);
-    void pageChanged(int page);
     // What the rules change beside the field texts: cb9153a's entries, the visibility
     // of the "other" fields.
     void showState();
@@ -40,5 +38,4 @@ private:
     RkRules m_rules;
     FieldBinder *m_binder;
     ExitWiring *m_wiring;
-    int m_page = 0;
 };

@@ -38,7 +38,7 @@ public:
 
     // List buttons: "Наступний замовник" (BitBtn7), "Попередній замовник " (BitBtn6),
     // "Наступний спів-ць" (Button1), "Попередній спів-ць" (Button2), "Наступний етап"
-    // (BitBtn4), "Попередній етап" (BitBtn5). Each click has an exit rule of its button.
+    // (BitBtn4), "Попередній етап" (BitBtn5). "Next" holds the list's bound itself.
     static QStringList buttons();
     void click(const QString &button, RuleContext &ctx);
 
@@ -91,9 +91,6 @@ private:
     bool customerNumber(const QString &field, RuleContext &ctx);
     bool coExecutorNumber(const QString &field, RuleContext &ctx);
     bool stageNumber(const QString &field, RuleContext &ctx);
-    bool nextCustomerLeft(const QString &field, RuleContext &ctx);
-    bool nextCoExecutorLeft(const QString &field, RuleContext &ctx);
-    bool nextStageLeft(const QString &field, RuleContext &ctx);
 
     bool store(RkList list);
     void step(RkList list, int delta, const QString &focusField, RuleContext &ctx);

@@ -143,9 +143,9 @@ private slots:
         QTest::addColumn<int>("removed");
 
         QTest::newRow("first customer of 12") << int(RkList::Customers) << 12 << 1;
-        QTest::newRow("customer 100 of a full list") << int(RkList::Customers) << 201 << 100;
-        QTest::newRow("co-executor 3 of 51") << int(RkList::CoExecutors) << 51 << 3;
-        QTest::newRow("stage 1 of 16") << int(RkList::Stages) << 16 << 1;
+        QTest::newRow("customer 100 of a full list") << int(RkList::Customers) << 200 << 100;
+        QTest::newRow("co-executor 3 of 50") << int(RkList::CoExecutors) << 50 << 3;
+        QTest::newRow("stage 1 of 15") << int(RkList::Stages) << 15 << 1;
     }
 
     void removeEntry()
