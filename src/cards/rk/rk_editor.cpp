@@ -5,6 +5,7 @@
 #include "fields/card_document.h"
 #include "fields/exit_wiring.h"
 #include "fields/field_factory.h"
+#include "fields/page_builder.h"
 #include "fields/rule_context.h"
 
 #include <QComboBox>
@@ -47,7 +48,7 @@ void TfrmRK1::buildPages()
     const FieldTable &table = m_model.table();
     static const char *const sheets[] = {"TabSheet1", "TabSheet4", "TabSheet2", "TabSheet6", "TabSheet3", "TabSheet5"};
     for (int page = 0; page < table.pages().size(); ++page) {
-        QWidget *sheet = rkPages::build(page, *m_binder, pageControl());
+        QWidget *sheet = pageBuilder::build(rkPageDesign(), page, *m_binder, pageControl());
         sheet->setObjectName(QString::fromLatin1(sheets[page]));
         pageControl()->addTab(sheet, table.pages().at(page));
         pageControl()->setTabToolTip(page, rkPageHint(page));
@@ -103,9 +104,7 @@ void TfrmRK1::wireMarks()
 
 void TfrmRK1::setTabOrder()
 {
-    QStringList order = m_binder->names();
-    for (const rkPages::Button &b : rkPages::buttons())
-        order.insert(order.indexOf(b.after) + 1, b.name);
+    const QStringList order = pageBuilder::tabOrder(rkPageDesign(), *m_binder);
     QWidget *previous = nullptr;
     for (const QString &name : std::as_const(order)) {
         QWidget *w = findChild<QWidget *>(name);
