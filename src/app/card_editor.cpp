@@ -3,15 +3,20 @@
 #include "app/hint_timing.h"
 #include "app/toolbar_icons.h"
 #include "fields/card_document.h"
+#include "fields/card_rules.h"
 #include "fields/exit_wiring.h"
 #include "fields/field_factory.h"
+#include "fields/page_builder.h"
+#include "fields/rule_context.h"
 #include "print/print_job.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -144,11 +149,90 @@ bool CardEditor::mayLeavePage()
     return m_wiring->leaveFocusField();
 }
 
+void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
+{
+    m_rules = &rules;
+    const FieldTable &table = m_document->model().table();
+    for (int page = 0; page < table.pages().size(); ++page) {
+        QWidget *sheet = pageBuilder::build(design, page, *m_binder, pageControl());
+        sheet->setObjectName(design.sheetNames.value(page));
+        pageControl()->addTab(sheet, table.pages().at(page));
+        pageControl()->setTabToolTip(page, design.pageHints.value(page));
+    }
+
+    const CardRules::Fields fields = rules.fields();
+    m_wiring->setAfterRule([this] {
+        m_binder->refresh();
+        showState();
+    });
+    for (const QString &name : fields.exit) {
+        if (QWidget *w = findChild<QWidget *>(name))
+            m_wiring->setExitRule(w, [this, name](RuleContext &ctx) { m_rules->exitRule(name, ctx); });
+    }
+    for (const QString &name : fields.enter) {
+        if (QWidget *w = m_binder->widget(name))
+            m_wiring->setEnterRule(w, [this, name](RuleContext &ctx) { m_rules->enterRule(name, ctx); });
+    }
+    for (const QString &name : fields.trimOnPress)
+        wireTrimOnKeyPress(*m_wiring, *m_binder, name);
+    for (const QString &name : fields.trimOnRelease)
+        wireTrimOnKeyRelease(*m_wiring, *m_binder, name);
+    for (const QString &name : fields.buttons) {
+        if (auto *button = findChild<QPushButton *>(name))
+            connect(button, &QPushButton::clicked, this, [this, name] { pressButton(name); });
+    }
+    connect(m_binder, &FieldBinder::chosen, this, [this, clickMarks = fields.clickMarks](const QString &name) {
+        if (m_rules->chosen(name))
+            m_binder->refresh();
+        if (clickMarks.contains(name))
+            m_document->markModified();
+    });
+
+    for (const FieldSpec &info : table.fields()) {
+        QWidget *w = m_binder->widget(info.name);
+        if (!info.marks || !w)
+            continue;
+        watchMarks(w);
+        // An editable box takes its keys in its line edit.
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
+            watchMarks(combo->lineEdit());
+    }
+
+    QWidget *previous = nullptr;
+    for (const QString &name : pageBuilder::tabOrder(design, *m_binder)) {
+        QWidget *w = findChild<QWidget *>(name);
+        if (!w)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    showState();
+    pageControl()->setCurrentIndex(0);
+    m_page = 0;
+}
+
+void CardEditor::pressButton(const QString &name)
+{
+    // A field left for the button kept the focus: the clerk corrects it first.
+    if (!leaveFocusedField())
+        return;
+    PlatformRuleContext ctx;
+    m_rules->click(name, ctx);
+    m_binder->refresh();
+    showState();
+    if (ctx.focus().isMove()) {
+        if (QWidget *target = findChild<QWidget *>(ctx.focus().target))
+            m_wiring->moveFocus(target);
+    }
+}
+
 void CardEditor::pageChanged(int page)
 {
     m_wiring->pageTurned();
     m_binder->commit();
-    pageLeft(m_page);
+    if (m_rules)
+        m_rules->leavePage(m_page);
     m_page = page;
     refreshFromModel();
 }
@@ -156,11 +240,14 @@ void CardEditor::pageChanged(int page)
 void CardEditor::refreshFromModel()
 {
     m_binder->refresh();
+    showState();
 }
 
 void CardEditor::commitToModel()
 {
     m_binder->commit();
+    if (m_rules)
+        m_rules->commit();
 }
 
 bool CardEditor::savePrompt()

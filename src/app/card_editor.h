@@ -4,7 +4,9 @@
 #include "fields/card_kind.h"
 
 class CardDocument;
+class CardRules;
 class ExitWiring;
+struct PageDesign;
 class FieldBinder;
 class QAction;
 class QLabel;
@@ -64,12 +66,18 @@ signals:
     void helpRequested();
 
 protected:
+    // Builds the card's pages from its field table and page design and wires its entry
+    // rules to them: exit and enter rules, trimming keys, buttons, choices, marks and
+    // the tab order. The first page is shown. Both objects outlive the editor's widgets.
+    void setUpCard(const PageDesign &design, CardRules &rules);
+    // What the rules change beside the field texts (entries of a box, fields shown or
+    // hidden); run after every rule and whenever the widgets show the model again.
+    virtual void showState() {}
+
     // Widgets show the model again (after an open, a clearing or a page change).
     virtual void refreshFromModel();
     // Widgets hand their texts to the model before the card is saved or printed.
     virtual void commitToModel();
-    // The store rules of the page left (the record shown goes into its list).
-    virtual void pageLeft(int) {}
     // The page now shown, as the editor last recorded it.
     int currentPage() const { return m_page; }
 
@@ -80,6 +88,9 @@ protected:
 private:
     void updateState();
     void pageChanged(int page);
+    // A button with a click rule: the rule, then the widgets show the model and the
+    // focus moves as the rule asked.
+    void pressButton(const QString &name);
     // The save prompt without the exit rule of the focused field.
     bool askToSave();
 
@@ -87,6 +98,7 @@ private:
     CardDocument *m_document;
     FieldBinder *m_binder;
     ExitWiring *m_wiring;
+    CardRules *m_rules = nullptr;
     int m_page = 0;
     bool m_asked = false; // the close under way was asked about already
     QAction *m_actNew;

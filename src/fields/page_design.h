@@ -34,6 +34,8 @@ struct PageButton
 struct PageDesign
 {
     QList<QList<PageBlock>> pages;
+    QStringList sheetNames; // component names of the tab pages
+    QStringList pageHints;  // tooltip of each tab, "" for none
     QList<PageButton> buttons;
     // The heading text standing above a field (frame titles, table headings).
     std::function<QString(const QString &field)> headingAbove;

@@ -67,6 +67,8 @@ const PageDesign &rkPageDesign()
 {
     static const PageDesign design{
         rkBlocks(),
+        {u"TabSheet1"_s, u"TabSheet4"_s, u"TabSheet2"_s, u"TabSheet6"_s, u"TabSheet3"_s, u"TabSheet5"_s},
+        {rkPageHint(0), rkPageHint(1), rkPageHint(2), rkPageHint(3), rkPageHint(4), rkPageHint(5)},
         {
             {u"BitBtn7"_s, u"Наступний замовник"_s, u"ed2395"_s},
             {u"BitBtn6"_s, u"Попередній замовник "_s, u"BitBtn7"_s},

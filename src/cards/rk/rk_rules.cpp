@@ -66,6 +66,8 @@ QString collapseBlanks(const QString &text)
     return out;
 }
 
+const RkText kBilingualTexts[] = {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead};
+
 // Where the focus goes when a list has reached its bound.
 QString boundsFocus(RkList list)
 {
@@ -204,6 +206,28 @@ const QStringList &RkRules::trimOnReleaseFields()
 QStringList RkRules::buttons()
 {
     return {u"BitBtn7"_s, u"BitBtn6"_s, u"Button1"_s, u"Button2"_s, u"BitBtn4"_s, u"BitBtn5"_s};
+}
+
+CardRules::Fields RkRules::fields() const
+{
+    return {exitFields(), enterFields(), trimOnPressFields(), trimOnReleaseFields(), buttons(), rkClickMarkFields()};
+}
+
+bool RkRules::chosen(const QString &field)
+{
+    for (RkText which : kBilingualTexts) {
+        if (RkModel::languageField(which) == field) {
+            languageChosen(which);
+            return true;
+        }
+    }
+    return false;
+}
+
+void RkRules::commit()
+{
+    for (RkText which : kBilingualTexts)
+        keepBilingual(which);
 }
 
 bool RkRules::exitRule(const QString &field, RuleContext &ctx)
