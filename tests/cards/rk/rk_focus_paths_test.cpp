@@ -1,5 +1,6 @@
 #include "cards/rk/rk_editor.h"
 #include "cards/rk/rk_model.h"
+#include "cards/rk/rk_test_support.h"
 #include "fields/card_document.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
@@ -36,27 +37,6 @@ ListPath listPath(int list)
         {RkList::Stages, u"ed9036n"_s, u"mm9036"_s, u"BitBtn4"_s},
     };
     return paths[list];
-}
-
-QString entryName(RkList list, int n)
-{
-    return (list == RkList::Stages ? u"Етап %1"_s : u"Назва %1"_s).arg(n);
-}
-
-// Slots 1..count filled as the card lines would fill them.
-void fillList(RkModel &m, RkList list, int count)
-{
-    for (int n = 1; n <= count; ++n) {
-        const QString number = QString::number(n);
-        if (list == RkList::Stages) {
-            const QString stage = number + u"\\01.24\\12.24\\91\\"_s + entryName(list, n);
-            m.setRecord(list, n, stage, stage);
-            continue;
-        }
-        const QString tail = u"\\12345678\\Київ\\"_s + entryName(list, n) + u"\\вул. Лісова"_s
-                             + (list == RkList::Customers ? u"\\\\"_s : QString());
-        m.setRecord(list, n, number + u"\\1"_s + tail, number + u"\\Юридична особа"_s + tail);
-    }
 }
 
 int pageIndex(Editor &e, const QString &field)
@@ -103,7 +83,7 @@ private slots:
         RkModel &m = e.window->model();
         for (int n = 1; n <= count; ++n) {
             e.enter(path.nameField);
-            Editor::type(entryName(path.list, n));
+            Editor::type(rkTest::entryName(n));
             if (n < count)
                 e.click(path.next);
         }
@@ -114,7 +94,7 @@ private slots:
         for (int n = 1; n <= count; ++n) {
             const QStringList items = m.record(path.list, n).split(u'\\');
             QCOMPARE(items.constFirst(), QString::number(n));
-            QCOMPARE(items.contains(entryName(path.list, n)), true);
+            QCOMPARE(items.contains(rkTest::entryName(n)), true);
         }
         QVERIFY(platform.messages().isEmpty());
     }
@@ -144,7 +124,7 @@ private slots:
         platform.allowMessages();
         Editor e;
         RkModel &m = e.window->model();
-        fillList(m, path.list, 2);
+        rkTest::fillList(m, path.list, 2);
         m.showEntry(path.list, 1);
         e.window->binder().refresh();
         QVERIFY(e.show());
@@ -153,12 +133,12 @@ private slots:
         e.clickTab(0);
         QVERIFY(pagesInStep(e, 0));
         QCOMPARE(m.recordCount(path.list), 2);
-        QVERIFY(m.record(path.list, 1).endsWith(entryName(path.list, 1)) || m.record(path.list, 1).contains(entryName(path.list, 1) + u'\\'));
-        QVERIFY(m.record(path.list, 2).contains(entryName(path.list, 2)));
+        QVERIFY(m.record(path.list, 1).endsWith(rkTest::entryName(1)) || m.record(path.list, 1).contains(rkTest::entryName(1) + u'\\'));
+        QVERIFY(m.record(path.list, 2).contains(rkTest::entryName(2)));
         QCOMPARE(m.record(path.list, 2).section(u'\\', 0, 0), u"2"_s);
         QCOMPARE(platform.messages(), messages);
         QCOMPARE(e.shown(path.numberField), shown);
-        QCOMPARE(e.shown(path.nameField), entryName(path.list, shown.toInt()));
+        QCOMPARE(e.shown(path.nameField), rkTest::entryName(shown.toInt()));
     }
 
     // Every way of leaving a field runs its rule once; a failed check keeps the clerk
@@ -255,7 +235,7 @@ private slots:
         platform.allowMessages();
         Editor e;
         RkModel &m = e.window->model();
-        fillList(m, path.list, bound);
+        rkTest::fillList(m, path.list, bound);
         m.showEntry(path.list, bound);
         e.window->binder().refresh();
         QVERIFY(e.show());
@@ -332,7 +312,7 @@ private slots:
             RkModel &m = e.window->model();
             for (int list = 0; list < 3; ++list) {
                 const ListPath path = listPath(list);
-                fillList(m, path.list, RkModel::capacity(path.list));
+                rkTest::fillList(m, path.list, RkModel::capacity(path.list));
                 m.showEntry(path.list, RkModel::capacity(path.list));
             }
             m.setText(u"ed7191"_s, u"48"_s); // a new card leaves the kind of work empty; an opened one does not

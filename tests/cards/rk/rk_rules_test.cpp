@@ -20,21 +20,6 @@ void apply(RkModel &model, const Setup &setup)
     }
 }
 
-// Customers, co-executors or stages 1..count named "Назва <n>".
-void fill(RkModel &m, RkList list, int count)
-{
-    for (int n = 1; n <= count; ++n) {
-        const QString number = QString::number(n);
-        if (list == RkList::Stages) {
-            const QString stage = number + u"\\01.24\\12.24\\91\\Назва %1"_s.arg(n);
-            m.setRecord(list, n, stage, stage);
-            continue;
-        }
-        const QString tail = u"\\12345678\\Київ\\Назва %1\\вул. Лісова"_s.arg(n);
-        m.setRecord(list, n, number + u"\\1"_s + tail, number + u"\\Юридична особа"_s + tail);
-    }
-}
-
 QString nameField(RkList list)
 {
     return list == RkList::Customers ? u"mm2152"_s : list == RkList::CoExecutors ? u"cpi"_s : u"mm9036"_s;
@@ -304,7 +289,7 @@ private slots:
         QFETCH(QString, focus);
         const RkList l = RkList(list);
         auto model = rkTest::freshModel();
-        fill(*model, l, 3);
+        rkTest::fillList(*model, l, 3);
         model->showEntry(l, 3);
         QCOMPARE(model->text(nameField(l)), u"Назва 3"_s);
         model->setText(nameField(l), u"Назва 3 нова"_s);
@@ -361,7 +346,7 @@ private slots:
         QFETCH(QStringList, log);
         const RkList l = RkList(list);
         auto model = rkTest::freshModel();
-        fill(*model, l, filled);
+        rkTest::fillList(*model, l, filled);
         model->showEntry(l, shown);
         RkRules rules(*model);
         RecordingRuleContext ctx;
@@ -408,7 +393,7 @@ private slots:
         const RkList l = RkList(list);
         const QString field = RkModel::entryListSpec(l).numberField;
         auto model = rkTest::freshModel();
-        fill(*model, l, 3);
+        rkTest::fillList(*model, l, 3);
         model->showEntry(l, shown);
         RkRules rules(*model);
         RecordingRuleContext ctx;
@@ -437,7 +422,7 @@ private slots:
         const RkList l = RkList(list);
         const QString field = RkModel::entryListSpec(l).numberField;
         auto model = rkTest::freshModel();
-        fill(*model, l, 3);
+        rkTest::fillList(*model, l, 3);
         model->showEntry(l, 2);
         RkRules rules(*model);
         RecordingRuleContext ctx;
