@@ -3,12 +3,20 @@
 #include "app/hint_timing.h"
 #include "app/toolbar_icons.h"
 #include "fields/card_document.h"
+#include "fields/card_rules.h"
+#include "fields/exit_wiring.h"
+#include "fields/field_factory.h"
+#include "fields/page_builder.h"
+#include "fields/rule_context.h"
 #include "print/print_job.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,6 +24,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace {
 
@@ -34,7 +44,11 @@ QToolButton *speedButton(QToolBar *bar, const QString &name, const QString &hint
 } // namespace
 
 CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *parent)
-    : TfrmTemplate(parent), m_kind(kind), m_document(new CardDocument(kind, this))
+    : TfrmTemplate(parent),
+      m_kind(kind),
+      m_document(new CardDocument(kind, this)),
+      m_binder(new FieldBinder(m_document->model(), this)),
+      m_wiring(new ExitWiring(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kind.windowCaption());
@@ -92,11 +106,15 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     connect(endButton, &QPushButton::clicked, this, &CardEditor::endInput);
 
     connect(m_document, &CardDocument::stateChanged, this, &CardEditor::updateState);
-    connect(m_document, &CardDocument::modelReplaced, this, [this] { refreshFromModel(); });
+    connect(m_document, &CardDocument::modelReplaced, this, [this] {
+        refreshFromModel();
+        m_page = pageControl()->currentIndex();
+    });
     connect(m_document, &CardDocument::opened, this, [this] {
         if (pageControl()->count() > 0)
             pageControl()->setCurrentIndex(0);
     });
+    connect(pageControl(), &QTabWidget::currentChanged, this, &CardEditor::pageChanged);
     resize(900, 640);
     updateState();
 }
@@ -114,7 +132,130 @@ void CardEditor::updateState()
     m_btnContinuation->setEnabled(m_document->continuationEnabled());
 }
 
+bool CardEditor::leaveFocusedField()
+{
+    if (m_wiring->isFocusBackPending())
+        return false;
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *field = focus && isAncestorOf(focus) ? m_wiring->fieldFor(focus) : nullptr;
+    if (!field || !field->isVisible())
+        return true;
+    return m_wiring->runExitRule(field);
+}
+
+bool CardEditor::mayLeavePage()
+{
+    // The field keeps the focus until the page turns, and the turn takes it away.
+    return m_wiring->leaveFocusField();
+}
+
+void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
+{
+    m_rules = &rules;
+    const FieldTable &table = m_document->model().table();
+    for (int page = 0; page < table.pages().size(); ++page) {
+        QWidget *sheet = pageBuilder::build(design, page, *m_binder, pageControl());
+        sheet->setObjectName(design.sheetNames.value(page));
+        pageControl()->addTab(sheet, table.pages().at(page));
+        pageControl()->setTabToolTip(page, design.pageHints.value(page));
+    }
+
+    const CardRules::Fields fields = rules.fields();
+    m_wiring->setAfterRule([this] {
+        m_binder->refresh();
+        showState();
+    });
+    for (const QString &name : fields.exit) {
+        if (QWidget *w = findChild<QWidget *>(name))
+            m_wiring->setExitRule(w, [this, name](RuleContext &ctx) { m_rules->exitRule(name, ctx); });
+    }
+    for (const QString &name : fields.enter) {
+        if (QWidget *w = m_binder->widget(name))
+            m_wiring->setEnterRule(w, [this, name](RuleContext &ctx) { m_rules->enterRule(name, ctx); });
+    }
+    for (const QString &name : fields.trimOnPress)
+        wireTrimOnKeyPress(*m_wiring, *m_binder, name);
+    for (const QString &name : fields.trimOnRelease)
+        wireTrimOnKeyRelease(*m_wiring, *m_binder, name);
+    for (const QString &name : fields.buttons) {
+        if (auto *button = findChild<QPushButton *>(name))
+            connect(button, &QPushButton::clicked, this, [this, name] { pressButton(name); });
+    }
+    connect(m_binder, &FieldBinder::chosen, this, [this, clickMarks = fields.clickMarks](const QString &name) {
+        if (m_rules->chosen(name))
+            m_binder->refresh();
+        if (clickMarks.contains(name))
+            m_document->markModified();
+    });
+
+    for (const FieldSpec &info : table.fields()) {
+        QWidget *w = m_binder->widget(info.name);
+        if (!info.marks || !w)
+            continue;
+        watchMarks(w);
+        // An editable box takes its keys in its line edit.
+        if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
+            watchMarks(combo->lineEdit());
+    }
+
+    QWidget *previous = nullptr;
+    for (const QString &name : pageBuilder::tabOrder(design, *m_binder)) {
+        QWidget *w = findChild<QWidget *>(name);
+        if (!w)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    showState();
+    pageControl()->setCurrentIndex(0);
+    m_page = 0;
+}
+
+void CardEditor::pressButton(const QString &name)
+{
+    // A field left for the button kept the focus: the clerk corrects it first.
+    if (!leaveFocusedField())
+        return;
+    PlatformRuleContext ctx;
+    m_rules->click(name, ctx);
+    m_binder->refresh();
+    showState();
+    if (ctx.focus().isMove()) {
+        if (QWidget *target = findChild<QWidget *>(ctx.focus().target))
+            m_wiring->moveFocus(target);
+    }
+}
+
+void CardEditor::pageChanged(int page)
+{
+    m_wiring->pageTurned();
+    m_binder->commit();
+    if (m_rules)
+        m_rules->leavePage(m_page);
+    m_page = page;
+    refreshFromModel();
+}
+
+void CardEditor::refreshFromModel()
+{
+    m_binder->refresh();
+    showState();
+}
+
+void CardEditor::commitToModel()
+{
+    m_binder->commit();
+    if (m_rules)
+        m_rules->commit();
+}
+
 bool CardEditor::savePrompt()
+{
+    return leaveFocusedField() && askToSave();
+}
+
+bool CardEditor::askToSave()
 {
     commitToModel();
     return m_document->savePrompt();
@@ -122,34 +263,45 @@ bool CardEditor::savePrompt()
 
 void CardEditor::newCard()
 {
+    if (!leaveFocusedField())
+        return;
     m_document->setSaveAndPrintButtonsEnabled(false);
-    if (!savePrompt())
+    if (!askToSave())
         return;
     const CardType type = cardType();
+    m_asked = true;
     close();
     emit newRequested(type);
 }
 
 void CardEditor::openCard()
 {
+    if (!leaveFocusedField())
+        return;
     commitToModel();
     m_document->open();
 }
 
 bool CardEditor::saveCard()
 {
+    if (!leaveFocusedField())
+        return false;
     commitToModel();
     return m_document->saveAs();
 }
 
 void CardEditor::endInput()
 {
+    if (!leaveFocusedField())
+        return;
     commitToModel();
     m_document->endInput();
 }
 
 void CardEditor::printCard()
 {
+    if (!leaveFocusedField())
+        return;
     commitToModel();
     PrintJob job(*m_document);
     m_document->kind().print(m_document->model(), job);
@@ -157,19 +309,23 @@ void CardEditor::printCard()
 
 void CardEditor::printContinuation()
 {
+    if (!leaveFocusedField())
+        return;
     PrintJob(*m_document).printContinuation();
 }
 
 void CardEditor::exitEditor()
 {
-    if (savePrompt())
-        close();
+    if (!savePrompt())
+        return;
+    m_asked = true;
+    close();
 }
 
 void CardEditor::closeEvent(QCloseEvent *event)
 {
     // Closing by the title bar asks too: no card is dropped without a question.
-    if (savePrompt())
+    if (std::exchange(m_asked, false) || savePrompt())
         event->accept();
     else
         event->ignore();

@@ -4,6 +4,10 @@
 #include "fields/card_kind.h"
 
 class CardDocument;
+class CardRules;
+class ExitWiring;
+struct PageDesign;
+class FieldBinder;
 class QAction;
 class QLabel;
 class QToolButton;
@@ -31,6 +35,15 @@ public:
     CardType cardType() const { return m_kind.type(); }
     const CardKind &kind() const { return m_kind; }
     CardDocument &document() { return *m_document; }
+    // The widgets of the card's fields and the rules that run when they are left.
+    FieldBinder &binder() { return *m_binder; }
+    ExitWiring &wiring() { return *m_wiring; }
+
+    // Runs the exit rule of the field that has the focus, as when it is left: every
+    // command of the menu, the tool bar and the window runs it first, so nothing typed
+    // is lost and no check is skipped. False when the rule kept the clerk on the field
+    // (or a rule just did): the command does not go on.
+    bool leaveFocusedField();
 
     // The save prompt of this editor: false when the user cancelled.
     bool savePrompt();
@@ -53,19 +66,41 @@ signals:
     void helpRequested();
 
 protected:
-    // Widgets show the model again (after an open or a clearing).
-    virtual void refreshFromModel() {}
-    // Widgets hand their texts to the model before the card is saved or printed.
-    virtual void commitToModel() {}
+    // Builds the card's pages from its field table and page design and wires its entry
+    // rules to them: exit and enter rules, trimming keys, buttons, choices, marks and
+    // the tab order. The first page is shown. Both objects outlive the editor's widgets.
+    void setUpCard(const PageDesign &design, CardRules &rules);
+    // What the rules change beside the field texts (entries of a box, fields shown or
+    // hidden); run after every rule and whenever the widgets show the model again.
+    virtual void showState() {}
 
+    // Widgets show the model again (after an open, a clearing or a page change).
+    virtual void refreshFromModel();
+    // Widgets hand their texts to the model before the card is saved or printed.
+    virtual void commitToModel();
+    // The page now shown, as the editor last recorded it.
+    int currentPage() const { return m_page; }
+
+    bool mayLeavePage() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateState();
+    void pageChanged(int page);
+    // A button with a click rule: the rule, then the widgets show the model and the
+    // focus moves as the rule asked.
+    void pressButton(const QString &name);
+    // The save prompt without the exit rule of the focused field.
+    bool askToSave();
 
     const CardKind &m_kind;
     CardDocument *m_document;
+    FieldBinder *m_binder;
+    ExitWiring *m_wiring;
+    CardRules *m_rules = nullptr;
+    int m_page = 0;
+    bool m_asked = false; // the close under way was asked about already
     QAction *m_actNew;
     QAction *m_actOpen;
     QAction *m_actSave;

@@ -2,8 +2,11 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -35,6 +38,39 @@ TfrmTemplate::TfrmTemplate(QWidget *parent) : QMainWindow(parent, Qt::Window)
     layout->addWidget(m_panel);
 
     setCentralWidget(central);
+    m_pages->tabBar()->installEventFilter(this);
+    m_pages->installEventFilter(this);
+}
+
+void TfrmTemplate::turnTo(int index)
+{
+    if (index != m_pages->currentIndex() && mayLeavePage())
+        m_pages->setCurrentIndex(index);
+}
+
+bool TfrmTemplate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pages->tabBar() && event->type() == QEvent::MouseButtonPress) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const int index = m_pages->tabBar()->tabAt(mouse->position().toPoint());
+        if (index >= 0 && index != m_pages->currentIndex() && !mayLeavePage())
+            return true; // the click is spent: the clerk stays on the field
+    } else if (watched == m_pages && event->type() == QEvent::KeyPress) {
+        // The page control's own keys, taken here so that they go through the same check.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool ctrl = key->modifiers() & Qt::ControlModifier;
+        const int count = m_pages->count();
+        int step = 0;
+        if (ctrl && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_PageDown))
+            step = 1;
+        else if (ctrl && (key->key() == Qt::Key_Backtab || key->key() == Qt::Key_PageUp))
+            step = -1;
+        if (step != 0 && count > 0) {
+            turnTo((m_pages->currentIndex() + step + count) % count);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmTemplate::btnPrevClick()
@@ -42,7 +78,7 @@ void TfrmTemplate::btnPrevClick()
     const int count = m_pages->count();
     if (count == 0)
         return;
-    m_pages->setCurrentIndex((m_pages->currentIndex() - 1 + count) % count);
+    turnTo((m_pages->currentIndex() - 1 + count) % count);
 }
 
 void TfrmTemplate::btnNextClick()
@@ -50,5 +86,5 @@ void TfrmTemplate::btnNextClick()
     const int count = m_pages->count();
     if (count == 0)
         return;
-    m_pages->setCurrentIndex((m_pages->currentIndex() + 1) % count);
+    turnTo((m_pages->currentIndex() + 1) % count);
 }

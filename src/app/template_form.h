@@ -8,7 +8,9 @@ class QPushButton;
 class QTabWidget;
 
 // TfrmTemplate: the base window of the card editors: a page control that fills the
-// window and a bottom panel with "Назад" and "Вперед", which wrap around.
+// window and a bottom panel with "Назад" and "Вперед", which wrap around. Every way
+// of turning the page (these buttons, a click on a tab header, Ctrl+Tab and
+// Ctrl+PgUp/PgDown) first asks mayLeavePage(); a "no" leaves the page as it is.
 class TfrmTemplate : public QMainWindow
 {
     Q_OBJECT
@@ -23,7 +25,15 @@ public slots:
     void btnPrevClick();
     void btnNextClick();
 
+protected:
+    // Whether the page shown may be left now; a card editor runs the exit rule of the
+    // field being left first.
+    virtual bool mayLeavePage() { return true; }
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void turnTo(int index);
+
     QTabWidget *m_pages;
     QFrame *m_panel;
     QHBoxLayout *m_panelLayout;

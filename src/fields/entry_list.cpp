@@ -155,6 +155,23 @@ bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &inf
     return true;
 }
 
+bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryListSpec &info,
+                 const QString &boundsFocus)
+{
+    if (n >= info.maximum) {
+        ctx.message(info.boundsMessage);
+        if (!boundsFocus.isEmpty())
+            ctx.focusTo(boundsFocus);
+        return false;
+    }
+    if (!list.holds(n)) {
+        ctx.message(info.unnamedMessage);
+        ctx.focusTo(info.nameField);
+        return false;
+    }
+    return true;
+}
+
 bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &info, const QString &focusField)
 {
     if (number <= info.maximum)

@@ -54,8 +54,10 @@ private:
 struct EntryListSpec
 {
     QString numberField;       // "Edit1", "cpn", "ed9036n"
-    int maximum = 0;           // 200 customers, 50 co-executors, 15 stages
+    int maximum = 0;           // the bound: 200 customers, 50 co-executors, 15 stages
     QString boundsMessage;     // "Кількість замовників від 1 до 200"
+    QString nameField;         // the field without which an entry is not stored
+    QString unnamedMessage;    // "next" from an entry that has no name yet
     // The fields of display-form items 2, 3, ...; an empty name skips that item.
     QStringList itemFields;
     // The fields emptied before an entry is shown.
@@ -82,6 +84,12 @@ void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSp
 // False (and nothing changes) otherwise. Store the entry shown before.
 bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &info, int delta, int limit,
                QString *letter = nullptr);
+// "Next" from entry n: true when entry n + 1 may be shown. At the list's bound the
+// bounds message is shown and the focus goes to `boundsFocus`; from an entry that
+// holds no record (it has no name) the next one would follow a gap, which the card
+// lines drop, so the clerk is told why and sent to the name field.
+bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryListSpec &info,
+                 const QString &boundsFocus);
 // A number above the list's maximum: the bounds message, and the focus goes to
 // `focusField` when one is given. True when the number is within the bounds.
 bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &info, const QString &focusField = {});

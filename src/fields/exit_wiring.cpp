@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QWidget>
 
 ExitWiring::ExitWiring(QWidget *scope, QObject *parent) : QObject(parent ? parent : scope), m_scope(scope)
@@ -65,6 +66,37 @@ QWidget *ExitWiring::fieldOf(QObject *watched) const
     return m_owner.value(watched, nullptr);
 }
 
+QWidget *ExitWiring::fieldFor(const QWidget *widget) const
+{
+    return m_owner.value(const_cast<QWidget *>(widget), nullptr);
+}
+
+void ExitWiring::dropPendingMove()
+{
+    if (m_pending && !m_pendingBack) {
+        ++m_moveSerial;
+        m_pending = false;
+    }
+}
+
+QWidget *ExitWiring::nextByTab(QWidget *field, bool forward) const
+{
+    QWidget *window = field->window();
+    QWidget *w = field;
+    // The focus chain is a ring; a bound keeps a broken one from looping.
+    for (int guard = 0; guard < 100000; ++guard) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == field)
+            return nullptr;
+        if (fieldOf(w) == field || w->window() != window || w->focusProxy())
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !w->isEnabled() || !w->isVisibleTo(window))
+            continue;
+        return w;
+    }
+    return nullptr;
+}
+
 bool ExitWiring::keyEdits(const QKeyEvent &event)
 {
     return !event.text().isEmpty() || event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete;
@@ -76,6 +108,24 @@ bool ExitWiring::runExitRule(QWidget *field)
     if (it == m_hooks.constEnd() || !it->exitRule)
         return true;
     return run(field, it->exitRule);
+}
+
+bool ExitWiring::leaveFocusField()
+{
+    if (isFocusBackPending())
+        return false;
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *field = focus ? fieldFor(focus) : nullptr;
+    if (!field || !field->isVisible())
+        return true;
+    const auto it = m_hooks.constFind(field);
+    if (it == m_hooks.constEnd() || !it->exitRule)
+        return true;
+    if (!run(field, it->exitRule))
+        return false;
+    dropPendingMove(); // the clerk chose where to go
+    m_leftAlready = field;
+    return true;
 }
 
 bool ExitWiring::run(QWidget *field, const Rule &rule)
@@ -105,21 +155,31 @@ void ExitWiring::queueFocus(QWidget *target, bool back)
     if (!target)
         return;
     m_pending = true;
+    m_pendingBack = back;
+    const quint64 serial = ++m_moveSerial;
     QPointer<QWidget> guarded(target);
     QMetaObject::invokeMethod(
         this,
-        [this, guarded, back] {
+        [this, guarded, back, serial] {
+            if (serial != m_moveSerial)
+                return; // dropped, or overtaken by a later move
             m_pending = false;
+            m_pendingBack = false;
             QWidget *w = guarded.data();
             if (!w)
                 return;
-            // A field on another tab page: that page is shown first.
+            // A field on another tab page: that page is shown first, through its tab
+            // widget when it has one, so that the tab bar and the editor's idea of the
+            // current page stay in step with the page shown.
             for (QWidget *child = w, *parent = w->parentWidget(); parent;
                  child = parent, parent = parent->parentWidget()) {
-                if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
-                    if (stack->indexOf(child) >= 0)
-                        stack->setCurrentWidget(child);
-                }
+                auto *stack = qobject_cast<QStackedWidget *>(parent);
+                if (!stack || stack->indexOf(child) < 0)
+                    continue;
+                if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()); tabs && tabs->indexOf(child) >= 0)
+                    tabs->setCurrentWidget(child);
+                else
+                    stack->setCurrentWidget(child);
             }
             m_moving = true;
             m_movingBack = back;
@@ -173,9 +233,24 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
     if (m_moving && (type == QEvent::FocusOut || m_movingBack))
         return QObject::eventFilter(watched, event);
 
+    if (type == QEvent::FocusOut && field == m_leftAlready) {
+        m_leftAlready = nullptr;
+        return QObject::eventFilter(watched, event);
+    }
     if (type == QEvent::FocusOut) {
-        if (hooks.exitRule && field->isVisible() && !m_insideMove)
-            run(field, hooks.exitRule);
+        if (hooks.exitRule && field->isVisible() && !m_insideMove) {
+            const bool tabbing = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+            const bool forward = reason == Qt::TabFocusReason;
+            QWidget *before = tabbing ? nextByTab(field, forward) : nullptr;
+            const bool passed = run(field, hooks.exitRule);
+            // The rule showed a field between this one and where Tab was going: the
+            // clerk fills it in next.
+            if (tabbing && passed && !m_pending) {
+                QWidget *after = nextByTab(field, forward);
+                if (after && after != before)
+                    queueFocus(after, false);
+            }
+        }
     } else {
         const bool inside = m_insideMove;
         m_insideMove = false;

@@ -23,6 +23,8 @@ class QWidget;
 //   no other rule runs, and the focus changes it makes run no exit rule (a field the
 //   focus is moved to, not returned to, runs its enter rule), so there is exactly one
 //   message per leaving and no focus ping-pong.
+//   Left with Tab (or Backtab), when the rule shows a field that was hidden (an "other"
+//   field revealed by a choice), the focus goes on to that field rather than past it.
 // - Enter rule: runs when the field gets the focus, under the same conditions.
 // - Key-press hook: runs before the field takes the key (trim on key press).
 // - Key-release hook: runs after the field took the key (the editor marks the card
@@ -54,11 +56,27 @@ public:
     // Runs `field`'s exit rule now, as when it is left (for buttons that leave a
     // field by program). False when it asked for the focus back.
     bool runExitRule(QWidget *field);
+    // Runs the exit rule of the field that has the focus before the program takes the
+    // focus away (a page turned by its tab header): when the rule passes, the FocusOut
+    // that follows runs it no second time. False when it kept the focus, and when
+    // an earlier rule's return of the focus is still queued.
+    bool leaveFocusField();
+    // The page turn is over: a FocusOut still expected from it is no longer awaited.
+    void pageTurned() { m_leftAlready = nullptr; }
     // Puts the focus into `target` with a queued call, showing its tab page first;
     // the field left runs no exit rule, `target` runs its enter rule.
     void moveFocus(QWidget *target);
     // A focus move is queued and not yet done.
     bool isFocusPending() const { return m_pending; }
+    // A rule kept the focus and its return is queued: the clerk stays on that field,
+    // so no command or page change may go on now.
+    bool isFocusBackPending() const { return m_pending && m_pendingBack; }
+    // Forgets a queued move to another field (not a return): the clerk chose another
+    // page, which the move would undo.
+    void dropPendingMove();
+
+    // The field `widget` is part of, nullptr when it is no watched field.
+    QWidget *fieldFor(const QWidget *widget) const;
 
     // Whether a key release changes a field's text (a character, Backspace, Delete):
     // the editor's test for marking the card modified.
@@ -84,6 +102,8 @@ private:
     QWidget *fieldOf(QObject *watched) const;
     bool run(QWidget *field, const Rule &rule);
     void queueFocus(QWidget *target, bool back);
+    // The widget Tab (forward) or Backtab would go to from `field`, as it stands now.
+    QWidget *nextByTab(QWidget *field, bool forward) const;
 
     QPointer<QWidget> m_scope;
     QHash<QWidget *, Hooks> m_hooks;
@@ -92,6 +112,9 @@ private:
     std::function<QWidget *(const QString &)> m_resolver;
     bool m_running = false;
     bool m_pending = false;
+    bool m_pendingBack = false;
+    QPointer<QWidget> m_leftAlready; // its rule ran for the leaving under way
+    quint64 m_moveSerial = 0; // a queued move runs only while it is the latest one
     bool m_moving = false;
     bool m_movingBack = false;
     bool m_insideMove = false; // the last FocusOut went to another part of the same field

@@ -7,6 +7,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,6 +39,42 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+};
+
+// The length limit of an edit field limits what the clerk types, not what the field
+// shows: a value set by the program (stage 12 in a one-character number field, a long
+// value read from a card file) is shown whole and is never cut. A key or a paste that
+// would make the text longer than both the limit and the text it had is refused.
+class TypedLengthLimit : public QObject
+{
+public:
+    TypedLengthLimit(int limit, QLineEdit *edit) : QObject(edit), m_limit(limit), m_edit(edit)
+    {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_edit || event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        QString added;
+        if (key->matches(QKeySequence::Paste))
+            added = QGuiApplication::clipboard()->text();
+        else if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                 && !key->text().isEmpty() && key->text().at(0).isPrint())
+            added = key->text();
+        if (added.isEmpty())
+            return false;
+        const qsizetype now = m_edit->text().size();
+        const qsizetype after = now - m_edit->selectedText().size() + added.size();
+        return after > m_limit && after > now;
+    }
+
+private:
+    int m_limit;
+    QLineEdit *m_edit;
 };
 
 QButtonGroup *buttonGroupOf(const QWidget *w)
@@ -87,7 +125,7 @@ QWidget *fieldFactory::create(const FieldSpec &info, QWidget *parent)
     case FieldKind::Edit: {
         auto *edit = new QLineEdit(parent);
         if (info.maxLength > 0)
-            edit->setMaxLength(info.maxLength);
+            new TypedLengthLimit(info.maxLength, edit);
         edit->setText(info.defaultValue);
         w = edit;
         break;

@@ -310,6 +310,40 @@ private slots:
         QVERIFY2(out.contains(in + QStringLiteral(":3: значення «abc» має бути числом")), qPrintable(out));
     }
 
+    // Full lists, and a record beyond each bound: what resave writes, check accepts.
+    void resaveOfFullListsPassesCheck()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-full.txt"));
+        const QString out = dir.filePath(QStringLiteral("RK-resaved.txt"));
+        QByteArray lines("5256\\5\r\n");
+        const struct
+        {
+            const char *code;
+            int bound;
+            const char *tail;
+        } lists[] = {{"2458", 200, "\\1\\12345678\\Київ\\Назва\\Адреса\\\\"},
+                     {"2142", 50, "\\1\\12345678\\Київ\\Назва\\Адреса"},
+                     {"9036", 15, "\\01.20\\12.20\\91\\Етап"}};
+        for (const auto &list : lists) {
+            for (int n = 1; n <= list.bound + 1; ++n)
+                lines += cp1251::encode(QString::fromLatin1(list.code) + u'\\' + QString::number(n)
+                                        + QString::fromUtf8(list.tail))
+                         + "\r\n";
+        }
+        writeFile(in, lines + "\r\n");
+        Run r = zorvatCard({QStringLiteral("resave"), in, out});
+        QCOMPARE(r.status, 0);
+        const QString text = cp1251::decode(readAll(out));
+        for (const auto &list : lists) {
+            const QString code = QString::fromLatin1(list.code);
+            QVERIFY(text.contains(QStringLiteral("\r\n%1\\%2\\").arg(code).arg(list.bound)));
+            QVERIFY(!text.contains(QStringLiteral("\r\n%1\\%2\\").arg(code).arg(list.bound + 1)));
+        }
+        r = zorvatCard({QStringLiteral("check"), out});
+        QVERIFY2(r.status == 0, r.out.constData());
+    }
+
     void resaveWritesCurrentForms()
     {
         QTemporaryDir dir;

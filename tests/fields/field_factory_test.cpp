@@ -34,8 +34,19 @@ private slots:
         QVERIFY(!qobject_cast<MaskEdit *>(w));
         QCOMPARE(edit->objectName(), QStringLiteral("edgod1"));
         QCOMPARE(edit->toolTip(), QStringLiteral("Рік"));
-        QCOMPARE(edit->maxLength(), 4);
         QCOMPARE(edit->text(), QStringLiteral("20--"));
+        // The length limits typing; a longer value set by the program shows whole and
+        // may be shortened.
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("202345"));
+        QCOMPARE(edit->text(), QStringLiteral("2023"));
+        edit->setText(QStringLiteral("2023456"));
+        QCOMPARE(edit->text(), QStringLiteral("2023456"));
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClicks(edit, QStringLiteral("7"));
+        QCOMPARE(edit->text(), QStringLiteral("2023456"));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QStringLiteral("202345"));
         QCOMPARE(edit->parentWidget(), &parent);
 
         auto *memo = qobject_cast<QPlainTextEdit *>(fieldFactory::create(*t.find(QStringLiteral("mm2152")), &parent));

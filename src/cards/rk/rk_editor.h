@@ -3,13 +3,11 @@
 #include "app/card_editor.h"
 #include "cards/rk/rk_rules.h"
 
-class ExitWiring;
-class FieldBinder;
 class RkModel;
 
 // TfrmRK1: the RK editor. Its six tab pages are built from the RK field table and
-// bound to the card's model; the entry rules of RkRules run when a field is left or
-// entered and when a list button is pressed.
+// page design and bound to the card's model; the entry rules of RkRules run when a
+// field is left or entered and when a list button is pressed.
 class TfrmRK1 : public CardEditor
 {
     Q_OBJECT
@@ -17,28 +15,12 @@ public:
     explicit TfrmRK1(QWidget *parent = nullptr);
 
     RkModel &model() { return m_model; }
-    FieldBinder &binder() { return *m_binder; }
-    ExitWiring &wiring() { return *m_wiring; }
 
 protected:
-    void refreshFromModel() override;
-    void commitToModel() override;
+    // cb9153a's entries and the visibility of the "other" fields.
+    void showState() override;
 
 private:
-    void buildPages();
-    void wireRules();
-    void wireMarks();
-    void setTabOrder();
-    // A list button: its rule, then the widgets show the model and the focus moves.
-    void pressButton(const QString &name);
-    void pageChanged(int page);
-    // What the rules change beside the field texts: cb9153a's entries, the visibility
-    // of the "other" fields.
-    void showState();
-
     RkModel &m_model;
     RkRules m_rules;
-    FieldBinder *m_binder;
-    ExitWiring *m_wiring;
-    int m_page = 0;
 };

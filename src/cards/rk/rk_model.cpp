@@ -29,7 +29,7 @@ const QList<PartyShape> &rkParties()
 // Where the entries of a list live on the page, beyond the shared list settings.
 struct ListShape
 {
-    int capacity;
+    int capacity; // the list's bound: the editor, the card lines and the check hold to it
     QString name;
     QString code;    // empty for stages
     QString address; // empty for stages
@@ -38,9 +38,9 @@ struct ListShape
 const ListShape &listShape(RkList list)
 {
     static const ListShape shapes[] = {
-        {201, u"mm2152"_s, u"ed2458"_s, u"mm2656"_s},
-        {51, u"cpi"_s, u"cpk"_s, u"cpa"_s},
-        {16, u"mm9036"_s, {}, {}},
+        {200, u"mm2152"_s, u"ed2458"_s, u"mm2656"_s},
+        {50, u"cpi"_s, u"cpk"_s, u"cpa"_s},
+        {15, u"mm9036"_s, {}, {}},
     };
     return shapes[int(list)];
 }
@@ -111,25 +111,30 @@ EntryListSpec RkModel::entryListSpec(RkList list)
     switch (list) {
     case RkList::Customers:
         info.numberField = u"Edit1"_s;
-        info.maximum = 200;
         info.boundsMessage = entryLists::customerBounds();
         info.itemFields = {u"lizz"_s, u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
         info.kind = personKindSpec(RkParty::Customer, RkLabelSet::Show);
         break;
     case RkList::CoExecutors:
         info.numberField = u"cpn"_s;
-        info.maximum = 50;
         info.boundsMessage = entryLists::coExecutorBounds();
         info.itemFields = {u"lizsv"_s, u"cpk"_s, u"gorc"_s, u"cpi"_s, u"cpa"_s};
         info.kind = personKindSpec(RkParty::CoExecutor, RkLabelSet::Show);
         break;
     case RkList::Stages:
         info.numberField = u"ed9036n"_s;
-        info.maximum = 15;
         info.boundsMessage = entryLists::stageBounds();
         info.itemFields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
         break;
     }
+    info.maximum = capacity(list);
+    info.nameField = listShape(list).name;
+    static const QString unnamed[] = {
+        u"Спочатку введіть найменування цього замовника: без нього замовник не зберігається."_s,
+        u"Спочатку введіть найменування цього співвиконавця: без нього співвиконавець не зберігається."_s,
+        u"Спочатку введіть назву цього етапу: без неї етап не зберігається."_s,
+    };
+    info.unnamedMessage = unnamed[int(list)];
     // The selector keeps its text when an empty slot is shown.
     info.emptiedFields = info.itemFields;
     if (info.kind)

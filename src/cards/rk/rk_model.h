@@ -75,8 +75,9 @@ public:
     bool otherResultVisible() const { return m_otherResultVisible; }
     void setOtherResultVisible(bool visible) { m_otherResultVisible = visible; }
 
-    // Record lists. Slots count from 1 up to capacity() (one more than the entry rules
-    // let the user number). A file form starts with its slot number, then (customers,
+    // Record lists. Slots count from 1 up to capacity(), the list's bound (200
+    // customers, 50 co-executors, 15 stages), which the entry rules, the card lines and
+    // the check all hold to; a card line numbering a record beyond it is ignored. A file form starts with its slot number, then (customers,
     // co-executors) the kind digit; the display form has the selector's text in place
     // of the digit. Stages have one form.
     static int capacity(RkList list);

@@ -115,12 +115,21 @@ void RkReader::readExecutorCode(const QString &line)
     m_model.setFitted(u"ed2457"_s, item(line, 3));
 }
 
+// A record numbered outside its list's bound is not taken: the card holds no more
+// records than the editor lets the clerk enter and the check accepts.
+bool RkReader::beyondBound(RkList list, int n)
+{
+    return n < 1 || n > RkModel::capacity(list);
+}
+
 void RkReader::readCustomer(const QString &line)
 {
     const QString number = item(line, 2);
     const QString kind = item(line, 3);
     if (kind.size() == 1 && kind != QLatin1String("0")) {
         const int n = cardNumber(number);
+        if (beyondBound(RkList::Customers, n))
+            return;
         m_model.setPartyKind(RkParty::Customer, kind != kLegal, RkLabelSet::Read);
         m_model.setText(u"Edit1"_s, number);
         m_model.setCurrentNumber(RkList::Customers, n);
@@ -150,6 +159,8 @@ void RkReader::readCoExecutor(const QString &line)
     const QString number = item(line, 2);
     const QString kind = item(line, 3);
     const int n = cardNumber(number);
+    if (beyondBound(RkList::CoExecutors, n))
+        return;
     QStringList values;
     if (kind.size() <= 1) {
         m_model.setPartyKind(RkParty::CoExecutor, kind != kLegal, RkLabelSet::Read);
@@ -177,10 +188,14 @@ void RkReader::readCoExecutor(const QString &line)
 void RkReader::readStage(const QString &value)
 {
     const QString number = trimLine(item(value, 2));
-    m_model.setText(u"ed9036n"_s, number);
-    if (number.isEmpty())
+    if (number.isEmpty()) {
+        m_model.setText(u"ed9036n"_s, number);
         return;
+    }
     const int n = cardNumber(number);
+    if (beyondBound(RkList::Stages, n))
+        return;
+    m_model.setText(u"ed9036n"_s, number);
     m_model.setCurrentNumber(RkList::Stages, n);
     const QStringList fields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
     for (int i = 0; i < fields.size(); ++i)

@@ -21,6 +21,7 @@ private:
     void readOther(const QString &line, const QString &codeField, const QString &otherField,
                    void (RkModel::*show)(bool));
     void readExecutorCode(const QString &line);
+    static bool beyondBound(RkList list, int n);
     void readCustomer(const QString &line);
     void readCoExecutor(const QString &line);
     void readStage(const QString &value);

@@ -66,10 +66,12 @@ QString collapseBlanks(const QString &text)
     return out;
 }
 
-// The name field of a list, where the user is sent when the entry shown has none.
-QString nameField(RkList list)
+const RkText kBilingualTexts[] = {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead};
+
+// Where the focus goes when a list has reached its bound.
+QString boundsFocus(RkList list)
 {
-    return list == RkList::Customers ? u"mm2152"_s : list == RkList::CoExecutors ? u"cpi"_s : u"mm9036"_s;
+    return list == RkList::Customers ? u"fin"_s : list == RkList::CoExecutors ? u"ed9036n"_s : u"BitBtn5"_s;
 }
 
 } // namespace
@@ -171,9 +173,6 @@ const QList<RkRules::RuleRow> &RkRules::exitRows()
         {"Edit1", &RkRules::customerNumber},
         {"cpn", &RkRules::coExecutorNumber},
         {"ed9036n", &RkRules::stageNumber},
-        {"BitBtn7", &RkRules::nextCustomerLeft},
-        {"Button1", &RkRules::nextCoExecutorLeft},
-        {"BitBtn4", &RkRules::nextStageLeft},
     };
     return rows;
 }
@@ -207,6 +206,28 @@ const QStringList &RkRules::trimOnReleaseFields()
 QStringList RkRules::buttons()
 {
     return {u"BitBtn7"_s, u"BitBtn6"_s, u"Button1"_s, u"Button2"_s, u"BitBtn4"_s, u"BitBtn5"_s};
+}
+
+CardRules::Fields RkRules::fields() const
+{
+    return {exitFields(), enterFields(), trimOnPressFields(), trimOnReleaseFields(), buttons(), rkClickMarkFields()};
+}
+
+bool RkRules::chosen(const QString &field)
+{
+    for (RkText which : kBilingualTexts) {
+        if (RkModel::languageField(which) == field) {
+            languageChosen(which);
+            return true;
+        }
+    }
+    return false;
+}
+
+void RkRules::commit()
+{
+    for (RkText which : kBilingualTexts)
+        keepBilingual(which);
 }
 
 bool RkRules::exitRule(const QString &field, RuleContext &ctx)
@@ -497,7 +518,7 @@ void RkRules::enterRule(const QString &field, RuleContext &ctx)
     // changed here; a number typed over it would otherwise take the fields along.
     store(list);
     m_remembered[int(list)] = m_model.shownNumber(list);
-    if (list == RkList::Stages && m_model.currentNumber(list) > 15) {
+    if (list == RkList::Stages && m_model.currentNumber(list) > RkModel::capacity(list)) {
         ctx.message(entryLists::stageBounds());
         ctx.focusTo(u"BitBtn3"_s);
     }
@@ -525,17 +546,9 @@ void RkRules::step(RkList list, int delta, const QString &focusField, RuleContex
         }
         return;
     }
-    if (n >= RkModel::capacity(list)) {
-        if (list == RkList::Stages)
-            ctx.focusTo(u"BitBtn5"_s);
+    // The bound holds here, whatever the focus does after the button.
+    if (!entryLists::mayStepNext(ctx, m_model.entries(list), n, RkModel::entryListSpec(list), boundsFocus(list)))
         return;
-    }
-    // An entry without a name is not stored; moving past it would leave a gap, and the
-    // card keeps only the entries before the first gap.
-    if (m_model.record(list, n).isEmpty()) {
-        ctx.focusTo(nameField(list));
-        return;
-    }
     m_model.showEntry(list, n + 1);
     ctx.focusTo(focusField);
 }
@@ -554,29 +567,6 @@ void RkRules::click(const QString &button, RuleContext &ctx)
         step(RkList::Stages, 1, u"ed9036p"_s, ctx);
     else if (button == u"BitBtn5"_s)
         step(RkList::Stages, -1, u"ed9036p"_s, ctx);
-}
-
-bool RkRules::nextCustomerLeft(const QString &, RuleContext &ctx)
-{
-    entryLists::boundsRule(ctx, m_model.shownNumber(RkList::Customers), RkModel::entryListSpec(RkList::Customers),
-                           u"fin"_s);
-    return true;
-}
-
-bool RkRules::nextCoExecutorLeft(const QString &, RuleContext &ctx)
-{
-    entryLists::boundsRule(ctx, m_model.shownNumber(RkList::CoExecutors),
-                           RkModel::entryListSpec(RkList::CoExecutors), u"ed9036n"_s);
-    return true;
-}
-
-bool RkRules::nextStageLeft(const QString &, RuleContext &ctx)
-{
-    if (m_model.shownNumber(RkList::Stages) >= 16) {
-        ctx.message(entryLists::stageBounds());
-        ctx.focusTo(u"BitBtn5"_s);
-    }
-    return true;
 }
 
 bool RkRules::removeEmptied(RkList list, int remembered)
@@ -605,7 +595,7 @@ bool RkRules::customerNumber(const QString &field, RuleContext &ctx)
         ctx.focusBack();
         return false;
     }
-    if (*n > 200) {
+    if (*n > RkModel::capacity(list)) {
         ctx.message(entryLists::customerBounds());
         m_model.setText(field, QString::number(current));
         ctx.focusTo(u"fin"_s);
@@ -641,7 +631,7 @@ bool RkRules::coExecutorNumber(const QString &field, RuleContext &ctx)
         m_model.setText(field, text);
     }
     const std::optional<int> n = fieldRules::numberOf(text);
-    if (n && *n >= 51) {
+    if (n && *n > RkModel::capacity(list)) {
         ctx.message(entryLists::coExecutorBounds());
         m_model.setText(field, QString::number(current));
         ctx.focusTo(u"ed9036n"_s);
@@ -668,8 +658,13 @@ bool RkRules::stageNumber(const QString &field, RuleContext &ctx)
             m_model.setText(field, QString::number(current));
         return true;
     }
-    // A stage typed beyond the first empty slot would be stored after a gap and lost.
     const std::optional<int> n = fieldRules::numberOf(text);
+    if (n && *n > RkModel::capacity(list)) {
+        ctx.message(entryLists::stageBounds());
+        m_model.setText(field, QString::number(current));
+        return true;
+    }
+    // A stage typed beyond the first empty slot would be stored after a gap and lost.
     if (!n || *n < 1 || *n > m_model.recordCount(list) + 1) {
         ctx.message(entryLists::sequenceError());
         m_model.setText(field, QString::number(current));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/rk/rk_model.h"
+#include "fields/card_rules.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,10 +13,14 @@ class RuleContext;
 // browse the customer, co-executor and stage lists. Besides the model it keeps what
 // only the entry rules need: the entries offered in cb9153a and the numbers the list
 // number fields held when they were entered.
-class RkRules
+class RkRules : public CardRules
 {
 public:
     explicit RkRules(RkModel &model);
+
+    Fields fields() const override;
+    bool chosen(const QString &field) override;
+    void commit() override;
 
     RkModel &model() { return m_model; }
 
@@ -27,8 +32,8 @@ public:
     static const QStringList &trimOnReleaseFields();
 
     // Runs the exit (enter) rule of `field`; false when it asked for the focus back.
-    bool exitRule(const QString &field, RuleContext &ctx);
-    void enterRule(const QString &field, RuleContext &ctx);
+    bool exitRule(const QString &field, RuleContext &ctx) override;
+    void enterRule(const QString &field, RuleContext &ctx) override;
 
     // The language group of a bilingual field was clicked: the field shows the text of
     // the language now selected.
@@ -38,12 +43,12 @@ public:
 
     // List buttons: "Наступний замовник" (BitBtn7), "Попередній замовник " (BitBtn6),
     // "Наступний спів-ць" (Button1), "Попередній спів-ць" (Button2), "Наступний етап"
-    // (BitBtn4), "Попередній етап" (BitBtn5). Each click has an exit rule of its button.
+    // (BitBtn4), "Попередній етап" (BitBtn5). "Next" holds the list's bound itself.
     static QStringList buttons();
-    void click(const QString &button, RuleContext &ctx);
+    void click(const QString &button, RuleContext &ctx) override;
 
     // The store rule of the list shown on a tab page, run when the page is left.
-    void leavePage(int page);
+    void leavePage(int page) override;
 
     // Entries of cb9153a, as the choice in cb9153 last filled them.
     const QStringList &otherResultItems() const { return m_otherResults; }
@@ -91,9 +96,6 @@ private:
     bool customerNumber(const QString &field, RuleContext &ctx);
     bool coExecutorNumber(const QString &field, RuleContext &ctx);
     bool stageNumber(const QString &field, RuleContext &ctx);
-    bool nextCustomerLeft(const QString &field, RuleContext &ctx);
-    bool nextCoExecutorLeft(const QString &field, RuleContext &ctx);
-    bool nextStageLeft(const QString &field, RuleContext &ctx);
 
     bool store(RkList list);
     void step(RkList list, int delta, const QString &focusField, RuleContext &ctx);

@@ -8,8 +8,8 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_print_layouts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_print.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_pages.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_editor.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/rk_pages.cpp
 )

@@ -6,6 +6,7 @@
 #include "fields/mask_edit.h"
 #include "print/page_layout.h"
 #include "print/report_layouts.h"
+#include "support/editor_driver.h"
 #include "support/fake_platform.h"
 #include "support/test_registry.h"
 
@@ -29,78 +30,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-struct Editor
-{
-    std::unique_ptr<TfrmRK1> window = std::make_unique<TfrmRK1>();
-
-    bool show()
-    {
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
-    }
-
-    QWidget *field(const QString &name) const { return window->findChild<QWidget *>(name); }
-
-    // The text a field shows, as a clerk reads it.
-    QString shown(const QString &name) const
-    {
-        QWidget *w = field(name);
-        if (auto *mask = qobject_cast<MaskEdit *>(w))
-            return mask->value();
-        if (auto *line = qobject_cast<QLineEdit *>(w))
-            return line->text();
-        if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
-            return memo->toPlainText();
-        if (auto *combo = qobject_cast<QComboBox *>(w))
-            return combo->currentText();
-        if (auto *box = qobject_cast<QGroupBox *>(w))
-            return QString::number(box->findChild<QButtonGroup *>()->checkedId());
-        return u"<none>"_s;
-    }
-
-    void enter(const QString &name)
-    {
-        QWidget *w = field(name);
-        window->pageControl()->setCurrentWidget(pageOf(w));
-        w->setFocus(Qt::OtherFocusReason);
-        QTest::qWait(20);
-    }
-
-    QWidget *pageOf(QWidget *w) const
-    {
-        QTabWidget *pages = window->pageControl();
-        for (int i = 0; i < pages->count(); ++i) {
-            if (pages->widget(i)->isAncestorOf(w))
-                return pages->widget(i);
-        }
-        return nullptr;
-    }
-
-    // Types any text into the focus widget, one key event per character.
-    static void type(const QString &text)
-    {
-        for (const QChar ch : text) {
-            QWidget *target = QApplication::focusWidget();
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(target, &press);
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(target, &release);
-        }
-    }
-
-    // Leaves the focus field with Tab and lets the rule and its focus move finish.
-    void tab()
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::qWait(30);
-        QTRY_VERIFY(!window->wiring().isFocusPending());
-    }
-};
-
-} // namespace
+using Editor = EditorDriver<TfrmRK1>;
 
 class RkEditorTest : public QObject
 {

@@ -203,9 +203,9 @@ private slots:
         QTest::addColumn<int>("list");
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("lines");
-        QTest::newRow("customers") << int(RkList::Customers) << u"2458"_s << 201;
-        QTest::newRow("co-executors") << int(RkList::CoExecutors) << u"2142"_s << 51;
-        QTest::newRow("stages") << int(RkList::Stages) << u"9036"_s << 16;
+        QTest::newRow("customers") << int(RkList::Customers) << u"2458"_s << 200;
+        QTest::newRow("co-executors") << int(RkList::CoExecutors) << u"2142"_s << 50;
+        QTest::newRow("stages") << int(RkList::Stages) << u"9036"_s << 15;
     }
 
     void fullListsEndAtLastSlot()
@@ -217,10 +217,21 @@ private slots:
         auto model = rkTest::freshModel();
         for (int n = 1; n <= RkModel::capacity(l); ++n) {
             const QString record = u"%1\\1\\x\\x\\Назва"_s.arg(n);
-            model->setRecord(l, n, record, record);
+            const QString display = l == RkList::Stages ? record : u"%1\\Юридична особа\\x\\x\\Назва"_s.arg(n);
+            model->setRecord(l, n, record, display);
         }
         model->showEntry(l, RkModel::capacity(l));
-        QCOMPARE(rkTest::linesOf(rkTest::kind().Mtext(*model), code).size(), lines);
+        const QStringList saved = rkTest::kind().Mtext(*model);
+        QCOMPARE(rkTest::linesOf(saved, code).size(), lines);
+
+        // A record numbered beyond the bound is not taken from a file: what the card
+        // holds is what the check accepts.
+        QStringList withExtra = saved;
+        withExtra.insert(withExtra.indexOf(rkTest::linesOf(saved, code).constLast()) + 1,
+                         u"%1\\%2\\1\\x\\x\\Зайвий"_s.arg(code).arg(lines + 1));
+        auto reread = rkTest::opened(withExtra);
+        QCOMPARE(rkTest::linesOf(rkTest::kind().Mtext(*reread), code).size(), lines);
+        QVERIFY(!rkTest::kind().Mtext(*reread).join(u'\n').contains(u"Зайвий"_s));
     }
 };
 

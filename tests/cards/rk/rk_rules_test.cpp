@@ -20,21 +20,6 @@ void apply(RkModel &model, const Setup &setup)
     }
 }
 
-// Customers, co-executors or stages 1..count named "Назва <n>".
-void fill(RkModel &m, RkList list, int count)
-{
-    for (int n = 1; n <= count; ++n) {
-        const QString number = QString::number(n);
-        if (list == RkList::Stages) {
-            const QString stage = number + u"\\01.24\\12.24\\91\\Назва %1"_s.arg(n);
-            m.setRecord(list, n, stage, stage);
-            continue;
-        }
-        const QString tail = u"\\12345678\\Київ\\Назва %1\\вул. Лісова"_s.arg(n);
-        m.setRecord(list, n, number + u"\\1"_s + tail, number + u"\\Юридична особа"_s + tail);
-    }
-}
-
 QString nameField(RkList list)
 {
     return list == RkList::Customers ? u"mm2152"_s : list == RkList::CoExecutors ? u"cpi"_s : u"mm9036"_s;
@@ -304,7 +289,7 @@ private slots:
         QFETCH(QString, focus);
         const RkList l = RkList(list);
         auto model = rkTest::freshModel();
-        fill(*model, l, 3);
+        rkTest::fillList(*model, l, 3);
         model->showEntry(l, 3);
         QCOMPARE(model->text(nameField(l)), u"Назва 3"_s);
         model->setText(nameField(l), u"Назва 3 нова"_s);
@@ -324,49 +309,51 @@ private slots:
         QVERIFY(model->text(nameField(l)).startsWith(u"Назва 3 нова"_s));
     }
 
-    // An entry without a name is not stored, so moving on from it would leave a gap
-    // that drops every later entry from the card: the focus goes to the name instead.
-    void nextFromUnnamedEntryStays()
+    // "Next" holds the list's bound and never steps past an entry without a name,
+    // whatever the focus does afterwards.
+    void nextStopsAtBoundAndUnnamed_data()
     {
-        auto model = rkTest::freshModel();
-        fill(*model, RkList::Customers, 2);
-        model->showEntry(RkList::Customers, 3);
-        model->setText(u"gorz"_s, u"Одеса"_s);
-        RkRules rules(*model);
-        RecordingRuleContext ctx;
-        rules.click(u"BitBtn7"_s, ctx);
-        QCOMPARE(model->shownNumber(RkList::Customers), 3);
-        QCOMPARE(ctx.focusTarget(), u"mm2152"_s);
-        QCOMPARE(model->text(u"gorz"_s), u"Одеса"_s);
-    }
-
-    void leavingNextButtonBeyondBounds_data()
-    {
+        QTest::addColumn<int>("list");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("number");
+        QTest::addColumn<int>("filled");
+        QTest::addColumn<int>("shown");
         QTest::addColumn<QStringList>("log");
-        QTest::newRow("customer 201") << u"BitBtn7"_s << u"Edit1=201"_s
+        const int c = int(RkList::Customers);
+        const int s = int(RkList::CoExecutors);
+        const int e = int(RkList::Stages);
+        QTest::newRow("customer 200") << c << u"BitBtn7"_s << 200 << 200
                                       << QStringList{u"message: Кількість замовників від 1 до 200"_s, u"focusTo: fin"_s};
-        QTest::newRow("customer 200") << u"BitBtn7"_s << u"Edit1=200"_s << QStringList{};
-        QTest::newRow("co-executor 51") << u"Button1"_s << u"cpn=51"_s
+        QTest::newRow("co-executor 50") << s << u"Button1"_s << 50 << 50
                                         << QStringList{u"message: Кількість співвиконавців від 1 до 50"_s,
                                                        u"focusTo: ed9036n"_s};
-        QTest::newRow("stage 16") << u"BitBtn4"_s << u"ed9036n=16"_s
+        QTest::newRow("stage 15") << e << u"BitBtn4"_s << 15 << 15
                                   << QStringList{u"message: Кількість етапів від 1 до 15"_s, u"focusTo: BitBtn5"_s};
-        QTest::newRow("stage 15") << u"BitBtn4"_s << u"ed9036n=15"_s << QStringList{};
+        QTest::newRow("stage 14 goes on") << e << u"BitBtn4"_s << 14 << 14 << QStringList{u"focusTo: ed9036p"_s};
+        QTest::newRow("unnamed customer") << c << u"BitBtn7"_s << 2 << 3
+                                          << QStringList{u"message: Спочатку введіть найменування цього замовника: без нього замовник не зберігається."_s,
+                                                         u"focusTo: mm2152"_s};
+        QTest::newRow("unnamed stage") << e << u"BitBtn4"_s << 0 << 1
+                                       << QStringList{u"message: Спочатку введіть назву цього етапу: без неї етап не зберігається."_s,
+                                                      u"focusTo: mm9036"_s};
     }
 
-    void leavingNextButtonBeyondBounds()
+    void nextStopsAtBoundAndUnnamed()
     {
+        QFETCH(int, list);
         QFETCH(QString, button);
-        QFETCH(QString, number);
+        QFETCH(int, filled);
+        QFETCH(int, shown);
         QFETCH(QStringList, log);
+        const RkList l = RkList(list);
         auto model = rkTest::freshModel();
-        apply(*model, {number});
+        rkTest::fillList(*model, l, filled);
+        model->showEntry(l, shown);
         RkRules rules(*model);
         RecordingRuleContext ctx;
-        rules.exitRule(button, ctx);
+        rules.click(button, ctx);
         QCOMPARE(ctx.log(), log);
+        QCOMPARE(model->shownNumber(l), log.size() == 1 ? shown + 1 : shown);
+        QCOMPARE(model->recordCount(l), filled);
     }
 
     // Typing into a number field: the entry of that number, or the messages.
@@ -406,7 +393,7 @@ private slots:
         const RkList l = RkList(list);
         const QString field = RkModel::entryListSpec(l).numberField;
         auto model = rkTest::freshModel();
-        fill(*model, l, 3);
+        rkTest::fillList(*model, l, 3);
         model->showEntry(l, shown);
         RkRules rules(*model);
         RecordingRuleContext ctx;
@@ -435,7 +422,7 @@ private slots:
         const RkList l = RkList(list);
         const QString field = RkModel::entryListSpec(l).numberField;
         auto model = rkTest::freshModel();
-        fill(*model, l, 3);
+        rkTest::fillList(*model, l, 3);
         model->showEntry(l, 2);
         RkRules rules(*model);
         RecordingRuleContext ctx;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class RuleContext;
+
+// The entry rules of one card type as its editor runs them: which fields have an exit
+// or enter rule or trim their text on a key, which buttons have a click rule, and the
+// rules themselves as functions of the card's model and a rule context. Implemented
+// once per card in cards/<t>/; the shared editor wires it to the widgets.
+class CardRules
+{
+public:
+    virtual ~CardRules() = default;
+
+    struct Fields
+    {
+        QStringList exit;          // fields with an exit rule
+        QStringList enter;         // fields with an enter rule
+        QStringList trimOnPress;   // text loses its outer blanks on a key press
+        QStringList trimOnRelease; // ... on a key release
+        QStringList buttons;       // buttons with a click rule
+        QStringList clickMarks;    // a choice made with the mouse marks the card modified
+    };
+    virtual Fields fields() const = 0;
+
+    // False when the rule asked for the focus back.
+    virtual bool exitRule(const QString &field, RuleContext &ctx) = 0;
+    virtual void enterRule(const QString &, RuleContext &) {}
+    virtual void click(const QString &, RuleContext &) {}
+    // The store rules of the list shown on a page, run when that page is left.
+    virtual void leavePage(int) {}
+    // An entry was picked in a box, a radio group or a check box; true when other
+    // fields changed and must be shown again (a bilingual field follows its language).
+    virtual bool chosen(const QString &) { return false; }
+    // Before the card is saved, printed or asked about: what the fields show is kept
+    // where the model holds more than the field (the language texts).
+    virtual void commit() {}
+};

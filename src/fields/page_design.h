@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// How a card's tab pages are arranged, as data beside its field table; the page
+// builder (widget side) lays the pages out from it.
+//
+// A block is a framed group of a page. Form rows put the first field's label in the
+// left column and the row's fields (later ones with their labels) beside it; "!" marks
+// a button. Grid rows are a table: a field, "@field" its label, "#field" the heading
+// above that field spanning the rest of the row, "" an empty cell; the columns from
+// `stretchFrom` on share the width.
+struct PageBlock
+{
+    QString heading; // the field whose heading titles the frame; "" for none
+    bool grid = false;
+    QList<QStringList> rows;
+    int stretchFrom = 0;
+};
+
+// A button of a page (list "next"/"previous"), with the field after which it comes
+// in the tab order.
+struct PageButton
+{
+    QString name;
+    QString text;
+    QString after;
+};
+
+struct PageDesign
+{
+    QList<QList<PageBlock>> pages;
+    QStringList sheetNames; // component names of the tab pages
+    QStringList pageHints;  // tooltip of each tab, "" for none
+    QList<PageButton> buttons;
+    // The heading text standing above a field (frame titles, table headings).
+    std::function<QString(const QString &field)> headingAbove;
+    // The component name of a label whose text follows the card's state ("" for a
+    // plain label named "lbl" + field).
+    std::function<QString(const QString &field)> stateLabel;
+};

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "app/card_editor.h"
+#include "fields/exit_wiring.h"
+#include "fields/field_factory.h"
+#include "fields/mask_edit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+// Drives a card editor window offscreen as a clerk does: real focus changes, keys
+// and mouse clicks on tab headers and buttons, waiting after each step until the
+// rule it set off and the focus move it asked for are done.
+template<class Window>
+struct EditorDriver
+{
+    std::unique_ptr<Window> window = std::make_unique<Window>();
+
+    bool show()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    QWidget *field(const QString &name) const { return window->template findChild<QWidget *>(name); }
+
+    // The text a field shows, as a clerk reads it.
+    QString shown(const QString &name) const
+    {
+        QWidget *w = field(name);
+        if (auto *mask = qobject_cast<MaskEdit *>(w))
+            return mask->value();
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            return line->text();
+        if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
+            return memo->toPlainText();
+        if (auto *combo = qobject_cast<QComboBox *>(w))
+            return combo->currentText();
+        if (auto *box = qobject_cast<QGroupBox *>(w))
+            return QString::number(box->findChild<QButtonGroup *>()->checkedId());
+        return QStringLiteral("<none>");
+    }
+
+    QWidget *pageOf(QWidget *w) const
+    {
+        QTabWidget *pages = window->pageControl();
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->widget(i)->isAncestorOf(w))
+                return pages->widget(i);
+        }
+        return nullptr;
+    }
+
+    // Shows the field's page (as the program, not through the tab bar) and puts the focus in it.
+    void enter(const QString &name)
+    {
+        QWidget *w = field(name);
+        window->pageControl()->setCurrentWidget(pageOf(w));
+        w->setFocus(Qt::OtherFocusReason);
+        settle();
+    }
+
+    // The widget with the focus now is `name` (or a part of it).
+    bool focusIn(const QString &name) const
+    {
+        QWidget *focus = QApplication::focusWidget();
+        QWidget *w = field(name);
+        return focus && w && (focus == w || w->isAncestorOf(focus));
+    }
+
+    // Types any text into the focus widget, one key event per character.
+    static void type(const QString &text)
+    {
+        for (const QChar ch : text) {
+            QWidget *target = QApplication::focusWidget();
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(target, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(target, &release);
+        }
+    }
+
+    // Replaces the text of the focus field by typing, as a clerk who selects it first.
+    static void retype(const QString &text)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        type(text);
+    }
+
+    void settle()
+    {
+        QTest::qWait(20);
+        QTRY_VERIFY(!window->wiring().isFocusPending());
+    }
+
+    // Leaves the focus field with Tab.
+    void tab()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        settle();
+    }
+
+    // A mouse click on the header of tab page `index`.
+    void clickTab(int index)
+    {
+        QTabBar *bar = window->pageControl()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        settle();
+    }
+
+    // A mouse click on a button of the window by its component name.
+    void click(const QString &name)
+    {
+        auto *button = window->template findChild<QAbstractButton *>(name);
+        QVERIFY2(button, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+    }
+};
