@@ -41,3 +41,12 @@ FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<Fie
     }
     return FieldTable(pageNames, fields);
 }
+
+QString headingAbove(const QList<FieldHeading> &headings, const QString &field)
+{
+    for (const FieldHeading &h : headings) {
+        if (h.above == field)
+            return h.text;
+    }
+    return {};
+}

@@ -39,18 +39,6 @@ private:
 // A table from the rows of its tab pages, in tab order; each row gets its page.
 FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<FieldRow>> &pages);
 
-// A framed group of fields on a tab page, as an editor lays it out. Form rows put the
-// first field's label in the left column and the row's fields (later ones with their
-// labels) beside it; "!name" is a list button. Grid rows are a table: a field, "@field"
-// its label, "#field" the heading above that field spanning the rest of the row, ""
-// an empty cell. `heading` names the field whose heading titles the frame.
-struct FieldBlock
-{
-    QString heading;
-    bool grid = false;
-    QList<QStringList> rows;
-};
-
 // A heading that stands on a page above a group of fields.
 struct FieldHeading
 {
@@ -59,10 +47,5 @@ struct FieldHeading
     QString above; // component name of the first field of the group
 };
 
-// A button of a record list, with the field after which it comes in the tab order.
-struct ListButton
-{
-    QString name;
-    QString text;
-    QString after;
-};
+// The text of the heading standing above `field`; "" for none.
+QString headingAbove(const QList<FieldHeading> &headings, const QString &field);

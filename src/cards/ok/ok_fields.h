@@ -11,17 +11,11 @@
 // the same table.
 const FieldTable &okFieldTable();
 
-// How the editor lays out tab page `page` (from 0): its framed groups of fields.
-const QList<FieldBlock> &okPageBlocks(int page);
-
 // The headings above groups of fields; the hint of a whole tab page (empty for pages
 // without one) and of the executor-list panel.
 const QList<FieldHeading> &okHeadings();
 QString okPageHint(int page);
 QString okExecutorListHint();
-
-// The buttons of the co-executor, owner and executor lists.
-const QList<ListButton> &okListButtons();
 
 // Component names of the labels whose text, colour or visibility the card changes,
 // by the field they belong to ("ed2457" -> "Label30").

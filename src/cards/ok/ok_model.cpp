@@ -104,12 +104,14 @@ EntryListSpec OkModel::entryListSpec(OkList list)
     switch (list) {
     case OkList::CoExecutors:
         info.numberField = u"ed2142p"_s;
+        info.nameField = u"mm2142n"_s;
         info.boundsMessage = entryLists::coExecutorBounds();
         info.itemFields = {u"lizsv"_s, u"ed2142k"_s, u"Ed2142m"_s, u"mm2142n"_s, u"ed2142ad"_s};
         info.kind = personKindSpec(OkParty::CoExecutor, PartyLabels::Show);
         break;
     case OkList::Owners:
         info.numberField = u"Edit1"_s;
+        info.nameField = u"mm2153"_s;
         info.boundsMessage = u"Кількість власників від 1 до 20"_s;
         info.itemFields = {u"lizz"_s,  u"ed2459"_s, u"gorz"_s,  u"mm2153"_s,  u"mm2657"_s, u"ed2935"_s,
                            u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
@@ -117,6 +119,7 @@ EntryListSpec OkModel::entryListSpec(OkList list)
         break;
     case OkList::Executors:
         info.numberField = u"Cpn"_s;
+        info.nameField = u"ed6121a"_s;
         info.boundsMessage = u"Кількість виконавців з списку від 1 до 120"_s;
         info.itemFields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
         break;

@@ -52,13 +52,9 @@ QList<QList<PageBlock>> rkBlocks()
     };
 }
 
-QString headingAbove(const QString &field)
+QString rkHeadingAbove(const QString &field)
 {
-    for (const RkHeading &h : rkHeadings()) {
-        if (h.above == field)
-            return h.text;
-    }
-    return {};
+    return headingAbove(rkHeadings(), field);
 }
 
 } // namespace
@@ -77,7 +73,7 @@ const PageDesign &rkPageDesign()
             {u"BitBtn4"_s, u"Наступний етап"_s, u"mm9036"_s},
             {u"BitBtn5"_s, u"Попередній етап"_s, u"BitBtn4"_s},
         },
-        headingAbove,
+        rkHeadingAbove,
         rkLabelName,
     };
     return design;

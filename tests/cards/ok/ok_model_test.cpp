@@ -1,4 +1,5 @@
 #include "cards/ok/ok_fields.h"
+#include "cards/ok/ok_pages.h"
 #include "cards/ok/ok_test_support.h"
 #include "support/test_registry.h"
 
@@ -198,12 +199,16 @@ private slots:
     void pageLayoutCoversTheTable()
     {
         const FieldTable &table = okFieldTable();
+        const PageDesign &design = okPageDesign();
+        QCOMPARE(design.pages.size(), table.pages().size());
+        QCOMPARE(design.sheetNames.size(), table.pages().size());
+        QCOMPARE(design.pageHints.size(), table.pages().size());
         QSet<QString> buttons;
-        for (const ListButton &b : okListButtons())
+        for (const PageButton &b : design.buttons)
             buttons.insert(b.name);
         for (int page = 0; page < table.pages().size(); ++page) {
             QStringList laidOut;
-            for (const FieldBlock &block : okPageBlocks(page)) {
+            for (const PageBlock &block : design.pages.at(page)) {
                 for (const QStringList &row : block.rows) {
                     for (const QString &cell : row) {
                         if (cell.startsWith(QLatin1Char('!')))
@@ -222,8 +227,11 @@ private slots:
             onPage.sort();
             QCOMPARE(laidOut, onPage);
         }
-        for (const FieldHeading &h : okHeadings())
+        for (const FieldHeading &h : okHeadings()) {
             QCOMPARE(table.find(h.above)->page, h.page);
+            QCOMPARE(design.headingAbove(h.above), h.text);
+        }
+        QCOMPARE(design.stateLabel(u"ed2142k"_s), u"Label43"_s);
     }
 };
 
