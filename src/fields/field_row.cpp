@@ -41,12 +41,3 @@ FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<Fie
     }
     return FieldTable(pageNames, fields);
 }
-
-QString headingAbove(const QList<FieldHeading> &headings, const QString &field)
-{
-    for (const FieldHeading &h : headings) {
-        if (h.above == field)
-            return h.text;
-    }
-    return {};
-}

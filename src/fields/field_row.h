@@ -46,6 +46,3 @@ struct FieldHeading
     QString text;
     QString above; // component name of the first field of the group
 };
-
-// The text of the heading standing above `field`; "" for none.
-QString headingAbove(const QList<FieldHeading> &headings, const QString &field);

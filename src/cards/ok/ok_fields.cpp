@@ -234,18 +234,16 @@ const FieldTable &okFieldTable()
     return table;
 }
 
-const QList<FieldHeading> &okHeadings()
+QString okHeadingAbove(const QString &field)
 {
-    static const QList<FieldHeading> headings = {
-        {0, u"9036. Етапи роботи :"_s, u"ed9036n"_s},
-        {1, u"Відомості про виконавця "_s, u"lizv"_s},
-        {2, u"2142. Співвиконавці:"_s, u"ed2142p"_s},
-        {3, u"Відомості про власника результатів НДР (ДКР)"_s, u"Edit1"_s},
-        {4, u"ДЖЕРЕЛА, НАПРЯМИ ТА ОБСЯГИ ФІНАНСУВАННЯ НДР (ДКР)"_s, u"ed7700"_s},
-        {4, u"Фактичні обсяги фінансування"_s, u"fin"_s},
-        {6, u"6121. Список виконавців"_s, u"Cpn"_s},
+    // Each heading stands on the page of the field below it.
+    static const QHash<QString, QString> headings = {
+        {u"ed9036n"_s, u"9036. Етапи роботи :"_s}, {u"lizv"_s, u"Відомості про виконавця "_s},
+        {u"ed2142p"_s, u"2142. Співвиконавці:"_s}, {u"Edit1"_s, u"Відомості про власника результатів НДР (ДКР)"_s},
+        {u"ed7700"_s, u"ДЖЕРЕЛА, НАПРЯМИ ТА ОБСЯГИ ФІНАНСУВАННЯ НДР (ДКР)"_s},
+        {u"fin"_s, u"Фактичні обсяги фінансування"_s}, {u"Cpn"_s, u"6121. Список виконавців"_s},
     };
-    return headings;
+    return headings.value(field);
 }
 
 QString okPageHint(int page)

@@ -11,9 +11,9 @@
 // the same table.
 const FieldTable &okFieldTable();
 
-// The headings above groups of fields; the hint of a whole tab page (empty for pages
-// without one) and of the executor-list panel.
-const QList<FieldHeading> &okHeadings();
+// The heading standing above a field ("" for none); the hint of a whole tab page
+// (empty for pages without one) and of the executor-list panel.
+QString okHeadingAbove(const QString &field);
 QString okPageHint(int page);
 QString okExecutorListHint();
 

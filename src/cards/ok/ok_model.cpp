@@ -6,23 +6,33 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Label texts [read, select, show][legal, natural]. A co-executor line read names a
-// legal entity with a Latin "K"; the entry shown after the open writes it again.
+// A party's code labels: the texts after a card line is read are given; leaving the
+// selector names a natural person's "Ідентифікаційний номер", an entry shown its
+// "Індивідуальний податковий номер". The executor and owner labels start with their code.
+PartyShape okParty(const QString &codeField, const QString &selector, const QString &label, const QString &prefix,
+                   const QString &readLegal, const QString &readNatural)
+{
+    const QString legal = prefix + u"Код організації за ЄДРПОУ"_s;
+    return {codeField,
+            selector,
+            label,
+            {},
+            {{prefix + readLegal, prefix + readNatural},
+             {legal, prefix + u"Ідентифікаційний номер"_s},
+             {legal, prefix + u"Індивідуальний податковий номер"_s}}};
+}
+
 const QList<PartyShape> &okParties()
 {
+    // A co-executor line read names a legal entity with a Latin "K"; the entry shown
+    // after the open writes it again.
     static const QList<PartyShape> shapes = {
-        {u"ed2457"_s, u"lizv"_s, u"Label30"_s, {},
-         {{u"2457 Код організації за ЄДРПОУ"_s, u"2457 Ідентифікаційний номер "_s},
-          {u"2457 Код організації за ЄДРПОУ"_s, u"2457 Ідентифікаційний номер"_s},
-          {u"2457 Код організації за ЄДРПОУ"_s, u"2457 Ідентифікаційний номер"_s}}},
-        {u"ed2459"_s, u"lizz"_s, u"StaticText2"_s, {},
-         {{u"2459 Код організації за ЄДРПОУ"_s, u"2459 Індивідуальний податковий номер"_s},
-          {u"2459 Код організації за ЄДРПОУ"_s, u"2459 Ідентифікаційний номер"_s},
-          {u"2459 Код організації за ЄДРПОУ"_s, u"2459 Індивідуальний податковий номер"_s}}},
-        {u"ed2142k"_s, u"lizsv"_s, u"Label43"_s, {},
-         {{u"Kод організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s},
-          {u"Код організації за ЄДРПОУ"_s, u"Ідентифікаційний номер"_s},
-          {u"Код організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s}}},
+        okParty(u"ed2457"_s, u"lizv"_s, u"Label30"_s, u"2457 "_s, u"Код організації за ЄДРПОУ"_s,
+                u"Ідентифікаційний номер "_s),
+        okParty(u"ed2459"_s, u"lizz"_s, u"StaticText2"_s, u"2459 "_s, u"Код організації за ЄДРПОУ"_s,
+                u"Індивідуальний податковий номер"_s),
+        okParty(u"ed2142k"_s, u"lizsv"_s, u"Label43"_s, {}, u"Kод організації за ЄДРПОУ"_s,
+                u"Індивідуальний податковий номер"_s),
     };
     return shapes;
 }

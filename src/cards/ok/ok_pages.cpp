@@ -50,30 +50,39 @@ QList<QList<PageBlock>> okBlocks()
     };
 }
 
-QString okHeadingAbove(const QString &field)
+QList<PageButton> okButtons()
 {
-    return headingAbove(okHeadings(), field);
+    // Per list: its last field, then the "next" button, which follows it, and the
+    // "previous" button, which follows "next".
+    const QStringList lists[] = {
+        {u"ed2142ad"_s, u"Button4"_s, u"Наступний спів-ць"_s, u"Button3"_s, u"Попередній спів-ць"_s},
+        {u"ed5518D"_s, u"BitBtn7"_s, u"Наступний власник"_s, u"BitBtn6"_s, u"Попередній власник "_s},
+        {u"ed6121az"_s, u"BitBtn5"_s, u"Наступний виконавець"_s, u"BitBtn4"_s, u"Попередній виконавець"_s},
+    };
+    QList<PageButton> out;
+    for (const QStringList &l : lists)
+        out << PageButton{l.at(1), l.at(2), l.at(0)} << PageButton{l.at(3), l.at(4), l.at(1)};
+    return out;
+}
+
+PageDesign buildDesign()
+{
+    PageDesign design;
+    design.pages = okBlocks();
+    for (int page = 0; page < design.pages.size(); ++page) {
+        design.sheetNames << u"TabSheet%1"_s.arg(page + 1);
+        design.pageHints << okPageHint(page);
+    }
+    design.buttons = okButtons();
+    design.headingAbove = okHeadingAbove;
+    design.stateLabel = okLabelName;
+    return design;
 }
 
 } // namespace
 
 const PageDesign &okPageDesign()
 {
-    static const PageDesign design{
-        okBlocks(),
-        {u"TabSheet1"_s, u"TabSheet2"_s, u"TabSheet3"_s, u"TabSheet4"_s, u"TabSheet5"_s, u"TabSheet6"_s,
-         u"TabSheet7"_s},
-        {okPageHint(0), okPageHint(1), okPageHint(2), okPageHint(3), okPageHint(4), okPageHint(5), okPageHint(6)},
-        {
-            {u"Button4"_s, u"Наступний спів-ць"_s, u"ed2142ad"_s},
-            {u"Button3"_s, u"Попередній спів-ць"_s, u"Button4"_s},
-            {u"BitBtn7"_s, u"Наступний власник"_s, u"ed5518D"_s},
-            {u"BitBtn6"_s, u"Попередній власник "_s, u"BitBtn7"_s},
-            {u"BitBtn5"_s, u"Наступний виконавець"_s, u"ed6121az"_s},
-            {u"BitBtn4"_s, u"Попередній виконавець"_s, u"BitBtn5"_s},
-        },
-        okHeadingAbove,
-        okLabelName,
-    };
+    static const PageDesign design = buildDesign();
     return design;
 }

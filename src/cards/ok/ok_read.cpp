@@ -50,6 +50,147 @@ int listNumber(const QString &line, OkList list)
     return n >= 1 && n <= OkModel::capacity(list) ? n : 0;
 }
 
+void readDirection(OkModel &m, const QString &line)
+{
+    m.setText(u"cb7201"_s, item(line, 2));
+    const QString other = item(line, 3);
+    m.setText(u"ed7201a"_s, other);
+    // The other direction and its label appear once a card names one.
+    if (!other.isEmpty())
+        m.setOtherDirectionVisible(true);
+}
+
+void readExecutorCode(OkModel &m, const QString &line)
+{
+    const QString type = item(line, 2);
+    m.setPartyKind(OkParty::Executor, type != kLegal, PartyLabels::Read, false);
+    m.setFitted(u"ed2457"_s, item(line, 3));
+    m.selectEntry(u"lizv"_s, cardNumber(type) - 1);
+}
+
+void readOwner(OkModel &m, const QString &line)
+{
+    const QString second = item(line, 2);
+    const QString type = item(line, 3);
+    if (type.size() >= 2) {
+        // Older form 2459\type\code; the rest of the owner comes on lines of its own.
+        // The code takes the mask of the type given, so a tax number keeps its digits.
+        m.setPartyKind(OkParty::Owner, second != kLegal, PartyLabels::Read, false);
+        m.setFitted(u"ed2459"_s, type);
+        m.selectEntry(u"lizz"_s, cardNumber(second) - 1);
+        return;
+    }
+    if (type.size() != 1 || type == QLatin1String("0"))
+        return;
+    const int n = listNumber(line, OkList::Owners);
+    if (n == 0)
+        return;
+    m.setPartyKind(OkParty::Owner, type != kLegal, PartyLabels::Read, false);
+    m.setText(u"Edit1"_s, second);
+    m.setCurrentNumber(OkList::Owners, n);
+    m.selectEntry(u"lizz"_s, cardNumber(type) - 1);
+    const QStringList fields = {u"ed2459"_s, u"gorz"_s,   u"mm2153"_s, u"mm2657"_s,  u"ed2935"_s,
+                                u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m.setFitted(fields.at(i), item(line, i + 4));
+    m.storeFields(OkList::Owners, n, type);
+}
+
+void readStageNumbers(OkModel &m, const QString &line)
+{
+    const QString value = item(line, 2);
+    for (int n = 1; n <= OkModel::kStageNumbers; ++n) {
+        const QString number = item(value, n, QLatin1Char(';'));
+        if (number.isEmpty())
+            break;
+        m.setStageNumber(n, number);
+    }
+    m.setFitted(u"ed5526"_s, m.stageNumber(1));
+}
+
+void readCoExecutor(OkModel &m, const QString &line)
+{
+    const int n = listNumber(line, OkList::CoExecutors);
+    if (n == 0)
+        return;
+    const QString type = item(line, 3);
+    const bool current = type.size() < 2;
+    // The older forms carry no type: a code longer than an organisation code is a tax number.
+    const bool natural = current ? type == QLatin1String("2") : type.size() > 8;
+    const QString typeText = commonTexts::personKinds().at(natural ? 1 : 0);
+    m.setPartyKind(OkParty::CoExecutor, natural, PartyLabels::Read, false);
+    m.setText(u"lizsv"_s, current ? typeText : QString());
+    const int first = current ? 4 : 3;
+    QStringList file{QString::number(n), natural ? u"2"_s : kLegal};
+    QStringList display{QString::number(n), typeText};
+    for (int i = first; i < first + 4; ++i) {
+        file << item(line, i);
+        display << item(line, i);
+    }
+    m.setRecord(OkList::CoExecutors, n, EntryList::join(file), EntryList::join(display));
+    m.setText(u"ed2142p"_s, u"1"_s);
+}
+
+void readWorkHead(OkModel &m, const QString &line)
+{
+    const QString sub = item(line, 2);
+    if (sub.size() != 1)
+        m.setBilingual(OkText::WorkHead, TextLanguage::Ukrainian, sub); // older form 6120\name
+    else
+        m.texts().readLine(int(OkText::WorkHead), line);
+    m.showUkrainian(OkText::WorkHead);
+}
+
+void readPerson(OkModel &m, const QString &line)
+{
+    const int n = listNumber(line, OkList::Executors);
+    if (n == 0)
+        return;
+    m.setText(u"Cpn"_s, item(line, 2));
+    m.setCurrentNumber(OkList::Executors, n);
+    const QStringList fields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m.setText(fields.at(i), item(line, i + 3));
+    m.storeFields(OkList::Executors, n);
+}
+
+void readRubric(OkModel &m, const QString &line)
+{
+    for (const QString &field : okRubricFields()) {
+        if (m.text(field) == EditMask(m.mask(field)).emptyText()) {
+            m.setFitted(field, item(line, 2));
+            return;
+        }
+    }
+}
+
+void readFinancing(OkModel &m, const QString &code, const QString &line)
+{
+    const int count = m.countFinancingLine();
+    if (count > okFinancingRows().size())
+        return;
+    const QStringList &row = okFinancingRows().at(count - 1);
+    m.setText(row.at(0), code);
+    m.setText(row.at(1), item(line, 2));
+    m.setText(row.at(2), item(line, 3));
+}
+
+void readStage(OkModel &m, const QString &value)
+{
+    const QStringList fields = {u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s};
+    for (int i = 0; i < fields.size(); ++i)
+        m.setFitted(fields.at(i), item(value, i + 2));
+    const QString kind = trimLine(item(value, 5));
+    if (kind.size() == 1) {
+        m.setText(u"cb9036e"_s, kind);
+        m.setText(u"mm9036"_s, item(value, 6));
+    } else {
+        // Older form without the stage kind.
+        m.setText(u"cb9036e"_s, QString());
+        m.setText(u"mm9036"_s, item(value, 5));
+    }
+}
+
 } // namespace
 
 OkReader::OkReader(OkModel &model)
@@ -66,23 +207,23 @@ void OkReader::applyLine(const QString &code, const QString &line)
     if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
         putItems(m_model, line, *it);
     } else if (code == QLatin1String("7201")) {
-        readDirection(line);
+        readDirection(m_model, line);
     } else if (code == QLatin1String("2457")) {
-        readExecutorCode(line);
+        readExecutorCode(m_model, line);
     } else if (code == QLatin1String("2459")) {
-        readOwner(line);
+        readOwner(m_model, line);
     } else if (code == QLatin1String("5526")) {
-        readStageNumbers(line);
+        readStageNumbers(m_model, line);
     } else if (code == QLatin1String("2142")) {
-        readCoExecutor(line);
+        readCoExecutor(m_model, line);
     } else if (code == QLatin1String("6120")) {
-        readWorkHead(line);
+        readWorkHead(m_model, line);
     } else if (code == QLatin1String("6121")) {
-        readPerson(line);
+        readPerson(m_model, line);
     } else if (code == QLatin1String("5616")) {
-        readRubric(line);
+        readRubric(m_model, line);
     } else if (commonTexts::financingSources().contains(code)) {
-        readFinancing(code, line);
+        readFinancing(m_model, code, line);
     }
 }
 
@@ -91,150 +232,9 @@ void OkReader::applyMultiLine(const QString &code, const QString &value)
     if (const auto it = bilingualCodes().constFind(code); it != bilingualCodes().cend())
         m_model.texts().readLine(int(*it), value);
     else if (code == QLatin1String("9036"))
-        readStage(value);
+        readStage(m_model, value);
     else if (code != QLatin1String("5635"))
         applyLine(code, value);
-}
-
-void OkReader::readDirection(const QString &line)
-{
-    m_model.setText(u"cb7201"_s, item(line, 2));
-    const QString other = item(line, 3);
-    m_model.setText(u"ed7201a"_s, other);
-    // The other direction and its label appear once a card names one.
-    if (!other.isEmpty())
-        m_model.setOtherDirectionVisible(true);
-}
-
-void OkReader::readExecutorCode(const QString &line)
-{
-    const QString type = item(line, 2);
-    m_model.setPartyKind(OkParty::Executor, type != kLegal, PartyLabels::Read, false);
-    m_model.setFitted(u"ed2457"_s, item(line, 3));
-    m_model.selectEntry(u"lizv"_s, cardNumber(type) - 1);
-}
-
-void OkReader::readOwner(const QString &line)
-{
-    const QString second = item(line, 2);
-    const QString type = item(line, 3);
-    if (type.size() >= 2) {
-        // Older form 2459\type\code; the rest of the owner comes on lines of its own.
-        // The code takes the mask of the type given, so a tax number keeps its digits.
-        m_model.setPartyKind(OkParty::Owner, second != kLegal, PartyLabels::Read, false);
-        m_model.setFitted(u"ed2459"_s, type);
-        m_model.selectEntry(u"lizz"_s, cardNumber(second) - 1);
-        return;
-    }
-    if (type.size() != 1 || type == QLatin1String("0"))
-        return;
-    const int n = listNumber(line, OkList::Owners);
-    if (n == 0)
-        return;
-    m_model.setPartyKind(OkParty::Owner, type != kLegal, PartyLabels::Read, false);
-    m_model.setText(u"Edit1"_s, second);
-    m_model.setCurrentNumber(OkList::Owners, n);
-    m_model.selectEntry(u"lizz"_s, cardNumber(type) - 1);
-    const QStringList fields = {u"ed2459"_s, u"gorz"_s,   u"mm2153"_s, u"mm2657"_s,  u"ed2935"_s,
-                                u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
-    for (int i = 0; i < fields.size(); ++i)
-        m_model.setFitted(fields.at(i), item(line, i + 4));
-    m_model.storeFields(OkList::Owners, n, type);
-}
-
-void OkReader::readStageNumbers(const QString &line)
-{
-    const QString value = item(line, 2);
-    for (int n = 1; n <= OkModel::kStageNumbers; ++n) {
-        const QString number = item(value, n, QLatin1Char(';'));
-        if (number.isEmpty())
-            break;
-        m_model.setStageNumber(n, number);
-    }
-    m_model.setFitted(u"ed5526"_s, m_model.stageNumber(1));
-}
-
-void OkReader::readCoExecutor(const QString &line)
-{
-    const int n = listNumber(line, OkList::CoExecutors);
-    if (n == 0)
-        return;
-    const QString type = item(line, 3);
-    const bool current = type.size() < 2;
-    // The older forms carry no type: a code longer than an organisation code is a tax number.
-    const bool natural = current ? type == QLatin1String("2") : type.size() > 8;
-    const QString typeText = commonTexts::personKinds().at(natural ? 1 : 0);
-    m_model.setPartyKind(OkParty::CoExecutor, natural, PartyLabels::Read, false);
-    m_model.setText(u"lizsv"_s, current ? typeText : QString());
-    const int first = current ? 4 : 3;
-    QStringList file{QString::number(n), natural ? u"2"_s : kLegal};
-    QStringList display{QString::number(n), typeText};
-    for (int i = first; i < first + 4; ++i) {
-        file << item(line, i);
-        display << item(line, i);
-    }
-    m_model.setRecord(OkList::CoExecutors, n, EntryList::join(file), EntryList::join(display));
-    m_model.setText(u"ed2142p"_s, u"1"_s);
-}
-
-void OkReader::readWorkHead(const QString &line)
-{
-    const QString sub = item(line, 2);
-    if (sub.size() != 1)
-        m_model.setBilingual(OkText::WorkHead, TextLanguage::Ukrainian, sub); // older form 6120\name
-    else
-        m_model.texts().readLine(int(OkText::WorkHead), line);
-    m_model.showUkrainian(OkText::WorkHead);
-}
-
-void OkReader::readPerson(const QString &line)
-{
-    const int n = listNumber(line, OkList::Executors);
-    if (n == 0)
-        return;
-    m_model.setText(u"Cpn"_s, item(line, 2));
-    m_model.setCurrentNumber(OkList::Executors, n);
-    const QStringList fields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
-    for (int i = 0; i < fields.size(); ++i)
-        m_model.setText(fields.at(i), item(line, i + 3));
-    m_model.storeFields(OkList::Executors, n);
-}
-
-void OkReader::readRubric(const QString &line)
-{
-    for (const QString &field : okRubricFields()) {
-        if (m_model.text(field) == EditMask(m_model.mask(field)).emptyText()) {
-            m_model.setFitted(field, item(line, 2));
-            return;
-        }
-    }
-}
-
-void OkReader::readFinancing(const QString &code, const QString &line)
-{
-    const int count = m_model.countFinancingLine();
-    if (count > okFinancingRows().size())
-        return;
-    const QStringList &row = okFinancingRows().at(count - 1);
-    m_model.setText(row.at(0), code);
-    m_model.setText(row.at(1), item(line, 2));
-    m_model.setText(row.at(2), item(line, 3));
-}
-
-void OkReader::readStage(const QString &value)
-{
-    const QStringList fields = {u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s};
-    for (int i = 0; i < fields.size(); ++i)
-        m_model.setFitted(fields.at(i), item(value, i + 2));
-    const QString kind = trimLine(item(value, 5));
-    if (kind.size() == 1) {
-        m_model.setText(u"cb9036e"_s, kind);
-        m_model.setText(u"mm9036"_s, item(value, 6));
-    } else {
-        // Older form without the stage kind.
-        m_model.setText(u"cb9036e"_s, QString());
-        m_model.setText(u"mm9036"_s, item(value, 5));
-    }
 }
 
 void okShowAfterRead(OkModel &model)

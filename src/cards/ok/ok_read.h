@@ -3,8 +3,6 @@
 #include "cards/ok/ok_model.h"
 #include "fields/line_interpreter.h"
 
-#include <QString>
-
 // Puts each OK card line read back into the card (ReadS), the older line forms
 // included. Lines of other cards whose codes OK knows are taken over (how an OK card
 // takes the common data of the RK card of the same work); the others are ignored,
@@ -17,17 +15,6 @@ public:
 private:
     void applyLine(const QString &code, const QString &line) override;
     void applyMultiLine(const QString &code, const QString &value) override;
-
-    void readDirection(const QString &line);
-    void readExecutorCode(const QString &line);
-    void readOwner(const QString &line);
-    void readStageNumbers(const QString &line);
-    void readCoExecutor(const QString &line);
-    void readWorkHead(const QString &line);
-    void readPerson(const QString &line);
-    void readRubric(const QString &line);
-    void readFinancing(const QString &code, const QString &line);
-    void readStage(const QString &value);
 
     OkModel &m_model;
 };

@@ -52,9 +52,13 @@ QList<QList<PageBlock>> rkBlocks()
     };
 }
 
-QString rkHeadingAbove(const QString &field)
+QString headingAbove(const QString &field)
 {
-    return headingAbove(rkHeadings(), field);
+    for (const RkHeading &h : rkHeadings()) {
+        if (h.above == field)
+            return h.text;
+    }
+    return {};
 }
 
 } // namespace
@@ -73,7 +77,7 @@ const PageDesign &rkPageDesign()
             {u"BitBtn4"_s, u"Наступний етап"_s, u"mm9036"_s},
             {u"BitBtn5"_s, u"Попередній етап"_s, u"BitBtn4"_s},
         },
-        rkHeadingAbove,
+        headingAbove,
         rkLabelName,
     };
     return design;
