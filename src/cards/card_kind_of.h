@@ -1,11 +1,12 @@
 #pragma once
 
 #include "cards/basic_card_kind.h"
+#include "fields/bilingual_texts.h"
 
 #include <memory>
 
-// A card type whose model is `Model` and whose line interpreter is `Reader`
-// (constructed from the model).
+// A card type whose model is `Model` (which keeps its two-language texts as
+// texts()) and whose line interpreter is `Reader` (constructed from the model).
 template <class Model, class Reader>
 class CardKindOf : public BasicCardKind
 {
@@ -17,6 +18,7 @@ public:
     {
         return std::make_unique<Reader>(of(model));
     }
+    QList<BilingualText> bilingualTexts(const CardModel &model) const override { return of(model).texts().byCode(); }
 
 protected:
     static Model &of(CardModel &model)

@@ -32,6 +32,11 @@ QString FieldRow::noHelp()
     return QStringLiteral("Допомоги немає");
 }
 
+FieldRow languageGroup(const QString &name, const QString &ukrainian, const QString &label)
+{
+    return FieldRow(FieldKind::Radio, name).items({ukrainian, QStringLiteral("англійська")}).columns(3).label(label);
+}
+
 FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<FieldRow>> &pages)
 {
     QList<FieldSpec> fields;

@@ -36,6 +36,11 @@ private:
     FieldSpec m_spec;
 };
 
+// A radio group choosing the language a two-language text is shown in: `ukrainian`
+// (its text varies between the groups by a trailing blank) and "англійська", in
+// three columns, on its first entry.
+FieldRow languageGroup(const QString &name, const QString &ukrainian, const QString &label);
+
 // A table from the rows of its tab pages, in tab order; each row gets its page.
 FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<FieldRow>> &pages);
 

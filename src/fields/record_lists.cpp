@@ -2,6 +2,14 @@
 
 #include "fields/card_model.h"
 
+QStringList emptiedFieldsOf(const EntryListSpec &info)
+{
+    QStringList fields = info.itemFields;
+    if (info.kind)
+        fields.removeOne(info.kind->selector);
+    return fields;
+}
+
 RecordLists::RecordLists(QList<int> capacities) : m_capacities(std::move(capacities))
 {
     m_lists.resize(m_capacities.size());

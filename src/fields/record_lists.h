@@ -8,6 +8,10 @@
 
 class CardModel;
 
+// The fields emptied before an entry of the list is shown: its item fields but the
+// person kind selector, which keeps its text when an empty slot is shown.
+QStringList emptiedFieldsOf(const EntryListSpec &info);
+
 // The record lists of a card (customers, owners, co-executors, stages, persons) with
 // the number of the entry each shows. Slots count from 1 up to a list's capacity; a
 // record outside is ignored. Records start with their slot number; where the list has

@@ -78,8 +78,7 @@ Page executorPage()
         F(K::Combo, u"lizv"_s, u"2457"_s).items(commonTexts::personKinds()).byDefault(commonTexts::personKinds().at(0)),
         F(K::Masked, u"ed2457"_s, u"2457"_s).mask(kLegalCode, 8).label(u"2457. Код організації за ЄДРПОУ"_s).marks(),
         F(K::Edit, u"gorv"_s, u"2655"_s).label(u"Місто"_s),
-        F(K::Radio, u"Indjz"_s).items({u"українська "_s, u"англійська"_s}).columns(3)
-            .label(u"Мова найменування виконавця:"_s),
+        languageGroup(u"Indjz"_s, u"українська "_s, u"Мова найменування виконавця:"_s),
         F(K::Memo, u"mm2151"_s, u"2151"_s).noEnter().label(u"2151. Повне найменування виконавця"_s).marks(),
         F(K::Edit, u"ed2358"_s, u"2358"_s).label(u"2358. Скорочене найменування"_s).marks(),
         F(K::Memo, u"mm2655"_s, u"2655"_s).noEnter().label(u"2655. Повне місцезнаходження"_s).marks()
@@ -187,8 +186,7 @@ Page financingPage()
 Page titlePage()
 {
     return Page{
-        F(K::Radio, u"Indjzr"_s).items({u"українська"_s, u"англійська"_s}).columns(3)
-            .label(u"Мова назви і реферату :"_s),
+        languageGroup(u"Indjzr"_s, u"українська"_s, u"Мова назви і реферату :"_s),
         F(K::Memo, u"mm9027"_s, u"9027"_s).noEnter().label(u"9027. Назва роботи"_s).marks(),
         F(K::Memo, u"mm9117"_s, u"9117"_s).noEnter().vScroll().label(u"9117. Реферат"_s).marks(),
     };
@@ -206,8 +204,7 @@ Page subjectPage()
         rubric(u"ed5616f"_s),
         F(K::Edit, u"ed6111"_s, u"6111"_s).label(u"6111. Керівник юридичної \nособи\n"_s + kNameColumn).marks(),
         F(K::Edit, u"ed6210vc"_s, u"6210"_s).label(kDegreeLabel).marks(),
-        F(K::Radio, u"indjzk"_s).items({u"українська "_s, u"англійська"_s}).columns(3)
-            .label(u"Мова П.І.Б. керівника роботи"_s),
+        languageGroup(u"indjzk"_s, u"українська "_s, u"Мова П.І.Б. керівника роботи"_s),
         F(K::Edit, u"ed6120"_s, u"6120"_s).label(u"6120. Керівник розробки\n"_s + kNameColumn).marks(),
         F(K::Edit, u"ed6228vc"_s, u"6228"_s).label(kDegreeLabel).marks(),
         F(K::Edit, u"Cpn"_s, u"6121"_s).maxLength(1).byDefault(u"1"_s).cleared(u"1"_s).label(u" № "_s).marks()

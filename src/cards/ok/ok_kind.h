@@ -16,7 +16,6 @@ public:
     void afterRead(CardModel &model) const override;
 
     // ok_kind_info.cpp: what batch work and checks see of an OK card.
-    QList<BilingualText> bilingualTexts(const CardModel &model) const override;
     QList<RecordList> recordLists(const CardModel &model) const override;
     bool knowsCode(const QString &code) const override;
     QList<NumberedLine> numberedLines() const override;

@@ -2,11 +2,6 @@
 #include "cards/ok/ok_model.h"
 #include "fields/common_texts.h"
 
-QList<BilingualText> OkKind::bilingualTexts(const CardModel &model) const
-{
-    return of(model).texts().byCode();
-}
-
 QList<RecordList> OkKind::recordLists(const CardModel &model) const
 {
     const auto &ok = of(model);

@@ -109,35 +109,28 @@ int OkModel::capacity(OkList list)
 
 EntryListSpec OkModel::entryListSpec(OkList list)
 {
+    // Number field, name field, bounds message, item fields; co-executors and owners
+    // have a person kind selector as their first item.
+    static const QStringList shapes[] = {
+        {u"ed2142p"_s, u"mm2142n"_s, entryLists::coExecutorBounds(), u"lizsv"_s, u"ed2142k"_s, u"Ed2142m"_s,
+         u"mm2142n"_s, u"ed2142ad"_s},
+        {u"Edit1"_s, u"mm2153"_s, u"Кількість власників від 1 до 20"_s, u"lizz"_s, u"ed2459"_s, u"gorz"_s,
+         u"mm2153"_s, u"mm2657"_s, u"ed2935"_s, u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s},
+        {u"Cpn"_s, u"ed6121a"_s, u"Кількість виконавців з списку від 1 до 120"_s, u"ed6121a"_s, u"ed6121ak"_s,
+         u"ed6121az"_s},
+    };
+    const QStringList &shape = shapes[int(list)];
     EntryListSpec info;
+    info.numberField = shape.at(0);
+    info.nameField = shape.at(1);
+    info.boundsMessage = shape.at(2);
+    info.itemFields = shape.mid(3);
     info.maximum = capacity(list);
-    switch (list) {
-    case OkList::CoExecutors:
-        info.numberField = u"ed2142p"_s;
-        info.nameField = u"mm2142n"_s;
-        info.boundsMessage = entryLists::coExecutorBounds();
-        info.itemFields = {u"lizsv"_s, u"ed2142k"_s, u"Ed2142m"_s, u"mm2142n"_s, u"ed2142ad"_s};
+    if (list == OkList::CoExecutors)
         info.kind = personKindSpec(OkParty::CoExecutor, PartyLabels::Show);
-        break;
-    case OkList::Owners:
-        info.numberField = u"Edit1"_s;
-        info.nameField = u"mm2153"_s;
-        info.boundsMessage = u"Кількість власників від 1 до 20"_s;
-        info.itemFields = {u"lizz"_s,  u"ed2459"_s, u"gorz"_s,  u"mm2153"_s,  u"mm2657"_s, u"ed2935"_s,
-                           u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
+    else if (list == OkList::Owners)
         info.kind = personKindSpec(OkParty::Owner, PartyLabels::Show);
-        break;
-    case OkList::Executors:
-        info.numberField = u"Cpn"_s;
-        info.nameField = u"ed6121a"_s;
-        info.boundsMessage = u"Кількість виконавців з списку від 1 до 120"_s;
-        info.itemFields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
-        break;
-    }
-    // The selector keeps its text when an empty slot is shown.
-    info.emptiedFields = info.itemFields;
-    if (info.kind)
-        info.emptiedFields.removeOne(info.kind->selector);
+    info.emptiedFields = emptiedFieldsOf(info);
     return info;
 }
 

@@ -7,16 +7,15 @@
 // included. Lines of other cards whose codes OK knows are taken over (how an OK card
 // takes the common data of the RK card of the same work); the others are ignored,
 // as are list lines numbered outside their list.
-class OkReader : public LineInterpreter
+class OkReader final : public LineInterpreter
 {
-public:
-    explicit OkReader(OkModel &model);
+    OkModel &m_model;
 
-private:
     void applyLine(const QString &code, const QString &line) override;
     void applyMultiLine(const QString &code, const QString &value) override;
 
-    OkModel &m_model;
+public:
+    explicit OkReader(OkModel &model);
 };
 
 // What an open leaves shown: the Ukrainian texts and co-executor 1 with its kind.

@@ -84,8 +84,7 @@ Page executorPage()
         F(K::Combo, u"lizv"_s, u"2457"_s).items(rkPersonKinds()).byDefault(rkPersonKinds().at(0)),
         F(K::Masked, u"ed2457"_s, u"2457"_s).mask(kLegalCode, 8).label(u"2457. Код організації за ЄДРПОУ"_s),
         F(K::Edit, u"gorv"_s, u"2655"_s).label(u"Місто"_s),
-        F(K::Radio, u"Indjz"_s).items({u"українська "_s, u"англійська"_s}).columns(3)
-            .label(u"Мова найменування виконавця:"_s),
+        languageGroup(u"Indjz"_s, u"українська "_s, u"Мова найменування виконавця:"_s),
         F(K::Memo, u"mm2151"_s, u"2151"_s).noEnter().label(u"2151. Найменування (або П.І.Б.)"_s).marks(),
         F(K::Edit, u"ed2358"_s, u"2358"_s).label(u"2358. Скорочене найменування"_s).marks(),
         F(K::Edit, u"mm2655"_s, u"2655"_s).label(u"2655. Місцезнаходження"_s).marks().hint(kAddressHint),
@@ -176,7 +175,7 @@ Page titlePage()
 {
     using K = FieldKind;
     return Page{
-        F(K::Radio, u"Indjzr"_s).items({u"українська"_s, u"англійська"_s}).columns(3).label(u"Мова роботи:"_s),
+        languageGroup(u"Indjzr"_s, u"українська"_s, u"Мова роботи:"_s),
         F(K::Memo, u"mm9027"_s, u"9027"_s).noEnter().vScroll().label(u"9027. Назва роботи"_s).marks(),
         F(K::Memo, u"mm9126"_s, u"9126"_s).noEnter().vScroll().label(u"9126. Мета роботи"_s).marks(),
         F(K::Combo, u"cb7199"_s, u"7199"_s).cleared({})
@@ -235,8 +234,7 @@ Page subjectPage()
         F(K::Masked, u"ed56166"_s, u"5616"_s).mask(kRubric, 11).marks(),
         F(K::Edit, u"ed6111"_s, u"6111"_s).label(u"6111. Керівник юридичної\nособи\n"_s + kNameLabel).marks(),
         F(K::Edit, u"ed6210"_s, u"6210"_s).label(kDegreeLabel).marks(),
-        F(K::Radio, u"indjzk"_s).items({u"українська "_s, u"англійська"_s}).columns(3)
-            .label(u"Мова П.І.Б. керівника роботи"_s),
+        languageGroup(u"indjzk"_s, u"українська "_s, u"Мова П.І.Б. керівника роботи"_s),
         F(K::Edit, u"ed6120"_s, u"6120"_s).label(u"6120. Керівник розробки\n"_s + kNameLabel).marks(),
         F(K::Edit, u"ed6228"_s, u"6228"_s).label(kDegreeLabel).marks(),
         F(K::Edit, u"ed6141"_s, u"6141"_s)

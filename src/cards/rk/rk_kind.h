@@ -17,7 +17,6 @@ public:
     bool print(CardModel &model, PrintJob &job) const override;
 
     // rk_kind_info.cpp: what batch work and checks see of an RK card.
-    QList<BilingualText> bilingualTexts(const CardModel &model) const override;
     QList<RecordList> recordLists(const CardModel &model) const override;
     bool knowsCode(const QString &code) const override;
     QList<NumberedLine> numberedLines() const override;

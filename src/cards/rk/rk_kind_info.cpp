@@ -2,11 +2,6 @@
 #include "cards/rk/rk_kind.h"
 #include "cards/rk/rk_model.h"
 
-QList<BilingualText> RkKind::bilingualTexts(const CardModel &model) const
-{
-    return of(model).texts().byCode();
-}
-
 QList<RecordList> RkKind::recordLists(const CardModel &model) const
 {
     const auto &rk = of(model);

@@ -135,10 +135,7 @@ EntryListSpec RkModel::entryListSpec(RkList list)
         u"Спочатку введіть назву цього етапу: без неї етап не зберігається."_s,
     };
     info.unnamedMessage = unnamed[int(list)];
-    // The selector keeps its text when an empty slot is shown.
-    info.emptiedFields = info.itemFields;
-    if (info.kind)
-        info.emptiedFields.removeOne(info.kind->selector);
+    info.emptiedFields = emptiedFieldsOf(info);
     return info;
 }
 

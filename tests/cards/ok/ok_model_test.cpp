@@ -34,32 +34,34 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("fresh");
         QTest::addColumn<QString>("cleared");
-        // field, new card, cleared card
-        const QStringList rows[] = {
-            {u"cb5256"_s, u"5"_s, u"5"_s},
-            {u"cb5715"_s, u"720"_s, {}},
-            {u"cb5535"_s, u"35"_s, {}},
-            {u"cb9036e"_s, {}, u"П"_s},
-            {u"ed"_s, u"тис.грн."_s, u"тис.грн."_s},
-            {u"ed1"_s, {}, {}},
-            {u"fin"_s, {}, {}},
-            {u"lizv"_s, u"Юридична особа"_s, u"Юридична особа"_s},
-            {u"lizsv"_s, u"Юридична особа"_s, u"Юридична особа"_s},
-            {u"lizz"_s, u"Юридична особа"_s, u"Юридична особа"_s},
-            {u"ed2142p"_s, u"1"_s, u"1"_s},
-            {u"Edit1"_s, u"1"_s, u"1"_s},
-            {u"Cpn"_s, u"1"_s, u"1"_s},
-            {u"sp5526"_s, u"1"_s, u"1"_s},
-            {u"ed5437"_s, u"    U       "_s, u"    U       "_s},
-            {u"ed5436"_s, u"            "_s, u"            "_s},
-            {u"ed5742"_s, u"      "_s, u"      "_s},
-            {u"ed5616d"_s, u"  .  .  .  "_s, u"  .  .  .  "_s},
-            {u"cb7201"_s, {}, {}},
-            {u"cb1133"_s, {}, {}},
-            {u"Indjzr"_s, u"0"_s, u"0"_s},
+        // field|new card|cleared card
+        const QString rows[] = {
+            u"cb5256|5|5"_s,
+            u"cb5715|720|"_s,
+            u"cb5535|35|"_s,
+            u"cb9036e||П"_s,
+            u"ed|тис.грн.|тис.грн."_s,
+            u"ed1||"_s,
+            u"fin||"_s,
+            u"lizv|Юридична особа|Юридична особа"_s,
+            u"lizsv|Юридична особа|Юридична особа"_s,
+            u"lizz|Юридична особа|Юридична особа"_s,
+            u"ed2142p|1|1"_s,
+            u"Edit1|1|1"_s,
+            u"Cpn|1|1"_s,
+            u"sp5526|1|1"_s,
+            u"ed5437|    U       |    U       "_s,
+            u"ed5436|            |            "_s,
+            u"ed5742|      |      "_s,
+            u"ed5616d|  .  .  .  |  .  .  .  "_s,
+            u"cb7201||"_s,
+            u"cb1133||"_s,
+            u"Indjzr|0|0"_s,
         };
-        for (const QStringList &r : rows)
+        for (const QString &row : rows) {
+            const QStringList r = row.split(QLatin1Char('|'));
             QTest::newRow(qPrintable(r.at(0))) << r.at(0) << r.at(1) << r.at(2);
+        }
     }
     void freshAndCleared()
     {
