@@ -2,6 +2,17 @@
 
 #include "fields/card_model.h"
 
+QStringList upToEmpty(const QStringList &entries)
+{
+    QStringList kept;
+    for (const QString &entry : entries) {
+        if (entry.isEmpty())
+            break;
+        kept << entry;
+    }
+    return kept;
+}
+
 QStringList emptiedFieldsOf(const EntryListSpec &info)
 {
     QStringList fields = info.itemFields;

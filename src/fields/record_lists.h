@@ -8,6 +8,9 @@
 
 class CardModel;
 
+// The entries from the first up to the first empty one.
+QStringList upToEmpty(const QStringList &entries);
+
 // The fields emptied before an entry of the list is shown: its item fields but the
 // person kind selector, which keeps its text when an empty slot is shown.
 QStringList emptiedFieldsOf(const EntryListSpec &info);
@@ -58,4 +61,24 @@ private:
     QList<int> m_capacities;
     QList<EntryList> m_lists;
     QList<int> m_current;
+};
+
+// The record lists of a card named by the card's own enumeration of its lists.
+template <class List>
+class RecordListsOf : public RecordLists
+{
+public:
+    using RecordLists::RecordLists;
+
+    QString record(List list, int n) const { return RecordLists::record(int(list), n); }
+    QString displayRecord(List list, int n) const { return RecordLists::displayRecord(int(list), n); }
+    void setRecord(List list, int n, const QString &fileForm, const QString &displayForm)
+    {
+        RecordLists::setRecord(int(list), n, fileForm, displayForm);
+    }
+    QStringList records(List list) const { return RecordLists::records(int(list)); }
+    int count(List list) const { return RecordLists::count(int(list)); }
+    int currentNumber(List list) const { return RecordLists::currentNumber(int(list)); }
+    void setCurrentNumber(List list, int n) { RecordLists::setCurrentNumber(int(list), n); }
+    void remove(List list, int n) { RecordLists::remove(int(list), n); }
 };

@@ -58,6 +58,11 @@ struct Steps
     {
         return cardSteps::opened<Model>(kind(), lines, result);
     }
+    // The text of `field` once `lines` are opened.
+    QString textAfterOpen(const QStringList &lines, const QString &field, ReadResult *result) const
+    {
+        return opened(lines, result)->text(field);
+    }
 };
 
 // The lines of a saved card that carry `code`.

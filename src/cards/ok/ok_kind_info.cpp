@@ -5,9 +5,9 @@
 QList<RecordList> OkKind::recordLists(const CardModel &model) const
 {
     const auto &ok = of(model);
-    return {{QStringLiteral("owners"), ok.lists().records(int(OkList::Owners))},
-            {QStringLiteral("coExecutors"), ok.lists().records(int(OkList::CoExecutors))},
-            {QStringLiteral("executorList"), ok.lists().records(int(OkList::Executors))},
+    return {{QStringLiteral("owners"), ok.lists().records(OkList::Owners)},
+            {QStringLiteral("coExecutors"), ok.lists().records(OkList::CoExecutors)},
+            {QStringLiteral("executorList"), ok.lists().records(OkList::Executors)},
             {QStringLiteral("stageNumbers"), ok.stageNumbers()}};
 }
 

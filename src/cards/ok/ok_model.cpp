@@ -93,13 +93,7 @@ void OkModel::setStageNumber(int n, const QString &number)
 
 QStringList OkModel::stageNumbers() const
 {
-    QStringList out;
-    for (const QString &n : m_stageNumbers) {
-        if (n.isEmpty())
-            break;
-        out << n;
-    }
-    return out;
+    return upToEmpty(m_stageNumbers);
 }
 
 int OkModel::capacity(OkList list)
@@ -154,7 +148,7 @@ bool OkModel::storeCoExecutor()
         return true;
     }
     // Item 6 of the record is its address.
-    if (!item(record(OkList::CoExecutors, n), 6).isEmpty())
+    if (!item(m_lists.record(OkList::CoExecutors, n), 6).isEmpty())
         return false;
     return m_lists.closeUp(*this, int(OkList::CoExecutors), n, entryListSpec(OkList::CoExecutors));
 }
@@ -178,7 +172,7 @@ bool OkModel::storePerson()
     const int n = shownNumber(OkList::Executors);
     if (n == 0)
         return false;
-    setCurrentNumber(OkList::Executors, n);
+    m_lists.setCurrentNumber(OkList::Executors, n);
     if (!text(u"ed6121a"_s).isEmpty()) {
         storeFields(OkList::Executors, n);
         return true;

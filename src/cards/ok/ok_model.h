@@ -72,16 +72,8 @@ public:
     // the kind digit, where the display form has the selector's text.
     static int capacity(OkList list);
     static EntryListSpec entryListSpec(OkList list);
-    const RecordLists &lists() const { return m_lists; }
-    QString record(OkList list, int n) const { return m_lists.record(int(list), n); }
-    QString displayRecord(OkList list, int n) const { return m_lists.displayRecord(int(list), n); }
-    void setRecord(OkList list, int n, const QString &fileForm, const QString &displayForm)
-    {
-        m_lists.setRecord(int(list), n, fileForm, displayForm);
-    }
-    int recordCount(OkList list) const { return m_lists.count(int(list)); }
-    int currentNumber(OkList list) const { return m_lists.currentNumber(int(list)); }
-    void setCurrentNumber(OkList list, int n) { m_lists.setCurrentNumber(int(list), n); }
+    RecordListsOf<OkList> &lists() { return m_lists; }
+    const RecordListsOf<OkList> &lists() const { return m_lists; }
     // The number in the list's number field, 0 when it names no slot.
     int shownNumber(OkList list) const { return m_lists.shownNumber(*this, int(list), entryListSpec(list)); }
     // Slot n gets the entry the fields show, with the selector's kind digit unless
@@ -99,7 +91,6 @@ public:
     // Puts entry n into the fields: emptied, then filled from its slot if it holds one,
     // with the code's mask and label by its kind.
     void showEntry(OkList list, int n);
-    void removeEntry(OkList list, int n) { m_lists.remove(int(list), n); }
 
     // Financing lines met by a read: the new count.
     int countFinancingLine() { return ++m_financingLines; }
@@ -109,7 +100,7 @@ private:
 
     BilingualTexts m_texts;
     PartyCodes m_parties;
-    RecordLists m_lists;
+    RecordListsOf<OkList> m_lists;
     QStringList m_stageNumbers;
     int m_financingLines = 0;
     bool m_otherDirectionVisible = false;

@@ -87,7 +87,7 @@ void readOwner(OkModel &m, const QString &line)
         return;
     m.setPartyKind(OkParty::Owner, type != kLegal, PartyLabels::Read, false);
     m.setText(u"Edit1"_s, second);
-    m.setCurrentNumber(OkList::Owners, n);
+    m.lists().setCurrentNumber(OkList::Owners, n);
     m.selectEntry(u"lizz"_s, cardNumber(type) - 1);
     const QStringList fields = {u"ed2459"_s, u"gorz"_s,   u"mm2153"_s, u"mm2657"_s,  u"ed2935"_s,
                                 u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
@@ -127,7 +127,7 @@ void readCoExecutor(OkModel &m, const QString &line)
         file << item(line, i);
         display << item(line, i);
     }
-    m.setRecord(OkList::CoExecutors, n, EntryList::join(file), EntryList::join(display));
+    m.lists().setRecord(OkList::CoExecutors, n, EntryList::join(file), EntryList::join(display));
     m.setText(u"ed2142p"_s, u"1"_s);
 }
 
@@ -147,7 +147,7 @@ void readPerson(OkModel &m, const QString &line)
     if (n == 0)
         return;
     m.setText(u"Cpn"_s, item(line, 2));
-    m.setCurrentNumber(OkList::Executors, n);
+    m.lists().setCurrentNumber(OkList::Executors, n);
     const QStringList fields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
     for (int i = 0; i < fields.size(); ++i)
         m.setText(fields.at(i), item(line, i + 3));
@@ -242,7 +242,7 @@ void okShowAfterRead(OkModel &model)
     for (OkText which : {OkText::ExecutorName, OkText::WorkTitle, OkText::WorkAbstract, OkText::WorkHead})
         model.showUkrainian(which);
     // Co-executor 1 with its kind; a legal entity when it has none.
-    const QString record = model.displayRecord(OkList::CoExecutors, 1);
+    const QString record = model.lists().displayRecord(OkList::CoExecutors, 1);
     if (record.isEmpty() || EntryList::item(record, 2).isEmpty()) {
         model.setText(u"lizsv"_s, commonTexts::personKinds().at(0));
         model.setPartyKind(OkParty::CoExecutor, false, PartyLabels::Show, false);

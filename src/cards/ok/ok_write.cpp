@@ -29,7 +29,7 @@ QStringList okCardLines(OkModel &m)
         out.fields({{u"2394"_s, u"ed2394"_s}, {u"1332"_s, u"ed1332"_s}, {u"1133"_s, u"cb1133"_s}});
 
     m.storeOwner();
-    out.list(u"2459"_s, m.lists(), int(OkList::Owners));
+    out.records(u"2459"_s, m.lists().records(OkList::Owners));
 
     out.add(u"9036"_s, out.joined({u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s, u"cb9036e"_s, u"mm9036"_s}));
     out.field(u"7700"_s, u"ed7700"_s, When::Filled);
@@ -53,7 +53,7 @@ QStringList okCardLines(OkModel &m)
                 {u"5742"_s, u"ed5742"_s}, {u"5743"_s, u"ed5743"_s}, {u"5744"_s, u"ed5744"_s}});
 
     m.storeCoExecutor();
-    out.list(u"2142"_s, m.lists(), int(OkList::CoExecutors));
+    out.records(u"2142"_s, m.lists().records(OkList::CoExecutors));
 
     out.fields({{u"5535"_s, u"cb5535"_s}, {u"5211"_s, u"cb5211"_s}, {u"6140"_s, u"ed6140"_s},
                 {u"5634"_s, u"ed5634"_s}});
@@ -66,7 +66,7 @@ QStringList okCardLines(OkModel &m)
     out.field(u"6228"_s, u"ed6228vc"_s);
 
     m.storePerson();
-    out.list(u"6121"_s, m.lists(), int(OkList::Executors));
+    out.records(u"6121"_s, m.lists().records(OkList::Executors));
     out.field(u"6141"_s, u"ed6141"_s);
     return out.lines();
 }

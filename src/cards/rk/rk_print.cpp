@@ -73,17 +73,6 @@ const QStringList kPage2Blanks = {u"QRLabel24"_s, u"QRLabel25"_s, u"QRLabel30"_s
                                   u"QRLabel36"_s, u"QRLabel37"_s, u"QRLabel31"_s};
 
 // The lines of a wrapped text up to its first empty one: an empty line ends the text.
-QStringList upToEmpty(const QStringList &lines)
-{
-    QStringList kept;
-    for (const QString &line : lines) {
-        if (line.isEmpty())
-            break;
-        kept << line;
-    }
-    return kept;
-}
-
 class RkPrinter
 {
 public:

@@ -115,8 +115,8 @@ private slots:
         model->setFitted(u"ed2459"_s, QString());
         model->setText(u"mm2657"_s, QString());
         QVERIFY(model->storeOwner());
-        QCOMPARE(model->recordCount(OkList::Owners), 2);
-        QCOMPARE(model->record(OkList::Owners, 2), u"2\\2\\3333333333\\Місто 3\\Третій\\Адреса 3\\\\\\\\\\\\  .  .  "_s);
+        QCOMPARE(model->lists().count(OkList::Owners), 2);
+        QCOMPARE(model->lists().record(OkList::Owners, 2), u"2\\2\\3333333333\\Місто 3\\Третій\\Адреса 3\\\\\\\\\\\\  .  .  "_s);
         // The fields show the owner that now holds number 2, with its kind.
         QCOMPARE(model->text(u"mm2153"_s), u"Третій"_s);
         QCOMPARE(model->partyCode(OkParty::Owner).mask, u"9999999999;1;_"_s);
@@ -160,7 +160,7 @@ private slots:
         model->setText(coExecutor ? u"mm2142n"_s : u"ed6121a"_s, name);
         model->setText(other, otherValue);
         QCOMPARE(coExecutor ? model->storeCoExecutor() : model->storePerson(), stored);
-        QCOMPARE(model->recordCount(which), count);
+        QCOMPARE(model->lists().count(which), count);
     }
 
     void tablePages()

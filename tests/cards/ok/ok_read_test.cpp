@@ -9,17 +9,21 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const QString kLegalMask = u"99999999;1;_"_s;
-const QString kNaturalMask = u"9999999999;1;_"_s;
-
-} // namespace
-
 class OkReadTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void listsAfterOpen()
+    {
+        auto model = okTest::card.opened(okTest::fullCard());
+        QCOMPARE(model->lists().count(OkList::Owners), 3);
+        QCOMPARE(model->lists().displayRecord(OkList::Owners, 2).section(QLatin1Char('\\'), 1, 1), u"Фізична особа"_s);
+        QCOMPARE(model->lists().count(OkList::CoExecutors), 3);
+        QCOMPARE(model->lists().count(OkList::Executors), 3);
+        QCOMPARE(model->stageNumbers(), (QStringList{u"0124U000001 "_s, u"0124U000002с"_s}));
+        QCOMPARE(model->bilingual(OkText::WorkHead, TextLanguage::English), u"Kovalenko K.K."_s);
+    }
+
     // What the fields show after an open.
     void fieldsAfterOpen_data()
     {
@@ -112,57 +116,45 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, expected);
         ReadResult result;
-        auto model = okTest::card.opened(input, &result);
-        QVERIFY(result.ok());
-        QCOMPARE(model->text(field), expected);
+        QCOMPARE(okTest::card.textAfterOpen(input, field, &result), expected);
+        QVERIFY2(result.ok(), qPrintable(result.message));
     }
 
-    // Code masks, their labels and the other direction after an open.
-    void labelsAfterOpen_data()
+    // The code field of a party after an open: its mask and the text and colour of its
+    // label follow the person kind read.
+    void partyCodeAfterOpen_data()
     {
         QTest::addColumn<QStringList>("input");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("party");
         QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("blue");
-        QTest::addColumn<QString>("mask");
-
-        QTest::newRow("legal executor") << QStringList{u"2457\\1\\12345678"_s} << u"ed2457"_s << u"Label30"_s
-                                        << u"2457 Код організації за ЄДРПОУ"_s << false << kLegalMask;
-        QTest::newRow("natural executor") << QStringList{u"2457\\2\\1234567890"_s} << u"ed2457"_s << u"Label30"_s
-                                          << u"2457 Ідентифікаційний номер "_s << true << kNaturalMask;
-        QTest::newRow("natural owner") << QStringList{u"2459\\1\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}
-                                       << u"ed2459"_s << u"StaticText2"_s << u"2459 Індивідуальний податковий номер"_s
-                                       << true << kNaturalMask;
-        QTest::newRow("legal owner") << QStringList{u"2459\\1\\1\\11111111\\Львів\\Завод\\адреса"_s} << u"ed2459"_s
-                                     << u"StaticText2"_s << u"2459 Код організації за ЄДРПОУ"_s << false << kLegalMask;
-        QTest::newRow("natural co-executor 1")
-            << QStringList{u"2142\\1\\2\\5555555555\\Суми\\Іваненко\\адреса"_s} << u"ed2142k"_s << u"Label43"_s
-            << u"Індивідуальний податковий номер"_s << true << kNaturalMask;
-        QTest::newRow("co-executor 1 shown after a natural 2")
-            << QStringList{u"2142\\1\\1\\44444444\\Дніпро\\КБ\\адреса"_s,
-                           u"2142\\2\\2\\5555555555\\Суми\\Іваненко\\адреса"_s}
-            << u"ed2142k"_s << u"Label43"_s << u"Код організації за ЄДРПОУ"_s << false << kLegalMask;
-        QTest::newRow("co-executor without a name") << QStringList{u"2142\\1\\2\\5555555555\\Суми\\\\адреса"_s} << u"ed2142k"_s
-                                        << u"Label43"_s << u"Індивідуальний податковий номер"_s << true
-                                        << kNaturalMask;
-        QTest::newRow("no lines") << QStringList{} << u"ed2142k"_s << u"Label43"_s << u"Код організації за ЄДРПОУ"_s
-                                  << false << kLegalMask;
+        QTest::addColumn<bool>("natural");
+        QTest::newRow("legal executor") << QStringList{u"2457\\1\\12345678"_s} << int(OkParty::Executor)
+            << u"2457 Код організації за ЄДРПОУ"_s << false;
+        QTest::newRow("natural executor") << QStringList{u"2457\\2\\1234567890"_s} << int(OkParty::Executor)
+            << u"2457 Ідентифікаційний номер "_s << true;
+        QTest::newRow("natural owner") << QStringList{u"2459\\1\\2\\2222222222\\Одеса\\Петренко\\адреса"_s} << int(OkParty::Owner)
+            << u"2459 Індивідуальний податковий номер"_s << true;
+        QTest::newRow("legal owner") << QStringList{u"2459\\1\\1\\11111111\\Львів\\Завод\\адреса"_s} << int(OkParty::Owner)
+            << u"2459 Код організації за ЄДРПОУ"_s << false;
+        QTest::newRow("natural co-executor 1") << QStringList{u"2142\\1\\2\\5555555555\\Суми\\Іваненко\\адреса"_s} << int(OkParty::CoExecutor)
+            << u"Індивідуальний податковий номер"_s << true;
+        QTest::newRow("co-executor 1 shown after a natural 2") << QStringList{u"2142\\1\\1\\44444444\\Дніпро\\КБ\\адреса"_s, u"2142\\2\\2\\5555555555\\Суми\\Іваненко\\адреса"_s} << int(OkParty::CoExecutor)
+            << u"Код організації за ЄДРПОУ"_s << false;
+        QTest::newRow("co-executor without a name") << QStringList{u"2142\\1\\2\\5555555555\\Суми\\\\адреса"_s} << int(OkParty::CoExecutor)
+            << u"Індивідуальний податковий номер"_s << true;
+        QTest::newRow("no lines") << QStringList{} << int(OkParty::CoExecutor)
+            << u"Код організації за ЄДРПОУ"_s << false;
     }
-    void labelsAfterOpen()
+    void partyCodeAfterOpen()
     {
         QFETCH(QStringList, input);
-        QFETCH(QString, field);
+        QFETCH(int, party);
         QFETCH(QString, label);
-        QFETCH(QString, text);
-        QFETCH(bool, blue);
-        QFETCH(QString, mask);
-        auto model = okTest::card.opened(input);
-        const auto state = model->label(label);
-        QVERIFY(state.has_value());
-        QCOMPARE(state->text, text);
-        QCOMPARE(state->blue, blue);
-        QCOMPARE(model->mask(field), mask);
+        QFETCH(bool, natural);
+        const PartyCode code = okTest::card.opened(input)->partyCode(OkParty(party));
+        QCOMPARE(code.label, label);
+        QCOMPARE(code.blue, natural);
+        QCOMPARE(code.mask, natural ? u"9999999999;1;_"_s : u"99999999;1;_"_s);
     }
 
     void otherDirectionShownWhenNamed_data()
@@ -180,17 +172,6 @@ private slots:
         QCOMPARE(okTest::card.opened(input)->otherDirectionVisible(), visible);
     }
 
-    void listsAfterOpen()
-    {
-        auto model = okTest::card.opened(okTest::fullCard());
-        QCOMPARE(model->recordCount(OkList::Owners), 3);
-        QCOMPARE(model->displayRecord(OkList::Owners, 2).section(QLatin1Char('\\'), 1, 1), u"Фізична особа"_s);
-        QCOMPARE(model->recordCount(OkList::CoExecutors), 3);
-        QCOMPARE(model->recordCount(OkList::Executors), 3);
-        QCOMPARE(model->stageNumbers(), (QStringList{u"0124U000001 "_s, u"0124U000002с"_s}));
-        QCOMPARE(model->bilingual(OkText::WorkHead, TextLanguage::English), u"Kovalenko K.K."_s);
-    }
-
     void conversionErrorKeepsWhatWasRead()
     {
         ReadResult result;
@@ -206,7 +187,7 @@ private slots:
     {
         auto model = okTest::card.opened(okTest::fullCard());
         QVERIFY(okTest::card.open(*model, cardFileBytes({u"5634\\004"_s})).ok());
-        QCOMPARE(model->recordCount(OkList::Owners), 0);
+        QCOMPARE(model->lists().count(OkList::Owners), 0);
         QCOMPARE(model->stageNumbers(), QStringList());
         QCOMPARE(model->text(u"mm2151"_s), QString());
         QCOMPARE(model->text(u"Edit1"_s), u"1"_s);
@@ -214,32 +195,26 @@ private slots:
         QCOMPARE(model->text(u"ed5616a"_s), u"  .  .  .  "_s);
     }
 
-    void warningByFileName_data()
+    // An RK card opened in the OK editor: the warning, then its common data.
+    void rkCardOpenedAsOk()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("warned");
-        QTest::newRow("rk") << u"rk_work.txt"_s << true;
-        QTest::newRow("RK") << u"RK1.txt"_s << true;
-        QTest::newRow("Rk") << u"Rk1.txt"_s << false;
-        QTest::newRow("ok") << u"OK1.txt"_s << false;
-    }
-    void warningByFileName()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, warned);
         QTemporaryDir dir;
-        const QString path = dir.filePath(name);
-        writeFile(path, cardFileBytes({u"5634\\004"_s}));
+        const QString path = dir.filePath(u"rk_work.txt"_s);
+        writeFile(path, cardFileBytes({u"5436\\0124U000777"_s, u"2151\\1\\Інститут"_s, u"2458\\1\\1\\11111111\\Львів"_s,
+                                       u"FING\\2024\\2025"_s, u"7713\\тис.грн.\\150\\50\\100"_s, u"9126\\Мета"_s,
+                                       u"2142\\1\\2\\5555555555\\Суми\\Іваненко\\вул. Лісна, 4"_s}));
         ScopedFakePlatform fake;
         fake.allowMessages();
         CardDocument doc(okTest::card.kind());
         QVERIFY(doc.readFrom(path).ok());
-        const QStringList expected =
-            warned ? QStringList{u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s + name} : QStringList{};
-        QCOMPARE(fake.messages(), expected);
-        // Reading goes on after the warning.
-        QCOMPARE(doc.model().text(u"ed5634"_s), u"004"_s);
+        QCOMPARE(fake.messages(), QStringList{u"Зверніть увагу Ви відкрили реєстраційну картку !    rk_work.txt"_s});
         QCOMPARE(doc.caption(), u"Облікова картка - "_s + path);
+        const QList<std::pair<QString, QString>> taken = {
+            {u"ed5436"_s, u"0124U000777 "_s}, {u"mm2151"_s, u"Інститут"_s}, {u"fin"_s, u"7713"_s},
+            {u"sum"_s, u"150"_s}, {u"mm2142n"_s, u"Іваненко"_s}, {u"lizsv"_s, u"Фізична особа"_s},
+            {u"Edit1"_s, u"1"_s}, {u"mm2153"_s, QString()}};
+        for (const auto &[field, value] : taken)
+            QCOMPARE(doc.model().text(field), value);
     }
 };
 
