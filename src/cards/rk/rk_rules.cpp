@@ -68,15 +68,35 @@ QString collapseBlanks(const QString &text)
 
 const RkText kBilingualTexts[] = {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead};
 
-// Where the focus goes when a list has reached its bound.
-QString boundsFocus(RkList list)
+// How the list rules treat the customers, co-executors and stages, by RkList. A
+// customer may be numbered one past the customer shown on entering the field; a
+// co-executor up to the one shown (an empty number shows the first); a stage up to
+// the first free slot.
+QList<ListRuleSpec> listSpecs()
 {
-    return list == RkList::Customers ? u"fin"_s : list == RkList::CoExecutors ? u"ed9036n"_s : u"BitBtn5"_s;
+    using C = ListRuleSpec::Ceiling;
+    const struct
+    {
+        RkList list;
+        C ceiling;
+        bool emptyMeansFirst;
+        QString boundsFocus, nextBoundsFocus, nextFocus, previousFocus;
+    } rows[] = {
+        {RkList::Customers, C::AnchorNext, false, u"fin"_s, u"fin"_s, u"lizz"_s, {}},
+        {RkList::CoExecutors, C::Current, true, u"ed9036n"_s, u"ed9036n"_s, u"lizsv"_s, {}},
+        {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s},
+    };
+    QList<ListRuleSpec> specs;
+    for (const auto &r : rows)
+        specs << ListRuleSpec{RkModel::entryListSpec(r.list), r.ceiling,           r.emptyMeansFirst,
+                              r.boundsFocus,                  r.nextBoundsFocus,   r.nextFocus,
+                              r.previousFocus};
+    return specs;
 }
 
 } // namespace
 
-RkRules::RkRules(RkModel &model) : m_model(model)
+RkRules::RkRules(RkModel &model) : m_model(model), m_lists(model, listSpecs())
 {
 }
 
@@ -170,9 +190,9 @@ const QList<RkRules::RuleRow> &RkRules::exitRows()
         {"ed56163", &RkRules::subjectCode},
         {"ed56164", &RkRules::subjectCode},
         {"ed56165", &RkRules::subjectCode},
-        {"Edit1", &RkRules::customerNumber},
-        {"cpn", &RkRules::coExecutorNumber},
-        {"ed9036n", &RkRules::stageNumber},
+        {"Edit1", &RkRules::listNumber},
+        {"cpn", &RkRules::listNumber},
+        {"ed9036n", &RkRules::listNumber},
     };
     return rows;
 }
@@ -488,15 +508,7 @@ bool RkRules::subjectCode(const QString &field, RuleContext &ctx)
 
 bool RkRules::store(RkList list)
 {
-    switch (list) {
-    case RkList::Customers:
-        return m_model.storeCustomer();
-    case RkList::CoExecutors:
-        return m_model.storeCoExecutor();
-    case RkList::Stages:
-        return m_model.storeStage();
-    }
-    return false;
+    return m_lists.store(int(list));
 }
 
 void RkRules::leavePage(int page)
@@ -511,166 +523,32 @@ void RkRules::leavePage(int page)
 
 void RkRules::enterRule(const QString &field, RuleContext &ctx)
 {
-    const RkList list = field == u"Edit1"_s ? RkList::Customers
-                        : field == u"cpn"_s ? RkList::CoExecutors
-                                            : RkList::Stages;
-    // The entry shown is stored under the number it has before that number is
-    // changed here; a number typed over it would otherwise take the fields along.
-    store(list);
-    m_remembered[int(list)] = m_model.shownNumber(list);
-    if (list == RkList::Stages && m_model.currentNumber(list) > RkModel::capacity(list)) {
+    const int list = m_lists.listOfNumberField(field);
+    if (list >= 0)
+        m_lists.enterNumber(list);
+    if (RkList(list) == RkList::Stages && m_model.currentNumber(RkList::Stages) > RkModel::capacity(RkList::Stages)) {
         ctx.message(entryLists::stageBounds());
         ctx.focusTo(u"BitBtn3"_s);
     }
 }
 
-void RkRules::removeEntry(RkList list, int n)
-{
-    m_model.removeEntry(list, n);
-    const int left = m_model.recordCount(list);
-    // With no entry left the number field keeps a number, so the next entry typed is stored.
-    m_model.showEntry(list, qMax(1, left));
-}
-
-void RkRules::step(RkList list, int delta, const QString &focusField, RuleContext &ctx)
-{
-    store(list);
-    int n = m_model.shownNumber(list);
-    if (n == 0)
-        n = m_model.currentNumber(list);
-    if (delta < 0) {
-        if (n > 1) {
-            m_model.showEntry(list, n - 1);
-            if (list == RkList::Stages)
-                ctx.focusTo(focusField);
-        }
-        return;
-    }
-    // The bound holds here, whatever the focus does after the button.
-    if (!entryLists::mayStepNext(ctx, m_model.entries(list), n, RkModel::entryListSpec(list), boundsFocus(list)))
-        return;
-    m_model.showEntry(list, n + 1);
-    ctx.focusTo(focusField);
-}
-
 void RkRules::click(const QString &button, RuleContext &ctx)
 {
-    if (button == u"BitBtn7"_s)
-        step(RkList::Customers, 1, u"lizz"_s, ctx);
-    else if (button == u"BitBtn6"_s)
-        step(RkList::Customers, -1, {}, ctx);
-    else if (button == u"Button1"_s)
-        step(RkList::CoExecutors, 1, u"lizsv"_s, ctx);
-    else if (button == u"Button2"_s)
-        step(RkList::CoExecutors, -1, {}, ctx);
-    else if (button == u"BitBtn4"_s)
-        step(RkList::Stages, 1, u"ed9036p"_s, ctx);
-    else if (button == u"BitBtn5"_s)
-        step(RkList::Stages, -1, u"ed9036p"_s, ctx);
+    static const struct
+    {
+        const char *button;
+        RkList list;
+        int delta;
+    } steps[] = {{"BitBtn7", RkList::Customers, 1}, {"BitBtn6", RkList::Customers, -1},
+                 {"Button1", RkList::CoExecutors, 1}, {"Button2", RkList::CoExecutors, -1},
+                 {"BitBtn4", RkList::Stages, 1},      {"BitBtn5", RkList::Stages, -1}};
+    for (const auto &s : steps) {
+        if (button == QLatin1String(s.button))
+            m_lists.step(int(s.list), s.delta, ctx);
+    }
 }
 
-bool RkRules::removeEmptied(RkList list, int remembered)
+bool RkRules::listNumber(const QString &field, RuleContext &ctx)
 {
-    if (remembered <= 0 || m_model.record(list, remembered).isEmpty())
-        return false;
-    removeEntry(list, remembered);
-    return true;
-}
-
-bool RkRules::customerNumber(const QString &field, RuleContext &ctx)
-{
-    const RkList list = RkList::Customers;
-    const int remembered = std::exchange(m_remembered[int(list)], 0);
-    const int current = m_model.currentNumber(list);
-    const QString text = fieldRules::trimBlanks(m_model.text(field));
-    if (text.isEmpty()) {
-        if (!removeEmptied(list, remembered))
-            m_model.setText(field, QString::number(current));
-        return true;
-    }
-    const std::optional<int> n = fieldRules::numberOf(text);
-    if (!n) {
-        ctx.message(fieldRules::conversionError(text));
-        m_model.setText(field, QString::number(current));
-        ctx.focusBack();
-        return false;
-    }
-    if (*n > RkModel::capacity(list)) {
-        ctx.message(entryLists::customerBounds());
-        m_model.setText(field, QString::number(current));
-        ctx.focusTo(u"fin"_s);
-        return true;
-    }
-    // Never beyond the first empty slot, so the list keeps no gap.
-    int permitted = m_model.recordCount(list) + 1;
-    if (remembered > 0)
-        permitted = qMin(permitted, remembered + 1);
-    if (*n > permitted || *n < 1) {
-        ctx.message(entryLists::sequenceError());
-        const int shown = *n < 1 ? current : permitted;
-        if (shown != current)
-            m_model.showEntry(list, shown);
-        m_model.setText(field, QString::number(shown));
-        return true;
-    }
-    if (*n != current)
-        m_model.showEntry(list, *n);
-    return true;
-}
-
-bool RkRules::coExecutorNumber(const QString &field, RuleContext &ctx)
-{
-    const RkList list = RkList::CoExecutors;
-    const int remembered = std::exchange(m_remembered[int(list)], 0);
-    const int current = m_model.currentNumber(list);
-    QString text = fieldRules::trimBlanks(m_model.text(field));
-    if (text.isEmpty()) {
-        if (removeEmptied(list, remembered))
-            return true;
-        text = u"1"_s;
-        m_model.setText(field, text);
-    }
-    const std::optional<int> n = fieldRules::numberOf(text);
-    if (n && *n > RkModel::capacity(list)) {
-        ctx.message(entryLists::coExecutorBounds());
-        m_model.setText(field, QString::number(current));
-        ctx.focusTo(u"ed9036n"_s);
-        return true;
-    }
-    if (!n || *n > current || *n < 1) {
-        ctx.message(entryLists::sequenceError());
-        m_model.setText(field, QString::number(current));
-        return true;
-    }
-    if (*n != current)
-        m_model.showEntry(list, *n);
-    return true;
-}
-
-bool RkRules::stageNumber(const QString &field, RuleContext &ctx)
-{
-    const RkList list = RkList::Stages;
-    const int remembered = std::exchange(m_remembered[int(list)], 0);
-    const int current = m_model.currentNumber(list);
-    const QString text = fieldRules::trimBlanks(m_model.text(field));
-    if (text.isEmpty()) {
-        if (!removeEmptied(list, remembered))
-            m_model.setText(field, QString::number(current));
-        return true;
-    }
-    const std::optional<int> n = fieldRules::numberOf(text);
-    if (n && *n > RkModel::capacity(list)) {
-        ctx.message(entryLists::stageBounds());
-        m_model.setText(field, QString::number(current));
-        return true;
-    }
-    // A stage typed beyond the first empty slot would be stored after a gap and lost.
-    if (!n || *n < 1 || *n > m_model.recordCount(list) + 1) {
-        ctx.message(entryLists::sequenceError());
-        m_model.setText(field, QString::number(current));
-        return true;
-    }
-    if (*n != current)
-        m_model.showEntry(list, *n);
-    return true;
+    return m_lists.leaveNumber(m_lists.listOfNumberField(field), ctx);
 }
