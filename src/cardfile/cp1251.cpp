@@ -1,29 +1,59 @@
 #include "cardfile/cp1251.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <array>
+#include <atomic>
 
 namespace cp1251 {
 
 namespace {
+
 constexpr const char *kCodec = "windows-1251";
+
+bool encodesToOneByte(QStringView ch)
+{
+    QStringEncoder enc(kCodec);
+    const QByteArray bytes = enc.encode(ch);
+    return !enc.hasError() && bytes.size() == 1 && bytes != "?";
 }
+
+// Whether a single UTF-16 unit is a character of the code page. Setting up a converter
+// costs far more than a card's text takes to check, so each unit is asked about once
+// and the answer kept.
+bool encodable(QChar ch)
+{
+    enum : unsigned char { Unknown, Yes, No };
+    static std::array<std::atomic<unsigned char>, 0x10000> known{};
+    std::atomic<unsigned char> &entry = known[ch.unicode()];
+    unsigned char state = entry.load(std::memory_order_relaxed);
+    if (state == Unknown) {
+        state = encodesToOneByte(QStringView(&ch, 1)) ? Yes : No;
+        entry.store(state, std::memory_order_relaxed);
+    }
+    return state == Yes;
+}
+
+} // namespace
 
 QString unencodable(const QString &text)
 {
     QString bad;
+    QSet<QStringView> seen;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).unicode() < 0x80)
+            continue;
         // A surrogate pair is one character to the user.
         const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const QString ch = text.mid(i, len);
+        const QStringView ch = QStringView(text).mid(i, len);
         i += len - 1;
-        if (ch.size() == 1 && ch.at(0).unicode() < 0x80)
+        if (len == 1 ? encodable(ch.at(0)) : encodesToOneByte(ch))
             continue;
-        QStringEncoder enc(kCodec);
-        const QByteArray bytes = enc.encode(ch);
-        if (enc.hasError() || bytes.size() != 1 || bytes == "?") {
-            if (!bad.contains(ch))
-                bad += ch;
+        if (!seen.contains(ch)) {
+            seen.insert(ch);
+            bad += ch;
         }
     }
     return bad;
