@@ -12,7 +12,7 @@
 const std::vector<CardRow> &cardRows()
 {
     static const std::vector<CardRow> rows = {
-        {QStringLiteral("rk"), [](qsizetype bytes) { return generateRkCard(rkShapeForSize(bytes)); },
+        {QStringLiteral("rk"), [](qsizetype bytes) { return generateRkCard(bytes); },
          [](qsizetype chars) {
              RkCardShape shape;
              shape.memoChars = chars;

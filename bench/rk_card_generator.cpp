@@ -1,7 +1,8 @@
 #include "rk_card_generator.h"
 
-#include "cards/rk/rk_model.h"
+#include "cardfile/card_writer.h"
 #include "cards/rk/rk_fields.h"
+#include "cards/rk/rk_model.h"
 #include "fields/card_kind.h"
 
 #include <algorithm>
@@ -86,19 +87,17 @@ QString generatedText(qsizetype chars, unsigned seed)
 
 RkCardShape rkShapeForSize(qsizetype bytes)
 {
-    // Lists and fields take about 25 KB when full; a small card has a few of each.
+    // A small card has a few entries in each list, a larger one full lists.
     RkCardShape shape;
-    if (bytes < 50'000) {
-        shape.customers = 20;
-        shape.coExecutors = 10;
-        shape.stages = 10;
-        shape.memoChars = std::max<qsizetype>(1000, (bytes - 9'500) * 10 / 13);
-    } else {
-        shape.customers = 200;
-        shape.coExecutors = 50;
-        shape.stages = 15;
-        shape.memoChars = std::max<qsizetype>(1000, (bytes - 51'000) * 10 / 13);
-    }
+    const bool small = bytes < 50'000;
+    shape.customers = small ? 20 : 200;
+    shape.coExecutors = small ? 10 : 50;
+    shape.stages = small ? 10 : 15;
+    // The long texts take 1.3 bytes per character of the purpose; the rest is found by
+    // measuring a card with a short purpose.
+    shape.memoChars = 1000;
+    const qsizetype rest = cardFileBytes(generateRkCard(shape)).size() - 1300;
+    shape.memoChars = std::max<qsizetype>(1000, (bytes - rest) * 10 / 13);
     return shape;
 }
 
@@ -141,4 +140,9 @@ QStringList generateRkCard(const RkCardShape &shape)
                   u"Етап %1: "_s.arg(n) + generatedText(120, 100 + unsigned(n))});
     }
     return kind.Mtext(m);
+}
+
+QStringList generateRkCard(qsizetype bytes)
+{
+    return generateRkCard(rkShapeForSize(bytes));
 }

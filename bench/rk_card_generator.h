@@ -13,13 +13,14 @@ struct RkCardShape
     qsizetype memoChars = 2000; // the purpose of the work; the other long texts are a tenth of it
 };
 
-// A shape whose card file is about `bytes` long: full lists for the larger cards,
-// the rest in the long texts.
+// A card whose file is about `bytes` long: full lists for the larger cards, the rest
+// in the long texts.
 RkCardShape rkShapeForSize(qsizetype bytes);
 
 // The card lines of a generated card, built through the RK model and its Mtext as the
 // editor builds them. The same shape always gives the same card.
 QStringList generateRkCard(const RkCardShape &shape);
+QStringList generateRkCard(qsizetype bytes);
 
 // Text of about `chars` characters: Ukrainian words of varied length with numbers,
 // punctuation and now and then a token longer than any printed line, as one paragraph
