@@ -68,7 +68,9 @@ void TableReporter::ReportRuns(const std::vector<Run> &runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run &run : runs) {
-        if (run.run_type != Run::RT_Iteration || run.error_occurred)
+        // With --benchmark_repetitions the median stands for the runs; without, the one run.
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred)
             continue;
         const std::vector<std::string> parts = split(run.run_name.function_name);
         if (parts.size() < 2)

@@ -8,7 +8,7 @@
 
 // The console output of Google Benchmark, then one table: a row per operation and card,
 // a column per size, the ratio 1MB/100KB (about 10 when the work grows linearly) and
-// each speed target with its verdict.
+// each speed target with its verdict. With repetitions, the table shows medians.
 class TableReporter : public benchmark::ConsoleReporter
 {
 public:

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -180,7 +181,8 @@ public:
             if (done)
                 return;
             const Shaped s = shape(a, b, item);
-            const QTextLine line = singleLine(*s.layout);
+            QTextLayout layout(s.text(), m_font);
+            const QTextLine line = singleLine(layout);
             const double x0 = line.cursorToX(s.start);
             for (qsizetype q = a + 1; q <= b; ++q) {
                 if (q > from + 1 && used + line.cursorToX(s.start + int(q - a)) - x0 > room + kEpsilon) {
@@ -197,6 +199,8 @@ public:
 private:
     static constexpr qsizetype kPart = 1024;  // longer pieces are measured in parts
     static constexpr qsizetype kWindow = 256; // the parts an over-long word is cut in
+    static constexpr qsizetype kCachedLength = 256;
+    static constexpr qsizetype kCacheSize = 50'000;
 
     struct Item
     {
@@ -204,11 +208,12 @@ private:
         QChar::Script script;
     };
 
+    // The key of a part: a marker of the neighbours taken, then the text to shape.
     struct Shaped
     {
-        std::unique_ptr<QTextLayout> layout;
-        QString key;
-        int start; // where the part starts in the layout's text
+        const QString &key;
+        int start; // where the part starts in the text shaped
+        QString text() const { return key.mid(1); }
     };
 
     // Script runs as the renderer forms them: a character of no particular script
@@ -223,7 +228,7 @@ private:
                 m_items.push_back({s, current});
         };
         for (qsizetype i = 0; i < m_text.size(); ++i) {
-            const QChar::Script script = m_text.at(i).script();
+            const QChar::Script script = scriptOf(m_text.at(i));
             if (script == current || script <= QChar::Script_Common)
                 continue;
             if (current <= QChar::Script_Common) {
@@ -237,6 +242,16 @@ private:
         close(m_text.size());
         if (m_items.empty())
             m_items.push_back({0, QChar::Script_Common});
+    }
+
+    static QChar::Script scriptOf(QChar c)
+    {
+        // The common cases without the table.
+        if (c.unicode() < 0x80)
+            return c.isLetter() ? QChar::Script_Latin : QChar::Script_Common;
+        if (c.unicode() >= 0x400 && c.unicode() < 0x483)
+            return QChar::Script_Cyrillic;
+        return c.script();
     }
 
     qsizetype itemEnd(qsizetype item) const
@@ -264,12 +279,13 @@ private:
     // The part with its neighbours inside the item, after a letter of the item's
     // script and a blank: the text is then shaped in that script whatever the part
     // holds, and neither added character changes the part's own widths.
-    Shaped shape(qsizetype a, qsizetype b, qsizetype item) const
+    Shaped shape(qsizetype a, qsizetype b, qsizetype item)
     {
         const qsizetype before = a > m_items[item].start ? 1 : 0;
         const qsizetype after = b < itemEnd(item) ? 1 : 0;
-        QString text;
-        text.reserve(b - a + 6);
+        // One buffer for every key: most parts are found in the cache and need no copy.
+        QString &text = m_key;
+        text.resize(0);
         text += QChar(char16_t(u'0' + before * 2 + after));
         const QChar anchor = anchorOf(m_items[item].script);
         if (!anchor.isNull())
@@ -277,12 +293,7 @@ private:
         text += u' ';
         const int start = int(text.size() + before - 1);
         text += m_text.mid(a - before, b - a + before + after);
-        Shaped s;
-        s.key = text;
-        // The marker in front only tells keys apart; it is not shaped.
-        s.layout = std::make_unique<QTextLayout>(text.mid(1), m_font);
-        s.start = start;
-        return s;
+        return {text, start};
     }
 
     static QChar anchorOf(QChar::Script script)
@@ -299,15 +310,19 @@ private:
 
     double measure(qsizetype a, qsizetype b, qsizetype item)
     {
-        Shaped s = shape(a, b, item);
+        const Shaped s = shape(a, b, item);
         if (const auto it = m_cache.constFind(s.key); it != m_cache.constEnd())
             return *it;
-        const QTextLine line = singleLine(*s.layout);
+        QTextLayout layout(s.text(), m_font);
+        const QTextLine line = singleLine(layout);
         const double w = line.cursorToX(s.start + int(b - a)) - line.cursorToX(s.start);
-        // Bounded: a print of a very long text would otherwise keep every word it met.
-        if (m_cache.size() > 100'000)
-            m_cache.clear();
-        m_cache.insert(s.key, w);
+        // Words recur, parts of over-long ones hardly; and a print of a very long text
+        // would otherwise keep every word it met.
+        if (b - a <= kCachedLength) {
+            if (m_cache.size() >= kCacheSize)
+                m_cache.clear();
+            m_cache.insert(s.key, w);
+        }
         return w;
     }
 
@@ -315,12 +330,13 @@ private:
     QFont m_font;
     QHash<QString, double> &m_cache;
     std::vector<Item> m_items;
+    QString m_key;
 };
 
 QHash<QString, double> &widthCache(const QFont &font)
 {
     // Printing runs on one thread; each thread keeps its own widths.
-    thread_local QHash<QString, QHash<QString, double>> caches;
+    thread_local std::unordered_map<QString, QHash<QString, double>> caches;
     return caches[font.toString() + QLatin1Char('/') + QString::number(int(font.hintingPreference()))];
 }
 
