@@ -232,6 +232,14 @@ private slots:
         // the whole paragraph.
         QTest::newRow("outside the code page") << u"Arial"_s << 13 << false << 420.0
                                                << memoText(kMemoWords + QStringList{u"за\u0301мок"_s, u"東京"_s}, 3, 300, 10);
+        QTest::newRow("tabs and characters outside the code page")
+            << u"Arial"_s << 13 << false << 450.0
+            << memoText(kMemoWords + QStringList{u"a\tb"_s, u"東京"_s}, 3, 300, 13);
+        // Beyond the part shaped first, which then grows.
+        QTest::newRow("outside the code page, one long paragraph")
+            << u"Arial"_s << 12 << false << 300.0 << memoText(kMemoWords + QStringList{u"東京"_s}, 1, 2600, 11);
+        QTest::newRow("tabs, one long paragraph")
+            << u"Arial"_s << 12 << false << 300.0 << memoText(kMemoWords + QStringList{u"a\tb"_s}, 1, 2600, 12);
         // One script over more than one item of the renderer: no kerning across items.
         QTest::newRow("one script, beyond one item")
             << u"Arial"_s << 13 << false << 650.0 << memoText({u"AVAVA"_s, u"To"_s, u"Yo,"_s, u"WAVE"_s}, 2, 2000, 9);
