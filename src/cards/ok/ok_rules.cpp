@@ -28,16 +28,16 @@ QList<ListRuleSpec> listSpecs()
     {
         OkList list;
         C ceiling;
-        QString boundsFocus, nextBoundsFocus, stepFocus;
+        QString boundsFocus, nextBoundsFocus, stepFocus, next, previous;
     } rows[] = {
-        {OkList::CoExecutors, C::Current, u"cb5535"_s, u"cb5535"_s, u"lizsv"_s},
-        {OkList::Owners, C::AnchorNext, {}, {}, u"lizz"_s},
-        {OkList::Executors, C::Current, {}, {}, u"ed6121a"_s},
+        {OkList::CoExecutors, C::Current, u"cb5535"_s, u"cb5535"_s, u"lizsv"_s, u"Button4"_s, u"Button3"_s},
+        {OkList::Owners, C::AnchorNext, {}, {}, u"lizz"_s, u"BitBtn7"_s, u"BitBtn6"_s},
+        {OkList::Executors, C::Current, {}, {}, u"ed6121a"_s, u"BitBtn5"_s, u"BitBtn4"_s},
     };
     QList<ListRuleSpec> specs;
     for (const auto &r : rows) {
-        specs << ListRuleSpec{OkModel::entryListSpec(r.list), r.ceiling,  false, r.boundsFocus,
-                              r.nextBoundsFocus,              r.stepFocus, r.stepFocus};
+        specs << ListRuleSpec{OkModel::entryListSpec(r.list), r.ceiling, false, r.boundsFocus, r.nextBoundsFocus,
+                              r.stepFocus, r.stepFocus, r.next, r.previous};
     }
     return specs;
 }
@@ -103,7 +103,7 @@ CardRules::Fields OkRules::fields() const
         f.exit << QString::fromLatin1(row.field);
     f.enter = {u"ed2142p"_s, u"Edit1"_s, u"Cpn"_s, u"sp5526"_s};
     f.trimOnPress = {u"ed5436"_s, u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s, u"Cpn"_s};
-    f.buttons = {u"Button4"_s, u"Button3"_s, u"BitBtn7"_s, u"BitBtn6"_s, u"BitBtn5"_s, u"BitBtn4"_s};
+    f.buttons = m_lists.buttons();
     f.clickMarks = okClickMarkFields();
     return f;
 }
@@ -131,18 +131,7 @@ void OkRules::enterRule(const QString &field, RuleContext &ctx)
 
 void OkRules::click(const QString &button, RuleContext &ctx)
 {
-    static const struct
-    {
-        const char *button;
-        OkList list;
-        int delta;
-    } steps[] = {{"Button4", OkList::CoExecutors, 1}, {"Button3", OkList::CoExecutors, -1},
-                 {"BitBtn7", OkList::Owners, 1},      {"BitBtn6", OkList::Owners, -1},
-                 {"BitBtn5", OkList::Executors, 1},   {"BitBtn4", OkList::Executors, -1}};
-    for (const auto &s : steps) {
-        if (button == QLatin1String(s.button))
-            m_lists.step(int(s.list), s.delta, ctx);
-    }
+    m_lists.click(button, ctx);
 }
 
 void OkRules::leavePage(int page)

@@ -71,17 +71,18 @@ QList<ListRuleSpec> listSpecs()
         RkList list;
         C ceiling;
         bool emptyMeansFirst;
-        QString boundsFocus, nextBoundsFocus, nextFocus, previousFocus;
+        QString boundsFocus, nextBoundsFocus, nextFocus, previousFocus, next, previous;
     } rows[] = {
-        {RkList::Customers, C::AnchorNext, false, u"fin"_s, u"fin"_s, u"lizz"_s, {}},
-        {RkList::CoExecutors, C::Current, true, u"ed9036n"_s, u"ed9036n"_s, u"lizsv"_s, {}},
-        {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s},
+        {RkList::Customers, C::AnchorNext, false, u"fin"_s, u"fin"_s, u"lizz"_s, {}, u"BitBtn7"_s, u"BitBtn6"_s},
+        {RkList::CoExecutors, C::Current, true, u"ed9036n"_s, u"ed9036n"_s, u"lizsv"_s, {}, u"Button1"_s,
+         u"Button2"_s},
+        {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s, u"BitBtn4"_s,
+         u"BitBtn5"_s},
     };
     QList<ListRuleSpec> specs;
     for (const auto &r : rows)
-        specs << ListRuleSpec{RkModel::entryListSpec(r.list), r.ceiling,           r.emptyMeansFirst,
-                              r.boundsFocus,                  r.nextBoundsFocus,   r.nextFocus,
-                              r.previousFocus};
+        specs << ListRuleSpec{RkModel::entryListSpec(r.list), r.ceiling, r.emptyMeansFirst, r.boundsFocus,
+                              r.nextBoundsFocus, r.nextFocus, r.previousFocus, r.next, r.previous};
     return specs;
 }
 
@@ -480,18 +481,7 @@ void RkRules::enterRule(const QString &field, RuleContext &ctx)
 
 void RkRules::click(const QString &button, RuleContext &ctx)
 {
-    static const struct
-    {
-        const char *button;
-        RkList list;
-        int delta;
-    } steps[] = {{"BitBtn7", RkList::Customers, 1}, {"BitBtn6", RkList::Customers, -1},
-                 {"Button1", RkList::CoExecutors, 1}, {"Button2", RkList::CoExecutors, -1},
-                 {"BitBtn4", RkList::Stages, 1},      {"BitBtn5", RkList::Stages, -1}};
-    for (const auto &s : steps) {
-        if (button == QLatin1String(s.button))
-            m_lists.step(int(s.list), s.delta, ctx);
-    }
+    m_lists.click(button, ctx);
 }
 
 bool RkRules::listNumber(const QString &field, RuleContext &ctx)
