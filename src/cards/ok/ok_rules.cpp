@@ -99,8 +99,7 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
 CardRules::Fields OkRules::fields() const
 {
     Fields f;
-    for (const RuleRow &row : exitRows())
-        f.exit << QString::fromLatin1(row.field);
+    f.exit = exitRuleFields(exitRows());
     f.enter = {u"ed2142p"_s, u"Edit1"_s, u"Cpn"_s, u"sp5526"_s};
     f.trimOnPress = {u"ed5436"_s, u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s, u"Cpn"_s};
     f.buttons = m_lists.buttons();
@@ -110,11 +109,7 @@ CardRules::Fields OkRules::fields() const
 
 bool OkRules::exitRule(const QString &field, RuleContext &ctx)
 {
-    for (const RuleRow &row : exitRows()) {
-        if (field == QLatin1String(row.field))
-            return (this->*row.rule)(field, ctx);
-    }
-    return true;
+    return runExitRule(*this, exitRows(), field, ctx);
 }
 
 void OkRules::enterRule(const QString &field, RuleContext &ctx)

@@ -31,12 +31,8 @@ public:
     static QString stageNumberMissing(); // "Не вказано номер етапу !"
 
 private:
-    using Rule = bool (OkRules::*)(const QString &field, RuleContext &ctx);
-    struct RuleRow
-    {
-        const char *field;
-        Rule rule;
-    };
+    using RuleRow = ExitRuleRow<OkRules>;
+    friend bool runExitRule<OkRules>(OkRules &, const QList<RuleRow> &, const QString &, RuleContext &);
     static const QList<RuleRow> &exitRows();
 
     bool codeInList(const QString &field, RuleContext &ctx);

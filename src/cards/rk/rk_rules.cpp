@@ -191,10 +191,7 @@ const QList<RkRules::RuleRow> &RkRules::exitRows()
 
 QStringList RkRules::exitFields()
 {
-    QStringList names;
-    for (const RuleRow &row : exitRows())
-        names << QString::fromLatin1(row.field);
-    return names;
+    return exitRuleFields(exitRows());
 }
 
 QStringList RkRules::enterFields()
@@ -244,11 +241,7 @@ void RkRules::commit()
 
 bool RkRules::exitRule(const QString &field, RuleContext &ctx)
 {
-    for (const RuleRow &row : exitRows()) {
-        if (field == QLatin1String(row.field))
-            return (this->*row.rule)(field, ctx);
-    }
-    return true;
+    return runExitRule(*this, exitRows(), field, ctx);
 }
 
 // ---- Shared rules on RK fields
