@@ -7,7 +7,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 
 // Shared steps of the card tests: a card as "Новий" and "Відкрити..." leave it.
 namespace cardSteps {
@@ -73,6 +75,25 @@ inline void apply(CardModel &model, const QStringList &setup)
         const qsizetype eq = pair.indexOf(QLatin1Char('='));
         model.setFitted(pair.left(eq), pair.mid(eq + 1));
     }
+}
+
+// The lines in another (fixed) order; lines of the `ordered` codes, whose order in a
+// file decides where they go, keep theirs among themselves.
+inline QStringList shuffled(const QStringList &lines, const QStringList &ordered)
+{
+    QStringList out = lines;
+    std::mt19937 random(20261208);
+    std::shuffle(out.begin(), out.end(), random);
+    QStringList kept;
+    for (const QString &line : lines) {
+        if (ordered.contains(line.left(4)))
+            kept << line;
+    }
+    for (QString &line : out) {
+        if (ordered.contains(line.left(4)))
+            line = kept.takeFirst();
+    }
+    return out;
 }
 
 inline QStringList linesOf(const QStringList &lines, const QString &code)

@@ -1,21 +1,40 @@
 #include "cards/okd/okd_kind.h"
 
+#include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_write.h"
+#include "fields/field_rules.h"
+
 OkdKind::OkdKind()
-    : BasicCardKind({CardType::OKD,
-                     QStringLiteral("okd"),
-                     QStringLiteral("Облікова картка дисертації (ОКД)"),
-                     QStringLiteral("Облікова картка дисертації"),
-                     QStringLiteral("Облікова картка дисертації"),
-                     QStringLiteral("Облікова картка дисертації - "),
-                     QStringLiteral("OKD"),
-                     true,
-                     false,
-                     true})
+    : CardKindOf({CardType::OKD,
+                  QStringLiteral("okd"),
+                  QStringLiteral("Облікова картка дисертації (ОКД)"),
+                  QStringLiteral("Облікова картка дисертації"),
+                  QStringLiteral("Облікова картка дисертації"),
+                  QStringLiteral("Облікова картка дисертації - "),
+                  QStringLiteral("OKD"),
+                  true,
+                  false,
+                  true})
 {
 }
 
-QStringList OkdKind::openWarnings(const QString &bareName) const
+const FieldTable &OkdKind::fields() const
 {
-    Q_UNUSED(bareName);
-    return {};
+    return okdFieldTable();
+}
+
+void OkdKind::compNil(CardModel &card) const
+{
+    fieldRules::compNilFields(card);
+    of(card).clearState();
+}
+
+QStringList OkdKind::Mtext(CardModel &model) const
+{
+    return okdCardLines(of(model));
+}
+
+void OkdKind::afterRead(CardModel &model) const
+{
+    okdShowAfterRead(of(model));
 }

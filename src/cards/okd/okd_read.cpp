@@ -1,0 +1,269 @@
+#include "cards/okd/okd_read.h"
+
+#include "cardfile/card_item.h"
+#include "cards/okd/okd_fields.h"
+#include "fields/edit_mask.h"
+
+#include <QHash>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Codes whose items go into fields as they stand: item 2 into the first field, item 3
+// into the second.
+const QHash<QString, QStringList> &plainCodes()
+{
+    static const QHash<QString, QStringList> codes = {
+        {u"5013"_s, {u"cb5013"_s}}, {u"5256"_s, {u"cb5256"_s}}, {u"7425"_s, {u"ed7425"_s}},
+        {u"6480"_s, {u"ed6480"_s}}, {u"7021"_s, {u"ed7021"_s}}, {u"7443"_s, {u"cb7443"_s}},
+        {u"7344"_s, {u"cb7344"_s}}, {u"5715"_s, {u"cb5715"_s}}, {u"5743"_s, {u"ed5743"_s}},
+        {u"5744"_s, {u"ed5744"_s}}, {u"6174"_s, {u"ed6174"_s}}, {u"6140"_s, {u"ed6140"_s}},
+        {u"6141"_s, {u"ed6141"_s}}, {u"5438"_s, {u"ed5438"_s}}, {u"5436"_s, {u"ed5436"_s}},
+        {u"7434"_s, {u"ed7434"_s}}, {u"5634"_s, {u"ed5634"_s}}, {u"5742"_s, {u"ed5742"_s}},
+        {u"5751"_s, {u"ed5751"_s}}, {u"5760"_s, {u"ed5760"_s}}, {u"5778"_s, {u"ed5778"_s}},
+        {u"5787"_s, {u"ed5787"_s}}, {u"5481"_s, {u"ed5481"_s}}, {u"5472"_s, {u"ed5472"_s}},
+        {u"1133"_s, {u"cb1133"_s}}, {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
+        {u"6273"_s, {u"ed6273ns"_s, u"ed6273vz"_s}},
+    };
+    return codes;
+}
+
+// An organisation line: its slot and what it sets.
+enum class OrgItem { Code, Name, Place, Phone, Email, Subordination };
+
+struct OrgLine
+{
+    int slot;
+    OrgItem what;
+};
+
+const QHash<QString, OrgLine> &organisationCodes()
+{
+    static const QHash<QString, OrgLine> codes = [] {
+        QHash<QString, OrgLine> out;
+        for (int slot = 0; slot < OkdModel::kSlots; ++slot) {
+            const OkdOrganisationCodes &c = OkdModel::organisationCodes(slot);
+            const std::pair<QString, OrgItem> items[] = {
+                {c.code, OrgItem::Code},   {c.name, OrgItem::Name},   {c.place, OrgItem::Place},
+                {c.phone, OrgItem::Phone}, {c.email, OrgItem::Email}, {c.subordination, OrgItem::Subordination}};
+            for (const auto &[code, what] : items) {
+                if (!code.isEmpty())
+                    out.insert(code, {slot, what});
+            }
+        }
+        return out;
+    }();
+    return codes;
+}
+
+// The organisation names are memos: typed on several lines they stand on several
+// physical lines, read back joined like the title's.
+const QStringList kNameCodes = {u"2304"_s, u"3330"_s, u"2187"_s};
+
+bool isUntouched(const OkdModel &m, const QString &field)
+{
+    return m.text(field) == EditMask(m.mask(field)).emptyText();
+}
+
+// Everything after the backslash that ends item n - 1: a text that itself holds a
+// backslash comes back whole.
+QString itemsFrom(const QString &line, int n)
+{
+    qsizetype at = -1;
+    for (int i = 1; i < n; ++i) {
+        at = line.indexOf(QLatin1Char('\\'), at + 1);
+        if (at < 0)
+            return {};
+    }
+    return line.mid(at + 1);
+}
+
+// A list number: blanks only count as 0.
+int personNumber(const QString &line)
+{
+    const QString n = trimLine(item(line, 2));
+    return n.isEmpty() ? 0 : cardNumber(n);
+}
+
+void readOrganisation(OkdModel &m, const OrgLine &at, const QString &line)
+{
+    OkdOrganisation &org = m.organisation(at.slot);
+    switch (at.what) {
+    case OrgItem::Code:
+        if (at.slot == 3 && !item(line, 3).isEmpty()) {
+            org.code = item(line, 3);
+            m.selectNumbered(u"lizv"_s, item(line, 2));
+        } else {
+            // Also the older 2484\code without the person kind.
+            org.code = item(line, 2);
+        }
+        break;
+    case OrgItem::Name:
+        org.name = item(line, 2);
+        break;
+    case OrgItem::Place:
+        org.city = item(line, 2);
+        org.location = item(line, 3);
+        break;
+    case OrgItem::Phone:
+        org.phone = item(line, 2);
+        break;
+    case OrgItem::Email:
+        org.email = item(line, 2);
+        break;
+    case OrgItem::Subordination:
+        org.subordination = item(line, 2);
+        break;
+    }
+}
+
+void readApplicant(OkdModel &m, const QString &line)
+{
+    const QString s = trimLine(item(line, 2));
+    if (s.size() == 1) {
+        const int sub = cardNumber(s);
+        if (sub == 1)
+            m.setBilingual(OkdText::ApplicantName, TextLanguage::Ukrainian, trimLine(item(line, 3)));
+        else if (sub == 2 || sub == 3)
+            m.setBilingual(OkdText::ApplicantName, TextLanguage::English, trimLine(item(line, 3)));
+    } else {
+        m.setBilingual(OkdText::ApplicantName, TextLanguage::Ukrainian, s); // older form 6147\name
+    }
+    m.selectLanguage(OkdText::ApplicantName, TextLanguage::Ukrainian);
+}
+
+void readPostgraduate(OkdModel &m, const QString &line)
+{
+    const int flag = cardNumber(item(line, 2));
+    if (flag == 0 || flag == 1)
+        m.setText(u"cb6642"_s, QString::number(flag));
+}
+
+void readSpeciality(OkdModel &m, const QString &line)
+{
+    for (const QString &field : {u"ed6444"_s, u"Ed6444a"_s}) {
+        if (isUntouched(m, field)) {
+            m.setFitted(field, item(line, 2));
+            return;
+        }
+    }
+}
+
+// Sub-code 1 the Ukrainian text, 2 or 3 the English one; 4 and 5 are kept by no field.
+// Another sub-code is ignored.
+void readThesis(OkdModel &m, OkdText which, const QString &value)
+{
+    const int sub = cardNumber(item(value, 2));
+    if (sub == 1)
+        m.setBilingual(which, TextLanguage::Ukrainian, itemsFrom(value, 3));
+    else if (sub == 2 || sub == 3)
+        m.setBilingual(which, TextLanguage::English, itemsFrom(value, 3));
+}
+
+void readSupervisor(OkdModel &m, const QString &line)
+{
+    const int n = personNumber(line);
+    if (n < 1 || n > OkdModel::kSupervisors)
+        return;
+    const QStringList fields = okdSupervisorFields(n).mid(1);
+    const QString s = trimLine(item(line, 3));
+    int first = 4; // the first of degree, title and specialities
+    if (s.size() == 1) {
+        const int sub = cardNumber(s);
+        if (sub == 1) {
+            m.setSupervisorName(n, TextLanguage::Ukrainian, trimLine(item(line, 4)));
+            first = 5;
+        } else if (sub == 2 || sub == 3) {
+            m.setSupervisorName(n, TextLanguage::English, trimLine(item(line, 4)));
+            first = 0;
+        } else {
+            first = 0;
+        }
+    } else {
+        m.setSupervisorName(n, TextLanguage::Ukrainian, s); // older form 6156\n\name\...
+    }
+    if (first > 0) {
+        for (int i = 0; i < fields.size(); ++i)
+            m.setFitted(fields.at(i), trimLine(item(line, first + i)));
+    }
+    m.setText(u"indjzk"_s, u"0"_s);
+    m.setText(okdSupervisorFields(n).first(), m.supervisorName(n, TextLanguage::Ukrainian));
+}
+
+void readOpponent(OkdModel &m, const QString &line)
+{
+    const int n = personNumber(line);
+    if (n < 1 || n > OkdModel::kOpponents)
+        return;
+    const QStringList fields = okdOpponentFields(n);
+    for (int i = 0; i < fields.size(); ++i)
+        m.setFitted(fields.at(i), item(line, i + 3));
+}
+
+void readRubric(OkdModel &m, const QString &line)
+{
+    for (const QString &field : okdRubricFields()) {
+        if (isUntouched(m, field)) {
+            m.setFitted(field, item(line, 2));
+            return;
+        }
+    }
+}
+
+} // namespace
+
+OkdReader::OkdReader(OkdModel &model)
+    : LineInterpreter({u"9045"_s, u"9118"_s, kNameCodes.at(0), kNameCodes.at(1), kNameCodes.at(2)}, {}),
+      m_model(model)
+{
+}
+
+bool OkdReader::knows(const QString &code)
+{
+    static const QStringList own = {u"6147"_s, u"6642"_s, u"6444"_s, u"9045"_s, u"9118"_s,
+                                    u"7452"_s, u"6156"_s, u"6165"_s, u"5616"_s};
+    return plainCodes().contains(code) || organisationCodes().contains(code) || own.contains(code);
+}
+
+void OkdReader::applyLine(const QString &code, const QString &line)
+{
+    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
+        putItems(m_model, line, *it);
+    } else if (const auto org = organisationCodes().constFind(code); org != organisationCodes().cend()) {
+        readOrganisation(m_model, *org, line);
+    } else if (code == QLatin1String("6147")) {
+        readApplicant(m_model, line);
+    } else if (code == QLatin1String("6642")) {
+        readPostgraduate(m_model, line);
+    } else if (code == QLatin1String("6444")) {
+        readSpeciality(m_model, line);
+    } else if (code == QLatin1String("7452")) {
+        m_model.setCouncilCipher(item(line, 2));
+        m_model.setFitted(u"ed7452"_s, m_model.councilCipher());
+    } else if (code == QLatin1String("6156")) {
+        readSupervisor(m_model, line);
+    } else if (code == QLatin1String("6165")) {
+        readOpponent(m_model, line);
+    } else if (code == QLatin1String("5616")) {
+        readRubric(m_model, line);
+    }
+}
+
+void OkdReader::applyMultiLine(const QString &code, const QString &value)
+{
+    if (code == QLatin1String("9045"))
+        readThesis(m_model, OkdText::ThesisTitle, value);
+    else if (code == QLatin1String("9118"))
+        readThesis(m_model, OkdText::ThesisAbstract, value);
+    else if (!item(value, 2).isEmpty())
+        applyLine(code, value); // an organisation name; an empty one is ignored like any line
+}
+
+void okdShowAfterRead(OkdModel &model)
+{
+    model.selectLanguage(OkdText::ApplicantName, TextLanguage::Ukrainian);
+    model.selectLanguage(OkdText::ThesisTitle, TextLanguage::Ukrainian);
+    model.selectSupervisorLanguage(TextLanguage::Ukrainian);
+    model.showSlot(0);
+}
