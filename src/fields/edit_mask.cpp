@@ -162,6 +162,17 @@ bool EditMask::isBlank(const QString &value) const
     return true;
 }
 
+bool EditMask::requiredFilled(const QString &value) const
+{
+    const QString t = editText(value);
+    for (int i = 0; i < m_positions.size(); ++i) {
+        const Position &p = m_positions.at(i);
+        if (!p.literal && p.required && (i >= t.size() || t.at(i) == kBlank))
+            return false;
+    }
+    return true;
+}
+
 int EditMask::valueIndex(int position) const
 {
     if (m_keepLiterals)

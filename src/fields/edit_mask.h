@@ -63,6 +63,9 @@ public:
     QChar applyCase(int index, QChar ch) const;
     // True when every slot holds a blank (literals aside).
     bool isBlank(const QString &value) const;
+    // True when every required slot (0, L, A, C) holds a character: the city mask
+    // ">LLLl..." asks for three letters at least.
+    bool requiredFilled(const QString &value) const;
     // Index in the value of each position (-1 for literals that are not kept).
     int valueIndex(int position) const;
     int valueLength() const;

@@ -1,5 +1,6 @@
 #include "cardfile/card_writer.h"
 #include "cards/ok/ok_test_support.h"
+#include "cards/okd/okd_test_support.h"
 #include "cardfile/cp1251.h"
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
@@ -408,6 +409,92 @@ private slots:
         QVERIFY2(out.contains(damaged + QStringLiteral(":3: код «9999»")), qPrintable(out));
         QVERIFY2(out.contains(damaged + QStringLiteral(":4: байт 0x98")), qPrintable(out));
         QVERIFY(!out.contains(clean));
+    }
+    // An OKD card by "--type okd" or by its name, where the longer prefix wins over "OK".
+    void okdResave_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("by option") << QStringLiteral("okd") << QStringLiteral("card.txt");
+        QTest::newRow("by prefix") << QString() << QStringLiteral("okd-full.txt");
+    }
+    void okdResave()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(fileName);
+        const QString out = dir.filePath(QStringLiteral("again.txt"));
+        writeFile(in, cardFileBytes(okdTest::fullCard()));
+        QStringList args{QStringLiteral("resave")};
+        if (!type.isEmpty())
+            args << QStringLiteral("--type") << type;
+        const Run r = zorvatCard(args << in << out);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(readAll(out), readAll(in));
+        const Run check = zorvatCard({QStringLiteral("check"), in});
+        QVERIFY2(check.out.isEmpty(), check.out.constData());
+    }
+
+    void newOkdIsTheFreshCard()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("OKD.txt"));
+        QCOMPARE(zorvatCard({QStringLiteral("new"), out}).status, 0);
+        QCOMPARE(readAll(out), readAll(QStringLiteral(ZORVAT_TEST_DATA "/okd_fresh.txt")));
+    }
+
+    void showOkdListsAndTexts()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("OKD-full.txt"));
+        writeFile(in, cardFileBytes(okdTest::fullCard()));
+        const Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject card = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(card.value(QStringLiteral("type")).toString(), QStringLiteral("okd"));
+        const QJsonObject lists = card.value(QStringLiteral("lists")).toObject();
+        QCOMPARE(lists.value(QStringLiteral("supervisorName")).toArray().at(1).toString(),
+                 QString::fromUtf8("Сидоренко Олег\\Sydorenko Oleh"));
+        QCOMPARE(lists.value(QStringLiteral("councilCipher")).toArray(), QJsonArray({QString::fromUtf8("Д 26.001.01")}));
+        QCOMPARE(lists.value(QStringLiteral("orgCode")).toArray(),
+                 QJsonArray({QStringLiteral("12345678"), QStringLiteral("23456789"), QStringLiteral("1234567890")}));
+        QCOMPARE(lists.value(QStringLiteral("orgPhone")).toArray().at(0).toString(), QStringLiteral("044-111-11-11"));
+        QCOMPARE(lists.value(QStringLiteral("orgCity")).toArray().at(2).toString(), QString::fromUtf8("ЛЬВІВ"));
+        const QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
+        QCOMPARE(texts.keys(), (QStringList{QStringLiteral("6147"), QStringLiteral("9045"), QStringLiteral("9118")}));
+        QCOMPARE(texts.value(QStringLiteral("9045")).toObject().value(QStringLiteral("en")).toString(),
+                 QStringLiteral("Control methods"));
+        const QJsonObject fields = card.value(QStringLiteral("fields")).toObject();
+        QCOMPARE(fields.value(QStringLiteral("ed6165f2")).toString(), QString::fromUtf8("Бойко Ольга"));
+    }
+
+    void checkOkdPersonNumbers()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("OKD-bad.txt"));
+        writeFile(in, cardFileBytes({QStringLiteral("5013\\04"), QString::fromUtf8("6156\\4\\1\\Коваленко"),
+                                     QString::fromUtf8("6165\\5\\Шевченко"), QString::fromUtf8("6165\\4\\Бойко")}));
+        const Run r = zorvatCard({QStringLiteral("check"), in});
+        QCOMPARE(r.status, 1);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains(in + QString::fromUtf8(":2: номер запису «4» у рядку 6156 має бути від 1 до 3")),
+                 qPrintable(out));
+        QVERIFY2(out.contains(in + QString::fromUtf8(":3: номер запису «5» у рядку 6165 має бути від 1 до 4")),
+                 qPrintable(out));
+        QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
+    }
+
+    void okdPdfNotYetPrinted()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("OKD.txt"));
+        writeFile(in, cardFileBytes(okdTest::fullCard()));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("okd.pdf"))});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QString::fromUtf8("друк картки «Облікова картка дисертації» ще не підтримується")),
+                 qPrintable(r.err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("okd.pdf"))));
     }
 };
 

@@ -232,6 +232,34 @@ private slots:
         QCOMPARE(code.paste(code.emptyText(), 0, 0, QStringLiteral("12-34-56-78")).text, QStringLiteral("12345678"));
     }
 
+    // Required places: a value leaves none of them blank.
+    void requiredFilled_data()
+    {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("filled");
+        const QString city = QStringLiteral(">LLLlccccccccccccccccccccccccc;0; ");
+        QTest::newRow("city of three letters") << city << QStringLiteral("РІВ") << true;
+        QTest::newRow("city with digits after") << city << QStringLiteral("ЛЬВІВ-2") << true;
+        QTest::newRow("city of two letters") << city << QStringLiteral("КИ") << false;
+        QTest::newRow("city with a digit early") << city << QStringLiteral("К1ЇВ") << false;
+        QTest::newRow("empty city") << city << QString() << false;
+        QTest::newRow("date has none") << QStringLiteral("99.99.99;1;_") << QStringLiteral("  .  .  ") << true;
+        QTest::newRow("required letters") << QStringLiteral("AA99A999999l;1;_") << QStringLiteral("AB12U345678 ")
+                                          << true;
+        QTest::newRow("required letter blank") << QStringLiteral("AA99A999999l;1;_") << QStringLiteral("A 12U345678 ")
+                                               << false;
+        QTest::newRow("required digits") << QStringLiteral("00-00;0;_") << QStringLiteral("123") << false;
+        QTest::newRow("plain field") << QString() << QStringLiteral("x") << true;
+    }
+    void requiredFilled()
+    {
+        QFETCH(QString, mask);
+        QFETCH(QString, value);
+        QFETCH(bool, filled);
+        QCOMPARE(EditMask(mask).requiredFilled(value), filled);
+    }
+
     void caseConversion()
     {
         const EditMask upper(QStringLiteral(">LLL<ll>cc;1;_"));
