@@ -31,6 +31,17 @@ public:
 
     QString text(int which, TextLanguage language) const;
     void setText(int which, TextLanguage language, const QString &text);
+    // The same by a card's own enumeration of its texts.
+    template <class Which>
+    QString text(Which which, TextLanguage language) const
+    {
+        return text(int(which), language);
+    }
+    template <class Which>
+    void setText(Which which, TextLanguage language, const QString &value)
+    {
+        setText(int(which), language, value);
+    }
     void clear();
 
     // The language the text's group selects now.

@@ -44,6 +44,13 @@ FieldRow languageGroup(const QString &name, const QString &ukrainian, const QStr
 // A table from the rows of its tab pages, in tab order; each row gets its page.
 FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<FieldRow>> &pages);
 
+// Short names for writing a card's field table.
+namespace fieldTableRows {
+using F = FieldRow;
+using K = FieldKind;
+using Page = QList<FieldRow>;
+} // namespace fieldTableRows
+
 // A heading that stands on a page above a group of fields.
 struct FieldHeading
 {

@@ -43,3 +43,15 @@ struct PageDesign
     // plain label named "lbl" + field).
     std::function<QString(const QString &field)> stateLabel;
 };
+
+// Names the tab pages "TabSheet1", "TabSheet2", ... and gives each the hint
+// `pageHint` returns for it (none without it).
+inline void nameSheets(PageDesign &design, const std::function<QString(int page)> &pageHint = {})
+{
+    design.sheetNames.clear();
+    design.pageHints.clear();
+    for (int page = 0; page < design.pages.size(); ++page) {
+        design.sheetNames << QStringLiteral("TabSheet%1").arg(page + 1);
+        design.pageHints << (pageHint ? pageHint(page) : QString());
+    }
+}

@@ -6,6 +6,7 @@
 #include "fields/card_model.h"
 
 #include <QStringList>
+#include <QTest>
 
 #include <algorithm>
 #include <memory>
@@ -59,6 +60,18 @@ struct Steps
     std::unique_ptr<Model> opened(const QStringList &lines, ReadResult *result = nullptr) const
     {
         return cardSteps::opened<Model>(kind(), lines, result);
+    }
+    // Opening `full` and saving writes its bytes again, and so does a second round.
+    void checkRoundTrip(const QStringList &full) const
+    {
+        ReadResult result;
+        auto model = opened(full, &result);
+        QVERIFY(result.ok());
+        const QByteArray saved = cardFileBytes(lines(*model));
+        QCOMPARE(saved, cardFileBytes(full));
+        auto again = fresh();
+        QVERIFY(open(*again, saved).ok());
+        QCOMPARE(cardFileBytes(lines(*again)), saved);
     }
     // The text of `field` once `lines` are opened.
     QString textAfterOpen(const QStringList &lines, const QString &field, ReadResult *result) const

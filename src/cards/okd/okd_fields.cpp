@@ -8,17 +8,16 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using F = FieldRow;
-using K = FieldKind;
-using Page = QList<F>;
+const QStringList kPages = {u"Реєстраційні дані"_s, u"Організаціі"_s, u"Тема дисертації та реферат"_s,
+                            u"Наукові керівники"_s, u"Загальні дані"_s};
 
+using namespace fieldTableRows;
+
+// The masks of the dates and speciality codes, of the counts on the general page.
 const QString kDate = u"99.99.99;1;_"_s;
 const QString kSpeciality = u"99.99.99;1;"_s;
 const QString kCount = u"!9999;1; "_s;
 const QString kDateHint = u"Дата проставляється у вигляді :  ДД.ММ.РР"_s;
-
-const QStringList kPages = {u"Реєстраційні дані"_s, u"Організаціі"_s, u"Тема дисертації та реферат"_s,
-                            u"Наукові керівники"_s, u"Загальні дані"_s};
 
 // A field without a tooltip at all (the others without a hint of their own show
 // "Допомоги немає").
@@ -142,11 +141,7 @@ Page generalPage()
     auto count = [](const QString &name, const QString &label) {
         return F(K::Masked, name, name.mid(2)).mask(kCount, 4).label(label).marks();
     };
-    auto rubric = [](const QString &name) {
-        return F(K::Masked, name, u"5616"_s).mask(u"99.99.99.99;1;_"_s, 11).marks()
-            .hint(u"Проставляється при реєстрації ОКД в Велтарис"_s);
-    };
-    return Page{
+    Page page{
         F(K::Combo, u"cb7443"_s, u"7443"_s).items({u"13"_s, u"22"_s, u"40"_s}).maxLength(2).byDefault({}).cleared({})
             .label(u"7443. Підсумки дослідження"_s).marks()
             .hint(u"13 - Новий напрямок у науці і техніці,\n"
@@ -172,16 +167,19 @@ Page generalPage()
             .label(u"7344. Упровадження результатів роботи"_s).marks()
             .hint(u"35 - Упроваджено,\n53 - Планується впровадження."_s),
         F(K::Masked, u"ed5634"_s, u"5634"_s).label(u"5634. Індекс УДК"_s).marks(),
-        rubric(u"ed5616a"_s).label(u"5616. Коди тематичних рубрик"_s),
-        rubric(u"ed5616b"_s),
-        rubric(u"ed5616c"_s),
-        rubric(u"ed5616d"_s),
-        rubric(u"ed5616e"_s),
-        rubric(u"ed5616f"_s),
-        bare(K::Edit, u"ed6141"_s, u"6141"_s)
-            .label(u"6141. Відповідальний за підготовку реєстраційних   документів  ( телефон, П.І.Б.)"_s),
-        bare(K::Edit, u"ed6140"_s, u"6140"_s).label(u"6140. Керівник відділу держреєстрації Велтарис"_s),
     };
+    // The six subject codes under one caption.
+    for (const QString &name : okdRubricFields()) {
+        F rubric = F(K::Masked, name, u"5616"_s).mask(u"99.99.99.99;1;_"_s, 11).marks()
+                       .hint(u"Проставляється при реєстрації ОКД в Велтарис"_s);
+        if (name == okdRubricFields().first())
+            rubric.label(u"5616. Коди тематичних рубрик"_s);
+        page += rubric;
+    }
+    page += bare(K::Edit, u"ed6141"_s, u"6141"_s)
+                .label(u"6141. Відповідальний за підготовку реєстраційних   документів  ( телефон, П.І.Б.)"_s);
+    page += bare(K::Edit, u"ed6140"_s, u"6140"_s).label(u"6140. Керівник відділу держреєстрації Велтарис"_s);
+    return page;
 }
 
 } // namespace

@@ -55,14 +55,10 @@ public:
     // the slot-3 person kind and of the science sector stays.
     void clearState();
 
-    // ---- Two-language texts: "ed6147" with "indjzd", "mm9045" and "mm9118" with "RadioGroup2".
+    // ---- Two-language texts (by OkdText): "ed6147" with "indjzd", "mm9045" and "mm9118"
+    // with "RadioGroup2".
     BilingualTexts &texts() { return m_texts; }
     const BilingualTexts &texts() const { return m_texts; }
-    QString bilingual(OkdText which, TextLanguage language) const { return m_texts.text(int(which), language); }
-    void setBilingual(OkdText which, TextLanguage language, const QString &text)
-    {
-        m_texts.setText(int(which), language, text);
-    }
     // The field shows the language its group selects; the text the field shows becomes
     // that language's text. The title and the abstract share their group.
     void showText(OkdText which) { m_texts.showSelected(*this, int(which)); }

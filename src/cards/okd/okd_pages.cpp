@@ -54,14 +54,8 @@ QList<QList<PageBlock>> okdBlocks()
 
 PageDesign buildDesign()
 {
-    PageDesign design;
-    design.pages = okdBlocks();
-    for (int page = 0; page < design.pages.size(); ++page) {
-        design.sheetNames << u"TabSheet%1"_s.arg(page + 1);
-        design.pageHints << QString();
-    }
-    design.headingAbove = okdHeadingAbove;
-    design.stateLabel = okdLabelName;
+    PageDesign design{okdBlocks(), {}, {}, {}, okdHeadingAbove, okdLabelName};
+    nameSheets(design);
     return design;
 }
 

@@ -124,11 +124,11 @@ void readApplicant(OkdModel &m, const QString &line)
     if (s.size() == 1) {
         const int sub = cardNumber(s);
         if (sub == 1)
-            m.setBilingual(OkdText::ApplicantName, TextLanguage::Ukrainian, trimLine(item(line, 3)));
+            m.texts().setText(OkdText::ApplicantName, TextLanguage::Ukrainian, trimLine(item(line, 3)));
         else if (sub == 2 || sub == 3)
-            m.setBilingual(OkdText::ApplicantName, TextLanguage::English, trimLine(item(line, 3)));
+            m.texts().setText(OkdText::ApplicantName, TextLanguage::English, trimLine(item(line, 3)));
     } else {
-        m.setBilingual(OkdText::ApplicantName, TextLanguage::Ukrainian, s); // older form 6147\name
+        m.texts().setText(OkdText::ApplicantName, TextLanguage::Ukrainian, s); // older form 6147\name
     }
     m.selectLanguage(OkdText::ApplicantName, TextLanguage::Ukrainian);
 }
@@ -156,9 +156,9 @@ void readThesis(OkdModel &m, OkdText which, const QString &value)
 {
     const int sub = cardNumber(item(value, 2));
     if (sub == 1)
-        m.setBilingual(which, TextLanguage::Ukrainian, itemsFrom(value, 3));
+        m.texts().setText(which, TextLanguage::Ukrainian, itemsFrom(value, 3));
     else if (sub == 2 || sub == 3)
-        m.setBilingual(which, TextLanguage::English, itemsFrom(value, 3));
+        m.texts().setText(which, TextLanguage::English, itemsFrom(value, 3));
 }
 
 void readSupervisor(OkdModel &m, const QString &line)
@@ -211,6 +211,24 @@ void readRubric(OkdModel &m, const QString &line)
     }
 }
 
+void readCouncil(OkdModel &m, const QString &line)
+{
+    m.setCouncilCipher(item(line, 2));
+    m.setFitted(u"ed7452"_s, m.councilCipher());
+}
+
+// The codes read by a rule of their own.
+using LineRule = void (*)(OkdModel &, const QString &);
+const QHash<QString, LineRule> &ruleCodes()
+{
+    static const QHash<QString, LineRule> rules = {
+        {u"6147"_s, readApplicant},  {u"6642"_s, readPostgraduate}, {u"6444"_s, readSpeciality},
+        {u"7452"_s, readCouncil},    {u"6156"_s, readSupervisor},   {u"6165"_s, readOpponent},
+        {u"5616"_s, readRubric},
+    };
+    return rules;
+}
+
 } // namespace
 
 OkdReader::OkdReader(OkdModel &model)
@@ -221,33 +239,18 @@ OkdReader::OkdReader(OkdModel &model)
 
 bool OkdReader::knows(const QString &code)
 {
-    static const QStringList own = {u"6147"_s, u"6642"_s, u"6444"_s, u"9045"_s, u"9118"_s,
-                                    u"7452"_s, u"6156"_s, u"6165"_s, u"5616"_s};
-    return plainCodes().contains(code) || organisationCodes().contains(code) || own.contains(code);
+    return plainCodes().contains(code) || organisationCodes().contains(code) || ruleCodes().contains(code)
+           || code == QLatin1String("9045") || code == QLatin1String("9118");
 }
 
 void OkdReader::applyLine(const QString &code, const QString &line)
 {
-    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
+    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend())
         putItems(m_model, line, *it);
-    } else if (const auto org = organisationCodes().constFind(code); org != organisationCodes().cend()) {
+    else if (const auto org = organisationCodes().constFind(code); org != organisationCodes().cend())
         readOrganisation(m_model, *org, line);
-    } else if (code == QLatin1String("6147")) {
-        readApplicant(m_model, line);
-    } else if (code == QLatin1String("6642")) {
-        readPostgraduate(m_model, line);
-    } else if (code == QLatin1String("6444")) {
-        readSpeciality(m_model, line);
-    } else if (code == QLatin1String("7452")) {
-        m_model.setCouncilCipher(item(line, 2));
-        m_model.setFitted(u"ed7452"_s, m_model.councilCipher());
-    } else if (code == QLatin1String("6156")) {
-        readSupervisor(m_model, line);
-    } else if (code == QLatin1String("6165")) {
-        readOpponent(m_model, line);
-    } else if (code == QLatin1String("5616")) {
-        readRubric(m_model, line);
-    }
+    else if (const auto rule = ruleCodes().constFind(code); rule != ruleCodes().cend())
+        (*rule)(m_model, line);
 }
 
 void OkdReader::applyMultiLine(const QString &code, const QString &value)

@@ -8,16 +8,17 @@
 // are ignored.
 class OkdReader final : public LineInterpreter
 {
-    OkdModel &m_model;
-
-    void applyLine(const QString &code, const QString &line) override;
-    void applyMultiLine(const QString &code, const QString &value) override;
-
 public:
     explicit OkdReader(OkdModel &model);
-
     // Every code the reader takes.
     static bool knows(const QString &code);
+
+private:
+    void applyLine(const QString &code, const QString &line) override;
+    // The title and abstract, and the organisation names, which may run over lines.
+    void applyMultiLine(const QString &code, const QString &value) override;
+
+    OkdModel &m_model;
 };
 
 // What an open leaves shown: the language groups on Ukrainian with the texts and names

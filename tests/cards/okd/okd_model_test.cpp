@@ -163,7 +163,7 @@ private slots:
                  (QStringList{u"6147\\1\\Петренко"_s, u"6147\\3\\Petrenko"_s}));
 
         // The title and the abstract follow one group.
-        m->setBilingual(OkdText::ThesisAbstract, TextLanguage::English, u"Abstract"_s);
+        m->texts().setText(OkdText::ThesisAbstract, TextLanguage::English, u"Abstract"_s);
         m->selectLanguage(OkdText::ThesisTitle, TextLanguage::English);
         QCOMPARE(m->text(u"mm9118"_s), u"Abstract"_s);
 
