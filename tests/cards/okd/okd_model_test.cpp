@@ -1,4 +1,5 @@
 #include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_pages.h"
 #include "cards/okd/okd_test_support.h"
 #include "support/test_registry.h"
 
@@ -40,6 +41,32 @@ private slots:
         QCOMPARE(okdDegrees().size(), 52);
         QCOMPARE(okdFieldTable().find(u"ed6156ns3"_s)->items.size(), 54);
         QCOMPARE(okdFieldTable().find(u"ed6273ns"_s)->items.first(), u"д.арх."_s);
+    }
+
+    // The page design places every field of the table once, on the field's own page.
+    void pageDesignPlacesEveryField()
+    {
+        const PageDesign &design = okdPageDesign();
+        QCOMPARE(design.pages.size(), okdFieldTable().pages().size());
+        QStringList placed;
+        for (int page = 0; page < design.pages.size(); ++page) {
+            for (const PageBlock &block : design.pages.at(page)) {
+                for (const QStringList &row : block.rows) {
+                    for (const QString &cell : row) {
+                        if (cell.isEmpty() || cell.startsWith(QLatin1Char('@')) || cell.startsWith(QLatin1Char('#')))
+                            continue;
+                        const FieldSpec *spec = okdFieldTable().find(cell);
+                        QVERIFY2(spec, qPrintable(cell));
+                        QCOMPARE(spec->page, page);
+                        placed << cell;
+                    }
+                }
+            }
+        }
+        QCOMPARE(placed.size(), okdFieldTable().fields().size());
+        placed.removeDuplicates();
+        QCOMPARE(placed.size(), okdFieldTable().fields().size());
+        QCOMPARE(okdHeadingAbove(u"notes"_s), u"далі українською:"_s);
     }
 
     // What each slot shows: the field, its text, and the page's visible parts.
