@@ -68,6 +68,11 @@ void CardDocument::setContinuationEnabled(bool enabled)
 
 bool CardDocument::saveAs()
 {
+    return saveWithDialog() == SaveOutcome::Saved;
+}
+
+CardDocument::SaveOutcome CardDocument::saveWithDialog()
+{
     if (m_saveName.isEmpty())
         m_saveName = m_kind.defaultFileName();
     if (m_kind.saveFromHomeDir())
@@ -79,10 +84,10 @@ bool CardDocument::saveAs()
     choice.directory = QDir::currentPath();
     const QString path = Platform::instance().chooseSaveFile(choice);
     if (path.isEmpty())
-        return false;
+        return SaveOutcome::Cancelled;
     m_saveName = path;
     emit stateChanged();
-    return saveTo(path);
+    return saveTo(path) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 bool CardDocument::saveTo(const QString &path)
@@ -106,10 +111,10 @@ bool CardDocument::savePrompt()
                                                           QStringLiteral("Зберегти зміни в картці?"));
         if (answer == Platform::Answer::Cancel)
             return false;
-        if (answer == Platform::Answer::Yes)
-            saveAs();
-        else
+        if (answer == Platform::Answer::No)
             setModified(0);
+        else if (saveWithDialog() == SaveOutcome::Failed)
+            return false; // reported; the card keeps its changes
     }
     return true;
 }
@@ -120,10 +125,10 @@ bool CardDocument::confirmBeforeOpen()
         const auto answer = Platform::instance().confirm(m_kind.cardName(), QStringLiteral("Зберегти зміни в картці"));
         if (answer == Platform::Answer::Cancel)
             return false;
-        if (answer == Platform::Answer::Yes)
-            saveAs();
-        else
+        if (answer == Platform::Answer::No)
             setModified(0);
+        else if (saveWithDialog() == SaveOutcome::Failed)
+            return false; // reported; the card keeps its changes
     }
     return true;
 }
@@ -183,5 +188,7 @@ ReadResult CardDocument::readFrom(const QString &path)
     emit stateChanged();
     emit modelReplaced();
     emit opened();
+    if (!result.warning.isEmpty())
+        Platform::instance().message(result.warning);
     return result;
 }

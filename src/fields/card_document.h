@@ -54,7 +54,8 @@ public:
     // platform. True when written; then the flag is 0.
     bool saveTo(const QString &path);
 
-    // The save prompt of "Новий", "Вихід" and the exit flow: false when cancelled.
+    // The save prompt of "Новий", "Вихід" and the exit flow: false when cancelled or
+    // when the save failed (the failure is reported and the card keeps its changes).
     bool savePrompt();
 
     // "Відкрити...": the question, the dialog, clearing and reading. True when a file was read.
@@ -71,6 +72,8 @@ signals:
     void opened();         // a file was read: first page current
 
 private:
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome saveWithDialog();
     bool confirmBeforeOpen();
 
     const CardKind &m_kind;
