@@ -4,6 +4,7 @@
 #include "cards/ok/ok_kind.h"
 #include "cards/okd/okd_kind.h"
 #include "cards/rk/rk_kind.h"
+#include "fields/card_model.h"
 
 const CardKind &cardKind(CardType type)
 {
@@ -31,6 +32,12 @@ const CardKind *cardKindById(const QString &id)
             return &cardKind(t);
     }
     return nullptr;
+}
+
+QStringList CardKind::snapshotLines(const CardModel &model) const
+{
+    const std::unique_ptr<CardModel> copy = model.clone();
+    return copy ? Mtext(*copy) : QStringList();
 }
 
 bool CardKind::knowsCode(const QString &code) const

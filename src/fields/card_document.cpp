@@ -1,6 +1,7 @@
 #include "fields/card_document.h"
 
 #include "cardfile/card_writer.h"
+#include "fields/card_recovery.h"
 #include "fields/platform.h"
 
 #include <QDir>
@@ -169,6 +170,30 @@ void CardDocument::clearCard()
     m_kind.compNil(*m_model);
     m_saveItem = m_printItem = m_saveButton = m_printButton = false;
     emit stateChanged();
+}
+
+void CardDocument::enableRecovery()
+{
+    if (!m_recovery)
+        m_recovery = std::make_unique<CardRecovery>(*this);
+}
+
+ReadResult CardDocument::restoreFrom(const QString &path)
+{
+    // Read over the fresh card, not a cleared one: the copy was written from a card
+    // that started fresh, and clearing sets some fields other than a new editor does.
+    auto interpreter = m_kind.interpreter(*m_model);
+    const ReadResult result = readCardFile(path, *interpreter);
+    m_kind.afterRead(*m_model);
+    emit modelReplaced();
+    emit opened();
+    if (result.status == ReadResult::Status::IoError)
+        return result;
+    if (m_recovery)
+        m_recovery->adopt(path);
+    m_modified = 1;
+    emit stateChanged();
+    return result;
 }
 
 ReadResult CardDocument::readFrom(const QString &path)

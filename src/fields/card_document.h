@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class CardRecovery;
+
 // One editor's card and its file state: the model, the save and opened names, the
 // modified flag and what may be saved or printed. The commands that touch files or
 // ask the user run here, through the platform seam, so they work without widgets.
@@ -66,6 +68,14 @@ public:
     // compNil and what goes with it.
     void clearCard();
 
+    // Keeps a recovery copy of the card while it has unsaved changes (editors do).
+    void enableRecovery();
+    CardRecovery *recovery() { return m_recovery.get(); }
+    // Reads a recovery copy left behind into a fresh card: the card counts as modified and
+    // goes on with that copy; its names and caption stay those of a fresh card, so the
+    // copy never takes the place of the clerk's own file.
+    ReadResult restoreFrom(const QString &path);
+
 signals:
     void stateChanged();   // flag, names, caption or enabled states
     void modelReplaced();  // values changed under the widgets: refresh them
@@ -88,6 +98,8 @@ private:
     bool m_printButton = false;
     bool m_continuation = false;
     ContinuationState m_continuationState;
+    // Last: it looks at the flag and the model while it goes.
+    std::unique_ptr<CardRecovery> m_recovery;
 };
 
 // The bare name of a path: the text after the last "\" or "/".

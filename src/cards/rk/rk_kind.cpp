@@ -5,6 +5,7 @@
 #include "cards/rk/rk_print.h"
 #include "cards/rk/rk_print_layouts.h"
 #include "cards/rk/rk_read.h"
+#include "cards/rk/rk_rules.h"
 #include "cards/rk/rk_write.h"
 #include "fields/field_rules.h"
 #include "print/report_layouts.h"
@@ -65,6 +66,18 @@ void RkKind::compNil(CardModel &card) const
 QStringList RkKind::Mtext(CardModel &model) const
 {
     return rkCardLines(rkModel(model));
+}
+
+QStringList RkKind::snapshotLines(const CardModel &model) const
+{
+    const std::unique_ptr<CardModel> copy = model.clone();
+    RkModel &card = rkModel(*copy);
+    // The text in a two-language field belongs to the language chosen beside it, as
+    // a save keeps it.
+    RkRules rules(card);
+    for (RkText which : {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead})
+        rules.keepBilingual(which);
+    return rkCardLines(card);
 }
 
 std::unique_ptr<CardInterpreter> RkKind::interpreter(CardModel &model) const

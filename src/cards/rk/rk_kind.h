@@ -12,6 +12,7 @@ public:
     std::unique_ptr<CardModel> createModel() const override;
     void compNil(CardModel &model) const override;
     QStringList Mtext(CardModel &model) const override;
+    QStringList snapshotLines(const CardModel &model) const override;
     std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
     bool print(CardModel &model, PrintJob &job) const override;

@@ -74,6 +74,11 @@ int rkPersonKind(const QString &selectorText)
     return int(rkPersonKinds().indexOf(selectorText)) + 1;
 }
 
+std::unique_ptr<CardModel> RkModel::clone() const
+{
+    return std::make_unique<RkModel>(*this);
+}
+
 RkModel::RkModel(const FieldTable &table) : CardModel(table)
 {
     clearState();
