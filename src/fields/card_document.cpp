@@ -180,8 +180,8 @@ void CardDocument::enableRecovery()
 
 ReadResult CardDocument::restoreFrom(const QString &path)
 {
-    // Read over the fresh card, not a cleared one: the copy was written from a card
-    // that started fresh, and clearing sets some fields other than a new editor does.
+    // Read into the new editor's card without clearing it: clearing sets a few fields
+    // otherwise than a new editor does, and a save leaves some empty values out.
     auto interpreter = m_kind.interpreter(*m_model);
     const ReadResult result = readCardFile(path, *interpreter);
     m_kind.afterRead(*m_model);
