@@ -37,7 +37,11 @@ const CardKind *cardKindById(const QString &id)
 QStringList CardKind::snapshotLines(const CardModel &model) const
 {
     const std::unique_ptr<CardModel> copy = model.clone();
-    return copy ? Mtext(*copy) : QStringList();
+    if (!copy) {
+        qWarning("the %ls card cannot be copied: it keeps no recovery copy", qUtf16Printable(id()));
+        return {};
+    }
+    return Mtext(*copy);
 }
 
 bool CardKind::knowsCode(const QString &code) const

@@ -108,15 +108,19 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("toFolder");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("character outside the code page") << QStringLiteral("Ω≠") << false << QStringLiteral("9027");
-        QTest::newRow("folder chosen as file") << QStringLiteral("ok") << true << ioReason(EISDIR);
-        QTest::newRow("disk full") << QStringLiteral("ok") << false << ioReason(EFBIG);
+        QTest::addColumn<bool>("inPrompt");
+        QTest::newRow("character outside the code page") << QStringLiteral("Ω≠") << false << QStringLiteral("9027") << false;
+        QTest::newRow("folder chosen as file") << QStringLiteral("ok") << true << ioReason(EISDIR) << false;
+        QTest::newRow("disk full") << QStringLiteral("ok") << false << ioReason(EFBIG) << false;
+        // The failure ends the prompt's command; the question is not asked again.
+        QTest::newRow("disk full, saved from the prompt") << QStringLiteral("ok") << false << ioReason(EFBIG) << true;
     }
     void failedSaveKeepsFlagAndOldFile()
     {
         QFETCH(QString, value);
         QFETCH(bool, toFolder);
         QFETCH(QString, reason);
+        QFETCH(bool, inPrompt);
         QTemporaryDir dir;
         ScopedFakePlatform fake;
         TestKind kind;
@@ -126,42 +130,21 @@ private slots:
             writeFile(path, "old");
         doc.model().setText(QStringLiteral("mm9027"), value);
         doc.markModified();
+        if (inPrompt)
+            fake.expectQuestion(Platform::Answer::Yes);
         fake.expectSave(path);
         fake.expectIoError();
         {
-            // Only the disk-full row comes near the limit: the others fail before writing.
+            // Only the disk-full rows come near the limit: the others fail before writing.
             const FileSizeLimit full{rlim_t(0)};
-            QVERIFY(!doc.saveAs());
-        }
-        QVERIFY(fake.unexpected().isEmpty());
-        QCOMPARE(doc.modified(), 1);
-        QVERIFY2(fake.messages().constLast().contains(reason), qPrintable(fake.messages().constLast()));
-        if (!toFolder)
-            QCOMPARE(readAll(path), QByteArray("old"));
-    }
-
-    // A save that fails inside the prompt is reported and ends the command; the
-    // question is not asked again and the card keeps its changes.
-    void failedSaveEndsPrompt()
-    {
-        QTemporaryDir dir;
-        ScopedFakePlatform fake;
-        TestKind kind;
-        CardDocument doc(kind);
-        const QString path = dir.filePath(QStringLiteral("RK.txt"));
-        writeFile(path, "old");
-        doc.markModified();
-        fake.expectQuestion(Platform::Answer::Yes);
-        fake.expectSave(path);
-        fake.expectIoError();
-        {
-            const FileSizeLimit full{rlim_t(0)};
-            QVERIFY(!doc.savePrompt());
+            QVERIFY(inPrompt ? !doc.savePrompt() : !doc.saveAs());
         }
         QVERIFY(fake.unexpected().isEmpty());
         QCOMPARE(fake.pending(), 0);
         QCOMPARE(doc.modified(), 1);
-        QCOMPARE(readAll(path), QByteArray("old"));
+        QVERIFY2(fake.messages().constLast().contains(reason), qPrintable(fake.messages().constLast()));
+        if (!toFolder)
+            QCOMPARE(readAll(path), QByteArray("old"));
     }
 
     // A card saved as UTF-8 still reads, with one warning.
