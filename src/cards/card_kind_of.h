@@ -2,6 +2,8 @@
 
 #include "cards/basic_card_kind.h"
 #include "fields/bilingual_texts.h"
+#include "fields/card_model.h"
+#include "fields/common_rules.h"
 
 #include <memory>
 
@@ -19,6 +21,17 @@ public:
         return std::make_unique<Reader>(of(model));
     }
     QList<BilingualText> bilingualTexts(const CardModel &model) const override { return of(model).texts().byCode(); }
+    // The lines of a copy of the card, as a save would write them: the text in a
+    // two-language field belongs to the language chosen beside it.
+    QStringList snapshotLines(const CardModel &model) const override
+    {
+        const std::unique_ptr<CardModel> copy = model.clone();
+        if (!copy)
+            return BasicCardKind::snapshotLines(model);
+        Model &card = of(*copy);
+        commonRules::keepShownTexts(card, card.texts());
+        return Mtext(card);
+    }
 
 protected:
     static Model &of(CardModel &model)

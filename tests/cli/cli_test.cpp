@@ -4,10 +4,13 @@
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
+#include "cardfile/io_reason.h"
 #include "support/fake_platform.h"
+#include "support/file_size_limit.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +18,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,9 +31,13 @@ struct Run
     QString err;
 };
 
-Run zorvatCard(const QStringList &args)
+// Runs the companion; `fileLimit` >= 0 lets no file it writes grow beyond that many
+// bytes, as a full disk would.
+Run zorvatCard(const QStringList &args, int fileLimit = -1)
 {
     QProcess p;
+    if (fileLimit >= 0)
+        p.setChildProcessModifier([fileLimit] { FileSizeLimit::limit(rlim_t(fileLimit)); });
     p.start(QStringLiteral(ZORVAT_CARD_BIN), args);
     Run r;
     if (!p.waitForFinished(60000)) {
@@ -233,6 +243,106 @@ private slots:
         const Run r = zorvatCard({QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("rk"), dir.path()});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(dir.path()), qPrintable(r.err));
+    }
+
+    // Nothing replaces the old file when the disk is full, and the clerk reads why.
+    void fullDisk_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("outName");
+        QTest::newRow("new") << QStringLiteral("new") << QStringLiteral("RK-out.txt");
+        QTest::newRow("resave") << QStringLiteral("resave") << QStringLiteral("RK-out.txt");
+        QTest::newRow("pdf") << QStringLiteral("pdf") << QStringLiteral("card.pdf");
+    }
+    void fullDisk()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, outName);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-in.txt"));
+        writeFile(in, freshCardBytes(CardType::RK));
+        const QString out = dir.filePath(outName);
+        writeFile(out, "old card\r\n");
+        QStringList args{command, QStringLiteral("--type"), QStringLiteral("rk")};
+        if (command != QLatin1String("new"))
+            args << in;
+        args << out;
+        const Run r = zorvatCard(args, 0);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(out), qPrintable(r.err));
+        QVERIFY2(r.err.contains(ioReason(EFBIG)), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(QStringLiteral("File too large")), qPrintable(r.err));
+        QCOMPARE(readAll(out), QByteArray("old card\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    // An input that is no readable card file is named with its reason; a pipe is not
+    // waited on.
+    void unreadableInput_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("reason");
+        for (const char *command : {"show", "check"}) {
+            const QString c = QString::fromLatin1(command);
+            QTest::addRow("%s folder", command) << c << QStringLiteral("RK-folder") << ioReason(EISDIR);
+            QTest::addRow("%s pipe", command) << c << QStringLiteral("RK-pipe") << QStringLiteral("канал");
+            QTest::addRow("%s missing", command) << c << QStringLiteral("RK-missing.txt") << ioReason(ENOENT);
+        }
+    }
+    void unreadableInput()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, input);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("RK-folder")));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("RK-pipe"))).constData(), 0600), 0);
+        const QString path = dir.filePath(input);
+        const Run r = zorvatCard({command, path});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("«%1»").arg(path)), qPrintable(r.err));
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+    }
+
+    // check finds what every command would stumble over, on the line that holds it.
+    void checkFindings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("CR-only lines") << QByteArray("5256\\5\r9999\\x\r7146\\34\r\r")
+                                       << QStringLiteral(":2: код «9999»");
+        QTest::newRow("number out of range") << QByteArray("5256\\5\r\n2151\\2147483648\\x\r\n")
+                                             << QStringLiteral(":2: число «2147483648» виходить за допустимі межі");
+        QTest::newRow("utf-8 text") << QStringLiteral("5256\\5\r\n9027\\1\\Назва\r\n").toUtf8()
+                                    << QStringLiteral(":2: файл, мабуть, записано в кодуванні UTF-8");
+    }
+    void checkFindings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-find.txt"));
+        writeFile(in, bytes);
+        const Run r = zorvatCard({QStringLiteral("check"), in});
+        QCOMPARE(r.status, 1);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains(in + finding), qPrintable(out));
+    }
+
+    void readsCrOnlyCard()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-cr.txt"));
+        writeFile(in, cp1251::encode(QStringLiteral("5256\\5\r9027\\1\\Назва\rроботи\r7146\\34\r\r")));
+        const Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject card = QJsonDocument::fromJson(r.out).object();
+        const QJsonObject fields = card.value(QStringLiteral("fields")).toObject();
+        QCOMPARE(fields.value(QStringLiteral("ed5256")).toString(), QStringLiteral("5"));
+        QCOMPARE(fields.value(QStringLiteral("ed7146")).toString(), QStringLiteral("34"));
+        const QJsonObject title = card.value(QStringLiteral("texts")).toObject().value(QStringLiteral("9027")).toObject();
+        QCOMPARE(title.value(QStringLiteral("uk")).toString(), QStringLiteral("Назва роботи"));
     }
 
     void resaveKeepsWarningOnStderr()
