@@ -93,16 +93,45 @@ QStringList layoutProblems(const PageLayout &l, const QStringList &fullMemos)
     return problems;
 }
 
-QString renderDir(QTemporaryDir &temp)
+QStringList shortMemos(const PageLayout &layout, const QStringList &memos,
+                       const std::function<int(const QString &)> &valueLines)
 {
-    const QString wanted = qEnvironmentVariable("ZORVAT_RENDER_DIR");
-    if (!wanted.isEmpty() && QDir().mkpath(wanted))
-        return wanted;
-    return temp.path();
+    QStringList problems;
+    for (const QString &name : memos) {
+        const PageElement &memo = layout.at(name);
+        if (memo.height <= 0 || memoCapacity(memo) < valueLines(name) + 1)
+            problems << name + QStringLiteral(" is too low");
+    }
+    return problems;
 }
 
-QString pdfText(const QString &pdf, QString *error)
+QStringList cutLabels(const PageLayout &layout)
 {
+    QStringList problems;
+    for (const PageElement &e : layout.elements) {
+        if (e.type == PageElement::Type::Label && e.width > 0 && textWidth(e.text, elementFont(e)) > e.width)
+            problems << e.name + QStringLiteral(" cuts ") + e.text;
+    }
+    return problems;
+}
+
+QString renderAndRead(const QList<const PageLayout *> &pages, const QString &stem, QString *error)
+{
+    QTemporaryDir temp;
+    QString dir = qEnvironmentVariable("ZORVAT_RENDER_DIR");
+    if (dir.isEmpty() || !QDir().mkpath(dir))
+        dir = temp.path();
+    const QString pdf = dir + QLatin1Char('/') + stem + QStringLiteral(".pdf");
+    if (!writePdf(pages, pdf, error))
+        return {};
+    for (const PageLayout *p : pages) {
+        const QImage image = renderPage(*p, 150);
+        if (image.isNull() || !image.save(dir + QLatin1Char('/') + stem + QLatin1Char('-') + p->name() + QStringLiteral(".png"))) {
+            *error = QStringLiteral("image of ") + p->name() + QStringLiteral(" not written");
+            return {};
+        }
+    }
+
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) {
         *error = QStringLiteral("pdftotext (poppler-utils) is needed to read the PDF back");

@@ -7,9 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class CardDocument;
 class FakePlatform;
-class QTemporaryDir;
 
 // Checks of printed pages shared by the cards' print tests.
 namespace printChecks {
@@ -25,12 +26,18 @@ QList<QRectF> inkBoxes(const PageElement &e);
 // into a frame line, and value memos in `fullMemos` that hide some of their lines.
 QStringList layoutProblems(const PageLayout &layout, const QStringList &fullMemos);
 
-// Where a test writes its PDF and images: $ZORVAT_RENDER_DIR when set, to look at
-// them, otherwise the temporary directory.
-QString renderDir(QTemporaryDir &temp);
+// Value memos of `memos` too low for their blank first line and the value lines that
+// `valueLines` gives each.
+QStringList shortMemos(const PageLayout &layout, const QStringList &memos,
+                       const std::function<int(const QString &)> &valueLines);
 
-// The text of a PDF as pdftotext reads it, lines joined by blanks and squeezed; empty
-// with `error` set when it cannot be read.
-QString pdfText(const QString &pdf, QString *error);
+// Value labels whose text is wider than the label, so that the page cuts it.
+QStringList cutLabels(const PageLayout &layout);
+
+// Writes `pages` as one PDF "<stem>.pdf" and an image "<stem>-<layout>.png" of each page
+// into $ZORVAT_RENDER_DIR when set (to look at them) or a temporary directory, and
+// returns the PDF's text as pdftotext reads it, lines joined by blanks and squeezed;
+// empty with `error` set when a step fails.
+QString renderAndRead(const QList<const PageLayout *> &pages, const QString &stem, QString *error);
 
 } // namespace printChecks

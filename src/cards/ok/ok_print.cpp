@@ -42,7 +42,7 @@ class OkPrinter
 public:
     OkPrinter(OkModel &model, PrintJob &job, ReportLayouts &layouts)
         : m_model(model),
-          m_out(job, {&layouts.layout(okPrintLayouts::page1()), &layouts.layout(okPrintLayouts::page2())})
+          m_out(job, {&layouts.layout(okPrintLayouts::pageName(1)), &layouts.layout(okPrintLayouts::pageName(2))})
     {
     }
 
