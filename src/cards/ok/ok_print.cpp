@@ -256,9 +256,12 @@ private:
         CardPrintout::append(head, u"3. "_s + bilingual(OkText::WorkHead, TextLanguage::English));
     }
 
-    // Persons 1 and 2 in the table of page 2, the others on the continuation sheets.
+    // Persons 1 and 2 in the table of page 2, the others on the continuation sheets. The
+    // person shown is stored first, as a save stores it: a print from the executor-list
+    // page, before the page is left, still has the person just typed.
     void fillExecutorList()
     {
+        storeShown(OkList::Executors, u"ed6121a"_s);
         for (int row = 1; row <= 2; ++row) {
             const QString person = record(OkList::Executors, row);
             const QStringList names = okPrintLayouts::executorRow(row);

@@ -350,6 +350,23 @@ private slots:
         QCOMPARE(sheetLines(1), expected);
     }
 
+    // The person on the executor-list panel is printed before its page is left.
+    void shownPersonPrinted()
+    {
+        ScopedFakePlatform platform;
+        CardDocument doc(okTest::card.kind());
+        openLines(doc, numbered(personLine, 2));
+        OkModel &m = okOf(doc);
+        m.setText(u"Cpn"_s, u"3"_s);
+        m.setText(u"ed6121a"_s, u"Нова Н.Н."_s);
+        m.setText(u"ed6121ak"_s, u"інж."_s);
+        m.setText(u"ed6121az"_s, QString());
+        QVERIFY(printChecks::printCard(doc, platform));
+
+        QCOMPARE(placedLines(doc), (QStringList{QString(), kPersonHeading, u"3. Нова Н.Н.; інж.; "_s}));
+        QCOMPARE(m.lists().count(OkList::Executors), 3);
+    }
+
     // The short texts, one owner, four co-executors and two persons of a small card
     // stay on its two pages.
     void smallCardHasNoSheet()
@@ -454,7 +471,7 @@ private slots:
         QCOMPARE(platform.previews().first().size(), 2);
     }
 
-    // Printing stores the owner and co-executor shown and changes nothing else.
+    // Printing stores the entries shown that have a name and changes nothing else.
     void printingChangesNoField()
     {
         ScopedFakePlatform platform;
