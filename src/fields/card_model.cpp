@@ -1,5 +1,6 @@
 #include "fields/card_model.h"
 
+#include "cardfile/card_reader.h"
 #include "fields/edit_mask.h"
 #include "fields/field_rules.h"
 
@@ -34,6 +35,12 @@ void CardModel::selectEntry(const QString &name, int index)
 {
     const FieldSpec *info = m_table.find(name);
     setText(name, info ? info->items.value(index) : QString());
+}
+
+void CardModel::selectNumbered(const QString &name, const QString &number)
+{
+    const int n = cardNumber(number);
+    selectEntry(name, n >= 1 ? n - 1 : -1);
 }
 
 void CardModel::setDefaults()

@@ -30,6 +30,9 @@ public:
     bool isEmptyValue(const QString &name) const;
     // A selection box takes its entry `index` (from 0); no text for an index outside the list.
     void selectEntry(const QString &name, int index);
+    // The box takes its entry numbered `number` (from 1) as a card line gives it; no text
+    // for a number outside the list. Throws CardNumberError for a text that is no number.
+    void selectNumbered(const QString &name, const QString &number);
 
     // Puts every field to its value at creation.
     void setDefaults();

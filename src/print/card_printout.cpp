@@ -2,10 +2,13 @@
 
 #include "print/dop_sheets.h"
 #include "print/page_layout.h"
+#include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "print/text_wrap.h"
 
 #include "fields/record_lists.h"
+
+#include <algorithm>
 
 CardPrintout::CardPrintout(PrintJob &job, const QList<PageLayout *> &pages) : m_job(job), m_pages(pages)
 {
@@ -30,7 +33,7 @@ void CardPrintout::set(int pageNumber, const QString &element, const QString &va
 
 void CardPrintout::append(PageElement &memo, const QString &value)
 {
-    memo.lines << wrapText(value, memo.width, elementFont(memo));
+    memo.lines << memoLines(memo, value);
 }
 
 void CardPrintout::reset(PageLayout &layout, const QStringList &memos, const QStringList &blanks)
@@ -41,14 +44,17 @@ void CardPrintout::reset(PageLayout &layout, const QStringList &memos, const QSt
         layout.at(label).text = blank();
 }
 
-QStringList CardPrintout::cutLines(const QString &text)
+QStringList CardPrintout::cutLines(const QString &text, int maxLines)
 {
-    return upToEmpty(wrapText(text, dopSheets::kTextWidth, layoutFont(QStringLiteral("Arial"), 13)));
+    return upToEmpty(wrapText(text, dopSheets::kTextWidth, layoutFont(QStringLiteral("Arial"), 13), maxLines));
 }
 
 void CardPrintout::placeLong(const LongText &t, const QString &text)
 {
-    const QStringList lines = cutLines(text);
+    // Each overflow line makes at least one line on the sheets, so lines beyond what
+    // the sheets still show are never seen; one more than the card holds tells
+    // whether the text goes on.
+    const QStringList lines = cutLines(text, t.cardLines + std::max(1, m_job.sheetLinesLeft()));
     page(t.page).at(t.memo).lines << lines.mid(0, t.cardLines);
     if (lines.size() <= t.cardLines)
         return;

@@ -31,15 +31,16 @@ public:
     QList<const PageLayout *> pages() const;
 
     // A label takes the value as its text; a memo breaks it at its own width below the
-    // lines it holds.
+    // lines it holds, as many lines as it shows.
     void set(int page, const QString &element, const QString &value);
     static void append(PageElement &memo, const QString &value);
     // Each memo of `memos` emptied to one blank line, each label of `blanks` a blank.
     static void reset(PageLayout &layout, const QStringList &memos, const QStringList &blanks);
 
     // A text broken as the hidden wrap text breaks it (the continuation text's width,
-    // Arial 13), up to its first empty line: an empty line ends the text.
-    static QStringList cutLines(const QString &text);
+    // Arial 13), up to its first empty line: an empty line ends the text. With
+    // `maxLines` at 0 or more, only that many lines are made.
+    static QStringList cutLines(const QString &text, int maxLines = -1);
     // The first `cardLines` lines of `text` below the memo's lines; with more, the marker
     // shows "(див. продовження)" and the others follow the heading on the sheets.
     void placeLong(const LongText &t, const QString &text);

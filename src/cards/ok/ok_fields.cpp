@@ -165,7 +165,7 @@ Page financingPage()
         F(K::Combo, u"cb7201"_s, u"7201"_s).items(commonTexts::directionItems()).byDefault({}).cleared({})
             .label(u"7201. Напрям фінансування"_s).hint(commonTexts::directionHint()),
         F(K::Edit, u"ed7201a"_s, u"7201"_s).label(u"Інше "_s).hint(u"Вказується при віборі коду 2.7 (інше)"_s),
-        F(K::Memo, u"ed7023"_s, u"7023"_s).label(u"7023. Назва ДЦП"_s)
+        F(K::Memo, u"ed7023"_s, u"7023"_s).noEnter().label(u"7023. Назва ДЦП"_s)
             .hint(u"Вказується назва державної цільової програми, в рамках якої виконується НДР"_s),
         F(K::Edit, u"ed7022"_s, u"7022"_s).label(u"7022. Код ДЦП"_s)
             .hint(u"Зазначається обліковий код державної цільової програми\n"

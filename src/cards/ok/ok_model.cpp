@@ -182,6 +182,19 @@ bool OkModel::storePerson()
     return m_lists.closeUp(*this, int(OkList::Executors), n, entryListSpec(OkList::Executors));
 }
 
+bool OkModel::storeListEntry(int list)
+{
+    switch (OkList(list)) {
+    case OkList::CoExecutors:
+        return storeCoExecutor();
+    case OkList::Owners:
+        return storeOwner();
+    case OkList::Executors:
+        return storePerson();
+    }
+    return false;
+}
+
 void OkModel::showEntry(OkList list, int n)
 {
     m_lists.showEntry(*this, int(list), n, entryListSpec(list), letterOf(list));

@@ -2,6 +2,7 @@
 
 #include "fields/bilingual_texts.h"
 #include "fields/card_model.h"
+#include "fields/list_rules.h"
 #include "fields/entry_list.h"
 #include "fields/party_codes.h"
 #include "fields/record_lists.h"
@@ -22,7 +23,7 @@ enum class OkList { CoExecutors, Owners, Executors };
 // executed stages, the co-executor, owner and executor lists with the number each
 // shows, the person kind marks and the visibility of the other financing direction.
 // Code masks and their labels are kept by CardModel (mask(), label()).
-class OkModel : public CardModel
+class OkModel : public CardModel, public ListHolder
 {
 public:
     explicit OkModel(const FieldTable &table);
@@ -91,6 +92,13 @@ public:
     // Puts entry n into the fields: emptied, then filled from its slot if it holds one,
     // with the code's mask and label by its kind.
     void showEntry(OkList list, int n);
+
+    // The lists for the shared list rules.
+    CardModel &listModel() override { return *this; }
+    RecordLists &recordLists() override { return m_lists; }
+    EntryListSpec listSpec(int list) const override { return entryListSpec(OkList(list)); }
+    QString *listLetter(int list) override { return letterOf(OkList(list)); }
+    bool storeListEntry(int list) override;
 
     // Financing lines met by a read: the new count.
     int countFinancingLine() { return ++m_financingLines; }

@@ -65,7 +65,7 @@ void readExecutorCode(OkModel &m, const QString &line)
     const QString type = item(line, 2);
     m.setPartyKind(OkParty::Executor, type != kLegal, PartyLabels::Read, false);
     m.setFitted(u"ed2457"_s, item(line, 3));
-    m.selectEntry(u"lizv"_s, cardNumber(type) - 1);
+    m.selectNumbered(u"lizv"_s, type);
 }
 
 void readOwner(OkModel &m, const QString &line)
@@ -77,7 +77,7 @@ void readOwner(OkModel &m, const QString &line)
         // The code takes the mask of the type given, so a tax number keeps its digits.
         m.setPartyKind(OkParty::Owner, second != kLegal, PartyLabels::Read, false);
         m.setFitted(u"ed2459"_s, type);
-        m.selectEntry(u"lizz"_s, cardNumber(second) - 1);
+        m.selectNumbered(u"lizz"_s, second);
         return;
     }
     if (type.size() != 1 || type == QLatin1String("0"))
@@ -88,7 +88,7 @@ void readOwner(OkModel &m, const QString &line)
     m.setPartyKind(OkParty::Owner, type != kLegal, PartyLabels::Read, false);
     m.setText(u"Edit1"_s, second);
     m.lists().setCurrentNumber(OkList::Owners, n);
-    m.selectEntry(u"lizz"_s, cardNumber(type) - 1);
+    m.selectNumbered(u"lizz"_s, type);
     const QStringList fields = {u"ed2459"_s, u"gorz"_s,   u"mm2153"_s, u"mm2657"_s,  u"ed2935"_s,
                                 u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
     for (int i = 0; i < fields.size(); ++i)

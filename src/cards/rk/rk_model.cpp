@@ -192,6 +192,19 @@ QString *RkModel::letterOf(RkList list)
                                          : nullptr;
 }
 
+bool RkModel::storeListEntry(int list)
+{
+    switch (RkList(list)) {
+    case RkList::Customers:
+        return storeCustomer();
+    case RkList::CoExecutors:
+        return storeCoExecutor();
+    case RkList::Stages:
+        return storeStage();
+    }
+    return false;
+}
+
 void RkModel::showEntry(RkList list, int n)
 {
     m_lists.showEntry(*this, int(list), n, entryListSpec(list), letterOf(list));

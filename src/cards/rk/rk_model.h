@@ -2,6 +2,7 @@
 
 #include "fields/bilingual_texts.h"
 #include "fields/card_model.h"
+#include "fields/list_rules.h"
 #include "fields/entry_list.h"
 #include "fields/field_rules.h"
 #include "fields/party_codes.h"
@@ -34,7 +35,7 @@ int rkPersonKind(const QString &selectorText);
 // stage lists with their current numbers, the kind letters of the three parties and
 // the visibility of the "other" fields. Code masks and their labels are kept by
 // CardModel (mask(), label()).
-class RkModel : public CardModel
+class RkModel : public CardModel, public ListHolder
 {
 public:
     explicit RkModel(const FieldTable &table);
@@ -43,6 +44,7 @@ public:
     // two-language texts, current numbers, counters, party code fields (legal person).
     void clearState();
 
+    BilingualTexts &texts() { return m_texts; }
     const BilingualTexts &texts() const { return m_texts; }
     QString bilingual(RkText which, RkLanguage language) const { return m_texts.text(int(which), language); }
     void setBilingual(RkText which, RkLanguage language, const QString &text)
@@ -113,6 +115,13 @@ public:
     void showEntry(RkList list, int n);
     // Removes entry n; each later entry moves up one slot and gets its new number.
     void removeEntry(RkList list, int n) { m_lists.remove(int(list), n); }
+
+    // The lists for the shared list rules.
+    CardModel &listModel() override { return *this; }
+    RecordLists &recordLists() override { return m_lists; }
+    EntryListSpec listSpec(int list) const override { return entryListSpec(RkList(list)); }
+    QString *listLetter(int list) override { return letterOf(RkList(list)); }
+    bool storeListEntry(int list) override;
 
     // Repeat counters of a read: the new count.
     int countLine(RkCounter counter) { return ++m_counters[int(counter)]; }

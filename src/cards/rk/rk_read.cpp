@@ -111,7 +111,7 @@ void RkReader::readExecutorCode(const QString &line)
 {
     const QString kind = item(line, 2);
     m_model.setPartyKind(RkParty::Executor, kind != kLegal, RkLabelSet::Read);
-    m_model.selectEntry(u"lizv"_s, cardNumber(kind) - 1);
+    m_model.selectNumbered(u"lizv"_s, kind);
     m_model.setFitted(u"ed2457"_s, item(line, 3));
 }
 
@@ -133,7 +133,7 @@ void RkReader::readCustomer(const QString &line)
         m_model.setPartyKind(RkParty::Customer, kind != kLegal, RkLabelSet::Read);
         m_model.setText(u"Edit1"_s, number);
         m_model.setCurrentNumber(RkList::Customers, n);
-        m_model.selectEntry(u"lizz"_s, cardNumber(kind) - 1);
+        m_model.selectNumbered(u"lizz"_s, kind);
         const QStringList fields = {u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
         for (int i = 0; i < fields.size(); ++i)
             m_model.setFitted(fields.at(i), item(line, i + 4));
@@ -145,7 +145,7 @@ void RkReader::readCustomer(const QString &line)
         m_model.setFitted(u"ed2458"_s, kind);
         m_model.setText(u"Edit1"_s, u"1"_s);
         m_model.setCurrentNumber(RkList::Customers, 1);
-        m_model.selectEntry(u"lizz"_s, cardNumber(number) - 1);
+        m_model.selectNumbered(u"lizz"_s, number);
     }
 }
 
@@ -165,7 +165,7 @@ void RkReader::readCoExecutor(const QString &line)
     if (kind.size() <= 1) {
         m_model.setPartyKind(RkParty::CoExecutor, kind != kLegal, RkLabelSet::Read);
         if (!kind.isEmpty())
-            m_model.selectEntry(u"lizsv"_s, cardNumber(kind) - 1);
+            m_model.selectNumbered(u"lizsv"_s, kind);
         for (int i = 4; i <= 7; ++i)
             values << item(line, i);
     } else {

@@ -1,6 +1,7 @@
 #include "cards/rk/rk_rules.h"
 
 #include "cards/rk/rk_fields.h"
+#include "fields/common_rules.h"
 #include "fields/field_rules.h"
 #include "fields/rule_context.h"
 
@@ -37,16 +38,6 @@ RkParty partyOfSelector(const QString &field)
     return field == u"lizv"_s ? RkParty::Executor : field == u"lizz"_s ? RkParty::Customer : RkParty::CoExecutor;
 }
 
-RkText textOfField(const QString &field)
-{
-    return field == u"mm2151"_s ? RkText::ExecutorName : field == u"mm9027"_s ? RkText::WorkTitle : RkText::WorkHead;
-}
-
-RkLanguage selectedLanguage(const RkModel &model, RkText which)
-{
-    return model.text(RkModel::languageField(which)) == u"1"_s ? RkLanguage::English : RkLanguage::Ukrainian;
-}
-
 bool isSuffix(QChar ch)
 {
     return ch == QChar(0x0441) || ch == QLatin1Char('c'); // Cyrillic or Latin "с"
@@ -68,15 +59,35 @@ QString collapseBlanks(const QString &text)
 
 const RkText kBilingualTexts[] = {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead};
 
-// Where the focus goes when a list has reached its bound.
-QString boundsFocus(RkList list)
+// How the list rules treat the customers, co-executors and stages, by RkList. A
+// customer may be numbered one past the customer shown on entering the field; a
+// co-executor up to the one shown (an empty number shows the first); a stage up to
+// the first free slot.
+QList<ListRuleSpec> listSpecs()
 {
-    return list == RkList::Customers ? u"fin"_s : list == RkList::CoExecutors ? u"ed9036n"_s : u"BitBtn5"_s;
+    using C = ListRuleSpec::Ceiling;
+    const struct
+    {
+        RkList list;
+        C ceiling;
+        bool emptyMeansFirst;
+        QString boundsFocus, nextBoundsFocus, nextFocus, previousFocus;
+    } rows[] = {
+        {RkList::Customers, C::AnchorNext, false, u"fin"_s, u"fin"_s, u"lizz"_s, {}},
+        {RkList::CoExecutors, C::Current, true, u"ed9036n"_s, u"ed9036n"_s, u"lizsv"_s, {}},
+        {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s},
+    };
+    QList<ListRuleSpec> specs;
+    for (const auto &r : rows)
+        specs << ListRuleSpec{RkModel::entryListSpec(r.list), r.ceiling,           r.emptyMeansFirst,
+                              r.boundsFocus,                  r.nextBoundsFocus,   r.nextFocus,
+                              r.previousFocus};
+    return specs;
 }
 
 } // namespace
 
-RkRules::RkRules(RkModel &model) : m_model(model)
+RkRules::RkRules(RkModel &model) : m_model(model), m_lists(model, listSpecs())
 {
 }
 
@@ -91,11 +102,11 @@ QString RkRules::basisMessage()
 QString RkRules::statusMessage() { return u"  17 - головний виконавець,  71 - співвиконавець"_s; }
 QString RkRules::reportKindMessage() { return u"91-заключний звіт, 28-проміжний звіт, 19-без звіту"_s; }
 QString RkRules::currencyMessage() { return u"Такої грошової одиниці немає в словнику!"_s; }
-QString RkRules::commaMessage() { return u"Ціла частина відокремлюється комою!"_s; }
+QString RkRules::commaMessage() { return commonRules::commaMessage(); }
 // The "C" of "Cумма" is a Latin letter in the message the clerks know.
-QString RkRules::thousandsWarning() { return u"Увага! Cумма вказується в тис.грн."_s; }
+QString RkRules::thousandsWarning() { return commonRules::thousandsWarning(); }
 QString RkRules::yearMissing() { return u"Вкажіть рік фінансування!"_s; }
-QString RkRules::cityMissing() { return u"Відсутня назва міста !"_s; }
+QString RkRules::cityMissing() { return commonRules::cityMissing(); }
 
 const QStringList &RkRules::otherResults007()
 {
@@ -170,9 +181,9 @@ const QList<RkRules::RuleRow> &RkRules::exitRows()
         {"ed56163", &RkRules::subjectCode},
         {"ed56164", &RkRules::subjectCode},
         {"ed56165", &RkRules::subjectCode},
-        {"Edit1", &RkRules::customerNumber},
-        {"cpn", &RkRules::coExecutorNumber},
-        {"ed9036n", &RkRules::stageNumber},
+        {"Edit1", &RkRules::listNumber},
+        {"cpn", &RkRules::listNumber},
+        {"ed9036n", &RkRules::listNumber},
     };
     return rows;
 }
@@ -361,13 +372,8 @@ bool RkRules::stateNumber(const QString &field, RuleContext &ctx)
 
 bool RkRules::changedNumber(const QString &field, RuleContext &ctx)
 {
-    const QString value = fieldRules::fieldValue(m_model, field);
-    const qsizetype firstBlank = value.indexOf(kBlank);
-    bool ok = firstBlank == 0 || firstBlank == 11 || (firstBlank < 0 && value.size() >= 12 && isSuffix(value.at(11)));
-    const bool complete = firstBlank == 11 || firstBlank < 0;
-    if (ok && complete && field == u"ed7210"_s)
-        ok = value.at(0) == QLatin1Char('U') || value.at(4) == QLatin1Char('U');
-    if (ok)
+    const commonRules::NumberCheck check{false, field == u"ed7210"_s};
+    if (commonRules::registrationNumberOk(fieldRules::fieldValue(m_model, field), check))
         return true;
     ctx.message(field.mid(2) + u".Помилка в номері"_s);
     ctx.focusBack();
@@ -378,50 +384,26 @@ bool RkRules::changedNumber(const QString &field, RuleContext &ctx)
 
 void RkRules::languageChosen(RkText which)
 {
-    m_model.setText(RkModel::bilingualField(which), m_model.bilingual(which, selectedLanguage(m_model, which)));
+    m_model.texts().showSelected(m_model, int(which));
 }
 
 void RkRules::keepBilingual(RkText which)
 {
-    m_model.setBilingual(which, selectedLanguage(m_model, which), m_model.text(RkModel::bilingualField(which)));
+    m_model.texts().keepShown(m_model, int(which));
 }
 
 bool RkRules::bilingualField(const QString &field, RuleContext &ctx)
 {
-    const RkText which = textOfField(field);
-    keepBilingual(which);
-    const bool english = selectedLanguage(m_model, which) == RkLanguage::English;
-    const QString uk = m_model.bilingual(which, RkLanguage::Ukrainian);
-    const QString en = m_model.bilingual(which, RkLanguage::English);
-    if (en.isEmpty() && english)
-        return true;
-    const bool head = which == RkText::WorkHead;
-    QString message;
-    QString language;
-    if (uk.isEmpty()) {
-        message = head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s;
-        language = u"0"_s;
-    } else if (en.isEmpty()) {
-        message = head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s;
-        language = u"1"_s;
-    } else {
-        return true;
-    }
-    ctx.message(message);
-    m_model.setText(RkModel::languageField(which), language);
-    m_model.setText(field, QString());
-    ctx.focusBack();
-    return false;
+    const bool head = field == u"ed6120"_s;
+    return commonRules::bothLanguagesRule(
+        m_model, m_model.texts(), commonRules::slotOfField(m_model.texts(), field), ctx,
+        head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s,
+        head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s);
 }
 
 bool RkRules::city(const QString &field, RuleContext &ctx)
 {
-    const QString cityField = field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s;
-    if (!m_model.text(cityField).isEmpty())
-        return true;
-    ctx.message(cityMissing());
-    ctx.focusTo(cityField);
-    return true;
+    return commonRules::cityRule(m_model, ctx, field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s);
 }
 
 // ---- Financing
@@ -438,21 +420,7 @@ bool RkRules::currency(const QString &field, RuleContext &ctx)
 
 bool RkRules::amount(const QString &field, RuleContext &ctx)
 {
-    const QString text = m_model.text(field);
-    const qsizetype stop = text.indexOf(QLatin1Char('.'));
-    if (stop >= 0 && stop < text.size() - 1) {
-        ctx.message(commaMessage());
-        ctx.focusBack();
-        return false;
-    }
-    // The thousands are counted in the whole part only; a comma with nothing after it
-    // adds no digit.
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    const QString whole = comma < 0 ? text : text.left(comma);
-    const QString currencyField = field == u"sum"_s ? u"ed"_s : u"ed1"_s;
-    if (whole.size() > 3 && m_model.text(currencyField) == u"тис.грн."_s)
-        ctx.message(thousandsWarning());
-    return true;
+    return commonRules::amountRule(m_model, ctx, field, field == u"sum"_s ? u"ed"_s : u"ed1"_s);
 }
 
 bool RkRules::yearHeading(const QString &field, RuleContext &)
@@ -479,24 +447,14 @@ bool RkRules::skipYears(const QString &field, RuleContext &ctx)
 
 bool RkRules::subjectCode(const QString &field, RuleContext &ctx)
 {
-    if (fieldRules::fieldValue(m_model, field) == fieldRules::emptyValue(m_model, field))
-        ctx.focusTo(u"ed6111"_s);
-    return true;
+    return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6111"_s);
 }
 
 // ---- Lists
 
 bool RkRules::store(RkList list)
 {
-    switch (list) {
-    case RkList::Customers:
-        return m_model.storeCustomer();
-    case RkList::CoExecutors:
-        return m_model.storeCoExecutor();
-    case RkList::Stages:
-        return m_model.storeStage();
-    }
-    return false;
+    return m_lists.store(int(list));
 }
 
 void RkRules::leavePage(int page)
@@ -511,166 +469,32 @@ void RkRules::leavePage(int page)
 
 void RkRules::enterRule(const QString &field, RuleContext &ctx)
 {
-    const RkList list = field == u"Edit1"_s ? RkList::Customers
-                        : field == u"cpn"_s ? RkList::CoExecutors
-                                            : RkList::Stages;
-    // The entry shown is stored under the number it has before that number is
-    // changed here; a number typed over it would otherwise take the fields along.
-    store(list);
-    m_remembered[int(list)] = m_model.shownNumber(list);
-    if (list == RkList::Stages && m_model.currentNumber(list) > RkModel::capacity(list)) {
+    const int list = m_lists.listOfNumberField(field);
+    if (list >= 0)
+        m_lists.enterNumber(list);
+    if (RkList(list) == RkList::Stages && m_model.currentNumber(RkList::Stages) > RkModel::capacity(RkList::Stages)) {
         ctx.message(entryLists::stageBounds());
         ctx.focusTo(u"BitBtn3"_s);
     }
 }
 
-void RkRules::removeEntry(RkList list, int n)
-{
-    m_model.removeEntry(list, n);
-    const int left = m_model.recordCount(list);
-    // With no entry left the number field keeps a number, so the next entry typed is stored.
-    m_model.showEntry(list, qMax(1, left));
-}
-
-void RkRules::step(RkList list, int delta, const QString &focusField, RuleContext &ctx)
-{
-    store(list);
-    int n = m_model.shownNumber(list);
-    if (n == 0)
-        n = m_model.currentNumber(list);
-    if (delta < 0) {
-        if (n > 1) {
-            m_model.showEntry(list, n - 1);
-            if (list == RkList::Stages)
-                ctx.focusTo(focusField);
-        }
-        return;
-    }
-    // The bound holds here, whatever the focus does after the button.
-    if (!entryLists::mayStepNext(ctx, m_model.entries(list), n, RkModel::entryListSpec(list), boundsFocus(list)))
-        return;
-    m_model.showEntry(list, n + 1);
-    ctx.focusTo(focusField);
-}
-
 void RkRules::click(const QString &button, RuleContext &ctx)
 {
-    if (button == u"BitBtn7"_s)
-        step(RkList::Customers, 1, u"lizz"_s, ctx);
-    else if (button == u"BitBtn6"_s)
-        step(RkList::Customers, -1, {}, ctx);
-    else if (button == u"Button1"_s)
-        step(RkList::CoExecutors, 1, u"lizsv"_s, ctx);
-    else if (button == u"Button2"_s)
-        step(RkList::CoExecutors, -1, {}, ctx);
-    else if (button == u"BitBtn4"_s)
-        step(RkList::Stages, 1, u"ed9036p"_s, ctx);
-    else if (button == u"BitBtn5"_s)
-        step(RkList::Stages, -1, u"ed9036p"_s, ctx);
+    static const struct
+    {
+        const char *button;
+        RkList list;
+        int delta;
+    } steps[] = {{"BitBtn7", RkList::Customers, 1}, {"BitBtn6", RkList::Customers, -1},
+                 {"Button1", RkList::CoExecutors, 1}, {"Button2", RkList::CoExecutors, -1},
+                 {"BitBtn4", RkList::Stages, 1},      {"BitBtn5", RkList::Stages, -1}};
+    for (const auto &s : steps) {
+        if (button == QLatin1String(s.button))
+            m_lists.step(int(s.list), s.delta, ctx);
+    }
 }
 
-bool RkRules::removeEmptied(RkList list, int remembered)
+bool RkRules::listNumber(const QString &field, RuleContext &ctx)
 {
-    if (remembered <= 0 || m_model.record(list, remembered).isEmpty())
-        return false;
-    removeEntry(list, remembered);
-    return true;
-}
-
-bool RkRules::customerNumber(const QString &field, RuleContext &ctx)
-{
-    const RkList list = RkList::Customers;
-    const int remembered = std::exchange(m_remembered[int(list)], 0);
-    const int current = m_model.currentNumber(list);
-    const QString text = fieldRules::trimBlanks(m_model.text(field));
-    if (text.isEmpty()) {
-        if (!removeEmptied(list, remembered))
-            m_model.setText(field, QString::number(current));
-        return true;
-    }
-    const std::optional<int> n = fieldRules::numberOf(text);
-    if (!n) {
-        ctx.message(fieldRules::conversionError(text));
-        m_model.setText(field, QString::number(current));
-        ctx.focusBack();
-        return false;
-    }
-    if (*n > RkModel::capacity(list)) {
-        ctx.message(entryLists::customerBounds());
-        m_model.setText(field, QString::number(current));
-        ctx.focusTo(u"fin"_s);
-        return true;
-    }
-    // Never beyond the first empty slot, so the list keeps no gap.
-    int permitted = m_model.recordCount(list) + 1;
-    if (remembered > 0)
-        permitted = qMin(permitted, remembered + 1);
-    if (*n > permitted || *n < 1) {
-        ctx.message(entryLists::sequenceError());
-        const int shown = *n < 1 ? current : permitted;
-        if (shown != current)
-            m_model.showEntry(list, shown);
-        m_model.setText(field, QString::number(shown));
-        return true;
-    }
-    if (*n != current)
-        m_model.showEntry(list, *n);
-    return true;
-}
-
-bool RkRules::coExecutorNumber(const QString &field, RuleContext &ctx)
-{
-    const RkList list = RkList::CoExecutors;
-    const int remembered = std::exchange(m_remembered[int(list)], 0);
-    const int current = m_model.currentNumber(list);
-    QString text = fieldRules::trimBlanks(m_model.text(field));
-    if (text.isEmpty()) {
-        if (removeEmptied(list, remembered))
-            return true;
-        text = u"1"_s;
-        m_model.setText(field, text);
-    }
-    const std::optional<int> n = fieldRules::numberOf(text);
-    if (n && *n > RkModel::capacity(list)) {
-        ctx.message(entryLists::coExecutorBounds());
-        m_model.setText(field, QString::number(current));
-        ctx.focusTo(u"ed9036n"_s);
-        return true;
-    }
-    if (!n || *n > current || *n < 1) {
-        ctx.message(entryLists::sequenceError());
-        m_model.setText(field, QString::number(current));
-        return true;
-    }
-    if (*n != current)
-        m_model.showEntry(list, *n);
-    return true;
-}
-
-bool RkRules::stageNumber(const QString &field, RuleContext &ctx)
-{
-    const RkList list = RkList::Stages;
-    const int remembered = std::exchange(m_remembered[int(list)], 0);
-    const int current = m_model.currentNumber(list);
-    const QString text = fieldRules::trimBlanks(m_model.text(field));
-    if (text.isEmpty()) {
-        if (!removeEmptied(list, remembered))
-            m_model.setText(field, QString::number(current));
-        return true;
-    }
-    const std::optional<int> n = fieldRules::numberOf(text);
-    if (n && *n > RkModel::capacity(list)) {
-        ctx.message(entryLists::stageBounds());
-        m_model.setText(field, QString::number(current));
-        return true;
-    }
-    // A stage typed beyond the first empty slot would be stored after a gap and lost.
-    if (!n || *n < 1 || *n > m_model.recordCount(list) + 1) {
-        ctx.message(entryLists::sequenceError());
-        m_model.setText(field, QString::number(current));
-        return true;
-    }
-    if (*n != current)
-        m_model.showEntry(list, *n);
-    return true;
+    return m_lists.leaveNumber(m_lists.listOfNumberField(field), ctx);
 }

@@ -2,6 +2,7 @@
 
 #include "cards/rk/rk_model.h"
 #include "fields/card_rules.h"
+#include "fields/list_rules.h"
 
 #include <QString>
 #include <QStringList>
@@ -93,19 +94,11 @@ private:
     bool firstYearAmount(const QString &field, RuleContext &ctx);
     bool skipYears(const QString &field, RuleContext &ctx);
     bool subjectCode(const QString &field, RuleContext &ctx);
-    bool customerNumber(const QString &field, RuleContext &ctx);
-    bool coExecutorNumber(const QString &field, RuleContext &ctx);
-    bool stageNumber(const QString &field, RuleContext &ctx);
+    bool listNumber(const QString &field, RuleContext &ctx);
 
     bool store(RkList list);
-    void step(RkList list, int delta, const QString &focusField, RuleContext &ctx);
-    // Removes entry n (the later ones close up) and shows the last entry left, or an
-    // empty entry 1.
-    void removeEntry(RkList list, int n);
-    // A number field left empty removes the entry it held when entered; true when it did.
-    bool removeEmptied(RkList list, int remembered);
 
     RkModel &m_model;
     QStringList m_otherResults;
-    int m_remembered[3] = {0, 0, 0}; // by RkList; 0: none
+    ListRules m_lists; // by RkList
 };

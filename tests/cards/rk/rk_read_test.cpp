@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("trimmed number fitted") << QStringList{u"5436\\0124U000123    "_s} << u"ed5436"_s << u"0124U000123 "_s;
         QTest::newRow("code digits only") << QStringList{u"2457\\1\\12a45678"_s} << u"ed2457"_s << u"12 45678"_s;
         QTest::newRow("natural executor") << QStringList{u"2457\\2\\1234567890"_s} << u"lizv"_s << u"Фізична особа"_s;
+        QTest::newRow("executor kind beyond the list") << QStringList{u"2457\\-2147483648\\12345678"_s} << u"lizv"_s << QString();
         QTest::newRow("older executor city") << QStringList{u"2754\\Харків"_s} << u"gorv"_s << u"Харків"_s;
         QTest::newRow("other direction") << QStringList{u"7201\\2.7\\Інше"_s} << u"ed7201a"_s << u"Інше"_s;
         QTest::newRow("other result") << QStringList{u"9153\\03\\економія матеріалів"_s} << u"cb9153a"_s
