@@ -2,6 +2,7 @@
 
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
+#include "fields/card_model.h"
 #include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "support/fake_platform.h"
@@ -105,6 +106,38 @@ QStringList shortMemos(const PageLayout &layout, const QStringList &memos,
     return problems;
 }
 
+QStringList blocksOutOfOrder(const QStringList &placed, const QStringList &headings)
+{
+    QStringList problems;
+    qsizetype previous = -1;
+    for (const QString &h : headings) {
+        const qsizetype at = placed.indexOf(h, previous + 1);
+        if (at < 1 || !placed.at(at - 1).isEmpty())
+            problems << h;
+        else
+            previous = at;
+    }
+    return problems;
+}
+
+QHash<QString, QString> fieldTexts(const CardModel &model)
+{
+    QHash<QString, QString> texts;
+    for (const FieldSpec &f : model.table().fields())
+        texts.insert(f.name, model.text(f.name));
+    return texts;
+}
+
+QStringList changedFields(const CardModel &model, const QHash<QString, QString> &before)
+{
+    QStringList changed;
+    for (const FieldSpec &f : model.table().fields()) {
+        if (model.text(f.name) != before.value(f.name))
+            changed << f.name;
+    }
+    return changed;
+}
+
 QStringList cutLabels(const PageLayout &layout)
 {
     QStringList problems;
@@ -144,6 +177,20 @@ QString renderAndRead(const QList<const PageLayout *> &pages, const QString &ste
         return {};
     }
     return QString::fromUtf8(run.readAllStandardOutput()).simplified();
+}
+
+QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString &stem, const QStringList &values)
+{
+    QString error;
+    const QString text = renderAndRead(pages, stem, &error);
+    if (!error.isEmpty())
+        return {error};
+    QStringList missing;
+    for (const QString &v : values) {
+        if (!text.contains(v.simplified()))
+            missing << v;
+    }
+    return missing;
 }
 
 } // namespace printChecks

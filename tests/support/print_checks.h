@@ -2,6 +2,7 @@
 
 #include "print/page_layout.h"
 
+#include <QHash>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <functional>
 
 class CardDocument;
+class CardModel;
 class FakePlatform;
 
 // Checks of printed pages shared by the cards' print tests.
@@ -31,6 +33,14 @@ QStringList layoutProblems(const PageLayout &layout, const QStringList &fullMemo
 QStringList shortMemos(const PageLayout &layout, const QStringList &memos,
                        const std::function<int(const QString &)> &valueLines);
 
+// The headings that do not open a block of the sheet lines `placed` after the
+// headings before them, each block opened by a blank line.
+QStringList blocksOutOfOrder(const QStringList &placed, const QStringList &headings);
+
+// Every field's text by name, and the names of the fields whose text now differs.
+QHash<QString, QString> fieldTexts(const CardModel &model);
+QStringList changedFields(const CardModel &model, const QHash<QString, QString> &before);
+
 // Value labels whose text is wider than the label, so that the page cuts it.
 QStringList cutLabels(const PageLayout &layout);
 
@@ -39,5 +49,8 @@ QStringList cutLabels(const PageLayout &layout);
 // returns the PDF's text as pdftotext reads it, lines joined by blanks and squeezed;
 // empty with `error` set when a step fails.
 QString renderAndRead(const QList<const PageLayout *> &pages, const QString &stem, QString *error);
+// The `values` that the PDF of `pages` does not hold (blanks squeezed), or why it could
+// not be read.
+QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString &stem, const QStringList &values);
 
 } // namespace printChecks
