@@ -26,10 +26,14 @@ const QStringList kPage2Copies = {u"cb5040"_s, u"cb5715"_s, u"ed5742"_s, u"ed574
                                   u"cb5535"_s, u"cb5211"_s, u"ed5634"_s, u"ed6111"_s, u"ed6210vc"_s,
                                   u"ed6228vc"_s, u"ed6141"_s, u"ed6140"_s};
 
-// Labels a print sets to a blank, and on page 2 empties, before it fills the pages.
+// Labels of page 1 a print sets to a blank before it fills the page; page 2's cut marks
+// and executor-list rows are emptied.
 const QStringList kPage1Blanks = {u"ed7700"_s,    u"ed5518"_s,          u"ed5436"_s,     u"ed5437"_s, u"sum"_s,
                                   u"sum1"_s,      u"markStage"_s,       u"markOwners"_s, u"markCoExecutors"_s};
 const QStringList kPage2Marks = {u"markTitle"_s, u"markAbstract"_s, u"markBibliography"_s, u"markExecutors"_s};
+
+// Items of a co-executor's record.
+enum CoExecutorItem { CoExecutorCode = 3, CoExecutorName = 5, CoExecutorAddress = 6 };
 
 // Items of an owner's record.
 enum OwnerItem {
@@ -225,10 +229,10 @@ private:
         QStringList paragraphs;
         for (int n = 1; n <= OkModel::capacity(OkList::CoExecutors); ++n) {
             const QString coExecutor = record(OkList::CoExecutors, n);
-            if (item(coExecutor, 5).isEmpty())
+            if (item(coExecutor, CoExecutorName).isEmpty())
                 break;
-            paragraphs << QString::number(n) + u". "_s + item(coExecutor, 3) + u"; "_s + item(coExecutor, 5) + u"; "_s
-                              + item(coExecutor, 6);
+            paragraphs << QString::number(n) + u". "_s + item(coExecutor, CoExecutorCode) + u"; "_s
+                              + item(coExecutor, CoExecutorName) + u"; "_s + item(coExecutor, CoExecutorAddress);
         }
         if (paragraphs.isEmpty()) {
             element(1, kCoExecutors.memo).lines << u"2142. Співвиконавці"_s;
