@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -226,15 +227,44 @@ private slots:
         QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
     }
 
-    void okPdfNotYetPrinted()
+    void ikPdfNotYetPrinted()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("IK.txt"));
+        writeFile(in, freshCardBytes(CardType::IK));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("ik.pdf"))});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QString::fromUtf8("ще не підтримується")), qPrintable(r.err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ik.pdf"))));
+    }
+
+    // The OK card's two pages and every filled continuation sheet, in one PDF.
+    void okPdfHoldsEverySheet()
     {
         QTemporaryDir dir;
         const QString in = dir.filePath(QStringLiteral("OK.txt"));
-        writeFile(in, cardFileBytes(okTest::fullCard()));
-        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("ok.pdf"))});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QString::fromUtf8("ще не підтримується")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ok.pdf"))));
+        QStringList lines = okTest::fullCard();
+        QString abstract = QStringLiteral("9117\\1\\");
+        for (int i = 1; i <= 1500; ++i)
+            abstract += QStringLiteral("реферат%1 ").arg(i);
+        lines.replace(lines.indexOf(QStringLiteral("9117\\1\\Реферат роботи")), abstract);
+        writeFile(in, cardFileBytes(lines));
+        const QString out = dir.filePath(QStringLiteral("ok.pdf"));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, out});
+        QCOMPARE(r.status, 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+        // pdftotext ends every page with a form feed: both pages and each sheet.
+        const QRegularExpressionMatch sheets =
+            QRegularExpression(QStringLiteral("Продовження 1 +\\(с\\.1-(\\d+)\\)")).match(pdfText);
+        QVERIFY2(sheets.hasMatch(), qPrintable(pdfText.left(2000)));
+        QVERIFY(sheets.captured(1).toInt() >= 3);
+        QCOMPARE(pdfText.count(QLatin1Char('\f')), 2 + sheets.captured(1).toInt());
+        for (const char *value : {"ОБЛІКОВА КАРТКА НДР І ДКР (ОК)", "ОСНОВНІ ВІДОМОСТІ ПРО НДР (ДКР)", "реферат1 ",
+                                  "реферат1500", "Мельник М.М."})
+            QVERIFY2(pdfText.contains(QString::fromUtf8(value)), value);
     }
 
     void unwritableOutput()

@@ -2,9 +2,12 @@
 
 #include "cards/ok/ok_fields.h"
 #include "cards/ok/ok_model.h"
+#include "cards/ok/ok_print.h"
+#include "cards/ok/ok_print_layouts.h"
 #include "cards/ok/ok_read.h"
 #include "cards/ok/ok_write.h"
 #include "fields/field_rules.h"
+#include "print/report_layouts.h"
 
 OkKind::OkKind()
     : CardKindOf({CardType::OK,
@@ -18,6 +21,8 @@ OkKind::OkKind()
                   true,
                   true})
 {
+    // The printed pages exist before any print; the layouts are created at start.
+    registerOkLayouts();
 }
 
 QStringList OkKind::openWarnings(const QString &bareName) const
@@ -48,4 +53,10 @@ QStringList OkKind::Mtext(CardModel &model) const
 void OkKind::afterRead(CardModel &model) const
 {
     okShowAfterRead(of(model));
+}
+
+bool OkKind::print(CardModel &model, PrintJob &job) const
+{
+    okPrint(of(model), job, ReportLayouts::instance());
+    return true;
 }

@@ -14,6 +14,7 @@ public:
     void compNil(CardModel &model) const override;
     QStringList Mtext(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
+    bool print(CardModel &model, PrintJob &job) const override;
 
     // ok_kind_info.cpp: what batch work and checks see of an OK card.
     QList<RecordList> recordLists(const CardModel &model) const override;
