@@ -9,14 +9,22 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+using Page = QList<FieldRow>;
 using F = FieldRow;
 using K = FieldKind;
-using Page = QList<F>;
 
-const QString kDate = u"99.99.99;1;_"_s;
-const QString kStateNumber = u"AA99A999999l;1;_"_s;
-const QString kRubric = u"99.99.99.99;1;_"_s;
-const QString kOther = u"Інше"_s;
+// The state registration and accounting numbers: a letter "U" first or fifth, and
+// the mark "с" at the end.
+F stateNumber(const QString &name, const QString &label)
+{
+    return F(K::Masked, name, name.mid(2)).mask(u"AA99A999999l;1;_"_s, 12).label(label);
+}
+
+// A field "Інше" beside a code box, for the text of its "other" code.
+F otherText(const QString &name, const QString &code)
+{
+    return F(K::Edit, name, name.mid(2)).label(u"Інше"_s).hint(u"Вказується при віборі коду "_s + code + u" (інше)"_s);
+}
 
 // A hint of codes: the heading line, then "code - meaning" per line.
 QString codeHint(const QString &heading, const QStringList &codes, const QStringList &meanings)
@@ -29,17 +37,20 @@ QString codeHint(const QString &heading, const QStringList &codes, const QString
     return lines.join(QLatin1Char('\n'));
 }
 
+// A code box that starts empty and a cleared card empties, its hint the meanings of its codes.
+F codeBox(const QString &name, const QStringList &codes, const QString &label, const QString &heading,
+          const QStringList &meanings)
+{
+    return F(K::Combo, name, name.mid(2)).items(codes).cleared({}).label(label)
+        .hint(codeHint(heading, codes, meanings));
+}
+
 QStringList numbered(const QString &prefix, int count)
 {
     QStringList out;
     for (int i = 1; i <= count; ++i)
         out << prefix + QString::number(i);
     return out;
-}
-
-QString otherHint(const QString &code)
-{
-    return u"Вказується при віборі коду "_s + code + u" (інше)"_s;
 }
 
 const QStringList kPages = {u"Реєстраційні дані"_s, u"Опис. Переваги "_s, u"Завершеність. Упровадження"_s,
@@ -65,17 +76,16 @@ QString productKindHint()
 Page registrationPage()
 {
     auto rubric = [](const QString &name) {
-        return F(K::Masked, name, u"5616"_s).mask(kRubric, 11).hint(commonTexts::veltarisHint());
+        return F(K::Masked, name, u"5616"_s).rubricMask().hint(commonTexts::veltarisHint());
     };
     return Page{
         F(K::Masked, u"ed5439"_s, u"5439"_s).mask(u"9999U999999;1;_"_s, 11)
             .label(u"5439. Інвентарний номер IK НТП"_s).hint(u"Надається в Велтарис"_s),
-        F(K::Masked, u"ed5419"_s, u"5419"_s).mask(kDate, 8).label(u"5419. Дата реєстрації"_s)
+        F(K::Masked, u"ed5419"_s, u"5419"_s).dateMask().label(u"5419. Дата реєстрації"_s)
             .hint(commonTexts::dateHint()),
         // The only field whose key marks the card modified.
-        F(K::Masked, u"ed5436"_s, u"5436"_s).mask(kStateNumber, 12).marks()
-            .label(u"5436. Державний реєстраційний №"_s).hint(commonTexts::stateNumberHint()),
-        F(K::Masked, u"ed5437"_s, u"5437"_s).mask(kStateNumber, 12).label(u"5437. Державний обліковий номер"_s)
+        stateNumber(u"ed5436"_s, u"5436. Державний реєстраційний №"_s).marks().hint(commonTexts::stateNumberHint()),
+        stateNumber(u"ed5437"_s, u"5437. Державний обліковий номер"_s)
             .hint(u"Вказується державний обліковий номер НДР (ДКР), зафіксований в ОК (п'ята літера \"U\")"_s),
         languageGroup(u"Indjzr"_s, u"українська"_s, u"Мова назви науково-технічної продукції:"_s),
         F(K::Memo, u"mm9027"_s, u"9027"_s).noEnter().label(u"9027. Назва науково-технічної продукції "_s),
@@ -119,38 +129,32 @@ Page completionPage()
     const QStringList rights = numbered(u"5."_s, 6);
     const QStringList transfers = numbered(u"4."_s, 9);
     return Page{
-        F(K::Edit, u"ed7326"_s, u"7326"_s).label(kOther).hint(otherHint(u"3.9"_s)),
-        F(K::Combo, u"cb7326"_s, u"7326"_s).items(stages + QStringList{QString()}).cleared({})
-            .label(u"7326. Стадія завершеності науково-технічної продукції"_s)
-            .hint(codeHint(u"Вказуються відповідні коди: "_s, stages,
-                           {u"Ідея, концепція"_s, u"Звіт по НДДКР"_s, u"Експериментальний (макетний) зразок"_s,
-                            u"Дослідний зразок"_s, u"Конструкторська та технологічна документація"_s,
-                            u"Промисловий зразок"_s, u"Дрібносерійне виробництво"_s, u"Серійне виробництво"_s,
-                            u"Інше (вкажіть свій варіант)"_s})),
-        F(K::Combo, u"cb7344"_s, u"7344"_s).items({u"35"_s, u"53"_s}).cleared({})
-            .label(u"7344. Упровадження науково-технічної продукції"_s)
-            .hint(codeHint(u"Проставляється відповідний код: "_s, {u"35"_s, u"53"_s},
-                           {u"Упроваджено"_s, u"Не впроваджено"_s})),
+        otherText(u"ed7326"_s, u"3.9"_s),
+        // Its list ends with an empty entry: the stage may stay unnamed.
+        codeBox(u"cb7326"_s, stages, u"7326. Стадія завершеності науково-технічної продукції"_s,
+                u"Вказуються відповідні коди: "_s,
+                {u"Ідея, концепція"_s, u"Звіт по НДДКР"_s, u"Експериментальний (макетний) зразок"_s,
+                 u"Дослідний зразок"_s, u"Конструкторська та технологічна документація"_s, u"Промисловий зразок"_s,
+                 u"Дрібносерійне виробництво"_s, u"Серійне виробництво"_s, u"Інше (вкажіть свій варіант)"_s})
+            .items(stages + QStringList{QString()}),
+        codeBox(u"cb7344"_s, {u"35"_s, u"53"_s}, u"7344. Упровадження науково-технічної продукції"_s,
+                u"Проставляється відповідний код: "_s, {u"Упроваджено"_s, u"Не впроваджено"_s}),
         F(K::Edit, u"ed5638a"_s, u"5638"_s).label(u"- строки впровадження"_s),
         F(K::Edit, u"ed5638b"_s, u"5638"_s).label(u"- виробники продукції"_s),
         F(K::Edit, u"ed5638c"_s, u"5638"_s).label(u"- споживачі продукції"_s),
         F(K::Edit, u"ed5638d"_s, u"5638"_s).label(u"- перспективні ринки"_s),
-        F(K::Combo, u"cb1005"_s, u"1005"_s).items(rights).cleared({})
-            .label(u"1005. Права інтелектуальної власності"_s)
-            .hint(codeHint(u"Вказується необхідний код: "_s, rights,
-                           {u"Є ліцензійна угода"_s,
-                            u"Отримано патент (вид патенту, номер патенту або заявки, власник патенту, об'єкт "
-                            u"патентування, країни, на які поширюється патент, вказуються в полі \"Інше\")"_s,
-                            u"Ноу-хау"_s, u"За договорами"_s, u"Подано заявку на патент"_s,
-                            u"Інше (вказати)."_s})),
-        F(K::Edit, u"ed1005"_s, u"1005"_s).label(kOther).hint(otherHint(u"5.6"_s)),
-        F(K::Combo, u"cb1004"_s, u"1004"_s).items(transfers).cleared({})
-            .label(u"1004. Форми та умови передачі продукції"_s)
-            .hint(codeHint(u"Вказується необхідний код: "_s, transfers,
-                           {u"Продаж ліцензії"_s, u"Продаж \"ноу-хау\""_s, u"Продаж патенту"_s,
-                            u"Продаж продукції"_s, u"Навчання персоналу"_s, u"Інвестиції"_s, u"Спільні НДДКР"_s,
-                            u"Спільне  виробництво"_s, u"Інше (вказати)."_s})),
-        F(K::Edit, u"ed1004"_s, u"1004"_s).label(kOther).hint(otherHint(u"4.9"_s)),
+        codeBox(u"cb1005"_s, rights, u"1005. Права інтелектуальної власності"_s, u"Вказується необхідний код: "_s,
+                {u"Є ліцензійна угода"_s,
+                 u"Отримано патент (вид патенту, номер патенту або заявки, власник патенту, об'єкт патентування, "
+                 u"країни, на які поширюється патент, вказуються в полі \"Інше\")"_s,
+                 u"Ноу-хау"_s, u"За договорами"_s, u"Подано заявку на патент"_s, u"Інше (вказати)."_s}),
+        otherText(u"ed1005"_s, u"5.6"_s),
+        codeBox(u"cb1004"_s, transfers, u"1004. Форми та умови передачі продукції"_s,
+                u"Вказується необхідний код: "_s,
+                {u"Продаж ліцензії"_s, u"Продаж \"ноу-хау\""_s, u"Продаж патенту"_s, u"Продаж продукції"_s,
+                 u"Навчання персоналу"_s, u"Інвестиції"_s, u"Спільні НДДКР"_s, u"Спільне  виробництво"_s,
+                 u"Інше (вказати)."_s}),
+        otherText(u"ed1004"_s, u"4.9"_s),
         // Used by printing only; never saved.
         F(K::Combo, u"cbdsk"_s).items({QString(), u"1"_s}).label(u"Позначка ДСК"_s)
             .hint(u"Для ДСК у бланку знищується запис про обмеження публікації.\n1 - ДСК"_s),
@@ -176,7 +180,7 @@ Page ownerPage()
         F(K::Edit, u"ed6120"_s, u"2459"_s).label(u"6120. П.І.Б. власника(ків) продукції "_s),
         F(K::Masked, u"ed5518N"_s, u"2459"_s).maxLength(30).label(u"5518. № юридичного документа"_s)
             .hint(commonTexts::documentHint()),
-        F(K::Masked, u"ed5518D"_s, u"2459"_s).mask(kDate, 8).label(u"дата видачі"_s).hint(commonTexts::dateHint()),
+        F(K::Masked, u"ed5518D"_s, u"2459"_s).dateMask().label(u"дата видачі"_s).hint(commonTexts::dateHint()),
     };
 }
 
@@ -207,10 +211,9 @@ Page investorPage()
         F(K::Edit, u"ed10065"_s, u"1006"_s).label(u"6.5. Потенціальний обсяг продажу, тис.грн."_s),
         F(K::Edit, u"ed10066"_s, u"1006"_s).label(u"6.6. Термін окупності (років)"_s),
         F(K::Edit, u"ed10067"_s, u"1006"_s).label(u"6.7. Додаткова інформація (за бажанням власника розробки)"_s),
-        F(K::Combo, u"cb1009"_s, u"1009"_s).items(statuses).cleared({})
-            .label(u"1009. Статус організації (підприємства) - виконавця"_s)
-            .hint(codeHint(u"Проставляються коди статуту організації (підприємства):"_s, statuses,
-                           {u"Державна"_s, u"Змішана"_s, u"Приватна"_s})),
+        codeBox(u"cb1009"_s, statuses, u"1009. Статус організації (підприємства) - виконавця"_s,
+                u"Проставляються коди статуту організації (підприємства):"_s,
+                {u"Державна"_s, u"Змішана"_s, u"Приватна"_s}),
         // Empty at creation; a cleared card shows its first entry.
         F(K::Combo, u"cb1009a"_s, u"1009"_s).items(sizes + QStringList{QString()}).label(u"розмір організації"_s)
             .hint(u"Проставляються коди розміру організації (підприємства):\n"_s

@@ -2,8 +2,8 @@
 
 #include "cards/ik/ik_fields.h"
 #include "cards/ik/ik_write.h"
-#include "fields/field_rules.h"
 
+// An RK or OK file opened here is warned about and read as far as its codes match.
 IkKind::IkKind()
     : CardKindOf({CardType::IK,
                   QStringLiteral("ik"),
@@ -14,38 +14,9 @@ IkKind::IkKind()
                   QStringLiteral("IK"),
                   true,
                   true,
-                  true})
+                  true,
+                  true,
+                  true},
+                 {ikFieldTable, ikCardLines, ikShowAfterRead})
 {
-}
-
-QStringList IkKind::openWarnings(const QString &bareName) const
-{
-    const QString head = bareName.left(2);
-    if (head == QLatin1String("rk") || head == QLatin1String("RK"))
-        return {rkWarning(bareName)};
-    if (head == QLatin1String("ok") || head == QLatin1String("OK"))
-        return {okWarning(bareName)};
-    return {};
-}
-
-const FieldTable &IkKind::fields() const
-{
-    return ikFieldTable();
-}
-
-void IkKind::compNil(CardModel &card) const
-{
-    // The owner code's mask, its label and the kind mark stay as they are.
-    of(card).clearState();
-    fieldRules::compNilFields(card);
-}
-
-QStringList IkKind::Mtext(CardModel &model) const
-{
-    return ikCardLines(of(model));
-}
-
-void IkKind::afterRead(CardModel &model) const
-{
-    ikShowAfterRead(of(model));
 }

@@ -37,26 +37,15 @@ QList<QList<PageBlock>> ikBlocks()
     };
 }
 
-PageDesign buildDesign()
-{
-    PageDesign design;
-    design.pages = ikBlocks();
-    for (int page = 0; page < design.pages.size(); ++page) {
-        design.sheetNames << u"TabSheet%1"_s.arg(page + 1);
-        design.pageHints << ikPageHint(page);
-    }
-    // "Next" follows the owner's last field, "previous" follows "next".
-    design.buttons = {{u"BitBtn7"_s, u"Наступний власник"_s, u"ed5518D"_s},
-                      {u"BitBtn6"_s, u"Попередній власник "_s, u"BitBtn7"_s}};
-    design.headingAbove = ikHeadingAbove;
-    design.stateLabel = ikLabelName;
-    return design;
-}
-
 } // namespace
 
 const PageDesign &ikPageDesign()
 {
-    static const PageDesign design = buildDesign();
+    // "Next" follows the owner's last field, "previous" follows "next".
+    static const PageDesign design =
+        pageDesignOf(ikBlocks(),
+                     {{u"BitBtn7"_s, u"Наступний власник"_s, u"ed5518D"_s},
+                      {u"BitBtn6"_s, u"Попередній власник "_s, u"BitBtn7"_s}},
+                     ikPageHint, ikHeadingAbove, ikLabelName);
     return design;
 }
