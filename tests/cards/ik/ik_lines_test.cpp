@@ -51,25 +51,13 @@ private slots:
 
     void fullCardRoundTrip()
     {
-        const QStringList full = ikTest::fullCard();
-        ReadResult result;
-        auto model = ikTest::card.opened(full, &result);
-        QVERIFY2(result.ok(), qPrintable(result.message));
-        const QByteArray saved = cardFileBytes(ikTest::card.lines(*model));
-        QCOMPARE(saved, cardFileBytes(full));
-
-        auto again = ikTest::card.fresh();
-        QVERIFY(ikTest::card.open(*again, saved).ok());
-        QCOMPARE(cardFileBytes(ikTest::card.lines(*again)), saved);
+        QCOMPARE(ikTest::fullCard().size(), 29);
+        cardSteps::checkRoundTrip(ikTest::card, ikTest::fullCard());
     }
 
     void shuffledLinesSaveInCardOrder()
     {
-        const QStringList full = ikTest::fullCard();
-        const QStringList mixed = shuffled(full);
-        QVERIFY(mixed != full);
-        auto model = ikTest::card.opened(mixed);
-        QCOMPARE(ikTest::card.lines(*model), full);
+        cardSteps::checkShuffled(ikTest::card, ikTest::fullCard(), shuffled(ikTest::fullCard()));
     }
 
     // Memos of two paragraphs save as two physical lines and read back joined by a
@@ -106,66 +94,31 @@ private slots:
     // ones, lines outside their ranges and empty lines that count for nothing are gone.
     void linesAfterOpen_data()
     {
-        QTest::addColumn<QStringList>("input");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QStringList>("expected");
-
-        QTest::newRow("no stage, no 7326") << QStringList{} << u"7326"_s << QStringList{};
-        QTest::newRow("no implementation, no 7344") << QStringList{} << u"7344"_s << QStringList{};
-        QTest::newRow("7326 with empty value skipped") << QStringList{u"7326\\\\Свій варіант"_s} << u"7326"_s
-                                                       << QStringList{};
-        QTest::newRow("7326 without other") << QStringList{u"7326\\3.2"_s} << u"7326"_s
-                                            << QStringList{u"7326\\3.2\\"_s};
-        QTest::newRow("5638 with empty first value")
-            << QStringList{u"5638\\\\\\\\x"_s} << u"5638"_s << QStringList{u"5638\\\\\\\\x"_s};
-        QTest::newRow("9153 without other") << QStringList{u"9153\\02"_s} << u"9153"_s << QStringList{u"9153\\02"_s};
-        QTest::newRow("9153 other typed") << QStringList{u"9153\\03\\нове"_s} << u"9153"_s
-                                          << QStringList{u"9153\\03\\нове"_s};
-        QTest::newRow("English under sub-code 2") << QStringList{u"9027\\2\\Name"_s} << u"9027"_s
-                                                  << QStringList{u"9027\\1\\"_s, u"9027\\3\\Name"_s};
-        QTest::newRow("English under sub-code 3") << QStringList{u"9027\\3\\Name"_s} << u"9027"_s
-                                                  << QStringList{u"9027\\1\\"_s, u"9027\\3\\Name"_s};
-        QTest::newRow("sub-code 4 ignored") << QStringList{u"9027\\4\\Назва"_s} << u"9027"_s
-                                            << QStringList{u"9027\\1\\"_s, u"9027\\3\\"_s};
-        QTest::newRow("name of three physical lines")
-            << QStringList{u"9027\\1\\перший рядок"_s, u"  другий рядок  "_s, u"третій"_s} << u"9027"_s
-            << QStringList{u"9027\\1\\перший рядок другий рядок третій"_s, u"9027\\3\\"_s};
-        QTest::newRow("older owner form")
-            << QStringList{u"2459\\2\\2222222222"_s, u"2153\\Петренко Петро"_s, u"2657\\Одеса\\вул. Морська, 7"_s}
-            << u"2459"_s
-            << QStringList{u"2459\\1\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7\\\\\\\\\\\\  .  .  \\"_s};
-        QTest::newRow("older owner form, legal person")
-            << QStringList{u"2459\\1\\11111111"_s, u"2153\\Завод"_s} << u"2459"_s
-            << QStringList{u"2459\\1\\1\\11111111\\\\Завод\\\\\\\\\\\\\\  .  .  \\"_s};
-        QTest::newRow("owner 6 after five") << QStringList{
-            u"2459\\1\\1\\11111111\\\\А"_s, u"2459\\2\\1\\11111111\\\\Б"_s, u"2459\\3\\1\\11111111\\\\В"_s,
-            u"2459\\4\\1\\11111111\\\\Г"_s, u"2459\\5\\1\\11111111\\\\Д"_s, u"2459\\6\\1\\11111111\\\\Е"_s}
-            << u"2459"_s << QStringList{
-            u"2459\\1\\1\\11111111\\\\А\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\2\\1\\11111111\\\\Б\\\\\\\\\\\\\\  .  .  \\"_s,
-            u"2459\\3\\1\\11111111\\\\В\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\4\\1\\11111111\\\\Г\\\\\\\\\\\\\\  .  .  \\"_s,
-            u"2459\\5\\1\\11111111\\\\Д\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\6\\1\\11111111\\\\Е\\\\\\\\\\\\\\  .  .  \\"_s};
-        QTest::newRow("owner 7 ignored") << QStringList{u"2459\\7\\1\\11111111\\Львів\\Завод"_s} << u"2459"_s
-                                         << QStringList{};
-        QTest::newRow("owner kind 0 ignored") << QStringList{u"2459\\1\\0\\11111111\\Львів\\Завод"_s} << u"2459"_s
-                                              << QStringList{};
-        QTest::newRow("owners after a gap not written")
-            << QStringList{u"2459\\1\\1\\11111111\\\\А"_s, u"2459\\3\\1\\33333333\\\\В"_s} << u"2459"_s
-            << QStringList{u"2459\\1\\1\\11111111\\\\А\\\\\\\\\\\\\\  .  .  \\"_s};
-        QTest::newRow("seventh subject code ignored")
-            << QStringList{u"5616\\01.00.00.00"_s, u"5616\\02.00.00.00"_s, u"5616\\03.00.00.00"_s,
-                           u"5616\\04.00.00.00"_s, u"5616\\05.00.00.00"_s, u"5616\\06.00.00.00"_s,
-                           u"5616\\07.00.00.00"_s}
-            << u"5616"_s
-            << QStringList{u"5616\\01.00.00.00"_s, u"5616\\02.00.00.00"_s, u"5616\\03.00.00.00"_s,
-                           u"5616\\04.00.00.00"_s, u"5616\\05.00.00.00"_s, u"5616\\06.00.00.00"_s};
-        QTest::newRow("1009 with empty first value") << QStringList{u"1009\\\\9.4.2"_s} << u"1009"_s
-                                                     << QStringList{u"1009\\\\9.4.1"_s};
-        QTest::newRow("1009 with empty size") << QStringList{u"1009\\9.1\\"_s} << u"1009"_s
-                                              << QStringList{u"1009\\9.1\\"_s};
-        QTest::newRow("ignored multi-line codes")
-            << QStringList{u"5637\\x"_s, u"далі"_s, u"9156\\y"_s, u"1000\\z"_s, u"6111\\Петров"_s} << u"6111"_s
-            << QStringList{u"6111\\Петров"_s};
-        QTest::newRow("unknown line ignored") << QStringList{u"7146\\34"_s} << u"7146"_s << QStringList{};
+        const ikTest::OpenRow<QString, QStringList> rows[] = {
+            {"no stage, no 7326", QStringList{}, u"7326"_s, QStringList{}},
+            {"no implementation, no 7344", QStringList{}, u"7344"_s, QStringList{}},
+            {"7326 with empty value skipped", QStringList{u"7326\\\\Свій варіант"_s}, u"7326"_s, QStringList{}},
+            {"7326 without other", QStringList{u"7326\\3.2"_s}, u"7326"_s, QStringList{u"7326\\3.2\\"_s}},
+            {"5638 with empty first value", QStringList{u"5638\\\\\\\\x"_s}, u"5638"_s, QStringList{u"5638\\\\\\\\x"_s}},
+            {"9153 without other", QStringList{u"9153\\02"_s}, u"9153"_s, QStringList{u"9153\\02"_s}},
+            {"9153 other typed", QStringList{u"9153\\03\\нове"_s}, u"9153"_s, QStringList{u"9153\\03\\нове"_s}},
+            {"English under sub-code 2", QStringList{u"9027\\2\\Name"_s}, u"9027"_s, QStringList{u"9027\\1\\"_s, u"9027\\3\\Name"_s}},
+            {"English under sub-code 3", QStringList{u"9027\\3\\Name"_s}, u"9027"_s, QStringList{u"9027\\1\\"_s, u"9027\\3\\Name"_s}},
+            {"sub-code 4 ignored", QStringList{u"9027\\4\\Назва"_s}, u"9027"_s, QStringList{u"9027\\1\\"_s, u"9027\\3\\"_s}},
+            {"name of three physical lines", QStringList{u"9027\\1\\перший рядок"_s, u"  другий рядок  "_s, u"третій"_s}, u"9027"_s, QStringList{u"9027\\1\\перший рядок другий рядок третій"_s, u"9027\\3\\"_s}},
+            {"older owner form", QStringList{u"2459\\2\\2222222222"_s, u"2153\\Петренко Петро"_s, u"2657\\Одеса\\вул. Морська, 7"_s}, u"2459"_s, QStringList{u"2459\\1\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7\\\\\\\\\\\\  .  .  \\"_s}},
+            {"older owner form, legal person", QStringList{u"2459\\1\\11111111"_s, u"2153\\Завод"_s}, u"2459"_s, QStringList{u"2459\\1\\1\\11111111\\\\Завод\\\\\\\\\\\\\\  .  .  \\"_s}},
+            {"owner 6 after five", QStringList{ u"2459\\1\\1\\11111111\\\\А"_s, u"2459\\2\\1\\11111111\\\\Б"_s, u"2459\\3\\1\\11111111\\\\В"_s, u"2459\\4\\1\\11111111\\\\Г"_s, u"2459\\5\\1\\11111111\\\\Д"_s, u"2459\\6\\1\\11111111\\\\Е"_s}, u"2459"_s, QStringList{ u"2459\\1\\1\\11111111\\\\А\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\2\\1\\11111111\\\\Б\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\3\\1\\11111111\\\\В\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\4\\1\\11111111\\\\Г\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\5\\1\\11111111\\\\Д\\\\\\\\\\\\\\  .  .  \\"_s, u"2459\\6\\1\\11111111\\\\Е\\\\\\\\\\\\\\  .  .  \\"_s}},
+            {"owner 7 ignored", QStringList{u"2459\\7\\1\\11111111\\Львів\\Завод"_s}, u"2459"_s, QStringList{}},
+            {"owner kind 0 ignored", QStringList{u"2459\\1\\0\\11111111\\Львів\\Завод"_s}, u"2459"_s, QStringList{}},
+            {"owners after a gap not written", QStringList{u"2459\\1\\1\\11111111\\\\А"_s, u"2459\\3\\1\\33333333\\\\В"_s}, u"2459"_s, QStringList{u"2459\\1\\1\\11111111\\\\А\\\\\\\\\\\\\\  .  .  \\"_s}},
+            {"seventh subject code ignored", QStringList{u"5616\\01.00.00.00"_s, u"5616\\02.00.00.00"_s, u"5616\\03.00.00.00"_s, u"5616\\04.00.00.00"_s, u"5616\\05.00.00.00"_s, u"5616\\06.00.00.00"_s, u"5616\\07.00.00.00"_s}, u"5616"_s, QStringList{u"5616\\01.00.00.00"_s, u"5616\\02.00.00.00"_s, u"5616\\03.00.00.00"_s, u"5616\\04.00.00.00"_s, u"5616\\05.00.00.00"_s, u"5616\\06.00.00.00"_s}},
+            {"1009 with empty first value", QStringList{u"1009\\\\9.4.2"_s}, u"1009"_s, QStringList{u"1009\\\\9.4.1"_s}},
+            {"1009 with empty size", QStringList{u"1009\\9.1\\"_s}, u"1009"_s, QStringList{u"1009\\9.1\\"_s}},
+            {"ignored multi-line codes", QStringList{u"5637\\x"_s, u"далі"_s, u"9156\\y"_s, u"1000\\z"_s, u"6111\\Петров"_s}, u"6111"_s, QStringList{u"6111\\Петров"_s}},
+            {"unknown line ignored", QStringList{u"7146\\34"_s}, u"7146"_s, QStringList{}},
+        };
+        ikTest::addOpenRows(rows, "code", "expected");
     }
     void linesAfterOpen()
     {

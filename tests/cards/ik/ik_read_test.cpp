@@ -25,80 +25,51 @@ private slots:
     // What the fields show after an open.
     void fieldsAfterOpen_data()
     {
-        QTest::addColumn<QStringList>("input");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("expected");
-
         const QStringList full = ikTest::fullCard();
-        QTest::newRow("full: name in Ukrainian") << full << u"mm9027"_s << u"Система керування"_s;
-        QTest::newRow("full: language Ukrainian") << full << u"Indjzr"_s << u"0"_s;
-        QTest::newRow("full: last owner shown") << full << u"Edit1"_s << u"3"_s;
-        QTest::newRow("full: last owner's name") << full << u"mm2153"_s << u"Фонд"_s;
-        QTest::newRow("full: other product kind") << full << u"cb9153a"_s << u"методична документація"_s;
-        QTest::newRow("full: fourth investor value") << full << u"ed10064"_s << u"ні"_s;
-        QTest::newRow("full: organisation size") << full << u"cb1009a"_s << u"9.4.3"_s;
-        QTest::newRow("full: inventory number") << full << u"ed5439"_s << u"0724U000015"_s;
-        QTest::newRow("full: third subject code") << full << u"ed5616c"_s << u"50.43.29.00"_s;
-        QTest::newRow("full: fourth subject box blank") << full << u"ed5616d"_s << u"  .  .  .  "_s;
-
-        QTest::newRow("5638 fourth value after empty first") << QStringList{u"5638\\\\\\\\x"_s} << u"ed5638d"_s
-                                                             << u"x"_s;
-        QTest::newRow("5638 empty first value applied") << QStringList{u"5638\\a\\b"_s, u"5638\\\\\\\\x"_s}
-                                                        << u"ed5638a"_s << QString();
-        QTest::newRow("7326 empty value skipped") << QStringList{u"7326\\3.2\\"_s, u"7326\\\\Інше"_s} << u"cb7326"_s
-                                                  << u"3.2"_s;
-        QTest::newRow("English under sub-code 2: field Ukrainian")
-            << QStringList{u"9027\\2\\Name"_s} << u"mm9027"_s << QString();
-        QTest::newRow("organisation size without 1009") << QStringList{u"6111\\Петров"_s} << u"cb1009a"_s
-                                                        << u"9.4.1"_s;
-        QTest::newRow("organisation size emptied by 1009") << QStringList{u"1009\\9.1\\"_s} << u"cb1009a"_s
-                                                           << QString();
-        QTest::newRow("1009 without status skipped") << QStringList{u"1009\\\\9.4.2"_s} << u"cb1009a"_s
-                                                     << u"9.4.1"_s;
-        QTest::newRow("end of file inside a memo")
-            << QStringList{u"6111\\Петров"_s, u"9118\\опис"_s, u"  продовження  "_s} << u"mm9118"_s
-            << u"опис продовження"_s;
-        QTest::newRow("two paragraphs joined") << QStringList{u"5635\\перший"_s, u"другий"_s, u"5636\\x"_s}
-                                               << u"mm5635"_s << u"перший другий"_s;
-        QTest::newRow("line after a memo still read") << QStringList{u"5635\\перший"_s, u"другий"_s, u"5636\\x"_s}
-                                                      << u"mm5636"_s << u"x"_s;
-        QTest::newRow("owner: number") << QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}
-                                       << u"Edit1"_s << u"2"_s;
-        QTest::newRow("owner: kind") << QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}
-                                     << u"lizz"_s << u"Фізична особа"_s;
-        QTest::newRow("owner: tax number") << QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}
-                                           << u"ed2459"_s << u"2222222222"_s;
-        QTest::newRow("owner: names of the owners")
-            << QStringList{u"2459\\1\\1\\11111111\\Львів\\Завод\\адр\\1\\2\\3\\4\\5\\01.02.03\\Іванов"_s}
-            << u"ed6120"_s << u"Іванов"_s;
-        QTest::newRow("owner: kind beyond the list") << QStringList{u"2459\\1\\3\\11111111\\Львів\\Завод"_s}
-                                                     << u"lizz"_s << QString();
-        QTest::newRow("older owner: tax number kept") << QStringList{u"2459\\2\\2222222222"_s} << u"ed2459"_s
-                                                      << u"2222222222"_s;
-        QTest::newRow("older owner: number 1") << QStringList{u"2459\\2\\2222222222"_s} << u"Edit1"_s << u"1"_s;
-        QTest::newRow("older owner: address") << QStringList{u"2657\\Одеса\\вул. Морська, 7"_s} << u"mm2657"_s
-                                              << u"вул. Морська, 7"_s;
-        QTest::newRow("older owner: city") << QStringList{u"2657\\Одеса\\вул. Морська, 7"_s} << u"gorz"_s
-                                           << u"Одеса"_s;
-        QTest::newRow("owner line from the other owner lines ignored") << QStringList{u"2360\\Завод"_s}
-                                                                       << u"ed2360"_s << QString();
-        QTest::newRow("seventh subject code ignored")
-            << QStringList{u"5616\\01.00.00.00"_s, u"5616\\02.00.00.00"_s, u"5616\\03.00.00.00"_s,
-                           u"5616\\04.00.00.00"_s, u"5616\\05.00.00.00"_s, u"5616\\06.00.00.00"_s,
-                           u"5616\\07.00.00.00"_s}
-            << u"ed5616f"_s << u"06.00.00.00"_s;
-        QTest::newRow("cleared: stage empty") << QStringList{u"6111\\x"_s} << u"cb7326"_s << QString();
-        QTest::newRow("cleared: degree empty") << QStringList{u"6111\\x"_s} << u"cb6210"_s << QString();
-        QTest::newRow("cleared: owner kind legal") << QStringList{u"6111\\x"_s} << u"lizz"_s << u"Юридична особа"_s;
+        const ikTest::OpenRow<QString, QString> rows[] = {
+            {"full: name in Ukrainian", full, u"mm9027"_s, u"Система керування"_s},
+            {"full: language Ukrainian", full, u"Indjzr"_s, u"0"_s},
+            {"full: last owner shown", full, u"Edit1"_s, u"3"_s},
+            {"full: last owner's name", full, u"mm2153"_s, u"Фонд"_s},
+            {"full: other product kind", full, u"cb9153a"_s, u"методична документація"_s},
+            {"full: fourth investor value", full, u"ed10064"_s, u"ні"_s},
+            {"full: organisation size", full, u"cb1009a"_s, u"9.4.3"_s},
+            {"full: inventory number", full, u"ed5439"_s, u"0724U000015"_s},
+            {"full: third subject code", full, u"ed5616c"_s, u"50.43.29.00"_s},
+            {"full: fourth subject box blank", full, u"ed5616d"_s, u"  .  .  .  "_s},
+            {"5638 fourth value after empty first", QStringList{u"5638\\\\\\\\x"_s}, u"ed5638d"_s, u"x"_s},
+            {"5638 empty first value applied", QStringList{u"5638\\a\\b"_s, u"5638\\\\\\\\x"_s}, u"ed5638a"_s, QString()},
+            {"7326 empty value skipped", QStringList{u"7326\\3.2\\"_s, u"7326\\\\Інше"_s}, u"cb7326"_s, u"3.2"_s},
+            {"English under sub-code 2: field Ukrainian", QStringList{u"9027\\2\\Name"_s}, u"mm9027"_s, QString()},
+            {"organisation size without 1009", QStringList{u"6111\\Петров"_s}, u"cb1009a"_s, u"9.4.1"_s},
+            {"organisation size emptied by 1009", QStringList{u"1009\\9.1\\"_s}, u"cb1009a"_s, QString()},
+            {"1009 without status skipped", QStringList{u"1009\\\\9.4.2"_s}, u"cb1009a"_s, u"9.4.1"_s},
+            {"end of file inside a memo", QStringList{u"6111\\Петров"_s, u"9118\\опис"_s, u"  продовження  "_s}, u"mm9118"_s, u"опис продовження"_s},
+            {"two paragraphs joined", QStringList{u"5635\\перший"_s, u"другий"_s, u"5636\\x"_s}, u"mm5635"_s, u"перший другий"_s},
+            {"line after a memo still read", QStringList{u"5635\\перший"_s, u"другий"_s, u"5636\\x"_s}, u"mm5636"_s, u"x"_s},
+            {"owner: number", QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}, u"Edit1"_s, u"2"_s},
+            {"owner: kind", QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}, u"lizz"_s, u"Фізична особа"_s},
+            {"owner: tax number", QStringList{u"2459\\2\\2\\2222222222\\Одеса\\Петренко\\адреса"_s}, u"ed2459"_s, u"2222222222"_s},
+            {"owner: names of the owners", QStringList{u"2459\\1\\1\\11111111\\Львів\\Завод\\адр\\1\\2\\3\\4\\5\\01.02.03\\Іванов"_s}, u"ed6120"_s, u"Іванов"_s},
+            {"owner: kind beyond the list", QStringList{u"2459\\1\\3\\11111111\\Львів\\Завод"_s}, u"lizz"_s, QString()},
+            {"older owner: tax number kept", QStringList{u"2459\\2\\2222222222"_s}, u"ed2459"_s, u"2222222222"_s},
+            {"older owner: number 1", QStringList{u"2459\\2\\2222222222"_s}, u"Edit1"_s, u"1"_s},
+            {"older owner: address", QStringList{u"2657\\Одеса\\вул. Морська, 7"_s}, u"mm2657"_s, u"вул. Морська, 7"_s},
+            {"older owner: city", QStringList{u"2657\\Одеса\\вул. Морська, 7"_s}, u"gorz"_s, u"Одеса"_s},
+            {"owner line from the other owner lines ignored", QStringList{u"2360\\Завод"_s}, u"ed2360"_s, QString()},
+            {"seventh subject code ignored", QStringList{u"5616\\01.00.00.00"_s, u"5616\\02.00.00.00"_s, u"5616\\03.00.00.00"_s, u"5616\\04.00.00.00"_s, u"5616\\05.00.00.00"_s, u"5616\\06.00.00.00"_s, u"5616\\07.00.00.00"_s}, u"ed5616f"_s, u"06.00.00.00"_s},
+            {"cleared: stage empty", QStringList{u"6111\\x"_s}, u"cb7326"_s, QString()},
+            {"cleared: degree empty", QStringList{u"6111\\x"_s}, u"cb6210"_s, QString()},
+            {"cleared: owner kind legal", QStringList{u"6111\\x"_s}, u"lizz"_s, u"Юридична особа"_s},
+        };
+        ikTest::addOpenRows(rows, "field", "expected");
     }
     void fieldsAfterOpen()
     {
         QFETCH(QStringList, input);
         QFETCH(QString, field);
         QFETCH(QString, expected);
-        ReadResult result;
-        QCOMPARE(ikTest::card.textAfterOpen(input, field, &result), expected);
-        QVERIFY2(result.ok(), qPrintable(result.message));
+        cardSteps::checkFieldAfterOpen(ikTest::card, input, field, expected);
     }
 
     // The owner code after an open: its mask and the text and colour of its label follow

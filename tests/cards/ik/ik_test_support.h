@@ -12,39 +12,30 @@ inline const cardSteps::Steps<IkModel> card{CardType::IK};
 // an "other" stage and product kind; in the card's own order.
 inline QStringList fullCard()
 {
-    return QString::fromUtf8(
-               "5419\\15.03.24\n"
-               "5436\\0124U000777с\n"
-               "5437\\0224U000123с\n"
-               "5439\\0724U000015\n"
-               "9027\\1\\Система керування\n"
-               "9027\\3\\Control system\n"
-               "9118\\Опис продукції\n"
-               "5635\\Технічні переваги\n"
-               "5636\\Економічні переваги\n"
-               "1001\\Екологічність\n"
-               "9153\\007\\методична документація\n"
-               "9155\\Машинобудування\n"
-               "2459\\1\\1\\11111111\\Львів\\Завод «Прилад»\\вул. Зелена, 2\\032-1\\a@b.ua\\Прилад\\Мінпром\\\\  .  .  \\Іваненко І.І.\n"
-               "2459\\2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7\\\\\\\\\\Свідоцтво 5\\01.03.24\\Петренко П.П.\n"
-               "2459\\3\\1\\33333333\\Харків\\Фонд\\пр. Науки, 9\\057-3\\\\Фонд\\\\\\  .  .  \\\n"
-               "7326\\3.9\\Власний варіант\n"
-               "7344\\35\n"
-               "5638\\2025\\Завод\\Лікарні\\ЄС\n"
-               "1004\\4.9\\Інша форма\n"
-               "1005\\5.6\\Інше право\n"
-               "1006\\100\\Ліцензія\\так\\ні\\500\\3\\Додатково\n"
-               "1009\\9.2\\9.4.3\n"
-               "5616\\27.41.15.00\n"
-               "5616\\28.23.15.00\n"
-               "5616\\50.43.29.00\n"
-               "6111\\Петров П.П.\n"
-               "6210\\д.т.н.\n"
-               "6141\\044-111-22-33, Ковальчук\n"
-               "6140\\Ковальчук О.О.")
-        .split(QLatin1Char('\n'));
+    return cardSteps::fixtureLines(QStringLiteral("ik_full.txt"));
 }
 
 using cardSteps::linesOf;
+
+// A row of a data table: its name, the lines opened, then what is looked at and
+// what it should be.
+template <class Seen, class Expected>
+struct OpenRow
+{
+    const char *name;
+    QStringList input;
+    Seen seen;
+    Expected expected;
+};
+
+template <class Seen, class Expected, std::size_t N>
+void addOpenRows(const OpenRow<Seen, Expected> (&rows)[N], const char *seenName, const char *expectedName)
+{
+    QTest::addColumn<QStringList>("input");
+    QTest::addColumn<Seen>(seenName);
+    QTest::addColumn<Expected>(expectedName);
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.input << row.seen << row.expected;
+}
 
 } // namespace ikTest

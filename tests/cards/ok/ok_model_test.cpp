@@ -68,11 +68,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, fresh);
         QFETCH(QString, cleared);
-        auto model = okTest::card.fresh();
-        QCOMPARE(model->text(field), fresh);
-        model->setText(field, u"9"_s);
-        okTest::card.kind().compNil(*model);
-        QCOMPARE(model->text(field), cleared);
+        cardSteps::checkFreshAndCleared(okTest::card, field, fresh, cleared);
     }
 
     void clearingKeepsCodeMasksAndMarks()

@@ -117,9 +117,7 @@ private slots:
         QFETCH(QStringList, input);
         QFETCH(QString, field);
         QFETCH(QString, expected);
-        ReadResult result;
-        QCOMPARE(okTest::card.textAfterOpen(input, field, &result), expected);
-        QVERIFY2(result.ok(), qPrintable(result.message));
+        cardSteps::checkFieldAfterOpen(okTest::card, input, field, expected);
     }
 
     // The code field of a party after an open: its mask and the text and colour of its
