@@ -121,11 +121,24 @@ void checkShuffled(const Steps<Model> &card, const QStringList &full, const QStr
     QCOMPARE(card.lines(*card.opened(mixed)), full);
 }
 
-// A field of a new card, then of the card cleared (compNil) after the field was typed in.
-template <class Model>
-void checkFreshAndCleared(const Steps<Model> &card, const QString &field, const QString &fresh,
-                          const QString &cleared)
+// Rows "field|value in a new card|value after compNil" of checkFreshAndCleared().
+inline void addFreshAndClearedRows(const QStringList &rows)
 {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("fresh");
+    QTest::addColumn<QString>("cleared");
+    for (const QStringList &r : pipeRows(rows))
+        QTest::newRow(qPrintable(r.at(0))) << r.at(0) << r.at(1) << r.at(2);
+}
+
+// A field of a new card, then of the card cleared (compNil) after the field was typed
+// in; the row's columns are those of addFreshAndClearedRows().
+template <class Model>
+void checkFreshAndCleared(const Steps<Model> &card)
+{
+    QFETCH(QString, field);
+    QFETCH(QString, fresh);
+    QFETCH(QString, cleared);
     auto model = card.fresh();
     QCOMPARE(model->text(field), fresh);
     model->setText(field, QStringLiteral("9"));
@@ -133,11 +146,15 @@ void checkFreshAndCleared(const Steps<Model> &card, const QString &field, const 
     QCOMPARE(model->text(field), cleared);
 }
 
-// The text of a field once `lines` are opened; the reading ends well.
+// The text of a field once the lines are opened; the reading ends well. The row's
+// columns: "input" (QStringList), "field", "expected".
 template <class Model>
-void checkFieldAfterOpen(const Steps<Model> &card, const QStringList &lines, const QString &field,
-                         const QString &expected)
+void checkFieldAfterOpen(const Steps<Model> &card)
 {
+    QFETCH(QStringList, input);
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    const QStringList &lines = input;
     ReadResult result;
     QCOMPARE(card.textAfterOpen(lines, field, &result), expected);
     QVERIFY2(result.ok(), qPrintable(result.message));

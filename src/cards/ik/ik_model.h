@@ -18,20 +18,22 @@ enum class IkList { Owners };
 class IkModel : public CardModel, public ListHolder
 {
 public:
-    explicit IkModel(const FieldTable &table);
+    // Owners: six slots, of which the clerk may fill five; the card lines carry all six.
+    static constexpr int kOwnerSlots = 6;
+    static constexpr int kOwnerMaximum = 5;
 
+    explicit IkModel(const FieldTable &table);
     // Owners and names back to empty, owner 1 shown. The owner code's mask, its label
     // and the kind mark stay as they are.
     void clearState();
 
-    // The product name: field "mm9027" in the language of "Indjzr".
-    BilingualTexts &titles() { return m_titles; }
-    const BilingualTexts &titles() const { return m_titles; }
-    BilingualTexts &texts() { return m_titles; }
-    const BilingualTexts &texts() const { return m_titles; }
+    // The product name (`titles`): field "mm9027" in the language of "Indjzr".
     QString title(TextLanguage language) const { return m_titles.text(0, language); }
     void setTitle(TextLanguage language, const QString &text) { m_titles.setText(0, language, text); }
     void showUkrainianTitle() { m_titles.showUkrainian(*this, 0); }
+    const BilingualTexts &titles() const { return m_titles; }
+    BilingualTexts &titles() { return m_titles; }
+    const BilingualTexts &texts() const { return titles(); }
 
     // The owner code field "ed2459", its selector "lizz" and label "Label27".
     static fieldRules::PersonKindSpec ownerKindSpec();
@@ -44,9 +46,6 @@ public:
     QString ownerKindCode() const { return m_ownerKindCode; }
     void setOwnerKindCode(const QString &code) { m_ownerKindCode = code; }
 
-    // Owners: six slots, of which the clerk may fill five; the card lines carry all six.
-    static constexpr int kOwnerSlots = 6;
-    static constexpr int kOwnerMaximum = 5;
     static EntryListSpec ownerListSpec();
     RecordListsOf<IkList> &lists() { return m_lists; }
     const RecordListsOf<IkList> &lists() const { return m_lists; }

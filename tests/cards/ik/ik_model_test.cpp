@@ -30,11 +30,7 @@ private slots:
     // A new card and a cleared one (compNil) differ where the description says.
     void freshAndCleared_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("fresh");
-        QTest::addColumn<QString>("cleared");
-        // field|new card|cleared card
-        const QString rows[] = {
+        cardSteps::addFreshAndClearedRows({
             u"cb1009a||9.4.1"_s,
             u"cb1009||"_s,
             u"cb6210||"_s,
@@ -57,23 +53,9 @@ private slots:
             u"ed2935||"_s,
             u"mm9027||"_s,
             u"ed10067||"_s,
-        };
-        for (const QString &row : rows) {
-            const QStringList r = row.split(QLatin1Char('|'));
-            QTest::newRow(qPrintable(r.at(0))) << r.at(0) << r.at(1) << r.at(2);
-        }
+        });
     }
-    void freshAndCleared()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, fresh);
-        QFETCH(QString, cleared);
-        auto model = ikTest::card.fresh();
-        QCOMPARE(model->text(field), fresh);
-        model->setText(field, u"9"_s);
-        ikTest::card.kind().compNil(*model);
-        QCOMPARE(model->text(field), cleared);
-    }
+    void freshAndCleared() { cardSteps::checkFreshAndCleared(ikTest::card); }
 
     void clearingEmptiesTitlesAndOwners()
     {
