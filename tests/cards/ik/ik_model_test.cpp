@@ -27,6 +27,19 @@ class IkModelTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void clearingEmptiesTitlesAndOwners()
+    {
+        auto model = ikTest::card.fresh();
+        model->setTitle(TextLanguage::English, u"Name"_s);
+        fillOwner(*model, 1, u"Юридична особа"_s, u"11111111"_s, u"Завод"_s);
+        fillOwner(*model, 2, u"Фізична особа"_s, u"2222222222"_s, u"Петренко"_s);
+        ikTest::card.kind().compNil(*model);
+        QCOMPARE(model->title(TextLanguage::English), QString());
+        QCOMPARE(model->lists().count(IkList::Owners), 0);
+        QCOMPARE(model->ownerNo(), 1);
+        QCOMPARE(model->ownerKindCode(), u"1"_s);
+    }
+
     // A new card and a cleared one (compNil) differ where the description says.
     void freshAndCleared_data()
     {
@@ -57,50 +70,28 @@ private slots:
     }
     void freshAndCleared() { cardSteps::checkFreshAndCleared(ikTest::card); }
 
-    void clearingEmptiesTitlesAndOwners()
-    {
-        auto model = ikTest::card.fresh();
-        model->setTitle(TextLanguage::English, u"Name"_s);
-        fillOwner(*model, 1, u"Юридична особа"_s, u"11111111"_s, u"Завод"_s);
-        fillOwner(*model, 2, u"Фізична особа"_s, u"2222222222"_s, u"Петренко"_s);
-        ikTest::card.kind().compNil(*model);
-        QCOMPARE(model->title(TextLanguage::English), QString());
-        QCOMPARE(model->lists().count(IkList::Owners), 0);
-        QCOMPARE(model->ownerNo(), 1);
-        QCOMPARE(model->ownerKindCode(), u"1"_s);
-    }
-
-    // The field table as the pages show it.
+    // The field table as the pages show it: field|code|page|number of list entries.
     void fieldTable_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("items");
-        // field|code|page|number of list entries
-        const QString rows[] = {
+        QTest::addColumn<QStringList>("row");
+        const QStringList rows = {
             u"ed5439|5439|0|0"_s, u"ed5436|5436|0|0"_s, u"mm9027|9027|0|0"_s, u"cb9153|9153|0|9"_s,
             u"ed5616a|5616|0|0"_s, u"mm9118|9118|1|0"_s, u"mm1001|1001|1|0"_s, u"cb7326|7326|2|10"_s,
             u"cb7344|7344|2|2"_s, u"cb1005|1005|2|6"_s, u"cb1004|1004|2|9"_s, u"cbdsk||2|2"_s,
             u"ed5638d|5638|2|0"_s, u"lizz|2459|3|2"_s, u"ed6120|2459|3|0"_s, u"ed10067|1006|4|0"_s,
             u"cb1009|1009|4|3"_s, u"cb1009a|1009|4|5"_s, u"cb6210|6210|4|49"_s, u"ed6140|6140|4|0"_s,
         };
-        for (const QString &row : rows) {
-            const QStringList r = row.split(QLatin1Char('|'));
-            QTest::newRow(qPrintable(r.at(0))) << r.at(0) << r.at(1) << r.at(2).toInt() << r.at(3).toInt();
-        }
+        for (const QStringList &r : cardSteps::pipeRows(rows))
+            QTest::newRow(qPrintable(r.at(0))) << r;
     }
     void fieldTable()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, code);
-        QFETCH(int, page);
-        QFETCH(int, items);
-        const FieldSpec *spec = ikFieldTable().find(field);
+        QFETCH(QStringList, row);
+        const FieldSpec *spec = ikFieldTable().find(row.at(0));
         QVERIFY(spec);
-        QCOMPARE(spec->code, code);
-        QCOMPARE(spec->page, page);
-        QCOMPARE(spec->items.size(), items);
+        QCOMPARE(spec->code, row.at(1));
+        QCOMPARE(spec->page, row.at(2).toInt());
+        QCOMPARE(spec->items.size(), row.at(3).toInt());
     }
 
     void tableShape()
