@@ -155,6 +155,32 @@ private slots:
             QCOMPARE(doc.model().text(field), value);
     }
 
+    // The questions before "Новий", "Вихід" and an open, and the save offered: "IK",
+    // and the card's lines written; the print mark stays on the card.
+    void promptsAndSave()
+    {
+        QTemporaryDir dir;
+        ScopedFakePlatform fake;
+        CardDocument doc(ikTest::card.kind());
+        doc.model().setText(u"cbdsk"_s, u"1"_s);
+        doc.markModified();
+        fake.expectQuestion(Platform::Answer::No);
+        QVERIFY(doc.savePrompt());
+        doc.markModified();
+        fake.expectConfirm(Platform::Answer::Cancel);
+        QVERIFY(!doc.open());
+        const QString path = dir.filePath(u"IK.txt"_s);
+        fake.expectSave(path);
+        QVERIFY(doc.saveAs());
+        QCOMPARE(fake.log(), (QStringList{
+                                 u"question: Інформаційна картка науково-технічної продукції (ІК НТП) | Зберегти зміни в картці?"_s,
+                                 u"confirm: Інформаційна картка | Зберегти зміни в картці"_s,
+                                 u"save: Текстовые файлы|*.txt | IK"_s}));
+        QCOMPARE(doc.modified(), 0);
+        QCOMPARE(readAll(path), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ik_fresh.txt")));
+        QCOMPARE(doc.model().text(u"cbdsk"_s), u"1"_s);
+    }
+
     void listsAfterOpen()
     {
         auto model = ikTest::card.opened(ikTest::fullCard());
