@@ -212,6 +212,14 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
     m_page = 0;
 }
 
+void CardEditor::showField(const QString &field, const QString &labelName, bool visible)
+{
+    if (QWidget *w = m_binder->widget(field))
+        w->setVisible(visible);
+    if (auto *label = findChild<QLabel *>(labelName))
+        label->setVisible(visible);
+}
+
 void CardEditor::pressButton(const QString &name)
 {
     // A field left for the button kept the focus: the clerk corrects it first.

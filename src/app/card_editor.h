@@ -73,6 +73,8 @@ protected:
     // What the rules change beside the field texts (entries of a box, fields shown or
     // hidden); run after every rule and whenever the widgets show the model again.
     virtual void showState() {}
+    // A field shown only in some states, with its label.
+    void showField(const QString &field, const QString &labelName, bool visible);
 
     // Widgets show the model again (after an open, a clearing or a page change).
     virtual void refreshFromModel();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -38,3 +39,32 @@ public:
     // where the model holds more than the field (the language texts).
     virtual void commit() {}
 };
+
+// A card's exit rules as a table: the field's component name and the member function
+// that tests it.
+template<class Rules>
+struct ExitRuleRow
+{
+    const char *field;
+    bool (Rules::*rule)(const QString &field, RuleContext &ctx);
+};
+
+// Runs the rule of `field` from the table; a field without one passes.
+template<class Rules>
+bool runExitRule(Rules &rules, const QList<ExitRuleRow<Rules>> &rows, const QString &field, RuleContext &ctx)
+{
+    for (const ExitRuleRow<Rules> &row : rows) {
+        if (field == QLatin1String(row.field))
+            return (rules.*row.rule)(field, ctx);
+    }
+    return true;
+}
+
+template<class Rules>
+QStringList exitRuleFields(const QList<ExitRuleRow<Rules>> &rows)
+{
+    QStringList names;
+    for (const ExitRuleRow<Rules> &row : rows)
+        names << QString::fromLatin1(row.field);
+    return names;
+}

@@ -119,3 +119,26 @@ void ListRules::step(int list, int delta, RuleContext &ctx)
     if (!s.nextFocus.isEmpty())
         ctx.focusTo(s.nextFocus);
 }
+
+bool ListRules::click(const QString &button, RuleContext &ctx)
+{
+    for (int list = 0; list < m_specs.size(); ++list) {
+        if (button == m_specs.at(list).nextButton) {
+            step(list, 1, ctx);
+            return true;
+        }
+        if (button == m_specs.at(list).previousButton) {
+            step(list, -1, ctx);
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList ListRules::buttons() const
+{
+    QStringList names;
+    for (const ListRuleSpec &s : m_specs)
+        names << s.nextButton << s.previousButton;
+    return names;
+}

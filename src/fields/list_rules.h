@@ -53,6 +53,8 @@ struct ListRuleSpec
     QString nextBoundsFocus; // "next" at the bound sends the focus here
     QString nextFocus;       // after "next"
     QString previousFocus;   // after "previous" ("" leaves the focus on the button)
+    QString nextButton;      // component names of the list's buttons
+    QString previousButton;
 };
 
 // The rules of the record lists every card shares: entering and leaving a list's
@@ -75,6 +77,10 @@ public:
     bool leaveNumber(int list, RuleContext &ctx);
     // "Next" (delta 1) and "previous" (delta -1): store, then the neighbouring entry.
     void step(int list, int delta, RuleContext &ctx);
+    // A list button by its component name; false for another button.
+    bool click(const QString &button, RuleContext &ctx);
+    // The list buttons, for wiring.
+    QStringList buttons() const;
     bool store(int list) { return m_holder.storeListEntry(list); }
 
 private:

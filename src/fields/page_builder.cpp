@@ -19,6 +19,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Fields of up to this many characters get the width of their characters; longer ones
+// fill the row.
+constexpr int kShortField = 30;
+
 class PageBuilder
 {
 public:
@@ -55,10 +59,12 @@ private:
         int chars = 0;
         if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
             memo->setFixedHeight(memo->fontMetrics().lineSpacing() * (s->vScroll ? 3 : 2) + 14);
-        } else if (qobject_cast<MaskEdit *>(w)) {
+        } else if (qobject_cast<MaskEdit *>(w) && !s->mask.isEmpty()) {
             chars = int(s->maxLength) + 3;
-        } else if (qobject_cast<QLineEdit *>(w) && (s->maxLength > 0 || s->defaultValue == u"1"_s)) {
-            chars = qMax(s->maxLength, 3) + 3; // the list numbers
+        } else if (qobject_cast<QLineEdit *>(w) && s->maxLength > 0 && s->maxLength <= kShortField) {
+            chars = qMax(s->maxLength, 3) + 3;
+        } else if (qobject_cast<QLineEdit *>(w) && s->maxLength == 0 && s->defaultValue == u"1"_s) {
+            chars = 6; // the list numbers
         } else if (qobject_cast<QComboBox *>(w)) {
             qsizetype longest = 0;
             for (const QString &item : s->items)

@@ -15,6 +15,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/field_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/common_rules.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/mask_edit.cpp

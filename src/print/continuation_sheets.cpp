@@ -1,6 +1,7 @@
 #include "print/continuation_sheets.h"
 
 #include "print/dop_sheets.h"
+#include "print/page_renderer.h"
 #include "print/report_layouts.h"
 #include "print/text_wrap.h"
 
@@ -59,6 +60,12 @@ void ContinuationSheets::placeBlock(const QString &heading, const QStringList &l
     ListDop(mmtext);
 }
 
+int ContinuationSheets::linesLeft()
+{
+    const int shown = firstLine(m_sheets) + memoCapacity(sheet(m_sheets).at(textMemo()));
+    return std::max(0, shown - m_state.dopLineCount);
+}
+
 void ContinuationSheets::numberSheets()
 {
     // A full sheet 1 is numbered even when nothing has reached sheet 2 yet.
@@ -84,7 +91,7 @@ void ContinuationSheets::finish(const QString &title)
     PageLayout &first = sheet(1);
     first.at(heading()).text = headingFor(m_state.sheetCount);
     PageElement &titleBox = first.at(titleMemo());
-    titleBox.lines << wrapText(title, titleBox.width, elementFont(titleBox));
+    titleBox.lines << memoLines(titleBox, title);
     first.at(textMemo()).lines << QString();
 
     m_state.laterSheets.clear();

@@ -32,6 +32,10 @@ public:
     // text width as the continuation text does, and placed from its first line.
     void placeBlock(const QString &heading, const QStringList &lines);
 
+    // How many more lines the sheets show: the last sheet takes every line beyond, but
+    // its page shows only what fits, so a block needs no more lines than this.
+    int linesLeft();
+
     // After the last block, when a sheet was filled: the heading of sheet 1, the card's
     // title above the text, a closing empty line. Keeps sheets 2 and on for job 2.
     void finish(const QString &title);

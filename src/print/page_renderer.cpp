@@ -121,6 +121,12 @@ int memoCapacity(const PageElement &memo)
     return std::max(1, whole);
 }
 
+QStringList memoLines(const PageElement &memo, const QString &text)
+{
+    const int room = std::max(0, memoCapacity(memo) - int(memo.lines.size()));
+    return wrapText(text, memo.width, elementFont(memo), room);
+}
+
 void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page)
 {
     painter.save();

@@ -18,6 +18,10 @@ void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page);
 // How many lines of a memo its height shows.
 int memoCapacity(const PageElement &memo);
 
+// `text` broken at the memo's width in its font, as many lines as the memo still shows
+// below the lines it holds: the rest would never be drawn, so it is not laid out.
+QStringList memoLines(const PageElement &memo, const QString &text);
+
 // The page as an image of `dpi` dots per inch on white; a null image for dpi <= 0.
 QImage renderPage(const PageLayout &layout, int dpi);
 

@@ -24,6 +24,8 @@ public:
     void prepare() { m_sheets.prepare(); }
     // `lines`: the overflow after the heading line, wrapped at the sheets' text width.
     void placeBlock(const QString &heading, const QStringList &lines) { m_sheets.placeBlock(heading, lines); }
+    // Lines the continuation sheets still show; overflow beyond them need not be made.
+    int sheetLinesLeft() { return m_sheets.linesLeft(); }
 
     // Print job 1: finishes the sheets, enables "Друк листів продовжень" when two or
     // more were filled, shows the card's pages with sheet 1, then the closing message.

@@ -1,6 +1,7 @@
 list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/page_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_wrap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/paragraph_widths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_renderer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dop_sheets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/report_layouts.cpp

@@ -1,75 +1,63 @@
 #include "print/text_wrap.h"
 
 #include "print/page_layout.h"
+#include "print/paragraph_widths.h"
 
 #include <QFontMetricsF>
+#include <QStringView>
 #include <QTextLayout>
-#include <QTextOption>
+
+#include <limits>
 
 namespace {
 
-QTextOption measuringOption(QTextOption::WrapMode mode)
+bool isBlank(QChar c)
 {
-    QTextOption option;
-    option.setWrapMode(mode);
-    option.setUseDesignMetrics(true);
-    return option;
+    return c == QLatin1Char(' ');
 }
 
-// Tolerance of a width comparison, far below anything visible.
-constexpr double kEpsilon = 1e-3;
-
-// The lines of one paragraph, a text without line breaks. A line breaks only at
-// blanks; the blanks at a break belong to neither line. A word wider than the line is
-// cut where the width ends, but a line always takes at least one character.
-QStringList wrapParagraph(const QString &paragraph, double width, const QFont &font)
+// Appends the lines of one paragraph, a text without line breaks, up to `maxLines`
+// lines in all. A line breaks only at blanks; the blanks at a break belong to neither
+// line. A word wider than the line is cut where the width ends, but a line always
+// takes at least one character.
+void wrapParagraph(QStringView paragraph, double width, const QFont &font, QStringList &lines, qsizetype maxLines)
 {
-    // One unbroken layout of the whole paragraph: the width of any part of it is the
-    // distance between two cursor positions, measured as the renderer draws it.
-    QTextLayout layout(paragraph, font);
-    layout.setTextOption(measuringOption(QTextOption::NoWrap));
-    layout.beginLayout();
-    const QTextLine measure = layout.createLine();
-    layout.endLayout();
-    const auto span = [&measure](int from, int to) { return measure.cursorToX(to) - measure.cursorToX(from); };
-    const auto blank = [&paragraph](int i) { return paragraph.at(i) == QLatin1Char(' '); };
-
-    QStringList lines;
-    const int n = int(paragraph.size());
-    int start = 0;
-    while (start < n) {
-        int keptEnd = -1; // end of the text this line shows
-        int next = -1;    // where the next line starts
-        for (int i = start; i < n;) {
-            int wordEnd = i;
-            while (wordEnd < n && blank(wordEnd)) // blanks that open the paragraph
+    const std::unique_ptr<ParagraphWidths> widths = ParagraphWidths::of(paragraph, font);
+    const qsizetype n = paragraph.size();
+    qsizetype start = 0;
+    double startX = 0; // of `start` from the paragraph's start
+    while (start < n && lines.size() < maxLines) {
+        qsizetype keptEnd = -1; // end of the text this line shows
+        qsizetype next = -1;    // where the next line starts
+        qsizetype wordEnd = start;
+        double used = 0; // width of paragraph[start, i)
+        for (qsizetype i = start; i < n;) {
+            wordEnd = i;
+            while (wordEnd < n && isBlank(paragraph.at(wordEnd))) // blanks that open the paragraph
                 ++wordEnd;
-            while (wordEnd < n && !blank(wordEnd))
+            while (wordEnd < n && !isBlank(paragraph.at(wordEnd)))
                 ++wordEnd;
-            if (span(start, wordEnd) > width + kEpsilon)
+            const double withWord = used + widths->width(i, wordEnd, startX + used);
+            if (withWord > width + kWidthTolerance)
                 break;
             keptEnd = wordEnd;
-            while (wordEnd < n && blank(wordEnd))
-                ++wordEnd;
-            i = next = wordEnd;
+            qsizetype blanksEnd = wordEnd;
+            while (blanksEnd < n && isBlank(paragraph.at(blanksEnd)))
+                ++blanksEnd;
+            used = withWord + widths->width(wordEnd, blanksEnd, startX + withWord);
+            i = next = blanksEnd;
         }
         if (keptEnd < 0) {
             // The first word does not fit: it is broken where the width ends.
-            int cut = layout.nextCursorPosition(start);
-            for (int p = cut; p < n;) {
-                p = layout.nextCursorPosition(p);
-                if (span(start, p) > width + kEpsilon)
-                    break;
-                cut = p;
-            }
-            keptEnd = next = cut;
+            keptEnd = next = widths->fittingEnd(start, wordEnd, width, startX);
+            used = widths->width(start, next, startX);
         }
         // The last line keeps its trailing blanks, as a heading such as
         // "2142. Співвиконавці   " has them.
-        lines << (next >= n ? paragraph.mid(start) : paragraph.mid(start, keptEnd - start));
+        lines << (next >= n ? paragraph.mid(start) : paragraph.mid(start, keptEnd - start)).toString();
         start = next;
+        startX += used;
     }
-    return lines;
 }
 
 } // namespace
@@ -104,21 +92,25 @@ double lineSpacing(const QFont &font)
     return QFontMetricsF(font).lineSpacing();
 }
 
-QStringList wrapText(const QString &text, double width, const QFont &font)
+QStringList wrapText(const QString &text, double width, const QFont &font, int maxLines)
 {
-    QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList paragraphs = normal.split(QLatin1Char('\n'));
-    if (paragraphs.constLast().isEmpty())
-        paragraphs.removeLast();
-
+    const qsizetype limit = maxLines < 0 ? std::numeric_limits<qsizetype>::max() : maxLines;
     QStringList lines;
-    for (const QString &paragraph : std::as_const(paragraphs)) {
+    const QStringView all(text);
+    qsizetype from = 0;
+    while (from < all.size() && lines.size() < limit) {
+        // A paragraph ends at CR LF, CR or LF; a break at the very end opens no line.
+        qsizetype end = from;
+        while (end < all.size() && all.at(end) != QLatin1Char('\n') && all.at(end) != QLatin1Char('\r'))
+            ++end;
+        const QStringView paragraph = all.mid(from, end - from);
         if (paragraph.isEmpty() || width <= 0)
-            lines << paragraph;
+            lines << paragraph.toString();
         else
-            lines << wrapParagraph(paragraph, width, font);
+            wrapParagraph(paragraph, width, font, lines, limit);
+        from = end;
+        if (from < all.size())
+            from += (all.mid(from).startsWith(QLatin1String("\r\n"))) ? 2 : 1;
     }
     return lines;
 }

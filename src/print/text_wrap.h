@@ -20,5 +20,7 @@ double lineSpacing(const QFont &font);
 // Breaks a text into lines `width` layout units wide, the way a word-wrapping text
 // box does: at blanks, a word longer than the width where the width ends, and at
 // every line break of the text. A line break at the very end opens no further line.
-// The lines are final: the renderer draws them as they are.
-QStringList wrapText(const QString &text, double width, const QFont &font);
+// The lines are final: the renderer draws them as they are. With `maxLines` at 0 or
+// more, only the first `maxLines` lines are made (the same as the first lines of the
+// whole wrap) and the text beyond them is not measured at all.
+QStringList wrapText(const QString &text, double width, const QFont &font, int maxLines = -1);

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +27,95 @@ const QString kLongText = QStringLiteral(
     "автоматизованої класифікації дефектів для підприємств паливно-енергетичного комплексу "
     "України; впровадження результатів у практику технічного діагностування обладнання "
     "теплових і атомних електростанцій, магістральних газопроводів та нафтопроводів.");
+
+// The wrap done the plain way, as a reference: one unbroken layout of each paragraph,
+// every width read as the distance between two cursor positions in it.
+QStringList referenceWrap(const QString &text, double width, const QFont &font)
+{
+    QString normal = text;
+    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList paragraphs = normal.split(QLatin1Char('\n'));
+    if (paragraphs.constLast().isEmpty())
+        paragraphs.removeLast();
+    QStringList lines;
+    for (const QString &paragraph : std::as_const(paragraphs)) {
+        if (paragraph.isEmpty()) {
+            lines << paragraph;
+            continue;
+        }
+        QTextLayout layout(paragraph, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setUseDesignMetrics(true);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const auto span = [&line](int from, int to) { return line.cursorToX(to) - line.cursorToX(from); };
+        const auto blank = [&paragraph](int i) { return paragraph.at(i) == u' '; };
+        const int n = int(paragraph.size());
+        for (int start = 0; start < n;) {
+            int keptEnd = -1;
+            int next = -1;
+            for (int i = start; i < n;) {
+                int end = i;
+                while (end < n && blank(end))
+                    ++end;
+                while (end < n && !blank(end))
+                    ++end;
+                if (span(start, end) > width + 1e-3)
+                    break;
+                keptEnd = end;
+                while (end < n && blank(end))
+                    ++end;
+                i = next = end;
+            }
+            if (keptEnd < 0) {
+                int cut = layout.nextCursorPosition(start);
+                for (int p = cut; p < n;) {
+                    p = layout.nextCursorPosition(p);
+                    if (span(start, p) > width + 1e-3)
+                        break;
+                    cut = p;
+                }
+                keptEnd = next = cut;
+            }
+            lines << (next >= n ? paragraph.mid(start) : paragraph.mid(start, keptEnd - start));
+            start = next;
+        }
+    }
+    return lines;
+}
+
+const QStringList kMemoWords = {
+    u"Розроблення"_s, u"методів"_s, u"AVAVA"_s, u"Ta"_s, u"To"_s, u"Yo,"_s, u"«лапки»"_s, u"№ 17"_s,
+    u"з'єднань"_s, u"L'"_s, u"—"_s, u"2005-2007"_s, u"T.Y.A."_s, u"ГОСТ"_s, u"Ґанок"_s, u"ffi"_s,
+    u"Україна;"_s, u"(ДКР)"_s, u"й"_s, u"WAVE"_s, u"ТОВ"_s, u"r."_s, u"кг/м³"_s, u"€ 5‰"_s};
+
+// A memo of `paragraphs` paragraphs of words from `pieces`, runs of blanks, blanks that
+// open a paragraph, and now and then a word too long for any line. The same seed gives
+// the same text.
+QString memoText(const QStringList &pieces, int paragraphs, int wordsEach, unsigned seed)
+{
+    static const QString longWord = u"ivanenko@nauka.kiev.ua,petrenko@nauka.kiev.ua,"_s.repeated(4);
+    unsigned state = seed;
+    const auto random = [&state](unsigned n) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % n;
+    };
+    QStringList text;
+    for (int p = 0; p < paragraphs; ++p) {
+        QString paragraph = random(6) == 0 ? u"   "_s : QString();
+        for (int w = 0; w < wordsEach; ++w) {
+            if (w > 0)
+                paragraph += random(10) == 0 ? u"    "_s : u" "_s;
+            paragraph += random(60) == 0 ? longWord : pieces.at(random(unsigned(pieces.size())));
+        }
+        text << paragraph;
+    }
+    return text.join(random(2) ? u"\r\n"_s : u"\n"_s);
+}
 
 } // namespace
 
@@ -116,6 +206,58 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
         QCOMPARE(wrapText(text, 701, layoutFont(QStringLiteral("Arial"), 13)), expected);
+    }
+
+    // The wrap measures words apart and puts their widths together; every break must
+    // still be where the plain measurement of the whole paragraph puts it.
+    void sameLinesAsPlainWrap_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QString>("text");
+        const auto memo = [](unsigned seed) { return memoText(kMemoWords, 6, 300, seed); };
+        QTest::newRow("sheet text, Arial 13") << u"Arial"_s << 13 << false << 701.0 << memo(1);
+        QTest::newRow("stage memo width") << u"Arial"_s << 13 << false << 555.0 << memo(2);
+        QTest::newRow("title, Arial bold 15") << u"Arial"_s << 15 << true << 601.0 << memo(3);
+        QTest::newRow("narrow, Arial 12") << u"Arial"_s << 12 << false << 120.0 << memo(4);
+        QTest::newRow("Times New Roman 14") << u"Times New Roman"_s << 14 << false << 400.0 << memo(5);
+        QTest::newRow("one word wide") << u"Arial"_s << 13 << false << 30.0 << memo(6);
+        QTest::newRow("width of one character") << u"Arial"_s << 13 << false << 4.0 << memo(7);
+        // Tabs stand where the paragraph puts them: such a paragraph is shaped whole.
+        QTest::newRow("tabs") << u"Arial"_s << 13 << false << 500.0
+                              << memoText(kMemoWords + QStringList{u"\t"_s, u"a\tb"_s}, 3, 300, 8);
+        // Typed characters the code page lacks (a stress mark, a CJK name) are shaped with
+        // the whole paragraph.
+        QTest::newRow("outside the code page") << u"Arial"_s << 13 << false << 420.0
+                                               << memoText(kMemoWords + QStringList{u"за\u0301мок"_s, u"東京"_s}, 3, 300, 10);
+        QTest::newRow("tabs and characters outside the code page")
+            << u"Arial"_s << 13 << false << 450.0
+            << memoText(kMemoWords + QStringList{u"a\tb"_s, u"東京"_s}, 3, 300, 13);
+        // Beyond the part shaped first, which then grows.
+        QTest::newRow("outside the code page, one long paragraph")
+            << u"Arial"_s << 12 << false << 300.0 << memoText(kMemoWords + QStringList{u"東京"_s}, 1, 2600, 11);
+        QTest::newRow("tabs, one long paragraph")
+            << u"Arial"_s << 12 << false << 300.0 << memoText(kMemoWords + QStringList{u"a\tb"_s}, 1, 2600, 12);
+        // One script over more than one item of the renderer: no kerning across items.
+        QTest::newRow("one script, beyond one item")
+            << u"Arial"_s << 13 << false << 650.0 << memoText({u"AVAVA"_s, u"To"_s, u"Yo,"_s, u"WAVE"_s}, 2, 2000, 9);
+    }
+    void sameLinesAsPlainWrap()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        QFETCH(double, width);
+        QFETCH(QString, text);
+        const QFont font = layoutFont(family, pixelSize, bold);
+        const QStringList expected = referenceWrap(text, width, font);
+        QVERIFY(expected.size() > 10);
+        QCOMPARE(wrapText(text, width, font), expected);
+        // Asked for the first lines only, the wrap gives exactly those.
+        for (int count : {0, 1, 7, int(expected.size()) / 2, int(expected.size()) + 5})
+            QCOMPARE(wrapText(text, width, font, count), expected.mid(0, count));
     }
 
     // Lines already wrapped come back unchanged: a block can be wrapped again safely.

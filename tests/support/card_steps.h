@@ -70,6 +70,15 @@ struct Steps
 };
 
 // The lines of a saved card that carry `code`.
+// "name=value" pairs put into a model before a rule runs; masked fields are fitted.
+inline void apply(CardModel &model, const QStringList &setup)
+{
+    for (const QString &pair : setup) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        model.setFitted(pair.left(eq), pair.mid(eq + 1));
+    }
+}
+
 inline QStringList linesOf(const QStringList &lines, const QString &code)
 {
     QStringList found;

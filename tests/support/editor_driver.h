@@ -120,6 +120,23 @@ struct EditorDriver
         settle();
     }
 
+    // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look
+    // at ("<prefix>_page<n>.png"). False when a picture could not be written.
+    bool savePagePictures(const QString &prefix)
+    {
+        const QString dir = qEnvironmentVariable("ZORVAT_SHOT_DIR");
+        if (dir.isEmpty() || !show())
+            return dir.isEmpty();
+        QTabWidget *pages = window->pageControl();
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            QTest::qWait(50);
+            if (!window->grab().save(dir + QStringLiteral("/%1_page%2.png").arg(prefix).arg(i + 1)))
+                return false;
+        }
+        return true;
+    }
+
     // A mouse click on a button of the window by its component name.
     void click(const QString &name)
     {

@@ -1,15 +1,48 @@
 #include "cards/ok/ok_editor.h"
 
+#include "cards/ok/ok_fields.h"
+#include "cards/ok/ok_pages.h"
+#include "fields/card_document.h"
+#include "fields/exit_wiring.h"
+#include "fields/field_factory.h"
+
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
+
 CardEditor::Options okOptions()
 {
     CardEditor::Options o;
-    o.continuationName = QStringLiteral("N10");
+    o.continuationName = u"N10"_s;
     return o;
 }
+
+OkModel &okModelOf(CardDocument &document)
+{
+    return static_cast<OkModel &>(document.model());
+}
+
 } // namespace
 
-TfrmOK::TfrmOK(QWidget *parent) : CardEditor(cardKind(CardType::OK), okOptions(), parent)
+TfrmOK::TfrmOK(QWidget *parent)
+    : CardEditor(cardKind(CardType::OK), okOptions(), parent), m_model(okModelOf(document())), m_rules(m_model)
 {
-    setObjectName(QStringLiteral("TfrmOK"));
+    setObjectName(u"TfrmOK"_s);
+    setUpCard(okPageDesign(), m_rules);
+    m_rules.showStageNumber();
+    binder().refresh(u"ed5526"_s);
+    // A new position of the stage number selector shows its number, ready to type.
+    connect(&binder(), &FieldBinder::edited, this, [this](const QString &name) {
+        if (name != u"sp5526"_s)
+            return;
+        m_rules.showStageNumber();
+        binder().refresh(u"ed5526"_s);
+        if (QWidget *number = binder().widget(u"ed5526"_s))
+            wiring().moveFocus(number);
+    });
+}
+
+void TfrmOK::showState()
+{
+    showField(u"ed7201a"_s, okLabelName(u"ed7201a"_s), m_model.otherDirectionVisible());
 }

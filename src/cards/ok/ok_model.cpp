@@ -120,6 +120,12 @@ EntryListSpec OkModel::entryListSpec(OkList list)
     info.boundsMessage = shape.at(2);
     info.itemFields = shape.mid(3);
     info.maximum = capacity(list);
+    static const QString unnamed[] = {
+        u"Спочатку введіть найменування цього співвиконавця: без нього співвиконавець не зберігається."_s,
+        u"Спочатку введіть найменування цього власника: без нього власник не зберігається."_s,
+        u"Спочатку введіть прізвище цього виконавця: без нього виконавець не зберігається."_s,
+    };
+    info.unnamedMessage = unnamed[int(list)];
     if (list == OkList::CoExecutors)
         info.kind = personKindSpec(OkParty::CoExecutor, PartyLabels::Show);
     else if (list == OkList::Owners)

@@ -39,8 +39,8 @@ QList<QList<PageBlock>> okBlocks()
             {{}, false, {{u"Indjzr"_s}, {u"mm9027"_s}, {u"mm9117"_s}}},
         },
         {
-            {{}, false, {{u"ed5634"_s}, {u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616d"_s, u"ed5616e"_s,
-                                          u"ed5616f"_s}}},
+            {{}, false, {{u"ed5634"_s}, {u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s},
+                         {u"ed5616d"_s, u"ed5616e"_s, u"ed5616f"_s}}},
             {{}, false, {{u"ed6111"_s}, {u"ed6210vc"_s}}},
             {{}, false, {{u"indjzk"_s}, {u"ed6120"_s}, {u"ed6228vc"_s}}},
             {u"Cpn"_s, false, {{u"Cpn"_s, u"ed6121a"_s}, {u"ed6121ak"_s}, {u"ed6121az"_s},

@@ -5,6 +5,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ok_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ok_pages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ok_read.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ok_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ok_write.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES

@@ -5,7 +5,6 @@
 #include "fields/card_document.h"
 #include "fields/field_factory.h"
 
-#include <QLabel>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -33,10 +32,6 @@ void TfrmRK1::showState()
         QString field;
         bool visible;
     } others[] = {{u"ed7201a"_s, m_model.otherDirectionVisible()}, {u"cb9153a"_s, m_model.otherResultVisible()}};
-    for (const auto &other : others) {
-        if (QWidget *w = binder().widget(other.field))
-            w->setVisible(other.visible);
-        if (auto *label = findChild<QLabel *>(rkLabelName(other.field)))
-            label->setVisible(other.visible);
-    }
+    for (const auto &other : others)
+        showField(other.field, rkLabelName(other.field), other.visible);
 }

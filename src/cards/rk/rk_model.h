@@ -44,6 +44,7 @@ public:
     // two-language texts, current numbers, counters, party code fields (legal person).
     void clearState();
 
+    BilingualTexts &texts() { return m_texts; }
     const BilingualTexts &texts() const { return m_texts; }
     QString bilingual(RkText which, RkLanguage language) const { return m_texts.text(int(which), language); }
     void setBilingual(RkText which, RkLanguage language, const QString &text)

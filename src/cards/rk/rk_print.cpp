@@ -4,6 +4,7 @@
 #include "cards/rk/rk_fields.h"
 #include "cards/rk/rk_model.h"
 #include "cards/rk/rk_print_layouts.h"
+#include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
 #include "print/text_wrap.h"
@@ -123,7 +124,7 @@ private:
     // A memo breaks what it is given at its own width, below the lines it holds.
     static void append(PageElement &memo, const QString &value)
     {
-        memo.lines << wrapText(value, memo.width, elementFont(memo));
+        memo.lines << memoLines(memo, value);
     }
 
     // A field shown unless it holds `blankForm`, the text of the untouched field.
@@ -181,7 +182,11 @@ private:
     // the heading line, on the continuation sheets.
     void placeLong(const LongText &t, const QString &text)
     {
-        const QStringList lines = upToEmpty(wrapText(text, m_wrapWidth, layoutFont(u"Arial"_s, 13)));
+        // Each overflow line makes at least one line on the sheets, so lines beyond what
+        // the sheets still show are never seen; one more than the card holds tells
+        // whether the text goes on.
+        const int wanted = t.cardLines + std::max(1, m_job.sheetLinesLeft());
+        const QStringList lines = upToEmpty(wrapText(text, m_wrapWidth, layoutFont(u"Arial"_s, 13), wanted));
         page(t.page).at(t.memo).lines << lines.mid(0, t.cardLines);
         if (lines.size() <= t.cardLines)
             return;

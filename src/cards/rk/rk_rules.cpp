@@ -1,6 +1,7 @@
 #include "cards/rk/rk_rules.h"
 
 #include "cards/rk/rk_fields.h"
+#include "fields/common_rules.h"
 #include "fields/field_rules.h"
 #include "fields/rule_context.h"
 
@@ -37,16 +38,6 @@ RkParty partyOfSelector(const QString &field)
     return field == u"lizv"_s ? RkParty::Executor : field == u"lizz"_s ? RkParty::Customer : RkParty::CoExecutor;
 }
 
-RkText textOfField(const QString &field)
-{
-    return field == u"mm2151"_s ? RkText::ExecutorName : field == u"mm9027"_s ? RkText::WorkTitle : RkText::WorkHead;
-}
-
-RkLanguage selectedLanguage(const RkModel &model, RkText which)
-{
-    return model.text(RkModel::languageField(which)) == u"1"_s ? RkLanguage::English : RkLanguage::Ukrainian;
-}
-
 bool isSuffix(QChar ch)
 {
     return ch == QChar(0x0441) || ch == QLatin1Char('c'); // Cyrillic or Latin "с"
@@ -80,17 +71,18 @@ QList<ListRuleSpec> listSpecs()
         RkList list;
         C ceiling;
         bool emptyMeansFirst;
-        QString boundsFocus, nextBoundsFocus, nextFocus, previousFocus;
+        QString boundsFocus, nextBoundsFocus, nextFocus, previousFocus, next, previous;
     } rows[] = {
-        {RkList::Customers, C::AnchorNext, false, u"fin"_s, u"fin"_s, u"lizz"_s, {}},
-        {RkList::CoExecutors, C::Current, true, u"ed9036n"_s, u"ed9036n"_s, u"lizsv"_s, {}},
-        {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s},
+        {RkList::Customers, C::AnchorNext, false, u"fin"_s, u"fin"_s, u"lizz"_s, {}, u"BitBtn7"_s, u"BitBtn6"_s},
+        {RkList::CoExecutors, C::Current, true, u"ed9036n"_s, u"ed9036n"_s, u"lizsv"_s, {}, u"Button1"_s,
+         u"Button2"_s},
+        {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s, u"BitBtn4"_s,
+         u"BitBtn5"_s},
     };
     QList<ListRuleSpec> specs;
     for (const auto &r : rows)
-        specs << ListRuleSpec{RkModel::entryListSpec(r.list), r.ceiling,           r.emptyMeansFirst,
-                              r.boundsFocus,                  r.nextBoundsFocus,   r.nextFocus,
-                              r.previousFocus};
+        specs << ListRuleSpec{RkModel::entryListSpec(r.list), r.ceiling, r.emptyMeansFirst, r.boundsFocus,
+                              r.nextBoundsFocus, r.nextFocus, r.previousFocus, r.next, r.previous};
     return specs;
 }
 
@@ -111,11 +103,11 @@ QString RkRules::basisMessage()
 QString RkRules::statusMessage() { return u"  17 - головний виконавець,  71 - співвиконавець"_s; }
 QString RkRules::reportKindMessage() { return u"91-заключний звіт, 28-проміжний звіт, 19-без звіту"_s; }
 QString RkRules::currencyMessage() { return u"Такої грошової одиниці немає в словнику!"_s; }
-QString RkRules::commaMessage() { return u"Ціла частина відокремлюється комою!"_s; }
+QString RkRules::commaMessage() { return commonRules::commaMessage(); }
 // The "C" of "Cумма" is a Latin letter in the message the clerks know.
-QString RkRules::thousandsWarning() { return u"Увага! Cумма вказується в тис.грн."_s; }
+QString RkRules::thousandsWarning() { return commonRules::thousandsWarning(); }
 QString RkRules::yearMissing() { return u"Вкажіть рік фінансування!"_s; }
-QString RkRules::cityMissing() { return u"Відсутня назва міста !"_s; }
+QString RkRules::cityMissing() { return commonRules::cityMissing(); }
 
 const QStringList &RkRules::otherResults007()
 {
@@ -199,10 +191,7 @@ const QList<RkRules::RuleRow> &RkRules::exitRows()
 
 QStringList RkRules::exitFields()
 {
-    QStringList names;
-    for (const RuleRow &row : exitRows())
-        names << QString::fromLatin1(row.field);
-    return names;
+    return exitRuleFields(exitRows());
 }
 
 QStringList RkRules::enterFields()
@@ -252,11 +241,7 @@ void RkRules::commit()
 
 bool RkRules::exitRule(const QString &field, RuleContext &ctx)
 {
-    for (const RuleRow &row : exitRows()) {
-        if (field == QLatin1String(row.field))
-            return (this->*row.rule)(field, ctx);
-    }
-    return true;
+    return runExitRule(*this, exitRows(), field, ctx);
 }
 
 // ---- Shared rules on RK fields
@@ -381,13 +366,8 @@ bool RkRules::stateNumber(const QString &field, RuleContext &ctx)
 
 bool RkRules::changedNumber(const QString &field, RuleContext &ctx)
 {
-    const QString value = fieldRules::fieldValue(m_model, field);
-    const qsizetype firstBlank = value.indexOf(kBlank);
-    bool ok = firstBlank == 0 || firstBlank == 11 || (firstBlank < 0 && value.size() >= 12 && isSuffix(value.at(11)));
-    const bool complete = firstBlank == 11 || firstBlank < 0;
-    if (ok && complete && field == u"ed7210"_s)
-        ok = value.at(0) == QLatin1Char('U') || value.at(4) == QLatin1Char('U');
-    if (ok)
+    const commonRules::NumberCheck check{false, field == u"ed7210"_s};
+    if (commonRules::registrationNumberOk(fieldRules::fieldValue(m_model, field), check))
         return true;
     ctx.message(field.mid(2) + u".Помилка в номері"_s);
     ctx.focusBack();
@@ -398,50 +378,26 @@ bool RkRules::changedNumber(const QString &field, RuleContext &ctx)
 
 void RkRules::languageChosen(RkText which)
 {
-    m_model.setText(RkModel::bilingualField(which), m_model.bilingual(which, selectedLanguage(m_model, which)));
+    m_model.texts().showSelected(m_model, int(which));
 }
 
 void RkRules::keepBilingual(RkText which)
 {
-    m_model.setBilingual(which, selectedLanguage(m_model, which), m_model.text(RkModel::bilingualField(which)));
+    m_model.texts().keepShown(m_model, int(which));
 }
 
 bool RkRules::bilingualField(const QString &field, RuleContext &ctx)
 {
-    const RkText which = textOfField(field);
-    keepBilingual(which);
-    const bool english = selectedLanguage(m_model, which) == RkLanguage::English;
-    const QString uk = m_model.bilingual(which, RkLanguage::Ukrainian);
-    const QString en = m_model.bilingual(which, RkLanguage::English);
-    if (en.isEmpty() && english)
-        return true;
-    const bool head = which == RkText::WorkHead;
-    QString message;
-    QString language;
-    if (uk.isEmpty()) {
-        message = head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s;
-        language = u"0"_s;
-    } else if (en.isEmpty()) {
-        message = head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s;
-        language = u"1"_s;
-    } else {
-        return true;
-    }
-    ctx.message(message);
-    m_model.setText(RkModel::languageField(which), language);
-    m_model.setText(field, QString());
-    ctx.focusBack();
-    return false;
+    const bool head = field == u"ed6120"_s;
+    return commonRules::bothLanguagesRule(
+        m_model, m_model.texts(), commonRules::slotOfField(m_model.texts(), field), ctx,
+        head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s,
+        head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s);
 }
 
 bool RkRules::city(const QString &field, RuleContext &ctx)
 {
-    const QString cityField = field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s;
-    if (!m_model.text(cityField).isEmpty())
-        return true;
-    ctx.message(cityMissing());
-    ctx.focusTo(cityField);
-    return true;
+    return commonRules::cityRule(m_model, ctx, field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s);
 }
 
 // ---- Financing
@@ -458,21 +414,7 @@ bool RkRules::currency(const QString &field, RuleContext &ctx)
 
 bool RkRules::amount(const QString &field, RuleContext &ctx)
 {
-    const QString text = m_model.text(field);
-    const qsizetype stop = text.indexOf(QLatin1Char('.'));
-    if (stop >= 0 && stop < text.size() - 1) {
-        ctx.message(commaMessage());
-        ctx.focusBack();
-        return false;
-    }
-    // The thousands are counted in the whole part only; a comma with nothing after it
-    // adds no digit.
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    const QString whole = comma < 0 ? text : text.left(comma);
-    const QString currencyField = field == u"sum"_s ? u"ed"_s : u"ed1"_s;
-    if (whole.size() > 3 && m_model.text(currencyField) == u"тис.грн."_s)
-        ctx.message(thousandsWarning());
-    return true;
+    return commonRules::amountRule(m_model, ctx, field, field == u"sum"_s ? u"ed"_s : u"ed1"_s);
 }
 
 bool RkRules::yearHeading(const QString &field, RuleContext &)
@@ -499,9 +441,7 @@ bool RkRules::skipYears(const QString &field, RuleContext &ctx)
 
 bool RkRules::subjectCode(const QString &field, RuleContext &ctx)
 {
-    if (fieldRules::fieldValue(m_model, field) == fieldRules::emptyValue(m_model, field))
-        ctx.focusTo(u"ed6111"_s);
-    return true;
+    return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6111"_s);
 }
 
 // ---- Lists
@@ -534,18 +474,7 @@ void RkRules::enterRule(const QString &field, RuleContext &ctx)
 
 void RkRules::click(const QString &button, RuleContext &ctx)
 {
-    static const struct
-    {
-        const char *button;
-        RkList list;
-        int delta;
-    } steps[] = {{"BitBtn7", RkList::Customers, 1}, {"BitBtn6", RkList::Customers, -1},
-                 {"Button1", RkList::CoExecutors, 1}, {"Button2", RkList::CoExecutors, -1},
-                 {"BitBtn4", RkList::Stages, 1},      {"BitBtn5", RkList::Stages, -1}};
-    for (const auto &s : steps) {
-        if (button == QLatin1String(s.button))
-            m_lists.step(int(s.list), s.delta, ctx);
-    }
+    m_lists.click(button, ctx);
 }
 
 bool RkRules::listNumber(const QString &field, RuleContext &ctx)

@@ -67,12 +67,8 @@ public:
     static const QStringList &otherResults03();
 
 private:
-    using Rule = bool (RkRules::*)(const QString &field, RuleContext &ctx);
-    struct RuleRow
-    {
-        const char *field;
-        Rule rule;
-    };
+    using RuleRow = ExitRuleRow<RkRules>;
+    friend bool runExitRule<RkRules>(RkRules &, const QList<RuleRow> &, const QString &, RuleContext &);
     static const QList<RuleRow> &exitRows();
 
     bool dateField(const QString &field, RuleContext &ctx);

@@ -426,6 +426,64 @@ private slots:
         QVERIFY(title.join(u' ').startsWith(u"назва1 назва2"_s));
     }
 
+    // Text the sheets cannot show is not laid out, yet every line the pages and sheets
+    // show, the sheet count, heading and messages are those of the whole text placed.
+    void textBeyondTheSheets_data()
+    {
+        QTest::addColumn<int>("titleWords");
+        QTest::addColumn<int>("purposeWords");
+        QTest::newRow("a few sheets") << 20 << 2000;
+        QTest::newRow("all five sheets") << 20 << 6000;
+        QTest::newRow("far beyond the sheets") << 20 << 60000;
+        QTest::newRow("a title beyond its memo and the sheets") << 40000 << 3000;
+    }
+    void textBeyondTheSheets()
+    {
+        QFETCH(int, titleWords);
+        QFETCH(int, purposeWords);
+        ScopedFakePlatform platform;
+        CardDocument doc(rkTest::kind());
+        RkModel &m = rkOf(doc);
+        const QString title = longText(u"назва"_s, titleWords);
+        const QString purpose = longText(u"мета"_s, purposeWords);
+        m.setBilingual(RkText::WorkTitle, RkLanguage::Ukrainian, title);
+        m.setBilingual(RkText::WorkTitle, RkLanguage::English, u"English title"_s);
+        m.setText(u"mm9126"_s, purpose);
+        QVERIFY(print(doc, platform));
+
+        // The whole texts wrapped and placed as the sheets place them.
+        const QFont font = layoutFont(u"Arial"_s, 13);
+        const auto block = [&font](const QString &heading, const QStringList &overflow) {
+            if (overflow.isEmpty())
+                return QStringList();
+            return QStringList{QString()} + wrapText((QStringList{heading} + overflow).join(u'\n'), 701, font);
+        };
+        const QStringList titleLines = wrapText(u"1. "_s + title + u"\n3. English title"_s, 701, font);
+        const QStringList purposeLines = wrapText(purpose, 701, font);
+        const QStringList placed = block(u"9027. Назва роботи "_s, titleLines.mid(9))
+                                   + block(u"9126. Мета роботи "_s, purposeLines.mid(4));
+        const int sheetCount = dopSheets::sheetForLine(int(placed.size()) - 1, dopSheets::kStandardSheets);
+        QVERIFY(sheetCount >= 2);
+
+        QCOMPARE(doc.continuationState().sheetCount, sheetCount);
+        QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text,
+                 ContinuationSheets::headingFor(sheetCount));
+        QCOMPARE(platform.messages().first(), u"Друк продовження з 2-го листа - іншою функцією!"_s);
+        QCOMPARE(page(2).at(u"QRMemo1"_s).lines, QStringList{u" "_s} + titleLines.mid(0, 9));
+        QCOMPARE(page(2).at(u"QRMemo3"_s).lines, QStringList{u" "_s} + purposeLines.mid(0, 4));
+        for (int sheet = 1; sheet <= sheetCount; ++sheet) {
+            const PageElement &memo = layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo());
+            QStringList lines = sheet == 1 ? sheetLines(1) : doc.continuationState().laterSheets.at(sheet - 2).lines;
+            const int from = dopSheets::firstLine(sheet);
+            const int count = sheet < sheetCount ? dopSheets::firstLine(sheet + 1) - from : memoCapacity(memo);
+            QCOMPARE(lines.mid(0, count), placed.mid(from, count));
+        }
+        QCOMPARE(doc.continuationState().laterSheets.size(), sheetCount - 1);
+        const PageElement &titleBox = layout(dopSheets::layoutName(1)).at(dopSheets::titleMemo());
+        const int shown = memoCapacity(titleBox);
+        QCOMPARE(titleBox.lines.mid(0, shown), wrapText(title, titleBox.width, elementFont(titleBox)).mid(0, shown));
+    }
+
     // Overflow reaches the sheets in the fixed order of the texts, and a second sheet
     // makes "Друк листів продовжень" available.
     void overflowOrderAndSecondSheet()

@@ -12,13 +12,7 @@ namespace {
 // "name=value" pairs put into the model before a rule runs; masked fields are fitted.
 using Setup = QStringList;
 
-void apply(RkModel &model, const Setup &setup)
-{
-    for (const QString &pair : setup) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        model.setFitted(pair.left(eq), pair.mid(eq + 1));
-    }
-}
+using cardSteps::apply;
 
 QString nameField(RkList list)
 {

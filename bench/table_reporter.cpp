@@ -1,0 +1,144 @@
+#include "table_reporter.h"
+
+#include "bench_cards.h"
+
+#include <cstdio>
+
+namespace {
+
+struct TimeTarget
+{
+    const char *operation;
+    const char *size; // "" for a benchmark without sizes
+    double ms;
+};
+
+// Card-independent: every card row is held to them.
+const TimeTarget kTimeTargets[] = {
+    {"save", "30KB", 1},
+    {"resave process", "1MB", 50},
+    {"pdf", "30KB", 60},
+    {"pdf", "1MB", 500},
+    {"print layout, memo of 30000 characters", "", 20},
+    {"read", "10MB", 5000},
+    {"save to file", "10MB", 5000},
+    {"resave process", "10MB", 5000},
+    {"pdf", "10MB", 5000},
+};
+
+// Operations that must grow no worse than linearly with the card.
+const char *const kLinear[] = {"save", "wrap", "pdf"};
+constexpr double kMaxRatio = 12;
+
+std::vector<std::string> split(const std::string &name)
+{
+    std::vector<std::string> parts;
+    std::string::size_type from = 0;
+    for (;;) {
+        const auto at = name.find('/', from);
+        parts.push_back(name.substr(from, at - from));
+        if (at == std::string::npos)
+            return parts;
+        from = at + 1;
+    }
+}
+
+} // namespace
+
+TableReporter::Row &TableReporter::row(const std::string &operation, const std::string &card)
+{
+    for (Row &r : m_rows) {
+        if (r.operation == operation && r.card == card)
+            return r;
+    }
+    m_rows.push_back({operation, card, {}});
+    return m_rows.back();
+}
+
+const TableReporter::Row *TableReporter::find(const std::string &operation, const std::string &card) const
+{
+    for (const Row &r : m_rows) {
+        if (r.operation == operation && r.card == card)
+            return &r;
+    }
+    return nullptr;
+}
+
+void TableReporter::ReportRuns(const std::vector<Run> &runs)
+{
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run &run : runs) {
+        // With --benchmark_repetitions the median stands for the runs; without, the one run.
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred)
+            continue;
+        const std::vector<std::string> parts = split(run.run_name.function_name);
+        if (parts.size() < 2)
+            continue;
+        const double ms = run.GetAdjustedRealTime() * 1000.0 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        row(parts[0], parts[1]).ms[parts.size() > 2 ? parts[2] : std::string()] = ms;
+    }
+}
+
+void TableReporter::Finalize()
+{
+    ConsoleReporter::Finalize();
+    std::printf("\nWall-clock milliseconds per operation; ratio = 1MB / 100KB (10 when linear)\n");
+    std::printf("%-40s %-5s", "operation", "card");
+    for (const SizeRow &size : sizeRows())
+        std::printf(" %10s", size.label);
+    std::printf(" %10s\n", "ratio");
+    for (const Row &r : m_rows) {
+        std::printf("%-40s %-5s", r.operation.c_str(), r.card.c_str());
+        if (const auto single = r.ms.find(std::string()); single != r.ms.end()) {
+            std::printf(" %10.2f\n", single->second);
+            continue;
+        }
+        for (const SizeRow &size : sizeRows()) {
+            const auto it = r.ms.find(size.label);
+            if (it == r.ms.end())
+                std::printf(" %10s", "-");
+            else
+                std::printf(" %10.2f", it->second);
+        }
+        const auto big = r.ms.find("1MB");
+        const auto small = r.ms.find("100KB");
+        if (big != r.ms.end() && small != r.ms.end() && small->second > 0)
+            std::printf(" %10.1f\n", big->second / small->second);
+        else
+            std::printf(" %10s\n", "-");
+    }
+    printTargets();
+}
+
+void TableReporter::printTargets() const
+{
+    std::printf("\nTargets\n");
+    int missed = 0;
+    const auto verdict = [&missed](bool met) {
+        missed += met ? 0 : 1;
+        return met ? "met" : "MISSED";
+    };
+    for (const CardRow &card : cardRows()) {
+        const std::string id = card.id.toStdString();
+        for (const TimeTarget &t : kTimeTargets) {
+            const Row *r = find(t.operation, id);
+            const auto it = r ? r->ms.find(t.size) : decltype(r->ms.end())();
+            if (!r || it == r->ms.end())
+                continue;
+            std::printf("  %-40s %-5s %-6s %10.2f ms <= %7.0f ms  %s\n", t.operation, id.c_str(), t.size, it->second,
+                        t.ms, verdict(it->second <= t.ms));
+        }
+        for (const char *operation : kLinear) {
+            const Row *r = find(operation, id);
+            if (!r)
+                r = find(operation, "text");
+            if (!r || !r->ms.count("1MB") || !r->ms.count("100KB"))
+                continue;
+            const double ratio = r->ms.at("1MB") / r->ms.at("100KB");
+            std::printf("  %-40s %-5s %-6s %10.1f    <= %7.0f     %s\n", operation, r->card.c_str(), "ratio", ratio,
+                        kMaxRatio, verdict(ratio <= kMaxRatio));
+        }
+    }
+    std::printf("%s\n", missed ? "Some targets missed." : "All targets measured here met.");
+}

@@ -1,0 +1,313 @@
+#include "cards/ok/ok_rules.h"
+
+#include "cards/ok/ok_fields.h"
+#include "fields/common_rules.h"
+#include "fields/field_rules.h"
+#include "fields/rule_context.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+OkParty partyOf(const QString &field)
+{
+    if (field == u"lizv"_s || field == u"ed2457"_s)
+        return OkParty::Executor;
+    if (field == u"lizz"_s || field == u"ed2459"_s)
+        return OkParty::Owner;
+    return OkParty::CoExecutor;
+}
+
+// How the list rules treat the co-executors, owners and executor-list persons, by
+// OkList. An owner may be numbered one past the owner shown on entering the field; a
+// co-executor or a person up to the one shown.
+QList<ListRuleSpec> listSpecs()
+{
+    using C = ListRuleSpec::Ceiling;
+    const struct
+    {
+        OkList list;
+        C ceiling;
+        QString boundsFocus, nextBoundsFocus, stepFocus, next, previous;
+    } rows[] = {
+        {OkList::CoExecutors, C::Current, u"cb5535"_s, u"cb5535"_s, u"lizsv"_s, u"Button4"_s, u"Button3"_s},
+        {OkList::Owners, C::AnchorNext, {}, {}, u"lizz"_s, u"BitBtn7"_s, u"BitBtn6"_s},
+        {OkList::Executors, C::Current, {}, {}, u"ed6121a"_s, u"BitBtn5"_s, u"BitBtn4"_s},
+    };
+    QList<ListRuleSpec> specs;
+    for (const auto &r : rows) {
+        specs << ListRuleSpec{OkModel::entryListSpec(r.list), r.ceiling, false, r.boundsFocus, r.nextBoundsFocus,
+                              r.stepFocus, r.stepFocus, r.next, r.previous};
+    }
+    return specs;
+}
+
+const QString kEmptyStageNumber = u"    U       "_s;
+
+} // namespace
+
+OkRules::OkRules(OkModel &model) : m_model(model), m_lists(model, listSpecs())
+{
+}
+
+QString OkRules::stageNumberMissing() { return u"Не вказано номер етапу !"_s; }
+
+const QList<OkRules::RuleRow> &OkRules::exitRows()
+{
+    static const QList<RuleRow> rows = {
+        {"cb5256", &OkRules::codeInList},
+        {"cb5040", &OkRules::codeInList},
+        {"cb5715", &OkRules::codeInList},
+        {"cb5535", &OkRules::codeInList},
+        {"cb5211", &OkRules::codeInList},
+        {"cb9036e", &OkRules::codeInList},
+        {"lizv", &OkRules::personKind},
+        {"lizz", &OkRules::personKind},
+        {"lizsv", &OkRules::personKind},
+        {"ed2457", &OkRules::partyCode},
+        {"ed2459", &OkRules::partyCode},
+        {"ed2142k", &OkRules::partyCode},
+        {"ed5436", &OkRules::registrationNumber},
+        {"ed5437", &OkRules::registrationNumber},
+        {"ed5526", &OkRules::stageNumber},
+        {"ed5418D", &OkRules::date},
+        {"ed5518D", &OkRules::date},
+        {"ed9036p", &OkRules::monthYear},
+        {"ed9036z", &OkRules::monthYear},
+        {"mm9036", &OkRules::stageName},
+        {"mm2655", &OkRules::city},
+        {"mm2657", &OkRules::city},
+        {"ed5616a", &OkRules::rubric},
+        {"ed5616b", &OkRules::rubric},
+        {"ed5616c", &OkRules::rubric},
+        {"ed5616d", &OkRules::rubric},
+        {"ed5616e", &OkRules::rubric},
+        {"cb7201", &OkRules::direction},
+        {"sum", &OkRules::amount},
+        {"sum1", &OkRules::amount},
+        {"mm2151", &OkRules::bothLanguages},
+        {"ed6120", &OkRules::bothLanguages},
+        {"mm9027", &OkRules::keepText},
+        {"mm9117", &OkRules::keepText},
+        {"ed2142p", &OkRules::listNumber},
+        {"Edit1", &OkRules::listNumber},
+        {"Cpn", &OkRules::listNumber},
+    };
+    return rows;
+}
+
+CardRules::Fields OkRules::fields() const
+{
+    Fields f;
+    f.exit = exitRuleFields(exitRows());
+    f.enter = {u"ed2142p"_s, u"Edit1"_s, u"Cpn"_s, u"sp5526"_s};
+    f.trimOnPress = {u"ed5436"_s, u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s, u"Cpn"_s};
+    f.buttons = m_lists.buttons();
+    f.clickMarks = okClickMarkFields();
+    return f;
+}
+
+bool OkRules::exitRule(const QString &field, RuleContext &ctx)
+{
+    return runExitRule(*this, exitRows(), field, ctx);
+}
+
+void OkRules::enterRule(const QString &field, RuleContext &ctx)
+{
+    if (field == u"sp5526"_s) {
+        showStageNumber();
+        ctx.focusTo(u"ed5526"_s);
+        return;
+    }
+    const int list = m_lists.listOfNumberField(field);
+    if (list >= 0)
+        m_lists.enterNumber(list);
+}
+
+void OkRules::click(const QString &button, RuleContext &ctx)
+{
+    m_lists.click(button, ctx);
+}
+
+void OkRules::leavePage(int page)
+{
+    // "Спів-ці, загальні дані", "Власник", "Тематика".
+    static const struct
+    {
+        int page;
+        OkList list;
+    } pages[] = {{2, OkList::CoExecutors}, {3, OkList::Owners}, {6, OkList::Executors}};
+    for (const auto &p : pages) {
+        if (p.page == page)
+            m_lists.store(int(p.list));
+    }
+}
+
+bool OkRules::chosen(const QString &field)
+{
+    if (field == u"sp5526"_s) {
+        showStageNumber();
+        return true;
+    }
+    return commonRules::languageChosen(m_model, m_model.texts(), field);
+}
+
+void OkRules::commit()
+{
+    commonRules::keepShownTexts(m_model, m_model.texts());
+    for (int list = 0; list < 3; ++list)
+        m_lists.store(list);
+}
+
+void OkRules::showStageNumber()
+{
+    const int n = m_model.text(u"sp5526"_s).toInt();
+    const QString number = m_model.stageNumber(n);
+    fieldRules::assign(m_model, u"ed5526"_s, number.isEmpty() ? kEmptyStageNumber : number);
+}
+
+// ---- Codes and parties
+
+bool OkRules::codeInList(const QString &field, RuleContext &ctx)
+{
+    return fieldRules::listCodeRule(m_model, ctx, field, {}, Qt::CaseInsensitive);
+}
+
+bool OkRules::personKind(const QString &field, RuleContext &ctx)
+{
+    const OkParty party = partyOf(field);
+    const bool passed = fieldRules::personKindRule(
+        m_model, ctx, OkModel::personKindSpec(party, PartyLabels::Select), m_model.kindLetter(party));
+    // The co-executor shown takes its kind at once, when it is in the list.
+    if (party == OkParty::CoExecutor) {
+        const int n = m_model.shownNumber(OkList::CoExecutors);
+        if (n > 0 && !m_model.lists().record(OkList::CoExecutors, n).isEmpty())
+            m_model.storeFields(OkList::CoExecutors, n);
+    }
+    return passed;
+}
+
+bool OkRules::partyCode(const QString &field, RuleContext &ctx)
+{
+    const OkParty party = partyOf(field);
+    fieldRules::PartyCodeSpec info;
+    info.codeField = field;
+    QString letter;
+    if (party == OkParty::CoExecutor) {
+        // The co-executor's code follows its selector, which always names a kind.
+        letter = fieldRules::isNaturalPerson(m_model.text(u"lizsv"_s)) ? fieldRules::naturalLetter()
+                                                                        : fieldRules::legalLetter();
+    } else {
+        info.prefix = field.mid(2) + u'.';
+        letter = m_model.kindLetter(party);
+    }
+    if (!fieldRules::partyCodeRule(m_model, ctx, info, letter))
+        return false;
+    if (party == OkParty::CoExecutor) {
+        const int n = m_model.shownNumber(OkList::CoExecutors);
+        if (n > 0)
+            m_model.storeFields(OkList::CoExecutors, n);
+    }
+    return true;
+}
+
+// ---- Numbers
+
+bool OkRules::registrationNumber(const QString &field, RuleContext &ctx)
+{
+    const bool accounting = field == u"ed5437"_s;
+    if (commonRules::registrationNumberOk(fieldRules::fieldValue(m_model, field), {accounting, accounting}))
+        return true;
+    ctx.message(field.mid(2) + u".Помилка в номері"_s);
+    ctx.focusBack();
+    return false;
+}
+
+bool OkRules::stageNumber(const QString &field, RuleContext &ctx)
+{
+    const QString value = fieldRules::fieldValue(m_model, field);
+    const bool ok = commonRules::registrationNumberOk(value, {true, true});
+    // A wrong number is reported but kept, so nothing typed is lost.
+    const int n = m_model.text(u"sp5526"_s).toInt();
+    m_model.setStageNumber(n, value == kEmptyStageNumber ? QString() : value);
+    if (ok)
+        return true;
+    ctx.message(u"5526.Помилка в номері"_s);
+    ctx.focusBack();
+    return false;
+}
+
+bool OkRules::date(const QString &field, RuleContext &ctx)
+{
+    return fieldRules::dateRule(m_model, field, ctx);
+}
+
+bool OkRules::monthYear(const QString &field, RuleContext &ctx)
+{
+    return fieldRules::monthYearRule(m_model, field, ctx);
+}
+
+bool OkRules::stageName(const QString &, RuleContext &ctx)
+{
+    if (!fieldRules::trimBlanks(m_model.text(u"ed9036n"_s)).isEmpty())
+        return true;
+    ctx.message(stageNumberMissing());
+    ctx.focusTo(u"ed9036n"_s);
+    return true;
+}
+
+bool OkRules::city(const QString &field, RuleContext &ctx)
+{
+    return commonRules::cityRule(m_model, ctx, field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s);
+}
+
+bool OkRules::rubric(const QString &field, RuleContext &ctx)
+{
+    return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6111"_s);
+}
+
+bool OkRules::direction(const QString &field, RuleContext &ctx)
+{
+    if (m_model.text(field) == u"2.7"_s) {
+        m_model.setOtherDirectionVisible(true);
+        ctx.focusTo(u"ed7201a"_s);
+    } else {
+        ctx.focusTo(u"ed7023"_s);
+    }
+    return true;
+}
+
+bool OkRules::amount(const QString &field, RuleContext &ctx)
+{
+    return commonRules::amountRule(m_model, ctx, field, field == u"sum"_s ? u"ed"_s : u"ed1"_s);
+}
+
+// ---- Two-language texts
+
+bool OkRules::bothLanguages(const QString &field, RuleContext &ctx)
+{
+    const bool head = field == u"ed6120"_s;
+    return commonRules::bothLanguagesRule(
+        m_model, m_model.texts(), commonRules::slotOfField(m_model.texts(), field), ctx,
+        head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s,
+        head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s);
+}
+
+bool OkRules::keepText(const QString &field, RuleContext &)
+{
+    m_model.texts().keepShown(m_model, commonRules::slotOfField(m_model.texts(), field));
+    return true;
+}
+
+// ---- Lists
+
+bool OkRules::listNumber(const QString &field, RuleContext &ctx)
+{
+    // The co-executor number left while the executor-list number is empty only puts
+    // "1" back there.
+    if (field == u"ed2142p"_s && fieldRules::trimBlanks(m_model.text(u"Cpn"_s)).isEmpty()) {
+        m_model.setText(u"Cpn"_s, u"1"_s);
+        return true;
+    }
+    return m_lists.leaveNumber(m_lists.listOfNumberField(field), ctx);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "cards/ok/ok_model.h"
+#include "fields/card_rules.h"
+#include "fields/list_rules.h"
+
+#include <QList>
+#include <QString>
+
+// The entry rules of the OK editor as functions of its model: the exit and enter tests
+// of the fields, the language groups of the four two-language texts, the stage
+// accounting numbers and the co-executor, owner and executor lists with their buttons.
+class OkRules : public CardRules
+{
+public:
+    explicit OkRules(OkModel &model);
+
+    OkModel &model() { return m_model; }
+
+    Fields fields() const override;
+    bool exitRule(const QString &field, RuleContext &ctx) override;
+    void enterRule(const QString &field, RuleContext &ctx) override;
+    void click(const QString &button, RuleContext &ctx) override;
+    void leavePage(int page) override;
+    bool chosen(const QString &field) override;
+    void commit() override;
+
+    // The stage accounting number `sp5526` selects is shown in `ed5526`.
+    void showStageNumber();
+
+    static QString stageNumberMissing(); // "Не вказано номер етапу !"
+
+private:
+    using RuleRow = ExitRuleRow<OkRules>;
+    friend bool runExitRule<OkRules>(OkRules &, const QList<RuleRow> &, const QString &, RuleContext &);
+    static const QList<RuleRow> &exitRows();
+
+    bool codeInList(const QString &field, RuleContext &ctx);
+    bool personKind(const QString &field, RuleContext &ctx);
+    bool partyCode(const QString &field, RuleContext &ctx);
+    bool registrationNumber(const QString &field, RuleContext &ctx);
+    bool stageNumber(const QString &field, RuleContext &ctx);
+    bool date(const QString &field, RuleContext &ctx);
+    bool monthYear(const QString &field, RuleContext &ctx);
+    bool stageName(const QString &field, RuleContext &ctx);
+    bool city(const QString &field, RuleContext &ctx);
+    bool rubric(const QString &field, RuleContext &ctx);
+    bool direction(const QString &field, RuleContext &ctx);
+    bool amount(const QString &field, RuleContext &ctx);
+    bool bothLanguages(const QString &field, RuleContext &ctx);
+    bool keepText(const QString &field, RuleContext &ctx);
+    bool listNumber(const QString &field, RuleContext &ctx);
+
+    OkModel &m_model;
+    ListRules m_lists; // by OkList
+};

@@ -1,0 +1,116 @@
+#include "fields/common_rules.h"
+
+#include "fields/bilingual_texts.h"
+#include "fields/card_model.h"
+#include "fields/field_rules.h"
+#include "fields/rule_context.h"
+
+namespace commonRules {
+
+QString commaMessage() { return QStringLiteral("Ціла частина відокремлюється комою!"); }
+QString thousandsWarning() { return QStringLiteral("Увага! Cумма вказується в тис.грн."); }
+QString cityMissing() { return QStringLiteral("Відсутня назва міста !"); }
+
+int slotOfField(const BilingualTexts &texts, const QString &field)
+{
+    for (int i = 0; i < texts.size(); ++i) {
+        if (texts.slot(i).field == field)
+            return i;
+    }
+    return -1;
+}
+
+bool languageChosen(CardModel &model, const BilingualTexts &texts, const QString &languageField)
+{
+    bool any = false;
+    for (int i = 0; i < texts.size(); ++i) {
+        if (texts.slot(i).languageField == languageField) {
+            texts.showSelected(model, i);
+            any = true;
+        }
+    }
+    return any;
+}
+
+void keepShownTexts(const CardModel &model, BilingualTexts &texts)
+{
+    for (int i = 0; i < texts.size(); ++i)
+        texts.keepShown(model, i);
+}
+
+bool bothLanguagesRule(CardModel &model, BilingualTexts &texts, int which, RuleContext &ctx,
+                       const QString &ukrainianMissing, const QString &englishMissing)
+{
+    texts.keepShown(model, which);
+    const bool english = texts.selected(model, which) == TextLanguage::English;
+    const QString uk = texts.text(which, TextLanguage::Ukrainian);
+    const QString en = texts.text(which, TextLanguage::English);
+    if (en.isEmpty() && english)
+        return true;
+    QString message;
+    QString language;
+    if (uk.isEmpty()) {
+        message = ukrainianMissing;
+        language = QStringLiteral("0");
+    } else if (en.isEmpty()) {
+        message = englishMissing;
+        language = QStringLiteral("1");
+    } else {
+        return true;
+    }
+    ctx.message(message);
+    model.setText(texts.slot(which).languageField, language);
+    model.setText(texts.slot(which).field, QString());
+    ctx.focusBack();
+    return false;
+}
+
+bool amountRule(const CardModel &model, RuleContext &ctx, const QString &amountField, const QString &currencyField)
+{
+    const QString text = model.text(amountField);
+    const qsizetype stop = text.indexOf(QLatin1Char('.'));
+    if (stop >= 0 && stop < text.size() - 1) {
+        ctx.message(commaMessage());
+        ctx.focusBack();
+        return false;
+    }
+    // The thousands are counted in the whole part only; a comma with nothing after it
+    // adds no digit.
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
+    const QString whole = comma < 0 ? text : text.left(comma);
+    if (whole.size() > 3 && model.text(currencyField) == QStringLiteral("тис.грн."))
+        ctx.message(thousandsWarning());
+    return true;
+}
+
+bool cityRule(const CardModel &model, RuleContext &ctx, const QString &cityField)
+{
+    if (model.text(cityField).isEmpty()) {
+        ctx.message(cityMissing());
+        ctx.focusTo(cityField);
+    }
+    return true;
+}
+
+bool jumpIfEmpty(const CardModel &model, RuleContext &ctx, const QString &field, const QString &target)
+{
+    if (fieldRules::fieldValue(model, field) == fieldRules::emptyValue(model, field))
+        ctx.focusTo(target);
+    return true;
+}
+
+bool registrationNumberOk(const QString &value, NumberCheck check)
+{
+    const qsizetype firstBlank = value.indexOf(QLatin1Char(' '));
+    if (firstBlank == 0)
+        return true;
+    const bool complete = firstBlank < 0;
+    if (!complete && firstBlank != 11)
+        return check.partlyFilledPasses;
+    if (check.needsU && value.size() >= 5 && value.at(0) != QLatin1Char('U') && value.at(4) != QLatin1Char('U'))
+        return false;
+    // Cyrillic or Latin "с" as the optional last letter.
+    return !complete || (value.size() >= 12 && (value.at(11) == QChar(0x0441) || value.at(11) == QLatin1Char('c')));
+}
+
+} // namespace commonRules

@@ -1,0 +1,392 @@
+#include "print/paragraph_widths.h"
+
+#include <QHash>
+#include <QString>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+QTextOption measuringOption(QTextOption::WrapMode mode)
+{
+    QTextOption option;
+    option.setWrapMode(mode);
+    option.setUseDesignMetrics(true);
+    return option;
+}
+
+double tabEnd(double x)
+{
+    // Text options set no tab stops: a tab goes to the next multiple of 80 units.
+    constexpr double kStop = 80;
+    return (std::floor(x / kStop) + 1) * kStop;
+}
+
+namespace {
+
+QTextLine singleLine(QTextLayout &layout)
+{
+    layout.setTextOption(measuringOption(QTextOption::NoWrap));
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line;
+}
+
+// The paragraph shaped as one text, as the renderer shapes it, for texts with
+// characters that need more than their next neighbour to be shaped. The layout is cut
+// into short lines of a fixed number of characters, made as the wrap reaches them: a
+// position's x is then found within its short line, not from the paragraph's start.
+// A tab reaches the next tab stop from the paragraph's start, so a paragraph with tabs
+// stays one line. Only the beginning of the paragraph the wrap has reached is shaped;
+// the shaped part grows as the wrap goes on, so a long text asked for a few lines
+// costs no more than those lines.
+class ShapedParagraph : public ParagraphWidths
+{
+public:
+    ShapedParagraph(QStringView paragraph, const QFont &font)
+        : m_text(paragraph), m_font(font), m_columns(paragraph.contains(u'\t') ? 0 : kColumns)
+    {
+        shape(std::min<qsizetype>(paragraph.size(), kFirstLength));
+    }
+    ~ShapedParagraph() override { m_layout->endLayout(); }
+
+    double width(qsizetype from, qsizetype to, double) override { return x(to) - x(from); }
+
+    qsizetype fittingEnd(qsizetype from, qsizetype, double room, double) override
+    {
+        const qsizetype n = m_text.size();
+        qsizetype cut = next(from);
+        for (qsizetype p = cut; p < n;) {
+            p = next(p);
+            if (x(p) - x(from) > room + kWidthTolerance)
+                break;
+            cut = p;
+        }
+        return cut;
+    }
+
+private:
+    static constexpr int kColumns = 64;
+    static constexpr qsizetype kFirstLength = 16384;
+
+    struct Piece
+    {
+        QTextLine line;
+        int start;
+        double offset; // x of the piece's start in the paragraph
+        double base;   // x of the piece's start in its own line
+    };
+
+    // Shapes the first `length` characters. Positions well before the end come out as
+    // in the whole paragraph: a character's shape depends on what precedes it and on
+    // its next neighbour only.
+    void shape(qsizetype length)
+    {
+        if (m_layout)
+            m_layout->endLayout();
+        m_pieces.clear();
+        m_length = length;
+        m_layout = std::make_unique<QTextLayout>(m_text.first(length).toString(), m_font);
+        m_layout->setTextOption(measuringOption(m_columns > 0 ? QTextOption::WrapAnywhere : QTextOption::NoWrap));
+        m_layout->beginLayout();
+    }
+
+    // Shaped at least up to `pos` and a few characters beyond.
+    void reach(qsizetype pos)
+    {
+        constexpr qsizetype kMargin = 8;
+        if (pos + kMargin > m_length && m_length < m_text.size())
+            shape(std::min(m_text.size(), std::max(2 * m_length, pos + kFirstLength)));
+    }
+
+    qsizetype next(qsizetype pos)
+    {
+        reach(pos + 1);
+        return m_layout->nextCursorPosition(int(pos));
+    }
+
+    double x(qsizetype at)
+    {
+        reach(at);
+        const int pos = int(at);
+        while (m_pieces.empty() || pos > m_pieces.back().start + m_pieces.back().line.textLength()) {
+            QTextLine line = m_layout->createLine();
+            if (!line.isValid())
+                break;
+            if (m_columns > 0)
+                line.setNumColumns(m_columns);
+            double offset = 0;
+            if (!m_pieces.empty()) {
+                const Piece &last = m_pieces.back();
+                offset = last.offset + last.line.cursorToX(last.start + last.line.textLength()) - last.base;
+            }
+            m_pieces.push_back({line, line.textStart(), offset, line.cursorToX(line.textStart())});
+        }
+        if (m_pieces.empty())
+            return 0;
+        // The last piece that starts at or before `pos`.
+        auto it = std::upper_bound(m_pieces.begin(), m_pieces.end(), pos,
+                                   [](int p, const Piece &piece) { return p < piece.start; });
+        const Piece &piece = *(it == m_pieces.begin() ? it : it - 1);
+        return piece.offset + piece.line.cursorToX(pos) - piece.base;
+    }
+
+    QStringView m_text;
+    QFont m_font;
+    int m_columns; // 0: one line
+    qsizetype m_length = 0;
+    std::unique_ptr<QTextLayout> m_layout;
+    std::vector<Piece> m_pieces;
+};
+
+// The renderer shapes a paragraph in items: runs of one script, none longer than
+// this, with no kerning between two items.
+constexpr qsizetype kMaxItemLength = 4096;
+
+// Characters measured word by word: letters, digits and punctuation of the card's code
+// page that need no neighbour beyond the next one to be shaped, and tabs.
+bool measuredByWords(char16_t c)
+{
+    if ((c >= 0x20 && c <= 0x7E) || c == u'\t')
+        return true;
+    if (c >= 0xA1 && c <= 0xFF)
+        return c != 0xAD; // the soft hyphen is a format character
+    if (c >= 0x400 && c <= 0x4FF)
+        return c < 0x483 || c > 0x489; // combining marks join their base
+    switch (c) {
+    case 0x2013: case 0x2014: case 0x2018: case 0x2019: case 0x201A: case 0x201C: case 0x201D:
+    case 0x201E: case 0x2020: case 0x2021: case 0x2022: case 0x2026: case 0x2030: case 0x2039:
+    case 0x203A: case 0x20AC: case 0x2116: case 0x2122:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The paragraph measured in pieces: every word and every run of blanks is shaped on
+// its own with the characters beside it, as far as they fall in the same item, so the
+// kerning across its ends is the paragraph's own. A piece's width is then the distance
+// between its ends, and pieces recur: their widths are kept per font.
+class PieceWidths : public ParagraphWidths
+{
+public:
+    PieceWidths(QStringView paragraph, const QFont &font, QHash<QString, double> &cache)
+        : m_text(paragraph), m_font(font), m_cache(cache)
+    {
+        findItems();
+    }
+
+    double width(qsizetype from, qsizetype to, double x) override
+    {
+        double sum = 0;
+        forEachPart(from, to, kPart, [&](qsizetype a, qsizetype b, qsizetype item) {
+            sum += m_items[item].tab ? tabEnd(x + sum) - (x + sum) : measure(a, b, item);
+        });
+        return sum;
+    }
+
+    qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x) override
+    {
+        qsizetype cut = from + 1;
+        double used = 0;
+        bool done = false;
+        // Each part is shaped once and every position in it read from that layout.
+        forEachPart(from, limit, kWindow, [&](qsizetype a, qsizetype b, qsizetype item) {
+            if (done)
+                return;
+            if (m_items[item].tab) {
+                const double tab = tabEnd(x + used) - (x + used);
+                if (a > from && used + tab > room + kWidthTolerance) {
+                    done = true;
+                    return;
+                }
+                used += tab;
+                cut = b;
+                return;
+            }
+            const Shaped s = shape(a, b, item);
+            QTextLayout layout(s.text(), m_font);
+            const QTextLine line = singleLine(layout);
+            const double x0 = line.cursorToX(s.start);
+            for (qsizetype q = a + 1; q <= b; ++q) {
+                if (q > from + 1 && used + line.cursorToX(s.start + int(q - a)) - x0 > room + kWidthTolerance) {
+                    done = true;
+                    return;
+                }
+                cut = q;
+            }
+            used += line.cursorToX(s.start + int(b - a)) - x0;
+        });
+        return cut;
+    }
+
+private:
+    static constexpr qsizetype kPart = 1024;  // longer pieces are measured in parts
+    static constexpr qsizetype kWindow = 256; // the parts an over-long word is cut in
+    static constexpr qsizetype kCachedLength = 256;
+    static constexpr qsizetype kCacheSize = 50'000;
+
+    struct Item
+    {
+        qsizetype start;
+        QChar::Script script;
+        bool tab = false; // a tab, an item of its own
+    };
+
+    // The key of a part: a marker of the neighbours taken, then the text to shape.
+    struct Shaped
+    {
+        const QString &key;
+        int start; // where the part starts in the text shaped
+        QString text() const { return key.mid(1); }
+    };
+
+    // Items as the renderer forms them: script runs, where a character of no
+    // particular script (blanks, digits, punctuation, tabs) goes with the run before it,
+    // or at the start with the first run; every tab an item of its own; and each stretch
+    // between them cut every kMaxItemLength characters.
+    void findItems()
+    {
+        QChar::Script current = QChar::Script_Common;
+        qsizetype runStart = 0;
+        const auto close = [this, &current, &runStart](qsizetype end) {
+            qsizetype s = runStart;
+            while (s < end) {
+                const qsizetype found = m_text.mid(s, end - s).indexOf(u'\t');
+                const qsizetype tab = found < 0 ? end : s + found;
+                for (; s < tab; s += kMaxItemLength)
+                    m_items.push_back({s, current});
+                s = tab;
+                if (s < end) {
+                    m_items.push_back({s, current, true});
+                    ++s;
+                }
+            }
+        };
+        for (qsizetype i = 0; i < m_text.size(); ++i) {
+            const QChar::Script script = scriptOf(m_text.at(i));
+            if (script == current || script <= QChar::Script_Common)
+                continue;
+            if (current <= QChar::Script_Common) {
+                current = script;
+                continue;
+            }
+            close(i);
+            runStart = i;
+            current = script;
+        }
+        close(m_text.size());
+        if (m_items.empty())
+            m_items.push_back({0, QChar::Script_Common});
+    }
+
+    static QChar::Script scriptOf(QChar c)
+    {
+        // The common cases without the table.
+        if (c.unicode() < 0x80)
+            return c.isLetter() ? QChar::Script_Latin : QChar::Script_Common;
+        if (c.unicode() >= 0x400 && c.unicode() < 0x483)
+            return QChar::Script_Cyrillic;
+        return c.script();
+    }
+
+    qsizetype itemEnd(qsizetype item) const
+    {
+        return item + 1 < qsizetype(m_items.size()) ? m_items[item + 1].start : m_text.size();
+    }
+
+    // Calls fn(a, b, item) for the parts of [from, to), each inside one item and at
+    // most `longest` characters.
+    template<typename Fn>
+    void forEachPart(qsizetype from, qsizetype to, qsizetype longest, Fn fn) const
+    {
+        auto it = std::upper_bound(m_items.begin(), m_items.end(), from,
+                                   [](qsizetype p, const Item &item) { return p < item.start; });
+        qsizetype item = (it - m_items.begin()) - 1;
+        for (qsizetype a = from; a < to;) {
+            while (itemEnd(item) <= a)
+                ++item;
+            const qsizetype b = std::min({to, itemEnd(item), a + longest});
+            fn(a, b, item);
+            a = b;
+        }
+    }
+
+    // The part with its neighbours inside the item, after a letter of the item's
+    // script and a blank: the text is then shaped in that script whatever the part
+    // holds, and neither added character changes the part's own widths.
+    Shaped shape(qsizetype a, qsizetype b, qsizetype item)
+    {
+        const qsizetype before = a > m_items[item].start ? 1 : 0;
+        const qsizetype after = b < itemEnd(item) ? 1 : 0;
+        // One buffer for every key: most parts are found in the cache and need no copy.
+        QString &text = m_key;
+        text.resize(0);
+        text += QChar(char16_t(u'0' + before * 2 + after));
+        const QChar anchor = anchorOf(m_items[item].script);
+        if (!anchor.isNull())
+            text += anchor;
+        text += u' ';
+        const int start = int(text.size() + before - 1);
+        text += m_text.mid(a - before, b - a + before + after);
+        return {text, start};
+    }
+
+    static QChar anchorOf(QChar::Script script)
+    {
+        switch (script) {
+        case QChar::Script_Latin:
+            return QLatin1Char('n');
+        case QChar::Script_Cyrillic:
+            return QChar(0x043D); // н
+        default:
+            return {};
+        }
+    }
+
+    double measure(qsizetype a, qsizetype b, qsizetype item)
+    {
+        const Shaped s = shape(a, b, item);
+        if (const auto it = m_cache.constFind(s.key); it != m_cache.constEnd())
+            return *it;
+        QTextLayout layout(s.text(), m_font);
+        const QTextLine line = singleLine(layout);
+        const double w = line.cursorToX(s.start + int(b - a)) - line.cursorToX(s.start);
+        // Words recur, parts of over-long ones hardly; and a print of a very long text
+        // would otherwise keep every word it met.
+        if (b - a <= kCachedLength) {
+            if (m_cache.size() >= kCacheSize)
+                m_cache.clear();
+            m_cache.insert(s.key, w);
+        }
+        return w;
+    }
+
+    QStringView m_text;
+    QFont m_font;
+    QHash<QString, double> &m_cache;
+    std::vector<Item> m_items;
+    QString m_key;
+};
+
+QHash<QString, double> &widthCache(const QFont &font)
+{
+    // Printing runs on one thread; each thread keeps its own widths.
+    thread_local std::unordered_map<QString, QHash<QString, double>> caches;
+    return caches[font.toString() + QLatin1Char('/') + QString::number(int(font.hintingPreference()))];
+}
+
+} // namespace
+
+std::unique_ptr<ParagraphWidths> ParagraphWidths::of(QStringView paragraph, const QFont &font)
+{
+    for (QChar c : paragraph) {
+        if (!measuredByWords(c.unicode()))
+            return std::make_unique<ShapedParagraph>(paragraph, font);
+    }
+    return std::make_unique<PieceWidths>(paragraph, font, widthCache(font));
+}

@@ -1,0 +1,267 @@
+#include "cards/ok/ok_editor.h"
+#include "cards/ok/ok_model.h"
+#include "fields/card_document.h"
+#include "support/editor_driver.h"
+#include "support/fake_platform.h"
+#include "support/test_registry.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The OK window driven as a clerk drives it: real focus changes, keys and clicks.
+namespace {
+
+using Editor = EditorDriver<TfrmOK>;
+
+// Types an entry's name and city, then "next", `count` times.
+void typeEntries(Editor &e, const QString &nameField, const QString &next, int count)
+{
+    for (int n = 1; n <= count; ++n) {
+        e.enter(nameField);
+        Editor::type(u"Назва %1"_s.arg(n));
+        if (n < count)
+            e.click(next);
+    }
+}
+
+} // namespace
+
+class OkEditorTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void freshEditor_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        const QString legal = u"Юридична особа"_s;
+        QTest::newRow("special mark") << u"cb5256"_s << u"5"_s;
+        QTest::newRow("report language") << u"cb5715"_s << u"720"_s;
+        QTest::newRow("distribution") << u"cb5535"_s << u"35"_s;
+        QTest::newRow("currency") << u"ed"_s << u"тис.грн."_s;
+        QTest::newRow("executor kind") << u"lizv"_s << legal;
+        QTest::newRow("co-executor kind") << u"lizsv"_s << legal;
+        QTest::newRow("owner kind") << u"lizz"_s << legal;
+        QTest::newRow("co-executor number") << u"ed2142p"_s << u"1"_s;
+        QTest::newRow("owner number") << u"Edit1"_s << u"1"_s;
+        QTest::newRow("person number") << u"Cpn"_s << u"1"_s;
+        QTest::newRow("stage kind") << u"cb9036e"_s << QString();
+        QTest::newRow("accounting number") << u"ed5437"_s << u"    U       "_s;
+        QTest::newRow("stage accounting number") << u"ed5526"_s << u"    U       "_s;
+        QTest::newRow("pages") << u"ed5742"_s << u"      "_s;
+        QTest::newRow("title language") << u"Indjzr"_s << u"0"_s;
+    }
+
+    void freshEditor()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        Editor e;
+        QCOMPARE(e.shown(field), value);
+        QCOMPARE(e.window->windowTitle(), u"Облікова картка НДР І ДКР (ОК)"_s);
+        QCOMPARE(e.window->pageControl()->count(), 7);
+        QCOMPARE(e.window->pageControl()->currentIndex(), 0);
+        QCOMPARE(e.window->pageControl()->tabText(0), u"Реєстраційні дані, етапи"_s);
+        auto *spin = e.window->findChild<QSpinBox *>(u"sp5526"_s);
+        QCOMPARE(spin->value(), 1);
+        QCOMPARE(spin->maximum(), 10);
+        for (const char *name : {"actSave", "actPrint", "N10"})
+            QVERIFY(!e.window->findChild<QAction *>(QString::fromLatin1(name))->isEnabled());
+    }
+
+    // Owners 1..12 typed through the window; removing the number of owner 3 leaves 11
+    // owners, numbered 1..11, and the save writes 11 owner lines.
+    void ownerRemovedFromTwelve()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        typeEntries(e, u"mm2153"_s, u"BitBtn7"_s, 12);
+        QCOMPARE(e.shown(u"Edit1"_s), u"12"_s);
+        e.click(u"BitBtn6"_s);
+        for (int n = 11; n > 3; --n)
+            e.click(u"BitBtn6"_s);
+        QCOMPARE(e.shown(u"Edit1"_s), u"3"_s);
+        e.enter(u"Edit1"_s);
+        Editor::retype(QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        e.tab();
+        OkModel &m = e.window->model();
+        QCOMPARE(m.lists().count(OkList::Owners), 11);
+        for (int n = 1; n <= 11; ++n) {
+            const QString record = m.lists().record(OkList::Owners, n);
+            QCOMPARE(record.section(u'\\', 0, 0), QString::number(n));
+            QCOMPARE(record.section(u'\\', 4, 4), u"Назва %1"_s.arg(n < 3 ? n : n + 1));
+        }
+        QVERIFY(platform.messages().isEmpty());
+    }
+
+    // Co-executor 50 and "next": the bound's message, the number stays.
+    void coExecutorFiftyAndNext()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        OkModel &m = e.window->model();
+        for (int n = 1; n <= 50; ++n) {
+            const QString tail = u"\\12345678\\Київ\\Назва %1\\вул"_s.arg(n);
+            m.lists().setRecord(OkList::CoExecutors, n, QString::number(n) + u"\\1"_s + tail,
+                                QString::number(n) + u"\\Юридична особа"_s + tail);
+        }
+        m.showEntry(OkList::CoExecutors, 50);
+        e.window->binder().refresh();
+        QVERIFY(e.show());
+        e.enter(u"mm2142n"_s);
+        QCOMPARE(e.shown(u"ed2142p"_s), u"50"_s);
+        e.click(u"Button4"_s);
+        QCOMPARE(platform.messages(), QStringList{u"Кількість співвиконавців від 1 до 50"_s});
+        QCOMPARE(e.shown(u"ed2142p"_s), u"50"_s);
+        QTRY_VERIFY(e.focusIn(u"cb5535"_s));
+        QCOMPARE(m.lists().count(OkList::CoExecutors), 50);
+    }
+
+    // The co-executor's kind follows it through deletion: co-executor 2 of 3 removed.
+    void coExecutorTwoOfThreeRemoved()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        for (int n = 1; n <= 3; ++n) {
+            e.enter(u"lizsv"_s);
+            auto *kind = qobject_cast<QComboBox *>(e.field(u"lizsv"_s));
+            kind->setCurrentIndex(n == 3 ? 1 : 0);
+            e.enter(u"mm2142n"_s);
+            Editor::type(u"Назва %1"_s.arg(n));
+            if (n < 3)
+                e.click(u"Button4"_s);
+        }
+        e.click(u"Button3"_s);
+        QCOMPARE(e.shown(u"ed2142p"_s), u"2"_s);
+        e.enter(u"ed2142p"_s);
+        Editor::retype(QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        e.tab();
+        OkModel &m = e.window->model();
+        QCOMPARE(m.lists().count(OkList::CoExecutors), 2);
+        QVERIFY(m.lists().record(OkList::CoExecutors, 2).startsWith(u"2\\2\\"_s));
+        QVERIFY(m.lists().record(OkList::CoExecutors, 2).contains(u"Назва 3"_s));
+        QCOMPARE(e.shown(u"ed2142p"_s), u"2"_s);
+        QCOMPARE(e.shown(u"lizsv"_s), u"Фізична особа"_s);
+    }
+
+    void amounts_data()
+    {
+        QTest::addColumn<QString>("currency");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("focusBack");
+        const QString warn = u"Увага! Cумма вказується в тис.грн."_s;
+        QTest::newRow("1234,5") << u"тис.грн."_s << u"1234,5"_s << QStringList{warn} << false;
+        QTest::newRow("123,45") << u"тис.грн."_s << u"123,45"_s << QStringList{} << false;
+        QTest::newRow("1.5") << u"тис.грн."_s << u"1.5"_s << QStringList{u"Ціла частина відокремлюється комою!"_s} << true;
+        QTest::newRow("1234 дол.") << u"дол."_s << u"1234"_s << QStringList{} << false;
+    }
+
+    void amounts()
+    {
+        QFETCH(QString, currency);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, focusBack);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"ed"_s);
+        Editor::retype(currency);
+        e.enter(u"sum"_s);
+        QTest::keyClicks(e.field(u"sum"_s), typed);
+        e.tab();
+        QCOMPARE(platform.messages(), messages);
+        QCOMPARE(e.focusIn(u"sum"_s), focusBack);
+    }
+
+    // The title typed in Ukrainian, then in English after the language switch; the
+    // abstract shares the switch.
+    void titleInBothLanguages()
+    {
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"mm9027"_s);
+        Editor::type(u"Методи"_s);
+        e.tab();
+        auto *english = e.window->findChild<QAbstractButton *>(u"Indjzr_1"_s);
+        QTest::mouseClick(english, Qt::LeftButton, {}, QPoint(8, english->height() / 2));
+        QCOMPARE(e.shown(u"mm9027"_s), QString());
+        e.enter(u"mm9027"_s);
+        Editor::type(u"Methods"_s);
+        e.tab();
+        QCOMPARE(e.window->model().bilingual(OkText::WorkTitle, TextLanguage::Ukrainian), u"Методи"_s);
+        QCOMPARE(e.window->model().bilingual(OkText::WorkTitle, TextLanguage::English), u"Methods"_s);
+        QVERIFY(platform.messages().isEmpty());
+        e.window->document().markModified();
+        e.click(u"BitBtn1"_s);
+        const QStringList lines = e.window->kind().Mtext(e.window->model());
+        QVERIFY(lines.contains(u"9027\\1\\Методи"_s));
+        QVERIFY(lines.contains(u"9027\\3\\Methods"_s));
+    }
+
+    // Typing marks the card and takes the save and print items away; the tool-bar
+    // buttons keep their state.
+    void typingAfterEndOfInput()
+    {
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        e.click(u"BitBtn1"_s);
+        QVERIFY(e.window->findChild<QAction *>(u"actSave"_s)->isEnabled());
+        e.enter(u"ed5634"_s);
+        Editor::type(u"004"_s);
+        QCOMPARE(e.window->document().modified(), 1);
+        QVERIFY(!e.window->findChild<QAction *>(u"actSave"_s)->isEnabled());
+        QVERIFY(!e.window->findChild<QAction *>(u"actPrint"_s)->isEnabled());
+        QVERIFY(e.window->findChild<QToolButton *>(u"SpeedButton3"_s)->isEnabled());
+    }
+
+    // The stage number selector shows its entry in the number field, ready to type.
+    void stageNumberSelector()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"ed5526"_s);
+        Editor::type(u"0124000001"_s);
+        e.tab();
+        auto *spin = e.window->findChild<QSpinBox *>(u"sp5526"_s);
+        spin->setValue(2);
+        e.settle();
+        QCOMPARE(e.shown(u"ed5526"_s), u"    U       "_s);
+        QTRY_VERIFY(e.focusIn(u"ed5526"_s));
+        spin->setValue(1);
+        e.settle();
+        QCOMPARE(e.shown(u"ed5526"_s), u"0124U000001 "_s);
+        QCOMPARE(e.window->model().stageNumber(1), u"0124U000001 "_s);
+    }
+
+    // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
+    void pagePictures()
+    {
+        if (qEnvironmentVariableIsEmpty("ZORVAT_SHOT_DIR"))
+            QSKIP("ZORVAT_SHOT_DIR not set");
+        Editor e;
+        QVERIFY(e.savePagePictures(u"ok"_s));
+    }
+};
+
+ZORVAT_TEST(OkEditorTest)
+#include "ok_editor_test.moc"
