@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 struct Run
@@ -200,22 +202,43 @@ private slots:
                  QString::fromUtf8("Коваленко К.К."));
     }
 
-    void checkOkListNumbers()
+    // Numbers of list records beyond their bounds, by card: each line named, the others not.
+    void checkListNumbers_data()
     {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("reported");
+        QTest::addColumn<QString>("clean");
+        QTest::newRow("ok") << QStringLiteral("OK-bad.txt")
+                            << QStringList{QStringLiteral("5256\\5"),
+                                           QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
+                                           QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
+                                           QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}
+                            << QStringList{QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20"),
+                                           QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")}
+                            << QStringLiteral(":4:");
+        // Six owner slots are carried by the IK card lines; a seventh is reported.
+        QTest::newRow("ik") << QStringLiteral("IK-bad.txt")
+                            << QStringList{QString::fromUtf8("2459\\6\\1\\11111111\\Львів\\Завод"),
+                                           QString::fromUtf8("2459\\7\\1\\11111111\\Львів\\Завод")}
+                            << QStringList{QString::fromUtf8(":2: номер запису «7» у рядку 2459 має бути від 1 до 6")}
+                            << QStringLiteral(":1:");
+    }
+    void checkListNumbers()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, reported);
+        QFETCH(QString, clean);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("OK-bad.txt"));
-        writeFile(in, cardFileBytes({QStringLiteral("5256\\5"),
-                                     QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
-                                     QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
-                                     QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}));
+        const QString in = dir.filePath(fileName);
+        writeFile(in, cardFileBytes(lines));
         const Run r = zorvatCard({QStringLiteral("check"), in});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
-        QVERIFY2(out.contains(in + QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20")),
-                 qPrintable(out));
-        QVERIFY2(out.contains(in + QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")),
-                 qPrintable(out));
-        QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
+        for (const QString &problem : reported)
+            QVERIFY2(out.contains(in + problem), qPrintable(out));
+        QVERIFY2(!out.contains(in + clean), qPrintable(out));
     }
 
     void okPdfNotYetPrinted()
@@ -419,14 +442,12 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("stderrPart");
-        const QString in = QStringLiteral("IN");
-        const QString out = QStringLiteral("OUT");
-        QTest::newRow("resave by prefix") << QStringList{QStringLiteral("resave"), in, out} << 0 << QString();
-        QTest::newRow("resave by option")
-            << QStringList{QStringLiteral("resave"), QStringLiteral("--type=ik"), in, out} << 0 << QString();
-        QTest::newRow("check") << QStringList{QStringLiteral("check"), in} << 0 << QString();
-        QTest::newRow("pdf not yet") << QStringList{QStringLiteral("pdf"), in, out} << 2
-                                     << QString::fromUtf8("друк картки «Інформаційна картка» ще не підтримується");
+        const QString notYet = QString::fromUtf8("друк картки «Інформаційна картка» ще не підтримується");
+        for (const auto &[name, command, status, message] :
+             {std::tuple{"resave by prefix", "resave IN OUT", 0, QString()},
+              std::tuple{"resave by option", "resave --type=ik IN OUT", 0, QString()},
+              std::tuple{"check", "check IN", 0, QString()}, std::tuple{"pdf not yet", "pdf IN OUT", 2, notYet}})
+            QTest::newRow(name) << QString::fromLatin1(command).split(QLatin1Char(' ')) << status << message;
     }
     void ikCommands()
     {
@@ -477,21 +498,6 @@ private slots:
                               {QStringLiteral("en"), QStringLiteral("Control system")}}));
         QCOMPARE(card.value(QStringLiteral("fields")).toObject().value(QStringLiteral("cb1009a")).toString(),
                  QStringLiteral("9.4.3"));
-    }
-
-    // Six owner slots are carried by the card lines; a seventh is reported.
-    void checkIkOwnerNumbers()
-    {
-        QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("IK-bad.txt"));
-        writeFile(in, cardFileBytes({QString::fromUtf8("2459\\6\\1\\11111111\\Львів\\Завод"),
-                                     QString::fromUtf8("2459\\7\\1\\11111111\\Львів\\Завод")}));
-        const Run r = zorvatCard({QStringLiteral("check"), in});
-        QCOMPARE(r.status, 1);
-        const QString out = QString::fromUtf8(r.out);
-        QVERIFY2(out.contains(in + QString::fromUtf8(":2: номер запису «7» у рядку 2459 має бути від 1 до 6")),
-                 qPrintable(out));
-        QVERIFY2(!out.contains(in + QStringLiteral(":1:")), qPrintable(out));
     }
 
     // An RK card resaved as IK: the warning, and the lines the two cards share.
