@@ -181,6 +181,15 @@ private slots:
         QCOMPARE(doc.model().text(u"cbdsk"_s), u"1"_s);
     }
 
+    // A file that ends inside a memo, without a last line end: the value gathered so far counts.
+    void endOfFileInsideAValue()
+    {
+        auto model = ikTest::card.fresh();
+        QVERIFY(ikTest::card.open(*model, cp1251::encode(u"6111\\Петров\r\n9118\\опис\r\n  далі"_s)).ok());
+        QCOMPARE(model->text(u"mm9118"_s), u"опис далі"_s);
+        QCOMPARE(model->text(u"ed6111"_s), u"Петров"_s);
+    }
+
     void listsAfterOpen()
     {
         auto model = ikTest::card.opened(ikTest::fullCard());
