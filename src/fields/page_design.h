@@ -43,3 +43,22 @@ struct PageDesign
     // plain label named "lbl" + field).
     std::function<QString(const QString &field)> stateLabel;
 };
+
+// A design from its blocks and buttons; the pages are named "TabSheet1", "TabSheet2", ...
+// and take their hints from `pageHint`.
+inline PageDesign pageDesignOf(QList<QList<PageBlock>> pages, QList<PageButton> buttons,
+                               const std::function<QString(int page)> &pageHint,
+                               std::function<QString(const QString &field)> headingAbove,
+                               std::function<QString(const QString &field)> stateLabel)
+{
+    PageDesign design;
+    design.pages = std::move(pages);
+    for (int page = 0; page < design.pages.size(); ++page) {
+        design.sheetNames << QStringLiteral("TabSheet%1").arg(page + 1);
+        design.pageHints << pageHint(page);
+    }
+    design.buttons = std::move(buttons);
+    design.headingAbove = std::move(headingAbove);
+    design.stateLabel = std::move(stateLabel);
+    return design;
+}

@@ -1,4 +1,5 @@
 #include "cardfile/card_writer.h"
+#include "cards/ik/ik_test_support.h"
 #include "cards/ok/ok_test_support.h"
 #include "cardfile/cp1251.h"
 #include "fields/card_document.h"
@@ -22,6 +23,7 @@
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -112,6 +114,7 @@ private slots:
         QTest::newRow("ok by option") << QStringLiteral("OK") << QStringLiteral("b.txt") << int(CardType::OK);
         QTest::newRow("okd by prefix") << QString() << QStringLiteral("OKD1.txt") << int(CardType::OKD);
         QTest::newRow("ik by prefix") << QString() << QStringLiteral("Ik.txt") << int(CardType::IK);
+        QTest::newRow("ik by option") << QStringLiteral("ik") << QStringLiteral("c.txt") << int(CardType::IK);
     }
     void newMatchesFreshEditor()
     {
@@ -209,22 +212,43 @@ private slots:
                  QString::fromUtf8("Коваленко К.К."));
     }
 
-    void checkOkListNumbers()
+    // Numbers of list records beyond their bounds, by card: each line named, the others not.
+    void checkListNumbers_data()
     {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("reported");
+        QTest::addColumn<QString>("clean");
+        QTest::newRow("ok") << QStringLiteral("OK-bad.txt")
+                            << QStringList{QStringLiteral("5256\\5"),
+                                           QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
+                                           QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
+                                           QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}
+                            << QStringList{QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20"),
+                                           QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")}
+                            << QStringLiteral(":4:");
+        // Six owner slots are carried by the IK card lines; a seventh is reported.
+        QTest::newRow("ik") << QStringLiteral("IK-bad.txt")
+                            << QStringList{QString::fromUtf8("2459\\6\\1\\11111111\\Львів\\Завод"),
+                                           QString::fromUtf8("2459\\7\\1\\11111111\\Львів\\Завод")}
+                            << QStringList{QString::fromUtf8(":2: номер запису «7» у рядку 2459 має бути від 1 до 6")}
+                            << QStringLiteral(":1:");
+    }
+    void checkListNumbers()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, reported);
+        QFETCH(QString, clean);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("OK-bad.txt"));
-        writeFile(in, cardFileBytes({QStringLiteral("5256\\5"),
-                                     QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
-                                     QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
-                                     QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}));
+        const QString in = dir.filePath(fileName);
+        writeFile(in, cardFileBytes(lines));
         const Run r = zorvatCard({QStringLiteral("check"), in});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
-        QVERIFY2(out.contains(in + QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20")),
-                 qPrintable(out));
-        QVERIFY2(out.contains(in + QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")),
-                 qPrintable(out));
-        QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
+        for (const QString &problem : reported)
+            QVERIFY2(out.contains(in + problem), qPrintable(out));
+        QVERIFY2(!out.contains(in + clean), qPrintable(out));
     }
 
     void ikPdfNotYetPrinted()
@@ -548,6 +572,91 @@ private slots:
         QVERIFY2(out.contains(damaged + QStringLiteral(":3: код «9999»")), qPrintable(out));
         QVERIFY2(out.contains(damaged + QStringLiteral(":4: байт 0x98")), qPrintable(out));
         QVERIFY(!out.contains(clean));
+    }
+
+    // The IK card through the companion, by the "IK" name prefix or by --type ik.
+    // "IN" stands for a card with every field, "OUT" for the file written.
+    void ikCommands_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("stderrPart");
+        const QString notYet = QString::fromUtf8("друк картки «Інформаційна картка» ще не підтримується");
+        for (const auto &[name, command, status, message] :
+             {std::tuple{"resave by prefix", "resave IN OUT", 0, QString()},
+              std::tuple{"resave by option", "resave --type=ik IN OUT", 0, QString()},
+              std::tuple{"check", "check IN", 0, QString()}, std::tuple{"pdf not yet", "pdf IN OUT", 2, notYet}})
+            QTest::newRow(name) << QString::fromLatin1(command).split(QLatin1Char(' ')) << status << message;
+    }
+    void ikCommands()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, stderrPart);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("IK-full.txt"));
+        const QString out = dir.filePath(QStringLiteral("written.txt"));
+        writeFile(in, cardFileBytes(ikTest::fullCard()));
+        args.replaceInStrings(QStringLiteral("IN"), in);
+        args.replaceInStrings(QStringLiteral("OUT"), out);
+        const Run r = zorvatCard(args);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(stderrPart), qPrintable(r.err));
+        QVERIFY2(r.out.isEmpty(), r.out.constData());
+        if (args.constFirst() == QLatin1String("resave"))
+            QCOMPARE(readAll(out), readAll(in));
+        else
+            QVERIFY(!QFile::exists(out));
+    }
+
+    void newIkMatchesHandWrittenCard()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("IK-new.txt"));
+        QCOMPARE(zorvatCard({QStringLiteral("new"), out}).status, 0);
+        QCOMPARE(readAll(out), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ik_fresh.txt")));
+    }
+
+    void showIkOwnersAndName()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("ik.txt"));
+        writeFile(in, cardFileBytes(ikTest::fullCard()));
+        const Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject card = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(card.value(QStringLiteral("type")).toString(), QStringLiteral("ik"));
+        const QJsonArray owners = card.value(QStringLiteral("lists")).toObject().value(QStringLiteral("owners")).toArray();
+        QCOMPARE(owners.size(), 3);
+        QCOMPARE(owners.at(1).toString(), QString::fromUtf8("2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7"
+                                                            "\\\\\\\\\\Свідоцтво 5\\01.03.24\\Петренко П.П."));
+        const QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
+        QCOMPARE(texts.keys(), QStringList{QStringLiteral("9027")});
+        QCOMPARE(texts.value(QStringLiteral("9027")).toObject(),
+                 (QJsonObject{{QStringLiteral("uk"), QString::fromUtf8("Система керування")},
+                              {QStringLiteral("en"), QStringLiteral("Control system")}}));
+        QCOMPARE(card.value(QStringLiteral("fields")).toObject().value(QStringLiteral("cb1009a")).toString(),
+                 QStringLiteral("9.4.3"));
+    }
+
+    // An RK card resaved as IK: the warning, and the lines the two cards share.
+    void resaveRkCardAsIk()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("rk_2005.txt"));
+        const QString out = dir.filePath(QStringLiteral("IK-2005.txt"));
+        writeFile(in, cardFileBytes(QString::fromUtf8("5436\\0105U000123\n9027\\1\\Назва\n9027\\3\\Title\n"
+                                                      "9153\\03\\нове\n9155\\Галузь\n2151\\1\\Інститут\n"
+                                                      "5616\\27.41.15.00\n6111\\Петров")
+                                        .split(QLatin1Char('\n'))));
+        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("ik"), in, out});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err.trimmed(), QString::fromUtf8("Зверніть увагу Ви відкрили реєстраційну картку !    rk_2005.txt"));
+        const QString text = cp1251::decode(readAll(out));
+        for (const char *line : {"\r\n5436\\0105U000123 \r\n", "\r\n9027\\3\\Title\r\n",
+                                 "\r\n9153\\03\\нове\r\n", "\r\n5616\\27.41.15.00\r\n", "\r\n6111\\Петров\r\n"})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), line);
+        QVERIFY(!text.contains(QStringLiteral("2151")));
     }
 };
 
