@@ -4,6 +4,7 @@
 #include "print/report_layouts.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -23,5 +24,7 @@ int main(int argc, char *argv[])
     platform.createConfirmDialog();
 
     mainForm->show();
+    // Once the main window is up: cards a crash left unsaved.
+    QTimer::singleShot(0, mainForm, &TMainForm::offerRecovery);
     return app.exec();
 }

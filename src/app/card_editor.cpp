@@ -105,6 +105,8 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     // input is ended.
     connect(endButton, &QPushButton::clicked, this, &CardEditor::endInput);
 
+    // Nothing typed is lost when the program ends abnormally.
+    m_document->enableRecovery();
     connect(m_document, &CardDocument::stateChanged, this, &CardEditor::updateState);
     connect(m_document, &CardDocument::modelReplaced, this, [this] {
         refreshFromModel();

@@ -5,12 +5,15 @@
 #include "app/help_form.h"
 #include "app/title_picture.h"
 #include "fields/card_document.h"
+#include "fields/card_recovery.h"
+#include "fields/platform.h"
 #include "cards/ik/ik_editor.h"
 #include "cards/ok/ok_editor.h"
 #include "cards/okd/okd_editor.h"
 #include "cards/rk/rk_editor.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -172,6 +175,23 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
     m_exitAsked = false;
     event->accept();
+}
+
+void TMainForm::offerRecovery()
+{
+    for (const CardRecovery::Copy &copy : CardRecovery::leftBehind()) {
+        const auto answer = Platform::instance().question(QStringLiteral("Відновлення картки"), CardRecovery::offerText(copy));
+        if (answer == Platform::Answer::No) {
+            QFile::remove(copy.path);
+        } else if (answer == Platform::Answer::Yes) {
+            CardEditor *editor = openEditor(copy.type);
+            const ReadResult result = editor->document().restoreFrom(copy.path);
+            if (result.status == ReadResult::Status::IoError)
+                Platform::instance().ioError(result.message);
+            else if (!result.ok())
+                Platform::instance().message(result.message);
+        }
+    }
 }
 
 void TMainForm::showHelp(QWidget *owner)

@@ -28,6 +28,11 @@ public:
     // A new help window.
     void showHelp(QWidget *owner);
 
+    // At start: offers each recovery copy a program that ended abnormally left behind.
+    // Yes opens it in a new editor of its type with the modified flag set, No deletes
+    // it, Cancel keeps it for the next start.
+    void offerRecovery();
+
 signals:
     void editorOpened(CardEditor *editor);
 

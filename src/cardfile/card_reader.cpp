@@ -6,24 +6,63 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
+#include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
-
-int cardNumber(const QString &text)
-{
-    bool ok = false;
-    const int value = trimLine(text).toInt(&ok);
-    if (!ok)
-        throw CardNumberError{text};
-    return value;
-}
 
 namespace {
 
+QString shortened(const QString &text, int max)
+{
+    return text.size() <= max ? text : text.left(max) + QStringLiteral("…");
+}
+
+// An optional sign and digits only.
+bool isWholeNumber(const QString &text)
+{
+    qsizetype i = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')) ? 1 : 0;
+    if (i == text.size())
+        return false;
+    for (; i < text.size(); ++i) {
+        if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+int codeUnit(QChar c)
+{
+    return c.unicode();
+}
+
+int codeUnit(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+
+template<class Text>
+QList<Text> splitLines(const Text &text)
+{
+    QList<Text> lines;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const int c = codeUnit(text.at(i));
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == '\r' && i + 1 < n && codeUnit(text.at(i + 1)) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    return lines;
+}
+
 QStringList physicalLines(const QByteArray &bytes)
 {
-    QStringList lines = cp1251::decode(bytes).split(QLatin1Char('\n'));
+    QStringList lines = cardTextLines(cp1251::decode(bytes));
     // The empty line that ends every card file (and any blank lines after the last
     // card line) belongs to no value.
     while (!lines.isEmpty() && trimLine(lines.constLast()).isEmpty())
@@ -31,13 +70,33 @@ QStringList physicalLines(const QByteArray &bytes)
     return lines;
 }
 
-QString shortened(const QString &line)
+} // namespace
+
+QString CardNumberError::describe(int maxShown) const
 {
-    constexpr int kMax = 120;
-    return line.size() <= kMax ? line : line.left(kMax) + QStringLiteral("…");
+    return outOfRange ? QStringLiteral("число «%1» виходить за допустимі межі").arg(shortened(text, maxShown))
+                      : QStringLiteral("значення «%1» не є числом").arg(shortened(text, maxShown));
 }
 
-} // namespace
+int cardNumber(const QString &text)
+{
+    const QString trimmed = trimLine(text);
+    bool ok = false;
+    const int value = trimmed.toInt(&ok);
+    if (!ok)
+        throw CardNumberError{text, isWholeNumber(trimmed)};
+    return value;
+}
+
+QStringList cardTextLines(const QString &text)
+{
+    return splitLines(text);
+}
+
+QList<QByteArray> cardByteLines(const QByteArray &bytes)
+{
+    return splitLines(bytes);
+}
 
 ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, const QString &name)
 {
@@ -54,7 +113,7 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
     bool pendingMultiLine = false;
 
     while (next < count || pendingMultiLine) {
-        ReadLine round;
+        ReadLine value;
         if (!pendingMultiLine) {
             curLine = trimLine(lines.at(next));
             curLineNo = int(++next);
@@ -63,9 +122,9 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
         pendingMultiLine = false;
 
         if (interpreter.isMultiLineCode(curCode)) {
-            round.mlCode = curCode;
-            round.mlValue = curLine;
-            round.mlLineNumber = curLineNo;
+            value.mlCode = curCode;
+            value.mlValue = curLine;
+            value.mlLineNumber = curLineNo;
             bool ended = false;
             while (next < count) {
                 const QString line = trimLine(lines.at(next));
@@ -77,7 +136,7 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
                     ended = true;
                     break;
                 }
-                round.mlValue += QLatin1Char(' ') + line;
+                value.mlValue += QLatin1Char(' ') + line;
             }
             if (!ended) {
                 curLine.clear();
@@ -88,51 +147,104 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
 
         if (item(curLine, 2).isEmpty() && !interpreter.keepsEmptyValue(curCode))
             curCode.clear();
-        pendingMultiLine = !round.mlCode.isEmpty() && interpreter.isMultiLineCode(curCode);
+        pendingMultiLine = !value.mlCode.isEmpty() && interpreter.isMultiLineCode(curCode);
 
-        round.code = curCode;
-        round.line = curLine;
-        round.lineNumber = curLineNo;
+        ReadLine current;
+        current.code = curCode;
+        current.line = curLine;
+        current.lineNumber = curLineNo;
+        // The value stands in the file before the line that ended it.
+        const ReadLine *handed = &value;
         try {
-            interpreter.dispatch(round);
+            if (!value.mlCode.isEmpty())
+                interpreter.dispatch(value);
+            handed = &current;
+            if (!current.code.isEmpty())
+                interpreter.dispatch(current);
         } catch (const CardNumberError &e) {
-            // Name the line that holds the bad value.
-            const bool inLine = !round.code.isEmpty() && round.line.contains(e.text);
-            const int lineNo = inLine || round.mlCode.isEmpty() ? round.lineNumber : round.mlLineNumber;
-            const QString text = inLine || round.mlCode.isEmpty() ? round.line : round.mlValue;
+            const bool inValue = handed == &value;
+            const int lineNo = inValue ? value.mlLineNumber : current.lineNumber;
+            const QString &text = inValue ? value.mlValue : current.line;
             ReadResult r;
             r.status = ReadResult::Status::ConversionError;
             r.lineNumber = lineNo;
-            r.message = QStringLiteral("Читання файлу «%1» зупинено: у рядку %2 «%3» значення «%4» не є числом.\n"
+            r.message = QStringLiteral("Читання файлу «%1» зупинено: у рядку %2 «%3» %4.\n"
                                        "Прочитані до цього рядка дані залишено в картці.")
                             .arg(name)
                             .arg(lineNo)
-                            .arg(shortened(text), shortened(e.text));
+                            .arg(shortened(text, 120), e.describe(120));
             return r;
         }
     }
     return {};
 }
 
-ReadResult readCardFile(const QString &path, CardInterpreter &interpreter)
+QString unreadableReason(const QString &path)
 {
-    QFile file(path);
-    ReadResult failure;
-    failure.status = ReadResult::Status::IoError;
-    if (QFileInfo(path).isDir()) {
-        failure.message = QStringLiteral("Не вдалося прочитати файл «%1»: %2.").arg(path, ioReason(EISDIR));
-        return failure;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return ioReason(ENOENT);
+    if (info.isDir())
+        return ioReason(EISDIR);
+    if (!info.isFile())
+        return QStringLiteral("це не звичайний файл, а канал, пристрій або сокет");
+    return {};
+}
+
+QString readFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Не вдалося прочитати файл «%1»: %2.").arg(path, reason);
+}
+
+bool readCardFileBytes(const QString &path, QByteArray *bytes, QString *message)
+{
+    if (const QString reason = unreadableReason(path); !reason.isEmpty()) {
+        *message = readFailureMessage(path, reason);
+        return false;
     }
+    QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        failure.message = QStringLiteral("Не вдалося прочитати файл «%1»: %2.").arg(path, ioReason(errno ? errno : EIO));
-        return failure;
+        *message = readFailureMessage(path, ioReason(errno ? errno : EIO));
+        return false;
     }
-    const QByteArray bytes = file.readAll();
+    errno = 0;
+    *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        failure.message = QStringLiteral("Не вдалося прочитати файл «%1»: %2.").arg(path, ioReason(errno ? errno : EIO));
+        *message = readFailureMessage(path, ioReason(errno ? errno : EIO));
+        return false;
+    }
+    return true;
+}
+
+bool looksLikeUtf8(const QByteArray &bytes)
+{
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return codeUnit(c) < 0x80; });
+    if (ascii)
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString utf8Warning(const QString &path)
+{
+    return QStringLiteral("Файл «%1», мабуть, записано в кодуванні UTF-8, а не Windows-1251: українські літери "
+                          "в картці буде показано неправильно. Запишіть файл у кодуванні Windows-1251 і "
+                          "відкрийте його знову.")
+        .arg(path);
+}
+
+ReadResult readCardFile(const QString &path, CardInterpreter &interpreter)
+{
+    QByteArray bytes;
+    ReadResult failure;
+    if (!readCardFileBytes(path, &bytes, &failure.message)) {
+        failure.status = ReadResult::Status::IoError;
         return failure;
     }
-    file.close();
-    return readCardBytes(bytes, interpreter, path);
+    ReadResult result = readCardBytes(bytes, interpreter, path);
+    if (looksLikeUtf8(bytes))
+        result.warning = utf8Warning(path);
+    return result;
 }

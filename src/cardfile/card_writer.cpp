@@ -1,13 +1,8 @@
 #include "cardfile/card_writer.h"
 
+#include "cardfile/atomic_write.h"
 #include "cardfile/card_item.h"
 #include "cardfile/cp1251.h"
-#include "cardfile/io_reason.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
 
 QByteArray cardFileBytes(const QStringList &lines)
 {
@@ -45,33 +40,9 @@ QString unencodableReport(const QStringList &lines)
         + QStringLiteral("\nЗамініть їх і запишіть картку ще раз.");
 }
 
-static WriteResult writeFailure(const QString &path, const QString &reason)
-{
-    return {false,
-            QStringLiteral("Не вдалося записати файл «%1»: %2.\nПопередній вміст файлу не змінено.")
-                .arg(path, reason)};
-}
-
 WriteResult writeCardFile(const QString &path, const QStringList &lines)
 {
     if (const QString report = unencodableReport(lines); !report.isEmpty())
         return {false, report};
-    if (QFileInfo(path).isDir())
-        return writeFailure(path, ioReason(EISDIR));
-
-    const QByteArray bytes = cardFileBytes(lines);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, ioReason(errno ? errno : EIO));
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const int err = errno ? errno : EIO;
-        file.cancelWriting();
-        return writeFailure(path, ioReason(err));
-    }
-    errno = 0;
-    if (!file.commit())
-        return writeFailure(path, ioReason(errno ? errno : EIO));
-    return {true, {}};
+    return writeFileAtomically(path, cardFileBytes(lines));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardfile/atomic_write.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,12 +14,7 @@ QByteArray cardFileBytes(const QStringList &lines);
 // line's field code and its characters; empty when all lines can be written.
 QString unencodableReport(const QStringList &lines);
 
-struct WriteResult
-{
-    bool ok = false;
-    QString message; // Ukrainian, names the file and the reason; empty on success
-};
-
 // Writes the card file in one write and replaces `path` atomically: on any failure
-// the previous file stays as it was and nothing is left behind.
+// (a character the code page cannot carry, a full disk) the previous file stays as it
+// was and nothing is left behind.
 WriteResult writeCardFile(const QString &path, const QStringList &lines);

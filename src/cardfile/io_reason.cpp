@@ -11,6 +11,8 @@ QString ioReason(int systemError)
     case EDQUOT:
 #endif
         return QStringLiteral("на диску не вистачає місця");
+    case EFBIG:
+        return QStringLiteral("файл перевищує найбільший дозволений розмір");
     case EACCES:
     case EPERM:
         return QStringLiteral("немає дозволу на доступ до файлу або папки");

@@ -2,8 +2,13 @@
 
 #include "fields/card_model.h"
 
-QStringList BasicCardKind::openWarnings(const QString &) const
+QStringList BasicCardKind::openWarnings(const QString &bareName) const
 {
+    const QString head = bareName.left(2);
+    if (m_names.warnRk && (head == QLatin1String("rk") || head == QLatin1String("RK")))
+        return {rkWarning(bareName)};
+    if (m_names.warnOk && (head == QLatin1String("ok") || head == QLatin1String("OK")))
+        return {okWarning(bareName)};
     return {};
 }
 

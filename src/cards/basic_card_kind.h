@@ -20,6 +20,9 @@ public:
         bool openAllFiles;
         bool openDefaultTxt;
         bool saveFromHomeDir;
+        // Files named "rk"/"RK"..., "ok"/"OK"... opened here are warned about.
+        bool warnRk = false;
+        bool warnOk = false;
     };
 
     explicit BasicCardKind(Names names) : m_names(std::move(names)) {}

@@ -4,6 +4,7 @@
 #include "cards/ok/ok_kind.h"
 #include "cards/okd/okd_kind.h"
 #include "cards/rk/rk_kind.h"
+#include "fields/card_model.h"
 
 const CardKind &cardKind(CardType type)
 {
@@ -31,6 +32,16 @@ const CardKind *cardKindById(const QString &id)
             return &cardKind(t);
     }
     return nullptr;
+}
+
+QStringList CardKind::snapshotLines(const CardModel &model) const
+{
+    const std::unique_ptr<CardModel> copy = model.clone();
+    if (!copy) {
+        qWarning("the %ls card cannot be copied: it keeps no recovery copy", qUtf16Printable(id()));
+        return {};
+    }
+    return Mtext(*copy);
 }
 
 bool CardKind::knowsCode(const QString &code) const

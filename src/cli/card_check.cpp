@@ -8,6 +8,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 constexpr CardType kAllTypes[] = {CardType::RK, CardType::OK, CardType::IK, CardType::OKD};
@@ -23,7 +25,7 @@ bool anyKindKnows(const QString &code)
 
 QStringList logicalText(const QByteArray &bytes)
 {
-    QStringList lines = cp1251::decode(bytes).split(QLatin1Char('\n'));
+    QStringList lines = cardTextLines(cp1251::decode(bytes));
     while (!lines.isEmpty() && trimLine(lines.constLast()).isEmpty())
         lines.removeLast();
     return lines;
@@ -46,7 +48,15 @@ public:
 
     void checkBytes(const QByteArray &bytes)
     {
-        const QList<QByteArray> raw = bytes.split('\n');
+        const QList<QByteArray> raw = cardByteLines(bytes);
+        if (looksLikeUtf8(bytes)) {
+            qsizetype first = 0;
+            while (first < raw.size() - 1 && std::all_of(raw.at(first).cbegin(), raw.at(first).cend(),
+                                                         [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+                ++first;
+            add(int(first + 1), QStringLiteral("файл, мабуть, записано в кодуванні UTF-8, а не Windows-1251: "
+                                               "українські літери будуть прочитані неправильно"));
+        }
         for (qsizetype i = 0; i < raw.size(); ++i) {
             int offset = 0;
             if (!cp1251::isValidText(raw.at(i), &offset)) {
@@ -96,7 +106,8 @@ public:
             try {
                 m_interpreter->dispatch(round);
             } catch (const CardNumberError &e) {
-                add(lineNo, QStringLiteral("значення «%1» має бути числом").arg(shortened(e.text)));
+                add(lineNo, e.outOfRange ? e.describe(60)
+                                         : QStringLiteral("значення «%1» має бути числом").arg(shortened(e.text)));
             }
         }
     }

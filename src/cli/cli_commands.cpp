@@ -10,9 +10,6 @@
 #include "print/print_job.h"
 #include "print/report_layouts.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <cstdio>
 
 namespace {
@@ -96,8 +93,9 @@ const CardKind *kindFromFileName(const QString &path)
 
 bool readInto(CardDocument &doc, const QString &path, int *status)
 {
-    if (!QFileInfo(path).isFile()) {
-        printError(QStringLiteral("zorvat-card: файл «%1» не знайдено").arg(path));
+    // Checked before the card is cleared and the file's name is looked at.
+    if (const QString reason = unreadableReason(path); !reason.isEmpty()) {
+        printError(readFailureMessage(path, reason));
         *status = kUsage;
         return false;
     }
@@ -118,13 +116,13 @@ int runCheck(const QStringList &files)
 {
     int status = kOk;
     for (const QString &path : files) {
-        QFile file(path);
-        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            printError(QStringLiteral("zorvat-card: не вдалося прочитати файл «%1»").arg(path));
+        QByteArray bytes;
+        QString failure;
+        if (!readCardFileBytes(path, &bytes, &failure)) {
+            printError(failure);
             status = kUsage;
             continue;
         }
-        const QByteArray bytes = file.readAll();
         const CardKind *kind = kindFromFileName(path);
         const QList<CheckProblem> problems = checkCardBytes(bytes, kind ? *kind : likelyKind(bytes));
         for (const CheckProblem &p : problems)

@@ -1,6 +1,7 @@
 #include "fields/card_document.h"
 
 #include "cardfile/card_writer.h"
+#include "fields/card_recovery.h"
 #include "fields/platform.h"
 
 #include <QDir>
@@ -68,6 +69,11 @@ void CardDocument::setContinuationEnabled(bool enabled)
 
 bool CardDocument::saveAs()
 {
+    return saveWithDialog() == SaveOutcome::Saved;
+}
+
+CardDocument::SaveOutcome CardDocument::saveWithDialog()
+{
     if (m_saveName.isEmpty())
         m_saveName = m_kind.defaultFileName();
     if (m_kind.saveFromHomeDir())
@@ -79,10 +85,10 @@ bool CardDocument::saveAs()
     choice.directory = QDir::currentPath();
     const QString path = Platform::instance().chooseSaveFile(choice);
     if (path.isEmpty())
-        return false;
+        return SaveOutcome::Cancelled;
     m_saveName = path;
     emit stateChanged();
-    return saveTo(path);
+    return saveTo(path) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 bool CardDocument::saveTo(const QString &path)
@@ -106,10 +112,10 @@ bool CardDocument::savePrompt()
                                                           QStringLiteral("Зберегти зміни в картці?"));
         if (answer == Platform::Answer::Cancel)
             return false;
-        if (answer == Platform::Answer::Yes)
-            saveAs();
-        else
+        if (answer == Platform::Answer::No)
             setModified(0);
+        else if (saveWithDialog() == SaveOutcome::Failed)
+            return false; // reported; the card keeps its changes
     }
     return true;
 }
@@ -120,10 +126,10 @@ bool CardDocument::confirmBeforeOpen()
         const auto answer = Platform::instance().confirm(m_kind.cardName(), QStringLiteral("Зберегти зміни в картці"));
         if (answer == Platform::Answer::Cancel)
             return false;
-        if (answer == Platform::Answer::Yes)
-            saveAs();
-        else
+        if (answer == Platform::Answer::No)
             setModified(0);
+        else if (saveWithDialog() == SaveOutcome::Failed)
+            return false; // reported; the card keeps its changes
     }
     return true;
 }
@@ -166,6 +172,30 @@ void CardDocument::clearCard()
     emit stateChanged();
 }
 
+void CardDocument::enableRecovery()
+{
+    if (!m_recovery)
+        m_recovery = std::make_unique<CardRecovery>(*this);
+}
+
+ReadResult CardDocument::restoreFrom(const QString &path)
+{
+    // Read into the new editor's card without clearing it: clearing sets a few fields
+    // otherwise than a new editor does, and a save leaves some empty values out.
+    auto interpreter = m_kind.interpreter(*m_model);
+    const ReadResult result = readCardFile(path, *interpreter);
+    m_kind.afterRead(*m_model);
+    emit modelReplaced();
+    emit opened();
+    if (result.status == ReadResult::Status::IoError)
+        return result;
+    if (m_recovery)
+        m_recovery->adopt(path);
+    m_modified = 1;
+    emit stateChanged();
+    return result;
+}
+
 ReadResult CardDocument::readFrom(const QString &path)
 {
     clearCard();
@@ -183,5 +213,7 @@ ReadResult CardDocument::readFrom(const QString &path)
     emit stateChanged();
     emit modelReplaced();
     emit opened();
+    if (!result.warning.isEmpty())
+        Platform::instance().message(result.warning);
     return result;
 }

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class CardRecovery;
+
 // One editor's card and its file state: the model, the save and opened names, the
 // modified flag and what may be saved or printed. The commands that touch files or
 // ask the user run here, through the platform seam, so they work without widgets.
@@ -54,7 +56,8 @@ public:
     // platform. True when written; then the flag is 0.
     bool saveTo(const QString &path);
 
-    // The save prompt of "Новий", "Вихід" and the exit flow: false when cancelled.
+    // The save prompt of "Новий", "Вихід" and the exit flow: false when cancelled or
+    // when the save failed (the failure is reported and the card keeps its changes).
     bool savePrompt();
 
     // "Відкрити...": the question, the dialog, clearing and reading. True when a file was read.
@@ -65,12 +68,22 @@ public:
     // compNil and what goes with it.
     void clearCard();
 
+    // Keeps a recovery copy of the card while it has unsaved changes (editors do).
+    void enableRecovery();
+    CardRecovery *recovery() { return m_recovery.get(); }
+    // Reads a recovery copy left behind into a fresh card: the card counts as modified and
+    // goes on with that copy; its names and caption stay those of a fresh card, so the
+    // copy never takes the place of the clerk's own file.
+    ReadResult restoreFrom(const QString &path);
+
 signals:
     void stateChanged();   // flag, names, caption or enabled states
     void modelReplaced();  // values changed under the widgets: refresh them
     void opened();         // a file was read: first page current
 
 private:
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome saveWithDialog();
     bool confirmBeforeOpen();
 
     const CardKind &m_kind;
@@ -85,6 +98,8 @@ private:
     bool m_printButton = false;
     bool m_continuation = false;
     ContinuationState m_continuationState;
+    // Last: it looks at the flag and the model while it goes.
+    std::unique_ptr<CardRecovery> m_recovery;
 };
 
 // The bare name of a path: the text after the last "\" or "/".

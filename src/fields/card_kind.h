@@ -64,6 +64,10 @@ public:
     virtual void compNil(CardModel &model) const = 0;
     // The card lines in the card's order. May store the records shown into their lists first.
     virtual QStringList Mtext(CardModel &model) const = 0;
+    // The card lines a save would write now, built on a copy so that the card itself
+    // stays as it is (a save may close up a list the clerk is still filling in).
+    // Empty when the card cannot be copied.
+    virtual QStringList snapshotLines(const CardModel &model) const;
     virtual std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const = 0;
     // After a file is read: texts shown, first page current and the like.
     virtual void afterRead(CardModel &model) const = 0;

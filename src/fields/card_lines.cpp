@@ -2,6 +2,7 @@
 
 #include "fields/bilingual_texts.h"
 #include "fields/card_model.h"
+#include "fields/edit_mask.h"
 #include "fields/record_lists.h"
 
 void CardLines::field(const QString &code, const QString &field, When when)
@@ -25,6 +26,14 @@ void CardLines::records(const QString &code, const QStringList &records)
 void CardLines::list(const QString &code, const RecordLists &lists, int list)
 {
     records(code, lists.records(list));
+}
+
+void CardLines::filledMasks(const QString &code, const QStringList &fields)
+{
+    for (const QString &f : fields) {
+        if (m_model.text(f) != EditMask(m_model.mask(f)).emptyText())
+            field(code, f);
+    }
 }
 
 void CardLines::bilingual(const BilingualTexts &texts, int which)

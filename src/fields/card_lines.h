@@ -27,6 +27,8 @@ public:
     void records(const QString &code, const QStringList &records);
     // The records of list `list` from 1 up to the first empty slot.
     void list(const QString &code, const RecordLists &lists, int list);
+    // One line of `code` per field that holds more than its empty mask, in the order given.
+    void filledMasks(const QString &code, const QStringList &fields);
     // The two lines of a two-language text.
     void bilingual(const BilingualTexts &texts, int which);
     // The field's text without trailing blanks.

@@ -4,6 +4,8 @@
 #include "fields/edit_mask.h"
 #include "fields/field_rules.h"
 
+#include <typeinfo>
+
 CardModel::CardModel(const FieldTable &table) : m_table(table)
 {
     setDefaults();
@@ -11,14 +13,24 @@ CardModel::CardModel(const FieldTable &table) : m_table(table)
 
 QString CardModel::text(const QString &name) const
 {
-    Q_ASSERT_X(m_texts.contains(name), "CardModel::text", qPrintable(name));
-    return m_texts.value(name);
+    const auto it = m_texts.constFind(name);
+    Q_ASSERT_X(it != m_texts.constEnd(), "CardModel::text", qPrintable(name));
+    return it == m_texts.constEnd() ? QString() : *it;
 }
 
 void CardModel::setText(const QString &name, const QString &text)
 {
-    Q_ASSERT_X(m_texts.contains(name), "CardModel::setText", qPrintable(name));
-    m_texts[name] = text;
+    const auto it = m_texts.find(name);
+    Q_ASSERT_X(it != m_texts.end(), "CardModel::setText", qPrintable(name));
+    if (it != m_texts.end())
+        *it = text;
+}
+
+std::unique_ptr<CardModel> CardModel::clone() const
+{
+    if (typeid(*this) != typeid(CardModel))
+        return nullptr;
+    return std::make_unique<CardModel>(*this);
 }
 
 void CardModel::setFitted(const QString &name, const QString &value)

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // The truth of one card: every input field's text by component name, plus what a
@@ -14,6 +15,11 @@ class CardModel
 public:
     explicit CardModel(const FieldTable &table);
     virtual ~CardModel() = default;
+
+    // A copy with everything the card keeps. A card with state of its own overrides
+    // this; the base copies only a plain CardModel and gives nullptr for a subclass
+    // that does not, rather than a copy that lost its state.
+    virtual std::unique_ptr<CardModel> clone() const;
 
     const FieldTable &table() const { return m_table; }
 

@@ -26,6 +26,44 @@ QString currencyHint()
     return u"Фактичні обсяги фінансування наводяться в тисячах гривень."_s;
 }
 
+QString dateHint()
+{
+    return u"Дата проставляється у вигляді :  ДД.ММ.РР "_s;
+}
+
+QString veltarisHint()
+{
+    return u"Проставляється при реєстрації ОК в Велтарис"_s;
+}
+
+QString stateNumberHint()
+{
+    return u"В № держреєстрації НДДКР перша або п'ята літера \"U\" \n"
+           u"Якщо  співвиконавець реєстрував свою частину (етап) роботи,\n"
+           u"то в кінці  номера стоїть позначка \"с\""_s;
+}
+
+QString documentHint()
+{
+    return u"Зазначаються (для фізичних осіб) номер та дата видачі юридичного документа,\n"
+           u"який засвідчує право власності на результати НДР (ДКР)"_s;
+}
+
+QString subordinationHint(const QString &party)
+{
+    return u"Зазначається орган державної влади, якому підпорядковується "_s + party + u". \n"_s
+           u"Підприємства, установи, організації з приватною формою власності указують місце проведення "
+           u"їх державної реєстрації\n"
+           u"відповідно до статті 5 Закону України \"Про державну реєстрацію юридичних осіб та "
+           u"фізичних осіб-підприємців\"."_s;
+}
+
+QString deletionHint(const QString &what)
+{
+    return u"Для знищення "_s + what + u" треба усунути його номер та\n"
+           u"натиснути на клавішу \"Tab\". Нумерація зміниться автоматично."_s;
+}
+
 const QStringList &personKinds()
 {
     static const QStringList kinds = {fieldRules::legalPerson(), fieldRules::naturalPerson()};
@@ -66,6 +104,13 @@ const QStringList &directionItems()
 {
     static const QStringList items = {u"2.1"_s, u"2.2"_s, u"2.3"_s, u"2.4"_s, u"2.5"_s, u"2.6"_s, u"2.7"_s};
     return items;
+}
+
+const QStringList &resultKinds()
+{
+    static const QStringList kinds = {u"001"_s, u"002"_s, u"003"_s, u"004"_s, u"005"_s,
+                                      u"006"_s, u"007"_s, u"02"_s,  u"03"_s};
+    return kinds;
 }
 
 QString directionHint()

@@ -10,6 +10,16 @@ QString monthHint();    // "Дата проставляється у вигля�
 QString addressHint();  // "Поштовий індекс, область, район, місто, вулиця, будинок."
 QString mailHint();     // "Зазначається електронна пошта та веб-сайт"
 QString currencyHint(); // "Фактичні обсяги фінансування наводяться в тисячах гривень."
+QString dateHint();     // "Дата проставляється у вигляді :  ДД.ММ.РР "
+QString veltarisHint(); // "Проставляється при реєстрації ОК в Велтарис"
+// The state registration number of the work (5436): its letter "U" and the mark "с".
+QString stateNumberHint();
+// The owner's legal document (5518), asked of natural persons.
+QString documentHint();
+// Whom `party` ("Виконавець", "Власник") is subordinate to.
+QString subordinationHint(const QString &party);
+// How an entry of a list is removed: `what` in the genitive ("власника").
+QString deletionHint(const QString &what);
 
 // The entries of a person kind selector: legal person, natural person.
 const QStringList &personKinds();
@@ -22,6 +32,9 @@ const QStringList &sourceItems();
 QString sourceHint();
 const QStringList &financingSources();
 const QStringList &directionItems();
+
+// The kinds of result or product (9153): "001" .. "007", "02", "03".
+const QStringList &resultKinds();
 QString directionHint();
 
 } // namespace commonTexts

@@ -1,5 +1,6 @@
 #include "fields/edit_mask.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace {
@@ -13,8 +14,26 @@ bool isAsciiDigit(QChar ch)
 
 } // namespace
 
-EditMask::EditMask(const QString &mask) : m_source(mask)
+EditMask::EditMask(const QString &mask)
 {
+    // A card has a few dozen masked fields sharing a handful of masks, and clearing or
+    // reading a card fits every one: each mask is parsed once. The few masks of the
+    // program fit in the cache; it starts over rather than grow without bound.
+    static QHash<QString, EditMask> parsed;
+    if (const auto it = parsed.constFind(mask); it != parsed.constEnd()) {
+        *this = *it;
+        return;
+    }
+    parse(mask);
+    m_emptyText = fit(QString());
+    if (parsed.size() >= 256)
+        parsed.clear();
+    parsed.insert(mask, *this);
+}
+
+void EditMask::parse(const QString &mask)
+{
+    m_source = mask;
     // Sections: the mask body, whether literals are kept, the blank character. A
     // ';' escaped by '\' belongs to the body.
     QString body;
@@ -103,7 +122,7 @@ EditMask::EditMask(const QString &mask) : m_source(mask)
 
 QString EditMask::emptyText() const
 {
-    return fit(QString());
+    return m_emptyText;
 }
 
 bool EditMask::accepts(int index, QChar ch) const

@@ -110,6 +110,7 @@ public:
     QString cleared(const QString &editText, int from, int length) const;
 
 private:
+    void parse(const QString &mask);
     QString slotChars(const QString &value) const;
     QString fromSlotChars(const QString &chars) const;
 
@@ -118,4 +119,5 @@ private:
     bool m_keepLiterals = true;
     bool m_alignRight = false;
     QChar m_blank = QLatin1Char('_');
+    QString m_emptyText;
 };

@@ -16,6 +16,9 @@ public:
 
     // A masked field starts with its empty mask.
     FieldRow &mask(const QString &mask, int length);
+    // The masks several cards share: a date "99.99.99" and a subject code "99.99.99.99".
+    FieldRow &dateMask() { return mask(QStringLiteral("99.99.99;1;_"), 8); }
+    FieldRow &rubricMask() { return mask(QStringLiteral("99.99.99.99;1;_"), 11); }
     FieldRow &maxLength(int length) { m_spec.maxLength = length; return *this; }
     FieldRow &items(const QStringList &items) { m_spec.items = items; return *this; }
     FieldRow &byDefault(const QString &value) { m_spec.defaultValue = value; return *this; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -44,4 +45,5 @@ public:
 private:
     QStringList m_pages;
     QList<FieldSpec> m_fields;
+    QHash<QString, qsizetype> m_index; // position in m_fields by component name
 };

@@ -2,6 +2,7 @@
 
 #include "cardfile/card_item.h"
 #include "fields/card_model.h"
+#include "fields/edit_mask.h"
 
 LineInterpreter::LineInterpreter(QSet<QString> multiLineCodes, QSet<QString> keptEmptyCodes)
     : m_multiLine(std::move(multiLineCodes)), m_keptEmpty(std::move(keptEmptyCodes))
@@ -21,4 +22,14 @@ void LineInterpreter::putItems(CardModel &model, const QString &line, const QStr
 {
     for (int i = 0; i < fields.size(); ++i)
         model.setFitted(fields.at(i), item(line, i + 2));
+}
+
+void LineInterpreter::putIntoFirstBlank(CardModel &model, const QStringList &fields, const QString &value)
+{
+    for (const QString &field : fields) {
+        if (model.text(field) == EditMask(model.mask(field)).emptyText()) {
+            model.setFitted(field, value);
+            return;
+        }
+    }
 }

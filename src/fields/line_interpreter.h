@@ -27,6 +27,9 @@ protected:
 
     // Items 2, 3, ... of `line` into `fields`, a masked field's value fitted to its mask.
     static void putItems(CardModel &model, const QString &line, const QStringList &fields);
+    // `value` into the first of `fields` that still holds its empty mask (the subject
+    // code boxes fill in turn); nowhere when all are filled.
+    static void putIntoFirstBlank(CardModel &model, const QStringList &fields, const QString &value);
 
 private:
     QSet<QString> m_multiLine;

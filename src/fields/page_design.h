@@ -44,14 +44,21 @@ struct PageDesign
     std::function<QString(const QString &field)> stateLabel;
 };
 
-// Names the tab pages "TabSheet1", "TabSheet2", ... and gives each the hint
-// `pageHint` returns for it (none without it).
-inline void nameSheets(PageDesign &design, const std::function<QString(int page)> &pageHint = {})
+// A design from its blocks and buttons; the pages are named "TabSheet1", "TabSheet2", ...
+// and take their hints from `pageHint`.
+inline PageDesign pageDesignOf(QList<QList<PageBlock>> pages, QList<PageButton> buttons,
+                               const std::function<QString(int page)> &pageHint,
+                               std::function<QString(const QString &field)> headingAbove,
+                               std::function<QString(const QString &field)> stateLabel)
 {
-    design.sheetNames.clear();
-    design.pageHints.clear();
+    PageDesign design;
+    design.pages = std::move(pages);
     for (int page = 0; page < design.pages.size(); ++page) {
         design.sheetNames << QStringLiteral("TabSheet%1").arg(page + 1);
-        design.pageHints << (pageHint ? pageHint(page) : QString());
+        design.pageHints << pageHint(page);
     }
+    design.buttons = std::move(buttons);
+    design.headingAbove = std::move(headingAbove);
+    design.stateLabel = std::move(stateLabel);
+    return design;
 }

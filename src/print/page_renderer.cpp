@@ -1,5 +1,6 @@
 #include "print/page_renderer.h"
 
+#include "cardfile/atomic_write.h"
 #include "print/text_wrap.h"
 
 #include <QBuffer>
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
-#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -167,7 +167,7 @@ bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QStri
         return false;
     };
     if (pages.isEmpty())
-        return fail(QStringLiteral("Немає сторінок для друку"));
+        return fail(QStringLiteral("Файл «%1» не записано: немає сторінок для друку.").arg(path));
 
     // The document is made in memory first, so a failure leaves the old file whole.
     QBuffer buffer;
@@ -179,7 +179,7 @@ bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QStri
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
-            return fail(QStringLiteral("Не вдалося створити PDF"));
+            return fail(QStringLiteral("Файл «%1» не записано: не вдалося почати документ PDF.").arg(path));
         const QRectF paper = writer.pageLayout().fullRectPixels(writer.resolution());
         for (qsizetype i = 0; i < pages.size(); ++i) {
             if (i > 0)
@@ -189,8 +189,6 @@ bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QStri
         painter.end();
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() || !file.commit())
-        return fail(QStringLiteral("Файл %1 не записано: %2").arg(path, file.errorString()));
-    return true;
+    const WriteResult written = writeFileAtomically(path, buffer.data());
+    return written.ok || fail(written.message);
 }

@@ -1,6 +1,8 @@
 #include "fields/card_document.h"
 
 #include "cardfile/cp1251.h"
+#include "cardfile/io_reason.h"
+#include "support/file_size_limit.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -11,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
 
 class CardDocumentTest : public QObject
 {
@@ -103,13 +107,20 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("toFolder");
-        QTest::newRow("character outside the code page") << QStringLiteral("Ω≠") << false;
-        QTest::newRow("folder chosen as file") << QStringLiteral("ok") << true;
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("inPrompt");
+        QTest::newRow("character outside the code page") << QStringLiteral("Ω≠") << false << QStringLiteral("9027") << false;
+        QTest::newRow("folder chosen as file") << QStringLiteral("ok") << true << ioReason(EISDIR) << false;
+        QTest::newRow("disk full") << QStringLiteral("ok") << false << ioReason(EFBIG) << false;
+        // The failure ends the prompt's command; the question is not asked again.
+        QTest::newRow("disk full, saved from the prompt") << QStringLiteral("ok") << false << ioReason(EFBIG) << true;
     }
     void failedSaveKeepsFlagAndOldFile()
     {
         QFETCH(QString, value);
         QFETCH(bool, toFolder);
+        QFETCH(QString, reason);
+        QFETCH(bool, inPrompt);
         QTemporaryDir dir;
         ScopedFakePlatform fake;
         TestKind kind;
@@ -119,15 +130,40 @@ private slots:
             writeFile(path, "old");
         doc.model().setText(QStringLiteral("mm9027"), value);
         doc.markModified();
+        if (inPrompt)
+            fake.expectQuestion(Platform::Answer::Yes);
         fake.expectSave(path);
         fake.expectIoError();
-        QVERIFY(!doc.saveAs());
-        QVERIFY(fake.unexpected().isEmpty());
-        QCOMPARE(doc.modified(), 1);
-        if (!toFolder) {
-            QCOMPARE(readAll(path), QByteArray("old"));
-            QVERIFY2(fake.messages().constLast().contains(QStringLiteral("9027")), qPrintable(fake.messages().constLast()));
+        {
+            // Only the disk-full rows come near the limit: the others fail before writing.
+            const FileSizeLimit full{rlim_t(0)};
+            QVERIFY(inPrompt ? !doc.savePrompt() : !doc.saveAs());
         }
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(fake.pending(), 0);
+        QCOMPARE(doc.modified(), 1);
+        QVERIFY2(fake.messages().constLast().contains(reason), qPrintable(fake.messages().constLast()));
+        if (!toFolder)
+            QCOMPARE(readAll(path), QByteArray("old"));
+    }
+
+    // A card saved as UTF-8 still reads, with one warning.
+    void utf8CardWarnsOnce()
+    {
+        QTemporaryDir dir;
+        ScopedFakePlatform fake;
+        TestKind kind;
+        CardDocument doc(kind);
+        const QString path = dir.filePath(QStringLiteral("card.txt"));
+        writeFile(path, QStringLiteral("5256\\Київ\r\n9027\\1\\Назва роботи\r\n\r\n").toUtf8());
+        fake.expectOpen(path);
+        fake.expectMessage();
+        QVERIFY(doc.open());
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(fake.messages().size(), 1);
+        QVERIFY2(fake.messages().constFirst().contains(QStringLiteral("UTF-8")), qPrintable(fake.messages().constFirst()));
+        QVERIFY2(fake.messages().constFirst().contains(path), qPrintable(fake.messages().constFirst()));
+        QCOMPARE(doc.model().text(QStringLiteral("ed5256")).size(), QStringLiteral("Київ").toUtf8().size());
     }
 
     void savePrompt_data()

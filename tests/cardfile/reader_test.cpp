@@ -1,12 +1,16 @@
 #include "cardfile/card_reader.h"
 #include "cardfile/card_item.h"
 #include "cardfile/cp1251.h"
+#include "fields/card_kind.h"
+#include "fields/card_model.h"
 #include "support/test_registry.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -86,6 +90,12 @@ private slots:
         QTest::newRow("bare LF reads like CR LF")
             << QByteArray("9027\\1\\a\nb\n5256\\5\n\n")
             << QStringList{QStringLiteral("9027/1=a b"), QStringLiteral("5256=5")};
+        QTest::newRow("bare CR reads like CR LF")
+            << QByteArray("9027\\1\\a\rb\r5256\\5\r7146\\34\r\r")
+            << QStringList{QStringLiteral("9027/1=a b"), QStringLiteral("5256=5"), QStringLiteral("7146=34")};
+        QTest::newRow("mixed line ends, CR LF is one end")
+            << QByteArray("9027\\1\\a\r\nb\rc\nd\r\n5256\\5\n\r\n")
+            << QStringList{QStringLiteral("9027/1=a b c d"), QStringLiteral("5256=5")};
         QTest::newRow("repeated code applied each time")
             << QByteArray("5616\\1\r\n5616\\2\r\n\r\n") << QStringList{QStringLiteral("5616=1"), QStringLiteral("5616=2")};
         // The loop would end when the file's last line closes a value, dropping that line.
@@ -125,6 +135,59 @@ private slots:
         QVERIFY(r.message.contains(QStringLiteral("3")));
     }
 
+    // The line named is the one that holds the bad value, also when the value is empty
+    // or sits in a multi-line value before the line that ended it.
+    void numberErrors_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("part");
+        const QString notNumber = QStringLiteral("не є числом");
+        QTest::newRow("empty sub-code of a value") << cp("5256\\1\r\n2151\\\\Назва\r\n2394\\a@b.ua\r\n") << 2
+                                                   << QStringLiteral("«2151\\\\Назва»");
+        QTest::newRow("bad sub-code of a value with continuation")
+            << cp("9027\\x\\Назва\r\nдалі\r\n5256\\1\r\n") << 1 << QStringLiteral("«x»");
+        QTest::newRow("bad number in the line that ended a value")
+            << cp("9027\\1\\Назва\r\nдалі\r\n2142\\x\\1\\12345678\r\n") << 3 << QStringLiteral("«x»");
+        QTest::newRow("number too large") << cp("2458\\2147483648\\1\\12345678\r\n") << 1
+                                          << QStringLiteral("число «2147483648» виходить за допустимі межі");
+        QTest::newRow("number too small") << cp("2142\\-2147483649\\1\\12345678\r\n") << 1
+                                          << QStringLiteral("виходить за допустимі межі");
+        QTest::newRow("on CR-only lines") << cp("5256\\1\r2151\\\\Назва\r2394\\a\r") << 2 << notNumber;
+    }
+    void numberErrors()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(QString, part);
+        const CardKind &rk = cardKind(CardType::RK);
+        auto model = rk.createModel();
+        rk.compNil(*model);
+        auto interpreter = rk.interpreter(*model);
+        const ReadResult r = readCardBytes(bytes, *interpreter, QStringLiteral("RK.txt"));
+        QCOMPARE(r.status, ReadResult::Status::ConversionError);
+        QCOMPARE(r.lineNumber, line);
+        QVERIFY2(r.message.contains(QStringLiteral("у рядку %1 ").arg(line)), qPrintable(r.message));
+        QVERIFY2(r.message.contains(part), qPrintable(r.message));
+    }
+
+    void encodingGuess_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("ascii") << QByteArray("5256\\1\r\n") << false;
+        QTest::newRow("cp1251 cyrillic") << cp("9027\\1\\Назва роботи, їжак, Є\r\n") << false;
+        QTest::newRow("utf-8 cyrillic") << QStringLiteral("9027\\1\\Назва роботи\r\n").toUtf8() << true;
+        QTest::newRow("utf-8 with byte order mark") << QByteArray("\xEF\xBB\xBF" "5256\\1\r\n") << true;
+        QTest::newRow("broken utf-8") << QByteArray("9027\\1\\\xD0\r\n") << false;
+    }
+    void encodingGuess()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        QCOMPARE(looksLikeUtf8(bytes), utf8);
+    }
+
     void nulBytesAndHugeInputs_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -156,6 +219,13 @@ private slots:
         QVERIFY(r.message.contains(missing));
         r = readCardFile(dir.path(), interpreter);
         QCOMPARE(r.status, ReadResult::Status::IoError);
+        QVERIFY2(r.message.contains(QStringLiteral("папку")), qPrintable(r.message));
+        // A pipe would block the reading until someone writes into it.
+        const QString fifo = dir.filePath(QStringLiteral("RK-pipe.txt"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        r = readCardFile(fifo, interpreter);
+        QCOMPARE(r.status, ReadResult::Status::IoError);
+        QVERIFY2(r.message.contains(QStringLiteral("канал")), qPrintable(r.message));
 
         const QString path = dir.filePath(QStringLiteral("RK.txt"));
         QFile f(path);

@@ -1,5 +1,6 @@
 #include "cardfile/card_writer.h"
 #include "cardfile/io_reason.h"
+#include "support/file_size_limit.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
@@ -97,6 +98,35 @@ private slots:
         QVERIFY(!r.ok);
         QVERIFY2(r.message.contains(path), qPrintable(r.message));
         QVERIFY2(r.message.contains(reason), qPrintable(r.message));
+    }
+
+    // A save onto a full disk must fail and leave the old card: a small card fails only
+    // when the write buffer is flushed at the end, a large one already while written.
+    void fullDisk_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("card smaller than the write buffer") << QStringList{QStringLiteral("5256\\1")} << 0;
+        QTest::newRow("card larger than the write buffer")
+            << QStringList(2000, QStringLiteral("7146\\34 ") + QString(60, QLatin1Char('x'))) << 4096;
+    }
+    void fullDisk()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, limit);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("RK.txt"));
+        QVERIFY(writeCardFile(path, {QStringLiteral("5256\\5")}).ok);
+        WriteResult r;
+        {
+            const FileSizeLimit full{rlim_t(limit)};
+            r = writeCardFile(path, lines);
+        }
+        QVERIFY(!r.ok);
+        QVERIFY2(r.message.contains(path), qPrintable(r.message));
+        QVERIFY2(r.message.contains(ioReason(EFBIG)), qPrintable(r.message));
+        QCOMPARE(readAll(path), QByteArray("5256\\5\r\n\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("RK.txt")});
     }
 
     void reasons_data()

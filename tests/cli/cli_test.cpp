@@ -1,21 +1,30 @@
 #include "cardfile/card_writer.h"
+#include "cards/ik/ik_test_support.h"
 #include "cards/ok/ok_test_support.h"
 #include "cards/okd/okd_test_support.h"
 #include "cardfile/cp1251.h"
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
+#include "cardfile/io_reason.h"
 #include "support/fake_platform.h"
+#include "support/file_size_limit.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -26,9 +35,13 @@ struct Run
     QString err;
 };
 
-Run zorvatCard(const QStringList &args)
+// Runs the companion; `fileLimit` >= 0 lets no file it writes grow beyond that many
+// bytes, as a full disk would.
+Run zorvatCard(const QStringList &args, int fileLimit = -1)
 {
     QProcess p;
+    if (fileLimit >= 0)
+        p.setChildProcessModifier([fileLimit] { FileSizeLimit::limit(rlim_t(fileLimit)); });
     p.start(QStringLiteral(ZORVAT_CARD_BIN), args);
     Run r;
     if (!p.waitForFinished(60000)) {
@@ -102,6 +115,7 @@ private slots:
         QTest::newRow("ok by option") << QStringLiteral("OK") << QStringLiteral("b.txt") << int(CardType::OK);
         QTest::newRow("okd by prefix") << QString() << QStringLiteral("OKD1.txt") << int(CardType::OKD);
         QTest::newRow("ik by prefix") << QString() << QStringLiteral("Ik.txt") << int(CardType::IK);
+        QTest::newRow("ik by option") << QStringLiteral("ik") << QStringLiteral("c.txt") << int(CardType::IK);
     }
     void newMatchesFreshEditor()
     {
@@ -199,33 +213,83 @@ private slots:
                  QString::fromUtf8("Коваленко К.К."));
     }
 
-    void checkOkListNumbers()
+    // Numbers of list records beyond their bounds, by card: each line named, the others not.
+    void checkListNumbers_data()
     {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("reported");
+        QTest::addColumn<QString>("clean");
+        QTest::newRow("ok") << QStringLiteral("OK-bad.txt")
+                            << QStringList{QStringLiteral("5256\\5"),
+                                           QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
+                                           QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
+                                           QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}
+                            << QStringList{QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20"),
+                                           QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")}
+                            << QStringLiteral(":4:");
+        // Six owner slots are carried by the IK card lines; a seventh is reported.
+        QTest::newRow("ik") << QStringLiteral("IK-bad.txt")
+                            << QStringList{QString::fromUtf8("2459\\6\\1\\11111111\\Львів\\Завод"),
+                                           QString::fromUtf8("2459\\7\\1\\11111111\\Львів\\Завод")}
+                            << QStringList{QString::fromUtf8(":2: номер запису «7» у рядку 2459 має бути від 1 до 6")}
+                            << QStringLiteral(":1:");
+    }
+    void checkListNumbers()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, reported);
+        QFETCH(QString, clean);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("OK-bad.txt"));
-        writeFile(in, cardFileBytes({QStringLiteral("5256\\5"),
-                                     QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
-                                     QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
-                                     QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}));
+        const QString in = dir.filePath(fileName);
+        writeFile(in, cardFileBytes(lines));
         const Run r = zorvatCard({QStringLiteral("check"), in});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
-        QVERIFY2(out.contains(in + QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20")),
-                 qPrintable(out));
-        QVERIFY2(out.contains(in + QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")),
-                 qPrintable(out));
-        QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
+        for (const QString &problem : reported)
+            QVERIFY2(out.contains(in + problem), qPrintable(out));
+        QVERIFY2(!out.contains(in + clean), qPrintable(out));
     }
 
-    void okPdfNotYetPrinted()
+    void ikPdfNotYetPrinted()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("IK.txt"));
+        writeFile(in, freshCardBytes(CardType::IK));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("ik.pdf"))});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QString::fromUtf8("ще не підтримується")), qPrintable(r.err));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ik.pdf"))));
+    }
+
+    // The OK card's two pages and every filled continuation sheet, in one PDF.
+    void okPdfHoldsEverySheet()
     {
         QTemporaryDir dir;
         const QString in = dir.filePath(QStringLiteral("OK.txt"));
-        writeFile(in, cardFileBytes(okTest::fullCard()));
-        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("ok.pdf"))});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QString::fromUtf8("ще не підтримується")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ok.pdf"))));
+        QStringList lines = okTest::fullCard();
+        QString abstract = QStringLiteral("9117\\1\\");
+        for (int i = 1; i <= 1500; ++i)
+            abstract += QStringLiteral("реферат%1 ").arg(i);
+        lines.replace(lines.indexOf(QStringLiteral("9117\\1\\Реферат роботи")), abstract);
+        writeFile(in, cardFileBytes(lines));
+        const QString out = dir.filePath(QStringLiteral("ok.pdf"));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, out});
+        QCOMPARE(r.status, 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+        // pdftotext ends every page with a form feed: both pages and each sheet.
+        const QRegularExpressionMatch sheets =
+            QRegularExpression(QStringLiteral("Продовження 1 +\\(с\\.1-(\\d+)\\)")).match(pdfText);
+        QVERIFY2(sheets.hasMatch(), qPrintable(pdfText.left(2000)));
+        QVERIFY(sheets.captured(1).toInt() >= 3);
+        QCOMPARE(pdfText.count(QLatin1Char('\f')), 2 + sheets.captured(1).toInt());
+        for (const char *value : {"ОБЛІКОВА КАРТКА НДР І ДКР (ОК)", "ОСНОВНІ ВІДОМОСТІ ПРО НДР (ДКР)", "реферат1 ",
+                                  "реферат1500", "Мельник М.М."})
+            QVERIFY2(pdfText.contains(QString::fromUtf8(value)), value);
     }
 
     void unwritableOutput()
@@ -234,6 +298,106 @@ private slots:
         const Run r = zorvatCard({QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("rk"), dir.path()});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(dir.path()), qPrintable(r.err));
+    }
+
+    // Nothing replaces the old file when the disk is full, and the clerk reads why.
+    void fullDisk_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("outName");
+        QTest::newRow("new") << QStringLiteral("new") << QStringLiteral("RK-out.txt");
+        QTest::newRow("resave") << QStringLiteral("resave") << QStringLiteral("RK-out.txt");
+        QTest::newRow("pdf") << QStringLiteral("pdf") << QStringLiteral("card.pdf");
+    }
+    void fullDisk()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, outName);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-in.txt"));
+        writeFile(in, freshCardBytes(CardType::RK));
+        const QString out = dir.filePath(outName);
+        writeFile(out, "old card\r\n");
+        QStringList args{command, QStringLiteral("--type"), QStringLiteral("rk")};
+        if (command != QLatin1String("new"))
+            args << in;
+        args << out;
+        const Run r = zorvatCard(args, 0);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(out), qPrintable(r.err));
+        QVERIFY2(r.err.contains(ioReason(EFBIG)), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(QStringLiteral("File too large")), qPrintable(r.err));
+        QCOMPARE(readAll(out), QByteArray("old card\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    // An input that is no readable card file is named with its reason; a pipe is not
+    // waited on.
+    void unreadableInput_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("reason");
+        for (const char *command : {"show", "check"}) {
+            const QString c = QString::fromLatin1(command);
+            QTest::addRow("%s folder", command) << c << QStringLiteral("RK-folder") << ioReason(EISDIR);
+            QTest::addRow("%s pipe", command) << c << QStringLiteral("RK-pipe") << QStringLiteral("канал");
+            QTest::addRow("%s missing", command) << c << QStringLiteral("RK-missing.txt") << ioReason(ENOENT);
+        }
+    }
+    void unreadableInput()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, input);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("RK-folder")));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("RK-pipe"))).constData(), 0600), 0);
+        const QString path = dir.filePath(input);
+        const Run r = zorvatCard({command, path});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("«%1»").arg(path)), qPrintable(r.err));
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+    }
+
+    // check finds what every command would stumble over, on the line that holds it.
+    void checkFindings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("CR-only lines") << QByteArray("5256\\5\r9999\\x\r7146\\34\r\r")
+                                       << QStringLiteral(":2: код «9999»");
+        QTest::newRow("number out of range") << QByteArray("5256\\5\r\n2151\\2147483648\\x\r\n")
+                                             << QStringLiteral(":2: число «2147483648» виходить за допустимі межі");
+        QTest::newRow("utf-8 text") << QStringLiteral("5256\\5\r\n9027\\1\\Назва\r\n").toUtf8()
+                                    << QStringLiteral(":2: файл, мабуть, записано в кодуванні UTF-8");
+    }
+    void checkFindings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-find.txt"));
+        writeFile(in, bytes);
+        const Run r = zorvatCard({QStringLiteral("check"), in});
+        QCOMPARE(r.status, 1);
+        const QString out = QString::fromUtf8(r.out);
+        QVERIFY2(out.contains(in + finding), qPrintable(out));
+    }
+
+    void readsCrOnlyCard()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("RK-cr.txt"));
+        writeFile(in, cp1251::encode(QStringLiteral("5256\\5\r9027\\1\\Назва\rроботи\r7146\\34\r\r")));
+        const Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject card = QJsonDocument::fromJson(r.out).object();
+        const QJsonObject fields = card.value(QStringLiteral("fields")).toObject();
+        QCOMPARE(fields.value(QStringLiteral("ed5256")).toString(), QStringLiteral("5"));
+        QCOMPARE(fields.value(QStringLiteral("ed7146")).toString(), QStringLiteral("34"));
+        const QJsonObject title = card.value(QStringLiteral("texts")).toObject().value(QStringLiteral("9027")).toObject();
+        QCOMPARE(title.value(QStringLiteral("uk")).toString(), QStringLiteral("Назва роботи"));
     }
 
     void resaveKeepsWarningOnStderr()
@@ -410,6 +574,92 @@ private slots:
         QVERIFY2(out.contains(damaged + QStringLiteral(":4: байт 0x98")), qPrintable(out));
         QVERIFY(!out.contains(clean));
     }
+
+    // The IK card through the companion, by the "IK" name prefix or by --type ik.
+    // "IN" stands for a card with every field, "OUT" for the file written.
+    void ikCommands_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("stderrPart");
+        const QString notYet = QString::fromUtf8("друк картки «Інформаційна картка» ще не підтримується");
+        for (const auto &[name, command, status, message] :
+             {std::tuple{"resave by prefix", "resave IN OUT", 0, QString()},
+              std::tuple{"resave by option", "resave --type=ik IN OUT", 0, QString()},
+              std::tuple{"check", "check IN", 0, QString()}, std::tuple{"pdf not yet", "pdf IN OUT", 2, notYet}})
+            QTest::newRow(name) << QString::fromLatin1(command).split(QLatin1Char(' ')) << status << message;
+    }
+    void ikCommands()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, stderrPart);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("IK-full.txt"));
+        const QString out = dir.filePath(QStringLiteral("written.txt"));
+        writeFile(in, cardFileBytes(ikTest::fullCard()));
+        args.replaceInStrings(QStringLiteral("IN"), in);
+        args.replaceInStrings(QStringLiteral("OUT"), out);
+        const Run r = zorvatCard(args);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(stderrPart), qPrintable(r.err));
+        QVERIFY2(r.out.isEmpty(), r.out.constData());
+        if (args.constFirst() == QLatin1String("resave"))
+            QCOMPARE(readAll(out), readAll(in));
+        else
+            QVERIFY(!QFile::exists(out));
+    }
+
+    void newIkMatchesHandWrittenCard()
+    {
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("IK-new.txt"));
+        QCOMPARE(zorvatCard({QStringLiteral("new"), out}).status, 0);
+        QCOMPARE(readAll(out), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ik_fresh.txt")));
+    }
+
+    void showIkOwnersAndName()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("ik.txt"));
+        writeFile(in, cardFileBytes(ikTest::fullCard()));
+        const Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject card = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(card.value(QStringLiteral("type")).toString(), QStringLiteral("ik"));
+        const QJsonArray owners = card.value(QStringLiteral("lists")).toObject().value(QStringLiteral("owners")).toArray();
+        QCOMPARE(owners.size(), 3);
+        QCOMPARE(owners.at(1).toString(), QString::fromUtf8("2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7"
+                                                            "\\\\\\\\\\Свідоцтво 5\\01.03.24\\Петренко П.П."));
+        const QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
+        QCOMPARE(texts.keys(), QStringList{QStringLiteral("9027")});
+        QCOMPARE(texts.value(QStringLiteral("9027")).toObject(),
+                 (QJsonObject{{QStringLiteral("uk"), QString::fromUtf8("Система керування")},
+                              {QStringLiteral("en"), QStringLiteral("Control system")}}));
+        QCOMPARE(card.value(QStringLiteral("fields")).toObject().value(QStringLiteral("cb1009a")).toString(),
+                 QStringLiteral("9.4.3"));
+    }
+
+    // An RK card resaved as IK: the warning, and the lines the two cards share.
+    void resaveRkCardAsIk()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("rk_2005.txt"));
+        const QString out = dir.filePath(QStringLiteral("IK-2005.txt"));
+        writeFile(in, cardFileBytes(QString::fromUtf8("5436\\0105U000123\n9027\\1\\Назва\n9027\\3\\Title\n"
+                                                      "9153\\03\\нове\n9155\\Галузь\n2151\\1\\Інститут\n"
+                                                      "5616\\27.41.15.00\n6111\\Петров")
+                                        .split(QLatin1Char('\n'))));
+        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("ik"), in, out});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err.trimmed(), QString::fromUtf8("Зверніть увагу Ви відкрили реєстраційну картку !    rk_2005.txt"));
+        const QString text = cp1251::decode(readAll(out));
+        for (const char *line : {"\r\n5436\\0105U000123 \r\n", "\r\n9027\\3\\Title\r\n",
+                                 "\r\n9153\\03\\нове\r\n", "\r\n5616\\27.41.15.00\r\n", "\r\n6111\\Петров\r\n"})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), line);
+        QVERIFY(!text.contains(QStringLiteral("2151")));
+    }
+
     // An OKD card by "--type okd" or by its name, where the longer prefix wins over "OK".
     void okdResave_data()
     {

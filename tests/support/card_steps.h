@@ -5,6 +5,9 @@
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
 
+#include "cardfile/cp1251.h"
+#include "support/test_files.h"
+
 #include <QStringList>
 #include <QTest>
 
@@ -61,18 +64,6 @@ struct Steps
     {
         return cardSteps::opened<Model>(kind(), lines, result);
     }
-    // Opening `full` and saving writes its bytes again, and so does a second round.
-    void checkRoundTrip(const QStringList &full) const
-    {
-        ReadResult result;
-        auto model = opened(full, &result);
-        QVERIFY(result.ok());
-        const QByteArray saved = cardFileBytes(lines(*model));
-        QCOMPARE(saved, cardFileBytes(full));
-        auto again = fresh();
-        QVERIFY(open(*again, saved).ok());
-        QCOMPARE(cardFileBytes(lines(*again)), saved);
-    }
     // The text of `field` once `lines` are opened.
     QString textAfterOpen(const QStringList &lines, const QString &field, ReadResult *result) const
     {
@@ -117,6 +108,86 @@ inline QStringList linesOf(const QStringList &lines, const QString &code)
             found << line;
     }
     return found;
+}
+
+// The lines of a card file in tests/data (CP1251, CR LF, final empty line).
+inline QStringList fixtureLines(const QString &name)
+{
+    QStringList lines = cp1251::decode(readAll(QStringLiteral(ZORVAT_TEST_DATA "/") + name)).split(QStringLiteral("\r\n"));
+    while (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// Rows written "a|b|c": one list of texts per row.
+inline QList<QStringList> pipeRows(const QStringList &rows)
+{
+    QList<QStringList> out;
+    for (const QString &row : rows)
+        out << row.split(QLatin1Char('|'));
+    return out;
+}
+
+// A card with every field opened and saved gives the file again, and so does that
+// save opened and saved.
+template <class Model>
+void checkRoundTrip(const Steps<Model> &card, const QStringList &full)
+{
+    ReadResult result;
+    auto model = card.opened(full, &result);
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    const QByteArray saved = cardFileBytes(card.lines(*model));
+    QCOMPARE(saved, cardFileBytes(full));
+    auto again = card.fresh();
+    QVERIFY(card.open(*again, saved).ok());
+    QCOMPARE(cardFileBytes(card.lines(*again)), saved);
+}
+
+// The same lines in another order save in the card's order.
+template <class Model>
+void checkShuffled(const Steps<Model> &card, const QStringList &full, const QStringList &mixed)
+{
+    QVERIFY(mixed != full);
+    QCOMPARE(card.lines(*card.opened(mixed)), full);
+}
+
+// Rows "field|value in a new card|value after compNil" of checkFreshAndCleared().
+inline void addFreshAndClearedRows(const QStringList &rows)
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("fresh");
+    QTest::addColumn<QString>("cleared");
+    for (const QStringList &r : pipeRows(rows))
+        QTest::newRow(qPrintable(r.at(0))) << r.at(0) << r.at(1) << r.at(2);
+}
+
+// A field of a new card, then of the card cleared (compNil) after the field was typed
+// in; the row's columns are those of addFreshAndClearedRows().
+template <class Model>
+void checkFreshAndCleared(const Steps<Model> &card)
+{
+    QFETCH(QString, field);
+    QFETCH(QString, fresh);
+    QFETCH(QString, cleared);
+    auto model = card.fresh();
+    QCOMPARE(model->text(field), fresh);
+    model->setText(field, QStringLiteral("9"));
+    card.kind().compNil(*model);
+    QCOMPARE(model->text(field), cleared);
+}
+
+// The text of a field once the lines are opened; the reading ends well. The row's
+// columns: "input" (QStringList), "field", "expected".
+template <class Model>
+void checkFieldAfterOpen(const Steps<Model> &card)
+{
+    QFETCH(QStringList, input);
+    QFETCH(QString, field);
+    QFETCH(QString, expected);
+    const QStringList &lines = input;
+    ReadResult result;
+    QCOMPARE(card.textAfterOpen(lines, field, &result), expected);
+    QVERIFY2(result.ok(), qPrintable(result.message));
 }
 
 } // namespace cardSteps

@@ -1,9 +1,11 @@
 #include "support/test_registry.h"
 
+#include "fields/card_recovery.h"
 #include "fields/platform.h"
 #include "support/fake_platform.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -30,6 +32,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     FakePlatform fallback;
     Platform::install(&fallback);
+    // Editors keep recovery copies of unsaved cards; the tests' copies go here.
+    QTemporaryDir recoveryFolder;
+    CardRecovery::setFolder(recoveryFolder.path());
     int failed = 0;
     for (auto &[name, make] : testRegistry::entries()) {
         std::unique_ptr<QObject> test(make());

@@ -1,25 +1,22 @@
 #include "cards/ik/ik_kind.h"
 
-IkKind::IkKind()
-    : BasicCardKind({CardType::IK,
-                     QStringLiteral("ik"),
-                     QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)"),
-                     QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)"),
-                     QStringLiteral("Інформаційна картка"),
-                     QStringLiteral("Інформаційна картка НТП - "),
-                     QStringLiteral("IK"),
-                     true,
-                     true,
-                     true})
-{
-}
+#include "cards/ik/ik_fields.h"
+#include "cards/ik/ik_write.h"
 
-QStringList IkKind::openWarnings(const QString &bareName) const
+// An RK or OK file opened here is warned about and read as far as its codes match.
+IkKind::IkKind()
+    : CardKindOf({CardType::IK,
+                  QStringLiteral("ik"),
+                  QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)"),
+                  QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)"),
+                  QStringLiteral("Інформаційна картка"),
+                  QStringLiteral("Інформаційна картка НТП - "),
+                  QStringLiteral("IK"),
+                  true,
+                  true,
+                  true,
+                  true,
+                  true},
+                 {ikFieldTable, ikCardLines, ikShowAfterRead})
 {
-    const QString head = bareName.left(2);
-    if (head == QLatin1String("rk") || head == QLatin1String("RK"))
-        return {rkWarning(bareName)};
-    if (head == QLatin1String("ok") || head == QLatin1String("OK"))
-        return {okWarning(bareName)};
-    return {};
 }

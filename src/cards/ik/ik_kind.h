@@ -1,10 +1,16 @@
 #pragma once
 
-#include "cards/basic_card_kind.h"
+#include "cards/card_kind_of.h"
+#include "cards/ik/ik_model.h"
+#include "cards/ik/ik_read.h"
 
-class IkKind : public BasicCardKind
+class IkKind : public CardKindOf<IkModel, IkReader>
 {
 public:
     IkKind();
-    QStringList openWarnings(const QString &bareName) const override;
+
+    // ik_kind_info.cpp: what batch work and checks see of an IK card.
+    QList<RecordList> recordLists(const CardModel &model) const override;
+    bool knowsCode(const QString &code) const override;
+    QList<NumberedLine> numberedLines() const override;
 };

@@ -18,25 +18,13 @@ const QString kLegalCode = u"99999999;1;_"_s;
 const QString kAccountNumber = u"9999U999999l;1;_"_s;
 const QString kRubric = u"99.99.99.99;1;_"_s;
 
-const QString kDateHint = u"Дата проставляється у вигляді :  ДД.ММ.РР "_s;
 const QString kDegreeLabel = u"Науковий ступінь, звання"_s;
 const QString kNameColumn = u"Прізвище, ім'я, по батькові"_s;
-const QString kVeltarisHint = u"Проставляється при реєстрації ОК в Велтарис"_s;
 
-QString subordinationHint(const QString &party)
-{
-    return u"Зазначається орган державної влади, якому підпорядковується "_s + party + u". \n"_s
-           u"Підприємства, установи, організації з приватною формою власності указують місце проведення "
-           u"їх державної реєстрації\n"
-           u"відповідно до статті 5 Закону України \"Про державну реєстрацію юридичних осіб та "
-           u"фізичних осіб-підприємців\"."_s;
-}
-
-QString deletionHint(const QString &what)
-{
-    return u"Для знищення "_s + what + u" треба усунути його номер та\n"
-           u"натиснути на клавішу \"Tab\". Нумерація зміниться автоматично."_s;
-}
+using commonTexts::deletionHint;
+using commonTexts::subordinationHint;
+const QString kDateHint = commonTexts::dateHint();
+const QString kVeltarisHint = commonTexts::veltarisHint();
 
 const QStringList kPages = {u"Реєстраційні дані, етапи"_s, u"Виконавець"_s, u"Спів-ці, загальні дані"_s,
                             u"Власник"_s, u"Фінансування"_s, u"Назва, реферат"_s, u"Тематика"_s};
@@ -46,9 +34,7 @@ Page registrationPage()
     return Page{
         F(K::Masked, u"ed5436"_s, u"5436"_s).mask(u"AA99A999999l;1;_"_s, 12).marks()
             .label(u"5436. Державний реєстраційний №"_s)
-            .hint(u"В № держреєстрації НДДКР перша або п'ята літера \"U\" \n"
-                  u"Якщо  співвиконавець реєстрував свою частину (етап) роботи,\n"
-                  u"то в кінці  номера стоїть позначка \"с\""_s),
+            .hint(commonTexts::stateNumberHint()),
         F(K::Combo, u"cb5256"_s, u"5256"_s).items({u"5"_s, u"1"_s}).maxLength(1).byDefault(u"5"_s)
             .label(u"5256. Особліви позначки"_s)
             .hint(u"5 - Відкрита\n1 - Для службового користування"_s),
@@ -147,8 +133,7 @@ Page ownerPage()
         F(K::Edit, u"ed1333"_s, u"2459"_s).maxLength(80).label(u"1333. Відомча підпорядкованість"_s).marks()
             .hint(subordinationHint(u"Власник"_s)),
         F(K::Masked, u"ed5518N"_s, u"2459"_s).maxLength(30).label(u"5518. № юридичного документа"_s).marks()
-            .hint(u"Зазначаються (для фізичних осіб) номер та дата видачі юридичного документа,\n"
-                  u"який засвідчує право власності на результати НДР (ДКР)"_s),
+            .hint(commonTexts::documentHint()),
         F(K::Masked, u"ed5518D"_s, u"2459"_s).mask(kDate, 8).label(u"дата видачі"_s).marks().hint(kDateHint),
     };
 }

@@ -8,12 +8,7 @@ class OkKind : public CardKindOf<OkModel, OkReader>
 {
 public:
     OkKind();
-    QStringList openWarnings(const QString &bareName) const override;
-
-    const FieldTable &fields() const override;
-    void compNil(CardModel &model) const override;
-    QStringList Mtext(CardModel &model) const override;
-    void afterRead(CardModel &model) const override;
+    bool print(CardModel &model, PrintJob &job) const override;
 
     // ok_kind_info.cpp: what batch work and checks see of an OK card.
     QList<RecordList> recordLists(const CardModel &model) const override;

@@ -27,6 +27,7 @@ class OkModel : public CardModel, public ListHolder
 {
 public:
     explicit OkModel(const FieldTable &table);
+    std::unique_ptr<CardModel> clone() const override { return std::make_unique<OkModel>(*this); }
 
     // Lists, stage numbers, two-language texts and read counters back to empty. The
     // code masks, their labels and the person kind marks stay as they are.

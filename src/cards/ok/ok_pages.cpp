@@ -65,24 +65,10 @@ QList<PageButton> okButtons()
     return out;
 }
 
-PageDesign buildDesign()
-{
-    PageDesign design;
-    design.pages = okBlocks();
-    for (int page = 0; page < design.pages.size(); ++page) {
-        design.sheetNames << u"TabSheet%1"_s.arg(page + 1);
-        design.pageHints << okPageHint(page);
-    }
-    design.buttons = okButtons();
-    design.headingAbove = okHeadingAbove;
-    design.stateLabel = okLabelName;
-    return design;
-}
-
 } // namespace
 
 const PageDesign &okPageDesign()
 {
-    static const PageDesign design = buildDesign();
+    static const PageDesign design = pageDesignOf(okBlocks(), okButtons(), okPageHint, okHeadingAbove, okLabelName);
     return design;
 }

@@ -3,7 +3,6 @@
 #include "cardfile/card_item.h"
 #include "cards/ok/ok_fields.h"
 #include "fields/common_texts.h"
-#include "fields/edit_mask.h"
 
 #include <QHash>
 
@@ -154,16 +153,6 @@ void readPerson(OkModel &m, const QString &line)
     m.storeFields(OkList::Executors, n);
 }
 
-void readRubric(OkModel &m, const QString &line)
-{
-    for (const QString &field : okRubricFields()) {
-        if (m.text(field) == EditMask(m.mask(field)).emptyText()) {
-            m.setFitted(field, item(line, 2));
-            return;
-        }
-    }
-}
-
 void readFinancing(OkModel &m, const QString &code, const QString &line)
 {
     const int count = m.countFinancingLine();
@@ -221,7 +210,7 @@ void OkReader::applyLine(const QString &code, const QString &line)
     } else if (code == QLatin1String("6121")) {
         readPerson(m_model, line);
     } else if (code == QLatin1String("5616")) {
-        readRubric(m_model, line);
+        putIntoFirstBlank(m_model, okRubricFields(), item(line, 2));
     } else if (commonTexts::financingSources().contains(code)) {
         readFinancing(m_model, code, line);
     }

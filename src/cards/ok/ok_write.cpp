@@ -4,7 +4,6 @@
 #include "cards/ok/ok_model.h"
 #include "fields/card_lines.h"
 #include "fields/common_texts.h"
-#include "fields/edit_mask.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -57,10 +56,7 @@ QStringList okCardLines(OkModel &m)
 
     out.fields({{u"5535"_s, u"cb5535"_s}, {u"5211"_s, u"cb5211"_s}, {u"6140"_s, u"ed6140"_s},
                 {u"5634"_s, u"ed5634"_s}});
-    for (const QString &rubric : okRubricFields()) {
-        if (m.text(rubric) != EditMask(m.mask(rubric)).emptyText())
-            out.field(u"5616"_s, rubric);
-    }
+    out.filledMasks(u"5616"_s, okRubricFields());
     out.fields({{u"6111"_s, u"ed6111"_s}, {u"6210"_s, u"ed6210vc"_s}});
     out.bilingual(m.texts(), int(OkText::WorkHead));
     out.field(u"6228"_s, u"ed6228vc"_s);

@@ -1,6 +1,7 @@
 #include "cards/okd/okd_kind.h"
 
-#include "fields/field_rules.h"
+#include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_write.h"
 
 OkdKind::OkdKind()
     : CardKindOf({CardType::OKD,
@@ -12,12 +13,17 @@ OkdKind::OkdKind()
                   QStringLiteral("OKD"),
                   true,
                   false,
-                  true})
+                  true},
+                 {okdFieldTable, [](OkdModel &m) { return okdCardLines(m); }, okdShowAfterRead})
 {
 }
 
-void OkdKind::compNil(CardModel &card) const
+QStringList OkdKind::snapshotLines(const CardModel &model) const
 {
-    fieldRules::compNilFields(card);
-    of(card).clearState();
+    const std::unique_ptr<CardModel> copy = model.clone();
+    if (!copy)
+        return CardKindOf::snapshotLines(model);
+    OkdModel &card = of(*copy);
+    card.keepViews();
+    return Mtext(card);
 }

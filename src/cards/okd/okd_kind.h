@@ -1,10 +1,8 @@
 #pragma once
 
 #include "cards/card_kind_of.h"
-#include "cards/okd/okd_fields.h"
 #include "cards/okd/okd_model.h"
 #include "cards/okd/okd_read.h"
-#include "cards/okd/okd_write.h"
 
 // The dissertation card: its table, its lines written from the private state and read
 // back into it, and the views an open leaves shown.
@@ -12,10 +10,9 @@ class OkdKind : public CardKindOf<OkdModel, OkdReader>
 {
 public:
     OkdKind();
-    const FieldTable &fields() const override { return okdFieldTable(); }
-    QStringList Mtext(CardModel &model) const override { return okdCardLines(of(model)); }
-    void compNil(CardModel &model) const override;
-    void afterRead(CardModel &model) const override { okdShowAfterRead(of(model)); }
+    // A recovery copy also keeps what the supervisors' names and the organisation page
+    // show, as leaving those fields would.
+    QStringList snapshotLines(const CardModel &model) const override;
 
     // okd_kind_info.cpp: the private lists under their own names; the codes the reader
     // takes; the numbers of supervisors and opponents.

@@ -69,6 +69,16 @@ void OkdModel::selectLanguage(OkdText which, TextLanguage language)
         showText(OkdText::ThesisTitle);
 }
 
+void OkdModel::keepViews()
+{
+    for (int i = 0; i < m_texts.size(); ++i)
+        m_texts.keepShown(*this, i);
+    for (int n = 1; n <= kSupervisors; ++n)
+        keepSupervisor(n);
+    for (const QString &field : orgFields())
+        keepOrgField(field);
+}
+
 QString OkdModel::supervisorName(int n, TextLanguage language) const
 {
     return m_supervisors.text(n - 1, language);

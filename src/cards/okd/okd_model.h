@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // The texts kept in two languages and shown by one field: the applicant's name (6147),
 // the title (9045) and the abstract (9118) of the dissertation.
 enum class OkdText { ApplicantName, ThesisTitle, ThesisAbstract };
@@ -50,6 +52,7 @@ public:
     static constexpr int kOpponents = 4;
 
     explicit OkdModel(const FieldTable &table);
+    std::unique_ptr<CardModel> clone() const override { return std::make_unique<OkdModel>(*this); }
 
     // Every private text empty (compNil); the council cipher hidden. The visibility of
     // the slot-3 person kind and of the science sector stays.
@@ -66,6 +69,10 @@ public:
     // The group on `language` and the field (both fields for the title and abstract)
     // showing it.
     void selectLanguage(OkdText which, TextLanguage language);
+
+    // Every view field's text into the private state behind it, as leaving each field
+    // would: the three texts, the supervisors' names, the organisation slot shown.
+    void keepViews();
 
     // ---- Supervisors' names, n = 1..3: "ed6156f1".."ed6156f3" with "indjzk".
     QString supervisorName(int n, TextLanguage language) const;

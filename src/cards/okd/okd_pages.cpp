@@ -52,17 +52,11 @@ QList<QList<PageBlock>> okdBlocks()
     };
 }
 
-PageDesign buildDesign()
-{
-    PageDesign design{okdBlocks(), {}, {}, {}, okdHeadingAbove, okdLabelName};
-    nameSheets(design);
-    return design;
-}
-
 } // namespace
 
 const PageDesign &okdPageDesign()
 {
-    static const PageDesign design = buildDesign();
+    static const PageDesign design =
+        pageDesignOf(okdBlocks(), {}, [](int) { return QString(); }, okdHeadingAbove, okdLabelName);
     return design;
 }

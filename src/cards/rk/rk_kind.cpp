@@ -5,6 +5,7 @@
 #include "cards/rk/rk_print.h"
 #include "cards/rk/rk_print_layouts.h"
 #include "cards/rk/rk_read.h"
+#include "cards/rk/rk_rules.h"
 #include "cards/rk/rk_write.h"
 #include "fields/field_rules.h"
 #include "print/report_layouts.h"

@@ -52,6 +52,11 @@ int rkPersonKind(const QString &selectorText)
     return int(rkPersonKinds().indexOf(selectorText)) + 1;
 }
 
+std::unique_ptr<CardModel> RkModel::clone() const
+{
+    return std::make_unique<RkModel>(*this);
+}
+
 RkModel::RkModel(const FieldTable &table)
     : CardModel(table),
       m_texts({{u"2151"_s, u"mm2151"_s, u"Indjz"_s}, {u"9027"_s, u"mm9027"_s, u"Indjzr"_s},

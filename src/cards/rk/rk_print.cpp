@@ -4,27 +4,13 @@
 #include "cards/rk/rk_fields.h"
 #include "cards/rk/rk_model.h"
 #include "cards/rk/rk_print_layouts.h"
-#include "print/page_renderer.h"
+#include "print/card_printout.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
-#include "print/text_wrap.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString kBlank = u" "_s;
-const QString kContinued = u"(див. продовження)"_s;
-
-// A text the card holds a fixed number of lines of; the rest goes to the sheets.
-struct LongText
-{
-    int page; // 1 or 2
-    QString memo;
-    QString marker;
-    int cardLines;
-    QString heading; // opens the block on the continuation sheets
-};
 
 const LongText kStages = {1, u"QRMemo4"_s, u"QRLabel79"_s, 5,
                           u"9036. Порядковий №; початок та закінчення етапу; вид звітного документа з НДР (ДКР); "
@@ -73,81 +59,50 @@ const QStringList kPage1Blanks = {u"QRLabel47"_s, u"QRLabel9"_s,  u"QRLabel14"_s
 const QStringList kPage2Blanks = {u"QRLabel24"_s, u"QRLabel25"_s, u"QRLabel30"_s, u"QRLabel35"_s,
                                   u"QRLabel36"_s, u"QRLabel37"_s, u"QRLabel31"_s};
 
-// The lines of a wrapped text up to its first empty one: an empty line ends the text.
 class RkPrinter
 {
 public:
     RkPrinter(RkModel &model, PrintJob &job, ReportLayouts &layouts)
         : m_model(model),
-          m_job(job),
-          m_page1(layouts.layout(rkPrintLayouts::page1())),
-          m_page2(layouts.layout(rkPrintLayouts::page2()))
+          m_out(job, {&layouts.layout(rkPrintLayouts::page1()), &layouts.layout(rkPrintLayouts::page2())}),
+          m_page1(m_out.page(1)),
+          m_page2(m_out.page(2))
     {
     }
 
     void run()
     {
-        m_job.prepare();
-        reset(m_page1, kPage1Blanks);
+        m_out.job().prepare();
+        CardPrintout::reset(m_page1, rkPrintLayouts::valueMemos(m_page1), kPage1Blanks);
         fillPage1();
-        // mmtext0 and mmtext break lines at the width of the stage memo.
-        m_wrapWidth = m_page1.at(kStages.memo).width;
         fillStages();
         fillCustomers();
         fillCoExecutors();
-        reset(m_page2, kPage2Blanks);
+        CardPrintout::reset(m_page2, rkPrintLayouts::valueMemos(m_page2), kPage2Blanks);
         fillPage2();
-        m_job.finish(m_model.bilingual(RkText::WorkTitle, RkLanguage::Ukrainian), {&m_page1, &m_page2});
+        m_out.job().finish(m_model.bilingual(RkText::WorkTitle, RkLanguage::Ukrainian), m_out.pages());
     }
 
 private:
-    PageLayout &page(int n) { return n == 1 ? m_page1 : m_page2; }
     QString field(const QString &name) const { return m_model.text(name); }
-
-    static void reset(PageLayout &layout, const QStringList &blanks)
-    {
-        for (const QString &memo : rkPrintLayouts::valueMemos(layout))
-            layout.at(memo).lines = {kBlank};
-        for (const QString &label : blanks)
-            layout.at(label).text = kBlank;
-    }
-
-    void set(int pageNumber, const QString &element, const QString &value)
-    {
-        PageElement &e = page(pageNumber).at(element);
-        if (e.type == PageElement::Type::Label)
-            e.text = value;
-        else
-            append(e, value);
-    }
-
-    // A memo breaks what it is given at its own width, below the lines it holds.
-    static void append(PageElement &memo, const QString &value)
-    {
-        memo.lines << memoLines(memo, value);
-    }
+    void set(int page, const QString &element, const QString &value) { m_out.set(page, element, value); }
+    void placeLong(const LongText &t, const QString &text) { m_out.placeLong(t, text); }
 
     // A field shown unless it holds `blankForm`, the text of the untouched field.
     QString unlessBlank(const QString &name, const QString &blankForm) const
     {
-        const QString value = field(name);
-        return value == blankForm ? kBlank : value;
+        return CardPrintout::unlessBlank(field(name), blankForm);
     }
 
-    // The total alone in thousands of hryvnias, otherwise followed by its unit.
     QString total(const QString &sumField, const QString &unitField) const
     {
-        const QString sum = field(sumField);
-        if (sum.isEmpty())
-            return kBlank;
-        const QString unit = field(unitField);
-        return unit == u"тис.грн."_s ? sum : sum + u' ' + unit;
+        return CardPrintout::amount(field(sumField), field(unitField));
     }
 
     void fillPage1()
     {
         set(1, u"QRLabel9"_s, unlessBlank(u"ed5436"_s, u"    U       "_s));
-        set(1, u"QRLabel14"_s, m_model.isEmptyValue(u"ed5517"_s) ? kBlank : field(u"ed5517"_s));
+        set(1, u"QRLabel14"_s, m_model.isEmptyValue(u"ed5517"_s) ? CardPrintout::blank() : field(u"ed5517"_s));
         const QString date = field(u"ed5418D"_s);
         set(1, u"QRLabel3"_s, field(u"ed5418N"_s) + (date == u"  .  .  "_s ? QString() : u"; "_s + date));
 
@@ -157,8 +112,8 @@ private:
         if (uk.isEmpty() && en.isEmpty()) {
             executor.lines << u"1 - українською мовою"_s << QString() << QString() << u"3 - англійською мовою"_s;
         } else {
-            append(executor, u"1. "_s + uk);
-            append(executor, u"3. "_s + en);
+            CardPrintout::append(executor, u"1. "_s + uk);
+            CardPrintout::append(executor, u"3. "_s + en);
         }
 
         if (!field(u"cb7201"_s).isEmpty())
@@ -176,22 +131,6 @@ private:
             if (c.page == pageNumber)
                 set(c.page, c.element, field(c.field));
         }
-    }
-
-    // `text` broken at the wrap width: its first lines on the card, the others, after
-    // the heading line, on the continuation sheets.
-    void placeLong(const LongText &t, const QString &text)
-    {
-        // Each overflow line makes at least one line on the sheets, so lines beyond what
-        // the sheets still show are never seen; one more than the card holds tells
-        // whether the text goes on.
-        const int wanted = t.cardLines + std::max(1, m_job.sheetLinesLeft());
-        const QStringList lines = upToEmpty(wrapText(text, m_wrapWidth, layoutFont(u"Arial"_s, 13), wanted));
-        page(t.page).at(t.memo).lines << lines.mid(0, t.cardLines);
-        if (lines.size() <= t.cardLines)
-            return;
-        page(t.page).at(t.marker).text = kContinued;
-        m_job.placeBlock(t.heading, lines.mid(t.cardLines));
     }
 
     void fillStages()
@@ -249,7 +188,7 @@ private:
                          + EntryList::item(record, 8)
                   << QString(69, u'-');
         }
-        m_job.placeBlock(u"   ВІДОМОСТІ ПРО ЗАМОВНИКА "_s, lines);
+        m_out.job().placeBlock(u"   ВІДОМОСТІ ПРО ЗАМОВНИКА "_s, lines);
     }
 
     void fillCoExecutors()
@@ -294,8 +233,8 @@ private:
         set(2, u"QRMemo12"_s, rubrics(0));
         set(2, u"QRMemo14"_s, rubrics(3));
         PageElement &head = m_page2.at(u"QRMemo6"_s);
-        append(head, u"1. "_s + m_model.bilingual(RkText::WorkHead, RkLanguage::Ukrainian));
-        append(head, u"3. "_s + m_model.bilingual(RkText::WorkHead, RkLanguage::English));
+        CardPrintout::append(head, u"1. "_s + m_model.bilingual(RkText::WorkHead, RkLanguage::Ukrainian));
+        CardPrintout::append(head, u"3. "_s + m_model.bilingual(RkText::WorkHead, RkLanguage::English));
 
         placeLong(kPurpose, field(u"mm9126"_s));
         placeLong(kApplication, field(u"mm9155"_s));
@@ -303,10 +242,9 @@ private:
     }
 
     RkModel &m_model;
-    PrintJob &m_job;
+    CardPrintout m_out;
     PageLayout &m_page1;
     PageLayout &m_page2;
-    double m_wrapWidth = 0;
 };
 
 } // namespace

@@ -1,11 +1,8 @@
 #include "cards/rk/rk_print_layouts.h"
 
-#include "print/page_layout.h"
-#include "print/page_renderer.h"
+#include "print/layout_kit.h"
 #include "print/report_layouts.h"
-#include "print/text_wrap.h"
 
-#include <QFontMetricsF>
 #include <QHash>
 
 using namespace Qt::Literals::StringLiterals;
@@ -14,39 +11,14 @@ namespace rkPrintLayouts {
 
 namespace {
 
+using layoutKit::bold;
+using layoutKit::hLine;
+using layoutKit::label;
+using layoutKit::lines;
+using layoutKit::memo;
+using layoutKit::text;
+using layoutKit::vLine;
 using Type = PageElement::Type;
-
-// A static text on one line.
-PageElement text(double left, double top, const QString &s, int size = 13, bool bold = false)
-{
-    return {.type = Type::Label, .left = left, .top = top, .pixelSize = size, .bold = bold, .text = s};
-}
-
-PageElement bold(double left, double top, const QString &s, int size = 13)
-{
-    return text(left, top, s, size, true);
-}
-
-// A static text set on several lines.
-PageElement lines(double left, double top, double width, const QStringList &s, int size = 13)
-{
-    return {.type = Type::Memo, .left = left, .top = top, .width = width, .pixelSize = size, .lines = s};
-}
-
-// A value printed on one line, cut at its width.
-PageElement label(const QString &name, double left, double top, double width, int size = 13)
-{
-    return {.type = Type::Label, .name = name, .left = left, .top = top, .width = width, .pixelSize = size,
-            .text = u" "_s};
-}
-
-// A block of value lines; height 0 for a memo the form gives no height.
-PageElement memo(const QString &name, double left, double top, double width, double height, int size = 13,
-                 bool underline = false)
-{
-    return {.type = Type::Memo, .name = name, .left = left, .top = top, .width = width, .height = height,
-            .pixelSize = size, .underline = underline, .lines = {u" "_s}};
-}
 
 // Page 1: registration data, the executor, the first customer, financing, terms, stages.
 QList<PageElement> page1Elements()
@@ -239,31 +211,6 @@ const QHash<QString, int> &lineCounts(const QString &layoutName)
     return none;
 }
 
-// A value memo begins with a blank line. Where the form gives it no height, or a
-// height that would cut its last value lines, the memo is placed one line higher:
-// its values then print from the top the form gives it and it ends where it did, so
-// nothing runs into the row below.
-void fitValueLines(PageElement &memo, int valueLines)
-{
-    if (memo.height > 0 && memoCapacity(memo) >= valueLines + 1)
-        return;
-    const QFont font = elementFont(memo);
-    const QFontMetricsF fm(font);
-    const double spacing = memo.lineSpacing > 0 ? memo.lineSpacing : lineSpacing(font);
-    memo.top -= spacing;
-    memo.height = memo.height > 0 ? memo.height + spacing : valueLines * spacing + fm.ascent() + fm.descent() + 0.5;
-}
-
-FrameLine hLine(double x1, double x2, double y, double width = 1)
-{
-    return {.x1 = x1, .y1 = y, .x2 = x2, .y2 = y, .width = width};
-}
-
-FrameLine vLine(double x, double y1, double y2)
-{
-    return {.x1 = x, .y1 = y1, .x2 = x, .y2 = y2};
-}
-
 constexpr double kRight = 718;
 
 void page1Frames(PageLayout &layout)
@@ -294,18 +241,6 @@ void page2Frames(PageLayout &layout)
                   << hLine(210, 400, 976) << hLine(339, 704, 1001) << hLine(210, 400, 1037);
 }
 
-void build(PageLayout &layout, QList<PageElement> elements)
-{
-    int n = 0;
-    for (PageElement &e : elements) {
-        if (e.name.isEmpty())
-            e.name = u"Text"_s + QString::number(++n);
-        else if (const int lines = valueLines(layout.name(), e.name); lines > 0)
-            fitValueLines(e, lines);
-    }
-    layout.elements = std::move(elements);
-}
-
 } // namespace
 
 QString page1()
@@ -320,24 +255,19 @@ QString page2()
 
 void buildPage1(PageLayout &layout)
 {
-    build(layout, page1Elements());
+    layoutKit::build(layout, page1Elements(), lineCounts(layout.name()));
     page1Frames(layout);
 }
 
 void buildPage2(PageLayout &layout)
 {
-    build(layout, page2Elements());
+    layoutKit::build(layout, page2Elements(), lineCounts(layout.name()));
     page2Frames(layout);
 }
 
 QStringList valueMemos(const PageLayout &layout)
 {
-    QStringList names;
-    for (const PageElement &e : layout.elements) {
-        if (e.type == Type::Memo && lineCounts(layout.name()).contains(e.name))
-            names << e.name;
-    }
-    return names;
+    return layoutKit::valueMemos(layout, lineCounts(layout.name()));
 }
 
 int valueLines(const QString &layoutName, const QString &memo)

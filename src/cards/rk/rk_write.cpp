@@ -4,7 +4,6 @@
 #include "cards/rk/rk_fields.h"
 #include "cards/rk/rk_model.h"
 #include "fields/card_lines.h"
-#include "fields/edit_mask.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,10 +59,7 @@ QStringList rkCardLines(RkModel &m)
     }
 
     out.field(u"5634"_s, u"ed5634"_s);
-    for (const QString &rubric : rkRubricFields()) {
-        if (m.text(rubric) != EditMask(m.mask(rubric)).emptyText())
-            out.field(u"5616"_s, rubric);
-    }
+    out.filledMasks(u"5616"_s, rkRubricFields());
     out.field(u"6111"_s, u"ed6111"_s);
     out.field(u"6210"_s, u"ed6210"_s, When::Filled);
     out.bilingual(m.texts(), int(RkText::WorkHead));

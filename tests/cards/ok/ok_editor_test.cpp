@@ -1,6 +1,8 @@
 #include "cards/ok/ok_editor.h"
 #include "cards/ok/ok_model.h"
 #include "fields/card_document.h"
+#include "print/page_layout.h"
+#include "print/report_layouts.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
 #include "support/test_registry.h"
@@ -251,6 +253,37 @@ private slots:
         e.settle();
         QCOMPARE(e.shown(u"ed5526"_s), u"0124U000001 "_s);
         QCOMPARE(e.window->model().stageNumber(1), u"0124U000001 "_s);
+    }
+
+    // "Друк" shows both pages and the first continuation sheet; the continuation
+    // command prints the sheets from the second on.
+    void printAndContinuationFromTheWindow()
+    {
+        ReportLayouts::instance().createAll();
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        QString abstract;
+        for (int i = 1; i <= 3000; ++i)
+            abstract += u"реферат%1 "_s.arg(i);
+        e.enter(u"mm9117"_s);
+        qobject_cast<QPlainTextEdit *>(e.field(u"mm9117"_s))->setPlainText(abstract);
+        e.click(u"BitBtn1"_s);
+        e.click(u"SpeedButton4"_s);
+        QCOMPARE(platform.previews().size(), 1);
+        const QList<const PageLayout *> job1 = platform.previews().constFirst();
+        QVERIFY(job1.size() >= 3);
+        QCOMPARE(job1.at(0)->name(), u"TQROk1"_s);
+        QCOMPARE(job1.at(1)->name(), u"TQROk2"_s);
+        QCOMPARE(job1.at(2)->name(), u"TQRDop"_s);
+        // The abstract typed and not yet left was printed and kept.
+        QCOMPARE(e.window->model().bilingual(OkText::WorkAbstract, TextLanguage::Ukrainian), abstract);
+        auto *sb5 = e.window->findChild<QToolButton *>(u"SB5"_s);
+        QVERIFY(sb5->isEnabled());
+        sb5->click();
+        QCOMPARE(platform.previews().size(), 2);
+        QCOMPARE(platform.previews().constLast().constFirst()->name(), u"TQRDop1"_s);
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.

@@ -46,27 +46,11 @@ private slots:
         QCOMPARE(cardFileBytes(okTest::card.lines(*model)), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ok_fresh.txt")));
     }
 
-    void fullCardRoundTrip()
-    {
-        const QStringList full = okTest::fullCard();
-        ReadResult result;
-        auto model = okTest::card.opened(full, &result);
-        QVERIFY(result.ok());
-        const QByteArray saved = cardFileBytes(okTest::card.lines(*model));
-        QCOMPARE(saved, cardFileBytes(full));
-
-        auto again = okTest::card.fresh();
-        QVERIFY(okTest::card.open(*again, saved).ok());
-        QCOMPARE(cardFileBytes(okTest::card.lines(*again)), saved);
-    }
+    void fullCardRoundTrip() { cardSteps::checkRoundTrip(okTest::card, okTest::fullCard()); }
 
     void shuffledLinesSaveInCardOrder()
     {
-        const QStringList full = okTest::fullCard();
-        const QStringList mixed = shuffled(full);
-        QVERIFY(mixed != full);
-        auto model = okTest::card.opened(mixed);
-        QCOMPARE(okTest::card.lines(*model), full);
+        cardSteps::checkShuffled(okTest::card, okTest::fullCard(), shuffled(okTest::fullCard()));
     }
 
     void twoProgrammeCodeLines()

@@ -31,11 +31,7 @@ private slots:
     // A new card and a cleared one (compNil) differ where the description says.
     void freshAndCleared_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("fresh");
-        QTest::addColumn<QString>("cleared");
-        // field|new card|cleared card
-        const QString rows[] = {
+        cardSteps::addFreshAndClearedRows({
             u"cb5256|5|5"_s,
             u"cb5715|720|"_s,
             u"cb5535|35|"_s,
@@ -57,23 +53,9 @@ private slots:
             u"cb7201||"_s,
             u"cb1133||"_s,
             u"Indjzr|0|0"_s,
-        };
-        for (const QString &row : rows) {
-            const QStringList r = row.split(QLatin1Char('|'));
-            QTest::newRow(qPrintable(r.at(0))) << r.at(0) << r.at(1) << r.at(2);
-        }
+        });
     }
-    void freshAndCleared()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, fresh);
-        QFETCH(QString, cleared);
-        auto model = okTest::card.fresh();
-        QCOMPARE(model->text(field), fresh);
-        model->setText(field, u"9"_s);
-        okTest::card.kind().compNil(*model);
-        QCOMPARE(model->text(field), cleared);
-    }
+    void freshAndCleared() { cardSteps::checkFreshAndCleared(okTest::card); }
 
     void clearingKeepsCodeMasksAndMarks()
     {

@@ -112,15 +112,7 @@ private slots:
         QTest::newRow("cleared combos stay empty") << QStringList{u"5634\\004"_s} << u"cb5715"_s << QString();
         QTest::newRow("cleared stage kind: first entry") << QStringList{u"5634\\004"_s} << u"cb9036e"_s << u"П"_s;
     }
-    void fieldsAfterOpen()
-    {
-        QFETCH(QStringList, input);
-        QFETCH(QString, field);
-        QFETCH(QString, expected);
-        ReadResult result;
-        QCOMPARE(okTest::card.textAfterOpen(input, field, &result), expected);
-        QVERIFY2(result.ok(), qPrintable(result.message));
-    }
+    void fieldsAfterOpen() { cardSteps::checkFieldAfterOpen(okTest::card); }
 
     // The code field of a party after an open: its mask and the text and colour of its
     // label follow the person kind read.

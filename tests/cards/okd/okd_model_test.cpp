@@ -177,6 +177,22 @@ private slots:
         QCOMPARE(okdTest::linesOf(lines, u"3330"_s), QStringList{u"3330\\Інститут"_s});
     }
 
+    // A recovery copy holds what the views show although no field was left; the card
+    // itself saves the private state only.
+    void snapshotKeepsTheViews()
+    {
+        auto m = okdTest::card.fresh();
+        m->showSlot(2);
+        m->setText(u"mmNaz"_s, u"Інститут"_s);
+        m->setText(u"ed6156f1"_s, u"Коваленко"_s);
+        m->setText(u"mm9045"_s, u"Назва"_s);
+        const QStringList snapshot = okdTest::card.kind().snapshotLines(*m);
+        QCOMPARE(okdTest::linesOf(snapshot, u"3330"_s), QStringList{u"3330\\Інститут"_s});
+        QVERIFY(okdTest::linesOf(snapshot, u"6156"_s).value(0).startsWith(u"6156\\1\\1\\Коваленко\\"_s));
+        QCOMPARE(okdTest::linesOf(snapshot, u"9045"_s).value(0), u"9045\\1\\Назва"_s);
+        QCOMPARE(okdTest::linesOf(okdTest::card.lines(*m), u"3330"_s), QStringList{u"3330\\"_s});
+    }
+
     void languageViews()
     {
         auto m = okdTest::card.fresh();

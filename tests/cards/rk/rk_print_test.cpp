@@ -8,13 +8,9 @@
 #include "print/text_wrap.h"
 #include "rk_test_support.h"
 #include "support/fake_platform.h"
+#include "support/print_checks.h"
 #include "support/test_registry.h"
 
-#include <QDir>
-#include <QFontMetricsF>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -137,62 +133,9 @@ void fillFullCard(RkModel &m)
     addCoExecutor(m, 1);
 }
 
-// Prints the card of `doc` with the preview and messages recorded; false when the
-// card type does not print.
 bool print(CardDocument &doc, FakePlatform &platform)
 {
-    platform.allowMessages();
-    platform.expect(FakePlatform::Call::Preview);
-    PrintJob job(doc);
-    return doc.kind().print(doc.model(), job);
-}
-
-// Where one printed line puts its glyphs, in band units.
-QRectF lineBox(const PageElement &e, const QString &text, double top)
-{
-    const QFont font = elementFont(e);
-    const QFontMetricsF fm(font);
-    const double natural = textWidth(text, font);
-    const double width = e.width > 0 ? std::min(natural, e.width) : natural;
-    double left = e.left;
-    if (e.align == PageElement::Align::Center && e.width > natural)
-        left += (e.width - natural) / 2;
-    return QRectF(left, top, width, fm.ascent() + fm.descent());
-}
-
-// The glyph boxes of an element's visible, non-blank lines.
-QList<QRectF> inkBoxes(const PageElement &e)
-{
-    QList<QRectF> boxes;
-    if (e.type == PageElement::Type::Label) {
-        if (!e.text.trimmed().isEmpty())
-            boxes << lineBox(e, e.text, e.top);
-        return boxes;
-    }
-    const QFont font = elementFont(e);
-    const double spacing = e.lineSpacing > 0 ? e.lineSpacing : lineSpacing(font);
-    const int shown = std::min<int>(memoCapacity(e), int(e.lines.size()));
-    for (int i = 0; i < shown; ++i) {
-        if (!e.lines.at(i).trimmed().isEmpty())
-            boxes << lineBox(e, e.lines.at(i), e.top + i * spacing);
-    }
-    return boxes;
-}
-
-bool crosses(const FrameLine &f, const QRectF &box)
-{
-    const QRectF line = QRectF(QPointF(std::min(f.x1, f.x2), std::min(f.y1, f.y2)),
-                               QPointF(std::max(f.x1, f.x2), std::max(f.y1, f.y2)))
-                            .adjusted(-f.width / 2, -f.width / 2, f.width / 2, f.width / 2);
-    return line.intersects(box);
-}
-
-QString renderDir(QTemporaryDir &temp)
-{
-    const QString wanted = qEnvironmentVariable("ZORVAT_RENDER_DIR");
-    if (!wanted.isEmpty() && QDir().mkpath(wanted))
-        return wanted;
-    return temp.path();
+    return printChecks::printCard(doc, platform);
 }
 
 } // namespace
@@ -510,13 +453,8 @@ private slots:
             u"9036. Порядковий №; початок та закінчення етапу; вид звітного документа з НДР (ДКР); назва етапу"_s,
             u"   ВІДОМОСТІ ПРО ЗАМОВНИКА "_s, u"2142. Співвиконавці   "_s, u"9027. Назва роботи "_s,
             u"9126. Мета роботи "_s, u"9155. Галузь застосування"_s, u"9156. Експертний висновок "_s};
-        qsizetype previous = -1;
-        for (const QString &h : headings) {
-            const qsizetype at = all.indexOf(h);
-            QVERIFY2(at > previous, qPrintable(h));
-            QVERIFY2(all.at(at - 1).isEmpty(), qPrintable(h)); // each block opens with a blank line
-            previous = at;
-        }
+        const QStringList outOfOrder = printChecks::blocksOutOfOrder(all, headings);
+        QVERIFY2(outOfOrder.isEmpty(), qPrintable(outOfOrder.join(u" | "_s)));
         QVERIFY(doc.continuationState().sheetCount >= 2);
         QVERIFY(doc.continuationEnabled());
         QVERIFY(platform.messages().contains(u"Друк продовження з 2-го листа - іншою функцією!"_s));
@@ -565,14 +503,12 @@ private slots:
         m.setFitted(u"ed2458"_s, u"        "_s);
         m.setText(u"mm2656"_s, QString());
         doc.setModified(1);
-        QHash<QString, QString> before;
-        for (const FieldSpec &f : m.table().fields())
-            before.insert(f.name, m.text(f.name));
+        const QHash<QString, QString> before = printChecks::fieldTexts(m);
         const QStringList customers = m.entries(RkList::Customers).files();
 
         QVERIFY(print(doc, platform));
-        for (const FieldSpec &f : m.table().fields())
-            QVERIFY2(m.text(f.name) == before.value(f.name), qPrintable(f.name));
+        const QStringList changed = printChecks::changedFields(m, before);
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u", "_s)));
         QCOMPARE(doc.modified(), 1);
         QCOMPARE(m.entries(RkList::Customers).files(), customers);
     }
@@ -620,28 +556,7 @@ private slots:
         QVERIFY(print(doc, platform));
 
         const PageLayout &l = ::page(page);
-        const QRectF band(0, 0, l.bandWidth, l.bandHeight);
-        QList<std::pair<QString, QRectF>> boxes;
-        for (const PageElement &e : l.elements) {
-            if (e.type == PageElement::Type::Memo && rkPrintLayouts::valueLines(l.name(), e.name) > 0)
-                QVERIFY2(memoCapacity(e) >= e.lines.size(), qPrintable(e.name));
-            for (const QRectF &b : inkBoxes(e))
-                boxes.append({e.name, b});
-        }
-        QStringList problems;
-        for (qsizetype i = 0; i < boxes.size(); ++i) {
-            const auto &[name, box] = boxes.at(i);
-            if (!band.contains(box))
-                problems << name + u" leaves the band"_s;
-            for (qsizetype j = i + 1; j < boxes.size(); ++j) {
-                if (box.intersects(boxes.at(j).second))
-                    problems << name + u" / "_s + boxes.at(j).first;
-            }
-            for (const FrameLine &f : l.frames) {
-                if (crosses(f, box))
-                    problems << name + u" / frame at y %1"_s.arg(f.y1);
-            }
-        }
+        const QStringList problems = printChecks::layoutProblems(l, rkPrintLayouts::valueMemos(l));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", "_s)));
     }
 
@@ -657,24 +572,6 @@ private slots:
         const QList<const PageLayout *> pages = platform.previews().first();
         QCOMPARE(pages.size(), 3);
 
-        QTemporaryDir temp;
-        const QString dir = renderDir(temp);
-        const QString pdf = dir + u"/rk-card.pdf"_s;
-        QString error;
-        QVERIFY2(writePdf(pages, pdf, &error), qPrintable(error));
-        for (const PageLayout *p : pages) {
-            const QImage image = renderPage(*p, 150);
-            QVERIFY(!image.isNull());
-            QVERIFY(image.save(dir + u"/rk-"_s + p->name() + u".png"_s));
-        }
-
-        const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
-        QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed to read the PDF back");
-        QProcess run;
-        run.start(pdftotext, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
-        QVERIFY(run.waitForFinished(30000));
-        QString text = QString::fromUtf8(run.readAllStandardOutput());
-        text.replace(u'\n', u' ');
         const QStringList values = {
             u"РЕЄСТРАЦІЙНА КАРТКА НДР І ДКР (РК)"_s,
             u"0105U000123"_s,
@@ -693,9 +590,8 @@ private slots:
             u"6. 06.05, 12.05, 28, Етап номер 6"_s,
             u"2458. Код за ЄДРПОУ (ідентифікаційний номер) 12345672"_s,
         };
-        const QString squeezed = text.simplified();
-        for (const QString &v : values)
-            QVERIFY2(squeezed.contains(v.simplified()), qPrintable(v));
+        const QStringList missing = printChecks::missingFromPdf(pages, u"rk-card"_s, values);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u" | "_s)));
     }
 };
 

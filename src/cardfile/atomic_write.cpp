@@ -1,0 +1,60 @@
+#include "cardfile/atomic_write.h"
+
+#include "cardfile/io_reason.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The system error of the call that just failed; EIO when it left none.
+int lastError()
+{
+    return errno ? errno : EIO;
+}
+
+} // namespace
+
+QString writeFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Не вдалося записати файл «%1»: %2.\nПопередній вміст файлу не змінено.").arg(path, reason);
+}
+
+WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    const auto failure = [&path](int err) { return WriteResult{false, writeFailureMessage(path, ioReason(err))}; };
+    if (QFileInfo(path).isDir())
+        return failure(EISDIR);
+
+    QSaveFile file(path);
+    errno = 0;
+    // Unbuffered: QSaveFile notices a failed write but not a failed flush of its own
+    // buffer at commit, which would put an empty file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failure(lastError());
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int err = lastError();
+        file.cancelWriting();
+        return failure(err);
+    }
+#ifdef Q_OS_UNIX
+    // Some file systems report a full disk only when the data reaches it.
+    errno = 0;
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
+        const int err = lastError();
+        file.cancelWriting();
+        return failure(err);
+    }
+#endif
+    errno = 0;
+    if (!file.commit())
+        return failure(lastError());
+    return {true, {}};
+}

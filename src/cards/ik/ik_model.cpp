@@ -1,0 +1,88 @@
+#include "cards/ik/ik_model.h"
+
+#include "cards/ik/ik_fields.h"
+#include "fields/field_rules.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QList<PartyShape> &ikParties()
+{
+    // The same label texts after a read, a choice and an owner shown.
+    static const QString legal = u"2459 Код організації за ЄДРПОУ"_s;
+    static const QString natural = u"2459 Індивідуальний податковий номер"_s;
+    static const QList<PartyShape> shapes = {
+        {u"ed2459"_s, u"lizz"_s, u"Label27"_s, {}, {{legal, natural}, {legal, natural}, {legal, natural}}},
+    };
+    return shapes;
+}
+
+} // namespace
+
+IkModel::IkModel(const FieldTable &table)
+    : CardModel(table),
+      m_titles({{u"9027"_s, u"mm9027"_s, u"Indjzr"_s}}),
+      m_parties(ikParties()),
+      m_lists({kOwnerSlots})
+{
+    // A new card: a legal person, and no kind mark until the selector is left.
+    m_parties.reset(*this, QString());
+    clearState();
+}
+
+void IkModel::clearState()
+{
+    m_titles.clear();
+    m_lists.clear();
+    m_ownerKindCode = u"1"_s;
+    m_lastChecked = 0;
+}
+
+fieldRules::PersonKindSpec IkModel::ownerKindSpec()
+{
+    fieldRules::PersonKindSpec info = PartyCodes::spec(ikParties().at(0), PartyLabels::Show);
+    info.resetInvalidText = false;
+    info.invalidMessage = u" Помилка "_s;
+    info.beepOnInvalid = true;
+    return info;
+}
+
+void IkModel::setOwnerKind(bool natural, bool mark)
+{
+    if (mark)
+        m_parties.setKind(*this, 0, natural, PartyLabels::Show);
+    else
+        m_parties.apply(*this, 0, natural, PartyLabels::Read);
+}
+
+EntryListSpec IkModel::ownerListSpec()
+{
+    EntryListSpec info;
+    info.numberField = u"Edit1"_s;
+    info.nameField = u"mm2153"_s;
+    info.maximum = kOwnerMaximum;
+    info.boundsMessage = u"Кількість власників від 1 до 5."_s;
+    info.itemFields = QStringList{u"lizz"_s} + ikOwnerFields();
+    info.kind = ownerKindSpec();
+    info.emptiedFields = emptiedFieldsOf(info);
+    return info;
+}
+
+void IkModel::rebuildOwner(const QString &kindCode)
+{
+    m_lists.storeFields(*this, int(IkList::Owners), ownerNo(), ownerListSpec(), kindCode);
+}
+
+bool IkModel::storeOwner()
+{
+    const int n = listShown(int(IkList::Owners));
+    if (n == 0)
+        return false;
+    setOwnerNo(n);
+    if (text(u"mm2153"_s).isEmpty())
+        return false;
+    m_ownerKindCode = fieldRules::kindDigit(text(u"lizz"_s));
+    rebuildOwner(m_ownerKindCode);
+    return true;
+}

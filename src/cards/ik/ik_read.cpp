@@ -1,0 +1,122 @@
+#include "cards/ik/ik_read.h"
+
+#include "cardfile/card_item.h"
+#include "cards/ik/ik_fields.h"
+
+#include <QHash>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Codes whose items go into fields as they stand: item 2 into the first field, item 3
+// into the second, and so on.
+const QHash<QString, QStringList> &plainCodes()
+{
+    static const QHash<QString, QStringList> codes = {
+        {u"5436"_s, {u"ed5436"_s}},
+        {u"5437"_s, {u"ed5437"_s}},
+        {u"5439"_s, {u"ed5439"_s}},
+        {u"5419"_s, {u"ed5419"_s}},
+        {u"9153"_s, {u"cb9153"_s, u"cb9153a"_s}},
+        {u"7326"_s, {u"cb7326"_s, u"ed7326"_s}},
+        {u"7344"_s, {u"cb7344"_s}},
+        {u"5638"_s, {u"ed5638a"_s, u"ed5638b"_s, u"ed5638c"_s, u"ed5638d"_s}},
+        {u"1005"_s, {u"cb1005"_s, u"ed1005"_s}},
+        {u"1004"_s, {u"cb1004"_s, u"ed1004"_s}},
+        {u"1006"_s, {u"ed10061"_s, u"ed10062"_s, u"ed10063"_s, u"ed10064"_s, u"ed10065"_s, u"ed10066"_s, u"ed10067"_s}},
+        {u"1009"_s, {u"cb1009"_s, u"cb1009a"_s}},
+        {u"6111"_s, {u"ed6111"_s}},
+        {u"6140"_s, {u"ed6140"_s}},
+        {u"6141"_s, {u"ed6141"_s}},
+        {u"6210"_s, {u"cb6210"_s}},
+        // Multi-line values.
+        {u"9155"_s, {u"mm9155"_s}},
+        {u"9118"_s, {u"mm9118"_s}},
+        {u"5635"_s, {u"mm5635"_s}},
+        {u"5636"_s, {u"mm5636"_s}},
+        {u"1001"_s, {u"mm1001"_s}},
+    };
+    return codes;
+}
+
+// The owner's older lines: each fills its fields and the owner shown is stored again.
+const QHash<QString, QStringList> &olderOwnerCodes()
+{
+    static const QHash<QString, QStringList> codes = {
+        {u"2153"_s, {u"mm2153"_s}},
+        {u"2657"_s, {u"gorz"_s, u"mm2657"_s}},
+    };
+    return codes;
+}
+
+const QString kLegal = u"1"_s;
+
+} // namespace
+
+IkReader::IkReader(IkModel &model)
+    : LineInterpreter({u"5635"_s, u"5636"_s, u"1001"_s, u"5637"_s, u"9156"_s, u"9027"_s, u"9118"_s, u"2153"_s,
+                       u"2657"_s, u"1000"_s, u"9155"_s},
+                      // The investment plans start with a field that may be empty.
+                      {u"2394"_s, u"2395"_s, u"5638"_s}),
+      m_model(model)
+{
+}
+
+void IkReader::applyLine(const QString &code, const QString &line)
+{
+    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend())
+        putItems(m_model, line, *it);
+    else if (code == QLatin1String("2459"))
+        readOwner(line);
+    else if (code == QLatin1String("5616"))
+        putIntoFirstBlank(m_model, ikRubricFields(), item(line, 2));
+}
+
+void IkReader::applyMultiLine(const QString &code, const QString &value)
+{
+    if (code == QLatin1String("9027")) {
+        m_model.titles().readLine(0, value);
+    } else if (const auto it = olderOwnerCodes().constFind(code); it != olderOwnerCodes().cend()) {
+        putItems(m_model, value, *it);
+        m_model.rebuildOwner(m_model.ownerKindCode());
+    } else if (plainCodes().contains(code)) {
+        applyLine(code, value);
+    }
+}
+
+void IkReader::readOwner(const QString &line)
+{
+    const QString second = item(line, 2);
+    const QString kind = item(line, 3);
+    if (kind.size() >= 2) {
+        // Older form 2459\kind\code; the name and the address come on lines of their
+        // own. The code takes the mask of the kind given, so a tax number keeps its digits.
+        m_model.setOwnerKind(second != kLegal, false);
+        m_model.setFitted(u"ed2459"_s, kind);
+        m_model.setText(u"Edit1"_s, u"1"_s);
+        m_model.setOwnerNo(1);
+        m_model.selectNumbered(u"lizz"_s, second);
+        m_model.setOwnerKindCode(second);
+        return;
+    }
+    if (kind.size() != 1 || kind == QLatin1String("0"))
+        return;
+    const int n = cardNumber(second);
+    if (n < 1 || n > IkModel::kOwnerSlots)
+        return;
+    m_model.setOwnerKind(kind != kLegal, false);
+    m_model.setText(u"Edit1"_s, second);
+    m_model.setOwnerNo(n);
+    m_model.selectNumbered(u"lizz"_s, kind);
+    const QStringList &fields = ikOwnerFields();
+    for (int i = 0; i < fields.size(); ++i)
+        m_model.setFitted(fields.at(i), item(line, i + 4));
+    m_model.setOwnerKindCode(kind);
+    m_model.rebuildOwner(kind);
+}
+
+void ikShowAfterRead(IkModel &model)
+{
+    model.showUkrainianTitle();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+class IkModel;
+
+// The IK card lines in the card's order (Mtext). The owner shown is stored into the
+// owner list first.
+QStringList ikCardLines(IkModel &model);

@@ -1,0 +1,156 @@
+#include "fields/card_recovery.h"
+
+#include "cardfile/atomic_write.h"
+#include "cardfile/card_writer.h"
+#include "fields/card_document.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace {
+
+QString g_folder;
+
+QString lockName(const QString &path)
+{
+    return path + QStringLiteral(".lock");
+}
+
+// "rk-20261208-074501-1234-1.txt": the card type first, then what keeps two editors
+// of two runs apart.
+QString newCopyPath(const CardKind &kind)
+{
+    static int counter = 0;
+    const QString name = QStringLiteral("%1-%2-%3-%4.txt")
+                             .arg(kind.id(), QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")))
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(++counter);
+    return QDir(CardRecovery::folder()).filePath(name);
+}
+
+} // namespace
+
+CardRecovery::CardRecovery(CardDocument &document) : m_document(document)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(kDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &CardRecovery::write);
+    connect(&document, &CardDocument::stateChanged, this, &CardRecovery::stateChanged);
+}
+
+CardRecovery::~CardRecovery()
+{
+    if (m_document.modified() == 1)
+        flush(); // the copy and its file stay; the lock goes with this object
+    else
+        discard();
+}
+
+void CardRecovery::stateChanged()
+{
+    if (m_document.modified() == 1)
+        m_timer.start();
+    else
+        discard();
+}
+
+void CardRecovery::flush()
+{
+    if (!m_timer.isActive())
+        return;
+    m_timer.stop();
+    write();
+}
+
+void CardRecovery::write()
+{
+    if (m_document.modified() != 1)
+        return;
+    const QStringList lines = m_document.kind().snapshotLines(m_document.model());
+    if (lines.isEmpty())
+        return;
+    if (m_path.isEmpty()) {
+        QDir().mkpath(folder());
+        const QString path = newCopyPath(m_document.kind());
+        if (!lock(path)) {
+            qWarning("recovery copy %ls cannot be locked", qUtf16Printable(path));
+            return;
+        }
+        m_path = path;
+    }
+    // A failure is not the clerk's business while typing; the next change tries again.
+    const WriteResult written = writeFileAtomically(m_path, cardFileBytes(lines));
+    if (!written.ok)
+        qWarning("%ls", qUtf16Printable(written.message));
+}
+
+void CardRecovery::discard()
+{
+    m_timer.stop();
+    if (!m_path.isEmpty())
+        QFile::remove(m_path);
+    m_path.clear();
+    m_lock.reset();
+}
+
+void CardRecovery::adopt(const QString &path)
+{
+    discard();
+    if (lock(path))
+        m_path = path;
+}
+
+bool CardRecovery::lock(const QString &path)
+{
+    auto lock = std::make_unique<QLockFile>(lockName(path));
+    // Only a lock whose program is gone counts as left behind, however old it is.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return false;
+    m_lock = std::move(lock);
+    return true;
+}
+
+QString CardRecovery::folder()
+{
+    if (!g_folder.isEmpty())
+        return g_folder;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+}
+
+void CardRecovery::setFolder(const QString &folder)
+{
+    g_folder = folder;
+}
+
+QList<CardRecovery::Copy> CardRecovery::leftBehind()
+{
+    QList<Copy> copies;
+    const QFileInfoList files =
+        QDir(folder()).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Time | QDir::Reversed);
+    for (const QFileInfo &info : files) {
+        const CardKind *kind = cardKindById(info.fileName().section(QLatin1Char('-'), 0, 0));
+        if (!kind)
+            continue;
+        QLockFile probe(lockName(info.filePath()));
+        probe.setStaleLockTime(0);
+        // Held: the editor of that copy is open in a running program.
+        if (!probe.tryLock(0))
+            continue;
+        probe.unlock();
+        copies.append({info.filePath(), kind->type(), info.lastModified()});
+    }
+    return copies;
+}
+
+QString CardRecovery::offerText(const Copy &copy)
+{
+    return QStringLiteral("Відновити незбережену картку «%1», востаннє змінену %2 о %3?\n\n"
+                          "Так - відкрити її у вікні картки, Ні - видалити цю копію, "
+                          "Скасувати - запитати про неї під час наступного запуску.")
+        .arg(cardKind(copy.type).windowCaption(), copy.written.toString(QStringLiteral("dd.MM.yyyy")),
+             copy.written.toString(QStringLiteral("HH:mm")));
+}

@@ -1,0 +1,75 @@
+#include "print/card_printout.h"
+
+#include "print/dop_sheets.h"
+#include "print/page_layout.h"
+#include "print/page_renderer.h"
+#include "print/print_job.h"
+#include "print/text_wrap.h"
+
+#include "fields/record_lists.h"
+
+#include <algorithm>
+
+CardPrintout::CardPrintout(PrintJob &job, const QList<PageLayout *> &pages) : m_job(job), m_pages(pages)
+{
+}
+
+QList<const PageLayout *> CardPrintout::pages() const
+{
+    QList<const PageLayout *> pages;
+    for (const PageLayout *p : m_pages)
+        pages << p;
+    return pages;
+}
+
+void CardPrintout::set(int pageNumber, const QString &element, const QString &value)
+{
+    PageElement &e = page(pageNumber).at(element);
+    if (e.type == PageElement::Type::Label)
+        e.text = value;
+    else
+        append(e, value);
+}
+
+void CardPrintout::append(PageElement &memo, const QString &value)
+{
+    memo.lines << memoLines(memo, value);
+}
+
+void CardPrintout::reset(PageLayout &layout, const QStringList &memos, const QStringList &blanks)
+{
+    for (const QString &memo : memos)
+        layout.at(memo).lines = {blank()};
+    for (const QString &label : blanks)
+        layout.at(label).text = blank();
+}
+
+QStringList CardPrintout::cutLines(const QString &text, int maxLines)
+{
+    return upToEmpty(wrapText(text, dopSheets::kTextWidth, layoutFont(QStringLiteral("Arial"), 13), maxLines));
+}
+
+void CardPrintout::placeLong(const LongText &t, const QString &text)
+{
+    // Each overflow line makes at least one line on the sheets, so lines beyond what
+    // the sheets still show are never seen; one more than the card holds tells
+    // whether the text goes on.
+    const QStringList lines = cutLines(text, t.cardLines + std::max(1, m_job.sheetLinesLeft()));
+    page(t.page).at(t.memo).lines << lines.mid(0, t.cardLines);
+    if (lines.size() <= t.cardLines)
+        return;
+    page(t.page).at(t.marker).text = continued();
+    m_job.placeBlock(t.heading, lines.mid(t.cardLines));
+}
+
+QString CardPrintout::unlessBlank(const QString &value, const QString &blankForm)
+{
+    return value == blankForm ? blank() : value;
+}
+
+QString CardPrintout::amount(const QString &sum, const QString &unit)
+{
+    if (sum.isEmpty())
+        return blank();
+    return unit == QStringLiteral("тис.грн.") ? sum : sum + QLatin1Char(' ') + unit;
+}

@@ -1,0 +1,243 @@
+#include "app/card_editor.h"
+#include "app/main_form.h"
+#include "cardfile/card_writer.h"
+#include "cardfile/cp1251.h"
+#include "cardfile/io_reason.h"
+#include "fields/card_document.h"
+#include "fields/card_recovery.h"
+#include "fields/widget_helpers.h"
+#include "support/fake_platform.h"
+#include "support/file_size_limit.h"
+#include "support/test_files.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <memory>
+
+namespace {
+
+using Answer = Platform::Answer;
+
+const QString kTitle = QStringLiteral("Методи оцінки ресурсу");
+const QString kShortName = QStringLiteral("ІПМ НАНУ");
+
+// Types into a field of the editor as the clerk does, with the focus in it.
+void typeInto(CardEditor *editor, const QString &field, const QString &text)
+{
+    auto *widget = editor->findChild<QWidget *>(field);
+    QVERIFY2(widget, qPrintable(field));
+    widget->setFocus();
+    typeText(widget, text);
+}
+
+// An RK editor of `form` with a title and a short name typed; its copy written.
+CardEditor *typedCard(TMainForm &form)
+{
+    CardEditor *editor = form.openEditor(CardType::RK);
+    typeInto(editor, QStringLiteral("mm9027"), kTitle);
+    typeInto(editor, QStringLiteral("ed2358"), kShortName);
+    editor->document().recovery()->flush();
+    return editor;
+}
+
+QStringList copiesIn(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
+}
+
+} // namespace
+
+class RecoveryTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_oldFolder = CardRecovery::folder();
+        CardRecovery::setFolder(m_dir->path());
+    }
+    void cleanup()
+    {
+        CardRecovery::setFolder(m_oldFolder);
+        m_dir.reset();
+    }
+
+    // The program ends with typed text unsaved; the next start offers the card and
+    // restores exactly what was written.
+    void crashAndRestore()
+    {
+        ScopedFakePlatform fake;
+        QString copy;
+        QByteArray written;
+        {
+            auto form = std::make_unique<TMainForm>();
+            CardEditor *editor = typedCard(*form);
+            QCOMPARE(editor->document().modified(), 1);
+            copy = editor->document().recovery()->path();
+            QVERIFY(!copy.isEmpty());
+            written = readAll(copy);
+            const QString text = cp1251::decode(written);
+            QVERIFY2(text.contains(QStringLiteral("\r\n9027\\1\\") + kTitle + QStringLiteral("\r\n")), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("\r\n2358\\") + kShortName + QStringLiteral("\r\n")), qPrintable(text));
+            // A running program's copy is not offered.
+            QVERIFY(CardRecovery::leftBehind().isEmpty());
+            // The windows go without a single question, as in a crash.
+        }
+        QVERIFY(fake.log().isEmpty());
+        QCOMPARE(readAll(copy), written);
+
+        TMainForm form;
+        fake.expectQuestion(Answer::Yes);
+        form.offerRecovery();
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(fake.pending(), 0);
+        const QString asked = fake.log().constFirst();
+        QVERIFY2(asked.startsWith(QStringLiteral("question: Відновлення картки | Відновити незбережену картку "
+                                                 "«Реєстраційна карта НДР і ДКР (РК)», востаннє змінену ")),
+                 qPrintable(asked));
+
+        CardEditor *restored = form.newestEditor(CardType::RK);
+        QVERIFY(restored);
+        CardDocument &document = restored->document();
+        QCOMPARE(document.modified(), 1);
+        QCOMPARE(cardFileBytes(document.kind().snapshotLines(document.model())), written);
+        QCOMPARE(restored->findChild<QPlainTextEdit *>(QStringLiteral("mm9027"))->toPlainText(), kTitle);
+        QCOMPARE(restored->findChild<QLineEdit *>(QStringLiteral("ed2358"))->text(), kShortName);
+        // The restored card goes on with the same copy, and nothing else names it.
+        QCOMPARE(document.recovery()->path(), copy);
+        QVERIFY(document.openedName().isEmpty());
+        QCOMPARE(restored->windowTitle(), QStringLiteral("Реєстраційна карта НДР і ДКР (РК)"));
+
+        // Its save asks for a name of the clerk's own and then drops the copy.
+        const QString saved = m_dir->filePath(QStringLiteral("saved/RK.txt"));
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("saved")));
+        fake.expectSave(saved);
+        QVERIFY(restored->saveCard());
+        QCOMPARE(fake.fileChoices().constLast().initialName, QStringLiteral("RK"));
+        QCOMPARE(readAll(saved), written);
+        QVERIFY(!QFile::exists(copy));
+        QVERIFY(copiesIn(m_dir->path()).isEmpty());
+    }
+
+    // The copy lives exactly while the card has changes nobody saved or dropped.
+    void copyFollowsTheFlag_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("saved") << QStringLiteral("save") << false;
+        QTest::newRow("dropped at the prompt") << QStringLiteral("no") << false;
+        QTest::newRow("prompt cancelled") << QStringLiteral("cancel") << true;
+        QTest::newRow("window gone without a question") << QStringLiteral("crash") << true;
+    }
+    void copyFollowsTheFlag()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, kept);
+        ScopedFakePlatform fake;
+        auto form = std::make_unique<TMainForm>();
+        CardEditor *editor = typedCard(*form);
+        const QString copy = editor->document().recovery()->path();
+        QVERIFY(QFile::exists(copy));
+        if (ending == QLatin1String("save")) {
+            fake.expectSave(m_dir->filePath(QStringLiteral("RK-own.txt.part")));
+            QVERIFY(editor->saveCard());
+        } else if (ending == QLatin1String("no")) {
+            fake.expectQuestion(Answer::No);
+            editor->exitEditor();
+        } else if (ending == QLatin1String("cancel")) {
+            fake.expectQuestion(Answer::Cancel);
+            editor->exitEditor();
+        }
+        form.reset();
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(QFile::exists(copy), kept);
+        QCOMPARE(CardRecovery::leftBehind().size(), kept ? 1 : 0);
+    }
+
+    // A save onto a full disk is reported; the card keeps its flag, the old file and
+    // the recovery copy stay.
+    void fullDiskInTheEditor()
+    {
+        ScopedFakePlatform fake;
+        TMainForm form;
+        CardEditor *editor = typedCard(form);
+        const QString copy = editor->document().recovery()->path();
+        const QString own = m_dir->filePath(QStringLiteral("own.card"));
+        writeFile(own, "old card\r\n");
+        fake.expectSave(own);
+        fake.expectIoError();
+        {
+            const FileSizeLimit full{rlim_t(0)};
+            QVERIFY(!editor->saveCard());
+        }
+        QVERIFY(fake.unexpected().isEmpty());
+        QVERIFY2(fake.messages().constLast().contains(own), qPrintable(fake.messages().constLast()));
+        QVERIFY2(fake.messages().constLast().contains(ioReason(EFBIG)), qPrintable(fake.messages().constLast()));
+        QCOMPARE(editor->document().modified(), 1);
+        QCOMPARE(readAll(own), QByteArray("old card\r\n"));
+        QVERIFY(QFile::exists(copy));
+    }
+
+    // No deletes the copy; Cancel keeps it for the next start.
+    void offerAnswers_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("yes") << int(Answer::Yes);
+        QTest::newRow("no") << int(Answer::No);
+        QTest::newRow("cancel") << int(Answer::Cancel);
+    }
+    void offerAnswers()
+    {
+        QFETCH(int, answer);
+        ScopedFakePlatform fake;
+        QString copy;
+        {
+            TMainForm crashed;
+            copy = typedCard(crashed)->document().recovery()->path();
+        }
+        TMainForm form;
+        fake.expectQuestion(Answer(answer));
+        form.offerRecovery();
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(form.newestEditor(CardType::RK) != nullptr, Answer(answer) == Answer::Yes);
+        QCOMPARE(QFile::exists(copy), Answer(answer) != Answer::No);
+        // Offered again only when nobody has it open.
+        QCOMPARE(CardRecovery::leftBehind().size(), Answer(answer) == Answer::Cancel ? 1 : 0);
+    }
+
+    // Several cards left behind are offered one by one, each in an editor of its type.
+    void everyCopyOffered()
+    {
+        ScopedFakePlatform fake;
+        {
+            TMainForm crashed;
+            typedCard(crashed);
+            typedCard(crashed);
+        }
+        QCOMPARE(copiesIn(m_dir->path()).size(), 2);
+        TMainForm form;
+        fake.expectQuestion(Answer::Yes);
+        fake.expectQuestion(Answer::Yes);
+        form.offerRecovery();
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(fake.pending(), 0);
+        QCOMPARE(form.findChildren<CardEditor *>().size(), 2);
+        for (CardEditor *editor : form.findChildren<CardEditor *>())
+            QCOMPARE(editor->document().modified(), 1);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_oldFolder;
+};
+
+ZORVAT_TEST(RecoveryTest)
+#include "recovery_test.moc"

@@ -1,0 +1,196 @@
+#include "support/print_checks.h"
+
+#include "fields/card_document.h"
+#include "fields/card_kind.h"
+#include "fields/card_model.h"
+#include "print/page_renderer.h"
+#include "print/print_job.h"
+#include "support/fake_platform.h"
+#include "print/text_wrap.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace printChecks {
+
+namespace {
+
+// Where one printed line puts its glyphs, in band units.
+QRectF lineBox(const PageElement &e, const QString &text, double top)
+{
+    const QFont font = elementFont(e);
+    const QFontMetricsF fm(font);
+    const double natural = textWidth(text, font);
+    const double width = e.width > 0 ? std::min(natural, e.width) : natural;
+    double left = e.left;
+    if (e.align == PageElement::Align::Center && e.width > natural)
+        left += (e.width - natural) / 2;
+    return QRectF(left, top, width, fm.ascent() + fm.descent());
+}
+
+bool crosses(const FrameLine &f, const QRectF &box)
+{
+    const QRectF line = QRectF(QPointF(std::min(f.x1, f.x2), std::min(f.y1, f.y2)),
+                               QPointF(std::max(f.x1, f.x2), std::max(f.y1, f.y2)))
+                            .adjusted(-f.width / 2, -f.width / 2, f.width / 2, f.width / 2);
+    return line.intersects(box);
+}
+
+} // namespace
+
+bool printCard(CardDocument &doc, FakePlatform &platform)
+{
+    platform.allowMessages();
+    platform.expect(FakePlatform::Call::Preview);
+    PrintJob job(doc);
+    return doc.kind().print(doc.model(), job);
+}
+
+QList<QRectF> inkBoxes(const PageElement &e)
+{
+    QList<QRectF> boxes;
+    if (e.type == PageElement::Type::Label) {
+        if (!e.text.trimmed().isEmpty())
+            boxes << lineBox(e, e.text, e.top);
+        return boxes;
+    }
+    const QFont font = elementFont(e);
+    const double spacing = e.lineSpacing > 0 ? e.lineSpacing : lineSpacing(font);
+    const int shown = std::min<int>(memoCapacity(e), int(e.lines.size()));
+    for (int i = 0; i < shown; ++i) {
+        if (!e.lines.at(i).trimmed().isEmpty())
+            boxes << lineBox(e, e.lines.at(i), e.top + i * spacing);
+    }
+    return boxes;
+}
+
+QStringList layoutProblems(const PageLayout &l, const QStringList &fullMemos)
+{
+    const QRectF band(0, 0, l.bandWidth, l.bandHeight);
+    QList<std::pair<QString, QRectF>> boxes;
+    QStringList problems;
+    for (const PageElement &e : l.elements) {
+        if (fullMemos.contains(e.name) && memoCapacity(e) < e.lines.size())
+            problems << e.name + QStringLiteral(" hides lines");
+        for (const QRectF &b : inkBoxes(e))
+            boxes.append({e.name, b});
+    }
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const auto &[name, box] = boxes.at(i);
+        if (!band.contains(box))
+            problems << name + QStringLiteral(" leaves the band");
+        for (qsizetype j = i + 1; j < boxes.size(); ++j) {
+            if (box.intersects(boxes.at(j).second))
+                problems << name + QStringLiteral(" / ") + boxes.at(j).first;
+        }
+        for (const FrameLine &f : l.frames) {
+            if (crosses(f, box))
+                problems << name + QStringLiteral(" / frame at y %1").arg(f.y1);
+        }
+    }
+    return problems;
+}
+
+QStringList shortMemos(const PageLayout &layout, const QStringList &memos,
+                       const std::function<int(const QString &)> &valueLines)
+{
+    QStringList problems;
+    for (const QString &name : memos) {
+        const PageElement &memo = layout.at(name);
+        if (memo.height <= 0 || memoCapacity(memo) < valueLines(name) + 1)
+            problems << name + QStringLiteral(" is too low");
+    }
+    return problems;
+}
+
+QStringList blocksOutOfOrder(const QStringList &placed, const QStringList &headings)
+{
+    QStringList problems;
+    qsizetype previous = -1;
+    for (const QString &h : headings) {
+        const qsizetype at = placed.indexOf(h, previous + 1);
+        if (at < 1 || !placed.at(at - 1).isEmpty())
+            problems << h;
+        else
+            previous = at;
+    }
+    return problems;
+}
+
+QHash<QString, QString> fieldTexts(const CardModel &model)
+{
+    QHash<QString, QString> texts;
+    for (const FieldSpec &f : model.table().fields())
+        texts.insert(f.name, model.text(f.name));
+    return texts;
+}
+
+QStringList changedFields(const CardModel &model, const QHash<QString, QString> &before)
+{
+    QStringList changed;
+    for (const FieldSpec &f : model.table().fields()) {
+        if (model.text(f.name) != before.value(f.name))
+            changed << f.name;
+    }
+    return changed;
+}
+
+QStringList cutLabels(const PageLayout &layout)
+{
+    QStringList problems;
+    for (const PageElement &e : layout.elements) {
+        if (e.type == PageElement::Type::Label && e.width > 0 && textWidth(e.text, elementFont(e)) > e.width)
+            problems << e.name + QStringLiteral(" cuts ") + e.text;
+    }
+    return problems;
+}
+
+QString renderAndRead(const QList<const PageLayout *> &pages, const QString &stem, QString *error)
+{
+    QTemporaryDir temp;
+    QString dir = qEnvironmentVariable("ZORVAT_RENDER_DIR");
+    if (dir.isEmpty() || !QDir().mkpath(dir))
+        dir = temp.path();
+    const QString pdf = dir + QLatin1Char('/') + stem + QStringLiteral(".pdf");
+    if (!writePdf(pages, pdf, error))
+        return {};
+    for (const PageLayout *p : pages) {
+        const QImage image = renderPage(*p, 150);
+        if (image.isNull() || !image.save(dir + QLatin1Char('/') + stem + QLatin1Char('-') + p->name() + QStringLiteral(".png"))) {
+            *error = QStringLiteral("image of ") + p->name() + QStringLiteral(" not written");
+            return {};
+        }
+    }
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        *error = QStringLiteral("pdftotext (poppler-utils) is needed to read the PDF back");
+        return {};
+    }
+    QProcess run;
+    run.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!run.waitForFinished(30000) || run.exitCode() != 0) {
+        *error = QStringLiteral("pdftotext failed on ") + pdf;
+        return {};
+    }
+    return QString::fromUtf8(run.readAllStandardOutput()).simplified();
+}
+
+QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString &stem, const QStringList &values)
+{
+    QString error;
+    const QString text = renderAndRead(pages, stem, &error);
+    if (!error.isEmpty())
+        return {error};
+    QStringList missing;
+    for (const QString &v : values) {
+        if (!text.contains(v.simplified()))
+            missing << v;
+    }
+    return missing;
+}
+
+} // namespace printChecks

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "print/page_layout.h"
+
+#include <QHash>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CardDocument;
+class CardModel;
+class FakePlatform;
+
+// Checks of printed pages shared by the cards' print tests.
+namespace printChecks {
+
+// Runs the card's "Друк" with the preview expected and messages recorded; false when
+// the card type does not print.
+bool printCard(CardDocument &doc, FakePlatform &platform);
+
+// The glyph boxes of an element's visible, non-blank lines, in band units.
+QList<QRectF> inkBoxes(const PageElement &e);
+
+// What is wrong with a filled page: printed lines that overlap, leave the band or run
+// into a frame line, and value memos in `fullMemos` that hide some of their lines.
+QStringList layoutProblems(const PageLayout &layout, const QStringList &fullMemos);
+
+// Value memos of `memos` too low for their blank first line and the value lines that
+// `valueLines` gives each.
+QStringList shortMemos(const PageLayout &layout, const QStringList &memos,
+                       const std::function<int(const QString &)> &valueLines);
+
+// The headings that do not open a block of the sheet lines `placed` after the
+// headings before them, each block opened by a blank line.
+QStringList blocksOutOfOrder(const QStringList &placed, const QStringList &headings);
+
+// Every field's text by name, and the names of the fields whose text now differs.
+QHash<QString, QString> fieldTexts(const CardModel &model);
+QStringList changedFields(const CardModel &model, const QHash<QString, QString> &before);
+
+// Value labels whose text is wider than the label, so that the page cuts it.
+QStringList cutLabels(const PageLayout &layout);
+
+// Writes `pages` as one PDF "<stem>.pdf" and an image "<stem>-<layout>.png" of each page
+// into $ZORVAT_RENDER_DIR when set (to look at them) or a temporary directory, and
+// returns the PDF's text as pdftotext reads it, lines joined by blanks and squeezed;
+// empty with `error` set when a step fails.
+QString renderAndRead(const QList<const PageLayout *> &pages, const QString &stem, QString *error);
+// The `values` that the PDF of `pages` does not hold (blanks squeezed), or why it could
+// not be read.
+QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString &stem, const QStringList &values);
+
+} // namespace printChecks
