@@ -211,12 +211,12 @@ const QStringList &okdDegrees()
 
 QString okdHeadingAbove(const QString &field)
 {
-    static const QHash<QString, QString> headings = {
-        {u"ed6156f1"_s, u"Прізвище, ім'я, по батькові наукових керівніків"_s},
-        {u"notes"_s, u"далі українською:"_s},
-        {u"ed6165f1"_s, u"Офіційни опоненти (П.І.Б.)"_s},
-        {u"ed5742"_s, u"Кількісні характеристики дисертації"_s},
-    };
+    // The frames of the supervisors, the opponents and the counts; the note between
+    // the first two.
+    static const QHash<QString, QString> headings = {{u"ed6156f1"_s, u"Прізвище, ім'я, по батькові наукових керівніків"_s},
+                                                     {u"notes"_s, u"далі українською:"_s},
+                                                     {u"ed6165f1"_s, u"Офіційни опоненти (П.І.Б.)"_s},
+                                                     {u"ed5742"_s, u"Кількісні характеристики дисертації"_s}};
     return headings.value(field);
 }
 
