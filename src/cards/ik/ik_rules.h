@@ -16,13 +16,15 @@ class IkRules : public CardRules
 public:
     explicit IkRules(IkModel &model);
 
-    IkModel &model() { return m_model; }
-
     Fields fields() const override;
     bool exitRule(const QString &field, RuleContext &ctx) override;
+    // Entering the owner number remembers the owner shown, for its removal.
     void enterRule(const QString &field, RuleContext &ctx) override;
+    // "Наступний власник" and "Попередній власник ".
     void click(const QString &button, RuleContext &ctx) override;
+    // Leaving page "Власник" stores the owner shown.
     void leavePage(int page) override;
+    // "Indjzr" shows the product name in the language chosen.
     bool chosen(const QString &field) override;
     void commit() override;
 
