@@ -113,6 +113,26 @@ const QStringList &resultKinds()
     return kinds;
 }
 
+const QStringList &otherResults(const QString &kind)
+{
+    static const QStringList none;
+    static const QStringList documents = {u"методична документація"_s, u"нормативно-технічна документація"_s,
+                                          u"правові документи"_s, u"програмно-технологічна документація"_s,
+                                          u"тощо - ввести"_s};
+    static const QStringList effects = {u"збільшення обсягів виробництва"_s,
+                                        u"поліпшення умов праці"_s,
+                                        u"поліпшення стану навколишнього середовища"_s,
+                                        u"економія енергоресурсів"_s,
+                                        u"економія матеріалів"_s,
+                                        u"зменшення зносу обладнання, збільшення продуктивності праці"_s,
+                                        u"збільшення продуктивності праці"_s,
+                                        u"поліпшення ефективності діагностики та лікування хворих"_s,
+                                        u"тощо - ввести"_s};
+    if (kind == u"007"_s)
+        return documents;
+    return kind == u"03"_s ? effects : none;
+}
+
 QString directionHint()
 {
     return u"2.1 - фундаментальні дослідження\n"

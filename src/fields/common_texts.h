@@ -35,6 +35,8 @@ const QStringList &directionItems();
 
 // The kinds of result or product (9153): "001" .. "007", "02", "03".
 const QStringList &resultKinds();
+// The texts offered for the "other" of kind "007" or "03"; none for another kind.
+const QStringList &otherResults(const QString &kind);
 QString directionHint();
 
 } // namespace commonTexts

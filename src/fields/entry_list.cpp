@@ -110,6 +110,10 @@ namespace entryLists {
 QString customerBounds() { return QStringLiteral("Кількість замовників від 1 до 200"); }
 QString coExecutorBounds() { return QStringLiteral("Кількість співвиконавців від 1 до 50"); }
 QString stageBounds() { return QStringLiteral("Кількість етапів від 1 до 15"); }
+QString ownerUnnamed()
+{
+    return QStringLiteral("Спочатку введіть найменування цього власника: без нього власник не зберігається.");
+}
 QString sequenceError() { return QStringLiteral("Помилка в послідовності номерів !"); }
 
 std::optional<int> number(const CardModel &model, const EntryListSpec &info)

@@ -72,6 +72,8 @@ QString customerBounds();   // "Кількість замовників від 1
 QString coExecutorBounds(); // "Кількість співвиконавців від 1 до 50"
 QString stageBounds();      // "Кількість етапів від 1 до 15"
 QString sequenceError();    // "Помилка в послідовності номерів !"
+// "Next" from an owner without a name, which would not be stored.
+QString ownerUnnamed();
 
 // The number in the list's number field; nullopt when it holds no number.
 std::optional<int> number(const CardModel &model, const EntryListSpec &info);

@@ -42,6 +42,7 @@ QString dateError() { return QStringLiteral("Помилка в даті"); }
 QString monthError() { return QStringLiteral("Помилка в місяці!"); }
 QString dayError() { return QStringLiteral("Помилка в числі місяця!"); }
 QString codeNotInList() { return QStringLiteral("Помилка в коді!"); }
+QString codeRequired() { return QStringLiteral("Помилка в коді! Реквізит обов'язковий."); }
 QString numberMissing() { return QStringLiteral("Вкажіть порядковий номер!"); }
 QString legalPerson() { return QStringLiteral("Юридична особа"); }
 QString naturalPerson() { return QStringLiteral("Фізична особа"); }

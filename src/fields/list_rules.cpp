@@ -75,7 +75,7 @@ bool ListRules::leaveNumber(int list, RuleContext &ctx)
         return false;
     }
     if (*n > s.info.maximum) {
-        ctx.message(s.info.boundsMessage);
+        ctx.message(s.typedBoundsMessage.isEmpty() ? s.info.boundsMessage : s.typedBoundsMessage);
         model.setText(field, QString::number(current));
         if (!s.boundsFocus.isEmpty())
             ctx.focusTo(s.boundsFocus);

@@ -55,6 +55,8 @@ struct ListRuleSpec
     QString previousFocus;   // after "previous" ("" leaves the focus on the button)
     QString nextButton;      // component names of the list's buttons
     QString previousButton;
+    // A number typed beyond the bound shows this ("" for the bounds message of "next").
+    QString typedBoundsMessage;
 };
 
 // The rules of the record lists every card shares: entering and leaving a list's

@@ -39,9 +39,17 @@ public:
         auto *content = new QWidget(scroll);
         content->setObjectName(u"page%1"_s.arg(m_page));
         auto *column = new QVBoxLayout(content);
-        for (const PageBlock &block : m_design.pages.at(m_page))
-            column->addWidget(buildBlock(block, content));
-        column->addStretch(1);
+        // Memos take the height the page leaves free; a page without one keeps its
+        // frames at the top.
+        bool memos = false;
+        for (const PageBlock &block : m_design.pages.at(m_page)) {
+            QGroupBox *box = buildBlock(block, content);
+            const bool grows = !box->findChildren<QPlainTextEdit *>().isEmpty();
+            column->addWidget(box, grows ? 1 : 0);
+            memos = memos || grows;
+        }
+        if (!memos)
+            column->addStretch(1);
         scroll->setWidget(content);
         return scroll;
     }
@@ -58,7 +66,8 @@ private:
         const int digit = w->fontMetrics().horizontalAdvance(QLatin1Char('0'));
         int chars = 0;
         if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
-            memo->setFixedHeight(memo->fontMetrics().lineSpacing() * (s->vScroll ? 3 : 2) + 14);
+            memo->setMinimumHeight(memo->fontMetrics().lineSpacing() * (s->vScroll ? 3 : 2) + 14);
+            memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         } else if (qobject_cast<MaskEdit *>(w) && !s->mask.isEmpty()) {
             chars = int(s->maxLength) + 3;
         } else if (qobject_cast<QLineEdit *>(w) && s->maxLength > 0 && s->maxLength <= kShortField) {

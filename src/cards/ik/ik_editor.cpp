@@ -1,15 +1,35 @@
 #include "cards/ik/ik_editor.h"
 
+#include "cards/ik/ik_pages.h"
+#include "fields/card_document.h"
+#include "fields/field_factory.h"
+
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
+
 CardEditor::Options ikOptions()
 {
     CardEditor::Options o;
-    o.continuationName = QStringLiteral("N10");
+    o.continuationName = u"N10"_s;
     return o;
 }
+
+IkModel &ikModelOf(CardDocument &document)
+{
+    return static_cast<IkModel &>(document.model());
+}
+
 } // namespace
 
-TfrmIK::TfrmIK(QWidget *parent) : CardEditor(cardKind(CardType::IK), ikOptions(), parent)
+TfrmIK::TfrmIK(QWidget *parent)
+    : CardEditor(cardKind(CardType::IK), ikOptions(), parent), m_model(ikModelOf(document())), m_rules(m_model)
 {
-    setObjectName(QStringLiteral("TfrmIK"));
+    setObjectName(u"TfrmIK"_s);
+    setUpCard(ikPageDesign(), m_rules);
+}
+
+void TfrmIK::showState()
+{
+    binder().setItems(u"cb9153a"_s, m_rules.otherKindItems());
 }

@@ -245,6 +245,9 @@ QString ikHeadingAbove(const QString &field)
         {u"Edit1"_s, u"Відомості про власника продукції"_s},
         {u"ed10061"_s, u"1006. Бажаний характер співробітництва з інвестором"_s},
     };
+    // The rubric codes stand under the caption of the first of them.
+    if (field == u"ed5616a"_s)
+        return ikFieldTable().find(field)->label;
     return headings.value(field);
 }
 

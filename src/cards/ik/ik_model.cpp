@@ -63,6 +63,7 @@ EntryListSpec IkModel::ownerListSpec()
     info.nameField = u"mm2153"_s;
     info.maximum = kOwnerMaximum;
     info.boundsMessage = u"Кількість власників від 1 до 5."_s;
+    info.unnamedMessage = entryLists::ownerUnnamed();
     info.itemFields = QStringList{u"lizz"_s} + ikOwnerFields();
     info.kind = ownerKindSpec();
     info.emptiedFields = emptiedFieldsOf(info);

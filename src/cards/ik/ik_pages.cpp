@@ -12,7 +12,8 @@ QList<QList<PageBlock>> ikBlocks()
         {
             {{}, false, {{u"ed5439"_s, u"ed5419"_s}, {u"ed5436"_s}, {u"ed5437"_s}}},
             {{}, false, {{u"Indjzr"_s}, {u"mm9027"_s}, {u"cb9153"_s}, {u"cb9153a"_s}, {u"mm9155"_s}}},
-            {{}, false, {{u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616d"_s, u"ed5616e"_s, u"ed5616f"_s}}},
+            // The six rubric codes in one row under the caption of the first.
+            {u"ed5616a"_s, true, {{u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616d"_s, u"ed5616e"_s, u"ed5616f"_s}}},
         },
         {
             {{}, false, {{u"mm9118"_s}, {u"mm5635"_s}, {u"mm5636"_s}, {u"mm1001"_s}}},

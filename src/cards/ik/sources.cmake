@@ -5,6 +5,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ik_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ik_pages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ik_read.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ik_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ik_write.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES

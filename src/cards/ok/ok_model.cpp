@@ -122,7 +122,7 @@ EntryListSpec OkModel::entryListSpec(OkList list)
     info.maximum = capacity(list);
     static const QString unnamed[] = {
         u"Спочатку введіть найменування цього співвиконавця: без нього співвиконавець не зберігається."_s,
-        u"Спочатку введіть найменування цього власника: без нього власник не зберігається."_s,
+        entryLists::ownerUnnamed(),
         u"Спочатку введіть прізвище цього виконавця: без нього виконавець не зберігається."_s,
     };
     info.unnamedMessage = unnamed[int(list)];

@@ -2,6 +2,7 @@
 
 #include "cards/rk/rk_fields.h"
 #include "fields/common_rules.h"
+#include "fields/common_texts.h"
 #include "fields/field_rules.h"
 #include "fields/rule_context.h"
 
@@ -108,28 +109,6 @@ QString RkRules::commaMessage() { return commonRules::commaMessage(); }
 QString RkRules::thousandsWarning() { return commonRules::thousandsWarning(); }
 QString RkRules::yearMissing() { return u"Вкажіть рік фінансування!"_s; }
 QString RkRules::cityMissing() { return commonRules::cityMissing(); }
-
-const QStringList &RkRules::otherResults007()
-{
-    static const QStringList items = {u"методична документація"_s, u"нормативно-технічна документація"_s,
-                                      u"правові документи"_s, u"програмно-технологічна документація"_s,
-                                      u"тощо - ввести"_s};
-    return items;
-}
-
-const QStringList &RkRules::otherResults03()
-{
-    static const QStringList items = {u"збільшення обсягів виробництва"_s,
-                                      u"поліпшення умов праці"_s,
-                                      u"поліпшення стану навколишнього середовища"_s,
-                                      u"економія енергоресурсів"_s,
-                                      u"економія матеріалів"_s,
-                                      u"зменшення зносу обладнання, збільшення продуктивності праці"_s,
-                                      u"збільшення продуктивності праці"_s,
-                                      u"поліпшення ефективності діагностики та лікування хворих"_s,
-                                      u"тощо - ввести"_s};
-    return items;
-}
 
 // ---- Which field runs which rule
 
@@ -329,7 +308,7 @@ bool RkRules::expectedResult(const QString &field, RuleContext &ctx)
         return true;
     }
     // Position by position: entries beyond the new list stay.
-    const QStringList &items = code == u"007"_s ? otherResults007() : otherResults03();
+    const QStringList &items = commonTexts::otherResults(code);
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (i < m_otherResults.size())
             m_otherResults[i] = items.at(i);

@@ -63,8 +63,6 @@ public:
     static QString thousandsWarning();
     static QString yearMissing();
     static QString cityMissing();
-    static const QStringList &otherResults007();
-    static const QStringList &otherResults03();
 
 private:
     using RuleRow = ExitRuleRow<RkRules>;

@@ -1,5 +1,6 @@
 #include "cards/rk/rk_rules.h"
 #include "cards/rk/rk_test_support.h"
+#include "fields/common_texts.h"
 #include "fields/rule_context.h"
 #include "support/test_registry.h"
 
@@ -186,11 +187,11 @@ private slots:
         QVERIFY(!model->otherResultVisible());
         model->setText(u"cb9153"_s, u"03"_s);
         rules.exitRule(u"cb9153"_s, ctx);
-        QCOMPARE(rules.otherResultItems(), RkRules::otherResults03());
+        QCOMPARE(rules.otherResultItems(), commonTexts::otherResults(u"03"_s));
         QVERIFY(model->otherResultVisible());
         model->setText(u"cb9153"_s, u"007"_s);
         rules.exitRule(u"cb9153"_s, ctx);
-        QStringList expected = RkRules::otherResults007() + RkRules::otherResults03().mid(5);
+        QStringList expected = commonTexts::otherResults(u"007"_s) + commonTexts::otherResults(u"03"_s).mid(5);
         QCOMPARE(rules.otherResultItems(), expected);
         QCOMPARE(expected.size(), 9);
     }
