@@ -29,10 +29,10 @@ const QString kLongToken = u"http://www.nauka.kiev.ua/zvity/2005/rozroblennya-me
 
 void setEntry(RkModel &m, RkList list, int n, const QStringList &values)
 {
-    const EntryListSpec spec = RkModel::entryListSpec(list);
-    m.setText(spec.numberField, QString::number(n));
+    const EntryListSettings settings = RkModel::entryListSettings(list);
+    m.setText(settings.numberField, QString::number(n));
     for (qsizetype i = 0; i < values.size(); ++i)
-        m.setFitted(spec.itemFields.at(i), values.at(i));
+        m.setFitted(settings.itemFields.at(i), values.at(i));
     m.storeFields(list, n);
 }
 

@@ -190,7 +190,7 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
             m_document->markModified();
     });
 
-    for (const FieldSpec &info : table.fields()) {
+    for (const FieldInfo &info : table.fields()) {
         QWidget *w = m_binder->widget(info.name);
         if (!info.marks || !w)
             continue;

@@ -46,7 +46,7 @@ QStringList CardKind::snapshotLines(const CardModel &model) const
 
 bool CardKind::knowsCode(const QString &code) const
 {
-    for (const FieldSpec &f : fields().fields()) {
+    for (const FieldInfo &f : fields().fields()) {
         if (f.code == code)
             return true;
     }

@@ -10,7 +10,7 @@
 QByteArray cardJson(const CardKind &kind, const CardModel &model)
 {
     QJsonObject fields;
-    for (const FieldSpec &f : kind.fields().fields())
+    for (const FieldInfo &f : kind.fields().fields())
         fields.insert(f.name, model.text(f.name));
 
     QJsonObject texts;

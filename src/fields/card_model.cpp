@@ -45,7 +45,7 @@ bool CardModel::isEmptyValue(const QString &name) const
 
 void CardModel::selectEntry(const QString &name, int index)
 {
-    const FieldSpec *info = m_table.find(name);
+    const FieldInfo *info = m_table.find(name);
     setText(name, info ? info->items.value(index) : QString());
 }
 
@@ -57,7 +57,7 @@ void CardModel::selectNumbered(const QString &name, const QString &number)
 
 void CardModel::setDefaults()
 {
-    for (const FieldSpec &f : m_table.fields())
+    for (const FieldInfo &f : m_table.fields())
         m_texts[f.name] = f.defaultValue;
 }
 
@@ -66,7 +66,7 @@ QString CardModel::mask(const QString &name) const
     const auto it = m_masks.constFind(name);
     if (it != m_masks.constEnd())
         return *it;
-    const FieldSpec *info = m_table.find(name);
+    const FieldInfo *info = m_table.find(name);
     return info ? info->mask : QString();
 }
 

@@ -43,7 +43,7 @@ public:
     // Puts every field to its value at creation.
     void setDefaults();
 
-    // The edit mask a masked field has now: the one of its FieldSpec unless a rule
+    // The edit mask a masked field has now: the one of its FieldInfo unless a rule
     // changed it (the code field of a person kind switches between 8 and 10 places).
     QString mask(const QString &name) const;
     // Gives the field another mask; its text keeps the characters of its slots, in order.

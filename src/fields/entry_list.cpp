@@ -116,12 +116,12 @@ QString ownerUnnamed()
 }
 QString sequenceError() { return QStringLiteral("Помилка в послідовності номерів !"); }
 
-std::optional<int> number(const CardModel &model, const EntryListSpec &info)
+std::optional<int> number(const CardModel &model, const EntryListSettings &info)
 {
     return fieldRules::numberOf(model.text(info.numberField));
 }
 
-void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSpec &info, QString *letter)
+void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSettings &info, QString *letter)
 {
     fieldRules::empty(model, info.emptiedFields);
     model.setText(info.numberField, QString::number(n));
@@ -149,7 +149,7 @@ void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSp
     }
 }
 
-bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &info, int delta, int limit,
+bool stepEntry(CardModel &model, const EntryList &list, const EntryListSettings &info, int delta, int limit,
                QString *letter)
 {
     const int target = number(model, info).value_or(0) + delta;
@@ -159,7 +159,7 @@ bool stepEntry(CardModel &model, const EntryList &list, const EntryListSpec &inf
     return true;
 }
 
-bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryListSpec &info,
+bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryListSettings &info,
                  const QString &boundsFocus)
 {
     if (n >= info.maximum) {
@@ -176,7 +176,7 @@ bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryList
     return true;
 }
 
-bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &info, const QString &focusField)
+bool boundsRule(RuleContext &ctx, int number, const EntryListSettings &info, const QString &focusField)
 {
     if (number <= info.maximum)
         return true;
@@ -186,7 +186,7 @@ bool boundsRule(RuleContext &ctx, int number, const EntryListSpec &info, const Q
     return false;
 }
 
-bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSpec &info, int permitted,
+bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSettings &info, int permitted,
                   const QString &resetValue)
 {
     const std::optional<int> n = number(model, info);
@@ -197,7 +197,7 @@ bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSpec &info,
     return false;
 }
 
-int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSpec &info, QString *letter)
+int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSettings &info, QString *letter)
 {
     list.remove(n);
     const int left = int(list.files().size());

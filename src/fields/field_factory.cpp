@@ -118,7 +118,7 @@ void setRadioIndex(QButtonGroup *group, const QString &text)
 
 // ---- fieldFactory
 
-QWidget *fieldFactory::create(const FieldSpec &info, QWidget *parent)
+QWidget *fieldFactory::create(const FieldInfo &info, QWidget *parent)
 {
     QWidget *w = nullptr;
     switch (info.kind) {
@@ -207,7 +207,7 @@ FieldBinder::FieldBinder(CardModel &model, QObject *parent) : QObject(parent), m
 {
 }
 
-QWidget *FieldBinder::create(const FieldSpec &info, QWidget *parent)
+QWidget *FieldBinder::create(const FieldInfo &info, QWidget *parent)
 {
     QWidget *w = fieldFactory::create(info, parent);
     bind(info.name, w);
@@ -217,7 +217,7 @@ QWidget *FieldBinder::create(const FieldSpec &info, QWidget *parent)
 QList<QWidget *> FieldBinder::createAll(QWidget *parent, int page)
 {
     QList<QWidget *> out;
-    for (const FieldSpec &info : m_model->table().fields()) {
+    for (const FieldInfo &info : m_model->table().fields()) {
         if (page < 0 || info.page == page)
             out << create(info, parent);
     }
@@ -416,7 +416,7 @@ void wireTrimOnKeyRelease(ExitWiring &wiring, FieldBinder &binder, const QString
 void wireMarks(ExitWiring &wiring, FieldBinder &binder, std::function<void()> markModified)
 {
     for (const QString &name : binder.names()) {
-        const FieldSpec *info = binder.model().table().find(name);
+        const FieldInfo *info = binder.model().table().find(name);
         QWidget *w = binder.widget(name);
         if (!info || !info->marks || !w)
             continue;

@@ -14,13 +14,13 @@ class ExitWiring;
 class QLabel;
 class QWidget;
 
-// Builds the widget of one input field from its FieldSpec: edit QLineEdit (maxLength),
+// Builds the widget of one input field from its FieldInfo: edit QLineEdit (maxLength),
 // memo QPlainTextEdit (noEnter, vScroll), masked MaskEdit, combo editable QComboBox
 // with its items, check QCheckBox, radio QGroupBox of QRadioButtons in `columns`
 // columns, spin QSpinBox. The widget's objectName is the component name and its
 // tooltip the hint. The card editor places it on its tab page beside its label.
 namespace fieldFactory {
-QWidget *create(const FieldSpec &info, QWidget *parent);
+QWidget *create(const FieldInfo &info, QWidget *parent);
 } // namespace fieldFactory
 
 // Keeps the widgets of a card in two-way sync with its model: a change in a widget
@@ -37,7 +37,7 @@ public:
 
     // Builds the field's widget (fieldFactory::create), shows the model's text in it
     // and binds it.
-    QWidget *create(const FieldSpec &info, QWidget *parent);
+    QWidget *create(const FieldInfo &info, QWidget *parent);
     // Builds and binds every field of the model's table whose page is `page` (all
     // fields for -1), in table order, all with `parent` as parent.
     QList<QWidget *> createAll(QWidget *parent, int page = -1);
@@ -90,5 +90,5 @@ void wireTrimOnKeyPress(ExitWiring &wiring, FieldBinder &binder, const QString &
 // The same after the field took the key (RK: ed2457, ed2458 on key release).
 void wireTrimOnKeyRelease(ExitWiring &wiring, FieldBinder &binder, const QString &name);
 // A key that edits (a character, Backspace, Delete) released in any bound field whose
-// FieldSpec marks calls `markModified`.
+// FieldInfo marks calls `markModified`.
 void wireMarks(ExitWiring &wiring, FieldBinder &binder, std::function<void()> markModified);

@@ -4,26 +4,26 @@
 
 FieldRow::FieldRow(FieldKind kind, const QString &name, const QString &code)
 {
-    m_spec.name = name;
-    m_spec.kind = kind;
-    m_spec.code = code;
-    m_spec.hint = noHelp();
+    m_info.name = name;
+    m_info.kind = kind;
+    m_info.code = code;
+    m_info.hint = noHelp();
     if (kind == FieldKind::Radio)
-        m_spec.defaultValue = QStringLiteral("0");
+        m_info.defaultValue = QStringLiteral("0");
 }
 
 FieldRow &FieldRow::mask(const QString &mask, int length)
 {
-    m_spec.mask = mask;
-    m_spec.maxLength = length;
-    m_spec.defaultValue = EditMask(mask).emptyText();
+    m_info.mask = mask;
+    m_info.maxLength = length;
+    m_info.defaultValue = EditMask(mask).emptyText();
     return *this;
 }
 
 FieldRow &FieldRow::range(int minimum, int maximum)
 {
-    m_spec.minimum = minimum;
-    m_spec.maximum = maximum;
+    m_info.minimum = minimum;
+    m_info.maximum = maximum;
     return *this;
 }
 
@@ -39,7 +39,7 @@ FieldRow languageGroup(const QString &name, const QString &ukrainian, const QStr
 
 FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<FieldRow>> &pages)
 {
-    QList<FieldSpec> fields;
+    QList<FieldInfo> fields;
     for (qsizetype p = 0; p < pages.size(); ++p) {
         for (FieldRow row : pages.at(p))
             fields.append(row.page(int(p)).info());

@@ -19,24 +19,24 @@ public:
     // The masks several cards share: a date "99.99.99" and a subject code "99.99.99.99".
     FieldRow &dateMask() { return mask(QStringLiteral("99.99.99;1;_"), 8); }
     FieldRow &rubricMask() { return mask(QStringLiteral("99.99.99.99;1;_"), 11); }
-    FieldRow &maxLength(int length) { m_spec.maxLength = length; return *this; }
-    FieldRow &items(const QStringList &items) { m_spec.items = items; return *this; }
-    FieldRow &byDefault(const QString &value) { m_spec.defaultValue = value; return *this; }
-    FieldRow &label(const QString &text) { m_spec.label = text; return *this; }
-    FieldRow &hint(const QString &text) { m_spec.hint = text; return *this; }
-    FieldRow &marks() { m_spec.marks = true; return *this; }
-    FieldRow &cleared(const QString &value) { m_spec.cleared = value; return *this; }
-    FieldRow &noEnter() { m_spec.noEnter = true; return *this; }
-    FieldRow &vScroll() { m_spec.vScroll = true; return *this; }
-    FieldRow &columns(int count) { m_spec.columns = count; return *this; }
+    FieldRow &maxLength(int length) { m_info.maxLength = length; return *this; }
+    FieldRow &items(const QStringList &items) { m_info.items = items; return *this; }
+    FieldRow &byDefault(const QString &value) { m_info.defaultValue = value; return *this; }
+    FieldRow &label(const QString &text) { m_info.label = text; return *this; }
+    FieldRow &hint(const QString &text) { m_info.hint = text; return *this; }
+    FieldRow &marks() { m_info.marks = true; return *this; }
+    FieldRow &cleared(const QString &value) { m_info.cleared = value; return *this; }
+    FieldRow &noEnter() { m_info.noEnter = true; return *this; }
+    FieldRow &vScroll() { m_info.vScroll = true; return *this; }
+    FieldRow &columns(int count) { m_info.columns = count; return *this; }
     FieldRow &range(int minimum, int maximum);
-    FieldRow &page(int page) { m_spec.page = page; return *this; }
-    const FieldSpec &info() const { return m_spec; }
+    FieldRow &page(int page) { m_info.page = page; return *this; }
+    const FieldInfo &info() const { return m_info; }
 
     static QString noHelp(); // "Допомоги немає"
 
 private:
-    FieldSpec m_spec;
+    FieldInfo m_info;
 };
 
 // A radio group choosing the language a two-language text is shown in: `ukrainian`

@@ -196,7 +196,7 @@ QString kindDigit(const QString &selectorText)
     return QStringLiteral("0");
 }
 
-QString applyPersonKind(CardModel &model, const PersonKindSpec &info, bool natural)
+QString applyPersonKind(CardModel &model, const PersonKindSettings &info, bool natural)
 {
     if (!info.codeField.isEmpty())
         model.setMask(info.codeField, natural ? naturalCodeMask() : legalCodeMask());
@@ -205,7 +205,7 @@ QString applyPersonKind(CardModel &model, const PersonKindSpec &info, bool natur
     return natural ? naturalLetter() : legalLetter();
 }
 
-bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSpec &info, QString &letter)
+bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSettings &info, QString &letter)
 {
     bool passed = true;
     const QStringList entries{legalPerson(), naturalPerson()};
@@ -241,7 +241,7 @@ QString naturalCodeMessage(const QString &prefix)
                     QStringLiteral("В номері повинно бути 10 цифр"));
 }
 
-bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSpec &info, const QString &letter)
+bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSettings &info, const QString &letter)
 {
     if (!info.numberField.isEmpty() && trimBlanks(model.text(info.numberField)).isEmpty()) {
         ctx.message(numberMissing());
@@ -273,7 +273,7 @@ bool listCodeRule(const CardModel &model, RuleContext &ctx, const QString &field
 {
     QStringList list = items;
     if (list.isEmpty()) {
-        if (const FieldSpec *info = model.table().find(field))
+        if (const FieldInfo *info = model.table().find(field))
             list = info->items;
     }
     if (list.contains(model.text(field), cs))
@@ -287,7 +287,7 @@ bool listCodeRule(const CardModel &model, RuleContext &ctx, const QString &field
 
 void compNilFields(CardModel &model)
 {
-    for (const FieldSpec &f : model.table().fields()) {
+    for (const FieldInfo &f : model.table().fields()) {
         QString value;
         switch (f.kind) {
         case FieldKind::Masked:

@@ -71,7 +71,7 @@ bool trimOnKey(CardModel &model, const QString &field);
 
 // ---- Person kind
 // A person-kind selector with the code field and the label that follow it.
-struct PersonKindSpec
+struct PersonKindSettings
 {
     QString selector;     // "lizv"
     QString codeField;    // "ed2457"
@@ -93,12 +93,12 @@ bool isNaturalPerson(const QString &selectorText);
 QString kindDigit(const QString &selectorText);
 // Sets the code field's mask (8 or 10 digit places) and the label's text and colour;
 // returns the kind letter ("ю" or "ф").
-QString applyPersonKind(CardModel &model, const PersonKindSpec &info, bool natural);
+QString applyPersonKind(CardModel &model, const PersonKindSettings &info, bool natural);
 // The exit rule of a selector; `letter` is the editor's kind letter for it.
-bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSpec &info, QString &letter);
+bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSettings &info, QString &letter);
 
 // ---- Party code
-struct PartyCodeSpec
+struct PartyCodeSettings
 {
     QString codeField;     // "ed2457"
     QString prefix;        // "2457.", "2458." or empty
@@ -114,7 +114,7 @@ QString legalCodeMessage(const QString &prefix);   // prefix + "Помилка �
 QString naturalCodeMessage(const QString &prefix); // prefix + "Помилка в індивідуальному податковому номері." / "В номері повинно бути 10 цифр"
 // A partly typed code (a blank, but not all blanks) fails with the message of the kind
 // letter; with no letter yet it passes. A code left wholly empty passes.
-bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSpec &info, const QString &letter);
+bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSettings &info, const QString &letter);
 
 // ---- Code that must come from its list
 // The text must be one of `items` (the field's own items when none are given); else
@@ -126,7 +126,7 @@ bool listCodeRule(const CardModel &model, RuleContext &ctx, const QString &field
 // ---- Clearing (compNil)
 // Clears every field of the model's table: a masked field to its empty mask (of the
 // mask it has now), an edit or memo to "", a combo to its first item, a radio group
-// and a check box to "0"; a spin field keeps its value. Then every FieldSpec::cleared
+// and a check box to "0"; a spin field keeps its value. Then every FieldInfo::cleared
 // value is put in. The card's compNil adds its lists, texts and numbers.
 void compNilFields(CardModel &model);
 

@@ -1,6 +1,6 @@
 #include "fields/field_table.h"
 
-FieldTable::FieldTable(QStringList pages, QList<FieldSpec> fields)
+FieldTable::FieldTable(QStringList pages, QList<FieldInfo> fields)
     : m_pages(std::move(pages)), m_fields(std::move(fields))
 {
     m_index.reserve(m_fields.size());
@@ -10,7 +10,7 @@ FieldTable::FieldTable(QStringList pages, QList<FieldSpec> fields)
     }
 }
 
-const FieldSpec *FieldTable::find(const QString &name) const
+const FieldInfo *FieldTable::find(const QString &name) const
 {
     // Clearing, reading and writing a card look up every field by name.
     const auto it = m_index.constFind(name);

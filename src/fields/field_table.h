@@ -11,7 +11,7 @@ enum class FieldKind { Edit, Memo, Masked, Combo, Check, Radio, Spin };
 
 // One input field of a card, as the editor builds it and as the card file, compNil
 // and the headless companion see it. Texts are the system's own, exactly.
-struct FieldSpec
+struct FieldInfo
 {
     QString name;          // component name, also the widget's objectName: "ed5418D"
     FieldKind kind = FieldKind::Edit;
@@ -36,14 +36,14 @@ class FieldTable
 {
 public:
     FieldTable() = default;
-    FieldTable(QStringList pages, QList<FieldSpec> fields);
+    FieldTable(QStringList pages, QList<FieldInfo> fields);
 
     const QStringList &pages() const { return m_pages; }
-    const QList<FieldSpec> &fields() const { return m_fields; }
-    const FieldSpec *find(const QString &name) const;
+    const QList<FieldInfo> &fields() const { return m_fields; }
+    const FieldInfo *find(const QString &name) const;
 
 private:
     QStringList m_pages;
-    QList<FieldSpec> m_fields;
+    QList<FieldInfo> m_fields;
     QHash<QString, qsizetype> m_index; // position in m_fields by component name
 };

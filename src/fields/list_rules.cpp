@@ -8,23 +8,23 @@
 
 int ListHolder::listShown(int list)
 {
-    return recordLists().shownNumber(listModel(), list, listSpec(list));
+    return recordLists().shownNumber(listModel(), list, listSettings(list));
 }
 
 void ListHolder::showListEntry(int list, int n)
 {
-    recordLists().showEntry(listModel(), list, n, listSpec(list), listLetter(list));
+    recordLists().showEntry(listModel(), list, n, listSettings(list), listLetter(list));
 }
 
-ListRules::ListRules(ListHolder &holder, QList<ListRuleSpec> specs)
-    : m_holder(holder), m_specs(std::move(specs)), m_remembered(m_specs.size(), 0)
+ListRules::ListRules(ListHolder &holder, QList<ListRuleSettings> settingsList)
+    : m_holder(holder), m_settings(std::move(settingsList)), m_remembered(m_settings.size(), 0)
 {
 }
 
 int ListRules::listOfNumberField(const QString &field) const
 {
-    for (int list = 0; list < m_specs.size(); ++list) {
-        if (m_specs.at(list).info.numberField == field)
+    for (int list = 0; list < m_settings.size(); ++list) {
+        if (m_settings.at(list).info.numberField == field)
             return list;
     }
     return -1;
@@ -49,7 +49,7 @@ bool ListRules::removeRemembered(int list, int remembered)
 
 bool ListRules::leaveNumber(int list, RuleContext &ctx)
 {
-    const ListRuleSpec &s = m_specs.at(list);
+    const ListRuleSettings &s = m_settings.at(list);
     CardModel &model = m_holder.listModel();
     const QString &field = s.info.numberField;
     const int remembered = std::exchange(m_remembered[list], 0);
@@ -84,13 +84,13 @@ bool ListRules::leaveNumber(int list, RuleContext &ctx)
     // Never beyond the first empty slot, so that the list keeps no gap.
     const int firstFree = int(m_holder.listEntries(list).files().size()) + 1;
     int ceiling = firstFree;
-    if (s.ceiling == ListRuleSpec::Ceiling::Current)
+    if (s.ceiling == ListRuleSettings::Ceiling::Current)
         ceiling = qMin(current, firstFree);
-    else if (s.ceiling == ListRuleSpec::Ceiling::AnchorNext && remembered > 0)
+    else if (s.ceiling == ListRuleSettings::Ceiling::AnchorNext && remembered > 0)
         ceiling = qMin(firstFree, remembered + 1);
     if (*n < 1 || *n > ceiling) {
         ctx.message(entryLists::sequenceError());
-        showNumber(*n >= 1 && s.ceiling == ListRuleSpec::Ceiling::AnchorNext ? ceiling : current);
+        showNumber(*n >= 1 && s.ceiling == ListRuleSettings::Ceiling::AnchorNext ? ceiling : current);
         return true;
     }
     showNumber(*n);
@@ -99,7 +99,7 @@ bool ListRules::leaveNumber(int list, RuleContext &ctx)
 
 void ListRules::step(int list, int delta, RuleContext &ctx)
 {
-    const ListRuleSpec &s = m_specs.at(list);
+    const ListRuleSettings &s = m_settings.at(list);
     store(list);
     int n = m_holder.listShown(list);
     if (n == 0)
@@ -122,12 +122,12 @@ void ListRules::step(int list, int delta, RuleContext &ctx)
 
 bool ListRules::click(const QString &button, RuleContext &ctx)
 {
-    for (int list = 0; list < m_specs.size(); ++list) {
-        if (button == m_specs.at(list).nextButton) {
+    for (int list = 0; list < m_settings.size(); ++list) {
+        if (button == m_settings.at(list).nextButton) {
             step(list, 1, ctx);
             return true;
         }
-        if (button == m_specs.at(list).previousButton) {
+        if (button == m_settings.at(list).previousButton) {
             step(list, -1, ctx);
             return true;
         }
@@ -138,7 +138,7 @@ bool ListRules::click(const QString &button, RuleContext &ctx)
 QStringList ListRules::buttons() const
 {
     QStringList names;
-    for (const ListRuleSpec &s : m_specs)
+    for (const ListRuleSettings &s : m_settings)
         names << s.nextButton << s.previousButton;
     return names;
 }

@@ -19,7 +19,7 @@ public:
 
     virtual CardModel &listModel() = 0;
     virtual RecordLists &recordLists() = 0;
-    virtual EntryListSpec listSpec(int list) const = 0;
+    virtual EntryListSettings listSettings(int list) const = 0;
     // The kind letter that follows the entry shown ("ю"/"ф"), nullptr for none.
     virtual QString *listLetter(int) { return nullptr; }
     // The card's store rule for the entry shown; false when nothing changed.
@@ -37,9 +37,9 @@ public:
 };
 
 // How the entry rules treat one record list of a card.
-struct ListRuleSpec
+struct ListRuleSettings
 {
-    EntryListSpec info;
+    EntryListSettings info;
     // The highest number the clerk may type into the number field, beside the bound.
     enum class Ceiling {
         AnchorNext, // one above the entry shown on entering the field, and the first free slot
@@ -66,9 +66,9 @@ struct ListRuleSpec
 class ListRules
 {
 public:
-    ListRules(ListHolder &holder, QList<ListRuleSpec> specs);
+    ListRules(ListHolder &holder, QList<ListRuleSettings> settingsList);
 
-    const ListRuleSpec &spec(int list) const { return m_specs.at(list); }
+    const ListRuleSettings &settings(int list) const { return m_settings.at(list); }
     // The list whose number field (or button) this is; -1 for none.
     int listOfNumberField(const QString &field) const;
 
@@ -91,6 +91,6 @@ private:
     bool removeRemembered(int list, int remembered);
 
     ListHolder &m_holder;
-    QList<ListRuleSpec> m_specs;
+    QList<ListRuleSettings> m_settings;
     QList<int> m_remembered; // 0: none
 };

@@ -55,13 +55,13 @@ public:
     }
 
 private:
-    const FieldSpec *info(const QString &name) const { return m_binder.model().table().find(name); }
+    const FieldInfo *info(const QString &name) const { return m_binder.model().table().find(name); }
 
     // Fields of a few characters get the width of their characters, so that a code of
     // two digits does not look like a place for a paragraph; the others fill the row.
     QWidget *field(const QString &name, QWidget *parent)
     {
-        const FieldSpec *s = info(name);
+        const FieldInfo *s = info(name);
         QWidget *w = m_binder.create(*s, parent);
         const int digit = w->fontMetrics().horizontalAdvance(QLatin1Char('0'));
         int chars = 0;
@@ -89,7 +89,7 @@ private:
 
     QLabel *label(const QString &name, QWidget *parent)
     {
-        const FieldSpec *s = info(name);
+        const FieldInfo *s = info(name);
         if (!s || s->label.isEmpty())
             return nullptr;
         auto *l = new QLabel(s->label, parent);
@@ -177,7 +177,7 @@ private:
             if (block.grid)
                 continue;
             for (const QStringList &cells : block.rows) {
-                const FieldSpec *s = info(cells.first());
+                const FieldInfo *s = info(cells.first());
                 if (!s)
                     continue;
                 for (const QString &line : s->label.split(QLatin1Char('\n'))) {

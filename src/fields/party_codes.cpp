@@ -7,9 +7,9 @@ PartyCodes::PartyCodes(const QList<PartyShape> &shapes) : m_shapes(shapes)
     m_letters.resize(shapes.size());
 }
 
-fieldRules::PersonKindSpec PartyCodes::spec(const PartyShape &shape, PartyLabels labels)
+fieldRules::PersonKindSettings PartyCodes::settings(const PartyShape &shape, PartyLabels labels)
 {
-    fieldRules::PersonKindSpec info;
+    fieldRules::PersonKindSettings info;
     info.selector = shape.selector;
     info.codeField = shape.codeField;
     info.label = shape.label;
@@ -24,7 +24,7 @@ void PartyCodes::reset(CardModel &model, const QString &letter)
     for (qsizetype i = 0; i < m_shapes.size(); ++i) {
         const PartyShape &s = m_shapes.at(i);
         model.setMask(s.codeField, fieldRules::legalCodeMask());
-        const FieldSpec *info = model.table().find(s.codeField);
+        const FieldInfo *info = model.table().find(s.codeField);
         model.setLabel(s.label, info ? info->label : QString(), false);
         m_letters[i] = letter;
     }
@@ -39,7 +39,7 @@ PartyCode PartyCodes::code(const CardModel &model, int party) const
 
 QString PartyCodes::apply(CardModel &model, int party, bool natural, PartyLabels labels) const
 {
-    return fieldRules::applyPersonKind(model, spec(party, labels), natural);
+    return fieldRules::applyPersonKind(model, settings(party, labels), natural);
 }
 
 void PartyCodes::setKind(CardModel &model, int party, bool natural, PartyLabels labels)

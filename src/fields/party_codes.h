@@ -38,8 +38,8 @@ public:
     explicit PartyCodes(const QList<PartyShape> &shapes);
 
     const PartyShape &shape(int party) const { return m_shapes.at(party); }
-    static fieldRules::PersonKindSpec spec(const PartyShape &shape, PartyLabels labels);
-    fieldRules::PersonKindSpec spec(int party, PartyLabels labels) const { return spec(shape(party), labels); }
+    static fieldRules::PersonKindSettings settings(const PartyShape &shape, PartyLabels labels);
+    fieldRules::PersonKindSettings settings(int party, PartyLabels labels) const { return settings(shape(party), labels); }
 
     // Every code field back to a legal person's mask, its label to the text of the
     // field table; every kind letter becomes `letter`.

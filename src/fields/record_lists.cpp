@@ -13,7 +13,7 @@ QStringList upToEmpty(const QStringList &entries)
     return kept;
 }
 
-QStringList emptiedFieldsOf(const EntryListSpec &info)
+QStringList emptiedFieldsOf(const EntryListSettings &info)
 {
     QStringList fields = info.itemFields;
     if (info.kind)
@@ -46,13 +46,13 @@ QStringList RecordLists::records(int list) const
     return m_lists.at(list).files().mid(0, capacity(list));
 }
 
-int RecordLists::shownNumber(const CardModel &model, int list, const EntryListSpec &info) const
+int RecordLists::shownNumber(const CardModel &model, int list, const EntryListSettings &info) const
 {
     const std::optional<int> n = entryLists::number(model, info);
     return n && *n >= 1 && *n <= capacity(list) ? *n : 0;
 }
 
-void RecordLists::storeFields(const CardModel &model, int list, int n, const EntryListSpec &info,
+void RecordLists::storeFields(const CardModel &model, int list, int n, const EntryListSettings &info,
                               const QString &kindDigit)
 {
     const QString display = entryLists::compose(model, QString::number(n), info.itemFields);
@@ -65,13 +65,13 @@ void RecordLists::storeFields(const CardModel &model, int list, int n, const Ent
     setRecord(list, n, EntryList::join(items), display);
 }
 
-void RecordLists::showEntry(CardModel &model, int list, int n, const EntryListSpec &info, QString *letter)
+void RecordLists::showEntry(CardModel &model, int list, int n, const EntryListSettings &info, QString *letter)
 {
     entryLists::showEntry(model, m_lists.at(list), n, info, letter);
     m_current[list] = n;
 }
 
-bool RecordLists::closeUp(CardModel &model, int list, int n, const EntryListSpec &info, QString *letter)
+bool RecordLists::closeUp(CardModel &model, int list, int n, const EntryListSettings &info, QString *letter)
 {
     if (!m_lists.at(list).holds(n))
         return false;

@@ -13,7 +13,7 @@ QStringList upToEmpty(const QStringList &entries);
 
 // The fields emptied before an entry of the list is shown: its item fields but the
 // person kind selector, which keeps its text when an empty slot is shown.
-QStringList emptiedFieldsOf(const EntryListSpec &info);
+QStringList emptiedFieldsOf(const EntryListSettings &info);
 
 // The record lists of a card (customers, owners, co-executors, stages, persons) with
 // the number of the entry each shows. Slots count from 1 up to a list's capacity; a
@@ -41,21 +41,21 @@ public:
     int currentNumber(int list) const { return m_current.at(list); }
     void setCurrentNumber(int list, int n) { m_current[list] = n; }
     // The number in the list's number field, 0 when it names no slot.
-    int shownNumber(const CardModel &model, int list, const EntryListSpec &info) const;
+    int shownNumber(const CardModel &model, int list, const EntryListSettings &info) const;
 
     // Slot n gets the entry the fields show, with the selector's kind digit unless
     // `kindDigit` is given.
-    void storeFields(const CardModel &model, int list, int n, const EntryListSpec &info,
+    void storeFields(const CardModel &model, int list, int n, const EntryListSettings &info,
                      const QString &kindDigit = {});
     // Puts entry n into the fields: emptied, then filled from its slot if it holds one;
     // the list shows n.
-    void showEntry(CardModel &model, int list, int n, const EntryListSpec &info, QString *letter = nullptr);
+    void showEntry(CardModel &model, int list, int n, const EntryListSettings &info, QString *letter = nullptr);
     // Removes entry n; each later entry moves up one slot and gets its new number.
     void remove(int list, int n) { m_lists[list].remove(n); }
     // An entry emptied on the screen: emptying its slot alone would end the list there
     // and drop every later entry from the saved card, so the list closes up instead and
     // the fields show what now holds the number. False when slot n held nothing.
-    bool closeUp(CardModel &model, int list, int n, const EntryListSpec &info, QString *letter = nullptr);
+    bool closeUp(CardModel &model, int list, int n, const EntryListSettings &info, QString *letter = nullptr);
 
 private:
     QList<int> m_capacities;

@@ -33,9 +33,9 @@ public:
     const FieldTable &fields() const override
     {
         static const FieldTable table({QStringLiteral("Page")},
-                                      {FieldSpec{QStringLiteral("ed5256"), FieldKind::Edit, QStringLiteral("5256"), {}, 0,
+                                      {FieldInfo{QStringLiteral("ed5256"), FieldKind::Edit, QStringLiteral("5256"), {}, 0,
                                                  {}, QStringLiteral("5")},
-                                       FieldSpec{QStringLiteral("mm9027"), FieldKind::Memo, QStringLiteral("9027")}});
+                                       FieldInfo{QStringLiteral("mm9027"), FieldKind::Memo, QStringLiteral("9027")}});
         return table;
     }
     QStringList openWarnings(const QString &bareName) const override

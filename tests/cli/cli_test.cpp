@@ -435,7 +435,7 @@ private slots:
         ScopedFakePlatform fake;
         CardDocument doc(rk);
         QVERIFY(doc.readFrom(in).ok());
-        for (const FieldSpec &f : rk.fields().fields())
+        for (const FieldInfo &f : rk.fields().fields())
             QCOMPARE(fields.value(f.name).toString(), doc.model().text(f.name));
     }
 

@@ -10,15 +10,15 @@
 namespace {
 
 // The customer list of the test card, as RK shows it.
-EntryListSpec customers()
+EntryListSettings customers()
 {
-    EntryListSpec info;
+    EntryListSettings info;
     info.numberField = QStringLiteral("Edit1");
     info.maximum = 200;
     info.boundsMessage = entryLists::customerBounds();
     info.itemFields = {QStringLiteral("lizz"), QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
     info.emptiedFields = {QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
-    fieldRules::PersonKindSpec kind;
+    fieldRules::PersonKindSettings kind;
     kind.selector = QStringLiteral("lizz");
     kind.codeField = QStringLiteral("ed2458");
     kind.label = QStringLiteral("StaticText2");
@@ -90,7 +90,7 @@ private slots:
     {
         CardModel model(testTable());
         EntryList list;
-        const EntryListSpec info = customers();
+        const EntryListSettings info = customers();
         list.set(2, record(QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1234567890"), QStringLiteral("Львів"),
                            QStringLiteral("Іван")),
                  record(QStringLiteral("2"), fieldRules::naturalPerson(), QStringLiteral("1234567890"),
@@ -140,7 +140,7 @@ private slots:
     {
         QFETCH(int, maximum);
         QFETCH(QString, message);
-        EntryListSpec info;
+        EntryListSettings info;
         info.maximum = maximum;
         info.boundsMessage = maximum == 200 ? entryLists::customerBounds()
             : maximum == 50                 ? entryLists::coExecutorBounds()
@@ -156,7 +156,7 @@ private slots:
     void sequence()
     {
         CardModel model(testTable());
-        const EntryListSpec info = customers();
+        const EntryListSettings info = customers();
         RecordingRuleContext ctx;
         model.setText(QStringLiteral("Edit1"), QStringLiteral("2"));
         QVERIFY(entryLists::sequenceRule(model, ctx, info, 2, QStringLiteral("2")));
@@ -169,7 +169,7 @@ private slots:
     void removeEntry()
     {
         CardModel model(testTable());
-        const EntryListSpec info = customers();
+        const EntryListSettings info = customers();
         EntryList list;
         for (int n = 1; n <= 3; ++n) {
             const QString no = QString::number(n);

@@ -37,7 +37,7 @@ struct Form
         wiring = new ExitWiring(window.get());
         wiring->setAfterRule([this] { binder->refresh(); });
         for (const char *name : {"ed5418D", "ed7353", "lizv", "ed2457", "gorz", "Edit1"}) {
-            const FieldSpec *info = testTable().find(QString::fromLatin1(name));
+            const FieldInfo *info = testTable().find(QString::fromLatin1(name));
             layout->addWidget(binder->create(*info, window.get()));
             if (qstrcmp(name, "lizv") == 0) {
                 label30 = new QLabel(QStringLiteral("2457. Код організації за ЄДРПОУ"), window.get());
@@ -233,7 +233,7 @@ private slots:
         ScopedFakePlatform platform;
         Form form;
         QString letter;
-        fieldRules::PersonKindSpec info;
+        fieldRules::PersonKindSettings info;
         info.selector = QStringLiteral("lizv");
         info.codeField = QStringLiteral("ed2457");
         info.label = QStringLiteral("Label30");
@@ -286,7 +286,7 @@ private slots:
         platform.allowMessages();
         Form form;
         const QString letter = fieldRules::legalLetter();
-        fieldRules::PartyCodeSpec info;
+        fieldRules::PartyCodeSettings info;
         info.codeField = QStringLiteral("ed2457");
         info.prefix = QStringLiteral("2457.");
         info.beepLegal = true;

@@ -59,7 +59,7 @@ private slots:
         QTest::keyClicks(memo, QStringLiteral("c"));
         QCOMPARE(memo->toPlainText(), QStringLiteral("abc")); // no Enter
 
-        FieldSpec scrolled = *t.find(QStringLiteral("mm9036"));
+        FieldInfo scrolled = *t.find(QStringLiteral("mm9036"));
         scrolled.vScroll = true;
         auto *memo2 = qobject_cast<QPlainTextEdit *>(fieldFactory::create(scrolled, &parent));
         QCOMPARE(memo2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);

@@ -133,7 +133,7 @@ private slots:
     void personKind()
     {
         CardModel model(testTable());
-        PersonKindSpec info;
+        PersonKindSettings info;
         info.selector = QStringLiteral("lizv");
         info.codeField = QStringLiteral("ed2457");
         info.label = QStringLiteral("Label30");
@@ -174,7 +174,7 @@ private slots:
     {
         // OK, OKD, IK: " Помилка ", a beep, the text stays; the kind follows it anyway.
         CardModel model(testTable());
-        PersonKindSpec info;
+        PersonKindSettings info;
         info.selector = QStringLiteral("lizz");
         info.codeField = QStringLiteral("ed2458");
         info.resetInvalidText = false;
@@ -193,7 +193,7 @@ private slots:
     void personKindNeedsNumber()
     {
         CardModel model(testTable());
-        PersonKindSpec info;
+        PersonKindSettings info;
         info.selector = QStringLiteral("lizsv");
         info.codeField = QStringLiteral("cpk");
         info.numberField = QStringLiteral("cpn");
@@ -259,7 +259,7 @@ private slots:
         if (natural)
             model.setMask(QStringLiteral("ed2457"), naturalCodeMask());
         model.setText(QStringLiteral("ed2457"), code);
-        PartyCodeSpec info;
+        PartyCodeSettings info;
         info.codeField = QStringLiteral("ed2457");
         info.prefix = prefix;
         info.beepLegal = beepLegal;
@@ -273,7 +273,7 @@ private slots:
         CardModel model(testTable());
         model.setText(QStringLiteral("cpn"), QString());
         model.setText(QStringLiteral("cpk"), QStringLiteral("123     "));
-        PartyCodeSpec info;
+        PartyCodeSettings info;
         info.codeField = QStringLiteral("cpk");
         info.numberField = QStringLiteral("cpn");
         RecordingRuleContext ctx;

@@ -123,7 +123,7 @@ QStringList blocksOutOfOrder(const QStringList &placed, const QStringList &headi
 QHash<QString, QString> fieldTexts(const CardModel &model)
 {
     QHash<QString, QString> texts;
-    for (const FieldSpec &f : model.table().fields())
+    for (const FieldInfo &f : model.table().fields())
         texts.insert(f.name, model.text(f.name));
     return texts;
 }
@@ -131,7 +131,7 @@ QHash<QString, QString> fieldTexts(const CardModel &model)
 QStringList changedFields(const CardModel &model, const QHash<QString, QString> &before)
 {
     QStringList changed;
-    for (const FieldSpec &f : model.table().fields()) {
+    for (const FieldInfo &f : model.table().fields()) {
         if (model.text(f.name) != before.value(f.name))
             changed << f.name;
     }

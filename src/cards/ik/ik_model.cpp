@@ -39,9 +39,9 @@ void IkModel::clearState()
     m_lastChecked = 0;
 }
 
-fieldRules::PersonKindSpec IkModel::ownerKindSpec()
+fieldRules::PersonKindSettings IkModel::ownerKindSettings()
 {
-    fieldRules::PersonKindSpec info = PartyCodes::spec(ikParties().at(0), PartyLabels::Show);
+    fieldRules::PersonKindSettings info = PartyCodes::settings(ikParties().at(0), PartyLabels::Show);
     info.resetInvalidText = false;
     info.invalidMessage = u" Помилка "_s;
     info.beepOnInvalid = true;
@@ -56,23 +56,23 @@ void IkModel::setOwnerKind(bool natural, bool mark)
         m_parties.apply(*this, 0, natural, PartyLabels::Read);
 }
 
-EntryListSpec IkModel::ownerListSpec()
+EntryListSettings IkModel::ownerListSettings()
 {
-    EntryListSpec info;
+    EntryListSettings info;
     info.numberField = u"Edit1"_s;
     info.nameField = u"mm2153"_s;
     info.maximum = kOwnerMaximum;
     info.boundsMessage = u"Кількість власників від 1 до 5."_s;
     info.unnamedMessage = entryLists::ownerUnnamed();
     info.itemFields = QStringList{u"lizz"_s} + ikOwnerFields();
-    info.kind = ownerKindSpec();
+    info.kind = ownerKindSettings();
     info.emptiedFields = emptiedFieldsOf(info);
     return info;
 }
 
 void IkModel::rebuildOwner(const QString &kindCode)
 {
-    m_lists.storeFields(*this, int(IkList::Owners), ownerNo(), ownerListSpec(), kindCode);
+    m_lists.storeFields(*this, int(IkList::Owners), ownerNo(), ownerListSettings(), kindCode);
 }
 
 bool IkModel::storeOwner()

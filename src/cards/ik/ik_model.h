@@ -38,7 +38,7 @@ public:
     BilingualTexts &texts() { return titles(); }
 
     // The owner code field "ed2459", its selector "lizz" and label "Label27".
-    static fieldRules::PersonKindSpec ownerKindSpec();
+    static fieldRules::PersonKindSettings ownerKindSettings();
     PartyCode ownerCode() const { return m_parties.code(*this, 0); }
     // "ю" or "ф" once the selector was left or an owner shown; empty before.
     QString &ownerKindLetter() { return m_parties.letter(0); }
@@ -48,7 +48,7 @@ public:
     QString ownerKindCode() const { return m_ownerKindCode; }
     void setOwnerKindCode(const QString &code) { m_ownerKindCode = code; }
 
-    static EntryListSpec ownerListSpec();
+    static EntryListSettings ownerListSettings();
     RecordListsOf<IkList> &lists() { return m_lists; }
     const RecordListsOf<IkList> &lists() const { return m_lists; }
     // The owner number shown on the page.
@@ -71,7 +71,7 @@ public:
     // The owner list for the shared list rules.
     CardModel &listModel() override { return *this; }
     RecordLists &recordLists() override { return m_lists; }
-    EntryListSpec listSpec(int) const override { return ownerListSpec(); }
+    EntryListSettings listSettings(int) const override { return ownerListSettings(); }
     QString *listLetter(int) override { return &ownerKindLetter(); }
     bool storeListEntry(int) override { return storeOwner(); }
 

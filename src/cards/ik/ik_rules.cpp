@@ -37,11 +37,11 @@ const QList<OtherText> &otherTexts()
 
 const QString kOtherStage = u"3.9"_s;
 
-QList<ListRuleSpec> ownerSpecs()
+QList<ListRuleSettings> ownerRuleTable()
 {
-    ListRuleSpec owners;
-    owners.info = IkModel::ownerListSpec();
-    owners.ceiling = ListRuleSpec::Ceiling::AnchorNext;
+    ListRuleSettings owners;
+    owners.info = IkModel::ownerListSettings();
+    owners.ceiling = ListRuleSettings::Ceiling::AnchorNext;
     owners.nextFocus = u"lizz"_s;
     owners.previousFocus = u"Edit1"_s;
     owners.nextButton = u"BitBtn7"_s;
@@ -53,7 +53,7 @@ QList<ListRuleSpec> ownerSpecs()
 
 } // namespace
 
-IkRules::IkRules(IkModel &model) : m_model(model), m_owners(model, ownerSpecs())
+IkRules::IkRules(IkModel &model) : m_model(model), m_owners(model, ownerRuleTable())
 {
 }
 
@@ -230,12 +230,12 @@ bool IkRules::title(const QString &, RuleContext &)
 
 bool IkRules::ownerKind(const QString &, RuleContext &ctx)
 {
-    return fieldRules::personKindRule(m_model, ctx, IkModel::ownerKindSpec(), m_model.ownerKindLetter());
+    return fieldRules::personKindRule(m_model, ctx, IkModel::ownerKindSettings(), m_model.ownerKindLetter());
 }
 
 bool IkRules::ownerCode(const QString &field, RuleContext &ctx)
 {
-    fieldRules::PartyCodeSpec info;
+    fieldRules::PartyCodeSettings info;
     info.codeField = field;
     info.prefix = u"2459."_s;
     return fieldRules::partyCodeRule(m_model, ctx, info, m_model.ownerKindLetter());

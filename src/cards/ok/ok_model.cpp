@@ -62,9 +62,9 @@ void OkModel::clearState()
     m_otherDirectionVisible = false;
 }
 
-fieldRules::PersonKindSpec OkModel::personKindSpec(OkParty party, PartyLabels labels)
+fieldRules::PersonKindSettings OkModel::personKindSettings(OkParty party, PartyLabels labels)
 {
-    fieldRules::PersonKindSpec info = PartyCodes::spec(okParties().at(int(party)), labels);
+    fieldRules::PersonKindSettings info = PartyCodes::settings(okParties().at(int(party)), labels);
     info.resetInvalidText = false;
     info.invalidMessage = u" Помилка "_s;
     info.beepOnInvalid = true;
@@ -101,7 +101,7 @@ int OkModel::capacity(OkList list)
     return kCapacities[int(list)];
 }
 
-EntryListSpec OkModel::entryListSpec(OkList list)
+EntryListSettings OkModel::entryListSettings(OkList list)
 {
     // Number field, name field, bounds message, item fields; co-executors and owners
     // have a person kind selector as their first item.
@@ -114,7 +114,7 @@ EntryListSpec OkModel::entryListSpec(OkList list)
          u"ed6121az"_s},
     };
     const QStringList &shape = shapes[int(list)];
-    EntryListSpec info;
+    EntryListSettings info;
     info.numberField = shape.at(0);
     info.nameField = shape.at(1);
     info.boundsMessage = shape.at(2);
@@ -127,16 +127,16 @@ EntryListSpec OkModel::entryListSpec(OkList list)
     };
     info.unnamedMessage = unnamed[int(list)];
     if (list == OkList::CoExecutors)
-        info.kind = personKindSpec(OkParty::CoExecutor, PartyLabels::Show);
+        info.kind = personKindSettings(OkParty::CoExecutor, PartyLabels::Show);
     else if (list == OkList::Owners)
-        info.kind = personKindSpec(OkParty::Owner, PartyLabels::Show);
+        info.kind = personKindSettings(OkParty::Owner, PartyLabels::Show);
     info.emptiedFields = emptiedFieldsOf(info);
     return info;
 }
 
 void OkModel::storeFields(OkList list, int n, const QString &kindDigit)
 {
-    m_lists.storeFields(*this, int(list), n, entryListSpec(list), kindDigit);
+    m_lists.storeFields(*this, int(list), n, entryListSettings(list), kindDigit);
 }
 
 QString *OkModel::letterOf(OkList list)
@@ -156,7 +156,7 @@ bool OkModel::storeCoExecutor()
     // Item 6 of the record is its address.
     if (!item(m_lists.record(OkList::CoExecutors, n), 6).isEmpty())
         return false;
-    return m_lists.closeUp(*this, int(OkList::CoExecutors), n, entryListSpec(OkList::CoExecutors));
+    return m_lists.closeUp(*this, int(OkList::CoExecutors), n, entryListSettings(OkList::CoExecutors));
 }
 
 bool OkModel::storeOwner()
@@ -170,7 +170,7 @@ bool OkModel::storeOwner()
     }
     if (!isEmptyValue(u"ed2459"_s) || !text(u"mm2657"_s).isEmpty())
         return false;
-    return m_lists.closeUp(*this, int(OkList::Owners), n, entryListSpec(OkList::Owners), letterOf(OkList::Owners));
+    return m_lists.closeUp(*this, int(OkList::Owners), n, entryListSettings(OkList::Owners), letterOf(OkList::Owners));
 }
 
 bool OkModel::storePerson()
@@ -185,7 +185,7 @@ bool OkModel::storePerson()
     }
     if (!text(u"ed6121ak"_s).isEmpty())
         return false;
-    return m_lists.closeUp(*this, int(OkList::Executors), n, entryListSpec(OkList::Executors));
+    return m_lists.closeUp(*this, int(OkList::Executors), n, entryListSettings(OkList::Executors));
 }
 
 bool OkModel::storeListEntry(int list)
@@ -203,5 +203,5 @@ bool OkModel::storeListEntry(int list)
 
 void OkModel::showEntry(OkList list, int n)
 {
-    m_lists.showEntry(*this, int(list), n, entryListSpec(list), letterOf(list));
+    m_lists.showEntry(*this, int(list), n, entryListSettings(list), letterOf(list));
 }

@@ -49,7 +49,7 @@ public:
     const PartyCodes &parties() const { return m_parties; }
     // The selector, code field, label and label texts of a party for the shared person
     // kind rules; a text that is not an entry gives " Помилка " with a beep.
-    static fieldRules::PersonKindSpec personKindSpec(OkParty party, PartyLabels labels);
+    static fieldRules::PersonKindSettings personKindSettings(OkParty party, PartyLabels labels);
     PartyCode partyCode(OkParty party) const { return m_parties.code(*this, int(party)); }
     // The person kind mark the party's code rule uses: empty until the selector is
     // first left (no code length is demanded then), "ю" or "ф" after.
@@ -73,11 +73,11 @@ public:
     // (1..120). A file form starts with its number; co-executors and owners then carry
     // the kind digit, where the display form has the selector's text.
     static int capacity(OkList list);
-    static EntryListSpec entryListSpec(OkList list);
+    static EntryListSettings entryListSettings(OkList list);
     RecordListsOf<OkList> &lists() { return m_lists; }
     const RecordListsOf<OkList> &lists() const { return m_lists; }
     // The number in the list's number field, 0 when it names no slot.
-    int shownNumber(OkList list) const { return m_lists.shownNumber(*this, int(list), entryListSpec(list)); }
+    int shownNumber(OkList list) const { return m_lists.shownNumber(*this, int(list), entryListSettings(list)); }
     // Slot n gets the entry the fields show, with the selector's kind digit unless
     // `kindDigit` is given.
     void storeFields(OkList list, int n, const QString &kindDigit = {});
@@ -97,7 +97,7 @@ public:
     // The lists for the shared list rules.
     CardModel &listModel() override { return *this; }
     RecordLists &recordLists() override { return m_lists; }
-    EntryListSpec listSpec(int list) const override { return entryListSpec(OkList(list)); }
+    EntryListSettings listSettings(int list) const override { return entryListSettings(OkList(list)); }
     QString *listLetter(int list) override { return letterOf(OkList(list)); }
     bool storeListEntry(int list) override;
 

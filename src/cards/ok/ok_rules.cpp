@@ -21,9 +21,9 @@ OkParty partyOf(const QString &field)
 // How the list rules treat the co-executors, owners and executor-list persons, by
 // OkList. An owner may be numbered one past the owner shown on entering the field; a
 // co-executor or a person up to the one shown.
-QList<ListRuleSpec> listSpecs()
+QList<ListRuleSettings> listRuleTable()
 {
-    using C = ListRuleSpec::Ceiling;
+    using C = ListRuleSettings::Ceiling;
     const struct
     {
         OkList list;
@@ -34,19 +34,19 @@ QList<ListRuleSpec> listSpecs()
         {OkList::Owners, C::AnchorNext, {}, {}, u"lizz"_s, u"BitBtn7"_s, u"BitBtn6"_s},
         {OkList::Executors, C::Current, {}, {}, u"ed6121a"_s, u"BitBtn5"_s, u"BitBtn4"_s},
     };
-    QList<ListRuleSpec> specs;
+    QList<ListRuleSettings> settingsList;
     for (const auto &r : rows) {
-        specs << ListRuleSpec{OkModel::entryListSpec(r.list), r.ceiling, false, r.boundsFocus, r.nextBoundsFocus,
+        settingsList << ListRuleSettings{OkModel::entryListSettings(r.list), r.ceiling, false, r.boundsFocus, r.nextBoundsFocus,
                               r.stepFocus, r.stepFocus, r.next, r.previous};
     }
-    return specs;
+    return settingsList;
 }
 
 const QString kEmptyStageNumber = u"    U       "_s;
 
 } // namespace
 
-OkRules::OkRules(OkModel &model) : m_model(model), m_lists(model, listSpecs())
+OkRules::OkRules(OkModel &model) : m_model(model), m_lists(model, listRuleTable())
 {
 }
 
@@ -177,7 +177,7 @@ bool OkRules::personKind(const QString &field, RuleContext &ctx)
 {
     const OkParty party = partyOf(field);
     const bool passed = fieldRules::personKindRule(
-        m_model, ctx, OkModel::personKindSpec(party, PartyLabels::Select), m_model.kindLetter(party));
+        m_model, ctx, OkModel::personKindSettings(party, PartyLabels::Select), m_model.kindLetter(party));
     // The co-executor shown takes its kind at once, when it is in the list.
     if (party == OkParty::CoExecutor) {
         const int n = m_model.shownNumber(OkList::CoExecutors);
@@ -190,7 +190,7 @@ bool OkRules::personKind(const QString &field, RuleContext &ctx)
 bool OkRules::partyCode(const QString &field, RuleContext &ctx)
 {
     const OkParty party = partyOf(field);
-    fieldRules::PartyCodeSpec info;
+    fieldRules::PartyCodeSettings info;
     info.codeField = field;
     QString letter;
     if (party == OkParty::CoExecutor) {

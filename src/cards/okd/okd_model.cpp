@@ -132,7 +132,7 @@ void OkdModel::showSlot(int slot)
     for (const OrgView &view : orgViews())
         setFitted(view.field, QString());
     m_personKindShown = false;
-    fieldRules::applyPersonKind(*this, personKindSpec(PartyLabels::Show), false);
+    fieldRules::applyPersonKind(*this, personKindSettings(PartyLabels::Show), false);
 
     m_councilShown = slot == 0;
     if (slot <= 1)
@@ -144,7 +144,7 @@ void OkdModel::showSlot(int slot)
     if (slot == 3) {
         m_personKindShown = true;
         if (text(u"lizv"_s) == commonTexts::personKinds().at(1))
-            fieldRules::applyPersonKind(*this, personKindSpec(PartyLabels::Show), true);
+            fieldRules::applyPersonKind(*this, personKindSettings(PartyLabels::Show), true);
     }
     const OkdOrganisation &org = m_orgs.at(slot);
     for (const OrgView &view : orgViews()) {
@@ -185,9 +185,9 @@ bool OkdModel::naturalCodeShown() const
     return shownSlot() == 3 && text(u"lizv"_s) == commonTexts::personKinds().at(1);
 }
 
-fieldRules::PersonKindSpec OkdModel::personKindSpec(PartyLabels labels)
+fieldRules::PersonKindSettings OkdModel::personKindSettings(PartyLabels labels)
 {
-    fieldRules::PersonKindSpec info;
+    fieldRules::PersonKindSettings info;
     info.selector = u"lizv"_s;
     info.codeField = kCodeField;
     info.label = u"lb3"_s;

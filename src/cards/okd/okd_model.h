@@ -115,7 +115,7 @@ public:
     // The person kind of slot 3 and the code field and label that follow it: the label
     // reads "Ідентифікаційний номер" when the selector is left (Select) and with a
     // trailing blank when a slot is shown (Show).
-    static fieldRules::PersonKindSpec personKindSpec(PartyLabels labels);
+    static fieldRules::PersonKindSettings personKindSettings(PartyLabels labels);
 
 private:
     BilingualTexts m_texts;

@@ -24,7 +24,7 @@ bool RkKind::knowsCode(const QString &code) const
 QList<NumberedLine> RkKind::numberedLines() const
 {
     // The bounds the entry rules hold the lists to.
-    return {{QStringLiteral("2458"), 2, RkModel::entryListSpec(RkList::Customers).maximum},
-            {QStringLiteral("2142"), 2, RkModel::entryListSpec(RkList::CoExecutors).maximum},
-            {QStringLiteral("9036"), 2, RkModel::entryListSpec(RkList::Stages).maximum}};
+    return {{QStringLiteral("2458"), 2, RkModel::entryListSettings(RkList::Customers).maximum},
+            {QStringLiteral("2142"), 2, RkModel::entryListSettings(RkList::CoExecutors).maximum},
+            {QStringLiteral("9036"), 2, RkModel::entryListSettings(RkList::Stages).maximum}};
 }

@@ -100,9 +100,9 @@ QString RkModel::selectorField(RkParty party)
     return rkParties().at(int(party)).selector;
 }
 
-fieldRules::PersonKindSpec RkModel::personKindSpec(RkParty party, RkLabelSet labels)
+fieldRules::PersonKindSettings RkModel::personKindSettings(RkParty party, RkLabelSet labels)
 {
-    return PartyCodes::spec(rkParties().at(int(party)), labels);
+    return PartyCodes::settings(rkParties().at(int(party)), labels);
 }
 
 int RkModel::capacity(RkList list)
@@ -110,21 +110,21 @@ int RkModel::capacity(RkList list)
     return listShape(list).capacity;
 }
 
-EntryListSpec RkModel::entryListSpec(RkList list)
+EntryListSettings RkModel::entryListSettings(RkList list)
 {
-    EntryListSpec info;
+    EntryListSettings info;
     switch (list) {
     case RkList::Customers:
         info.numberField = u"Edit1"_s;
         info.boundsMessage = entryLists::customerBounds();
         info.itemFields = {u"lizz"_s, u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
-        info.kind = personKindSpec(RkParty::Customer, RkLabelSet::Show);
+        info.kind = personKindSettings(RkParty::Customer, RkLabelSet::Show);
         break;
     case RkList::CoExecutors:
         info.numberField = u"cpn"_s;
         info.boundsMessage = entryLists::coExecutorBounds();
         info.itemFields = {u"lizsv"_s, u"cpk"_s, u"gorc"_s, u"cpi"_s, u"cpa"_s};
-        info.kind = personKindSpec(RkParty::CoExecutor, RkLabelSet::Show);
+        info.kind = personKindSettings(RkParty::CoExecutor, RkLabelSet::Show);
         break;
     case RkList::Stages:
         info.numberField = u"ed9036n"_s;
@@ -146,7 +146,7 @@ EntryListSpec RkModel::entryListSpec(RkList list)
 
 void RkModel::storeFields(RkList list, int n, const QString &kindDigit)
 {
-    m_lists.storeFields(*this, int(list), n, entryListSpec(list), kindDigit);
+    m_lists.storeFields(*this, int(list), n, entryListSettings(list), kindDigit);
 }
 
 bool RkModel::removeIfBlank(RkList list, int n, const QString &name)
@@ -154,7 +154,7 @@ bool RkModel::removeIfBlank(RkList list, int n, const QString &name)
     const ListShape &shape = listShape(list);
     if (!name.isEmpty() || !isEmptyValue(shape.code) || !text(shape.address).isEmpty())
         return false;
-    return m_lists.closeUp(*this, int(list), n, entryListSpec(list), letterOf(list));
+    return m_lists.closeUp(*this, int(list), n, entryListSettings(list), letterOf(list));
 }
 
 bool RkModel::storeCustomer()
@@ -212,5 +212,5 @@ bool RkModel::storeListEntry(int list)
 
 void RkModel::showEntry(RkList list, int n)
 {
-    m_lists.showEntry(*this, int(list), n, entryListSpec(list), letterOf(list));
+    m_lists.showEntry(*this, int(list), n, entryListSettings(list), letterOf(list));
 }

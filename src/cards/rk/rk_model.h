@@ -62,7 +62,7 @@ public:
     static QString selectorField(RkParty party); // "lizv", "lizz", "lizsv"
     // The selector, code field, label and label texts of a party for the shared
     // person kind rules.
-    static fieldRules::PersonKindSpec personKindSpec(RkParty party, RkLabelSet labels);
+    static fieldRules::PersonKindSettings personKindSettings(RkParty party, RkLabelSet labels);
     RkPartyCode partyCode(RkParty party) const { return m_parties.code(*this, int(party)); }
     // The kind letter the party's code rule uses; the selector rule updates it.
     QString &kindLetter(RkParty party) { return m_parties.letter(int(party)); }
@@ -84,7 +84,7 @@ public:
     // co-executors) the kind digit; the display form has the selector's text in place
     // of the digit. Stages have one form.
     static int capacity(RkList list);
-    static EntryListSpec entryListSpec(RkList list);
+    static EntryListSettings entryListSettings(RkList list);
     const RecordLists &lists() const { return m_lists; }
     const EntryList &entries(RkList list) const { return m_lists.entries(int(list)); }
     QString record(RkList list, int n) const { return m_lists.record(int(list), n); }
@@ -99,7 +99,7 @@ public:
     int currentNumber(RkList list) const { return m_lists.currentNumber(int(list)); }
     void setCurrentNumber(RkList list, int n) { m_lists.setCurrentNumber(int(list), n); }
     // The number in the list's number field, 0 when it names no slot.
-    int shownNumber(RkList list) const { return m_lists.shownNumber(*this, int(list), entryListSpec(list)); }
+    int shownNumber(RkList list) const { return m_lists.shownNumber(*this, int(list), entryListSettings(list)); }
 
     // Slot n gets the entry the fields show, with the selector's kind digit unless
     // `kindDigit` is given.
@@ -120,7 +120,7 @@ public:
     // The lists for the shared list rules.
     CardModel &listModel() override { return *this; }
     RecordLists &recordLists() override { return m_lists; }
-    EntryListSpec listSpec(int list) const override { return entryListSpec(RkList(list)); }
+    EntryListSettings listSettings(int list) const override { return entryListSettings(RkList(list)); }
     QString *listLetter(int list) override { return letterOf(RkList(list)); }
     bool storeListEntry(int list) override;
 

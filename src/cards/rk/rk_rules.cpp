@@ -64,9 +64,9 @@ const RkText kBilingualTexts[] = {RkText::ExecutorName, RkText::WorkTitle, RkTex
 // customer may be numbered one past the customer shown on entering the field; a
 // co-executor up to the one shown (an empty number shows the first); a stage up to
 // the first free slot.
-QList<ListRuleSpec> listSpecs()
+QList<ListRuleSettings> listRuleTable()
 {
-    using C = ListRuleSpec::Ceiling;
+    using C = ListRuleSettings::Ceiling;
     const struct
     {
         RkList list;
@@ -80,16 +80,16 @@ QList<ListRuleSpec> listSpecs()
         {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s, u"BitBtn4"_s,
          u"BitBtn5"_s},
     };
-    QList<ListRuleSpec> specs;
+    QList<ListRuleSettings> settingsList;
     for (const auto &r : rows)
-        specs << ListRuleSpec{RkModel::entryListSpec(r.list), r.ceiling, r.emptyMeansFirst, r.boundsFocus,
+        settingsList << ListRuleSettings{RkModel::entryListSettings(r.list), r.ceiling, r.emptyMeansFirst, r.boundsFocus,
                               r.nextBoundsFocus, r.nextFocus, r.previousFocus, r.next, r.previous};
-    return specs;
+    return settingsList;
 }
 
 } // namespace
 
-RkRules::RkRules(RkModel &model) : m_model(model), m_lists(model, listSpecs())
+RkRules::RkRules(RkModel &model) : m_model(model), m_lists(model, listRuleTable())
 {
 }
 
@@ -246,13 +246,13 @@ bool RkRules::stageMonthYear(const QString &field, RuleContext &ctx)
 bool RkRules::personKind(const QString &field, RuleContext &ctx)
 {
     const RkParty party = partyOfSelector(field);
-    return fieldRules::personKindRule(m_model, ctx, RkModel::personKindSpec(party, RkLabelSet::Select),
+    return fieldRules::personKindRule(m_model, ctx, RkModel::personKindSettings(party, RkLabelSet::Select),
                                       m_model.kindLetter(party));
 }
 
 bool RkRules::partyCode(const QString &field, RuleContext &ctx)
 {
-    fieldRules::PartyCodeSpec info;
+    fieldRules::PartyCodeSettings info;
     info.codeField = field;
     RkParty party = RkParty::CoExecutor;
     if (field == u"ed2457"_s) {
@@ -383,7 +383,7 @@ bool RkRules::city(const QString &field, RuleContext &ctx)
 
 bool RkRules::currency(const QString &field, RuleContext &ctx)
 {
-    const FieldSpec *info = m_model.table().find(field);
+    const FieldInfo *info = m_model.table().find(field);
     if (info && info->items.contains(m_model.text(field)))
         return true;
     ctx.message(currencyMessage());

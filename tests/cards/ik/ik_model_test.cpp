@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(model->ownerKindCode(), u"1"_s);
     }
 
-    // A new card and a cleared one (compNil) differ where the description says.
+    // A new card and a cleared one (compNil) differ in the boxes the clearing empties.
     void freshAndCleared_data()
     {
         cardSteps::addFreshAndClearedRows({
@@ -87,11 +87,11 @@ private slots:
     void fieldTable()
     {
         QFETCH(QStringList, row);
-        const FieldSpec *spec = ikFieldTable().find(row.at(0));
-        QVERIFY(spec);
-        QCOMPARE(spec->code, row.at(1));
-        QCOMPARE(spec->page, row.at(2).toInt());
-        QCOMPARE(spec->items.size(), row.at(3).toInt());
+        const FieldInfo *settings = ikFieldTable().find(row.at(0));
+        QVERIFY(settings);
+        QCOMPARE(settings->code, row.at(1));
+        QCOMPARE(settings->page, row.at(2).toInt());
+        QCOMPARE(settings->items.size(), row.at(3).toInt());
     }
 
     void tableShape()
@@ -103,7 +103,7 @@ private slots:
         // Only a key in the state registration number marks the card; the owner kind by a click.
         QStringList marking;
         QSet<QString> names;
-        for (const FieldSpec &f : table.fields()) {
+        for (const FieldInfo &f : table.fields()) {
             if (f.marks)
                 marking << f.name;
             QVERIFY2(!names.contains(f.name), qPrintable(f.name));
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(ikClickMarkFields(), QStringList{u"lizz"_s});
         // The first subject box is entered last on its page.
         QStringList firstPage;
-        for (const FieldSpec &f : table.fields()) {
+        for (const FieldInfo &f : table.fields()) {
             if (f.page == 0)
                 firstPage << f.name;
         }
@@ -139,7 +139,7 @@ private slots:
                 }
             }
         }
-        for (const FieldSpec &f : ikFieldTable().fields()) {
+        for (const FieldInfo &f : ikFieldTable().fields()) {
             QCOMPARE(placed.count(f.name), 1);
             QCOMPARE(placed.value(f.name), f.page);
         }
@@ -186,12 +186,12 @@ private slots:
 
     void ownerListBounds()
     {
-        const EntryListSpec spec = IkModel::ownerListSpec();
-        QCOMPARE(spec.maximum, 5);
-        QCOMPARE(spec.boundsMessage, u"Кількість власників від 1 до 5."_s);
+        const EntryListSettings settings = IkModel::ownerListSettings();
+        QCOMPARE(settings.maximum, 5);
+        QCOMPARE(settings.boundsMessage, u"Кількість власників від 1 до 5."_s);
         QCOMPARE(IkModel::kOwnerSlots, 6);
-        QCOMPARE(spec.itemFields.size(), 12);
-        QCOMPARE(spec.kind->invalidMessage, u" Помилка "_s);
+        QCOMPARE(settings.itemFields.size(), 12);
+        QCOMPARE(settings.kind->invalidMessage, u" Помилка "_s);
     }
 };
 

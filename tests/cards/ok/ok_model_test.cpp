@@ -28,7 +28,7 @@ class OkModelTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // A new card and a cleared one (compNil) differ where the description says.
+    // A new card and a cleared one (compNil) differ in the boxes the clearing empties.
     void freshAndCleared_data()
     {
         cardSteps::addFreshAndClearedRows({
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(table.pages(), (QStringList{u"Реєстраційні дані, етапи"_s, u"Виконавець"_s, u"Спів-ці, загальні дані"_s,
                                              u"Власник"_s, u"Фінансування"_s, u"Назва, реферат"_s, u"Тематика"_s}));
         QSet<QString> names;
-        for (const FieldSpec &f : table.fields()) {
+        for (const FieldInfo &f : table.fields()) {
             QVERIFY2(!names.contains(f.name), qPrintable(f.name));
             names.insert(f.name);
             QVERIFY2(!f.hint.isEmpty(), qPrintable(f.name));
@@ -176,7 +176,7 @@ private slots:
             u"mm9117"_s, u"ed5634"_s, u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616d"_s, u"ed5616e"_s,
             u"ed5616f"_s, u"ed6111"_s, u"ed6210vc"_s, u"ed6120"_s, u"ed6228vc"_s, u"Cpn"_s, u"ed6140"_s};
         QSet<QString> marked;
-        for (const FieldSpec &f : okFieldTable().fields()) {
+        for (const FieldInfo &f : okFieldTable().fields()) {
             if (f.marks)
                 marked.insert(f.name);
         }
@@ -208,7 +208,7 @@ private slots:
                 }
             }
             QStringList onPage;
-            for (const FieldSpec &f : table.fields()) {
+            for (const FieldInfo &f : table.fields()) {
                 if (f.page == page)
                     onPage << f.name;
             }

@@ -187,7 +187,7 @@ private slots:
         model->showEntry(l, removed);
         OkRules rules(*model);
         RecordingRuleContext ctx;
-        const QString numberField = OkModel::entryListSpec(l).numberField;
+        const QString numberField = OkModel::entryListSettings(l).numberField;
         rules.enterRule(numberField, ctx);
         model->setText(numberField, QString());
         rules.exitRule(numberField, ctx);
@@ -267,7 +267,7 @@ private slots:
         model->showEntry(l, 3);
         OkRules rules(*model);
         RecordingRuleContext ctx;
-        const QString field = OkModel::entryListSpec(l).numberField;
+        const QString field = OkModel::entryListSettings(l).numberField;
         rules.enterRule(field, ctx);
         model->setText(field, typed);
         rules.exitRule(field, ctx);

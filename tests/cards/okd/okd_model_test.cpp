@@ -55,9 +55,9 @@ private slots:
                     for (const QString &cell : row) {
                         if (cell.isEmpty() || cell.startsWith(QLatin1Char('@')) || cell.startsWith(QLatin1Char('#')))
                             continue;
-                        const FieldSpec *spec = okdFieldTable().find(cell);
-                        QVERIFY2(spec, qPrintable(cell));
-                        QCOMPARE(spec->page, page);
+                        const FieldInfo *settings = okdFieldTable().find(cell);
+                        QVERIFY2(settings, qPrintable(cell));
+                        QCOMPARE(settings->page, page);
                         placed << cell;
                     }
                 }

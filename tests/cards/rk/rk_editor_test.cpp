@@ -80,7 +80,7 @@ private slots:
         QTabWidget *pages = e.window->pageControl();
         QCOMPARE(pages->count(), 6);
         QCOMPARE(pages->tabText(3), u"Співвиконавці, етапи"_s);
-        for (const FieldSpec &info : e.window->model().table().fields()) {
+        for (const FieldInfo &info : e.window->model().table().fields()) {
             QWidget *w = e.field(info.name);
             QVERIFY2(w, qPrintable(info.name));
             QCOMPARE(e.pageOf(w), pages->widget(info.page));

@@ -43,7 +43,7 @@ private slots:
         QFETCH(QString, cleared);
         auto model = rkTest::freshModel();
         QCOMPARE(model->text(field), created);
-        for (const FieldSpec &f : model->table().fields())
+        for (const FieldInfo &f : model->table().fields())
             model->setText(f.name, u"1"_s);
         model->setPartyKind(RkParty::Executor, true, RkLabelSet::Select);
         rkTest::kind().compNil(*model);

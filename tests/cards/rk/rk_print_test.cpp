@@ -43,7 +43,7 @@ QStringList sheetLines(int sheet)
 // the list's order, then the store.
 void addEntry(RkModel &m, RkList list, int n, const QStringList &values)
 {
-    const EntryListSpec entry = RkModel::entryListSpec(list);
+    const EntryListSettings entry = RkModel::entryListSettings(list);
     m.setText(entry.numberField, QString::number(n));
     for (qsizetype i = 0; i < values.size(); ++i)
         m.setFitted(entry.itemFields.at(i), values.at(i));

@@ -386,7 +386,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, messages);
         const RkList l = RkList(list);
-        const QString field = RkModel::entryListSpec(l).numberField;
+        const QString field = RkModel::entryListSettings(l).numberField;
         auto model = rkTest::freshModel();
         rkTest::fillList(*model, l, 3);
         model->showEntry(l, shown);
@@ -415,7 +415,7 @@ private slots:
     {
         QFETCH(int, list);
         const RkList l = RkList(list);
-        const QString field = RkModel::entryListSpec(l).numberField;
+        const QString field = RkModel::entryListSettings(l).numberField;
         auto model = rkTest::freshModel();
         rkTest::fillList(*model, l, 3);
         model->showEntry(l, 2);
