@@ -2,6 +2,7 @@
 #include "cards/ik/ik_test_support.h"
 #include "fields/common_texts.h"
 #include "fields/rule_context.h"
+#include "support/rule_log.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -10,17 +11,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString msg(const QString &text)
-{
-    return u"message: "_s + text;
-}
-
-QString to(const QString &field)
-{
-    return u"focusTo: "_s + field;
-}
-
-const QString back = u"focusBack"_s;
+using ruleLog::back;
+using ruleLog::msg;
+using ruleLog::to;
 
 // Owners 1..count named "Назва <n>"; owner 2 is a natural person.
 void fillOwners(IkModel &m, int count)
@@ -109,11 +102,7 @@ private slots:
         QFETCH(QStringList, setup);
         QFETCH(QStringList, log);
         auto model = ikTest::card.fresh();
-        cardSteps::apply(*model, setup);
-        IkRules rules(*model);
-        RecordingRuleContext ctx;
-        rules.exitRule(field, ctx);
-        QCOMPARE(ctx.log(), log);
+        QCOMPARE(ruleLog::exitLog<IkRules>(*model, setup, field), log);
     }
 
     // The owner code asks for the digit count of the kind chosen last.

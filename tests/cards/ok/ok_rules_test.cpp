@@ -1,6 +1,7 @@
 #include "cards/ok/ok_rules.h"
 #include "cards/ok/ok_test_support.h"
 #include "fields/rule_context.h"
+#include "support/rule_log.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -9,17 +10,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString msg(const QString &text)
-{
-    return u"message: "_s + text;
-}
-
-QString to(const QString &field)
-{
-    return u"focusTo: "_s + field;
-}
-
-const QString back = u"focusBack"_s;
+using ruleLog::back;
+using ruleLog::msg;
+using ruleLog::to;
 
 // Owners, co-executors or persons 1..count named "Назва <n>".
 void fillList(OkModel &m, OkList list, int count)
@@ -109,11 +102,7 @@ private slots:
         QFETCH(QStringList, setup);
         QFETCH(QStringList, log);
         auto model = okTest::card.fresh();
-        cardSteps::apply(*model, setup);
-        OkRules rules(*model);
-        RecordingRuleContext ctx;
-        rules.exitRule(field, ctx);
-        QCOMPARE(ctx.log(), log);
+        QCOMPARE(ruleLog::exitLog<OkRules>(*model, setup, field), log);
     }
 
     // A party's code asks for its length only once its kind has been chosen; the

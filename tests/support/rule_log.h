@@ -1,0 +1,36 @@
+#pragma once
+
+#include "fields/card_model.h"
+#include "fields/rule_context.h"
+#include "support/card_steps.h"
+
+#include <QString>
+#include <QStringList>
+
+// The lines a RecordingRuleContext logs, for the expected logs of the rule tables.
+namespace ruleLog {
+
+inline QString msg(const QString &text)
+{
+    return QStringLiteral("message: ") + text;
+}
+
+inline QString to(const QString &field)
+{
+    return QStringLiteral("focusTo: ") + field;
+}
+
+inline const QString back = QStringLiteral("focusBack");
+
+// The log of leaving `field` with a card's rules, after the "name=value" setup.
+template<class Rules, class Model>
+QStringList exitLog(Model &model, const QStringList &setup, const QString &field)
+{
+    cardSteps::apply(model, setup);
+    Rules rules(model);
+    RecordingRuleContext ctx;
+    rules.exitRule(field, ctx);
+    return ctx.log();
+}
+
+} // namespace ruleLog
