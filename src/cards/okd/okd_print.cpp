@@ -4,6 +4,7 @@
 #include "cards/okd/okd_model.h"
 #include "cards/okd/okd_print_layouts.h"
 #include "print/card_printout.h"
+#include "print/layout_kit.h"
 #include "print/page_layout.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
@@ -76,6 +77,10 @@ private:
     QString text(OkdText which, TextLanguage language) const { return m_model.texts().text(int(which), language); }
     void set(int page, const QString &element, const QString &value) { m_out.set(page, element, value); }
     PageElement &element(int page, const QString &name) { return m_out.page(page).at(name); }
+    static QStringList valueMemos(const PageLayout &page)
+    {
+        return layoutKit::valueMemos(page, okdPrintLayouts::lineCounts(page.name()));
+    }
 
     void copyFields(int page, const QList<std::pair<QString, QString>> &copies)
     {
@@ -93,7 +98,7 @@ private:
     void fillPage1()
     {
         PageLayout &page = m_out.page(1);
-        CardPrintout::reset(page, okdPrintLayouts::valueMemos(page), {kTitle.marker});
+        CardPrintout::reset(page, valueMemos(page), {kTitle.marker});
         set(1, u"QRLabel14"_s, CardPrintout::unlessBlank(field(u"ed5438"_s), u"    U      "_s));
         const QString date = code(u"ed5418D"_s);
         set(1, u"QRLabel3"_s, field(u"ed5418N"_s) + (date.isEmpty() ? QString() : u"; "_s + date));
@@ -147,7 +152,7 @@ private:
     void fillPage2()
     {
         PageLayout &page = m_out.page(2);
-        CardPrintout::reset(page, okdPrintLayouts::valueMemos(page), {kAbstract.marker});
+        CardPrintout::reset(page, valueMemos(page), {kAbstract.marker});
         copyFields(2, kPage2Copies);
         fillSupervisors();
         fillOpponents();

@@ -197,6 +197,32 @@ QList<PageElement> page2Elements()
     };
 }
 
+// Thin vertical rules on both sides of the registration block, the applicant block
+// and each organisation block.
+void page1Frames(PageLayout &layout)
+{
+    static const QList<std::pair<double, double>> blocks = {
+        {28, 94}, {100, 266}, {270, 320}, {327, 504}, {509, 680}, {684, 842},
+    };
+    for (const auto &[top, bottom] : blocks)
+        layout.frames << layoutKit::vLine(2, top, bottom, 0.75) << layoutKit::vLine(714, top, bottom, 0.75);
+}
+
+void buildPage(PageLayout &layout)
+{
+    const bool first = layout.name() == pageName(1);
+    layoutKit::build(layout, first ? page1Elements() : page2Elements(), lineCounts(layout.name()));
+    if (first)
+        page1Frames(layout);
+}
+
+} // namespace
+
+QString pageName(int page)
+{
+    return page == 1 ? u"TQROkd1"_s : u"TQROkd2"_s;
+}
+
 const QHash<QString, int> &lineCounts(const QString &layoutName)
 {
     static const QHash<QString, int> page1Counts = {
@@ -214,52 +240,13 @@ const QHash<QString, int> &lineCounts(const QString &layoutName)
     return none;
 }
 
-// Thin vertical rules on both sides of the registration block, the applicant block
-// and each organisation block.
-void page1Frames(PageLayout &layout)
-{
-    static const QList<std::pair<double, double>> blocks = {
-        {28, 94}, {100, 266}, {270, 320}, {327, 504}, {509, 680}, {684, 842},
-    };
-    for (const auto &[top, bottom] : blocks)
-        layout.frames << layoutKit::vLine(2, top, bottom, 0.75) << layoutKit::vLine(714, top, bottom, 0.75);
-}
-
-void buildPage1(PageLayout &layout)
-{
-    layoutKit::build(layout, page1Elements(), lineCounts(layout.name()));
-    page1Frames(layout);
-}
-
-void buildPage2(PageLayout &layout)
-{
-    layoutKit::build(layout, page2Elements(), lineCounts(layout.name()));
-}
-
-} // namespace
-
-QString pageName(int page)
-{
-    return page == 1 ? u"TQROkd1"_s : u"TQROkd2"_s;
-}
-
-QStringList valueMemos(const PageLayout &layout)
-{
-    return layoutKit::valueMemos(layout, lineCounts(layout.name()));
-}
-
-int valueLines(const QString &layoutName, const QString &memo)
-{
-    return lineCounts(layoutName).value(memo);
-}
-
 } // namespace okdPrintLayouts
 
 void registerOkdLayouts()
 {
     static const bool registered = [] {
-        ReportLayouts::setBuilder(okdPrintLayouts::pageName(1), okdPrintLayouts::buildPage1);
-        ReportLayouts::setBuilder(okdPrintLayouts::pageName(2), okdPrintLayouts::buildPage2);
+        for (int page : {1, 2})
+            ReportLayouts::setBuilder(okdPrintLayouts::pageName(page), okdPrintLayouts::buildPage);
         return true;
     }();
     Q_UNUSED(registered);

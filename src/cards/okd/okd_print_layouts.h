@@ -1,9 +1,7 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
-#include <QStringList>
-
-class PageLayout;
 
 // The printed OKD card: page 1 `TQROkd1` (registration data, applicant, council, the
 // three organisations, title) and page 2 `TQROkd2` (abstract, results, quantities,
@@ -14,10 +12,9 @@ namespace okdPrintLayouts {
 // "TQROkd1" for page 1, "TQROkd2" for page 2.
 QString pageName(int page);
 
-// The value memos of a page, which a print empties and starts with one blank line, and
-// how many value lines each shows below that line (0: no value memo).
-QStringList valueMemos(const PageLayout &layout);
-int valueLines(const QString &layoutName, const QString &memo);
+// The value memos of a page by name, which a print empties and starts with one blank
+// line, with how many value lines each shows below that line.
+const QHash<QString, int> &lineCounts(const QString &layoutName);
 
 } // namespace okdPrintLayouts
 
