@@ -233,11 +233,7 @@ const QHash<QString, int> &lineCounts(const QString &layoutName)
         {u"QRMemo2"_s, 6}, {u"QRMemo3"_s, 18}, {u"QRMemo28"_s, 1}, {u"QRMemo12"_s, 1}, {u"QRMemo7"_s, 1},
     };
     static const QHash<QString, int> none;
-    if (layoutName == pageName(1))
-        return page1Counts;
-    if (layoutName == pageName(2))
-        return page2Counts;
-    return none;
+    return layoutName == pageName(1) ? page1Counts : layoutName == pageName(2) ? page2Counts : none;
 }
 
 } // namespace okdPrintLayouts

@@ -4,7 +4,6 @@
 #include "print/card_printout.h"
 #include "print/continuation_sheets.h"
 #include "print/dop_sheets.h"
-#include "print/layout_kit.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
 #include "support/fake_platform.h"
@@ -136,13 +135,9 @@ private slots:
         ScopedFakePlatform platform;
         CardDocument doc(okdTest::card.kind());
         openLines(doc, lines);
-        for (const QString &f : std::as_const(fields))
-            okdOf(doc).setFitted(f.section(u'=', 0, 0), f.section(u'=', 1));
-        QVERIFY(printChecks::printCard(doc, platform));
-
+        QVERIFY(printChecks::typeAndPrint(doc, platform, fields));
         QCOMPARE(printed(page, element), expected);
-        QVERIFY(platform.unexpected().isEmpty());
-        QCOMPARE(doc.continuationState().sheetCount, 0);
+        // A small card: its two pages, no sheet and no message about one.
         QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&::page(1), &::page(2)}}));
         QCOMPARE(platform.messages(), QStringList{kClosing});
     }
@@ -335,12 +330,9 @@ private slots:
 
         QStringList problems;
         for (const PageLayout *l : {&page(1), &page(2)}) {
-            const QHash<QString, int> &counts = okdPrintLayouts::lineCounts(l->name());
-            const QStringList memos = layoutKit::valueMemos(*l, counts);
-            const auto lines = [&counts](const QString &memo) { return counts.value(memo); };
-            for (const QString &p : printChecks::shortMemos(*l, memos, lines)
-                                        + printChecks::layoutProblems(*l, memos + QStringList{u"QRMemo1"_s})
-                                        + printChecks::cutLabels(*l))
+            const QStringList found = printChecks::pageProblems(*l, okdPrintLayouts::lineCounts(l->name()),
+                                                                l == &page(2) ? QStringList{u"QRMemo1"_s} : QStringList{});
+            for (const QString &p : found)
                 problems << l->name() + u": "_s + p;
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", "_s)));
