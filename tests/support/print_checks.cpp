@@ -67,6 +67,11 @@ QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &va
     return shortMemos(layout, memos, lines) + layoutProblems(layout, memos + moreMemos) + cutLabels(layout);
 }
 
+QStringList printed(const PageElement &e)
+{
+    return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
+}
+
 QList<QRectF> inkBoxes(const PageElement &e)
 {
     QList<QRectF> boxes;

@@ -30,6 +30,9 @@ bool typeAndPrint(CardDocument &doc, FakePlatform &platform, const QStringList &
 QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &valueLines,
                          const QStringList &moreMemos = {});
 
+// What an element prints: a label's text or a memo's lines.
+QStringList printed(const PageElement &e);
+
 // The glyph boxes of an element's visible, non-blank lines, in band units.
 QList<QRectF> inkBoxes(const PageElement &e);
 

@@ -190,7 +190,8 @@ private:
         for (int n = 1; n <= OkdModel::kOpponents; ++n) {
             const QStringList fields = okdOpponentFields(n);
             const QString name = field(fields.first());
-            CardPrintout::append(box, QString::number(n) + u". "_s + (name.isEmpty() ? u" "_s : name + details(fields)));
+            const QString line = name.isEmpty() ? u" "_s : name + details(fields);
+            CardPrintout::append(box, QString::number(n) + u". "_s + line);
             box.lines << QString();
         }
     }

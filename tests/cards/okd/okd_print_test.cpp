@@ -16,42 +16,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kContinued = u"(див. продовження)"_s;
+const QString kContinued = CardPrintout::continued();
 const QString kTitleHeading = u"9045. Тема дисертації "_s;
 const QString kAbstractHeading = u"9118. Реферат "_s;
-const QString kClosing = PrintJob::closingMessage();
 
 OkdModel &okdOf(CardDocument &doc)
 {
     return static_cast<OkdModel &>(doc.model());
 }
 
-// A card as "Відкрити..." leaves it after reading `lines`.
-void openLines(CardDocument &doc, const QStringList &lines)
-{
-    okdTest::card.open(okdOf(doc), cardFileBytes(lines));
-}
-
-PageLayout &layout(const QString &name)
-{
-    return ReportLayouts::instance().layout(name);
-}
-
 PageLayout &page(int n)
 {
-    return layout(okdPrintLayouts::pageName(n));
+    return ReportLayouts::instance().layout(okdPrintLayouts::pageName(n));
 }
 
 PageLayout &sheet(int n)
 {
-    return layout(dopSheets::layoutName(n));
+    return ReportLayouts::instance().layout(dopSheets::layoutName(n));
 }
 
-// What an element prints: a label's text or a memo's lines.
 QStringList printed(int pageNumber, const QString &element)
 {
-    const PageElement &e = page(pageNumber).at(element);
-    return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
+    return printChecks::printed(page(pageNumber).at(element));
 }
 
 QString words(const QString &word, int count)
@@ -134,12 +120,12 @@ private slots:
         QFETCH(QStringList, expected);
         ScopedFakePlatform platform;
         CardDocument doc(okdTest::card.kind());
-        openLines(doc, lines);
+        okdTest::card.open(okdOf(doc), cardFileBytes(lines));
         QVERIFY(printChecks::typeAndPrint(doc, platform, fields));
         QCOMPARE(printed(page, element), expected);
         // A small card: its two pages, no sheet and no message about one.
         QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&::page(1), &::page(2)}}));
-        QCOMPARE(platform.messages(), QStringList{kClosing});
+        QCOMPARE(platform.messages(), QStringList{PrintJob::closingMessage()});
     }
 
     // A supervisor prints by the name its field shows in the language chosen.
@@ -148,7 +134,8 @@ private slots:
         QTest::addColumn<TextLanguage>("shown");
         QTest::addColumn<QString>("line");
         QTest::newRow("Ukrainian shown, no Ukrainian name") << TextLanguage::Ukrainian << u"2.  "_s;
-        QTest::newRow("English shown") << TextLanguage::English << u"2.  1.  3. Sydorenko O.; к.т.н.; доцент; 05.13.06"_s;
+        QTest::newRow("English shown") << TextLanguage::English
+                                       << u"2.  1.  3. Sydorenko O.; к.т.н.; доцент; 05.13.06"_s;
     }
     void supervisorByLanguage()
     {
@@ -156,7 +143,8 @@ private slots:
         QFETCH(QString, line);
         ScopedFakePlatform platform;
         CardDocument doc(okdTest::card.kind());
-        openLines(doc, {u"6156\\2\\1\\\\к.т.н.\\доцент\\05.13.06\\  .  .  "_s, u"6156\\2\\3\\Sydorenko O."_s});
+        okdTest::card.open(okdOf(doc), cardFileBytes({u"6156\\2\\1\\\\к.т.н.\\доцент\\05.13.06\\  .  .  "_s,
+                                                       u"6156\\2\\3\\Sydorenko O."_s}));
         okdOf(doc).selectSupervisorLanguage(shown);
         QVERIFY(printChecks::printCard(doc, platform));
 
@@ -210,7 +198,7 @@ private slots:
         QCOMPARE(platform.previews().first().size(), onSheet.isEmpty() ? 2 : 3);
         if (onSheet.isEmpty())
             return;
-        QCOMPARE(platform.messages(), (QStringList{u"Формується лист доповнення!"_s, kClosing}));
+        QCOMPARE(platform.messages(), (QStringList{u"Формується лист доповнення!"_s, PrintJob::closingMessage()}));
         QCOMPARE(sheet(1).at(dopSheets::heading()).text, u"Продовження 1"_s);
         QVERIFY(sheet(1).at(dopSheets::titleMemo()).lines.join(u' ').startsWith(title.left(20)));
         QVERIFY(!doc.continuationEnabled());
@@ -237,7 +225,8 @@ private slots:
 
         QCOMPARE(doc.continuationState().sheetCount, sheets);
         QCOMPARE(sheet(1).at(dopSheets::heading()).text, u"Продовження 1   (с.1-%1)"_s.arg(sheets));
-        QCOMPARE(platform.messages(), (QStringList{u"Друк 2-го листа продовження - іншою функцією!"_s, kClosing}));
+        QCOMPARE(platform.messages(),
+                 (QStringList{u"Друк 2-го листа продовження - іншою функцією!"_s, PrintJob::closingMessage()}));
         QVERIFY(doc.continuationEnabled());
         QCOMPARE(sheet(1).at(dopSheets::textMemo()).lines.mid(0, 2), (QStringList{QString(), kAbstractHeading}));
         QCOMPARE(printed(2, u"QRLabel94"_s), QStringList{kContinued});
@@ -292,7 +281,7 @@ private slots:
     {
         ScopedFakePlatform platform;
         CardDocument doc(okdTest::card.kind());
-        openLines(doc, okdTest::fullCard());
+        okdTest::card.open(okdOf(doc), cardFileBytes(okdTest::fullCard()));
         doc.setModified(1);
         const QHash<QString, QString> before = printChecks::fieldTexts(okdOf(doc));
         const QStringList lines = okdTest::card.kind().Mtext(okdOf(doc));
@@ -324,7 +313,7 @@ private slots:
         };
         ScopedFakePlatform platform;
         CardDocument doc(okdTest::card.kind());
-        openLines(doc, okdTest::fullCard());
+        okdTest::card.open(okdOf(doc), cardFileBytes(okdTest::fullCard()));
         QVERIFY(printChecks::printCard(doc, platform));
         QCOMPARE(platform.previews().first().size(), 2);
 
