@@ -252,15 +252,30 @@ private slots:
         QVERIFY2(!out.contains(in + clean), qPrintable(out));
     }
 
-    void ikPdfNotYetPrinted()
+    // The IK card's two pages and sheet 1, which names the product beside its title, in
+    // one PDF: the pages as the print showed them.
+    void ikPdfHoldsPagesAndSheet()
     {
         QTemporaryDir dir;
         const QString in = dir.filePath(QStringLiteral("IK.txt"));
-        writeFile(in, freshCardBytes(CardType::IK));
-        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("ik.pdf"))});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QString::fromUtf8("ще не підтримується")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ik.pdf"))));
+        QStringList lines = ikTest::fullCard();
+        QString description = QStringLiteral("9118\\");
+        for (int i = 1; i <= 150; ++i)
+            description += QStringLiteral("опис%1 ").arg(i);
+        lines.replace(lines.indexOf(QStringLiteral("9118\\Опис продукції")), description);
+        writeFile(in, cardFileBytes(lines));
+        const QString out = dir.filePath(QStringLiteral("ik.pdf"));
+        const Run r = zorvatCard({QStringLiteral("pdf"), in, out});
+        QCOMPARE(r.status, 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(pdfText.count(QLatin1Char('\f')), 3);
+        for (const char *value : {"ІНФОРМАЦІЙНА КАРТКА НАУКОВО-ТЕХНІЧНОЇ ПРОДУКЦІЇ (ІК НТП)", "Петров П.П.",
+                                  "Продовження 1", "опис150", "Петренко Петро"})
+            QVERIFY2(pdfText.contains(QString::fromUtf8(value)), value);
+        QVERIFY2(!pdfText.contains(QString::fromUtf8("Назва роботи")), qPrintable(pdfText.right(3000)));
     }
 
     // The OK card's two pages and every filled continuation sheet, in one PDF.
@@ -582,11 +597,10 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("stderrPart");
-        const QString notYet = QString::fromUtf8("друк картки «Інформаційна картка» ще не підтримується");
         for (const auto &[name, command, status, message] :
              {std::tuple{"resave by prefix", "resave IN OUT", 0, QString()},
               std::tuple{"resave by option", "resave --type=ik IN OUT", 0, QString()},
-              std::tuple{"check", "check IN", 0, QString()}, std::tuple{"pdf not yet", "pdf IN OUT", 2, notYet}})
+              std::tuple{"check", "check IN", 0, QString()}})
             QTest::newRow(name) << QString::fromLatin1(command).split(QLatin1Char(' ')) << status << message;
     }
     void ikCommands()
