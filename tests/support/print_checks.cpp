@@ -148,6 +148,28 @@ QStringList cutLabels(const PageLayout &layout)
     return problems;
 }
 
+QStringList pageProblems(const QList<const PageLayout *> &pages,
+                         const std::function<QStringList(const PageLayout &)> &valueMemos,
+                         const std::function<int(const QString &, const QString &)> &valueLines)
+{
+    QStringList problems;
+    for (const PageLayout *l : pages) {
+        const QStringList memos = valueMemos(*l);
+        const auto lines = [&](const QString &memo) { return valueLines(l->name(), memo); };
+        for (const QString &p : shortMemos(*l, memos, lines) + layoutProblems(*l, memos) + cutLabels(*l))
+            problems << l->name() + QStringLiteral(": ") + p;
+    }
+    return problems;
+}
+
+QString longText(const QString &word, int words)
+{
+    QStringList parts;
+    for (int i = 1; i <= words; ++i)
+        parts << word + QString::number(i);
+    return parts.join(QLatin1Char(' '));
+}
+
 QString renderAndRead(const QList<const PageLayout *> &pages, const QString &stem, QString *error)
 {
     QTemporaryDir temp;

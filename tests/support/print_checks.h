@@ -44,6 +44,16 @@ QStringList changedFields(const CardModel &model, const QHash<QString, QString> 
 // Value labels whose text is wider than the label, so that the page cuts it.
 QStringList cutLabels(const PageLayout &layout);
 
+// Everything wrong with a card's filled pages: value memos too low for their lines
+// (`valueMemos` of a page, `valueLines` of a layout's memo), lines that overlap, leave the
+// band or run into a frame, and cut labels; each named with its layout.
+QStringList pageProblems(const QList<const PageLayout *> &pages,
+                         const std::function<QStringList(const PageLayout &)> &valueMemos,
+                         const std::function<int(const QString &, const QString &)> &valueLines);
+
+// A text of `words` words ("word1 word2 ..."), long enough to wrap over many lines.
+QString longText(const QString &word, int words);
+
 // Writes `pages` as one PDF "<stem>.pdf" and an image "<stem>-<layout>.png" of each page
 // into $ZORVAT_RENDER_DIR when set (to look at them) or a temporary directory, and
 // returns the PDF's text as pdftotext reads it, lines joined by blanks and squeezed;

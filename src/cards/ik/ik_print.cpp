@@ -3,6 +3,7 @@
 #include "cards/ik/ik_fields.h"
 #include "cards/ik/ik_model.h"
 #include "cards/ik/ik_print_layouts.h"
+#include "fields/record_lists.h"
 #include "print/card_printout.h"
 #include "print/page_layout.h"
 #include "print/print_job.h"
@@ -78,12 +79,44 @@ enum OwnerItem {
     DocumentDate = 12, Names = 13
 };
 
+// Owner 1's elements on page 2 besides the full name, and the items they print.
+const QList<std::pair<QString, int>> kFirstOwner = {
+    {u"QRLabel59"_s, Code},      {u"QRLabel22"_s, ShortName},     {u"QRLabel77"_s, Address},
+    {u"QRLabel55"_s, Phone},     {u"QRLabel56"_s, Email},         {u"QRLabel54"_s, Subordination},
+    {u"QRLabel74"_s, Names},
+};
+
+// One line of an owner on the continuation sheets: its caption and an item of the
+// record, in two lines followed by a second item.
+struct OwnerLine
+{
+    QString head;
+    int item;
+    QString glue = {};
+    int second = 0;
+};
+
+const QList<OwnerLine> &ownerLines()
+{
+    static const QList<OwnerLine> lines = {
+        {u"2459. Код за ЄДРПОУ (ідентифікаційний номер) "_s, Code},
+        {u"2153. Найменування юридичної особи  "_s, FullName},
+        {u"2360. Скорочене найменування  "_s, ShortName},
+        {u"2657. Місцезнаходження  "_s, Address},
+        {u"2935. Телефон / Факс   "_s, Phone, u",   2395. E-mail / WWW   "_s, Email},
+        {u"1333. Відомча підпорядкованість   "_s, Subordination},
+        {u"6120. П.І.Б. власника(ків) наукової продукції  "_s, Names},
+        {u"5518. № юридичного документа   "_s, Document, u",  дата видачі   "_s, DocumentDate},
+    };
+    return lines;
+}
+
 class IkPrinter
 {
 public:
     IkPrinter(IkModel &model, PrintJob &job, ReportLayouts &layouts)
         : m_model(model),
-          m_out(job, {&layouts.layout(ikPrintLayouts::page1()), &layouts.layout(ikPrintLayouts::page2())})
+          m_out(job, {&layouts.layout(ikPrintLayouts::pageName(1)), &layouts.layout(ikPrintLayouts::pageName(2))})
     {
     }
 
@@ -167,14 +200,9 @@ private:
     {
         m_model.storeOwner();
         const QString first = owner(1);
-        set(2, u"QRLabel59"_s, item(first, Code));
         set(2, u"QRMemo4"_s, u"2153. Найменування юридичної особи  "_s + item(first, FullName));
-        set(2, u"QRLabel22"_s, item(first, ShortName));
-        set(2, u"QRLabel77"_s, item(first, Address));
-        set(2, u"QRLabel55"_s, item(first, Phone));
-        set(2, u"QRLabel56"_s, item(first, Email));
-        set(2, u"QRLabel54"_s, item(first, Subordination));
-        set(2, u"QRLabel74"_s, item(first, Names));
+        for (const auto &[element, k] : kFirstOwner)
+            set(2, element, item(first, k));
         // A document number typed as blanks alone is no number.
         if (!item(first, Document).trimmed().isEmpty())
             set(2, u"QRLabel58"_s, item(first, Document) + u", "_s + item(first, DocumentDate));
@@ -183,24 +211,17 @@ private:
             return;
 
         set(2, u"QRLabel5"_s, u"(див.продовження)"_s);
+        QStringList others;
+        for (int n = 2; n <= IkModel::kOwnerSlots; ++n)
+            others << owner(n);
         QStringList lines;
-        for (int n = 2; n <= IkModel::kOwnerSlots; ++n) {
-            const QString o = owner(n);
-            if (o.isEmpty())
-                break;
+        for (const QString &o : upToEmpty(others)) {
             // An owner whose code an older card left empty is not printed.
             if (item(o, Code).trimmed().isEmpty())
                 continue;
-            lines << u"2459. Код за ЄДРПОУ (ідентифікаційний номер) "_s + item(o, Code)
-                  << u"2153. Найменування юридичної особи  "_s + item(o, FullName)
-                  << u"2360. Скорочене найменування  "_s + item(o, ShortName)
-                  << u"2657. Місцезнаходження  "_s + item(o, Address)
-                  << u"2935. Телефон / Факс   "_s + item(o, Phone) + u",   2395. E-mail / WWW   "_s + item(o, Email)
-                  << u"1333. Відомча підпорядкованість   "_s + item(o, Subordination)
-                  << u"6120. П.І.Б. власника(ків) наукової продукції  "_s + item(o, Names)
-                  << u"5518. № юридичного документа   "_s + item(o, Document) + u",  дата видачі   "_s
-                         + item(o, DocumentDate)
-                  << QString(69, u'-');
+            for (const OwnerLine &line : ownerLines())
+                lines << line.head + item(o, line.item) + (line.second > 0 ? line.glue + item(o, line.second) : QString());
+            lines << QString(69, u'-');
         }
         m_out.job().placeBlock(u"   ВІДОМОСТІ ПРО ВЛАСНИКА ПРОДУКЦІЇ"_s, lines);
     }

@@ -81,26 +81,32 @@ QList<PageElement> page1Elements()
     };
 }
 
+// The investor rows of page 2: number and caption, value element, one row each 20 units.
+const QList<std::pair<QString, QString>> &investorRows()
+{
+    static const QList<std::pair<QString, QString>> rows = {
+        {u"6.1            Потрібний обсяг інвестицій, тис.грн."_s, u"QRLabel18"_s},
+        {u"6.2            Права, що надаються інвестору після завершення роботи"_s, u"QRLabel32"_s},
+        {u"6.3            Наявність бізнес-плану (так, ні)"_s, u"QRLabel34"_s},
+        {u"6.4            Техніко-економічне обгрунтування (так, ні)"_s, u"QRLabel45"_s},
+        {u"6.5            Потенціальний обсяг продажу, тис.грн."_s, u"QRLabel46"_s},
+        {u"6.6            Очікуваний термін окупності (років)"_s, u"QRLabel47"_s},
+        {u"6.7            Додаткова інформація "_s, u"QRLabel48"_s},
+    };
+    return rows;
+}
+
 // Page 2: the investor, the first owner, the head of the organisation, the signatures.
 QList<PageElement> page2Elements()
 {
-    return {
-        bold(56, 6, u"1006. Бажаний характер співробітництва з інвестором :"_s),
-        text(8, 40, u"6.1            Потрібний обсяг інвестицій, тис.грн."_s),
-        label(u"QRLabel18"_s, 453, 40, 220),
-        text(8, 60, u"6.2            Права, що надаються інвестору після завершення роботи"_s),
-        label(u"QRLabel32"_s, 453, 60, 220),
-        text(8, 80, u"6.3            Наявність бізнес-плану (так, ні)"_s),
-        label(u"QRLabel34"_s, 453, 80, 220),
-        text(8, 100, u"6.4            Техніко-економічне обгрунтування (так, ні)"_s),
-        label(u"QRLabel45"_s, 453, 100, 220),
-        text(8, 120, u"6.5            Потенціальний обсяг продажу, тис.грн."_s),
-        label(u"QRLabel46"_s, 453, 120, 220),
-        text(8, 140, u"6.6            Очікуваний термін окупності (років)"_s),
-        label(u"QRLabel47"_s, 453, 140, 220),
-        text(8, 160, u"6.7            Додаткова інформація "_s),
-        label(u"QRLabel48"_s, 453, 160, 224),
-
+    QList<PageElement> elements = {bold(56, 6, u"1006. Бажаний характер співробітництва з інвестором :"_s)};
+    double top = 40;
+    for (const auto &[caption, name] : investorRows()) {
+        // The last value runs a little further right than the others.
+        elements << text(8, top, caption) << label(name, 453, top, name == u"QRLabel48"_s ? 224 : 220);
+        top += 20;
+    }
+    return elements + QList<PageElement>{
         bold(40, 202, u"ВІДОМОСТІ ПРО ВЛАСНИКА ПРОДУКЦІЇ"_s),
         text(8, 239, u"2459. Код за ЄДРПОУ (ідентифікаційний номер)"_s),
         {.type = PageElement::Type::Label, .name = u"QRLabel59"_s, .left = 323, .top = 239, .width = 352,
@@ -155,23 +161,6 @@ QList<PageElement> page2Elements()
     };
 }
 
-// Value lines each memo must show below its blank first line.
-const QHash<QString, int> &lineCounts(const QString &layoutName)
-{
-    static const QHash<QString, int> page1Counts = {
-        {u"QRMemo1"_s, 9}, {u"QRMemo6"_s, 1}, {u"QRMemo12"_s, 1}, {u"QRMemo2"_s, 7},
-        {u"QRMemo3"_s, 4}, {u"QRMemo4"_s, 3}, {u"QRMemo5"_s, 3},
-    };
-    // An owner's full name often needs a second line.
-    static const QHash<QString, int> page2Counts = {{u"QRMemo4"_s, 2}};
-    static const QHash<QString, int> none;
-    if (layoutName == page1())
-        return page1Counts;
-    if (layoutName == page2())
-        return page2Counts;
-    return none;
-}
-
 constexpr double kRight1 = 718;
 constexpr double kRight2 = 681;
 
@@ -196,47 +185,69 @@ void page2Frames(PageLayout &layout)
                   << hLine(200, 330, 648) << hLine(248, 400, 865) << hLine(250, 400, 937) << hLine(180, 310, 976);
 }
 
-void setBand(PageLayout &layout, double left, double top, double width)
+// A page of the form: where its band lies, what it holds, and the value lines each of
+// its value memos must show below its blank first line.
+struct PageForm
 {
-    layout.bandLeft = left;
-    layout.bandTop = top;
-    layout.bandWidth = width;
+    QString name;
+    double bandLeft;
+    double bandTop;
+    double bandWidth;
+    QList<PageElement> (*elements)();
+    void (*frames)(PageLayout &);
+    QHash<QString, int> valueLines;
+};
+
+const QList<PageForm> &forms()
+{
+    static const QList<PageForm> pages = {
+        {u"TQRIK"_s, 38, 38, kRight1, page1Elements, page1Frames,
+         {{u"QRMemo1"_s, 9}, {u"QRMemo6"_s, 1}, {u"QRMemo12"_s, 1}, {u"QRMemo2"_s, 7}, {u"QRMemo3"_s, 4},
+          {u"QRMemo4"_s, 3}, {u"QRMemo5"_s, 3}}},
+        // An owner's full name often needs a second line.
+        {u"TQRIK1"_s, 76, 34, kRight2, page2Elements, page2Frames, {{u"QRMemo4"_s, 2}}},
+    };
+    return pages;
+}
+
+const PageForm *formOf(const QString &layoutName)
+{
+    for (const PageForm &f : forms()) {
+        if (f.name == layoutName)
+            return &f;
+    }
+    return nullptr;
+}
+
+void build(PageLayout &layout)
+{
+    const PageForm *form = formOf(layout.name());
+    if (!form)
+        return;
+    layout.bandLeft = form->bandLeft;
+    layout.bandTop = form->bandTop;
+    layout.bandWidth = form->bandWidth;
+    layoutKit::build(layout, form->elements(), form->valueLines);
+    form->frames(layout);
 }
 
 } // namespace
 
-QString page1()
+QString pageName(int page)
 {
-    return u"TQRIK"_s;
-}
-
-QString page2()
-{
-    return u"TQRIK1"_s;
-}
-
-void buildPage1(PageLayout &layout)
-{
-    setBand(layout, 38, 38, kRight1);
-    layoutKit::build(layout, page1Elements(), lineCounts(layout.name()));
-    page1Frames(layout);
-}
-
-void buildPage2(PageLayout &layout)
-{
-    setBand(layout, 76, 34, kRight2);
-    layoutKit::build(layout, page2Elements(), lineCounts(layout.name()));
-    page2Frames(layout);
+    return forms().at(page == 1 ? 0 : 1).name;
 }
 
 QStringList valueMemos(const PageLayout &layout)
 {
-    return layoutKit::valueMemos(layout, lineCounts(layout.name()));
+    const PageForm *form = formOf(layout.name());
+    return form ? layoutKit::valueMemos(layout, form->valueLines) : QStringList();
 }
 
 int valueLines(const QString &layoutName, const QString &memo)
 {
-    return lineCounts(layoutName).value(memo);
+    const PageForm *form = formOf(layoutName);
+    return form ? form->valueLines.value(memo) : 0;
 }
 
 } // namespace ikPrintLayouts
@@ -244,8 +255,8 @@ int valueLines(const QString &layoutName, const QString &memo)
 void registerIkLayouts()
 {
     static const bool registered = [] {
-        ReportLayouts::setBuilder(ikPrintLayouts::page1(), ikPrintLayouts::buildPage1);
-        ReportLayouts::setBuilder(ikPrintLayouts::page2(), ikPrintLayouts::buildPage2);
+        for (const auto &form : ikPrintLayouts::forms())
+            ReportLayouts::setBuilder(form.name, ikPrintLayouts::build);
         return true;
     }();
     Q_UNUSED(registered);

@@ -5,28 +5,21 @@
 
 class PageLayout;
 
-// The two printed pages of the IK card: `TQRIK` (registration numbers, product name,
-// description, advantages, completion and transfer) and `TQRIK1` (investor, first
-// owner, head of the organisation and signatures). Value elements keep their QR names
-// ("QRLabel10", "QRMemo2"); static texts are named "Text1", "Text2", ... in table order.
+// The printed IK card: page 1 `TQRIK` (registration numbers, product name, description,
+// advantages, completion and transfer) and page 2 `TQRIK1` (investor, first owner,
+// head of the organisation, signatures). Value elements keep the form's names
+// ("QRLabel10", "QRMemo2"); static texts are "Text1", "Text2", ... in the form's order.
 namespace ikPrintLayouts {
 
-QString page1();
-QString page2();
+// "TQRIK" for page 1, "TQRIK1" for page 2.
+QString pageName(int page);
 
-// Put the static content of a page in place: texts, value elements, frames.
-void buildPage1(PageLayout &layout);
-void buildPage2(PageLayout &layout);
-
-// The value memos of a page, which a print empties and starts with one blank line.
+// The value memos of a page, which a print empties and starts with one blank line, and
+// how many value lines each shows below that line (0: no value memo).
 QStringList valueMemos(const PageLayout &layout);
-
-// How many value lines a memo must show below its blank first line: the lines a long
-// text keeps on the card, or one for a single value. 0 for a name that is no value memo.
 int valueLines(const QString &layoutName, const QString &memo);
 
 } // namespace ikPrintLayouts
 
-// Registers both page builders with ReportLayouts; later calls change nothing. Pages
-// registered after the layouts were created are rebuilt at once.
+// Makes both pages part of the application's layouts; later calls change nothing.
 void registerIkLayouts();

@@ -41,7 +41,7 @@ PageLayout &layout(const QString &name)
 
 PageLayout &page(int n)
 {
-    return layout(n == 1 ? ikPrintLayouts::page1() : ikPrintLayouts::page2());
+    return layout(ikPrintLayouts::pageName(n));
 }
 
 // What an element prints: a label's text or a memo's lines.
@@ -85,14 +85,7 @@ QString paragraphs(int count)
     return lines.join(u'\n');
 }
 
-// A text of `words` words, long enough to wrap over many lines.
-QString longText(const QString &word, int words)
-{
-    QStringList parts;
-    for (int i = 1; i <= words; ++i)
-        parts << word + QString::number(i);
-    return parts.join(u' ');
-}
+using printChecks::longText;
 
 // The full card with long texts in every memo.
 void openFullCard(CardDocument &doc)
@@ -104,10 +97,7 @@ void openFullCard(CardDocument &doc)
     ikOf(doc).setTitle(TextLanguage::Ukrainian, longText(u"назва"_s, 90));
 }
 
-bool print(CardDocument &doc, FakePlatform &platform)
-{
-    return printChecks::printCard(doc, platform);
-}
+using printChecks::printCard;
 
 } // namespace
 
@@ -123,54 +113,53 @@ private slots:
 
     void valuesPrinted_data()
     {
-        QTest::addColumn<QStringList>("lines");  // card lines opened before the print
-        QTest::addColumn<QStringList>("fields"); // then "name=value", as typed
+        // Card lines opened, then fields typed ("name=value"); the page and element
+        // looked at and what it prints.
+        struct Row
+        {
+            const char *name;
+            QStringList lines;
+            QStringList fields;
+            int page;
+            QString element;
+            QStringList expected;
+        };
+        const QString sentence = ikPublicationSentence();
+        const QString application = longText(u"галузь"_s, 60);
+        const Row rows[] = {
+            {"not restricted", {}, {}, 2, u"QRLabel72"_s, {sentence}},
+            {"restricted", {}, {u"cbdsk=1"_s}, 2, u"QRLabel72"_s, {u" "_s}},
+            {"restricted with blanks", {}, {u"cbdsk= 1 "_s}, 2, u"QRLabel72"_s, {u" "_s}},
+            {"status and size", {u"1009\\9.2\\9.4.1"_s}, {}, 2, u"QRLabel61"_s, {u"9.2;  9.4.1"_s}},
+            {"status without size", {u"1009\\9.2\\"_s}, {}, 2, u"QRLabel61"_s, {u" "_s}},
+            {"no registration date", {}, {}, 1, u"QRLabel3"_s, {QString()}},
+            {"registration date", {u"5419\\15.03.24"_s}, {}, 1, u"QRLabel3"_s, {u"15.03.24"_s}},
+            {"inventory number untouched", {}, {}, 1, u"QRLabel10"_s, {u" "_s}},
+            {"inventory number", {u"5439\\0724U000015"_s}, {}, 1, u"QRLabel10"_s, {u"0724U000015"_s}},
+            {"product kind", {u"9153\\007\\методика"_s}, {}, 1, u"QRLabel67"_s, {u"007   методика"_s}},
+            {"stage with its own text", {u"7326\\3.9\\Свій"_s}, {}, 1, u"QRLabel23"_s, {u"3.9  Свій"_s}},
+            {"names empty", {}, {}, 1, u"QRMemo1"_s, {u" "_s, u"1. "_s, {}, {}, u"3."_s, {}}},
+            {"English name only", {u"9027\\3\\Control system"_s}, {}, 1, u"QRMemo1"_s,
+             {u" "_s, u"1. "_s, u"3. Control system"_s}},
+            {"field of application cut, never continued", {}, {u"mm9155="_s + application}, 1, u"QRMemo6"_s,
+             {u" "_s, CardPrintout::cutLines(application).first()}},
+            {"subject codes with a gap", {}, {u"ed5616a=11.22.33.44"_s, u"ed5616c=55.66.77.88"_s}, 1,
+             u"QRMemo12"_s, {u" "_s, u"11.22.33.44    55.66.77.88      "_s}},
+            {"owner document", {ownerLine(1)}, {}, 2, u"QRLabel58"_s, {u"Свідоцтво 1, 01.03.24"_s}},
+            {"owner without document", {u"2459\\1\\1\\11111111\\Львів\\Завод\\вул\\\\\\\\\\\\  .  .  \\"_s}, {},
+             2, u"QRLabel58"_s, {u" "_s}},
+            {"owner name", {ownerLine(1)}, {}, 2, u"QRMemo4"_s,
+             {u" "_s, u"2153. Найменування юридичної особи  Власник 1"_s}},
+            {"owner names", {ownerLine(1)}, {}, 2, u"QRLabel74"_s, {u"Особа 1"_s}},
+            {"one owner, no marker", {ownerLine(1)}, {}, 2, u"QRLabel5"_s, {QString()}},
+        };
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("fields");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("element");
         QTest::addColumn<QStringList>("expected");
-
-        const QStringList none;
-        const QString sentence = ikPublicationSentence();
-        QTest::newRow("not restricted") << none << none << 2 << u"QRLabel72"_s << QStringList{sentence};
-        QTest::newRow("restricted") << none << QStringList{u"cbdsk=1"_s} << 2 << u"QRLabel72"_s
-                                    << QStringList{u" "_s};
-        QTest::newRow("restricted with blanks") << none << QStringList{u"cbdsk= 1 "_s} << 2 << u"QRLabel72"_s
-                                                << QStringList{u" "_s};
-        QTest::newRow("status and size") << QStringList{u"1009\\9.2\\9.4.1"_s} << none << 2 << u"QRLabel61"_s
-                                         << QStringList{u"9.2;  9.4.1"_s};
-        QTest::newRow("status without size") << QStringList{u"1009\\9.2\\"_s} << none << 2 << u"QRLabel61"_s
-                                             << QStringList{u" "_s};
-        QTest::newRow("no registration date") << none << none << 1 << u"QRLabel3"_s << QStringList{QString()};
-        QTest::newRow("registration date") << QStringList{u"5419\\15.03.24"_s} << none << 1 << u"QRLabel3"_s
-                                           << QStringList{u"15.03.24"_s};
-        QTest::newRow("inventory number untouched") << none << none << 1 << u"QRLabel10"_s << QStringList{u" "_s};
-        QTest::newRow("inventory number") << QStringList{u"5439\\0724U000015"_s} << none << 1 << u"QRLabel10"_s
-                                          << QStringList{u"0724U000015"_s};
-        QTest::newRow("product kind") << QStringList{u"9153\\007\\методика"_s} << none << 1 << u"QRLabel67"_s
-                                      << QStringList{u"007   методика"_s};
-        QTest::newRow("stage with its own text") << QStringList{u"7326\\3.9\\Свій"_s} << none << 1
-                                                 << u"QRLabel23"_s << QStringList{u"3.9  Свій"_s};
-        QTest::newRow("names empty") << none << none << 1 << u"QRMemo1"_s
-                                     << QStringList{u" "_s, u"1. "_s, {}, {}, u"3."_s, {}};
-        QTest::newRow("English name only") << QStringList{u"9027\\3\\Control system"_s} << none << 1
-                                           << u"QRMemo1"_s << QStringList{u" "_s, u"1. "_s, u"3. Control system"_s};
-        QTest::newRow("field of application cut, never continued")
-            << none << QStringList{u"mm9155=%1"_s.arg(longText(u"галузь"_s, 60))} << 1 << u"QRMemo6"_s
-            << QStringList{u" "_s, CardPrintout::cutLines(longText(u"галузь"_s, 60)).first()};
-        QTest::newRow("subject codes with a gap")
-            << none << QStringList{u"ed5616a=11.22.33.44"_s, u"ed5616c=55.66.77.88"_s} << 1 << u"QRMemo12"_s
-            << QStringList{u" "_s, u"11.22.33.44    55.66.77.88      "_s};
-        QTest::newRow("owner document") << QStringList{ownerLine(1)} << none << 2 << u"QRLabel58"_s
-                                        << QStringList{u"Свідоцтво 1, 01.03.24"_s};
-        QTest::newRow("owner without document")
-            << QStringList{u"2459\\1\\1\\11111111\\Львів\\Завод\\вул\\\\\\\\\\\\  .  .  \\"_s} << none << 2
-            << u"QRLabel58"_s << QStringList{u" "_s};
-        QTest::newRow("owner name") << QStringList{ownerLine(1)} << none << 2 << u"QRMemo4"_s
-                                    << QStringList{u" "_s, u"2153. Найменування юридичної особи  Власник 1"_s};
-        QTest::newRow("owner names") << QStringList{ownerLine(1)} << none << 2 << u"QRLabel74"_s
-                                     << QStringList{u"Особа 1"_s};
-        QTest::newRow("one owner, no marker") << QStringList{ownerLine(1)} << none << 2 << u"QRLabel5"_s
-                                              << QStringList{QString()};
+        for (const Row &r : rows)
+            QTest::newRow(r.name) << r.lines << r.fields << r.page << r.element << r.expected;
     }
     void valuesPrinted()
     {
@@ -182,7 +171,7 @@ private slots:
         ScopedFakePlatform platform;
         CardDocument doc(ikTest::card.kind());
         openCard(doc, lines, fields);
-        QVERIFY(print(doc, platform));
+        QVERIFY(printCard(doc, platform));
 
         QCOMPARE(printed(page, element), expected);
         QVERIFY(platform.unexpected().isEmpty());
@@ -237,7 +226,7 @@ private slots:
             ikOf(doc).setTitle(TextLanguage::Ukrainian, text);
         else
             ikOf(doc).setText(field, text);
-        QVERIFY(print(doc, platform));
+        QVERIFY(printCard(doc, platform));
 
         const QStringList lines = CardPrintout::cutLines(field == u"title"_s ? u"1. "_s + text + u"\n3. "_s : text);
         QCOMPARE(printed(1, memo), QStringList{u" "_s} + lines.mid(0, cardLines));
@@ -290,7 +279,7 @@ private slots:
         ScopedFakePlatform platform;
         CardDocument doc(ikTest::card.kind());
         openCard(doc, lines, fields);
-        QVERIFY(print(doc, platform));
+        QVERIFY(printCard(doc, platform));
 
         QCOMPARE(printed(2, u"QRLabel59"_s), QStringList{u"11111111"_s});
         QCOMPARE(printed(2, u"QRLabel22"_s), QStringList{u"В1"_s});
@@ -325,7 +314,7 @@ private slots:
         ScopedFakePlatform platform;
         CardDocument ik(ikTest::card.kind());
         openCard(ik, {u"9027\\1\\Система"_s}, {u"mm9118="_s + paragraphs(9)});
-        QVERIFY(print(ik, platform));
+        QVERIFY(printCard(ik, platform));
         const auto captions = [](const PageLayout &sheet) {
             return QStringList{sheet.at(dopSheets::titleCaption()).text, sheet.at(dopSheets::titleCaption2()).text};
         };
@@ -342,7 +331,7 @@ private slots:
         const CardKind &rkKind = cardKind(CardType::RK);
         CardDocument rk(rkKind);
         cardSteps::open(rkKind, rk.model(), cardFileBytes({u"9027\\1\\"_s + longText(u"робота"_s, 200)}));
-        QVERIFY(print(rk, platform));
+        QVERIFY(printCard(rk, platform));
         const PageLayout &rkSheet = platform.shownPages().constFirst().constLast();
         QCOMPARE(rkSheet.name(), dopSheets::layoutName(1));
         QCOMPARE(captions(rkSheet), (QStringList{u"Назва роботи"_s, u" "_s}));
@@ -357,7 +346,7 @@ private slots:
         ikOf(doc).setText(u"cbdsk"_s, u"1"_s);
         doc.setModified(1);
         const QHash<QString, QString> before = printChecks::fieldTexts(ikOf(doc));
-        QVERIFY(print(doc, platform));
+        QVERIFY(printCard(doc, platform));
         const QStringList changed = printChecks::changedFields(ikOf(doc), before);
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u", "_s)));
         QCOMPARE(doc.modified(), 1);
@@ -370,16 +359,10 @@ private slots:
         ScopedFakePlatform platform;
         CardDocument doc(ikTest::card.kind());
         openFullCard(doc);
-        QVERIFY(print(doc, platform));
+        QVERIFY(printCard(doc, platform));
 
-        QStringList problems;
-        for (const PageLayout *l : {&page(1), &page(2)}) {
-            const QStringList memos = ikPrintLayouts::valueMemos(*l);
-            const auto lines = [l](const QString &memo) { return ikPrintLayouts::valueLines(l->name(), memo); };
-            for (const QString &p : printChecks::shortMemos(*l, memos, lines) + printChecks::layoutProblems(*l, memos)
-                                        + printChecks::cutLabels(*l))
-                problems << l->name() + u": "_s + p;
-        }
+        const QStringList problems =
+            printChecks::pageProblems({&page(1), &page(2)}, ikPrintLayouts::valueMemos, ikPrintLayouts::valueLines);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", "_s)));
     }
 
@@ -409,7 +392,7 @@ private slots:
         openCard(doc, ikTest::fullCard(),
                  {u"ed10061=100 тис."_s, u"ed10063=так, бізнес-план є"_s, u"ed10064=ні, обгрунтування немає"_s,
                   u"ed10065=500 тис."_s, u"ed10066=3 роки"_s});
-        QVERIFY(print(doc, platform));
+        QVERIFY(printCard(doc, platform));
         QCOMPARE(platform.previews().first().size(), 3);
         QList<const PageLayout *> shown;
         for (const PageLayout &p : platform.shownPages().constFirst())

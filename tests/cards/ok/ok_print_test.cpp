@@ -106,14 +106,7 @@ QStringList numbered(QString (*line)(int), int count)
     return lines;
 }
 
-// A text of `words` words, long enough to wrap over many lines.
-QString longText(const QString &word, int words)
-{
-    QStringList parts;
-    for (int i = 1; i <= words; ++i)
-        parts << word + QString::number(i);
-    return parts.join(u' ');
-}
+using printChecks::longText;
 
 // Every field filled, with values as long as the form lets each one print in full.
 void fillFullCard(CardDocument &doc, const QStringList &moreLines = {})
@@ -499,14 +492,8 @@ private slots:
         fillFullCard(doc, {coExecutorLine(4)});
         QVERIFY(printChecks::printCard(doc, platform));
 
-        QStringList problems;
-        for (const PageLayout *l : {&page(1), &page(2)}) {
-            const QStringList memos = okPrintLayouts::valueMemos(*l);
-            const auto lines = [l](const QString &memo) { return okPrintLayouts::valueLines(l->name(), memo); };
-            for (const QString &p : printChecks::shortMemos(*l, memos, lines) + printChecks::layoutProblems(*l, memos)
-                                        + printChecks::cutLabels(*l))
-                problems << l->name() + u": "_s + p;
-        }
+        const QStringList problems =
+            printChecks::pageProblems({&page(1), &page(2)}, okPrintLayouts::valueMemos, okPrintLayouts::valueLines);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", "_s)));
     }
 

@@ -73,14 +73,7 @@ void addCoExecutor(RkModel &m, int n)
               u"Співвиконавець номер %1 з досить довгою назвою установи"_s.arg(n), u"пр. Науки, %1"_s.arg(n)});
 }
 
-// A text of `words` words, long enough to wrap over many lines.
-QString longText(const QString &word, int words)
-{
-    QStringList parts;
-    for (int i = 1; i <= words; ++i)
-        parts << word + QString::number(i);
-    return parts.join(u' ');
-}
+using printChecks::longText;
 
 // A card with every value filled, as long as the form lets each one print in full.
 void fillFullCard(RkModel &m)
