@@ -3,8 +3,10 @@
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
+#include "print/dop_sheets.h"
 #include "print/page_renderer.h"
 #include "print/print_job.h"
+#include "print/report_layouts.h"
 #include "support/fake_platform.h"
 #include "print/text_wrap.h"
 
@@ -47,6 +49,17 @@ bool printCard(CardDocument &doc, FakePlatform &platform)
     platform.expect(FakePlatform::Call::Preview);
     PrintJob job(doc);
     return doc.kind().print(doc.model(), job);
+}
+
+QStringList printed(const PageLayout &layout, const QString &element)
+{
+    const PageElement &e = layout.at(element);
+    return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
+}
+
+QStringList sheetLines(int sheet)
+{
+    return ReportLayouts::instance().layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
 }
 
 QList<QRectF> inkBoxes(const PageElement &e)

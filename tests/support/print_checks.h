@@ -21,6 +21,11 @@ namespace printChecks {
 // the card type does not print.
 bool printCard(CardDocument &doc, FakePlatform &platform);
 
+// What an element of `layout` prints: a label's text or a memo's lines.
+QStringList printed(const PageLayout &layout, const QString &element);
+// The text lines of continuation sheet `sheet` in the application's layouts.
+QStringList sheetLines(int sheet);
+
 // The glyph boxes of an element's visible, non-blank lines, in band units.
 QList<QRectF> inkBoxes(const PageElement &e);
 

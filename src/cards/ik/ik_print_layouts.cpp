@@ -201,8 +201,10 @@ struct PageForm
 const QList<PageForm> &forms()
 {
     static const QList<PageForm> pages = {
+        // The field of application is not continued: it shows the two lines the room
+        // above the subject codes holds.
         {u"TQRIK"_s, 38, 38, kRight1, page1Elements, page1Frames,
-         {{u"QRMemo1"_s, 9}, {u"QRMemo6"_s, 1}, {u"QRMemo12"_s, 1}, {u"QRMemo2"_s, 7}, {u"QRMemo3"_s, 4},
+         {{u"QRMemo1"_s, 9}, {u"QRMemo6"_s, 2}, {u"QRMemo12"_s, 1}, {u"QRMemo2"_s, 7}, {u"QRMemo3"_s, 4},
           {u"QRMemo4"_s, 3}, {u"QRMemo5"_s, 3}}},
         // An owner's full name often needs a second line.
         {u"TQRIK1"_s, 76, 34, kRight2, page2Elements, page2Frames, {{u"QRMemo4"_s, 2}}},

@@ -44,17 +44,12 @@ PageLayout &page(int n)
     return layout(ikPrintLayouts::pageName(n));
 }
 
-// What an element prints: a label's text or a memo's lines.
 QStringList printed(int pageNumber, const QString &element)
 {
-    const PageElement &e = page(pageNumber).at(element);
-    return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
+    return printChecks::printed(page(pageNumber), element);
 }
 
-QStringList sheetLines(int sheet)
-{
-    return layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
-}
+using printChecks::sheetLines;
 
 QString ownerLine(int n)
 {
@@ -126,6 +121,7 @@ private slots:
         };
         const QString sentence = ikPublicationSentence();
         const QString application = longText(u"галузь"_s, 60);
+        const QStringList applicationLines = QStringList{u" "_s} + CardPrintout::cutLines(application).mid(0, 2);
         const Row rows[] = {
             {"not restricted", {}, {}, 2, u"QRLabel72"_s, {sentence}},
             {"restricted", {}, {u"cbdsk=1"_s}, 2, u"QRLabel72"_s, {u" "_s}},
@@ -142,7 +138,7 @@ private slots:
             {"English name only", {u"9027\\3\\Control system"_s}, {}, 1, u"QRMemo1"_s,
              {u" "_s, u"1. "_s, u"3. Control system"_s}},
             {"field of application cut, never continued", {}, {u"mm9155="_s + application}, 1, u"QRMemo6"_s,
-             {u" "_s, CardPrintout::cutLines(application).first()}},
+             applicationLines},
             {"subject codes with a gap", {}, {u"ed5616a=11.22.33.44"_s, u"ed5616c=55.66.77.88"_s}, 1,
              u"QRMemo12"_s, {u" "_s, u"11.22.33.44    55.66.77.88      "_s}},
             {"owner document", {ownerLine(1)}, {}, 2, u"QRLabel58"_s, {u"Свідоцтво 1, 01.03.24"_s}},

@@ -45,16 +45,11 @@ PageLayout &page(int n)
     return layout(n == 1 ? okPrintLayouts::pageName(1) : okPrintLayouts::pageName(2));
 }
 
-QStringList sheetLines(int sheet)
-{
-    return layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
-}
+using printChecks::sheetLines;
 
-// What an element prints: a label's text or a memo's lines.
 QStringList printed(int pageNumber, const QString &element)
 {
-    const PageElement &e = page(pageNumber).at(element);
-    return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
+    return printChecks::printed(page(pageNumber), element);
 }
 
 QString ownerLine(int n)
