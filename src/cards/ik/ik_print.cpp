@@ -87,7 +87,7 @@ const QList<std::pair<QString, int>> kFirstOwner = {
 };
 
 // One line of an owner on the continuation sheets: its caption and an item of the
-// record, in two lines followed by a second item.
+// record; two of the lines add a second item after `glue`.
 struct OwnerLine
 {
     QString head;
