@@ -51,9 +51,26 @@ bool printCard(CardDocument &doc, FakePlatform &platform)
     return doc.kind().print(doc.model(), job);
 }
 
-QStringList printed(const PageLayout &layout, const QString &element)
+bool typeAndPrint(CardDocument &doc, FakePlatform &platform, const QStringList &typed)
 {
-    const PageElement &e = layout.at(element);
+    for (const QString &f : typed)
+        doc.model().setFitted(f.section(QLatin1Char('='), 0, 0), f.section(QLatin1Char('='), 1));
+    return printCard(doc, platform);
+}
+
+QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &valueLines, const QStringList &moreMemos)
+{
+    QStringList memos;
+    for (const PageElement &e : layout.elements) {
+        if (e.type == PageElement::Type::Memo && valueLines.contains(e.name))
+            memos << e.name;
+    }
+    const auto lines = [&valueLines](const QString &memo) { return valueLines.value(memo); };
+    return shortMemos(layout, memos, lines) + layoutProblems(layout, memos + moreMemos) + cutLabels(layout);
+}
+
+QStringList printed(const PageElement &e)
+{
     return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
 }
 
@@ -157,20 +174,6 @@ QStringList cutLabels(const PageLayout &layout)
     for (const PageElement &e : layout.elements) {
         if (e.type == PageElement::Type::Label && e.width > 0 && textWidth(e.text, elementFont(e)) > e.width)
             problems << e.name + QStringLiteral(" cuts ") + e.text;
-    }
-    return problems;
-}
-
-QStringList pageProblems(const QList<const PageLayout *> &pages,
-                         const std::function<QStringList(const PageLayout &)> &valueMemos,
-                         const std::function<int(const QString &, const QString &)> &valueLines)
-{
-    QStringList problems;
-    for (const PageLayout *l : pages) {
-        const QStringList memos = valueMemos(*l);
-        const auto lines = [&](const QString &memo) { return valueLines(l->name(), memo); };
-        for (const QString &p : shortMemos(*l, memos, lines) + layoutProblems(*l, memos) + cutLabels(*l))
-            problems << l->name() + QStringLiteral(": ") + p;
     }
     return problems;
 }

@@ -21,10 +21,21 @@ namespace printChecks {
 // the card type does not print.
 bool printCard(CardDocument &doc, FakePlatform &platform);
 
-// What an element of `layout` prints: a label's text or a memo's lines.
-QStringList printed(const PageLayout &layout, const QString &element);
+// Sets each "name=value" of `typed` into its field as typed, then prints as printCard.
+bool typeAndPrint(CardDocument &doc, FakePlatform &platform, const QStringList &typed);
+
+// Everything wrong with a filled page whose value memos show the value lines of
+// `valueLines`: memos too low or hiding lines (also those of `moreMemos`), printed lines
+// that overlap, leave the band or run into a frame line, and values cut at their width.
+QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &valueLines,
+                         const QStringList &moreMemos = {});
+
+// What an element prints: a label's text or a memo's lines.
+QStringList printed(const PageElement &e);
+
 // The text lines of continuation sheet `sheet` in the application's layouts.
 QStringList sheetLines(int sheet);
+
 
 // The glyph boxes of an element's visible, non-blank lines, in band units.
 QList<QRectF> inkBoxes(const PageElement &e);
@@ -48,13 +59,6 @@ QStringList changedFields(const CardModel &model, const QHash<QString, QString> 
 
 // Value labels whose text is wider than the label, so that the page cuts it.
 QStringList cutLabels(const PageLayout &layout);
-
-// Everything wrong with a card's filled pages: value memos too low for their lines
-// (`valueMemos` of a page, `valueLines` of a layout's memo), lines that overlap, leave the
-// band or run into a frame, and cut labels; each named with its layout.
-QStringList pageProblems(const QList<const PageLayout *> &pages,
-                         const std::function<QStringList(const PageLayout &)> &valueMemos,
-                         const std::function<int(const QString &, const QString &)> &valueLines);
 
 // A text of `words` words ("word1 word2 ..."), long enough to wrap over many lines.
 QString longText(const QString &word, int words);

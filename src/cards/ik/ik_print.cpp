@@ -170,7 +170,7 @@ private:
         if (uk.isEmpty() && en.isEmpty())
             m_out.page(1).at(kName.memo).lines << u"1. "_s << QString() << QString() << u"3."_s << QString();
         else
-            m_out.placeLong(kName, u"1. "_s + uk + u"\n3. "_s + en);
+            m_out.placeLong(kName, CardPrintout::twoLanguages(uk, en));
     }
 
     QString rubrics() const

@@ -242,14 +242,14 @@ QString pageName(int page)
 
 QStringList valueMemos(const PageLayout &layout)
 {
-    const PageForm *form = formOf(layout.name());
-    return form ? layoutKit::valueMemos(layout, form->valueLines) : QStringList();
+    return layoutKit::valueMemos(layout, lineCounts(layout.name()));
 }
 
-int valueLines(const QString &layoutName, const QString &memo)
+const QHash<QString, int> &lineCounts(const QString &layoutName)
 {
+    static const QHash<QString, int> none;
     const PageForm *form = formOf(layoutName);
-    return form ? form->valueLines.value(memo) : 0;
+    return form ? form->valueLines : none;
 }
 
 } // namespace ikPrintLayouts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +16,9 @@ namespace ikPrintLayouts {
 QString pageName(int page);
 
 // The value memos of a page, which a print empties and starts with one blank line, and
-// how many value lines each shows below that line (0: no value memo).
+// by layout name how many value lines each shows below that line.
 QStringList valueMemos(const PageLayout &layout);
-int valueLines(const QString &layoutName, const QString &memo);
+const QHash<QString, int> &lineCounts(const QString &layoutName);
 
 } // namespace ikPrintLayouts
 

@@ -47,9 +47,11 @@ PageLayout &page(int n)
 
 using printChecks::sheetLines;
 
+// What an element prints: a label's text or a memo's lines.
 QStringList printed(int pageNumber, const QString &element)
 {
-    return printChecks::printed(page(pageNumber), element);
+    const PageElement &e = page(pageNumber).at(element);
+    return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
 }
 
 QString ownerLine(int n)
@@ -225,6 +227,17 @@ private slots:
         QCOMPARE(doc.continuationState().sheetCount, 0);
         QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&::page(1), &::page(2)}}));
         QCOMPARE(platform.messages(), QStringList{kClosing});
+    }
+
+    // A line break typed at the end of the Ukrainian title keeps the English one on paper.
+    void titleEndingInLineBreak()
+    {
+        ScopedFakePlatform platform;
+        CardDocument doc(okTest::card.kind());
+        okOf(doc).setBilingual(OkText::WorkTitle, TextLanguage::Ukrainian, u"Назва\n"_s);
+        okOf(doc).setBilingual(OkText::WorkTitle, TextLanguage::English, u"Title"_s);
+        QVERIFY(printChecks::printCard(doc, platform));
+        QCOMPARE(printed(2, u"mm9027"_s), (QStringList{u" "_s, u"1. Назва"_s, u"3. Title"_s}));
     }
 
     // Four co-executor lines stay on page 1, the others go to the sheets.
@@ -487,8 +500,14 @@ private slots:
         fillFullCard(doc, {coExecutorLine(4)});
         QVERIFY(printChecks::printCard(doc, platform));
 
-        const QStringList problems =
-            printChecks::pageProblems({&page(1), &page(2)}, okPrintLayouts::valueMemos, okPrintLayouts::valueLines);
+        QStringList problems;
+        for (const PageLayout *l : {&page(1), &page(2)}) {
+            const QStringList memos = okPrintLayouts::valueMemos(*l);
+            const auto lines = [l](const QString &memo) { return okPrintLayouts::valueLines(l->name(), memo); };
+            for (const QString &p : printChecks::shortMemos(*l, memos, lines) + printChecks::layoutProblems(*l, memos)
+                                        + printChecks::cutLabels(*l))
+                problems << l->name() + u": "_s + p;
+        }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", "_s)));
     }
 

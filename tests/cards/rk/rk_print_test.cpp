@@ -34,10 +34,7 @@ PageLayout &page(int n)
     return layout(n == 1 ? rkPrintLayouts::page1() : rkPrintLayouts::page2());
 }
 
-QStringList sheetLines(int sheet)
-{
-    return layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
-}
+using printChecks::sheetLines;
 
 // An entry of a list as the editor stores it: the number field, the item fields in
 // the list's order, then the store.
@@ -213,6 +210,17 @@ private slots:
         QCOMPARE(doc.continuationState().sheetCount, 0);
         QCOMPARE(platform.previews().size(), 1);
         QCOMPARE(platform.previews().first(), (QList<const PageLayout *>{&::page(1), &::page(2)}));
+    }
+
+    // A line break typed at the end of the Ukrainian title keeps the English one on paper.
+    void titleEndingInLineBreak()
+    {
+        ScopedFakePlatform platform;
+        CardDocument doc(rkTest::kind());
+        rkOf(doc).setBilingual(RkText::WorkTitle, RkLanguage::Ukrainian, u"Назва\r\n"_s);
+        rkOf(doc).setBilingual(RkText::WorkTitle, RkLanguage::English, u"Title"_s);
+        QVERIFY(print(doc, platform));
+        QCOMPARE(::page(2).at(u"QRMemo1"_s).lines, (QStringList{u" "_s, u"1. Назва"_s, u"3. Title"_s}));
     }
 
     void stagesAndOverflow_data()
