@@ -60,5 +60,10 @@ void ConsolePlatform::ioError(const QString &text)
 
 void ConsolePlatform::showPreview(const QList<const PageLayout *> &pages)
 {
-    m_previews.append(pages);
+    QList<const PageLayout *> copies;
+    for (const PageLayout *page : pages) {
+        m_shown.push_back(*page);
+        copies << &m_shown.back();
+    }
+    m_previews.append(copies);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "fields/platform.h"
+#include "print/page_layout.h"
 
 #include <QList>
 
+#include <deque>
+
 // The platform seam without a desktop: messages go to standard error, one per line,
-// in UTF-8; nothing is ever asked; previews are kept for the caller.
+// in UTF-8; nothing is ever asked; previews are kept for the caller as the pages were
+// when shown: the layouts are shared and a print may change them after its preview.
 class ConsolePlatform : public Platform
 {
 public:
@@ -24,6 +28,7 @@ public:
 private:
     bool m_ioError = false;
     QList<QList<const PageLayout *>> m_previews;
+    std::deque<PageLayout> m_shown; // the copies m_previews points at
 };
 
 // Writes text to standard error (on one line) or standard output, in UTF-8.

@@ -82,6 +82,14 @@ QString CardPrintout::unlessBlank(const QString &value, const QString &blankForm
     return value == blankForm ? blank() : value;
 }
 
+QString CardPrintout::rubricCodes(const QStringList &codes, const QString &separator)
+{
+    QStringList pieces;
+    for (const QString &code : codes)
+        pieces << (code == QStringLiteral("  .  .  .  ") ? QString() : code);
+    return pieces.join(separator);
+}
+
 QString CardPrintout::amount(const QString &sum, const QString &unit)
 {
     if (sum.isEmpty())

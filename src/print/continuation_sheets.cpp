@@ -31,6 +31,19 @@ void ContinuationSheets::prepare()
         s.at(number()).text = QStringLiteral(" ");
     }
     sheet(1).at(titleMemo()).lines.clear();
+    // The sheets are shared by all editors: one card's captions never reach another's print.
+    resetTitleCaptions();
+}
+
+void ContinuationSheets::setTitleCaptions(const QString &first, const QString &second)
+{
+    sheet(1).at(titleCaption()).text = first;
+    sheet(1).at(titleCaption2()).text = second;
+}
+
+void ContinuationSheets::resetTitleCaptions()
+{
+    setTitleCaptions(workTitleCaption(), QStringLiteral(" "));
 }
 
 void ContinuationSheets::ListDop(const QStringList &mmtext)

@@ -22,8 +22,13 @@ public:
     PageLayout &sheet(int number);
 
     // Before a print lays out its texts: counters to 0, every sheet's text, number and
-    // the title emptied.
+    // the title emptied, the captions beside the title as every card but one has them.
     void prepare();
+
+    // The two lines beside the title on sheet 1 for this print ("Назва роботи" and a
+    // blank unless a card says otherwise), and back to those.
+    void setTitleCaptions(const QString &first, const QString &second);
+    void resetTitleCaptions();
 
     // Places the block in `mmtext` from line `dopStartLine` on: a blank separator line,
     // then the lines up to the first empty one; then numbers the sheets.

@@ -15,7 +15,7 @@ QList<PageElement> firstSheetElements()
 {
     return {
         {.type = Type::Label, .name = heading(), .left = 16, .top = 8},
-        {.type = Type::Label, .name = titleCaption(), .left = 16, .top = 32, .text = QStringLiteral("Назва роботи")},
+        {.type = Type::Label, .name = titleCaption(), .left = 16, .top = 32, .text = workTitleCaption()},
         {.type = Type::Label, .name = titleCaption2(), .left = 16, .top = 50, .text = QStringLiteral(" ")},
         {.type = Type::Memo, .name = titleMemo(), .left = 108, .top = 30, .width = 601, .height = 55,
          .pixelSize = 15, .bold = true},

@@ -22,6 +22,8 @@ inline QString titleCaption2() { return QStringLiteral("QRLabel3"); }
 inline QString titleMemo() { return QStringLiteral("QRMemo1"); }
 inline QString textMemo() { return QStringLiteral("QRMemo2"); }
 inline QString number() { return QStringLiteral("QRL1"); }
+// What sheet 1 says beside the card's title unless a card's print says otherwise.
+inline QString workTitleCaption() { return QStringLiteral("Назва роботи"); }
 
 // "TQRDop" for sheet 1, "TQRDop1" .. "TQRDop9" for sheets 2 to 10.
 QString layoutName(int sheet);

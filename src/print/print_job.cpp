@@ -50,6 +50,7 @@ void PrintJob::finish(const QString &title, const QList<const PageLayout *> &car
     m_sheets.finish(title);
     platform.showPreview(m_sheets.job1Pages(cardPages));
     platform.message(closingMessage());
+    m_sheets.resetTitleCaptions();
 }
 
 void PrintJob::printContinuation()

@@ -26,9 +26,13 @@ public:
     void placeBlock(const QString &heading, const QStringList &lines) { m_sheets.placeBlock(heading, lines); }
     // Lines the continuation sheets still show; overflow beyond them need not be made.
     int sheetLinesLeft() { return m_sheets.linesLeft(); }
+    // The captions beside the title on sheet 1 for this print only: finish() puts the
+    // usual ones back after the preview.
+    void setTitleCaptions(const QString &first, const QString &second) { m_sheets.setTitleCaptions(first, second); }
 
     // Print job 1: finishes the sheets, enables "Друк листів продовжень" when two or
-    // more were filled, shows the card's pages with sheet 1, then the closing message.
+    // more were filled, shows the card's pages with sheet 1, then the closing message;
+    // sheet 1's captions are then the usual ones again.
     void finish(const QString &title, const QList<const PageLayout *> &cardPages);
     // Print job 2: sheets 2 and on, the closing message, and the command disabled.
     void printContinuation();

@@ -252,17 +252,6 @@ private slots:
         QVERIFY2(!out.contains(in + clean), qPrintable(out));
     }
 
-    void ikPdfNotYetPrinted()
-    {
-        QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("IK.txt"));
-        writeFile(in, freshCardBytes(CardType::IK));
-        const Run r = zorvatCard({QStringLiteral("pdf"), in, dir.filePath(QStringLiteral("ik.pdf"))});
-        QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QString::fromUtf8("ще не підтримується")), qPrintable(r.err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("ik.pdf"))));
-    }
-
     // A card's two pages and every filled continuation sheet, in one PDF.
     void pdfHoldsEverySheet_data()
     {
@@ -270,14 +259,22 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("abstract"); // the line a long abstract replaces
         QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("absent"); // a text the pages as printed do not hold
         QTest::newRow("OK") << QStringLiteral("OK.txt") << okTest::fullCard() << QStringLiteral("9117\\1\\Реферат роботи")
                             << QStringList{QStringLiteral("ОБЛІКОВА КАРТКА НДР І ДКР (ОК)"),
                                            QStringLiteral("ОСНОВНІ ВІДОМОСТІ ПРО НДР (ДКР)"),
-                                           QStringLiteral("Мельник М.М.")};
+                                           QStringLiteral("Мельник М.М.")}
+                            << QString();
         QTest::newRow("OKD") << QStringLiteral("OKD.txt") << okdTest::fullCard()
                              << QStringLiteral("9118\\1\\Реферат дисертації")
                              << QStringList{QStringLiteral("ОБЛІКОВА КАРТКА ДИСЕРТАЦІЇ (ОКД)"),
-                                            QStringLiteral("3. Abstract of the thesis"), QStringLiteral("Гнатюк Віра")};
+                                            QStringLiteral("3. Abstract of the thesis"), QStringLiteral("Гнатюк Віра")}
+                             << QString();
+        // Sheet 1 names the product beside its title while the IK print shows it.
+        QTest::newRow("IK") << QStringLiteral("IK.txt") << ikTest::fullCard() << QStringLiteral("9118\\Опис продукції")
+                            << QStringList{QStringLiteral("ІНФОРМАЦІЙНА КАРТКА НАУКОВО-ТЕХНІЧНОЇ ПРОДУКЦІЇ (ІК НТП)"),
+                                           QStringLiteral("Петров П.П."), QStringLiteral("Петренко Петро")}
+                            << QStringLiteral("Назва роботи");
     }
     void pdfHoldsEverySheet()
     {
@@ -285,9 +282,10 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QString, abstract);
         QFETCH(QStringList, values);
+        QFETCH(QString, absent);
         QTemporaryDir dir;
         const QString in = dir.filePath(file);
-        QString longAbstract = abstract.left(7);
+        QString longAbstract = abstract.left(abstract.lastIndexOf(QLatin1Char('\\')) + 1);
         for (int i = 1; i <= 1500; ++i)
             longAbstract += QStringLiteral("реферат%1 ").arg(i);
         QVERIFY(lines.contains(abstract));
@@ -308,6 +306,8 @@ private slots:
         QCOMPARE(pdfText.count(QLatin1Char('\f')), 2 + sheets.captured(1).toInt());
         for (const QString &value : values + QStringList{QStringLiteral("реферат1 "), QStringLiteral("реферат1500")})
             QVERIFY2(pdfText.contains(value), qPrintable(value));
+        if (!absent.isEmpty())
+            QVERIFY2(!pdfText.contains(absent), qPrintable(absent));
     }
 
     void unwritableOutput()
@@ -600,11 +600,10 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("stderrPart");
-        const QString notYet = QString::fromUtf8("друк картки «Інформаційна картка» ще не підтримується");
         for (const auto &[name, command, status, message] :
              {std::tuple{"resave by prefix", "resave IN OUT", 0, QString()},
               std::tuple{"resave by option", "resave --type=ik IN OUT", 0, QString()},
-              std::tuple{"check", "check IN", 0, QString()}, std::tuple{"pdf not yet", "pdf IN OUT", 2, notYet}})
+              std::tuple{"check", "check IN", 0, QString()}})
             QTest::newRow(name) << QString::fromLatin1(command).split(QLatin1Char(' ')) << status << message;
     }
     void ikCommands()

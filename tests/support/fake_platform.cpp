@@ -45,6 +45,7 @@ void FakePlatform::clear()
     m_messages.clear();
     m_choices.clear();
     m_previews.clear();
+    m_shown.clear();
 }
 
 bool FakePlatform::take(Call call, const QString &entry, Expectation *out)
@@ -120,5 +121,9 @@ void FakePlatform::beep()
 void FakePlatform::showPreview(const QList<const PageLayout *> &pages)
 {
     m_previews << pages;
+    QList<PageLayout> copies;
+    for (const PageLayout *page : pages)
+        copies << *page;
+    m_shown << copies;
     take(Call::Preview, QStringLiteral("preview: %1 pages").arg(pages.size()), nullptr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fields/platform.h"
+#include "print/page_layout.h"
 
 #include <QList>
 #include <QString>
@@ -36,6 +37,9 @@ public:
     QStringList messages() const;
     QList<FileChoice> fileChoices() const { return m_choices; }
     QList<QList<const PageLayout *>> previews() const { return m_previews; }
+    // Each preview's pages as they were while it was shown; the layouts are shared and
+    // may change after it.
+    const QList<QList<PageLayout>> &shownPages() const { return m_shown; }
     void clear();
 
     void message(const QString &text) override;
@@ -62,6 +66,7 @@ private:
     QStringList m_messages;
     QList<FileChoice> m_choices;
     QList<QList<const PageLayout *>> m_previews;
+    QList<QList<PageLayout>> m_shown;
     bool m_allowMessages = false;
 };
 

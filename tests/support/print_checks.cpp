@@ -3,8 +3,10 @@
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
+#include "print/dop_sheets.h"
 #include "print/page_renderer.h"
 #include "print/print_job.h"
+#include "print/report_layouts.h"
 #include "support/fake_platform.h"
 #include "print/text_wrap.h"
 
@@ -70,6 +72,11 @@ QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &va
 QStringList printed(const PageElement &e)
 {
     return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
+}
+
+QStringList sheetLines(int sheet)
+{
+    return ReportLayouts::instance().layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
 }
 
 QList<QRectF> inkBoxes(const PageElement &e)
@@ -169,6 +176,14 @@ QStringList cutLabels(const PageLayout &layout)
             problems << e.name + QStringLiteral(" cuts ") + e.text;
     }
     return problems;
+}
+
+QString longText(const QString &word, int words)
+{
+    QStringList parts;
+    for (int i = 1; i <= words; ++i)
+        parts << word + QString::number(i);
+    return parts.join(QLatin1Char(' '));
 }
 
 QString renderAndRead(const QList<const PageLayout *> &pages, const QString &stem, QString *error)

@@ -33,6 +33,10 @@ QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &va
 // What an element prints: a label's text or a memo's lines.
 QStringList printed(const PageElement &e);
 
+// The text lines of continuation sheet `sheet` in the application's layouts.
+QStringList sheetLines(int sheet);
+
+
 // The glyph boxes of an element's visible, non-blank lines, in band units.
 QList<QRectF> inkBoxes(const PageElement &e);
 
@@ -55,6 +59,9 @@ QStringList changedFields(const CardModel &model, const QHash<QString, QString> 
 
 // Value labels whose text is wider than the label, so that the page cuts it.
 QStringList cutLabels(const PageLayout &layout);
+
+// A text of `words` words ("word1 word2 ..."), long enough to wrap over many lines.
+QString longText(const QString &word, int words);
 
 // Writes `pages` as one PDF "<stem>.pdf" and an image "<stem>-<layout>.png" of each page
 // into $ZORVAT_RENDER_DIR when set (to look at them) or a temporary directory, and

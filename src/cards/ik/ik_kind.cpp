@@ -1,7 +1,10 @@
 #include "cards/ik/ik_kind.h"
 
 #include "cards/ik/ik_fields.h"
+#include "cards/ik/ik_print.h"
+#include "cards/ik/ik_print_layouts.h"
 #include "cards/ik/ik_write.h"
+#include "print/report_layouts.h"
 
 // An RK or OK file opened here is warned about and read as far as its codes match.
 IkKind::IkKind()
@@ -19,4 +22,12 @@ IkKind::IkKind()
                   true},
                  {ikFieldTable, ikCardLines, ikShowAfterRead})
 {
+    // The printed pages exist before any print; the layouts are created at start.
+    registerIkLayouts();
+}
+
+bool IkKind::print(CardModel &model, PrintJob &job) const
+{
+    ikPrint(of(model), job, ReportLayouts::instance());
+    return true;
 }

@@ -8,6 +8,7 @@ class IkKind : public CardKindOf<IkModel, IkReader>
 {
 public:
     IkKind();
+    bool print(CardModel &model, PrintJob &job) const override;
 
     // ik_kind_info.cpp: what batch work and checks see of an IK card.
     QList<RecordList> recordLists(const CardModel &model) const override;

@@ -45,10 +45,7 @@ PageLayout &page(int n)
     return layout(n == 1 ? okPrintLayouts::pageName(1) : okPrintLayouts::pageName(2));
 }
 
-QStringList sheetLines(int sheet)
-{
-    return layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
-}
+using printChecks::sheetLines;
 
 // What an element prints: a label's text or a memo's lines.
 QStringList printed(int pageNumber, const QString &element)
@@ -106,14 +103,7 @@ QStringList numbered(QString (*line)(int), int count)
     return lines;
 }
 
-// A text of `words` words, long enough to wrap over many lines.
-QString longText(const QString &word, int words)
-{
-    QStringList parts;
-    for (int i = 1; i <= words; ++i)
-        parts << word + QString::number(i);
-    return parts.join(u' ');
-}
+using printChecks::longText;
 
 // Every field filled, with values as long as the form lets each one print in full.
 void fillFullCard(CardDocument &doc, const QStringList &moreLines = {})

@@ -34,10 +34,7 @@ PageLayout &page(int n)
     return layout(n == 1 ? rkPrintLayouts::page1() : rkPrintLayouts::page2());
 }
 
-QStringList sheetLines(int sheet)
-{
-    return layout(dopSheets::layoutName(sheet)).at(dopSheets::textMemo()).lines;
-}
+using printChecks::sheetLines;
 
 // An entry of a list as the editor stores it: the number field, the item fields in
 // the list's order, then the store.
@@ -73,14 +70,7 @@ void addCoExecutor(RkModel &m, int n)
               u"Співвиконавець номер %1 з досить довгою назвою установи"_s.arg(n), u"пр. Науки, %1"_s.arg(n)});
 }
 
-// A text of `words` words, long enough to wrap over many lines.
-QString longText(const QString &word, int words)
-{
-    QStringList parts;
-    for (int i = 1; i <= words; ++i)
-        parts << word + QString::number(i);
-    return parts.join(u' ');
-}
+using printChecks::longText;
 
 // A card with every value filled, as long as the form lets each one print in full.
 void fillFullCard(RkModel &m)
