@@ -240,7 +240,8 @@ void CardEditor::showField(const QString &field, const QString &labelName, bool 
 {
     if (QWidget *w = m_binder->widget(field))
         w->setVisible(visible);
-    if (auto *label = findChild<QLabel *>(labelName))
+    // An empty name would find any label.
+    if (auto *label = labelName.isEmpty() ? nullptr : findChild<QLabel *>(labelName))
         label->setVisible(visible);
 }
 

@@ -27,7 +27,6 @@ CardEditor::Options okdOptions()
     o.continuationItemAtStart = true;
     o.previousName = u"BitBtn3"_s;
     o.nextName = u"BitBtn4"_s;
-    o.size = QSize(619, 474);
     o.minMaxBoxes = false;
     o.hintShowAfter = 500;
     o.hintHideAfter = 5500;

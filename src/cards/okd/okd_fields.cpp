@@ -219,6 +219,7 @@ QString okdHeadingAbove(const QString &field)
     // the first two.
     static const QHash<QString, QString> headings = {{u"ed6156f1"_s, u"Прізвище, ім'я, по батькові наукових керівніків"_s},
                                                      {u"notes"_s, u"далі українською:"_s},
+                                                     {u"ed6156h1"_s, u"Шифри наукових спеціальностей"_s},
                                                      {u"ed6165f1"_s, u"Офіційни опоненти (П.І.Б.)"_s},
                                                      {u"ed5742"_s, u"Кількісні характеристики дисертації"_s}};
     return headings.value(field);

@@ -73,7 +73,6 @@ private slots:
         QCOMPARE(e.shown(field), value);
         TpfrmOkd &w = *e.window;
         QCOMPARE(w.windowTitle(), u"Облікова картка дисертації (ОКД)"_s);
-        QCOMPARE(w.size(), QSize(619, 474));
         QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(w.pageControl()->currentIndex(), 0);
         QCOMPARE(w.pageControl()->count(), 5);
