@@ -248,23 +248,19 @@ void CardEditor::showField(const QString &field, const QString &labelName, bool 
 void CardEditor::pressButton(const QString &name)
 {
     // A field left for the button kept the focus: the clerk corrects it first.
-    if (!leaveFocusedField())
-        return;
-    PlatformRuleContext ctx;
-    m_rules->click(name, ctx);
-    m_binder->refresh();
-    showState();
-    if (ctx.focus().isMove()) {
-        if (QWidget *target = focusTarget(ctx.focus().target))
-            m_wiring->moveFocus(target);
-    }
+    if (leaveFocusedField())
+        runClickRule(name);
 }
 
 void CardEditor::clickField(const QString &name)
 {
     // The field left for this one kept the focus: its return goes first.
-    if (m_wiring->isFocusBackPending())
-        return;
+    if (!m_wiring->isFocusBackPending())
+        runClickRule(name);
+}
+
+void CardEditor::runClickRule(const QString &name)
+{
     PlatformRuleContext ctx;
     m_rules->click(name, ctx);
     m_binder->refresh();

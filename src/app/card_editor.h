@@ -117,6 +117,7 @@ private:
     void pressButton(const QString &name);
     // A field of CardRules::Fields::clicks clicked: its rule, then the focus moves as it asked.
     void clickField(const QString &name);
+    void runClickRule(const QString &name);
     // The widget a rule names as the focus target.
     QWidget *focusTarget(const QString &name) const;
     // The save prompt without the exit rule of the focused field.

@@ -38,7 +38,10 @@ void showSlot(Editor &e, int slot)
 {
     e.window->pageControl()->setCurrentIndex(1);
     e.settle();
-    e.click(u"RadioGroup1_%1"_s.arg(slot));
+    // On its circle: a radio button takes clicks on its circle and text only.
+    auto *button = e.window->findChild<QAbstractButton *>(u"RadioGroup1_%1"_s.arg(slot));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    e.settle();
 }
 
 QStringList savedLines(const QString &path)
@@ -127,6 +130,28 @@ private slots:
         // The key locks the menu items again; the tool-bar buttons keep their state.
         QCOMPARE(item(e, u"SaveAs1"_s)->isEnabled(), modified == 0);
         QVERIFY(speedButton(e, u"SpeedButton3"_s)->isEnabled());
+    }
+
+    // A choice from the list of the result and implementation codes marks the card;
+    // one from the language list does not.
+    void choiceMarks_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("modified");
+        QTest::newRow("results") << u"cb7443"_s << 1;
+        QTest::newRow("implementation") << u"cb7344"_s << 1;
+        QTest::newRow("language") << u"cb5715"_s << 0;
+    }
+
+    void choiceMarks()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, modified);
+        Editor e;
+        auto *box = qobject_cast<QComboBox *>(e.field(field));
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        QCOMPARE(e.window->document().modified(), modified);
     }
 
     void pagesWrapAround()
@@ -279,6 +304,10 @@ private slots:
             QSKIP("ZORVAT_SHOT_DIR not set");
         Editor e;
         QVERIFY(e.savePagePictures(u"okd"_s));
+        // The applicant's workplace, a natural person.
+        qobject_cast<QComboBox *>(e.field(u"lizv"_s))->setCurrentIndex(1);
+        showSlot(e, 3);
+        QVERIFY(e.window->grab().save(qEnvironmentVariable("ZORVAT_SHOT_DIR") + u"/okd_page2_slot3.png"_s));
     }
 };
 

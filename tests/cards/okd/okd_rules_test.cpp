@@ -39,6 +39,17 @@ QString twoLines(const char *first, const char *second)
     return msg(QString::fromUtf8(first) + u"\n\r"_s + QString::fromUtf8(second));
 }
 
+// The log of a rule run on the card after its setup.
+template<class Run>
+QStringList logOf(OkdModel &m, const QStringList &setup, Run run)
+{
+    prepare(m, setup);
+    OkdRules rules(m);
+    RecordingRuleContext ctx;
+    run(rules, ctx);
+    return ctx.log();
+}
+
 void addColumns()
 {
     QTest::addColumn<QString>("field");
@@ -221,14 +232,13 @@ private slots:
         QFETCH(QStringList, setup);
         QFETCH(QStringList, log);
         auto m = okdTest::card.fresh();
-        prepare(*m, setup);
-        OkdRules rules(*m);
-        RecordingRuleContext ctx;
-        if (click)
-            rules.click(field, ctx);
-        else
-            rules.enterRule(field, ctx);
-        QCOMPARE(ctx.log(), log);
+        const QStringList done = logOf(*m, setup, [&](OkdRules &rules, RuleContext &ctx) {
+            if (click)
+                rules.click(field, ctx);
+            else
+                rules.enterRule(field, ctx);
+        });
+        QCOMPARE(done, log);
     }
 
 private:
@@ -239,11 +249,7 @@ private:
         QFETCH(QStringList, log);
         QFETCH(QStringList, after);
         auto m = okdTest::card.fresh();
-        prepare(*m, setup);
-        OkdRules rules(*m);
-        RecordingRuleContext ctx;
-        rules.exitRule(field, ctx);
-        QCOMPARE(ctx.log(), log);
+        QCOMPARE(logOf(*m, setup, [&](OkdRules &rules, RuleContext &ctx) { rules.exitRule(field, ctx); }), log);
         checkAfter(*m, after);
     }
 };
