@@ -12,8 +12,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QButtonGroup>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
