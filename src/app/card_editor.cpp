@@ -10,8 +10,10 @@
 #include "fields/rule_context.h"
 #include "print/print_job.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
@@ -54,7 +57,7 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     setWindowTitle(kind.windowCaption());
     hintTiming::set(options.hintShowAfter, options.hintHideAfter);
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    QMenu *file = menuBar()->addMenu(options.fileMenuText);
     file->setObjectName(QStringLiteral("mnuFile"));
     m_actNew = file->addAction(QStringLiteral("Новий"), this, &CardEditor::newCard);
     m_actOpen = file->addAction(QStringLiteral("Відкрити..."), this, &CardEditor::openCard);
@@ -64,15 +67,12 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     m_actContinuation = file->addAction(options.continuationText, this, &CardEditor::printContinuation);
     file->addSeparator();
     m_actExit = file->addAction(QStringLiteral("Вихід"), this, &CardEditor::exitEditor);
-    m_actNew->setObjectName(QStringLiteral("actNew"));
-    m_actOpen->setObjectName(QStringLiteral("actOpen"));
-    m_actSave->setObjectName(QStringLiteral("actSave"));
-    m_actPrint->setObjectName(QStringLiteral("actPrint"));
+    m_actHelp = menuBar()->addAction(options.helpText);
+    const QList<QAction *> items = {m_actNew, m_actOpen, m_actSave, m_actPrint, m_actExit, m_actHelp};
+    for (int i = 0; i < items.size(); ++i)
+        items.at(i)->setObjectName(options.itemNames.value(i));
     m_actContinuation->setObjectName(options.continuationName);
-    m_actExit->setObjectName(QStringLiteral("actExit"));
 
-    m_actHelp = menuBar()->addAction(QStringLiteral("&Допомога (F1)"));
-    m_actHelp->setObjectName(QStringLiteral("actHelp"));
     m_actHelp->setShortcut(QKeySequence(Qt::Key_F1));
     m_actHelp->setShortcutContext(Qt::WindowShortcut);
     addAction(m_actHelp);
@@ -86,8 +86,9 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     m_btnSave = speedButton(bar, QStringLiteral("SpeedButton3"), QStringLiteral("Записати як..."), toolbarIcons::save());
     m_btnPrint = speedButton(bar, QStringLiteral("SpeedButton4"), QStringLiteral("Друк"), toolbarIcons::print());
     bar->addSeparator();
-    m_btnContinuation = speedButton(bar, QStringLiteral("SB5"), options.continuationText, toolbarIcons::printContinuation());
-    auto *sbText = new QLabel(QStringLiteral("- друк з 2-го листа продовження"), bar);
+    m_btnContinuation = speedButton(bar, QStringLiteral("SB5"), options.continuationHint.value_or(options.continuationText),
+                                    toolbarIcons::printContinuation());
+    auto *sbText = new QLabel(options.continuationNote, bar);
     sbText->setObjectName(QStringLiteral("lblSB5"));
     bar->addWidget(sbText);
     connect(m_btnNew, &QToolButton::clicked, this, &CardEditor::newCard);
@@ -95,6 +96,12 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     connect(m_btnSave, &QToolButton::clicked, this, [this] { saveCard(); });
     connect(m_btnPrint, &QToolButton::clicked, this, &CardEditor::printCard);
     connect(m_btnContinuation, &QToolButton::clicked, this, &CardEditor::printContinuation);
+    previousButton()->setObjectName(options.previousName);
+    nextButton()->setObjectName(options.nextName);
+    if (!options.minMaxBoxes)
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                        | Qt::WindowCloseButtonHint)
+                       & ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 
     auto *endButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
                                       QStringLiteral("&Кінець введення"), bottomPanel());
@@ -117,7 +124,9 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
             pageControl()->setCurrentIndex(0);
     });
     connect(pageControl(), &QTabWidget::currentChanged, this, &CardEditor::pageChanged);
-    resize(900, 640);
+    resize(options.size);
+    if (options.continuationItemAtStart)
+        m_document->setContinuationItemEnabled(true);
     updateState();
 }
 
@@ -130,7 +139,7 @@ void CardEditor::updateState()
     m_actPrint->setEnabled(m_document->printItemEnabled());
     m_btnSave->setEnabled(m_document->saveButtonEnabled());
     m_btnPrint->setEnabled(m_document->printButtonEnabled());
-    m_actContinuation->setEnabled(m_document->continuationEnabled());
+    m_actContinuation->setEnabled(m_document->continuationItemEnabled());
     m_btnContinuation->setEnabled(m_document->continuationEnabled());
 }
 
@@ -167,6 +176,7 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
         m_binder->refresh();
         showState();
     });
+    m_wiring->setResolver([this](const QString &name) { return focusTarget(name); });
     for (const QString &name : fields.exit) {
         if (QWidget *w = findChild<QWidget *>(name))
             m_wiring->setExitRule(w, [this, name](RuleContext &ctx) { m_rules->exitRule(name, ctx); });
@@ -179,13 +189,25 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
         wireTrimOnKeyPress(*m_wiring, *m_binder, name);
     for (const QString &name : fields.trimOnRelease)
         wireTrimOnKeyRelease(*m_wiring, *m_binder, name);
+    for (const QString &name : fields.clicks) {
+        if (QWidget *w = m_binder->widget(name)) {
+            m_clickFields.insert(w, name);
+            w->installEventFilter(this);
+            for (QWidget *part : w->findChildren<QWidget *>()) {
+                m_clickFields.insert(part, name);
+                part->installEventFilter(this);
+            }
+        }
+    }
     for (const QString &name : fields.buttons) {
         if (auto *button = findChild<QPushButton *>(name))
             connect(button, &QPushButton::clicked, this, [this, name] { pressButton(name); });
     }
     connect(m_binder, &FieldBinder::chosen, this, [this, clickMarks = fields.clickMarks](const QString &name) {
-        if (m_rules->chosen(name))
+        if (m_rules->chosen(name)) {
             m_binder->refresh();
+            showState();
+        }
         if (clickMarks.contains(name))
             m_document->markModified();
     });
@@ -218,23 +240,46 @@ void CardEditor::showField(const QString &field, const QString &labelName, bool 
 {
     if (QWidget *w = m_binder->widget(field))
         w->setVisible(visible);
-    if (auto *label = findChild<QLabel *>(labelName))
+    // An empty name would find any label.
+    if (auto *label = labelName.isEmpty() ? nullptr : findChild<QLabel *>(labelName))
         label->setVisible(visible);
 }
 
 void CardEditor::pressButton(const QString &name)
 {
     // A field left for the button kept the focus: the clerk corrects it first.
-    if (!leaveFocusedField())
-        return;
+    if (leaveFocusedField())
+        runClickRule(name);
+}
+
+void CardEditor::clickField(const QString &name)
+{
+    // The field left for this one kept the focus: its return goes first.
+    if (!m_wiring->isFocusBackPending())
+        runClickRule(name);
+}
+
+void CardEditor::runClickRule(const QString &name)
+{
     PlatformRuleContext ctx;
     m_rules->click(name, ctx);
     m_binder->refresh();
     showState();
     if (ctx.focus().isMove()) {
-        if (QWidget *target = findChild<QWidget *>(ctx.focus().target))
+        if (QWidget *target = focusTarget(ctx.focus().target))
             m_wiring->moveFocus(target);
     }
+}
+
+QWidget *CardEditor::focusTarget(const QString &name) const
+{
+    QWidget *w = findChild<QWidget *>(name);
+    // A radio group takes the focus on its chosen button, where the arrows work.
+    if (auto *group = w ? w->findChild<QButtonGroup *>(QString(), Qt::FindDirectChildrenOnly) : nullptr) {
+        if (QAbstractButton *button = group->checkedButton() ? group->checkedButton() : group->buttons().value(0))
+            return button;
+    }
+    return w;
 }
 
 void CardEditor::pageChanged(int page)
@@ -244,6 +289,8 @@ void CardEditor::pageChanged(int page)
     if (m_rules)
         m_rules->leavePage(m_page);
     m_page = page;
+    if (m_rules)
+        m_rules->enterPage(page);
     refreshFromModel();
 }
 
@@ -348,6 +395,10 @@ void CardEditor::watchMarks(QWidget *field)
 
 bool CardEditor::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (const auto it = m_clickFields.constFind(watched); it != m_clickFields.constEnd())
+            clickField(*it);
+    }
     if (event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Modifier keys and navigation alone change nothing.

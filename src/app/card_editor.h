@@ -3,6 +3,12 @@
 #include "app/template_form.h"
 #include "fields/card_kind.h"
 
+#include <QHash>
+#include <QSize>
+#include <QStringList>
+
+#include <optional>
+
 class CardDocument;
 class CardRules;
 class ExitWiring;
@@ -21,10 +27,26 @@ class CardEditor : public TfrmTemplate
 public:
     struct Options
     {
+        QString fileMenuText = QStringLiteral("&Файл");
         QString saveText = QStringLiteral("Записати як...");
         QString printText = QStringLiteral("Друк");
         QString continuationName = QStringLiteral("N5");     // menu item of the continuation sheets
         QString continuationText = QStringLiteral("Друк листів продовжень");
+        QString helpText = QStringLiteral("&Допомога (F1)");
+        // Component names of the menu items: new, open, save, print, exit, help.
+        QStringList itemNames = {QStringLiteral("actNew"),   QStringLiteral("actOpen"), QStringLiteral("actSave"),
+                                 QStringLiteral("actPrint"), QStringLiteral("actExit"), QStringLiteral("actHelp")};
+        // Tooltip of the continuation button ("" for none; by default the menu text) and
+        // the note beside it.
+        std::optional<QString> continuationHint;
+        QString continuationNote = QStringLiteral("- друк з 2-го листа продовження");
+        // The continuation menu item may be chosen before any print.
+        bool continuationItemAtStart = false;
+        // Component names of "Назад" and "Вперед".
+        QString previousName = QStringLiteral("BitBtn2");
+        QString nextName = QStringLiteral("BitBtn3");
+        QSize size = QSize(900, 640);
+        bool minMaxBoxes = true;
         int hintShowAfter = 400;
         int hintHideAfter = 20000;
     };
@@ -93,6 +115,11 @@ private:
     // A button with a click rule: the rule, then the widgets show the model and the
     // focus moves as the rule asked.
     void pressButton(const QString &name);
+    // A field of CardRules::Fields::clicks clicked: its rule, then the focus moves as it asked.
+    void clickField(const QString &name);
+    void runClickRule(const QString &name);
+    // The widget a rule names as the focus target.
+    QWidget *focusTarget(const QString &name) const;
     // The save prompt without the exit rule of the focused field.
     bool askToSave();
 
@@ -103,6 +130,7 @@ private:
     CardRules *m_rules = nullptr;
     int m_page = 0;
     bool m_asked = false; // the close under way was asked about already
+    QHash<QObject *, QString> m_clickFields; // widget (or part) -> field with a click rule
     QAction *m_actNew;
     QAction *m_actOpen;
     QAction *m_actSave;

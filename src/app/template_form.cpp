@@ -26,14 +26,14 @@ TfrmTemplate::TfrmTemplate(QWidget *parent) : QMainWindow(parent, Qt::Window)
     m_panelLayout = new QHBoxLayout(m_panel);
     m_panelLayout->setContentsMargins(6, 4, 6, 4);
 
-    auto *prev = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Назад"), m_panel);
-    prev->setObjectName(QStringLiteral("BitBtn2"));
-    auto *next = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Вперед"), m_panel);
-    next->setObjectName(QStringLiteral("BitBtn3"));
-    connect(prev, &QPushButton::clicked, this, &TfrmTemplate::btnPrevClick);
-    connect(next, &QPushButton::clicked, this, &TfrmTemplate::btnNextClick);
-    m_panelLayout->addWidget(prev);
-    m_panelLayout->addWidget(next);
+    m_prev = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Назад"), m_panel);
+    m_prev->setObjectName(QStringLiteral("BitBtn2"));
+    m_next = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Вперед"), m_panel);
+    m_next->setObjectName(QStringLiteral("BitBtn3"));
+    connect(m_prev, &QPushButton::clicked, this, &TfrmTemplate::btnPrevClick);
+    connect(m_next, &QPushButton::clicked, this, &TfrmTemplate::btnNextClick);
+    m_panelLayout->addWidget(m_prev);
+    m_panelLayout->addWidget(m_next);
     m_panelLayout->addStretch();
     layout->addWidget(m_panel);
 

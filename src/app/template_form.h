@@ -20,6 +20,8 @@ public:
     QTabWidget *pageControl() const { return m_pages; }
     QFrame *bottomPanel() const { return m_panel; }
     QHBoxLayout *bottomPanelLayout() const { return m_panelLayout; }
+    QPushButton *previousButton() const { return m_prev; }
+    QPushButton *nextButton() const { return m_next; }
 
 public slots:
     void btnPrevClick();
@@ -37,4 +39,6 @@ private:
     QTabWidget *m_pages;
     QFrame *m_panel;
     QHBoxLayout *m_panelLayout;
+    QPushButton *m_prev;
+    QPushButton *m_next;
 };

@@ -63,7 +63,13 @@ void CardDocument::setSaveAndPrintButtonsEnabled(bool enabled)
 
 void CardDocument::setContinuationEnabled(bool enabled)
 {
-    m_continuation = enabled;
+    m_continuation = m_continuationItem = enabled;
+    emit stateChanged();
+}
+
+void CardDocument::setContinuationItemEnabled(bool enabled)
+{
+    m_continuationItem = enabled;
     emit stateChanged();
 }
 

@@ -42,9 +42,13 @@ public:
     bool saveButtonEnabled() const { return m_saveButton; }
     bool printButtonEnabled() const { return m_printButton; }
     bool continuationEnabled() const { return m_continuation; }
+    // The menu item of the continuation sheets: as the button, unless it was enabled
+    // on its own (an editor whose item starts enabled).
+    bool continuationItemEnabled() const { return m_continuationItem; }
     void setSaveAndPrintEnabled(bool enabled); // items and buttons
     void setSaveAndPrintButtonsEnabled(bool enabled);
-    void setContinuationEnabled(bool enabled);
+    void setContinuationEnabled(bool enabled); // item and button
+    void setContinuationItemEnabled(bool enabled);
     void endInput() { setSaveAndPrintEnabled(true); }
 
     // The continuation sheets of this editor's last print.
@@ -97,6 +101,7 @@ private:
     bool m_saveButton = false;
     bool m_printButton = false;
     bool m_continuation = false;
+    bool m_continuationItem = false;
     ContinuationState m_continuationState;
     // Last: it looks at the flag and the model while it goes.
     std::unique_ptr<CardRecovery> m_recovery;

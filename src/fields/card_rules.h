@@ -23,15 +23,19 @@ public:
         QStringList trimOnRelease; // ... on a key release
         QStringList buttons;       // buttons with a click rule
         QStringList clickMarks;    // a choice made with the mouse marks the card modified
+        QStringList clicks;        // fields whose mouse click runs click() (the focus sent on)
     };
     virtual Fields fields() const = 0;
 
     // False when the rule asked for the focus back.
     virtual bool exitRule(const QString &field, RuleContext &ctx) = 0;
     virtual void enterRule(const QString &, RuleContext &) {}
+    // A button pressed, or a field of Fields::clicks clicked with the mouse.
     virtual void click(const QString &, RuleContext &) {}
     // The store rules of the list shown on a page, run when that page is left.
     virtual void leavePage(int) {}
+    // A page now shown: the fields that show one of several slots show the current one.
+    virtual void enterPage(int) {}
     // An entry was picked in a box, a radio group or a check box; true when other
     // fields changed and must be shown again (a bilingual field follows its language).
     virtual bool chosen(const QString &) { return false; }

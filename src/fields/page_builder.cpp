@@ -90,7 +90,8 @@ private:
     QLabel *label(const QString &name, QWidget *parent)
     {
         const FieldInfo *s = info(name);
-        if (!s || s->label.isEmpty())
+        // A check box carries its caption itself.
+        if (!s || s->label.isEmpty() || s->kind == FieldKind::Check)
             return nullptr;
         auto *l = new QLabel(s->label, parent);
         const QString stateName = m_design.stateLabel ? m_design.stateLabel(name) : QString();

@@ -65,19 +65,24 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("items"); // the save and print menu items
+        const QStringList shared = {QStringLiteral("actSave"), QStringLiteral("actPrint")};
         QTest::newRow("RK") << QStringLiteral("LabelEffect5") << int(CardType::RK)
-                            << QStringLiteral("Реєстраційна карта НДР і ДКР (РК)");
-        QTest::newRow("OK") << QStringLiteral("LabelEffect4") << int(CardType::OK) << QStringLiteral("Облікова картка НДР І ДКР (ОК)");
+                            << QStringLiteral("Реєстраційна карта НДР і ДКР (РК)") << shared;
+        QTest::newRow("OK") << QStringLiteral("LabelEffect4") << int(CardType::OK) << QStringLiteral("Облікова картка НДР І ДКР (ОК)")
+                            << shared;
         QTest::newRow("IK") << QStringLiteral("LabelEffect11") << int(CardType::IK)
-                            << QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)");
+                            << QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)") << shared;
         QTest::newRow("OKD") << QStringLiteral("LabelEffect3") << int(CardType::OKD)
-                             << QStringLiteral("Облікова картка дисертації (ОКД)");
+                             << QStringLiteral("Облікова картка дисертації (ОКД)")
+                             << QStringList{QStringLiteral("SaveAs1"), QStringLiteral("Print1")};
     }
     void entriesOpenEditors()
     {
         QFETCH(QString, entry);
         QFETCH(int, type);
         QFETCH(QString, caption);
+        QFETCH(QStringList, items);
         TMainForm form;
         form.findChild<QAbstractButton *>(entry)->click();
         CardEditor *editor = form.newestEditor(CardType(type));
@@ -90,8 +95,10 @@ private slots:
         QVERIFY(!editor->findChild<QToolButton *>(QStringLiteral("SB5"))->isEnabled());
         editor->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
         QVERIFY(editor->findChild<QToolButton *>(QStringLiteral("SpeedButton3"))->isEnabled());
-        QVERIFY(editor->findChild<QAction *>(QStringLiteral("actSave"))->isEnabled());
-        QVERIFY(editor->findChild<QAction *>(QStringLiteral("actPrint"))->isEnabled());
+        for (const QString &name : items) {
+            auto *action = editor->findChild<QAction *>(name);
+            QVERIFY2(action && action->isEnabled(), qPrintable(name));
+        }
     }
 
     void exitOrder_data()
@@ -289,30 +296,36 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("continuationName");
         QTest::addColumn<QString>("continuationText");
+        QTest::addColumn<bool>("continuationAtStart");
         QTest::addColumn<QString>("saveText");
+        QTest::addColumn<QStringList>("names"); // the save and help items
+        const QStringList shared = {QStringLiteral("actSave"), QStringLiteral("actHelp")};
         QTest::newRow("RK") << int(CardType::RK) << QStringLiteral("N5") << QStringLiteral("Друк листів продовжень")
-                            << QStringLiteral("Записати як...");
+                            << false << QStringLiteral("Записати як...") << shared;
         QTest::newRow("OK") << int(CardType::OK) << QStringLiteral("N10") << QStringLiteral("Друк листів продовжень")
-                            << QStringLiteral("Записати як...");
+                            << false << QStringLiteral("Записати як...") << shared;
         QTest::newRow("IK") << int(CardType::IK) << QStringLiteral("N10") << QStringLiteral("Друк листів продовжень")
-                            << QStringLiteral("Записати як...");
+                            << false << QStringLiteral("Записати як...") << shared;
         QTest::newRow("OKD") << int(CardType::OKD) << QStringLiteral("N4") << QStringLiteral("Друк листів продовження")
-                             << QStringLiteral("Записати як ...");
+                             << true << QStringLiteral("Записати як ...")
+                             << QStringList{QStringLiteral("SaveAs1"), QStringLiteral("N3")};
     }
     void menuTexts()
     {
         QFETCH(int, type);
         QFETCH(QString, continuationName);
         QFETCH(QString, continuationText);
+        QFETCH(bool, continuationAtStart);
         QFETCH(QString, saveText);
+        QFETCH(QStringList, names);
         TMainForm form;
         CardEditor *editor = form.openEditor(CardType(type));
         auto *cont = editor->findChild<QAction *>(continuationName);
         QVERIFY(cont);
         QCOMPARE(cont->text(), continuationText);
-        QVERIFY(!cont->isEnabled());
-        QCOMPARE(editor->findChild<QAction *>(QStringLiteral("actSave"))->text(), saveText);
-        QCOMPARE(editor->findChild<QAction *>(QStringLiteral("actHelp"))->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(cont->isEnabled(), continuationAtStart);
+        QCOMPARE(editor->findChild<QAction *>(names.at(0))->text(), saveText);
+        QCOMPARE(editor->findChild<QAction *>(names.at(1))->shortcut(), QKeySequence(Qt::Key_F1));
     }
 };
 

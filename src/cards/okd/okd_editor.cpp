@@ -1,20 +1,62 @@
 #include "cards/okd/okd_editor.h"
 
+#include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_pages.h"
+#include "fields/card_document.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
+
 CardEditor::Options okdOptions()
 {
     CardEditor::Options o;
-    o.saveText = QStringLiteral("Записати як ...");
-    o.printText = QStringLiteral("Друк...");
-    o.continuationName = QStringLiteral("N4");
-    o.continuationText = QStringLiteral("Друк листів продовження");
+    o.fileMenuText = u"Файл"_s;
+    o.saveText = u"Записати як ..."_s;
+    o.printText = u"Друк..."_s;
+    o.continuationName = u"N4"_s;
+    o.continuationText = u"Друк листів продовження"_s;
+    o.helpText = u"&Допомога"_s;
+    o.itemNames = {u"New1"_s, u"Open1"_s, u"SaveAs1"_s, u"Print1"_s, u"Exit1"_s, u"N3"_s};
+    o.continuationHint = QString();
+    o.continuationNote = u"- друк з 2-го листа продовження "_s;
+    o.continuationItemAtStart = true;
+    o.previousName = u"BitBtn3"_s;
+    o.nextName = u"BitBtn4"_s;
+    o.minMaxBoxes = false;
     o.hintShowAfter = 500;
     o.hintHideAfter = 5500;
     return o;
 }
+
+OkdModel &okdModelOf(CardDocument &document)
+{
+    return static_cast<OkdModel &>(document.model());
+}
+
 } // namespace
 
-TpfrmOkd::TpfrmOkd(QWidget *parent) : CardEditor(cardKind(CardType::OKD), okdOptions(), parent)
+TpfrmOkd::TpfrmOkd(QWidget *parent)
+    : CardEditor(cardKind(CardType::OKD), okdOptions(), parent), m_model(okdModelOf(document())), m_rules(m_model)
 {
-    setObjectName(QStringLiteral("TpfrmOkd"));
+    setObjectName(u"TpfrmOkd"_s);
+    QFont pageFont(u"Times New Roman"_s, font().pointSize());
+    pageControl()->setFont(pageFont);
+    setUpCard(okdPageDesign(), m_rules);
+    // The supervisors' page is set in bold.
+    pageFont.setBold(true);
+    pageControl()->widget(3)->setFont(pageFont);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TpfrmOkd::showState()
+{
+    showField(u"ed7452"_s, okdLabelName(u"ed7452"_s), m_model.councilShown());
+    showField(u"lizv"_s, QString(), m_model.personKindShown());
+    showField(u"cb1133"_s, okdLabelName(u"cb1133"_s), m_model.sectorShown());
 }

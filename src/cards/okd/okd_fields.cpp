@@ -13,6 +13,10 @@ const QStringList kPages = {u"Реєстраційні дані"_s, u"Орган
 
 using namespace fieldTableRows;
 
+// A key released in a field that holds typed card data marks the card modified, the
+// title, the abstract, the e-mail and every speciality code too: a change there is
+// a change the unsaved-changes question must know of.
+
 // The masks of the dates and speciality codes, of the counts on the general page.
 const QString kDate = u"99.99.99;1;_"_s;
 const QString kSpeciality = u"99.99.99;1;"_s;
@@ -50,7 +54,7 @@ Page registrationPage()
         bare(K::Combo, u"ed7425"_s, u"7425"_s).items(okdDegrees()).byDefault({}).cleared({})
             .label(u"7425. На здобуття наукового ступеня"_s),
         F(K::Masked, u"ed6444"_s, u"6444"_s).mask(kDate, 8).label(u"6444. Шифри  наукових спеціальностей"_s).marks(),
-        F(K::Masked, u"Ed6444a"_s, u"6444"_s).mask(kSpeciality, 8),
+        F(K::Masked, u"Ed6444a"_s, u"6444"_s).mask(kSpeciality, 8).marks(),
         F(K::Edit, u"ed6480"_s, u"6480"_s).maxLength(40).label(u"6480. № спеціальності за освітою"_s).marks(),
         F(K::Masked, u"ed7434"_s, u"7434"_s).mask(kDate, 8).label(u"7434. Дата захисту"_s).marks().hint(kDateHint),
         F(K::Edit, u"ed7021"_s, u"7021"_s).label(u"7021. Шифр роботи, наданий організацією"_s).marks(),
@@ -78,7 +82,7 @@ Page organisationPage()
         F(K::Masked, u"edMis"_s, u"2637"_s).mask(u">LLLlccccccccccccccccccccccccc;0; "_s, 29).label(u"Місто"_s).marks(),
         F(K::Masked, u"edAdr"_s, u"2637"_s).label(u"Місцезнаходження"_s).marks(),
         F(K::Masked, u"edTel"_s, u"7461"_s).label(u"Телефон / Факс"_s).marks(),
-        F(K::Edit, u"edEM"_s, u"2395"_s).label(u"E-mail  /WWW"_s),
+        F(K::Edit, u"edEM"_s, u"2395"_s).label(u"E-mail  /WWW"_s).marks(),
         F(K::Masked, u"edMin"_s, u"1334"_s).label(u"Відомча підпорядкованість"_s).marks(),
         F(K::Combo, u"cb1133"_s, u"1133"_s).items({u"АКД"_s, u"ВУЗ"_s, u"ГЛЗ"_s, u"НЕД"_s}).byDefault({}).cleared({})
             .label(u"Сектор науки"_s)
@@ -90,8 +94,8 @@ Page titlePage()
 {
     return Page{
         language(u"RadioGroup2"_s, u"Мова назви дисертації та реферату"_s),
-        bare(K::Memo, u"mm9045"_s, u"9045"_s).vScroll().label(u"9045. Назва дисертації"_s),
-        bare(K::Memo, u"mm9118"_s, u"9118"_s).vScroll().label(u"9118. Реферат"_s),
+        bare(K::Memo, u"mm9045"_s, u"9045"_s).vScroll().label(u"9045. Назва дисертації"_s).marks(),
+        bare(K::Memo, u"mm9118"_s, u"9118"_s).vScroll().label(u"9118. Реферат"_s).marks(),
     };
 }
 
@@ -103,7 +107,7 @@ Page personRow(const QString &code, int n, const QStringList &names, const QStri
     const QString number = u" %1."_s.arg(n);
     F degree = bare(K::Combo, names.at(1), code).items(degrees).byDefault({}).cleared({});
     F title = F(K::Edit, names.at(2), code).marks();
-    F speciality = F(K::Masked, names.at(3), code).mask(kDate, 8);
+    F speciality = F(K::Masked, names.at(3), code).mask(kDate, 8).marks();
     if (n == 1 && code == QLatin1String("6156"))
         speciality.label(u"Шифри наукових спеціальностей"_s);
     if (n == 1) {
@@ -115,7 +119,7 @@ Page personRow(const QString &code, int n, const QStringList &names, const QStri
         degree,
         title,
         speciality,
-        F(K::Masked, names.at(4), code).mask(secondMask, 8),
+        F(K::Masked, names.at(4), code).mask(secondMask, 8).marks(),
     };
 }
 
@@ -215,6 +219,7 @@ QString okdHeadingAbove(const QString &field)
     // the first two.
     static const QHash<QString, QString> headings = {{u"ed6156f1"_s, u"Прізвище, ім'я, по батькові наукових керівніків"_s},
                                                      {u"notes"_s, u"далі українською:"_s},
+                                                     {u"ed6156h1"_s, u"Шифри наукових спеціальностей"_s},
                                                      {u"ed6165f1"_s, u"Офіційни опоненти (П.І.Б.)"_s},
                                                      {u"ed5742"_s, u"Кількісні характеристики дисертації"_s}};
     return headings.value(field);

@@ -20,7 +20,8 @@ PageBlock personGrid(const QString &heading, int rows, QStringList (*fieldsOf)(i
 QList<QList<PageBlock>> okdBlocks()
 {
     PageBlock supervisors = personGrid(u"ed6156f1"_s, 3, okdSupervisorFields);
-    supervisors.rows.first() << u"@ed6156h1"_s;
+    // One caption over both speciality codes.
+    supervisors.rows.first() << u"#ed6156h1"_s;
     supervisors.rows << QStringList{u"#notes"_s};
     return {
         {
@@ -44,8 +45,9 @@ QList<QList<PageBlock>> okdBlocks()
         },
         {
             {{}, false, {{u"cb7443"_s}}},
-            {u"ed5742"_s, false, {{u"ed5742"_s}, {u"ed5751"_s}, {u"ed5760"_s}, {u"ed5778"_s}, {u"ed5787"_s},
-                                  {u"ed5481"_s}, {u"ed5472"_s}, {u"cb5715"_s}, {u"ed5743"_s}, {u"ed5744"_s}}},
+            // The counts two by two, so that the page needs no scrolling.
+            {u"ed5742"_s, false, {{u"ed5742"_s, u"ed5751"_s}, {u"ed5760"_s, u"ed5778"_s}, {u"ed5787"_s, u"ed5481"_s},
+                                  {u"ed5472"_s, u"cb5715"_s}, {u"ed5743"_s}, {u"ed5744"_s}}},
             {{}, false, {{u"cb7344"_s}, {u"ed5634"_s}, {u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s},
                          {u"ed5616d"_s, u"ed5616e"_s, u"ed5616f"_s}, {u"ed6141"_s}, {u"ed6140"_s}}},
         },

@@ -7,6 +7,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/okd_print.cpp
   ${CMAKE_CURRENT_LIST_DIR}/okd_print_layouts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/okd_read.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/okd_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/okd_write.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES
