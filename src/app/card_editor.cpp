@@ -115,7 +115,17 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     // Nothing typed is lost when the program ends abnormally.
     m_document->enableRecovery();
     connect(m_document, &CardDocument::stateChanged, this, &CardEditor::updateState);
+    // Which fields hold a change whose check has not passed yet.
+    connect(m_binder, &FieldBinder::edited, this, [this](const QString &name) {
+        if (QWidget *w = m_binder->widget(name))
+            m_unchecked.insert(w);
+    });
+    connect(m_wiring, &ExitWiring::ruleRan, this, [this](QWidget *field, bool passed) {
+        if (passed)
+            m_unchecked.remove(field);
+    });
     connect(m_document, &CardDocument::modelReplaced, this, [this] {
+        m_unchecked.clear();
         refreshFromModel();
         m_page = pageControl()->currentIndex();
     });
@@ -150,6 +160,12 @@ bool CardEditor::leaveFocusedField()
     QWidget *focus = QApplication::focusWidget();
     QWidget *field = focus && isAncestorOf(focus) ? m_wiring->fieldFor(focus) : nullptr;
     if (!field || !field->isVisible())
+        return true;
+    // A field the clerk has not changed since its check last passed has nothing to
+    // lose and nothing new to check: the command goes on without running it, so that a
+    // fresh card opens a file or closes also with the focus on a field that must not
+    // stay empty.
+    if (!m_unchecked.contains(field))
         return true;
     return m_wiring->runExitRule(field);
 }

@@ -3,6 +3,8 @@
 #include "app/template_form.h"
 #include "fields/card_kind.h"
 
+#include <QSet>
+
 #include <QHash>
 #include <QSize>
 #include <QStringList>
@@ -61,10 +63,11 @@ public:
     FieldBinder &binder() { return *m_binder; }
     ExitWiring &wiring() { return *m_wiring; }
 
-    // Runs the exit rule of the field that has the focus, as when it is left: every
-    // command of the menu, the tool bar and the window runs it first, so nothing typed
-    // is lost and no check is skipped. False when the rule kept the clerk on the field
-    // (or a rule just did): the command does not go on.
+    // Runs the exit rule of the field that has the focus, as when it is left, when the
+    // clerk changed the field since its check last passed: every command of the menu,
+    // the tool bar and the window runs it first, so nothing typed is lost and no check
+    // is skipped. False when the rule kept the clerk on the field (or a rule just did):
+    // the command does not go on.
     bool leaveFocusedField();
 
     // The save prompt of this editor: false when the user cancelled.
@@ -130,6 +133,7 @@ private:
     CardRules *m_rules = nullptr;
     int m_page = 0;
     bool m_asked = false; // the close under way was asked about already
+    QSet<QWidget *> m_unchecked;
     QHash<QObject *, QString> m_clickFields; // widget (or part) -> field with a click rule
     QAction *m_actNew;
     QAction *m_actOpen;

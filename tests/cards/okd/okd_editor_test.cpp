@@ -273,6 +273,45 @@ private slots:
         QVERIFY(e.focusIn(u"ed7452"_s));
     }
 
+    // Open from the tool bar with the focus on the applicant's empty name: untouched,
+    // the field lets the card open; typed into and emptied again, its check runs first
+    // and keeps the clerk there.
+    void openWithFocusOnRequiredField_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("untouched") << false;
+        QTest::newRow("typed and erased") << true;
+    }
+    void openWithFocusOnRequiredField()
+    {
+        QFETCH(bool, typed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"OKD_1.txt"_s);
+        writeFile(path, cardFileBytes(okdTest::fullCard()));
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"ed6147"_s);
+        if (typed) {
+            Editor::type(u"П"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        } else {
+            platform.expectOpen(path);
+        }
+        speedButton(e, u"SpeedButton2"_s)->click();
+        e.settle();
+        QCOMPARE(platform.unexpected(), QStringList());
+        if (typed) {
+            QCOMPARE(platform.messages(), QStringList{OkdRules::surnameUkrainian()});
+            QVERIFY(e.focusIn(u"ed6147"_s));
+            QVERIFY(e.window->windowTitle().indexOf(u"OKD_1"_s) < 0);
+        } else {
+            QCOMPARE(platform.messages(), QStringList());
+            QVERIFY(e.window->windowTitle().endsWith(path));
+        }
+    }
+
     // The applicant's name: Ukrainian first, then the English one is asked for.
     void applicantNameFlow()
     {
