@@ -155,6 +155,12 @@ bool CardDocument::open()
             break;
         choice.initialName = path;
     }
+    openChosen(path);
+    return true;
+}
+
+void CardDocument::openChosen(const QString &path)
+{
     const ReadResult result = readFrom(path);
     if (!result.ok()) {
         if (result.status == ReadResult::Status::IoError)
@@ -162,7 +168,6 @@ bool CardDocument::open()
         else
             Platform::instance().message(result.message);
     }
-    return true;
 }
 
 void CardDocument::clearCard()

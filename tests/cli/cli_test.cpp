@@ -74,6 +74,7 @@ private slots:
         QTest::addColumn<QString>("stderrPart");
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QString();
         QTest::newRow("command help") << QStringList{QStringLiteral("check"), QStringLiteral("--help")} << 0 << QString();
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QString();
         QTest::newRow("no command") << QStringList{} << 2 << QStringLiteral("команду");
         QTest::newRow("unknown command") << QStringList{QStringLiteral("print")} << 2 << QStringLiteral("«print»");
         QTest::newRow("unknown type") << QStringList{QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("xk"),
