@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -56,4 +57,10 @@ void initFuzzing()
 QByteArray fuzzBytes(const uint8_t *data, size_t size)
 {
     return QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+CardType fuzzCardType(const QByteArray &bytes)
+{
+    static constexpr CardType types[] = {CardType::RK, CardType::OK, CardType::IK, CardType::OKD};
+    return types[bytes.isEmpty() ? 0 : static_cast<unsigned char>(bytes.front()) % std::size(types)];
 }

@@ -8,6 +8,8 @@
 
 #include "fields/record_lists.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 CardPrintout::CardPrintout(PrintJob &job, const QList<PageLayout *> &pages) : m_job(job), m_pages(pages)
@@ -60,6 +62,19 @@ void CardPrintout::placeLong(const LongText &t, const QString &text)
         return;
     page(t.page).at(t.marker).text = continued();
     m_job.placeBlock(t.heading, lines.mid(t.cardLines));
+}
+
+QString CardPrintout::twoLanguages(const QString &ukrainian, const QString &english)
+{
+    const auto withoutEmptyLines = [](const QString &text) {
+        QStringList kept;
+        for (const QString &line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n")))) {
+            if (!line.trimmed().isEmpty())
+                kept << line;
+        }
+        return kept.join(QLatin1Char('\n'));
+    };
+    return QStringLiteral("1. ") + withoutEmptyLines(ukrainian) + QStringLiteral("\n3. ") + withoutEmptyLines(english);
 }
 
 QString CardPrintout::unlessBlank(const QString &value, const QString &blankForm)

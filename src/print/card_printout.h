@@ -45,6 +45,11 @@ public:
     // shows "(див. продовження)" and the others follow the heading on the sheets.
     void placeLong(const LongText &t, const QString &text);
 
+    // A two-language text as the paragraphs "1. " Ukrainian and "3. " English, without
+    // the empty lines typed into either: the wrap text ends at an empty line, so one at
+    // the end of the Ukrainian text would keep the English one off the paper.
+    static QString twoLanguages(const QString &ukrainian, const QString &english);
+
     static QString blank() { return QStringLiteral(" "); }
     static QString continued() { return QStringLiteral("(див. продовження)"); }
     // `value`, or a blank when it is `blankForm`, the text of the untouched field.

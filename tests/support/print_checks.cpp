@@ -49,6 +49,29 @@ bool printCard(CardDocument &doc, FakePlatform &platform)
     return doc.kind().print(doc.model(), job);
 }
 
+bool typeAndPrint(CardDocument &doc, FakePlatform &platform, const QStringList &typed)
+{
+    for (const QString &f : typed)
+        doc.model().setFitted(f.section(QLatin1Char('='), 0, 0), f.section(QLatin1Char('='), 1));
+    return printCard(doc, platform);
+}
+
+QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &valueLines, const QStringList &moreMemos)
+{
+    QStringList memos;
+    for (const PageElement &e : layout.elements) {
+        if (e.type == PageElement::Type::Memo && valueLines.contains(e.name))
+            memos << e.name;
+    }
+    const auto lines = [&valueLines](const QString &memo) { return valueLines.value(memo); };
+    return shortMemos(layout, memos, lines) + layoutProblems(layout, memos + moreMemos) + cutLabels(layout);
+}
+
+QStringList printed(const PageElement &e)
+{
+    return e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines;
+}
+
 QList<QRectF> inkBoxes(const PageElement &e)
 {
     QList<QRectF> boxes;

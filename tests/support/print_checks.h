@@ -21,6 +21,18 @@ namespace printChecks {
 // the card type does not print.
 bool printCard(CardDocument &doc, FakePlatform &platform);
 
+// Sets each "name=value" of `typed` into its field as typed, then prints as printCard.
+bool typeAndPrint(CardDocument &doc, FakePlatform &platform, const QStringList &typed);
+
+// Everything wrong with a filled page whose value memos show the value lines of
+// `valueLines`: memos too low or hiding lines (also those of `moreMemos`), printed lines
+// that overlap, leave the band or run into a frame line, and values cut at their width.
+QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &valueLines,
+                         const QStringList &moreMemos = {});
+
+// What an element prints: a label's text or a memo's lines.
+QStringList printed(const PageElement &e);
+
 // The glyph boxes of an element's visible, non-blank lines, in band units.
 QList<QRectF> inkBoxes(const PageElement &e);
 

@@ -140,8 +140,8 @@ private:
     // A two-language text as two paragraphs, "1. " Ukrainian and "3. " English.
     QString bothLanguages(OkText which) const
     {
-        return u"1. "_s + bilingual(which, TextLanguage::Ukrainian) + u"\n3. "_s
-               + bilingual(which, TextLanguage::English);
+        return CardPrintout::twoLanguages(bilingual(which, TextLanguage::Ukrainian),
+                                          bilingual(which, TextLanguage::English));
     }
 
     bool hasText(OkText which) const

@@ -1,7 +1,10 @@
 #include "cards/okd/okd_kind.h"
 
 #include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_print.h"
+#include "cards/okd/okd_print_layouts.h"
 #include "cards/okd/okd_write.h"
+#include "print/report_layouts.h"
 
 OkdKind::OkdKind()
     : CardKindOf({CardType::OKD,
@@ -16,6 +19,14 @@ OkdKind::OkdKind()
                   true},
                  {okdFieldTable, [](OkdModel &m) { return okdCardLines(m); }, okdShowAfterRead})
 {
+    // The printed pages exist before any print; the layouts are created at start.
+    registerOkdLayouts();
+}
+
+bool OkdKind::print(CardModel &model, PrintJob &job) const
+{
+    okdPrint(of(model), job, ReportLayouts::instance());
+    return true;
 }
 
 QStringList OkdKind::snapshotLines(const CardModel &model) const

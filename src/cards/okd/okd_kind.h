@@ -10,6 +10,7 @@ class OkdKind : public CardKindOf<OkdModel, OkdReader>
 {
 public:
     OkdKind();
+    bool print(CardModel &model, PrintJob &job) const override;
     // A recovery copy also keeps what the supervisors' names and the organisation page
     // show, as leaving those fields would.
     QStringList snapshotLines(const CardModel &model) const override;

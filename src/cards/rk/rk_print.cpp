@@ -227,7 +227,7 @@ private:
         if (uk.isEmpty() && en.isEmpty())
             m_page2.at(kTitle.memo).lines << u"1. "_s << QString() << QString() << u"3. "_s << QString();
         else
-            placeLong(kTitle, u"1. "_s + uk + u'\n' + u"3. "_s + en);
+            placeLong(kTitle, CardPrintout::twoLanguages(uk, en));
 
         copyFields(2);
         set(2, u"QRMemo12"_s, rubrics(0));

@@ -239,6 +239,17 @@ private slots:
         QCOMPARE(platform.messages(), QStringList{kClosing});
     }
 
+    // A line break typed at the end of the Ukrainian title keeps the English one on paper.
+    void titleEndingInLineBreak()
+    {
+        ScopedFakePlatform platform;
+        CardDocument doc(okTest::card.kind());
+        okOf(doc).setBilingual(OkText::WorkTitle, TextLanguage::Ukrainian, u"Назва\n"_s);
+        okOf(doc).setBilingual(OkText::WorkTitle, TextLanguage::English, u"Title"_s);
+        QVERIFY(printChecks::printCard(doc, platform));
+        QCOMPARE(printed(2, u"mm9027"_s), (QStringList{u" "_s, u"1. Назва"_s, u"3. Title"_s}));
+    }
+
     // Four co-executor lines stay on page 1, the others go to the sheets.
     void coExecutors_data()
     {

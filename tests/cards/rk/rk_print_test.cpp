@@ -222,6 +222,17 @@ private slots:
         QCOMPARE(platform.previews().first(), (QList<const PageLayout *>{&::page(1), &::page(2)}));
     }
 
+    // A line break typed at the end of the Ukrainian title keeps the English one on paper.
+    void titleEndingInLineBreak()
+    {
+        ScopedFakePlatform platform;
+        CardDocument doc(rkTest::kind());
+        rkOf(doc).setBilingual(RkText::WorkTitle, RkLanguage::Ukrainian, u"Назва\r\n"_s);
+        rkOf(doc).setBilingual(RkText::WorkTitle, RkLanguage::English, u"Title"_s);
+        QVERIFY(print(doc, platform));
+        QCOMPARE(::page(2).at(u"QRMemo1"_s).lines, (QStringList{u" "_s, u"1. Назва"_s, u"3. Title"_s}));
+    }
+
     void stagesAndOverflow_data()
     {
         QTest::addColumn<int>("stages");
