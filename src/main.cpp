@@ -6,6 +6,7 @@
 #include "zorvat_version.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QIcon>
 #include <QTimer>
 
@@ -36,7 +37,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("ЗОРВАТ"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVAT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("zorvat"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvat")));
+    QIcon icon;
+    for (QDirIterator it(QStringLiteral(":/hicolor"), QDirIterator::Subdirectories); it.hasNext();) {
+        if (const QString file = it.next(); file.endsWith(QLatin1String("/zorvat.png")))
+            icon.addFile(file);
+    }
+    QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt has taken its own options out of the arguments by now.
     const CommandLine line = parseCommandLine(QApplication::arguments());

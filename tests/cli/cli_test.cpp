@@ -11,6 +11,7 @@
 #include "support/file_size_limit.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
+#include "zorvat_version.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +75,6 @@ private slots:
         QTest::addColumn<QString>("stderrPart");
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QString();
         QTest::newRow("command help") << QStringList{QStringLiteral("check"), QStringLiteral("--help")} << 0 << QString();
-        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QString();
         QTest::newRow("no command") << QStringList{} << 2 << QStringLiteral("команду");
         QTest::newRow("unknown command") << QStringList{QStringLiteral("print")} << 2 << QStringLiteral("«print»");
         QTest::newRow("unknown type") << QStringList{QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("xk"),
@@ -104,6 +104,13 @@ private slots:
             QVERIFY(r.out.contains("zorvat-card"));
         else
             QVERIFY2(r.err.contains(stderrPart), qPrintable(r.err));
+    }
+
+    void version()
+    {
+        const Run r = zorvatCard({QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("zorvat-card " ZORVAT_VERSION "\n"));
     }
 
     void newMatchesFreshEditor_data()
