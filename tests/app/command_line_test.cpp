@@ -6,13 +6,13 @@
 #include "fields/card_model.h"
 #include "fields/mask_edit.h"
 #include "support/fake_platform.h"
+#include "support/program_run.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
 #include "zorvat_version.h"
 
 #include <QDir>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,33 +20,16 @@ namespace {
 
 const int kNone = -1;
 
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// The built program, with the environment given on top of the test's own.
-Run zorvat(const QStringList &args, const QStringList &environment)
+// The built program without a display, on the Qt platform given.
+Run zorvat(const QStringList &args, const QString &platform)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    for (const QString &entry : environment)
-        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ZORVAT_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        return r;
-    }
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return runProgram(p, QStringLiteral(ZORVAT_BIN), args);
 }
 
 } // namespace
@@ -111,9 +94,9 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, errPart);
-        const Run r = zorvat(args, {QStringLiteral("QT_QPA_PLATFORM=") + platform});
+        const Run r = zorvat(args, platform);
         QCOMPARE(r.status, status);
-        QCOMPARE(r.out, out);
+        QCOMPARE(QString::fromUtf8(r.out), out);
         QVERIFY2(r.err.contains(errPart), qPrintable(r.err));
     }
 
