@@ -1,16 +1,55 @@
+#include "app/command_line.h"
 #include "app/hint_timing.h"
 #include "app/main_form.h"
 #include "app/qt_platform.h"
 #include "print/report_layouts.h"
+#include "zorvat_version.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Help and version need no display: they are answered before Qt looks for one.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine early = parseCommandLine(rawArguments);
+    if (early.help || early.version) {
+        print(stdout, early.help ? commandLineHelp() : versionText());
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ЗОРВАТ"));
+    QApplication::setApplicationVersion(QStringLiteral(ZORVAT_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("zorvat"));
+    QIcon icon;
+    for (QDirIterator it(QStringLiteral(":/hicolor"), QDirIterator::Subdirectories); it.hasNext();) {
+        if (const QString file = it.next(); file.endsWith(QLatin1String("/zorvat.png")))
+            icon.addFile(file);
+    }
+    QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt has taken its own options out of the arguments by now.
+    const CommandLine line = parseCommandLine(QApplication::arguments());
+    if (!line.unknownOptions.isEmpty()) {
+        print(stderr, commandLineError(line));
+        return 2;
+    }
     hintTiming::install(app);
 
     QtPlatform platform;
@@ -24,7 +63,11 @@ int main(int argc, char *argv[])
     platform.createConfirmDialog();
 
     mainForm->show();
-    // Once the main window is up: cards a crash left unsaved.
-    QTimer::singleShot(0, mainForm, &TMainForm::offerRecovery);
+    // Once the main window is up: the card files named on the command line, then cards
+    // a crash left unsaved.
+    QTimer::singleShot(0, mainForm, [mainForm, files = line.files] {
+        openCardFiles(*mainForm, files);
+        mainForm->offerRecovery();
+    });
     return app.exec();
 }

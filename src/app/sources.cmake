@@ -1,5 +1,6 @@
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/card_editor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/confirm_form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_form.cpp

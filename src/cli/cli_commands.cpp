@@ -9,6 +9,7 @@
 #include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
+#include "zorvat_version.h"
 
 #include <cstdio>
 
@@ -63,7 +64,7 @@ QString programHelp()
     text += QStringLiteral(
         "\nT - тип картки: rk, ok, okd або ik. Без --type тип визначається за початком імені файлу\n"
         "(RK, OK, OKD, IK, великими чи малими літерами).\n"
-        "zorvat-card КОМАНДА --help - опис команди.\n"
+        "zorvat-card КОМАНДА --help - опис команди; zorvat-card --version - версія програми.\n"
         "Стан завершення: 0 - виконано, 1 - знайдено помилки, 2 - помилка виклику або файлу.");
     return text;
 }
@@ -78,17 +79,6 @@ int usageError(const QString &text)
     printError(QStringLiteral("zorvat-card: ") + text);
     printError(QStringLiteral("Довідка: zorvat-card --help"));
     return kUsage;
-}
-
-// The card type named by the start of a file's bare name.
-const CardKind *kindFromFileName(const QString &path)
-{
-    const QString bare = bareFileName(path).toUpper();
-    for (const char *prefix : {"OKD", "OK", "RK", "IK"}) {
-        if (bare.startsWith(QLatin1String(prefix)))
-            return cardKindById(QString::fromLatin1(prefix));
-    }
-    return nullptr;
 }
 
 bool readInto(CardDocument &doc, const QString &path, int *status)
@@ -123,7 +113,7 @@ int runCheck(const QStringList &files)
             status = kUsage;
             continue;
         }
-        const CardKind *kind = kindFromFileName(path);
+        const CardKind *kind = cardKindOfFileName(path);
         const QList<CheckProblem> problems = checkCardBytes(bytes, kind ? *kind : likelyKind(bytes));
         for (const CheckProblem &p : problems)
             printOut(QStringLiteral("%1:%2: %3").arg(path).arg(p.line).arg(p.text));
@@ -163,6 +153,10 @@ int runCli(const QStringList &argsIn)
         return usageError(QStringLiteral("не вказано команду"));
     if (args.constFirst() == QLatin1String("--help") || args.constFirst() == QLatin1String("-h")) {
         printOut(programHelp());
+        return kOk;
+    }
+    if (args.constFirst() == QLatin1String("--version") || args.constFirst() == QLatin1String("-v")) {
+        printOut(QStringLiteral("zorvat-card " ZORVAT_VERSION));
         return kOk;
     }
     const QString name = args.takeFirst();
@@ -206,7 +200,7 @@ int runCli(const QStringList &argsIn)
         if (!kind)
             return usageError(QStringLiteral("невідомий тип картки «%1»: має бути rk, ok, okd або ik").arg(type));
     } else {
-        kind = kindFromFileName(files.constFirst());
+        kind = cardKindOfFileName(files.constFirst());
         if (!kind)
             return usageError(QStringLiteral("тип картки не видно з імені файлу «%1»; вкажіть --type rk, ok, okd або ik")
                                   .arg(bareFileName(files.constFirst())));

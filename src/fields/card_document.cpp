@@ -161,6 +161,12 @@ bool CardDocument::open()
             break;
         choice.initialName = path;
     }
+    openChosen(path);
+    return true;
+}
+
+void CardDocument::openChosen(const QString &path)
+{
     const ReadResult result = readFrom(path);
     if (!result.ok()) {
         if (result.status == ReadResult::Status::IoError)
@@ -168,7 +174,6 @@ bool CardDocument::open()
         else
             Platform::instance().message(result.message);
     }
-    return true;
 }
 
 void CardDocument::clearCard()

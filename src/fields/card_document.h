@@ -68,6 +68,9 @@ public:
     bool open();
     // Clears the card and reads `path` into it, as an open does after its dialog.
     ReadResult readFrom(const QString &path);
+    // Reads the file chosen for "Відкрити..." and reports through the platform what
+    // stopped or troubled the reading.
+    void openChosen(const QString &path);
 
     // compNil and what goes with it.
     void clearCard();

@@ -88,3 +88,6 @@ public:
 const CardKind &cardKind(CardType type);
 // "rk", "ok", "okd", "ik" in any letter case; nullptr for another text.
 const CardKind *cardKindById(const QString &id);
+// The card type a file's bare name starts with: RK, OK, OKD or IK in any letter case,
+// OKD before OK; nullptr for any other name. The program and zorvat-card decide alike.
+const CardKind *cardKindOfFileName(const QString &path);

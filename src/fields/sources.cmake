@@ -10,6 +10,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/line_interpreter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_document.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card_kind_by_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_recovery.cpp
   ${CMAKE_CURRENT_LIST_DIR}/edit_mask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rule_context.cpp

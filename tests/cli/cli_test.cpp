@@ -9,8 +9,10 @@
 #include "cardfile/io_reason.h"
 #include "support/fake_platform.h"
 #include "support/file_size_limit.h"
+#include "support/program_run.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
+#include "zorvat_version.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,13 +30,6 @@
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
 // Runs the companion; `fileLimit` >= 0 lets no file it writes grow beyond that many
 // bytes, as a full disk would.
 Run zorvatCard(const QStringList &args, int fileLimit = -1)
@@ -42,16 +37,7 @@ Run zorvatCard(const QStringList &args, int fileLimit = -1)
     QProcess p;
     if (fileLimit >= 0)
         p.setChildProcessModifier([fileLimit] { FileSizeLimit::limit(rlim_t(fileLimit)); });
-    p.start(QStringLiteral(ZORVAT_CARD_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        return r;
-    }
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return runProgram(p, QStringLiteral(ZORVAT_CARD_BIN), args);
 }
 
 QByteArray freshCardBytes(CardType type)
@@ -103,6 +89,13 @@ private slots:
             QVERIFY(r.out.contains("zorvat-card"));
         else
             QVERIFY2(r.err.contains(stderrPart), qPrintable(r.err));
+    }
+
+    void version()
+    {
+        const Run r = zorvatCard({QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QByteArray("zorvat-card " ZORVAT_VERSION "\n"));
     }
 
     void newMatchesFreshEditor_data()
