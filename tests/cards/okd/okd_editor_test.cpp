@@ -3,6 +3,8 @@
 #include "cards/okd/okd_editor.h"
 #include "cards/okd/okd_test_support.h"
 #include "fields/card_document.h"
+#include "print/report_layouts.h"
+#include "print/page_layout.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
@@ -11,6 +13,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -310,6 +313,37 @@ private slots:
             QCOMPARE(platform.messages(), QStringList());
             QVERIFY(e.window->windowTitle().endsWith(path));
         }
+    }
+
+    // "Друк" with an abstract typed and not yet left: both pages and sheet 1, the
+    // abstract kept; the continuation command then prints the sheets from the second on.
+    void printAndContinuationFromTheWindow()
+    {
+        ReportLayouts::instance().createAll();
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        QString abstract;
+        for (int i = 1; i <= 3000; ++i)
+            abstract += u"реферат%1 "_s.arg(i);
+        e.click(u"BitBtn1"_s);
+        e.enter(u"mm9118"_s);
+        Editor::type(u"Р"_s); // the clerk's own typing, then a long paste
+        qobject_cast<QPlainTextEdit *>(e.field(u"mm9118"_s))->setPlainText(abstract);
+        speedButton(e, u"SpeedButton4"_s)->click();
+        QCOMPARE(platform.previews().size(), 1);
+        const QList<const PageLayout *> job1 = platform.previews().constFirst();
+        QCOMPARE(job1.size(), 3);
+        QCOMPARE(job1.at(0)->name(), u"TQROkd1"_s);
+        QCOMPARE(job1.at(1)->name(), u"TQROkd2"_s);
+        QCOMPARE(job1.at(2)->name(), u"TQRDop"_s);
+        QCOMPARE(e.window->model().texts().text(OkdText::ThesisAbstract, TextLanguage::Ukrainian), abstract);
+        QVERIFY(item(e, u"N4"_s)->isEnabled());
+        QVERIFY(speedButton(e, u"SB5"_s)->isEnabled());
+        speedButton(e, u"SB5"_s)->click();
+        QCOMPARE(platform.previews().size(), 2);
+        QCOMPARE(platform.previews().constLast().constFirst()->name(), u"TQRDop1"_s);
     }
 
     // The applicant's name: Ukrainian first, then the English one is asked for.
