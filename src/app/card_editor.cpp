@@ -51,7 +51,9 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
       m_kind(kind),
       m_document(new CardDocument(kind, this)),
       m_binder(new FieldBinder(m_document->model(), this)),
-      m_wiring(new ExitWiring(this))
+      m_wiring(new ExitWiring(this)),
+      m_openDisablesButtons(options.openDisablesButtonsFirst),
+      m_openDisablesContinuation(options.openDisablesContinuationFirst)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kind.windowCaption());
@@ -351,6 +353,10 @@ void CardEditor::openCard()
 {
     if (!leaveFocusedField())
         return;
+    if (m_openDisablesButtons)
+        m_document->setSaveAndPrintButtonsEnabled(false);
+    if (m_openDisablesContinuation)
+        m_document->setContinuationItemEnabled(false);
     commitToModel();
     m_document->open();
 }

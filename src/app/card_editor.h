@@ -44,6 +44,11 @@ public:
         QString continuationNote = QStringLiteral("- друк з 2-го листа продовження");
         // The continuation menu item may be chosen before any print.
         bool continuationItemAtStart = false;
+        // What "Відкрити..." disables before its unsaved-changes question, so that it
+        // stays disabled when the open is then abandoned: the tool-bar buttons Save
+        // and Print, and the continuation menu item.
+        bool openDisablesButtonsFirst = false;
+        bool openDisablesContinuationFirst = false;
         // Component names of "Назад" and "Вперед".
         QString previousName = QStringLiteral("BitBtn2");
         QString nextName = QStringLiteral("BitBtn3");
@@ -133,6 +138,8 @@ private:
     CardRules *m_rules = nullptr;
     int m_page = 0;
     bool m_asked = false; // the close under way was asked about already
+    bool m_openDisablesButtons;
+    bool m_openDisablesContinuation;
     QSet<QWidget *> m_unchecked;
     QHash<QObject *, QString> m_clickFields; // widget (or part) -> field with a click rule
     QAction *m_actNew;

@@ -327,6 +327,41 @@ private slots:
         QCOMPARE(editor->findChild<QAction *>(names.at(0))->text(), saveText);
         QCOMPARE(editor->findChild<QAction *>(names.at(1))->shortcut(), QKeySequence(Qt::Key_F1));
     }
+
+    // "Відкрити..." abandoned at its question: what each editor disabled before asking
+    // stays disabled, the rest as it was.
+    void openAbandonedAtTheQuestion_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("continuationName");
+        QTest::addColumn<bool>("buttonsKept");
+        QTest::addColumn<bool>("continuationKept");
+        QTest::newRow("RK") << int(CardType::RK) << QStringLiteral("N5") << true << true;
+        QTest::newRow("OK") << int(CardType::OK) << QStringLiteral("N10") << true << true;
+        QTest::newRow("IK") << int(CardType::IK) << QStringLiteral("N10") << false << true;
+        QTest::newRow("OKD") << int(CardType::OKD) << QStringLiteral("N4") << false << false;
+    }
+    void openAbandonedAtTheQuestion()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, continuationName);
+        QFETCH(bool, buttonsKept);
+        QFETCH(bool, continuationKept);
+        ScopedFakePlatform fake;
+        TMainForm form;
+        CardEditor *editor = form.openEditor(CardType(type));
+        editor->document().endInput();
+        editor->document().setContinuationEnabled(true);
+        editor->document().setModified(1);
+        fake.expectConfirm(Answer::Cancel);
+        editor->openCard();
+        QCOMPARE(fake.unexpected(), QStringList());
+        QCOMPARE(editor->document().modified(), 1);
+        for (const char *button : {"SpeedButton3", "SpeedButton4"})
+            QCOMPARE(editor->findChild<QToolButton *>(QLatin1String(button))->isEnabled(), buttonsKept);
+        QCOMPARE(editor->findChild<QAction *>(continuationName)->isEnabled(), continuationKept);
+        QVERIFY(editor->findChild<QToolButton *>(QStringLiteral("SB5"))->isEnabled());
+    }
 };
 
 ZORVAT_TEST(MainFormTest)

@@ -12,6 +12,7 @@ CardEditor::Options ikOptions()
 {
     CardEditor::Options o;
     o.continuationName = u"N10"_s;
+    o.openDisablesButtonsFirst = true;
     return o;
 }
 

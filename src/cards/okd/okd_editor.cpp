@@ -25,6 +25,8 @@ CardEditor::Options okdOptions()
     o.continuationHint = QString();
     o.continuationNote = u"- друк з 2-го листа продовження "_s;
     o.continuationItemAtStart = true;
+    o.openDisablesButtonsFirst = true;
+    o.openDisablesContinuationFirst = true;
     o.previousName = u"BitBtn3"_s;
     o.nextName = u"BitBtn4"_s;
     o.minMaxBoxes = false;
