@@ -7,6 +7,7 @@
 #include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
+#include "support/card_steps.h"
 #include "support/fake_platform.h"
 #include "print/text_wrap.h"
 
@@ -56,6 +57,33 @@ bool typeAndPrint(CardDocument &doc, FakePlatform &platform, const QStringList &
     for (const QString &f : typed)
         doc.model().setFitted(f.section(QLatin1Char('='), 0, 0), f.section(QLatin1Char('='), 1));
     return printCard(doc, platform);
+}
+
+void addValueColumns()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QStringList>("expected");
+}
+
+void checkValuePrinted(const CardKind &kind, const QList<const PageLayout *> &pages)
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, fields);
+    QFETCH(int, page);
+    QFETCH(QString, element);
+    QFETCH(QStringList, expected);
+    ScopedFakePlatform platform;
+    CardDocument doc(kind);
+    cardSteps::open(kind, doc.model(), cardFileBytes(lines));
+    QVERIFY(typeAndPrint(doc, platform, fields));
+    QCOMPARE(printed(pages.at(page - 1)->at(element)), expected);
+    QCOMPARE(platform.unexpected(), QStringList());
+    QCOMPARE(doc.continuationState().sheetCount, 0);
+    QCOMPARE(platform.previews(), QList<QList<const PageLayout *>>{pages});
+    QCOMPARE(platform.messages(), QStringList{PrintJob::closingMessage()});
 }
 
 QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &valueLines, const QStringList &moreMemos)

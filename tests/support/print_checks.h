@@ -11,6 +11,7 @@
 #include <functional>
 
 class CardDocument;
+class CardKind;
 class CardModel;
 class FakePlatform;
 
@@ -32,6 +33,14 @@ QStringList pageProblems(const PageLayout &layout, const QHash<QString, int> &va
 
 // What an element prints: a label's text or a memo's lines.
 QStringList printed(const PageElement &e);
+
+// The columns of a table of values printed: the card lines opened before the print,
+// the fields then typed ("name=value"), the page and element looked at and what it
+// prints.
+void addValueColumns();
+// One row of such a table, on a fresh card of `kind` whose printed pages are `pages`.
+// A small card prints just its pages: no sheet and no message but the closing one.
+void checkValuePrinted(const CardKind &kind, const QList<const PageLayout *> &pages);
 
 // The text lines of continuation sheet `sheet` in the application's layouts.
 QStringList sheetLines(int sheet);

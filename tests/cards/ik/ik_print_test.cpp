@@ -154,28 +154,11 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("element");
         QTest::addColumn<QStringList>("expected");
+        printChecks::addValueColumns();
         for (const Row &r : rows)
             QTest::newRow(r.name) << r.lines << r.fields << r.page << r.element << r.expected;
     }
-    void valuesPrinted()
-    {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, fields);
-        QFETCH(int, page);
-        QFETCH(QString, element);
-        QFETCH(QStringList, expected);
-        ScopedFakePlatform platform;
-        CardDocument doc(ikTest::card.kind());
-        openCard(doc, lines, fields);
-        QVERIFY(printCard(doc, platform));
-
-        QCOMPARE(printed(page, element), expected);
-        QVERIFY(platform.unexpected().isEmpty());
-        // A small card: its two pages, no sheet and no message about one.
-        QCOMPARE(doc.continuationState().sheetCount, 0);
-        QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&::page(1), &::page(2)}}));
-        QCOMPARE(platform.messages(), QStringList{kClosing});
-    }
+    void valuesPrinted() { printChecks::checkValuePrinted(ikTest::card.kind(), {&::page(1), &::page(2)}); }
 
     // Each long text keeps its lines on page 1; the rest follows its heading on the sheet.
     void longTexts_data()

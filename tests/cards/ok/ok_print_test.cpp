@@ -137,11 +137,7 @@ private slots:
 
     void valuesPrinted_data()
     {
-        QTest::addColumn<QStringList>("lines");  // card lines opened before the print
-        QTest::addColumn<QStringList>("fields"); // then "name=value", as typed
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QStringList>("expected");
+        printChecks::addValueColumns();
 
         const QStringList none;
         QTest::newRow("letter number without date") << QStringList{u"5418\\12/34\\"_s} << none << 1 << u"ed5418"_s
@@ -207,27 +203,7 @@ private slots:
         QTest::newRow("no second person") << QStringList{personLine(1)} << none << 2 << u"ed6121a2"_s
                                           << QStringList{QString()};
     }
-    void valuesPrinted()
-    {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, fields);
-        QFETCH(int, page);
-        QFETCH(QString, element);
-        QFETCH(QStringList, expected);
-        ScopedFakePlatform platform;
-        CardDocument doc(okTest::card.kind());
-        openLines(doc, lines);
-        for (const QString &f : std::as_const(fields))
-            okOf(doc).setFitted(f.section(u'=', 0, 0), f.section(u'=', 1));
-        QVERIFY(printChecks::printCard(doc, platform));
-
-        QCOMPARE(printed(page, element), expected);
-        QVERIFY(platform.unexpected().isEmpty());
-        // A small card: its two pages, no sheet and no message about one.
-        QCOMPARE(doc.continuationState().sheetCount, 0);
-        QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&::page(1), &::page(2)}}));
-        QCOMPARE(platform.messages(), QStringList{kClosing});
-    }
+    void valuesPrinted() { printChecks::checkValuePrinted(okTest::card.kind(), {&::page(1), &::page(2)}); }
 
     // A line break typed at the end of the Ukrainian title keeps the English one on paper.
     void titleEndingInLineBreak()

@@ -73,11 +73,7 @@ private slots:
 
     void valuesPrinted_data()
     {
-        QTest::addColumn<QStringList>("lines");  // card lines opened before the print
-        QTest::addColumn<QStringList>("fields"); // then "name=value", as typed
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QStringList>("expected");
+        printChecks::addValueColumns();
 
         const QStringList none;
         QTest::newRow("no titles") << none << none << 1 << u"QRMemo3"_s
@@ -111,22 +107,7 @@ private slots:
                                    << QStringList{u"1.  "_s, {}, u"2. Бойко О.; к.т.н.; 05.13.06"_s, {}, u"3.  "_s, {},
                                                   u"4.  "_s, {}};
     }
-    void valuesPrinted()
-    {
-        QFETCH(QStringList, lines);
-        QFETCH(QStringList, fields);
-        QFETCH(int, page);
-        QFETCH(QString, element);
-        QFETCH(QStringList, expected);
-        ScopedFakePlatform platform;
-        CardDocument doc(okdTest::card.kind());
-        okdTest::card.open(okdOf(doc), cardFileBytes(lines));
-        QVERIFY(printChecks::typeAndPrint(doc, platform, fields));
-        QCOMPARE(printed(page, element), expected);
-        // A small card: its two pages, no sheet and no message about one.
-        QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&::page(1), &::page(2)}}));
-        QCOMPARE(platform.messages(), QStringList{PrintJob::closingMessage()});
-    }
+    void valuesPrinted() { printChecks::checkValuePrinted(okdTest::card.kind(), {&::page(1), &::page(2)}); }
 
     // A supervisor prints by the name its field shows in the language chosen.
     void supervisorByLanguage_data()
