@@ -6,6 +6,7 @@
 #include "print/print_job.h"
 #include "print/text_wrap.h"
 
+#include "fields/card_model.h"
 #include "fields/record_lists.h"
 
 #include <QRegularExpression>
@@ -82,11 +83,13 @@ QString CardPrintout::unlessBlank(const QString &value, const QString &blankForm
     return value == blankForm ? blank() : value;
 }
 
-QString CardPrintout::rubricCodes(const QStringList &codes, const QString &separator)
+QString CardPrintout::rubricCodes(const CardModel &model, const QStringList &fields, const QString &separator)
 {
     QStringList pieces;
-    for (const QString &code : codes)
+    for (const QString &name : fields) {
+        const QString code = model.text(name);
         pieces << (code == QStringLiteral("  .  .  .  ") ? QString() : code);
+    }
     return pieces.join(separator);
 }
 

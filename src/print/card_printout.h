@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class CardModel;
 class PageLayout;
 class PrintJob;
 struct PageElement;
@@ -54,9 +55,10 @@ public:
     static QString continued() { return QStringLiteral("(див. продовження)"); }
     // `value`, or a blank when it is `blankForm`, the text of the untouched field.
     static QString unlessBlank(const QString &value, const QString &blankForm);
-    // Subject codes joined by `separator`; an untouched code field ("  .  .  .  ") gives
-    // an empty piece, so the others keep their places.
-    static QString rubricCodes(const QStringList &codes, const QString &separator);
+    // The subject codes of the code fields `fields` of `model`, joined by `separator`;
+    // an untouched code field ("  .  .  .  ") gives an empty piece, so the others keep
+    // their places.
+    static QString rubricCodes(const CardModel &model, const QStringList &fields, const QString &separator);
     // A financing amount: alone in thousands of hryvnias, otherwise followed by its
     // unit; a blank without an amount.
     static QString amount(const QString &sum, const QString &unit);

@@ -175,10 +175,7 @@ private:
 
     QString rubrics() const
     {
-        QStringList codes;
-        for (const QString &name : ikRubricFields())
-            codes << field(name);
-        return CardPrintout::rubricCodes(codes, u"  "_s);
+        return CardPrintout::rubricCodes(m_model, ikRubricFields(), u"  "_s);
     }
 
     void fillInvestor()

@@ -245,10 +245,7 @@ private:
     // The six subject codes; an untouched code gives an empty piece.
     QString rubrics() const
     {
-        QStringList codes;
-        for (const QString &name : okRubricFields())
-            codes << (field(name) == u"  .  .  .  "_s ? QString() : field(name));
-        return codes.join(u"  "_s);
+        return CardPrintout::rubricCodes(m_model, okRubricFields(), u"  "_s);
     }
 
     void fillReport()

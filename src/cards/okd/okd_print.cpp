@@ -158,10 +158,7 @@ private:
         fillOpponents();
 
         set(2, u"QRMemo28"_s, field(u"ed5634"_s));
-        QStringList codes;
-        for (const QString &name : okdRubricFields())
-            codes << (field(name) == u"  .  .  .  "_s ? QString() : field(name));
-        set(2, u"QRMemo12"_s, codes.join(u"  "_s));
+        set(2, u"QRMemo12"_s, CardPrintout::rubricCodes(m_model, okdRubricFields(), u"  "_s));
         const QString degree = field(u"ed6273ns"_s);
         set(2, u"QRMemo7"_s, (degree.isEmpty() ? QString() : degree + u", "_s) + field(u"ed6273vz"_s));
     }

@@ -214,10 +214,7 @@ private:
     // The six rubric codes, three to a line; an untouched code counts as empty.
     QString rubrics(qsizetype from) const
     {
-        QStringList codes;
-        for (const QString &name : rkRubricFields().mid(from, 3))
-            codes << (field(name) == u"  .  .  .  "_s ? QString() : field(name));
-        return codes.join(u"    "_s);
+        return CardPrintout::rubricCodes(m_model, rkRubricFields().mid(from, 3), u"    "_s);
     }
 
     void fillPage2()
