@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 // The lines a RecordingRuleContext logs, for the expected logs of the rule tables.
 namespace ruleLog {
@@ -31,6 +32,25 @@ QStringList exitLog(Model &model, const QStringList &setup, const QString &field
     RecordingRuleContext ctx;
     rules.exitRule(field, ctx);
     return ctx.log();
+}
+
+// The columns of a table of exit rules: the field left, the "name=value" setup and the
+// log expected.
+inline void addExitColumns()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QStringList>("log");
+}
+
+// One row of such a table, left on `model`.
+template<class Rules, class Model>
+void checkExitRow(Model &model)
+{
+    QFETCH(QString, field);
+    QFETCH(QStringList, setup);
+    QFETCH(QStringList, log);
+    QCOMPARE(exitLog<Rules>(model, setup, field), log);
 }
 
 } // namespace ruleLog

@@ -52,9 +52,7 @@ QStringList logOf(OkdModel &m, const QStringList &setup, Run run)
 
 void addColumns()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QStringList>("setup");
-    QTest::addColumn<QStringList>("log");
+    ruleLog::addExitColumns();
     QTest::addColumn<QStringList>("after"); // "name=value" of okdTest::valueOf
 }
 
