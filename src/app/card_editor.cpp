@@ -117,10 +117,14 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     // Nothing typed is lost when the program ends abnormally.
     m_document->enableRecovery();
     connect(m_document, &CardDocument::stateChanged, this, &CardEditor::updateState);
-    // Which fields hold a change whose check has not passed yet.
+    // Which fields hold a change whose check has not passed yet. Any change of a value
+    // the card saves, in whatever field and however made, leaves the card unsaved, so
+    // no close, New or Open drops it without the question. Whether the change also
+    // waits for "&Кінець введення" again is the card's own (its marking fields).
     connect(m_binder, &FieldBinder::edited, this, [this](const QString &name) {
         if (QWidget *w = m_binder->widget(name))
             m_unchecked.insert(w);
+        m_document->setModified(1);
     });
     connect(m_wiring, &ExitWiring::ruleRan, this, [this](QWidget *field, bool passed) {
         if (passed)
@@ -252,6 +256,15 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
     showState();
     pageControl()->setCurrentIndex(0);
     m_page = 0;
+    // The clerk starts typing at once: the focus waits in the first field of the first
+    // page, not on the tab bar.
+    for (const QString &name : pageBuilder::tabOrder(design, *m_binder)) {
+        QWidget *w = focusTarget(name);
+        if (w && pageControl()->widget(0)->isAncestorOf(w) && w->isEnabled() && !w->isHidden()) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
 }
 
 void CardEditor::showField(const QString &field, const QString &labelName, bool visible)

@@ -1,19 +1,62 @@
 #include "fields/exit_wiring.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QWidget>
+
+#include <utility>
+
+namespace {
+
+// The clerk chose where the focus goes: a mouse click, Backtab, a label's shortcut.
+bool clerkChoseTarget(Qt::FocusReason reason)
+{
+    return reason == Qt::MouseFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+// Sees the mouse presses of the whole application before any widget takes them and
+// hands them to the wiring's gate. An object of its own, so that the wiring's filter
+// on its fields sees each focus and key event once.
+class MouseGateFilter : public QObject
+{
+public:
+    MouseGateFilter(ExitWiring *wiring, std::function<bool(QObject *, QEvent *)> gate)
+        : QObject(wiring), m_gate(std::move(gate))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+            || type == QEvent::MouseButtonRelease)
+            return m_gate(watched, event);
+        return false;
+    }
+
+private:
+    std::function<bool(QObject *, QEvent *)> m_gate;
+};
+
+} // namespace
 
 ExitWiring::ExitWiring(QWidget *scope, QObject *parent) : QObject(parent ? parent : scope), m_scope(scope)
 {
     m_resolver = [this](const QString &name) -> QWidget * {
         return m_scope ? m_scope->findChild<QWidget *>(name) : nullptr;
     };
+    new MouseGateFilter(this, [this](QObject *watched, QEvent *event) { return gateMouse(watched, event); });
 }
 
 ExitWiring::~ExitWiring() = default;
@@ -128,7 +171,7 @@ bool ExitWiring::leaveFocusField()
     return true;
 }
 
-bool ExitWiring::run(QWidget *field, const Rule &rule)
+bool ExitWiring::run(QWidget *field, const Rule &rule, Moves moves)
 {
     PlatformRuleContext ctx;
     m_running = true;
@@ -137,10 +180,14 @@ bool ExitWiring::run(QWidget *field, const Rule &rule)
     if (m_afterRule)
         m_afterRule();
     const FocusRequest focus = ctx.focus();
-    if (focus.isBack())
+    const bool silent = ctx.messageCount() == 0;
+    if (focus.isBack()) {
         queueFocus(field, true);
-    else if (focus.isMove())
+    } else if (focus.isMove() && (!silent || moves == Moves::Follow)) {
         queueFocus(m_resolver ? m_resolver(focus.target) : nullptr, false);
+    } else if (focus.isMove() && moves == Moves::StepBack) {
+        queueFocus(nextByTab(field, false), false, Qt::BacktabFocusReason);
+    }
     emit ruleRan(field, !focus.isBack());
     return !focus.isBack();
 }
@@ -150,7 +197,7 @@ void ExitWiring::moveFocus(QWidget *target)
     queueFocus(target, false);
 }
 
-void ExitWiring::queueFocus(QWidget *target, bool back)
+void ExitWiring::queueFocus(QWidget *target, bool back, Qt::FocusReason reason)
 {
     if (!target)
         return;
@@ -160,7 +207,7 @@ void ExitWiring::queueFocus(QWidget *target, bool back)
     QPointer<QWidget> guarded(target);
     QMetaObject::invokeMethod(
         this,
-        [this, guarded, back, serial] {
+        [this, guarded, back, serial, reason] {
             if (serial != m_moveSerial)
                 return; // dropped, or overtaken by a later move
             m_pending = false;
@@ -183,7 +230,7 @@ void ExitWiring::queueFocus(QWidget *target, bool back)
             }
             m_moving = true;
             m_movingBack = back;
-            w->setFocus(Qt::OtherFocusReason);
+            w->setFocus(reason);
             m_moving = false;
             m_movingBack = false;
             if (auto *line = qobject_cast<QLineEdit *>(w))
@@ -192,6 +239,74 @@ void ExitWiring::queueFocus(QWidget *target, bool back)
                 combo->lineEdit()->selectAll();
         },
         Qt::QueuedConnection);
+}
+
+QWidget *ExitWiring::pressReceiver(QWidget *target) const
+{
+    // The commands of the menu and the tool bar check the field themselves, and an
+    // unchanged field must not hold them up.
+    for (QWidget *w = target; w; w = w->parentWidget()) {
+        if (qobject_cast<QToolBar *>(w) || qobject_cast<QMenuBar *>(w))
+            return nullptr;
+        if (w->isWindow())
+            break;
+    }
+    // As Qt gives the focus on a click: the first enabled widget up from the one
+    // pressed that takes the focus by a click.
+    for (QWidget *w = target; w; w = w->parentWidget()) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus)
+            return w->focusProxy() ? w->focusProxy() : w;
+        if (w->isWindow())
+            break;
+    }
+    // A control that acts on a click without taking the focus.
+    if (auto *button = qobject_cast<QAbstractButton *>(target); button && button->isEnabled())
+        return button;
+    return nullptr;
+}
+
+bool ExitWiring::gateMouse(QObject *watched, QEvent *event)
+{
+    auto *target = qobject_cast<QWidget *>(watched);
+    if (!target || !m_scope || target->window() != m_scope->window())
+        return false;
+    if (event->type() == QEvent::MouseButtonRelease)
+        return std::exchange(m_swallowRelease, false);
+    m_swallowRelease = false;
+    if (m_running)
+        return false;
+    QWidget *receiver = pressReceiver(target);
+    if (!receiver)
+        return false;
+    // The clerk is being put back into a field that failed its check.
+    if (isFocusBackPending()) {
+        m_swallowRelease = true;
+        return true;
+    }
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *field = focus ? fieldOf(focus) : nullptr;
+    if (!field || fieldOf(receiver) == field || !field->isVisible())
+        return false;
+    const auto it = m_hooks.constFind(field);
+    if (it == m_hooks.constEnd() || !it->exitRule)
+        return false;
+    if (!run(field, it->exitRule, Moves::DropSilent)) {
+        m_swallowRelease = true;
+        return true;
+    }
+    // The focus leaves with this press; its FocusOut runs the rule no second time. A
+    // press that took no focus after all leaves nothing waiting.
+    m_leftAlready = field;
+    const quint64 serial = ++m_pressSerial;
+    QPointer<QWidget> left(field);
+    QMetaObject::invokeMethod(
+        this,
+        [this, left, serial] {
+            if (serial == m_pressSerial && m_leftAlready == left)
+                m_leftAlready = nullptr;
+        },
+        Qt::QueuedConnection);
+    return false;
 }
 
 bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
@@ -242,7 +357,7 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
             const bool tabbing = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
             const bool forward = reason == Qt::TabFocusReason;
             QWidget *before = tabbing ? nextByTab(field, forward) : nullptr;
-            const bool passed = run(field, hooks.exitRule);
+            const bool passed = run(field, hooks.exitRule, clerkChoseTarget(reason) ? Moves::DropSilent : Moves::Follow);
             // The rule showed a field between this one and where Tab was going: the
             // clerk fills it in next.
             if (tabbing && passed && !m_pending) {
@@ -255,7 +370,7 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
         const bool inside = m_insideMove;
         m_insideMove = false;
         if (hooks.enterRule && !inside)
-            run(field, hooks.enterRule);
+            run(field, hooks.enterRule, reason == Qt::BacktabFocusReason ? Moves::StepBack : Moves::Follow);
     }
     return QObject::eventFilter(watched, event);
 }

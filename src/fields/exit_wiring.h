@@ -25,7 +25,17 @@ class QWidget;
 //   message per leaving and no focus ping-pong.
 //   Left with Tab (or Backtab), when the rule shows a field that was hidden (an "other"
 //   field revealed by a choice), the focus goes on to that field rather than past it.
-// - Enter rule: runs when the field gets the focus, under the same conditions.
+//   A rule's silent move (a jump over fields that do not apply, no message with it) is
+//   for moving on with Tab: the field left by a mouse click or with Backtab keeps the
+//   focus where the clerk put it. A move that comes with a message always happens.
+// - Mouse gate: a mouse press in the window that would take the focus away from the
+//   field (into another field, a radio button, a check box, a drop-down list, a
+//   button) runs the field's exit rule first, and reaches its control only when that
+//   rule passed; otherwise the press (and its release) is swallowed, so no choice is
+//   made, no list opens and no button acts while the clerk is kept on the field.
+// - Enter rule: runs when the field gets the focus, under the same conditions. Its move
+//   says the field does not apply now; reached with Backtab, the focus goes on back
+//   past the field instead, so that Backtab never jumps forward.
 // - Key-press hook: runs before the field takes the key (trim on key press).
 // - Key-release hook: runs after the field took the key (the editor marks the card
 //   modified).
@@ -100,8 +110,16 @@ private:
     Hooks &hooksFor(QWidget *field);
     void watch(QWidget *field);
     QWidget *fieldOf(QObject *watched) const;
-    bool run(QWidget *field, const Rule &rule);
-    void queueFocus(QWidget *target, bool back);
+    // How a rule's silent move is taken: carried out, dropped (the clerk chose where
+    // to go) or, for an enter rule reached with Backtab, turned into a step further back.
+    enum class Moves { Follow, DropSilent, StepBack };
+    bool run(QWidget *field, const Rule &rule, Moves moves = Moves::Follow);
+    void queueFocus(QWidget *target, bool back, Qt::FocusReason reason = Qt::OtherFocusReason);
+    // The mouse gate: true when the event is swallowed.
+    bool gateMouse(QObject *watched, QEvent *event);
+    // The widget a mouse press on `target` would give the focus to, or the control it
+    // would act on; nullptr when it does neither.
+    QWidget *pressReceiver(QWidget *target) const;
     // The widget Tab (forward) or Backtab would go to from `field`, as it stands now.
     QWidget *nextByTab(QWidget *field, bool forward) const;
 
@@ -118,4 +136,6 @@ private:
     bool m_moving = false;
     bool m_movingBack = false;
     bool m_insideMove = false; // the last FocusOut went to another part of the same field
+    bool m_swallowRelease = false; // the press was held back: so is its release
+    quint64 m_pressSerial = 0;
 };

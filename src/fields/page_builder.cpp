@@ -36,6 +36,7 @@ public:
         auto *scroll = new QScrollArea(parent);
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, never to the page itself
         auto *content = new QWidget(scroll);
         content->setObjectName(u"page%1"_s.arg(m_page));
         auto *column = new QVBoxLayout(content);
