@@ -25,7 +25,11 @@
 template<class Window>
 struct EditorDriver
 {
-    std::unique_ptr<Window> window = std::make_unique<Window>();
+    std::unique_ptr<Window> window;
+
+    EditorDriver() : window(std::make_unique<Window>()) {}
+    // Drives a window made elsewhere (an editor of any card, through CardEditor).
+    explicit EditorDriver(Window *made) : window(made) {}
 
     bool show()
     {
