@@ -1,22 +1,20 @@
 #include "app/main_form.h"
 
 #include "app/card_editor.h"
+#include "app/card_editors.h"
 #include "app/entry_label.h"
 #include "app/help_form.h"
 #include "app/title_picture.h"
 #include "fields/card_document.h"
 #include "fields/card_recovery.h"
 #include "fields/platform.h"
-#include "cards/ik/ik_editor.h"
-#include "cards/ok/ok_editor.h"
-#include "cards/okd/okd_editor.h"
-#include "cards/rk/rk_editor.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLockFile>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -108,21 +106,7 @@ TMainForm::TMainForm(QWidget *parent)
 
 CardEditor *TMainForm::openEditor(CardType type)
 {
-    CardEditor *editor = nullptr;
-    switch (type) {
-    case CardType::RK:
-        editor = new TfrmRK1(this);
-        break;
-    case CardType::OK:
-        editor = new TfrmOK(this);
-        break;
-    case CardType::IK:
-        editor = new TfrmIK(this);
-        break;
-    case CardType::OKD:
-        editor = new TpfrmOkd(this);
-        break;
-    }
+    CardEditor *editor = createCardEditor(type, this);
     m_newest[slot(type)] = editor;
     m_all.append(editor);
     connect(editor, &CardEditor::newRequested, this, &TMainForm::openEditor);
@@ -180,12 +164,18 @@ void TMainForm::closeEvent(QCloseEvent *event)
 void TMainForm::offerRecovery()
 {
     for (const CardRecovery::Copy &copy : CardRecovery::leftBehind()) {
+        // Held from the question on: a program started meanwhile passes this copy by.
+        // Taken by another program since the list was made: it is that one's to offer.
+        std::unique_ptr<QLockFile> held = CardRecovery::claim(copy.path);
+        if (!held)
+            continue;
         const auto answer = Platform::instance().question(QStringLiteral("Відновлення картки"), CardRecovery::offerText(copy));
         if (answer == Platform::Answer::No) {
+            // The copy goes while it is still held; its lock file goes with the lock.
             QFile::remove(copy.path);
         } else if (answer == Platform::Answer::Yes) {
             CardEditor *editor = openEditor(copy.type);
-            const ReadResult result = editor->document().restoreFrom(copy.path);
+            const ReadResult result = editor->document().restoreFrom(copy.path, std::move(held));
             if (result.status == ReadResult::Status::IoError)
                 Platform::instance().ioError(result.message);
             else if (!result.ok())

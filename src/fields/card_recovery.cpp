@@ -31,6 +31,17 @@ QString newCopyPath(const CardKind &kind)
     return QDir(CardRecovery::folder()).filePath(name);
 }
 
+// The lock of the copy at `path`, held; null when a running program holds it.
+std::unique_ptr<QLockFile> takeLock(const QString &path)
+{
+    auto lock = std::make_unique<QLockFile>(lockName(path));
+    // Only a lock whose program is gone counts as left behind, however old it is.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
+
 } // namespace
 
 CardRecovery::CardRecovery(CardDocument &document) : m_document(document)
@@ -75,7 +86,8 @@ void CardRecovery::write()
     if (m_path.isEmpty()) {
         QDir().mkpath(folder());
         const QString path = newCopyPath(m_document.kind());
-        if (!lock(path)) {
+        m_lock = takeLock(path);
+        if (!m_lock) {
             qWarning("recovery copy %ls cannot be locked", qUtf16Printable(path));
             return;
         }
@@ -96,22 +108,24 @@ void CardRecovery::discard()
     m_lock.reset();
 }
 
-void CardRecovery::adopt(const QString &path)
+void CardRecovery::adopt(const QString &path, std::unique_ptr<QLockFile> held)
 {
     discard();
-    if (lock(path))
-        m_path = path;
+    // The lock is handed over, never released and taken again: in between another
+    // program could take the copy.
+    if (!held || !held->isLocked())
+        return;
+    m_lock = std::move(held);
+    m_path = path;
 }
 
-bool CardRecovery::lock(const QString &path)
+std::unique_ptr<QLockFile> CardRecovery::claim(const QString &path)
 {
-    auto lock = std::make_unique<QLockFile>(lockName(path));
-    // Only a lock whose program is gone counts as left behind, however old it is.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return false;
-    m_lock = std::move(lock);
-    return true;
+    std::unique_ptr<QLockFile> lock = takeLock(path);
+    // The program that held it may have deleted it ("Ні") just before letting it go.
+    if (lock && !QFile::exists(path))
+        lock.reset();
+    return lock;
 }
 
 QString CardRecovery::folder()
@@ -135,12 +149,9 @@ QList<CardRecovery::Copy> CardRecovery::leftBehind()
         const CardKind *kind = cardKindById(info.fileName().section(QLatin1Char('-'), 0, 0));
         if (!kind)
             continue;
-        QLockFile probe(lockName(info.filePath()));
-        probe.setStaleLockTime(0);
-        // Held: the editor of that copy is open in a running program.
-        if (!probe.tryLock(0))
+        // Held: the copy is open or offered in a running program.
+        if (!takeLock(info.filePath()))
             continue;
-        probe.unlock();
         copies.append({info.filePath(), kind->type(), info.lastModified()});
     }
     return copies;

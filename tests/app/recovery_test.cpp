@@ -15,11 +15,14 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -51,6 +54,21 @@ QStringList copiesIn(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
 }
+
+// The first question lets `meanwhile` run before it is answered: a second program
+// started while the first one's offer is open.
+class AskedMeanwhile : public ScopedFakePlatform
+{
+public:
+    std::function<void()> meanwhile;
+
+    Answer question(const QString &caption, const QString &text) override
+    {
+        if (meanwhile)
+            std::exchange(meanwhile, {})();
+        return ScopedFakePlatform::question(caption, text);
+    }
+};
 
 } // namespace
 
@@ -211,6 +229,51 @@ private slots:
         QCOMPARE(QFile::exists(copy), Answer(answer) != Answer::No);
         // Offered again only when nobody has it open.
         QCOMPARE(CardRecovery::leftBehind().size(), Answer(answer) == Answer::Cancel ? 1 : 0);
+        QCOMPARE(QFile::exists(copy + QStringLiteral(".lock")), Answer(answer) == Answer::Yes);
+    }
+
+    // A second program started while the first asks about one copy offers only the
+    // other; the first then passes by whatever the second restored or deleted.
+    void secondStartWhileAsked_data()
+    {
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("firstRestores");
+        QTest::newRow("second restores its copy") << int(Answer::Yes) << 1;
+        QTest::newRow("second deletes its copy") << int(Answer::No) << 1;
+        QTest::newRow("second keeps its copy") << int(Answer::Cancel) << 2;
+    }
+    void secondStartWhileAsked()
+    {
+        QFETCH(int, second);
+        QFETCH(int, firstRestores);
+        AskedMeanwhile fake;
+        {
+            TMainForm crashed;
+            typedCard(crashed);
+            typedCard(crashed);
+        }
+        TMainForm first;
+        TMainForm other;
+        fake.meanwhile = [&other] { other.offerRecovery(); };
+        fake.expectQuestion(Answer(second)); // asked inside the first program's question
+        for (int i = 0; i < firstRestores; ++i)
+            fake.expectQuestion(Answer::Yes);
+        first.offerRecovery();
+        QVERIFY(fake.unexpected().isEmpty());
+        QCOMPARE(fake.pending(), 0);
+
+        const QList<CardEditor *> firsts = first.findChildren<CardEditor *>();
+        const QList<CardEditor *> others = other.findChildren<CardEditor *>();
+        QCOMPARE(firsts.size(), firstRestores);
+        QCOMPARE(others.size(), Answer(second) == Answer::Yes ? 1 : 0);
+        // Every restored card goes on with a copy of its own, and holds it.
+        QSet<QString> held;
+        for (CardEditor *editor : firsts + others)
+            held.insert(editor->document().recovery()->path());
+        QVERIFY(!held.contains(QString()));
+        QCOMPARE(held.size(), firsts.size() + others.size());
+        QCOMPARE(copiesIn(m_dir->path()).size(), held.size());
+        QVERIFY(CardRecovery::leftBehind().isEmpty());
     }
 
     // Several cards left behind are offered one by one, each in an editor of its type.

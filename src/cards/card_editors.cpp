@@ -1,0 +1,21 @@
+#include "app/card_editors.h"
+
+#include "cards/ik/ik_editor.h"
+#include "cards/ok/ok_editor.h"
+#include "cards/okd/okd_editor.h"
+#include "cards/rk/rk_editor.h"
+
+CardEditor *createCardEditor(CardType type, QWidget *parent)
+{
+    switch (type) {
+    case CardType::RK:
+        return new TfrmRK1(parent);
+    case CardType::OK:
+        return new TfrmOK(parent);
+    case CardType::IK:
+        return new TfrmIK(parent);
+    case CardType::OKD:
+        break;
+    }
+    return new TpfrmOkd(parent);
+}
