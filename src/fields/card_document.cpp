@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
+#include <QLockFile>
 
 namespace {
 
@@ -24,6 +26,62 @@ QString bareFileName(const QString &path)
 {
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     return path.mid(cut + 1);
+}
+
+QString separatorReport(const CardKind &kind, const CardModel &model)
+{
+    const QChar separator = QLatin1Char('\\');
+    const FieldTable &table = kind.fields();
+    // "поле з кодом 7021 «Шифр роботи» (сторінка «Реєстраційні дані»)": the label loses
+    // the code it starts with; a field with neither code nor label goes by its name.
+    const auto title = [&table](const FieldInfo &info, const QString &language) {
+        QString label = info.label.simplified();
+        if (!info.code.isEmpty() && label.startsWith(info.code)) {
+            label.remove(0, info.code.size());
+            while (!label.isEmpty() && (label.front() == QLatin1Char('.') || label.front().isSpace()))
+                label.remove(0, 1);
+        }
+        QString out = info.code.isEmpty() ? QStringLiteral("поле") : QStringLiteral("поле з кодом %1").arg(info.code);
+        if (!label.isEmpty())
+            out += QStringLiteral(" «%1»").arg(label);
+        else if (info.code.isEmpty())
+            out += QLatin1Char(' ') + info.name;
+        out += language;
+        if (info.page >= 0 && info.page < table.pages().size())
+            out += QStringLiteral(" (сторінка «%1»)").arg(table.pages().at(info.page));
+        return out;
+    };
+
+    QStringList problems;
+    QSet<QString> reported; // code and text of each field named, so that the text it
+                            // shows is not named again as its two-language text
+    for (const FieldInfo &info : table.fields()) {
+        const QString text = model.text(info.name);
+        if (!text.contains(separator))
+            continue;
+        problems << title(info, QString());
+        reported.insert(info.code + QChar(0) + text);
+    }
+    for (const BilingualText &bilingual : kind.bilingualTexts(model)) {
+        const auto owner = std::find_if(table.fields().cbegin(), table.fields().cend(),
+                                        [&](const FieldInfo &info) { return info.code == bilingual.code; });
+        FieldInfo fallback;
+        fallback.code = bilingual.code;
+        fallback.page = -1;
+        const FieldInfo &info = owner != table.fields().cend() ? *owner : fallback;
+        const QList<std::pair<QString, QString>> texts = {{bilingual.uk, QStringLiteral(", текст українською")},
+                                                          {bilingual.en, QStringLiteral(", текст англійською")}};
+        for (const auto &[text, language] : texts) {
+            if (text.contains(separator) && !reported.contains(bilingual.code + QChar(0) + text))
+                problems << title(info, language);
+        }
+    }
+    if (problems.isEmpty())
+        return {};
+    return QStringLiteral("Картку не записано: символ «\\» розділяє дані в рядку картки, тому його не може "
+                          "бути в значенні поля.\n")
+        + problems.join(QLatin1Char('\n'))
+        + QStringLiteral("\nВилучіть його з цих полів (або замініть, наприклад, на «/») і запишіть картку ще раз.");
 }
 
 CardDocument::CardDocument(const CardKind &kind, QObject *parent)
@@ -99,6 +157,12 @@ CardDocument::SaveOutcome CardDocument::saveWithDialog()
 
 bool CardDocument::saveTo(const QString &path)
 {
+    // Before the lines are built: building them stores the records shown into their
+    // lists, where a "\" could no longer be told from the separators.
+    if (const QString report = separatorReport(m_kind, *m_model); !report.isEmpty()) {
+        Platform::instance().ioError(report);
+        return false;
+    }
     const QStringList lines = m_kind.Mtext(*m_model);
     // Building the lines stores the records shown, which may close up a list.
     emit modelReplaced();
@@ -189,7 +253,7 @@ void CardDocument::enableRecovery()
         m_recovery = std::make_unique<CardRecovery>(*this);
 }
 
-ReadResult CardDocument::restoreFrom(const QString &path)
+ReadResult CardDocument::restoreFrom(const QString &path, std::unique_ptr<QLockFile> held)
 {
     // Read into the new editor's card without clearing it: clearing sets a few fields
     // otherwise than a new editor does, and a save leaves some empty values out.
@@ -201,7 +265,7 @@ ReadResult CardDocument::restoreFrom(const QString &path)
     if (result.status == ReadResult::Status::IoError)
         return result;
     if (m_recovery)
-        m_recovery->adopt(path);
+        m_recovery->adopt(path, std::move(held));
     m_modified = 1;
     emit stateChanged();
     return result;

@@ -11,6 +11,7 @@
 #include <memory>
 
 class CardRecovery;
+class QLockFile;
 
 // One editor's card and its file state: the model, the save and opened names, the
 // modified flag and what may be saved or printed. The commands that touch files or
@@ -79,9 +80,10 @@ public:
     void enableRecovery();
     CardRecovery *recovery() { return m_recovery.get(); }
     // Reads a recovery copy left behind into a fresh card: the card counts as modified and
-    // goes on with that copy; its names and caption stay those of a fresh card, so the
-    // copy never takes the place of the clerk's own file.
-    ReadResult restoreFrom(const QString &path);
+    // goes on with that copy, under `held`, the lock CardRecovery::claim took; its names
+    // and caption stay those of a fresh card, so the copy never takes the place of the
+    // clerk's own file.
+    ReadResult restoreFrom(const QString &path, std::unique_ptr<QLockFile> held);
 
 signals:
     void stateChanged();   // flag, names, caption or enabled states
@@ -109,6 +111,11 @@ private:
     // Last: it looks at the flag and the model while it goes.
     std::unique_ptr<CardRecovery> m_recovery;
 };
+
+// "\" separates the items of a card line, so a value holding it would come back cut:
+// a Ukrainian report naming every field (code, label, page) whose text or whose
+// two-language text holds it, as they stand before a save; empty when none does.
+QString separatorReport(const CardKind &kind, const CardModel &model);
 
 // The bare name of a path: the text after the last "\" or "/".
 QString bareFileName(const QString &path);

@@ -58,7 +58,7 @@ QString twoLines(const QString &first, const QString &second)
 
 QString conversionError(const QString &text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QStringLiteral("«%1» — не число. Введіть число цифрами.").arg(text);
 }
 
 // ---- Field values

@@ -247,22 +247,32 @@ void MaskEdit::inputMethodEvent(QInputMethodEvent *event)
     event->accept();
 }
 
+QMenu *MaskEdit::createContextMenu()
+{
+    if (!isMasked())
+        return createStandardContextMenu();
+    auto *menu = new QMenu(this);
+    QAction *cut = menu->addAction(QStringLiteral("Вирізати"), this, &MaskEdit::cutSelection);
+    QAction *copy = menu->addAction(QStringLiteral("Копіювати"), this, &MaskEdit::copySelection);
+    QAction *paste = menu->addAction(QStringLiteral("Вставити"), this, &MaskEdit::pasteClipboard);
+    QAction *del = menu->addAction(QStringLiteral("Видалити"), this, &MaskEdit::deleteSelection);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Виділити все"), this, &QLineEdit::selectAll);
+    paste->setObjectName(QStringLiteral("edit-paste"));
+    cut->setEnabled(hasSelectedText() && !isReadOnly());
+    copy->setEnabled(hasSelectedText());
+    paste->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());
+    del->setEnabled(hasSelectedText() && !isReadOnly());
+    return menu;
+}
+
 void MaskEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     if (!isMasked()) {
         QLineEdit::contextMenuEvent(event);
         return;
     }
-    QMenu menu(this);
-    QAction *cut = menu.addAction(QStringLiteral("Вирізати"), this, &MaskEdit::cutSelection);
-    QAction *copy = menu.addAction(QStringLiteral("Копіювати"), this, &MaskEdit::copySelection);
-    QAction *paste = menu.addAction(QStringLiteral("Вставити"), this, &MaskEdit::pasteClipboard);
-    QAction *del = menu.addAction(QStringLiteral("Видалити"), this, &MaskEdit::deleteSelection);
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("Виділити все"), this, &QLineEdit::selectAll);
-    cut->setEnabled(hasSelectedText() && !isReadOnly());
-    copy->setEnabled(hasSelectedText());
-    paste->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());
-    del->setEnabled(hasSelectedText() && !isReadOnly());
-    menu.exec(event->globalPos());
+    QMenu *menu = createContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

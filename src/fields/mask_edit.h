@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+class QMenu;
+
 // A masked field driven by the edit-mask engine (not by QLineEdit::setInputMask, whose
 // text() drops blanks and whose letter classes are ASCII only). It shows the blank
 // character in empty positions; its value is the full text with literals and one
@@ -35,6 +37,10 @@ public:
 
     // The length limit of the field without a mask.
     void setPlainMaxLength(int length);
+
+    // The field's context menu (the caller shows and frees it). Its "Paste" action is
+    // named "edit-paste", as in Qt's own menus, so that the field factory can route it.
+    QMenu *createContextMenu();
 
 signals:
     // The value changed by the user: typing, deleting, pasting, cutting.

@@ -220,7 +220,7 @@ private slots:
         QTest::newRow("next free") << 3 << 3 << u"4"_s << u"4"_s << QStringList{};
         QTest::newRow("back to 1") << 3 << 3 << u"1"_s << u"1"_s << QStringList{};
         QTest::newRow("not a number") << 3 << 2 << u"два"_s << u"2"_s
-                                      << QStringList{msg(u"'два' is not a valid integer value"_s), back};
+                                      << QStringList{msg(u"«два» — не число. Введіть число цифрами."_s), back};
     }
 
     void numberTyped()
