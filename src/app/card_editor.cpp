@@ -124,7 +124,7 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     connect(m_binder, &FieldBinder::edited, this, [this](const QString &name) {
         if (QWidget *w = m_binder->widget(name))
             m_unchecked.insert(w);
-        m_document->setModified(1);
+        m_document->noteChange();
     });
     connect(m_wiring, &ExitWiring::ruleRan, this, [this](QWidget *field, bool passed) {
         if (passed)

@@ -105,6 +105,13 @@ void CardDocument::markModified()
     m_saveItem = false;
     m_printItem = false;
     emit stateChanged();
+    emit changed();
+}
+
+void CardDocument::noteChange()
+{
+    setModified(1);
+    emit changed();
 }
 
 void CardDocument::setSaveAndPrintEnabled(bool enabled)

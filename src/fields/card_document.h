@@ -32,6 +32,9 @@ public:
     // A key released in a marking field: the card is modified and the menu items
     // "Записати як..." and "Друк" wait for "&Кінець введення" again.
     void markModified();
+    // A value the card saves changed, in any field and however: the card has unsaved
+    // changes (the menu items stay as they are).
+    void noteChange();
 
     QString saveName() const { return m_saveName; }
     QString openedName() const { return m_openedName; }
@@ -87,6 +90,7 @@ public:
 
 signals:
     void stateChanged();   // flag, names, caption or enabled states
+    void changed();        // a value changed (noteChange, markModified)
     void modelReplaced();  // values changed under the widgets: refresh them
     void opened();         // a file was read: first page current
 

@@ -50,6 +50,8 @@ CardRecovery::CardRecovery(CardDocument &document) : m_document(document)
     m_timer.setInterval(kDelayMs);
     connect(&m_timer, &QTimer::timeout, this, &CardRecovery::write);
     connect(&document, &CardDocument::stateChanged, this, &CardRecovery::stateChanged);
+    // Every change, not only the first, brings the copy up to date.
+    connect(&document, &CardDocument::changed, this, &CardRecovery::stateChanged);
 }
 
 CardRecovery::~CardRecovery()

@@ -180,6 +180,21 @@ private slots:
         QCOMPARE(CardRecovery::leftBehind().size(), kept ? 1 : 0);
     }
 
+    // A change after the first one, in a field that does not lock the save, still
+    // reaches the copy.
+    void laterChangesReachTheCopy()
+    {
+        ScopedFakePlatform fake;
+        auto form = std::make_unique<TMainForm>();
+        CardEditor *editor = typedCard(*form);
+        typeInto(editor, QStringLiteral("ed7022"), QStringLiteral("0107"));
+        editor->document().recovery()->flush();
+        const QString text = cp1251::decode(readAll(editor->document().recovery()->path()));
+        QVERIFY2(text.contains(QStringLiteral("\r\n7022\\0107\r\n")), qPrintable(text));
+        fake.expectQuestion(Answer::No);
+        editor->exitEditor();
+    }
+
     // A save onto a full disk is reported; the card keeps its flag, the old file and
     // the recovery copy stay.
     void fullDiskInTheEditor()
