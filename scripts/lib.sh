@@ -4,7 +4,7 @@
 ZORVAT_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
-  fonts-liberation
+  fonts-liberation qt6-translations-l10n
   poppler-utils
 )
 

@@ -2,6 +2,7 @@
 #include "app/hint_timing.h"
 #include "app/main_form.h"
 #include "app/qt_platform.h"
+#include "app/qt_translations.h"
 #include "print/report_layouts.h"
 #include "zorvat_version.h"
 
@@ -32,11 +33,18 @@ int main(int argc, char *argv[])
         print(stdout, early.help ? commandLineHelp() : versionText());
         return 0;
     }
+    // A wrong call is answered before the window system starts, so also without a display.
+    if (!early.unknownOptions.isEmpty()) {
+        print(stderr, commandLineError(early));
+        return 2;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ЗОРВАТ"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVAT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("zorvat"));
+    if (!installQtTranslations(app))
+        qWarning("Qt's Ukrainian translations (qt_uk.qm) are not installed: standard dialogs speak English");
     QIcon icon;
     for (QDirIterator it(QStringLiteral(":/hicolor"), QDirIterator::Subdirectories); it.hasNext();) {
         if (const QString file = it.next(); file.endsWith(QLatin1String("/zorvat.png")))

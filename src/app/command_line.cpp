@@ -16,11 +16,34 @@ namespace {
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("ця довідка"));
 const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("версія програми"));
 
+// The options Qt takes for itself when the application starts (those of its window
+// system plugins too); the first ones take a value.
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("session"), QStringLiteral("style"),
+    QStringLiteral("stylesheet"), QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("title"),
+    QStringLiteral("name"), QStringLiteral("icon"), QStringLiteral("qmljsdebugger"), QStringLiteral("fontengine")};
+const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+                              QStringLiteral("dograb"), QStringLiteral("sync")};
+
+bool takesValue(const QString &name)
+{
+    return kQtOptionsWithValue.contains(name);
+}
+
+bool isQtOption(const QString &name)
+{
+    return takesValue(name) || kQtFlags.contains(name);
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
+    // "-platform xcb" is one option, as Qt reads it, not the letters p, l, a...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(kHelp);
     parser.addOption(kVersion);
     parser.addPositionalArgument(QStringLiteral("ФАЙЛ"), QStringLiteral("файл картки"), QStringLiteral("[ФАЙЛ...]"));
@@ -29,7 +52,26 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.parse(arguments);
     CommandLine line;
     line.files = parser.positionalArguments();
-    line.unknownOptions = parser.unknownOptionNames();
+    const QStringList unknown = parser.unknownOptionNames();
+    // Each wrong option as the clerk typed it ("--bogus"), once, in order.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == QLatin1String("--"))
+            break;
+        if (!arg.startsWith(QLatin1Char('-')) || arg.size() < 2)
+            continue;
+        const QString typed = arg.section(QLatin1Char('='), 0, 0);
+        QString name = typed;
+        while (name.startsWith(QLatin1Char('-')))
+            name.remove(0, 1);
+        if (isQtOption(name)) {
+            if (takesValue(name) && !arg.contains(QLatin1Char('=')))
+                ++i;
+            continue;
+        }
+        if (unknown.contains(name) && !line.unknownOptions.contains(typed))
+            line.unknownOptions << typed;
+    }
     line.help = parser.isSet(kHelp);
     line.version = parser.isSet(kVersion);
     return line;

@@ -53,7 +53,14 @@ private slots:
         QTest::newRow("a file named like an option") << QStringList{QStringLiteral("--"), QStringLiteral("--x.txt")}
                                                      << QStringList{QStringLiteral("--x.txt")} << QStringList{} << false << false;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--frob"), rk} << QStringList{rk}
-                                        << QStringList{QStringLiteral("frob")} << false << false;
+                                        << QStringList{QStringLiteral("--frob")} << false << false;
+        QTest::newRow("unknown options as typed, once") << QStringList{QStringLiteral("-x"), QStringLiteral("--y=1"), QStringLiteral("-x")}
+                                                        << QStringList{} << QStringList{QStringLiteral("-x"), QStringLiteral("--y")}
+                                                        << false << false;
+        // Qt's own options are Qt's: the value of one is no card file either (Qt takes it
+        // out of the arguments before the files are opened).
+        QTest::newRow("Qt's options") << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-reverse"), rk}
+                                      << QStringList{QStringLiteral("fusion"), rk} << QStringList{} << false << false;
     }
     void parse()
     {
@@ -85,7 +92,10 @@ private slots:
             << QStringList{QStringLiteral("-platform"), xcb, QStringLiteral("-v")} << xcb << 0 << version << QString();
         QTest::newRow("help") << QStringList{QStringLiteral("-h")} << xcb << 0 << commandLineHelp() << QString();
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--frob")} << offscreen << 2 << QString()
-                                        << QStringLiteral("невідомий параметр «frob»");
+                                        << QStringLiteral("невідомий параметр «--frob»");
+        // Without a display the window system would abort the program first.
+        QTest::newRow("unknown option, no display") << QStringList{QStringLiteral("--bogus")} << xcb << 2 << QString()
+                                                    << QStringLiteral("невідомий параметр «--bogus»");
     }
     void builtProgram()
     {
