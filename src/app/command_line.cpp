@@ -97,7 +97,7 @@ QString commandLineHelp()
 
 QString versionText()
 {
-    return QStringLiteral("zorvat " ZORVAT_VERSION "\n");
+    return QStringLiteral("zorvat " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE);
 }
 
 QString commandLineError(const CommandLine &line)

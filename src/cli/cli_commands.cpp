@@ -156,7 +156,7 @@ int runCli(const QStringList &argsIn)
         return kOk;
     }
     if (args.constFirst() == QLatin1String("--version") || args.constFirst() == QLatin1String("-v")) {
-        printOut(QStringLiteral("zorvat-card " ZORVAT_VERSION));
+        printOut(QStringLiteral("zorvat-card " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE).chopped(1));
         return kOk;
     }
     const QString name = args.takeFirst();

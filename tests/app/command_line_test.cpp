@@ -86,7 +86,7 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("errPart");
         const QString xcb = QStringLiteral("xcb"), offscreen = QStringLiteral("offscreen");
-        const QString version = QStringLiteral("zorvat " ZORVAT_VERSION "\n");
+        const QString version = QStringLiteral("zorvat " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE);
         QTest::newRow("version") << QStringList{QStringLiteral("--version")} << xcb << 0 << version << QString();
         QTest::newRow("version after a Qt option")
             << QStringList{QStringLiteral("-platform"), xcb, QStringLiteral("-v")} << xcb << 0 << version << QString();

@@ -95,7 +95,7 @@ private slots:
     {
         const Run r = zorvatCard({QStringLiteral("--version")});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.out, QByteArray("zorvat-card " ZORVAT_VERSION "\n"));
+        QCOMPARE(r.out, QByteArray("zorvat-card " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE));
     }
 
     void newMatchesFreshEditor_data()

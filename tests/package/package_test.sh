@@ -37,21 +37,33 @@ for f in usr/bin/zorvat usr/bin/zorvat-card \
          usr/share/icons/hicolor/48x48/apps/zorvat.png \
          usr/share/icons/hicolor/256x256/apps/zorvat.png \
          usr/share/man/man1/zorvat.1.gz usr/share/man/man1/zorvat-card.1.gz \
+         usr/share/mime/packages/zorvat.xml \
+         usr/share/doc/zorvat/examples/RK_sample.txt usr/share/doc/zorvat/examples/OKD_sample.txt \
          usr/share/doc/zorvat/copyright usr/share/doc/zorvat/changelog.gz; do
   [ -f "$root/$f" ] || fail "$f is not in the package"
 done
 grep -qx 'Exec=zorvat %F' "$root/usr/share/applications/zorvat.desktop" || fail "the menu entry does not start zorvat"
+grep -qx 'MimeType=text/x-zorvat-card;' "$root/usr/share/applications/zorvat.desktop" || fail "the menu entry takes no card files"
+grep -q '^License: GPL-3+' "$root/usr/share/doc/zorvat/copyright" || fail "the copyright file names no GPL-3+"
+grep -q 'GPL-3.0-or-later' "$root/usr/share/metainfo/ua.zorvat.zorvat.metainfo.xml" || fail "the metadata names no licence"
+zcat "$root/usr/share/man/man1/zorvat.1.gz" | head -n 1 | grep -Eq '^\.TH ZORVAT 1 "[0-9]{4}-[0-9]{2}-[0-9]{2}"' \
+  || fail "the manual page carries no date"
+
+# The card file type installed is the one test_mime reads through Qt's MIME database.
+cmp -s "$(dirname "$0")/../../packaging/zorvat-mime.xml" "$root/usr/share/mime/packages/zorvat.xml" \
+  || fail "the installed card file type differs from packaging/zorvat-mime.xml"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in fonts-liberation libqt6widgets6 libqt6printsupport6 libc6; do
+for d in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6printsupport6 libc6; do
   [[ ", $depends," == *", $d"[\ ,]* ]] || fail "Depends lacks $d: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Suggests)" = cups ] || fail "the package does not suggest cups"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 
 # The installed programs, with the system's Qt. Version and help need no display.
 card=$root/usr/bin/zorvat-card
-[ "$("$card" --version)" = "zorvat-card $version" ] || fail "zorvat-card --version"
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/usr/bin/zorvat" --version)" = "zorvat $version" ] \
+[ "$("$card" --version | head -n 1)" = "zorvat-card $version" ] || fail "zorvat-card --version"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/usr/bin/zorvat" --version | head -n 1)" = "zorvat $version" ] \
   || fail "zorvat --version"
 
 # Every card type: a new card, opened and saved, then opened and saved again, keeps its
