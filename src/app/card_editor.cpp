@@ -5,9 +5,11 @@
 #include "fields/card_document.h"
 #include "fields/card_rules.h"
 #include "fields/exit_wiring.h"
+#include "fields/field_captions.h"
 #include "fields/field_factory.h"
 #include "fields/page_builder.h"
 #include "fields/rule_context.h"
+#include "fields/user_settings.h"
 #include "print/print_job.h"
 
 #include <QAbstractButton>
@@ -32,10 +34,13 @@
 
 namespace {
 
-QToolButton *speedButton(QToolBar *bar, const QString &name, const QString &hint, const QIcon &icon)
+// `text` is what a screen reader says for the button, which shows only its picture.
+QToolButton *speedButton(QToolBar *bar, const QString &name, const QString &text, const QIcon &icon,
+                         const QString &hint)
 {
     auto *button = new QToolButton(bar);
     button->setObjectName(name);
+    button->setAccessibleName(text);
     button->setToolTip(hint);
     button->setIcon(icon);
     button->setIconSize(QSize(22, 22));
@@ -83,13 +88,16 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     auto *bar = addToolBar(QStringLiteral("Панель інструментів"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
-    m_btnNew = speedButton(bar, QStringLiteral("SpeedButton1"), QStringLiteral("Новий"), toolbarIcons::newCard());
-    m_btnOpen = speedButton(bar, QStringLiteral("SpeedButton2"), QStringLiteral("Відкрити"), toolbarIcons::open());
-    m_btnSave = speedButton(bar, QStringLiteral("SpeedButton3"), QStringLiteral("Записати як..."), toolbarIcons::save());
-    m_btnPrint = speedButton(bar, QStringLiteral("SpeedButton4"), QStringLiteral("Друк"), toolbarIcons::print());
+    const auto plain = [bar](const QString &name, const QString &text, const QIcon &icon) {
+        return speedButton(bar, name, text, icon, text);
+    };
+    m_btnNew = plain(QStringLiteral("SpeedButton1"), QStringLiteral("Новий"), toolbarIcons::newCard());
+    m_btnOpen = plain(QStringLiteral("SpeedButton2"), QStringLiteral("Відкрити"), toolbarIcons::open());
+    m_btnSave = plain(QStringLiteral("SpeedButton3"), QStringLiteral("Записати як..."), toolbarIcons::save());
+    m_btnPrint = plain(QStringLiteral("SpeedButton4"), QStringLiteral("Друк"), toolbarIcons::print());
     bar->addSeparator();
-    m_btnContinuation = speedButton(bar, QStringLiteral("SB5"), options.continuationHint.value_or(options.continuationText),
-                                    toolbarIcons::printContinuation());
+    m_btnContinuation = speedButton(bar, QStringLiteral("SB5"), options.continuationText, toolbarIcons::printContinuation(),
+                                    options.continuationHint.value_or(options.continuationText));
     auto *sbText = new QLabel(options.continuationNote, bar);
     sbText->setObjectName(QStringLiteral("lblSB5"));
     bar->addWidget(sbText);
@@ -191,6 +199,12 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
         sheet->setObjectName(design.sheetNames.value(page));
         pageControl()->addTab(sheet, table.pages().at(page));
         pageControl()->setTabToolTip(page, design.pageHints.value(page));
+    }
+    // A field without a label of its own is announced by what its page shows for it.
+    const QHash<QString, QString> captions = fieldCaptions::fromDesign(table, design);
+    for (auto it = captions.cbegin(); it != captions.cend(); ++it) {
+        if (QWidget *w = m_binder->widget(it.key()))
+            w->setAccessibleName(it.value());
     }
 
     const CardRules::Fields fields = rules.fields();
@@ -417,10 +431,27 @@ void CardEditor::exitEditor()
 void CardEditor::closeEvent(QCloseEvent *event)
 {
     // Closing by the title bar asks too: no card is dropped without a question.
-    if (std::exchange(m_asked, false) || savePrompt())
+    if (std::exchange(m_asked, false) || savePrompt()) {
+        keepPlace();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+void CardEditor::rememberPlace()
+{
+    m_rememberPlace = true;
+    m_document->rememberFolders();
+    // Qt keeps a restored window on a screen that is there now.
+    if (const QByteArray geometry = userSettings::windowGeometry(cardType()); !geometry.isEmpty())
+        restoreGeometry(geometry);
+}
+
+void CardEditor::keepPlace()
+{
+    if (m_rememberPlace)
+        userSettings::setWindowGeometry(cardType(), saveGeometry());
 }
 
 void CardEditor::watchMarks(QWidget *field)

@@ -90,6 +90,14 @@ public:
     // A key released in `field` marks the card modified.
     void watchMarks(QWidget *field);
 
+    // The window takes the size and place the last closed editor of its type left
+    // behind, and leaves its own when it closes; the file dialogs start in the folders
+    // last used with this card type. The main window's editors remember so.
+    void rememberPlace();
+    // Leaves the window's size and place for the next editor of its type (on closing,
+    // and when the main window takes the editors with it).
+    void keepPlace();
+
 signals:
     // "Новий": the main window creates a fresh editor of this type.
     void newRequested(CardType type);
@@ -138,6 +146,7 @@ private:
     CardRules *m_rules = nullptr;
     int m_page = 0;
     bool m_asked = false; // the close under way was asked about already
+    bool m_rememberPlace = false;
     bool m_openDisablesButtons;
     bool m_openDisablesContinuation;
     QSet<QWidget *> m_unchecked;

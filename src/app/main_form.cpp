@@ -2,19 +2,27 @@
 
 #include "app/card_editor.h"
 #include "app/card_editors.h"
+#include "app/command_line.h"
 #include "app/entry_label.h"
 #include "app/help_form.h"
 #include "app/title_picture.h"
+#include "cardfile/card_reader.h"
 #include "fields/card_document.h"
 #include "fields/card_recovery.h"
 #include "fields/platform.h"
+#include "fields/user_settings.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLockFile>
+#include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -100,6 +108,27 @@ TMainForm::TMainForm(QWidget *parent)
     layout->addWidget(exit, 0, Qt::AlignHCenter);
     layout->addStretch();
 
+    // Below the entries, out of their way: a link-like button with the list as its menu.
+    auto *recent = new QPushButton(QStringLiteral("Ос&танні картки"), this);
+    recent->setObjectName(QStringLiteral("RecentCards"));
+    recent->setFlat(true);
+    recent->setCursor(Qt::PointingHandCursor);
+    recent->setToolTip(QStringLiteral("Картки, які відкривали або записували останніми"));
+    QFont recentFont(QStringLiteral("Times New Roman"));
+    recentFont.setPixelSize(16);
+    recentFont.setBold(true);
+    recent->setFont(recentFont);
+    QPalette recentPalette = recent->palette();
+    recentPalette.setColor(QPalette::ButtonText, QColor(0, 0, 200));
+    recent->setPalette(recentPalette);
+    m_recentMenu = new QMenu(recent);
+    m_recentMenu->setObjectName(QStringLiteral("RecentCardsMenu"));
+    m_recentMenu->setToolTipsVisible(true);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::updateRecentCards);
+    recent->setMenu(m_recentMenu);
+    layout->addWidget(recent, 0, Qt::AlignRight);
+    updateRecentCards();
+
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -107,6 +136,9 @@ TMainForm::TMainForm(QWidget *parent)
 CardEditor *TMainForm::openEditor(CardType type)
 {
     CardEditor *editor = createCardEditor(type, this);
+    editor->rememberPlace();
+    connect(&editor->document(), &CardDocument::fileUsed, this,
+            [type](const QString &path) { userSettings::addRecentCard(path, type); });
     m_newest[slot(type)] = editor;
     m_all.append(editor);
     connect(editor, &CardEditor::newRequested, this, &TMainForm::openEditor);
@@ -158,6 +190,12 @@ void TMainForm::closeEvent(QCloseEvent *event)
         return;
     }
     m_exitAsked = false;
+    // The editors go with the main window without closing themselves; the newest of each
+    // type comes last and is the one remembered.
+    for (const QPointer<CardEditor> &e : std::as_const(m_all)) {
+        if (e)
+            e->keepPlace();
+    }
     event->accept();
 }
 
@@ -182,6 +220,48 @@ void TMainForm::offerRecovery()
                 Platform::instance().message(result.message);
         }
     }
+}
+
+void TMainForm::updateRecentCards()
+{
+    m_recentMenu->clear();
+    const QList<userSettings::RecentCard> cards = userSettings::recentCards();
+    if (cards.isEmpty()) {
+        m_recentMenu->addAction(QStringLiteral("Список порожній"))->setEnabled(false);
+        return;
+    }
+    const QFontMetrics metrics(m_recentMenu->font());
+    for (int i = 0; i < cards.size(); ++i) {
+        const userSettings::RecentCard card = cards.at(i);
+        const QFileInfo file(card.path);
+        // The name first, which is what the clerk looks for; a long folder is shortened
+        // in its middle.
+        QString text = QStringLiteral("&%1  %2  —  %3")
+                           .arg(i + 1)
+                           .arg(file.fileName(), metrics.elidedText(QDir::toNativeSeparators(file.path()),
+                                                                    Qt::ElideMiddle, 360));
+        const bool there = file.isFile();
+        if (!there)
+            text += QStringLiteral("  (файл не знайдено)");
+        QAction *action = m_recentMenu->addAction(text);
+        action->setToolTip(QDir::toNativeSeparators(card.path));
+        // A file on a disk not plugged in now may come back: it stays on the list, marked.
+        action->setEnabled(there);
+        connect(action, &QAction::triggered, this, [this, card] { openRecentCard(card.path, card.type); });
+    }
+}
+
+void TMainForm::openRecentCard(const QString &path, CardType type)
+{
+    if (cardKindOfFileName(path)) {
+        openCardFiles(*this, {path});
+        return;
+    }
+    if (const QString reason = unreadableReason(path); !reason.isEmpty()) {
+        Platform::instance().ioError(readFailureMessage(path, reason));
+        return;
+    }
+    openEditor(type)->document().openChosen(path);
 }
 
 void TMainForm::showHelp(QWidget *owner)

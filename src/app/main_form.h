@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class CardEditor;
+class QMenu;
 
 // TMainForm: the main window with the four card entries and "Вихід".
 class TMainForm : public QWidget
@@ -33,6 +34,15 @@ public:
     // it, Cancel keeps it for the next start.
     void offerRecovery();
 
+    // "Останні картки": the card files used lately, each opening in the editor of its
+    // type. The list is made anew from the settings whenever it opens, so that a file
+    // gone since is marked and a file used in another window is there.
+    void updateRecentCards();
+    QMenu *recentCardsMenu() const { return m_recentMenu; }
+    // A card file of the list: in the editor its name tells, as from the command line;
+    // a card saved under another name opens in the editor it was last used in.
+    void openRecentCard(const QString &path, CardType type);
+
 signals:
     void editorOpened(CardEditor *editor);
 
@@ -45,4 +55,5 @@ private:
     QPointer<CardEditor> m_newest[4];
     QList<QPointer<CardEditor>> m_all;
     bool m_exitAsked = false;
+    QMenu *m_recentMenu;
 };

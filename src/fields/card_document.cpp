@@ -147,16 +147,20 @@ CardDocument::SaveOutcome CardDocument::saveWithDialog()
 {
     if (m_saveName.isEmpty())
         m_saveName = m_kind.defaultFileName();
+    const QString folder = dialogFolder(userSettings::Dialog::Save);
     if (m_kind.saveFromHomeDir())
-        QDir::setCurrent(homeFolder());
+        QDir::setCurrent(folder);
     FileChoice choice;
     choice.filter = kTextFilter;
     choice.defaultSuffix = QStringLiteral("txt");
     choice.initialName = m_saveName;
-    choice.directory = QDir::currentPath();
+    // Without a remembered folder RK's save dialog starts wherever the current folder is.
+    choice.directory = m_kind.saveFromHomeDir() || m_rememberFolders ? folder : QDir::currentPath();
     const QString path = Platform::instance().chooseSaveFile(choice);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
+    if (m_rememberFolders)
+        userSettings::rememberDialogFolder(m_kind.type(), userSettings::Dialog::Save, path);
     m_saveName = path;
     emit stateChanged();
     return saveTo(path) ? SaveOutcome::Saved : SaveOutcome::Failed;
@@ -179,6 +183,7 @@ bool CardDocument::saveTo(const QString &path)
         return false;
     }
     setModified(0);
+    emit fileUsed(path);
     return true;
 }
 
@@ -217,11 +222,12 @@ bool CardDocument::open()
         return false;
     setContinuationEnabled(false);
 
-    QDir::setCurrent(homeFolder());
+    const QString folder = dialogFolder(userSettings::Dialog::Open);
+    QDir::setCurrent(folder);
     FileChoice choice;
     choice.filter = m_kind.openAllFiles() ? kAllFilter : kTextFilter;
     choice.defaultSuffix = m_kind.openDefaultTxt() ? QStringLiteral("txt") : QString();
-    choice.directory = QDir::currentPath();
+    choice.directory = folder;
     QString path;
     for (;;) {
         path = Platform::instance().chooseOpenFile(choice);
@@ -232,6 +238,8 @@ bool CardDocument::open()
             break;
         choice.initialName = path;
     }
+    if (m_rememberFolders)
+        userSettings::rememberDialogFolder(m_kind.type(), userSettings::Dialog::Open, path);
     openChosen(path);
     return true;
 }
@@ -252,6 +260,11 @@ void CardDocument::clearCard()
     m_kind.compNil(*m_model);
     m_saveItem = m_printItem = m_saveButton = m_printButton = false;
     emit stateChanged();
+}
+
+QString CardDocument::dialogFolder(userSettings::Dialog dialog) const
+{
+    return m_rememberFolders ? userSettings::dialogFolder(m_kind.type(), dialog) : homeFolder();
 }
 
 void CardDocument::enableRecovery()
@@ -297,5 +310,8 @@ ReadResult CardDocument::readFrom(const QString &path)
     emit opened();
     if (!result.warning.isEmpty())
         Platform::instance().message(result.warning);
+    // A file that could not be read at all is no card to come back to.
+    if (result.status != ReadResult::Status::IoError)
+        emit fileUsed(path);
     return result;
 }

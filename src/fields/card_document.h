@@ -3,6 +3,7 @@
 #include "cardfile/card_reader.h"
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
+#include "fields/user_settings.h"
 #include "print/continuation_state.h"
 
 #include <QObject>
@@ -81,6 +82,9 @@ public:
 
     // Keeps a recovery copy of the card while it has unsaved changes (editors do).
     void enableRecovery();
+    // The file dialogs start in the folders last chosen in them for this card type, and
+    // remember the folder of each file chosen (the program's editors do; userSettings).
+    void rememberFolders() { m_rememberFolders = true; }
     CardRecovery *recovery() { return m_recovery.get(); }
     // Reads a recovery copy left behind into a fresh card: the card counts as modified and
     // goes on with that copy, under `held`, the lock CardRecovery::claim took; its names
@@ -93,11 +97,14 @@ signals:
     void changed();        // a value changed (noteChange, markModified)
     void modelReplaced();  // values changed under the widgets: refresh them
     void opened();         // a file was read: first page current
+    void fileUsed(const QString &path); // the card was written to or read from `path`
 
 private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
     SaveOutcome saveWithDialog();
     bool confirmBeforeOpen();
+    // Where a file dialog starts: the remembered folder, or the home folder.
+    QString dialogFolder(userSettings::Dialog dialog) const;
 
     const CardKind &m_kind;
     std::unique_ptr<CardModel> m_model;
@@ -111,6 +118,7 @@ private:
     bool m_printButton = false;
     bool m_continuation = false;
     bool m_continuationItem = false;
+    bool m_rememberFolders = false;
     ContinuationState m_continuationState;
     // Last: it looks at the flag and the model while it goes.
     std::unique_ptr<CardRecovery> m_recovery;

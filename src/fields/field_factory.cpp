@@ -2,6 +2,7 @@
 
 #include "fields/card_model.h"
 #include "fields/exit_wiring.h"
+#include "fields/field_captions.h"
 #include "fields/field_rules.h"
 #include "fields/mask_edit.h"
 #include "fields/separator_guard.h"
@@ -201,6 +202,10 @@ QWidget *fieldFactory::create(const FieldInfo &info, QWidget *parent)
         separatorGuard::install(w);
     w->setObjectName(info.name);
     w->setToolTip(info.hint);
+    // A screen reader names the field by its caption; the editor gives the fields
+    // without one of their own what their page shows (fieldCaptions::fromDesign).
+    const QString caption = fieldCaptions::own(info);
+    w->setAccessibleName(caption.isEmpty() ? info.name : caption);
     return w;
 }
 
@@ -363,8 +368,12 @@ void FieldBinder::refresh(const QString &name)
     const std::optional<CardModel::LabelState> state = m_model->label(name);
     if (!state)
         return;
-    if (label->text() != state->text)
+    if (label->text() != state->text) {
         label->setText(state->text);
+        // The field is announced by the label the clerk sees now.
+        if (QWidget *field = label->buddy(); field && !state->text.simplified().isEmpty())
+            field->setAccessibleName(state->text.simplified());
+    }
     QPalette palette = label->property("zorvatPalette").value<QPalette>();
     if (state->blue)
         palette.setColor(QPalette::WindowText, QColor(Qt::blue));

@@ -12,6 +12,8 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/card_document.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_kind_by_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_recovery.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/user_settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/field_captions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/edit_mask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rule_context.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_rules.cpp

@@ -2,6 +2,7 @@
 
 #include "fields/card_recovery.h"
 #include "fields/platform.h"
+#include "fields/user_settings.h"
 #include "support/fake_platform.h"
 
 #include <QApplication>
@@ -35,6 +36,9 @@ int main(int argc, char **argv)
     // Editors keep recovery copies of unsaved cards; the tests' copies go here.
     QTemporaryDir recoveryFolder;
     CardRecovery::setFolder(recoveryFolder.path());
+    // The windows remember folders, places and files; never in the user's own settings.
+    QTemporaryDir settingsFolder;
+    userSettings::setFile(settingsFolder.filePath(QStringLiteral("zorvat.ini")));
     // ZORVAT_TEST_CLASS runs one class alone, so that its functions can be named.
     const QByteArray only = qgetenv("ZORVAT_TEST_CLASS");
     int failed = 0;

@@ -92,7 +92,7 @@ void IkReader::readOwner(const QString &line)
     if (kind.size() >= 2) {
         // Older form 2459\kind\code; the name and the address come on lines of their
         // own. The code takes the mask of the kind given, so a tax number keeps its digits.
-        m_model.setOwnerKind(second != kLegal, false);
+        m_model.setOwnerKind(second != kLegal);
         m_model.setFitted(u"ed2459"_s, kind);
         m_model.setText(u"Edit1"_s, u"1"_s);
         m_model.setOwnerNo(1);
@@ -105,7 +105,8 @@ void IkReader::readOwner(const QString &line)
     const int n = cardNumber(second);
     if (n < 1 || n > IkModel::kOwnerSlots)
         return;
-    m_model.setOwnerKind(kind != kLegal, false);
+    // The code read is checked later against the kind it was read with.
+    m_model.setOwnerKind(kind != kLegal);
     m_model.setText(u"Edit1"_s, second);
     m_model.setOwnerNo(n);
     m_model.selectNumbered(u"lizz"_s, kind);

@@ -1,0 +1,134 @@
+#include "fields/user_settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+#include <memory>
+
+namespace userSettings {
+
+namespace {
+
+QString g_file;
+
+std::unique_ptr<QSettings> open()
+{
+    return std::make_unique<QSettings>(file(), QSettings::IniFormat);
+}
+
+QString key(CardType type, const char *name)
+{
+    return cardKind(type).id() + QLatin1Char('/') + QLatin1String(name);
+}
+
+const char *folderKey(Dialog dialog)
+{
+    return dialog == Dialog::Open ? "openFolder" : "saveFolder";
+}
+
+// One file, however it was named: absolute, without "." and "..".
+QString normalised(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+#ifdef Q_OS_WIN
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
+void writeRecent(QSettings &settings, const QList<RecentCard> &cards)
+{
+    settings.remove(QStringLiteral("recentCards"));
+    settings.beginWriteArray(QStringLiteral("recentCards"), int(cards.size()));
+    for (int i = 0; i < cards.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue(QStringLiteral("file"), cards.at(i).path);
+        settings.setValue(QStringLiteral("card"), cardKind(cards.at(i).type).id());
+    }
+    settings.endArray();
+}
+
+} // namespace
+
+QString file()
+{
+    if (!g_file.isEmpty())
+        return g_file;
+    // An ASCII file name in a folder named like the program's data folder.
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ЗОРВАТ"), QStringLiteral("zorvat"))
+        .fileName();
+}
+
+void setFile(const QString &path)
+{
+    g_file = path;
+}
+
+QString dialogFolder(CardType type, Dialog dialog)
+{
+    const QString folder = open()->value(key(type, folderKey(dialog))).toString();
+    // A folder since removed, or on a stick no longer plugged in, is no place to start.
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QDir::homePath();
+}
+
+void rememberDialogFolder(CardType type, Dialog dialog, const QString &chosen)
+{
+    if (chosen.isEmpty())
+        return;
+    open()->setValue(key(type, folderKey(dialog)), QFileInfo(normalised(chosen)).path());
+}
+
+QByteArray windowGeometry(CardType type)
+{
+    return open()->value(key(type, "window")).toByteArray();
+}
+
+void setWindowGeometry(CardType type, const QByteArray &geometry)
+{
+    open()->setValue(key(type, "window"), geometry);
+}
+
+QList<RecentCard> recentCards()
+{
+    const auto settings = open();
+    QList<RecentCard> cards;
+    const int size = settings->beginReadArray(QStringLiteral("recentCards"));
+    for (int i = 0; i < size && cards.size() < kRecentCards; ++i) {
+        settings->setArrayIndex(i);
+        const QString path = settings->value(QStringLiteral("file")).toString();
+        const CardKind *kind = cardKindById(settings->value(QStringLiteral("card")).toString());
+        // An entry edited by hand into something unusable is passed by.
+        if (path.isEmpty() || !kind)
+            continue;
+        const bool listed = std::any_of(cards.cbegin(), cards.cend(),
+                                        [&path](const RecentCard &card) { return sameFile(card.path, path); });
+        if (!listed)
+            cards.append({path, kind->type()});
+    }
+    settings->endArray();
+    return cards;
+}
+
+void addRecentCard(const QString &path, CardType type)
+{
+    if (path.isEmpty())
+        return;
+    const QString added = normalised(path);
+    QList<RecentCard> cards = recentCards();
+    cards.removeIf([&added](const RecentCard &card) { return sameFile(card.path, added); });
+    cards.prepend({added, type});
+    while (cards.size() > kRecentCards)
+        cards.removeLast();
+    writeRecent(*open(), cards);
+}
+
+} // namespace userSettings
