@@ -58,7 +58,8 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
       m_binder(new FieldBinder(m_document->model(), this)),
       m_wiring(new ExitWiring(this)),
       m_openDisablesButtons(options.openDisablesButtonsFirst),
-      m_openDisablesContinuation(options.openDisablesContinuationFirst)
+      m_openDisablesContinuation(options.openDisablesContinuationFirst),
+      m_continuationDisablesPrint(options.continuationDisablesPrintButton)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kind.windowCaption());
@@ -140,6 +141,8 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     });
     connect(m_document, &CardDocument::modelReplaced, this, [this] {
         m_unchecked.clear();
+        if (m_rules)
+            m_rules->cardReplaced();
         refreshFromModel();
         m_page = pageControl()->currentIndex();
     });
@@ -213,6 +216,15 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
         showState();
     });
     m_wiring->setResolver([this](const QString &name) { return focusTarget(name); });
+    // Every save, from the menu or from a question on closing, passes the card's check.
+    m_document->setSaveCheck([this] {
+        PlatformRuleContext ctx;
+        if (m_rules->beforeSave(ctx))
+            return true;
+        if (QWidget *target = ctx.focus().isMove() ? focusTarget(ctx.focus().target) : nullptr)
+            m_wiring->moveFocus(target);
+        return false;
+    });
     for (const QString &name : fields.exit) {
         if (QWidget *w = findChild<QWidget *>(name))
             m_wiring->setExitRule(w, [this, name](RuleContext &ctx) { m_rules->exitRule(name, ctx); });
@@ -418,6 +430,8 @@ void CardEditor::printContinuation()
     if (!leaveFocusedField())
         return;
     PrintJob(*m_document).printContinuation();
+    if (m_continuationDisablesPrint)
+        m_document->setPrintButtonEnabled(false);
 }
 
 void CardEditor::exitEditor()

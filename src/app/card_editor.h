@@ -49,6 +49,9 @@ public:
         // and Print, and the continuation menu item.
         bool openDisablesButtonsFirst = false;
         bool openDisablesContinuationFirst = false;
+        // After "Друк листів продовжень" the tool-bar button "Друк" waits for
+        // "&Кінець введення" too.
+        bool continuationDisablesPrintButton = false;
         // Component names of "Назад" and "Вперед".
         QString previousName = QStringLiteral("BitBtn2");
         QString nextName = QStringLiteral("BitBtn3");
@@ -149,6 +152,7 @@ private:
     bool m_rememberPlace = false;
     bool m_openDisablesButtons;
     bool m_openDisablesContinuation;
+    bool m_continuationDisablesPrint;
     QSet<QWidget *> m_unchecked;
     QHash<QObject *, QString> m_clickFields; // widget (or part) -> field with a click rule
     QAction *m_actNew;

@@ -126,6 +126,12 @@ void CardDocument::setSaveAndPrintButtonsEnabled(bool enabled)
     emit stateChanged();
 }
 
+void CardDocument::setPrintButtonEnabled(bool enabled)
+{
+    m_printButton = enabled;
+    emit stateChanged();
+}
+
 void CardDocument::setContinuationEnabled(bool enabled)
 {
     m_continuation = m_continuationItem = enabled;
@@ -145,6 +151,8 @@ bool CardDocument::saveAs()
 
 CardDocument::SaveOutcome CardDocument::saveWithDialog()
 {
+    if (m_saveCheck && !m_saveCheck())
+        return SaveOutcome::Failed; // told; the card keeps its changes
     if (m_saveName.isEmpty())
         m_saveName = m_kind.defaultFileName();
     const QString folder = dialogFolder(userSettings::Dialog::Save);

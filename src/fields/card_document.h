@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class CardRecovery;
@@ -52,6 +53,7 @@ public:
     bool continuationItemEnabled() const { return m_continuationItem; }
     void setSaveAndPrintEnabled(bool enabled); // items and buttons
     void setSaveAndPrintButtonsEnabled(bool enabled);
+    void setPrintButtonEnabled(bool enabled);
     void setContinuationEnabled(bool enabled); // item and button
     void setContinuationItemEnabled(bool enabled);
     void endInput() { setSaveAndPrintEnabled(true); }
@@ -61,6 +63,9 @@ public:
 
     // "Записати як...": asks for the name and writes the card. True when written.
     bool saveAs();
+    // Runs before every save with a dialog ("Записати як..." and the "Так" of the save
+    // questions): false keeps the card unwritten, the check having told the clerk why.
+    void setSaveCheck(std::function<bool()> check) { m_saveCheck = std::move(check); }
     // Writes the card lines to `path` without a dialog; reports a failure through the
     // platform. True when written; then the flag is 0.
     bool saveTo(const QString &path);
@@ -108,6 +113,7 @@ private:
 
     const CardKind &m_kind;
     std::unique_ptr<CardModel> m_model;
+    std::function<bool()> m_saveCheck;
     int m_modified = 0;
     QString m_saveName;
     QString m_openedName;

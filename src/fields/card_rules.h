@@ -42,6 +42,11 @@ public:
     // Before the card is saved, printed or asked about: what the fields show is kept
     // where the model holds more than the field (the language texts).
     virtual void commit() {}
+    // Before every save, whichever command or question leads to it: false (with the
+    // message and the focus request in `ctx`) keeps the card from being written.
+    virtual bool beforeSave(RuleContext &) { return true; }
+    // The card's values were replaced under the rules (an open, a clearing).
+    virtual void cardReplaced() {}
 };
 
 // A card's exit rules as a table: the field's component name and the member function

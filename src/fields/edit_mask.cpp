@@ -295,7 +295,7 @@ QString EditMask::fromSlotChars(const QString &chars) const
         ++v;
         out += (c != kBlank && accepts(i, c)) ? c : kBlank;
     }
-    return out;
+    return m_alignRight ? aligned(out) : out;
 }
 
 QString EditMask::editText(const QString &value) const
@@ -314,7 +314,7 @@ QString EditMask::editText(const QString &value) const
         const QChar c = i < value.size() ? applyCase(i, value.at(i)) : kBlank;
         out += (c != kBlank && accepts(i, c)) ? c : kBlank;
     }
-    return out;
+    return m_alignRight ? aligned(out) : out;
 }
 
 QString EditMask::valueOf(const QString &editText) const
@@ -370,6 +370,9 @@ EditMask::Edit EditMask::type(const QString &editText, int cursor, QChar ch) con
 {
     Edit refused{editText, cursor, false};
     const int pos = qBound(0, cursor, size());
+    // At the end of a run aligned to the right the key still goes into it.
+    if (m_alignRight && ch != kBlank && pos == size() && pos > 0 && isSlot(pos - 1))
+        return alignedType(editText, pos, ch);
     if (pos >= size())
         return refused;
     // A literal typed where it stands: the cursor steps over it. Typed just after the
@@ -378,6 +381,8 @@ EditMask::Edit EditMask::type(const QString &editText, int cursor, QChar ch) con
         return {editText, nextSlot(pos + 1), true};
     if (pos > 0 && !isSlot(pos - 1) && m_positions.at(pos - 1).ch == ch)
         return {editText, pos, true};
+    if (m_alignRight && ch != kBlank)
+        return alignedType(editText, pos, ch);
     const int slot = nextSlot(pos);
     if (slot >= size())
         return refused;
@@ -386,7 +391,7 @@ EditMask::Edit EditMask::type(const QString &editText, int cursor, QChar ch) con
         t += QString(size() - t.size(), kBlank);
     if (ch == kBlank) {
         t[slot] = kBlank;
-        return {t, nextSlot(slot + 1), true};
+        return {m_alignRight ? aligned(t) : t, nextSlot(slot + 1), true};
     }
     const QChar c = applyCase(slot, ch);
     if (accepts(slot, c)) {
@@ -407,10 +412,14 @@ EditMask::Edit EditMask::typeText(const QString &editText, int selStart, int sel
     Edit out{editText, qBound(0, selStart, size()), false};
     if (selLength > 0) {
         out.text = cleared(editText, selStart, selLength);
+        // With "!" the characters after the selection stay where they are and the
+        // typing goes in before them.
+        if (m_alignRight)
+            out.cursor = qBound(0, selStart + selLength, size());
         out.accepted = out.text != editText || !typed.isEmpty();
     }
     for (const QChar ch : typed) {
-        if (out.cursor >= size())
+        if (out.cursor >= size() && !m_alignRight)
             break;
         if (ch.unicode() < 0x20)
             continue; // line breaks and tabs of a pasted text
@@ -434,11 +443,16 @@ EditMask::Edit EditMask::paste(const QString &editText, int selStart, int selLen
 
 EditMask::Edit EditMask::backspace(const QString &editText, int selStart, int selLength) const
 {
+    if (m_alignRight && selLength > 0)
+        return alignedRemoval(editText, selStart, selStart + selLength, selStart + selLength);
     if (selLength > 0)
         return {cleared(editText, selStart, selLength), qBound(0, selStart, size()), true};
     const int p = previousSlot(selStart);
     if (p < 0)
         return {editText, selStart, false};
+    // The characters before the one removed move up to the cursor.
+    if (m_alignRight)
+        return alignedRemoval(editText, p, p + 1, selStart);
     QString t = editText;
     t[p] = kBlank;
     return {t, p, true};
@@ -446,11 +460,23 @@ EditMask::Edit EditMask::backspace(const QString &editText, int selStart, int se
 
 EditMask::Edit EditMask::remove(const QString &editText, int selStart, int selLength) const
 {
+    if (m_alignRight && selLength > 0)
+        return alignedRemoval(editText, selStart, selStart + selLength, selStart + selLength);
     if (selLength > 0)
         return {cleared(editText, selStart, selLength), qBound(0, selStart, size()), true};
     const int p = nextSlot(selStart);
     if (p >= size() || p >= editText.size())
         return {editText, selStart, false};
+    if (m_alignRight) {
+        // The characters before the one removed move right, and the cursor with them.
+        Edit e = alignedRemoval(editText, p, p + 1, selStart);
+        int start = p;
+        while (start > 0 && isSlot(start - 1))
+            --start;
+        if (e.text != editText && selStart >= start)
+            e.cursor = qMin(selStart + 1, p + 1);
+        return e;
+    }
     QString t = editText;
     t[p] = kBlank;
     return {t, p, true};
@@ -458,6 +484,8 @@ EditMask::Edit EditMask::remove(const QString &editText, int selStart, int selLe
 
 QString EditMask::cleared(const QString &editText, int from, int length) const
 {
+    if (m_alignRight)
+        return alignedRemoval(editText, from, from + length, from).text;
     QString t = editText;
     const int end = qMin<int>(from + length, int(t.size()));
     for (int i = qMax(from, 0); i < end; ++i) {
@@ -465,4 +493,117 @@ QString EditMask::cleared(const QString &editText, int from, int length) const
             t[i] = kBlank;
     }
     return t;
+}
+
+// ---- Runs aligned to the right ("!")
+
+int EditMask::runEnd(int start) const
+{
+    int end = start;
+    while (end < size() && isSlot(end))
+        ++end;
+    return end;
+}
+
+bool EditMask::runAt(int cursor, int &start, int &end) const
+{
+    // Right after a slot the cursor edits that slot's run: at its end it adds to it.
+    int p = cursor;
+    if (cursor > 0 && isSlot(cursor - 1))
+        p = cursor - 1;
+    else if (!isSlot(cursor))
+        p = nextSlot(cursor);
+    if (p < 0 || p >= size())
+        return false;
+    start = p;
+    while (start > 0 && isSlot(start - 1))
+        --start;
+    end = runEnd(start);
+    return true;
+}
+
+QString EditMask::aligned(const QString &editText) const
+{
+    QString t = editText;
+    if (t.size() < size())
+        t += QString(size() - t.size(), kBlank);
+    for (int start = nextSlot(0); start < size(); start = nextSlot(runEnd(start))) {
+        const int end = runEnd(start);
+        int last = end;
+        while (last > start && t.at(last - 1) == kBlank)
+            --last;
+        if (last < end)
+            t = closedUp(t, start, last, end);
+    }
+    return t;
+}
+
+QString EditMask::closedUp(const QString &editText, int start, int from, int to)
+{
+    QString t = editText;
+    t.replace(start, to - start, QString(to - from, kBlank) + editText.mid(start, from - start));
+    return t;
+}
+
+EditMask::Edit EditMask::alignedRemoval(const QString &editText, int from, int to, int cursor) const
+{
+    QString t = editText;
+    if (t.size() < size())
+        t += QString(size() - t.size(), kBlank);
+    const int last = qMin(to, size());
+    for (int start = nextSlot(0); start < size(); start = nextSlot(runEnd(start))) {
+        const int end = runEnd(start);
+        const int a = qMax(from, start);
+        const int b = qMin(last, end);
+        if (a < b)
+            t = closedUp(t, start, a, b);
+    }
+    return {t, qBound(0, cursor, size()), true};
+}
+
+EditMask::Edit EditMask::alignedType(const QString &editText, int cursor, QChar ch) const
+{
+    const Edit refused{editText, cursor, false};
+    int start = 0;
+    int end = 0;
+    if (!runAt(cursor, start, end))
+        return refused;
+    QString t = editText;
+    if (t.size() < size())
+        t += QString(size() - t.size(), kBlank);
+    int lead = start;
+    while (lead < end && t.at(lead) == kBlank)
+        ++lead;
+    // The cursor among the run's characters: before its leading blanks counts as before them.
+    const int at = qBound(lead, cursor, end);
+    if (lead == start) {
+        // A full run: the character at the cursor is overwritten; at the run's end the
+        // key goes to the next run.
+        if (at == end) {
+            const int next = nextSlot(end);
+            return next < size() ? alignedType(editText, next, ch) : refused;
+        }
+        const QChar c = applyCase(at, ch);
+        if (!accepts(at, c))
+            return refused;
+        t[at] = c;
+        return {t, at + 1 < end ? at + 1 : qMin(nextSlot(end), size()), true};
+    }
+    // Room left: the characters before the cursor move one to the left.
+    QString run = t.mid(lead, at - lead) + ch + t.mid(at, end - at);
+    run.prepend(QString(lead - 1 - start, kBlank));
+    for (int i = 0; i < run.size(); ++i) {
+        const QChar c = applyCase(start + i, run.at(i));
+        if (c != kBlank && !accepts(start + i, c)) {
+            // Not a character this run takes: the next literal ahead typed moves past it.
+            for (int k = end; k < size(); ++k) {
+                if (!isSlot(k))
+                    return m_positions.at(k).ch == ch ? Edit{editText, nextSlot(k + 1), true} : refused;
+            }
+            return refused;
+        }
+        run[i] = c;
+    }
+    t.replace(start, end - start, run);
+    return {t, at, true};
 }

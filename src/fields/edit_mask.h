@@ -8,9 +8,10 @@
 // Mask characters: 0 required digit, 9 optional digit, # optional digit or sign,
 // L/l required/optional letter, A/a required/optional letter or digit, C/c required/
 // optional any character, > and < upper/lower case for what follows, <> no case
-// change, ! short values are aligned to the right, \ takes the next character as a
-// literal, _ a blank literal; anything else is a literal ("U" of the registration
-// numbers). Letters include Cyrillic ones.
+// change, ! the empty positions of each run of slots (between two literals) stand
+// before its characters, as leading blanks (" 123" in "!9999"), \ takes the next
+// character as a literal, _ a blank literal; anything else is a literal ("U" of the
+// registration numbers). Letters include Cyrillic ones.
 //
 // A masked field's value (its text) holds the literals (when kept) and one blank in
 // every empty position. A mask whose literals are not kept (";0;") gives the slots
@@ -94,7 +95,9 @@ public:
     // Typing one character at the cursor: it overwrites the next slot (literals are
     // skipped) and the cursor moves past it; a literal typed where it stands, or the
     // next literal ahead of the cursor, moves the cursor past it (one just stepped
-    // over changes nothing); a blank empties the slot.
+    // over changes nothing); a blank empties the slot. With "!" a run that still has
+    // an empty position takes the character in at the cursor, the characters before
+    // it moving one to the left ("   1", "  12", " 123"); a full run is overwritten.
     Edit type(const QString &editText, int cursor, QChar ch) const;
     // Typing with a selection: the selected slots are emptied first, then every
     // character is typed from the start of the selection. Pasting is the same; a
@@ -103,16 +106,28 @@ public:
     // Pasting: typing the text, where the blank character stands for a blank.
     Edit paste(const QString &editText, int selStart, int selLength, const QString &typed) const;
     // Backspace: empties the selection, or the slot before the cursor (the cursor goes there).
+    // With "!" the characters removed make room at the start of their run instead.
     Edit backspace(const QString &editText, int selStart, int selLength) const;
     // Delete: empties the selection, or the slot at the cursor.
     Edit remove(const QString &editText, int selStart, int selLength) const;
-    // Empties the slots in [from, from + length).
+    // Empties the slots in [from, from + length) (with "!": removes their characters,
+    // the run's blanks standing first).
     QString cleared(const QString &editText, int from, int length) const;
 
 private:
     void parse(const QString &mask);
     QString slotChars(const QString &value) const;
     QString fromSlotChars(const QString &chars) const;
+    // "!": the run of slots a cursor edits, [start, end); false when there is none.
+    bool runAt(int cursor, int &start, int &end) const;
+    int runEnd(int start) const;
+    // "!": every run with its trailing blanks moved to its start.
+    QString aligned(const QString &editText) const;
+    // "!": the characters in [from, to) of the run [start, end) taken out, blanks
+    // coming in at the run's start.
+    static QString closedUp(const QString &editText, int start, int from, int to);
+    Edit alignedType(const QString &editText, int cursor, QChar ch) const;
+    Edit alignedRemoval(const QString &editText, int from, int to, int cursor) const;
 
     QString m_source;
     QList<Position> m_positions;

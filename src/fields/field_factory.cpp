@@ -405,14 +405,48 @@ void FieldBinder::setItems(const QString &name, const QStringList &items)
 
 // ---- Wiring helpers
 
+namespace {
+
+// Where the text starts after its leading blanks; its length when it is all blanks.
+int firstNonBlank(const QString &text)
+{
+    int n = 0;
+    while (n < text.size() && text.at(n) == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
+} // namespace
+
 void wireTrimOnKeyPress(ExitWiring &wiring, FieldBinder &binder, const QString &name)
 {
-    if (QWidget *w = binder.widget(name)) {
-        wiring.addKeyPressHook(w, [&binder, name](const QKeyEvent &) {
-            if (fieldRules::trimOnKey(binder.model(), name))
-                binder.refresh(name);
-        });
-    }
+    QWidget *w = binder.widget(name);
+    if (!w)
+        return;
+    auto *line = qobject_cast<QLineEdit *>(w);
+    wiring.addKeyPressHook(w, [&binder, name, line](const QKeyEvent &) {
+        CardModel &model = binder.model();
+        const QString before = model.text(name);
+        const int start = line && line->hasSelectedText() ? line->selectionStart() : line ? line->cursorPosition() : 0;
+        const int end = line && line->hasSelectedText() ? start + int(line->selectedText().size()) : start;
+        const bool blank = firstNonBlank(before) == before.size();
+        if (fieldRules::trimOnKey(model, name))
+            binder.refresh(name);
+        else if (!blank)
+            return;
+        if (!line)
+            return;
+        // The characters moved left by the blanks taken from the front; the cursor (or
+        // the selection) moves with them, so the key lands where the clerk put it and
+        // no character is typed over. A field of blanks only starts again at the front.
+        const int shift = blank ? start : firstNonBlank(before) - firstNonBlank(model.text(name));
+        const int from = qMax(0, start - shift);
+        const int to = qMax(0, end - shift);
+        if (to > from)
+            line->setSelection(from, to - from);
+        else
+            line->setCursorPosition(from);
+    });
 }
 
 void wireTrimOnKeyRelease(ExitWiring &wiring, FieldBinder &binder, const QString &name)

@@ -5,6 +5,7 @@
 #include "fields/mask_edit.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,7 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +27,65 @@ namespace {
 // Fields of up to this many characters get the width of their characters; longer ones
 // fill the row.
 constexpr int kShortField = 30;
+// Room between the widgets of a row (a label and its field, two fields), between the
+// rows of a frame and around a frame's rows: tight enough that a page fits the window
+// it opens in.
+constexpr int kRowGap = 6;
+constexpr int kLineGap = 4;
+constexpr int kFrameMargin = 6;
+
+// The height a text box needs to show `lines` whole lines.
+int linesHeight(const QPlainTextEdit *memo, qreal lines)
+{
+    const qreal line = QFontMetricsF(memo->font()).lineSpacing();
+    const int chrome = 2 * memo->frameWidth() + int(std::ceil(2 * memo->document()->documentMargin()));
+    return chrome + int(std::ceil(lines * line));
+}
+
+// Gives a text box the height of whole lines within the room its row offers, at least
+// `minLines`, so that no line shows sliced; what is left of the room stays empty below
+// it. Heights are taken when the layout runs, with the box's frame as its style draws it.
+class WholeLines : public QLayout
+{
+public:
+    WholeLines(QPlainTextEdit *memo, int minLines) : m_memo(memo), m_minLines(minLines)
+    {
+        setContentsMargins(0, 0, 0, 0);
+        addWidget(memo);
+    }
+    ~WholeLines() override { delete m_item; }
+
+    void addItem(QLayoutItem *item) override { m_item = item; }
+    int count() const override { return m_item ? 1 : 0; }
+    QLayoutItem *itemAt(int index) const override { return index == 0 ? m_item : nullptr; }
+    QLayoutItem *takeAt(int index) override { return index == 0 ? std::exchange(m_item, nullptr) : nullptr; }
+    QSize sizeHint() const override { return m_item ? m_item->sizeHint() : QSize(); }
+    QSize minimumSize() const override
+    {
+        return m_item ? QSize(m_item->minimumSize().width(), linesHeight(m_memo, m_minLines)) : QSize();
+    }
+    QSize maximumSize() const override { return m_item ? m_item->maximumSize() : QSize(); }
+    Qt::Orientations expandingDirections() const override
+    {
+        return m_item ? m_item->expandingDirections() : Qt::Orientations();
+    }
+
+    void setGeometry(const QRect &rect) override
+    {
+        QLayout::setGeometry(rect);
+        if (!m_item)
+            return;
+        const qreal line = QFontMetricsF(m_memo->font()).lineSpacing();
+        const int lines = int((rect.height() - linesHeight(m_memo, 0)) / line);
+        const int height = lines > 0 ? qMin(rect.height(), linesHeight(m_memo, lines)) : rect.height();
+        m_item->setGeometry(QRect(rect.topLeft(), QSize(rect.width(), height)));
+    }
+
+private:
+    QPlainTextEdit *m_memo;
+    int m_minLines;
+    QLayoutItem *m_item = nullptr;
+};
 
 class PageBuilder
 {
@@ -40,6 +104,8 @@ public:
         auto *content = new QWidget(scroll);
         content->setObjectName(u"page%1"_s.arg(m_page));
         auto *column = new QVBoxLayout(content);
+        column->setContentsMargins(kFrameMargin, kFrameMargin, kFrameMargin, kFrameMargin);
+        column->setSpacing(kFrameMargin);
         // Memos take the height the page leaves free; a page without one keeps its
         // frames at the top.
         bool memos = false;
@@ -67,7 +133,6 @@ private:
         const int digit = w->fontMetrics().horizontalAdvance(QLatin1Char('0'));
         int chars = 0;
         if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
-            memo->setMinimumHeight(memo->fontMetrics().lineSpacing() * (s->vScroll ? 3 : 2) + 14);
             memo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         } else if (qobject_cast<MaskEdit *>(w) && !s->mask.isEmpty()) {
             chars = int(s->maxLength) + 3;
@@ -86,6 +151,13 @@ private:
             w->setFixedWidth(digit * chars + (qobject_cast<QComboBox *>(w) ? 24 : 8));
         w->setProperty("fixedWidth", chars > 0);
         return w;
+    }
+
+    // A text box in its row: three lines at least where it has its scroll bar, else two.
+    WholeLines *wholeLines(QPlainTextEdit *memo, const QString &name) const
+    {
+        const FieldInfo *s = info(name);
+        return new WholeLines(memo, s && s->vScroll ? 3 : 2);
     }
 
     QLabel *label(const QString &name, QWidget *parent)
@@ -120,6 +192,8 @@ private:
         auto *box = new QGroupBox(block.heading.isEmpty() ? QString() : heading(block.heading), parent);
         auto *grid = new QGridLayout(box);
         grid->setHorizontalSpacing(10);
+        grid->setVerticalSpacing(kLineGap);
+        grid->setContentsMargins(kFrameMargin + 3, kFrameMargin, kFrameMargin + 3, kFrameMargin);
         if (block.grid)
             fillTable(block, box, grid);
         else
@@ -132,6 +206,7 @@ private:
         int row = 0;
         for (const QStringList &cells : block.rows) {
             auto *line = new QHBoxLayout;
+            line->setSpacing(kRowGap);
             bool anyStretch = false;
             for (qsizetype i = 0; i < cells.size(); ++i) {
                 const QString &cell = cells.at(i);
@@ -151,7 +226,10 @@ private:
                     line->addWidget(l);
                 }
                 const bool stretches = !w->property("fixedWidth").toBool();
-                line->addWidget(w, stretches ? 1 : 0);
+                if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
+                    line->addLayout(wholeLines(memo, cell), 1);
+                else
+                    line->addWidget(w, stretches ? 1 : 0);
                 anyStretch = anyStretch || stretches;
             }
             if (!anyStretch)
@@ -204,8 +282,10 @@ private:
                 } else if (cell.startsWith(QLatin1Char('#'))) {
                     auto *title = new QLabel(heading(cell.mid(1)), box);
                     grid->addWidget(title, row, col, 1, -1, Qt::AlignHCenter | Qt::AlignBottom);
+                } else if (QWidget *w = field(cell, box); auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
+                    grid->addLayout(wholeLines(memo, cell), row, col);
                 } else {
-                    grid->addWidget(field(cell, box), row, col);
+                    grid->addWidget(w, row, col);
                 }
             }
         }
@@ -237,6 +317,10 @@ QWidget *build(const PageDesign &design, int page, FieldBinder &binder, QWidget 
 QStringList tabOrder(const PageDesign &design, const FieldBinder &binder)
 {
     QStringList order = binder.names();
+    for (const auto &[field, after] : design.enteredAfter) {
+        if (order.removeOne(field))
+            order.insert(order.indexOf(after) + 1, field);
+    }
     for (const PageButton &b : design.buttons)
         order.insert(order.indexOf(b.after) + 1, b.name);
     return order;

@@ -16,7 +16,8 @@ namespace pageBuilder {
 // scroll area to put on the tab.
 QWidget *build(const PageDesign &design, int page, FieldBinder &binder, QWidget *parent);
 
-// The tab order: the fields in table order, each button after the field the design names.
+// The tab order: the fields in the order the pages show them, except those the design
+// enters after another field; each button after the field the design names.
 QStringList tabOrder(const PageDesign &design, const FieldBinder &binder);
 
 } // namespace pageBuilder

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 // How a card's tab pages are arranged, as data beside its field table; the page
 // builder (widget side) lays the pages out from it.
@@ -42,6 +43,9 @@ struct PageDesign
     // The component name of a label whose text follows the card's state ("" for a
     // plain label named "lbl" + field).
     std::function<QString(const QString &field)> stateLabel;
+    // Fields entered elsewhere than where their page shows them: each field comes in
+    // the tab order right after the field named beside it.
+    QList<std::pair<QString, QString>> enteredAfter;
 };
 
 // A design from its blocks and buttons; the pages are named "TabSheet1", "TabSheet2", ...

@@ -68,8 +68,11 @@ private slots:
                                                 << QString(10, QLatin1Char(' '));
         QTest::newRow("pages 6") << QStringLiteral("999999;1; ") << QStringLiteral("123")
                                  << QStringLiteral("123   ") << QStringLiteral("123   ") << QString(6, QLatin1Char(' '));
-        QTest::newRow("pages 4 right") << QStringLiteral("!9999;1; ") << QStringLiteral("12")
-                                       << QStringLiteral("12  ") << QStringLiteral("12  ") << QString(4, QLatin1Char(' '));
+        QTest::newRow("pages 4 right") << QStringLiteral("!9999;1; ") << QStringLiteral("123")
+                                       << QStringLiteral(" 123") << QStringLiteral(" 123") << QString(4, QLatin1Char(' '));
+        QTest::newRow("pages 4 right, full") << QStringLiteral("!9999;1; ") << QStringLiteral("123456")
+                                             << QStringLiteral("1234") << QStringLiteral("1234")
+                                             << QString(4, QLatin1Char(' '));
         QTest::newRow("accounting number") << QStringLiteral("9999U999999;1;_") << QStringLiteral("0104000123")
                                            << QStringLiteral("0104U000123") << QStringLiteral("0104U000123")
                                            << QStringLiteral("    U      ");
@@ -305,6 +308,93 @@ private slots:
         QCOMPARE(number.padLiterals(QStringLiteral("0104U000123")), QStringLiteral("0104U000123 "));
         const EditMask pages(QStringLiteral("!9999;1; "));
         QCOMPARE(pages.padLiterals(QStringLiteral("12")), QStringLiteral("  12"));
+    }
+
+    // "!": the empty positions of a run stand before its characters, whatever the
+    // editing: typed at any cursor, removed, replaced through a selection.
+    void alignedRight_data()
+    {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("start");   // edit text
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("selected");    // characters selected from the cursor
+        QTest::addColumn<QString>("keys");    // "<" Backspace, ">" Delete, others typed
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursorAfter");
+
+        const QString count = QStringLiteral("!9999;1; ");
+        const QString empty(4, QLatin1Char(' '));
+        QTest::newRow("typed from the start") << count << empty << 0 << 0 << QStringLiteral("12") << QStringLiteral("  12") << 4;
+        QTest::newRow("typed at the end") << count << empty << 4 << 0 << QStringLiteral("7") << QStringLiteral("   7") << 4;
+        QTest::newRow("typed between") << count << QStringLiteral("  13") << 3 << 0 << QStringLiteral("2")
+                                       << QStringLiteral(" 123") << 3;
+        QTest::newRow("full: overwrites") << count << QStringLiteral("1234") << 1 << 0 << QStringLiteral("9")
+                                          << QStringLiteral("1934") << 2;
+        QTest::newRow("full: nothing more at the end") << count << QStringLiteral("1234") << 4 << 0 << QStringLiteral("5")
+                                                       << QStringLiteral("1234") << 4;
+        QTest::newRow("letter refused") << count << QStringLiteral("  12") << 4 << 0 << QStringLiteral("x")
+                                        << QStringLiteral("  12") << 4;
+        QTest::newRow("backspace at the end") << count << QStringLiteral(" 123") << 4 << 0 << QStringLiteral("<")
+                                              << QStringLiteral("  12") << 4;
+        QTest::newRow("backspace between") << count << QStringLiteral(" 123") << 3 << 0 << QStringLiteral("<")
+                                           << QStringLiteral("  13") << 3;
+        QTest::newRow("delete between") << count << QStringLiteral(" 123") << 1 << 0 << QStringLiteral(">")
+                                        << QStringLiteral("  23") << 2;
+        QTest::newRow("selection retyped") << count << QStringLiteral(" 123") << 1 << 2 << QStringLiteral("9")
+                                           << QStringLiteral("  93") << 3;
+        QTest::newRow("selection removed") << count << QStringLiteral("1234") << 0 << 2 << QStringLiteral("<")
+                                           << QStringLiteral("  34") << 2;
+        QTest::newRow("blank typed last") << count << QStringLiteral(" 123") << 3 << 0 << QStringLiteral(" ")
+                                          << QStringLiteral("  12") << 4;
+        // Each run between two literals by itself.
+        const QString pair = QStringLiteral("!99-99;1;_");
+        QTest::newRow("two runs") << pair << QStringLiteral("  -  ") << 0 << 0 << QStringLiteral("1-2")
+                                  << QStringLiteral(" 1- 2") << 5;
+        QTest::newRow("two runs, first full goes on") << pair << QStringLiteral("  -  ") << 0 << 0
+                                                      << QStringLiteral("123") << QStringLiteral("12- 3") << 5;
+    }
+
+    void alignedRight()
+    {
+        QFETCH(QString, mask);
+        QFETCH(QString, start);
+        QFETCH(int, cursor);
+        QFETCH(int, selected);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QFETCH(int, cursorAfter);
+        const EditMask m(mask);
+        EditMask::Edit e{start, cursor, true};
+        int selection = selected;
+        for (const QChar key : keys) {
+            EditMask::Edit next;
+            if (key == QLatin1Char('<'))
+                next = m.backspace(e.text, e.cursor, selection);
+            else if (key == QLatin1Char('>'))
+                next = m.remove(e.text, e.cursor, selection);
+            else
+                next = m.typeText(e.text, e.cursor, selection, QString(key));
+            selection = 0;
+            if (next.accepted)
+                e = next;
+        }
+        QCOMPARE(e.text, text);
+        QCOMPARE(e.cursor, cursorAfter);
+    }
+
+    // A value given as a whole (read from a card line, trimmed) stands to the right.
+    void alignedRightValues()
+    {
+        const EditMask count(QStringLiteral("!9999;1; "));
+        QCOMPARE(count.fit(QStringLiteral("123")), QStringLiteral(" 123"));
+        QCOMPARE(count.fit(QStringLiteral("12  ")), QStringLiteral("  12"));
+        QCOMPARE(count.fit(QStringLiteral("1 2")), QStringLiteral(" 1 2"));
+        QCOMPARE(count.fit(QString()), QString(4, QLatin1Char(' ')));
+        QCOMPARE(count.editText(QStringLiteral("5")), QStringLiteral("   5"));
+        QCOMPARE(count.refit(QStringLiteral("12"), EditMask(QStringLiteral("9999;1; "))), QStringLiteral("  12"));
+        const EditMask city(QStringLiteral("!999;0;_"));
+        QCOMPARE(city.editText(QStringLiteral("7")), QStringLiteral("  7"));
+        QCOMPARE(city.valueOf(QStringLiteral("  7")), QStringLiteral("7"));
     }
 
     void literalsNotKept()

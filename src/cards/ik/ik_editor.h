@@ -21,6 +21,9 @@ protected:
     void showState() override;
 
 private:
+    // The heading of page "Власник" stands in bold.
+    void boldOwnerHeading();
+
     IkModel &m_model;
     IkRules m_rules;
 };

@@ -26,13 +26,14 @@ IkModel::IkModel(const FieldTable &table)
       m_parties(ikParties()),
       m_lists({kOwnerSlots})
 {
-    // A new card: a legal person, and no kind mark until the selector is left.
-    m_parties.reset(*this, QString());
     clearState();
 }
 
 void IkModel::clearState()
 {
+    // The selector shows a legal person: the code takes that kind's mask, label and
+    // check at once, not only once the selector was left.
+    m_parties.reset(*this, fieldRules::legalLetter());
     m_titles.clear();
     m_lists.clear();
     m_ownerKindCode = u"1"_s;
@@ -48,12 +49,9 @@ fieldRules::PersonKindSettings IkModel::ownerKindSettings()
     return info;
 }
 
-void IkModel::setOwnerKind(bool natural, bool mark)
+void IkModel::setOwnerKind(bool natural)
 {
-    if (mark)
-        m_parties.setKind(*this, 0, natural, PartyLabels::Show);
-    else
-        m_parties.apply(*this, 0, natural, PartyLabels::Read);
+    m_parties.setKind(*this, 0, natural, PartyLabels::Read);
 }
 
 EntryListSettings IkModel::ownerListSettings()

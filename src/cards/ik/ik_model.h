@@ -24,8 +24,8 @@ public:
 
     explicit IkModel(const FieldTable &table);
     std::unique_ptr<CardModel> clone() const override { return std::make_unique<IkModel>(*this); }
-    // Owners and names back to empty, owner 1 shown. The owner code's mask, its label
-    // and the kind mark stay as they are.
+    // Owners and names back to empty, owner 1 shown; the owner code back to a legal
+    // person's mask, label and kind mark, as the selector shows after clearing.
     void clearState();
 
     // The product name (`titles`): field "mm9027" in the language of "Indjzr".
@@ -40,10 +40,10 @@ public:
     // The owner code field "ed2459", its selector "lizz" and label "Label27".
     static fieldRules::PersonKindSettings ownerKindSettings();
     PartyCode ownerCode() const { return m_parties.code(*this, 0); }
-    // "ю" or "ф" once the selector was left or an owner shown; empty before.
+    // "ю" or "ф": the kind the code is checked against, that of the kind shown.
     QString &ownerKindLetter() { return m_parties.letter(0); }
-    // Mask, label and colour for a legal or natural person; the mark follows when `mark` is set.
-    void setOwnerKind(bool natural, bool mark = true);
+    // Mask, label, colour and kind mark for a legal or natural person.
+    void setOwnerKind(bool natural);
     // "1" or "2": the kind code the owner lines read last or the store rule took.
     QString ownerKindCode() const { return m_ownerKindCode; }
     void setOwnerKindCode(const QString &code) { m_ownerKindCode = code; }

@@ -55,6 +55,22 @@ QList<ListRuleSettings> ownerRuleTable()
 
 IkRules::IkRules(IkModel &model) : m_model(model), m_owners(model, ownerRuleTable())
 {
+    cardReplaced();
+}
+
+void IkRules::cardReplaced()
+{
+    m_otherKindOf = m_model.text(u"cb9153"_s);
+    m_otherKindItems = commonTexts::otherResults(m_otherKindOf);
+}
+
+bool IkRules::beforeSave(RuleContext &ctx)
+{
+    if (!otherTextMissing(u"cb9153a"_s))
+        return true;
+    ctx.message(infoMissing());
+    ctx.focusTo(u"cb9153a"_s);
+    return false;
 }
 
 QString IkRules::infoMissing() { return u"Відутня відповідна інформація !"_s; }
@@ -145,25 +161,35 @@ bool IkRules::control(const QString &field, RuleContext &ctx)
 
 bool IkRules::productKind(const QString &field, RuleContext &ctx)
 {
-    const bool passed = control(field, ctx);
-    // The "other" text starts again whenever the kind is left, its entries those of the kind.
-    m_model.setText(u"cb9153a"_s, QString());
-    m_otherKindItems = commonTexts::otherResults(m_model.text(field));
-    return passed;
+    // A code not in the list changes nothing yet: the clerk corrects it first.
+    if (!control(field, ctx))
+        return false;
+    // The "other" text starts again only when the kind changes: passing through the
+    // box keeps what was typed or read for it. Its entries are those of the kind.
+    const QString kind = m_model.text(field);
+    if (kind != m_otherKindOf)
+        m_model.setText(u"cb9153a"_s, QString());
+    m_otherKindOf = kind;
+    m_otherKindItems = commonTexts::otherResults(kind);
+    return true;
+}
+
+bool IkRules::otherTextMissing(const QString &field) const
+{
+    for (const OtherText &row : otherTexts()) {
+        if (row.field == field)
+            return m_model.text(field).isEmpty() && row.codes.contains(m_model.text(row.codeField));
+    }
+    return false;
 }
 
 bool IkRules::otherText(const QString &field, RuleContext &ctx)
 {
-    for (const OtherText &row : otherTexts()) {
-        if (row.field != field)
-            continue;
-        if (!m_model.text(field).isEmpty() || !row.codes.contains(m_model.text(row.codeField)))
-            return true;
-        ctx.message(infoMissing());
-        ctx.focusBack();
-        return false;
-    }
-    return true;
+    if (!otherTextMissing(field))
+        return true;
+    ctx.message(infoMissing());
+    ctx.focusBack();
+    return false;
 }
 
 bool IkRules::stage(const QString &field, RuleContext &ctx)
@@ -248,5 +274,10 @@ bool IkRules::address(const QString &, RuleContext &ctx)
 
 bool IkRules::ownerNumber(const QString &field, RuleContext &ctx)
 {
-    return m_owners.leaveNumber(m_owners.listOfNumberField(field), ctx);
+    const int owners = m_model.lists().count(IkList::Owners);
+    const bool passed = m_owners.leaveNumber(m_owners.listOfNumberField(field), ctx);
+    // An owner removed: the clerk stays on the number, to remove or pick the next.
+    if (m_model.lists().count(IkList::Owners) < owners)
+        ctx.focusTo(field);
+    return passed;
 }

@@ -30,6 +30,11 @@ public:
 
     // The entries `cb9153a` offers: the texts of the product kind it was left with.
     const QStringList &otherKindItems() const { return m_otherKindItems; }
+    // The card was read or replaced: its "other" product text belongs to the kind it holds.
+    void cardReplaced() override;
+    // Run before "Записати як...": a kind "007" or "03" is never written without its
+    // text. False (with the message and the focus sent there) when the text is missing.
+    bool beforeSave(RuleContext &ctx) override;
 
     static QString infoMissing();   // "Відутня відповідна інформація !"
     static QString stageNotOther(); // ed7326 filled without the stage 3.9
@@ -43,6 +48,8 @@ private:
     bool control(const QString &field, RuleContext &ctx);
     bool productKind(const QString &field, RuleContext &ctx);
     bool otherText(const QString &field, RuleContext &ctx);
+    // The code beside `field` asks for a text and the field is empty.
+    bool otherTextMissing(const QString &field) const;
     bool stage(const QString &field, RuleContext &ctx);
     bool otherStage(const QString &field, RuleContext &ctx);
     bool date(const QString &field, RuleContext &ctx);
@@ -58,4 +65,5 @@ private:
     IkModel &m_model;
     ListRules m_owners;
     QStringList m_otherKindItems;
+    QString m_otherKindOf; // the product kind the "other" text was given for
 };

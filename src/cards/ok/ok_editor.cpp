@@ -5,6 +5,7 @@
 #include "fields/card_document.h"
 #include "fields/exit_wiring.h"
 #include "fields/field_factory.h"
+#include "fields/rule_context.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,11 +32,14 @@ TfrmOK::TfrmOK(QWidget *parent)
     setUpCard(okPageDesign(), m_rules);
     m_rules.showStageNumber();
     binder().refresh(u"ed5526"_s);
-    // A new position of the stage number selector shows its number, ready to type.
+    // A new position of the stage number selector shows its number, ready to type; a
+    // position past the first empty one is refused.
     connect(&binder(), &FieldBinder::edited, this, [this](const QString &name) {
         if (name != u"sp5526"_s)
             return;
-        m_rules.showStageNumber();
+        PlatformRuleContext ctx;
+        m_rules.stageSelected(ctx);
+        binder().refresh(u"sp5526"_s);
         binder().refresh(u"ed5526"_s);
         if (QWidget *number = binder().widget(u"ed5526"_s))
             wiring().moveFocus(number);

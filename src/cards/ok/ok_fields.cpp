@@ -36,7 +36,7 @@ Page registrationPage()
             .label(u"5436. Державний реєстраційний №"_s)
             .hint(commonTexts::stateNumberHint()),
         F(K::Combo, u"cb5256"_s, u"5256"_s).items({u"5"_s, u"1"_s}).maxLength(1).byDefault(u"5"_s)
-            .label(u"5256. Особліви позначки"_s)
+            .label(u"5256. Особливі позначки"_s)
             .hint(u"5 - Відкрита\n1 - Для службового користування"_s),
         F(K::Edit, u"ed5418N"_s, u"5418"_s).label(u"5418. № супровідного листа"_s).marks(),
         F(K::Masked, u"ed5418D"_s, u"5418"_s).mask(kDate, 8).label(u"Дата листа"_s).marks().hint(kDateHint),

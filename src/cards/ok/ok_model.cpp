@@ -57,7 +57,7 @@ void OkModel::clearState()
 {
     m_texts.clear();
     m_lists.clear();
-    m_stageNumbers = QStringList(kStageNumbers, QString());
+    m_stageNumbers.clear();
     m_financingLines = 0;
     m_otherDirectionVisible = false;
 }
@@ -85,15 +85,26 @@ QString OkModel::stageNumber(int n) const
     return m_stageNumbers.value(n - 1);
 }
 
-void OkModel::setStageNumber(int n, const QString &number)
+int OkModel::setStageNumber(int n, const QString &number)
 {
-    if (n >= 1 && n <= kStageNumbers)
+    if (n < 1 || n > kStageNumbers)
+        return 0;
+    if (number.isEmpty()) {
+        if (n <= m_stageNumbers.size())
+            m_stageNumbers.removeAt(n - 1);
+        return 0;
+    }
+    if (n <= m_stageNumbers.size()) {
         m_stageNumbers[n - 1] = number;
+        return n;
+    }
+    m_stageNumbers << number;
+    return int(m_stageNumbers.size());
 }
 
 QStringList OkModel::stageNumbers() const
 {
-    return upToEmpty(m_stageNumbers);
+    return m_stageNumbers;
 }
 
 int OkModel::capacity(OkList list)

@@ -62,12 +62,16 @@ public:
     bool otherDirectionVisible() const { return m_otherDirectionVisible; }
     void setOtherDirectionVisible(bool visible) { m_otherDirectionVisible = visible; }
 
-    // State accounting numbers of executed stages (5526): entries 1 to 10; the list
-    // ends at the first empty entry.
+    // State accounting numbers of executed stages (5526): entries 1 to 10, kept from
+    // entry 1 without a gap, since the card line ends at the first empty entry. An
+    // empty number removes its entry and the later ones move up; a number set beyond
+    // the first empty entry takes that entry. Returns the entry the number went to,
+    // 0 when none (removed, or n outside 1..10).
     static constexpr int kStageNumbers = 10;
     QString stageNumber(int n) const;
-    void setStageNumber(int n, const QString &number); // ignored outside 1..10
+    int setStageNumber(int n, const QString &number);
     QStringList stageNumbers() const;
+    int stageNumberCount() const { return int(m_stageNumbers.size()); }
 
     // Record lists: co-executors (1..50), owners (1..20), persons of the executor list
     // (1..120). A file form starts with its number; co-executors and owners then carry

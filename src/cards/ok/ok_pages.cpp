@@ -41,9 +41,10 @@ QList<QList<PageBlock>> okBlocks()
         {
             {{}, false, {{u"ed5634"_s}, {u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s},
                          {u"ed5616d"_s, u"ed5616e"_s, u"ed5616f"_s}}},
-            {{}, false, {{u"ed6111"_s}, {u"ed6210vc"_s}}},
-            {{}, false, {{u"indjzk"_s}, {u"ed6120"_s}, {u"ed6228vc"_s}}},
-            {u"Cpn"_s, false, {{u"Cpn"_s, u"ed6121a"_s}, {u"ed6121ak"_s}, {u"ed6121az"_s},
+            // Each head with the degree beside the name, as the columns of the card.
+            {{}, false, {{u"ed6111"_s, u"ed6210vc"_s}}},
+            {{}, false, {{u"indjzk"_s}, {u"ed6120"_s, u"ed6228vc"_s}}},
+            {u"Cpn"_s, false, {{u"Cpn"_s, u"ed6121a"_s}, {u"ed6121ak"_s, u"ed6121az"_s},
                                {u"!BitBtn4"_s, u"!BitBtn5"_s}}},
             {{}, false, {{u"ed6141"_s}, {u"ed6140"_s}}},
         },
@@ -69,6 +70,11 @@ QList<PageButton> okButtons()
 
 const PageDesign &okPageDesign()
 {
-    static const PageDesign design = pageDesignOf(okBlocks(), okButtons(), okPageHint, okHeadingAbove, okLabelName);
+    static const PageDesign design = [] {
+        PageDesign d = pageDesignOf(okBlocks(), okButtons(), okPageHint, okHeadingAbove, okLabelName);
+        // The fourth subject code, shown between the third and the fifth, is entered last.
+        d.enteredAfter = {{u"ed5616d"_s, u"ed6140"_s}};
+        return d;
+    }();
     return design;
 }

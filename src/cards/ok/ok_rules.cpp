@@ -52,6 +52,11 @@ OkRules::OkRules(OkModel &model) : m_model(model), m_lists(model, listRuleTable(
 
 QString OkRules::stageNumberMissing() { return u"Не вказано номер етапу !"_s; }
 
+QString OkRules::stageNumberGap(int firstEmpty)
+{
+    return u"Спочатку введіть № держобліку з порядковим № %1: номери йдуть підряд, без пропусків."_s.arg(firstEmpty);
+}
+
 const QList<OkRules::RuleRow> &OkRules::exitRows()
 {
     static const QList<RuleRow> rows = {
@@ -77,10 +82,12 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
         {"mm9036", &OkRules::stageName},
         {"mm2655", &OkRules::city},
         {"mm2657", &OkRules::city},
+        // An empty subject code skips the codes entered after it. The fourth is entered
+        // last on the page, after 6140, so none follows it: its jump back to 6111 would
+        // keep Tab going round the page for ever.
         {"ed5616a", &OkRules::rubric},
         {"ed5616b", &OkRules::rubric},
         {"ed5616c", &OkRules::rubric},
-        {"ed5616d", &OkRules::rubric},
         {"ed5616e", &OkRules::rubric},
         {"cb7201", &OkRules::direction},
         {"sum", &OkRules::amount},
@@ -115,8 +122,7 @@ bool OkRules::exitRule(const QString &field, RuleContext &ctx)
 void OkRules::enterRule(const QString &field, RuleContext &ctx)
 {
     if (field == u"sp5526"_s) {
-        showStageNumber();
-        ctx.focusTo(u"ed5526"_s);
+        stageSelected(ctx);
         return;
     }
     const int list = m_lists.listOfNumberField(field);
@@ -157,6 +163,19 @@ void OkRules::commit()
     commonRules::keepShownTexts(m_model, m_model.texts());
     for (int list = 0; list < 3; ++list)
         m_lists.store(list);
+}
+
+bool OkRules::stageSelected(RuleContext &ctx)
+{
+    const int firstEmpty = qMin(m_model.stageNumberCount() + 1, OkModel::kStageNumbers);
+    const bool allowed = m_model.text(u"sp5526"_s).toInt() <= firstEmpty;
+    if (!allowed) {
+        ctx.message(stageNumberGap(firstEmpty));
+        m_model.setText(u"sp5526"_s, QString::number(firstEmpty));
+    }
+    showStageNumber();
+    ctx.focusTo(u"ed5526"_s);
+    return allowed;
 }
 
 void OkRules::showStageNumber()
@@ -227,9 +246,15 @@ bool OkRules::stageNumber(const QString &field, RuleContext &ctx)
 {
     const QString value = fieldRules::fieldValue(m_model, field);
     const bool ok = commonRules::registrationNumberOk(value, {true, true});
-    // A wrong number is reported but kept, so nothing typed is lost.
+    // A wrong number is reported but kept, so nothing typed is lost. An emptied entry
+    // leaves the list and the later ones move up into its place, which then shows the
+    // next number: the card line ends at the first empty entry and would drop them.
     const int n = m_model.text(u"sp5526"_s).toInt();
-    m_model.setStageNumber(n, value == kEmptyStageNumber ? QString() : value);
+    const int at = m_model.setStageNumber(n, value == kEmptyStageNumber ? QString() : value);
+    if (at == 0)
+        showStageNumber();
+    else if (at != n)
+        m_model.setText(u"sp5526"_s, QString::number(at));
     if (ok)
         return true;
     ctx.message(u"5526.Помилка в номері"_s);

@@ -27,8 +27,15 @@ public:
 
     // The stage accounting number `sp5526` selects is shown in `ed5526`.
     void showStageNumber();
+    // `sp5526` moved: it reaches no further than the first empty entry, since a number
+    // typed behind a gap would be lost from the card line; beyond it the clerk is told
+    // and the selector goes back to that entry. The entry is shown in `ed5526`, which
+    // gets the focus. False when the move was refused.
+    bool stageSelected(RuleContext &ctx);
 
     static QString stageNumberMissing(); // "Не вказано номер етапу !"
+    // A stage accounting number chosen beyond the first empty entry, `firstEmpty`.
+    static QString stageNumberGap(int firstEmpty);
 
 private:
     using RuleRow = ExitRuleRow<OkRules>;

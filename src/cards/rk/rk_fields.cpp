@@ -165,7 +165,9 @@ Page coExecutorStagePage()
             .label(u"Вид звітного документу"_s)
             .hint(u"19-без звіту (тільки для співвиконавців)\n91-заключний звіт\n28-проміжний звіт"_s),
         F(K::Memo, u"mm9036"_s, u"9036"_s).noEnter().vScroll().label(u"Назва етапу"_s).marks(),
-        F(K::Edit, u"cpn"_s, u"2142"_s).maxLength(1).byDefault(u"1"_s).cleared(u"1"_s).label(u"Порядковий №"_s).marks()
+        // Two typed digits: the list holds 50, and a number typed beyond them is answered
+        // by the list's bounds rather than cut to its first digit.
+        F(K::Edit, u"cpn"_s, u"2142"_s).maxLength(2).byDefault(u"1"_s).cleared(u"1"_s).label(u"Порядковий №"_s).marks()
             .hint(u"Максимальна кількість співвиконавців -50.\n"
                   u"Щоб вилучити співвиконавця, видаліть його номер і натисніть Tab."_s),
     };

@@ -1,6 +1,8 @@
+#include "cardfile/card_writer.h"
 #include "cardfile/cp1251.h"
 #include "cards/ik/ik_editor.h"
 #include "cards/ik/ik_model.h"
+#include "cards/ik/page_looks.h"
 #include "fields/card_document.h"
 #include "fields/common_texts.h"
 #include "support/card_steps.h"
@@ -10,6 +12,8 @@
 #include "support/test_registry.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -43,6 +47,27 @@ void removeShownOwner(Editor &e)
 QStringList ownerLines(Editor &e)
 {
     return cardSteps::linesOf(e.window->kind().Mtext(e.window->model()), u"2459"_s);
+}
+
+QStringList savedLines(const QString &path)
+{
+    return cp1251::decode(readAll(path)).split(u"\r\n"_s);
+}
+
+// Opens `lines` as a card file through "Відкрити" of the tool bar.
+void openCard(Editor &e, ScopedFakePlatform &platform, const QString &path, const QStringList &lines)
+{
+    writeFile(path, cardFileBytes(lines));
+    platform.expectOpen(path);
+    e.window->findChild<QToolButton *>(u"SpeedButton2"_s)->click();
+    e.settle();
+}
+
+// A mouse click into an editable box, as a clerk puts the focus there.
+void clickInto(Editor &e, const QString &box)
+{
+    QTest::mouseClick(qobject_cast<QComboBox *>(e.field(box))->lineEdit(), Qt::LeftButton);
+    e.settle();
 }
 
 } // namespace
@@ -84,26 +109,35 @@ private slots:
         QCOMPARE(e.window->document().modified(), 0);
     }
 
-    // The registration number is tested once complete but for its mark.
+    // The registration number is tested once complete but for its mark. Typed from
+    // the start of the box, blanks first: they go before each next key, and not one
+    // typed character goes with them.
     void registrationNumber_data()
     {
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("value");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("U fifth, no mark") << u"AB12U345678"_s << QStringList{};
-        QTest::newRow("no U") << u"AB12C345678"_s << QStringList{u"5436.Помилка в номері"_s};
-        QTest::newRow("mark с") << u"AB12U345678с"_s << QStringList{};
+        const QStringList wrong{u"5436.Помилка в номері"_s};
+        QTest::newRow("U fifth, no mark") << u"AB12U345678"_s << u"AB12U345678 "_s << QStringList{};
+        QTest::newRow("no U") << u"AB12C345678"_s << u"AB12C345678 "_s << wrong;
+        QTest::newRow("mark с") << u"AB12U345678с"_s << u"AB12U345678с"_s << QStringList{};
+        QTest::newRow("blank first") << u" AB12U345678с"_s << u"AB12U345678с"_s << QStringList{};
+        QTest::newRow("blanks first, no U") << u"  AB12C345678с"_s << u"AB12C345678с"_s << wrong;
     }
 
     void registrationNumber()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, value);
         QFETCH(QStringList, messages);
         ScopedFakePlatform platform;
         platform.allowMessages();
         Editor e;
         QVERIFY(e.show());
         e.enter(u"ed5436"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         Editor::type(typed);
+        QCOMPARE(e.shown(u"ed5436"_s), value);
         e.tab();
         QCOMPARE(platform.messages(), messages);
         QCOMPARE(e.focusIn(u"ed5436"_s), !messages.isEmpty());
@@ -126,6 +160,7 @@ private slots:
         QCOMPARE(e.shown(u"Edit1"_s), u"2"_s);
         removeShownOwner(e);
         QCOMPARE(platform.messages(), QStringList());
+        QVERIFY(e.focusIn(u"Edit1"_s));
         QCOMPARE(e.shown(u"Edit1"_s), u"2"_s);
         QCOMPARE(e.shown(u"mm2153"_s), u"Власник 3"_s);
         QCOMPARE(e.shown(u"lizz"_s), u"Фізична особа"_s);
@@ -152,6 +187,7 @@ private slots:
         Editor::type(u"Львів"_s);
         removeShownOwner(e);
         QCOMPARE(platform.messages(), QStringList());
+        QVERIFY(e.focusIn(u"Edit1"_s));
         QCOMPARE(e.shown(u"mm2153"_s), QString());
         QCOMPARE(e.shown(u"gorz"_s), QString());
         QCOMPARE(ownerLines(e), QStringList());
@@ -207,8 +243,8 @@ private slots:
         QCOMPARE(e.window->model().lists().count(IkList::Owners), owners);
     }
 
-    // "03" offers its nine texts in the "other" box; leaving the kind again empties
-    // the "other" text even with the kind unchanged.
+    // "03" offers its nine texts in the "other" box; passing through the kind again
+    // keeps the text, a new kind empties it.
     void otherProductTexts()
     {
         ScopedFakePlatform platform;
@@ -226,12 +262,18 @@ private slots:
         QCOMPARE(offered, commonTexts::otherResults(u"03"_s));
         QCOMPARE(offered.size(), 9);
         other->setCurrentIndex(2);
-        QCOMPARE(e.window->model().text(u"cb9153a"_s), u"поліпшення стану навколишнього середовища"_s);
+        const QString chosen = u"поліпшення стану навколишнього середовища"_s;
+        QCOMPARE(e.window->model().text(u"cb9153a"_s), chosen);
+        clickInto(e, u"cb9153"_s);
+        e.tab();
+        QCOMPARE(e.shown(u"cb9153a"_s), chosen);
+        QCOMPARE(other->count(), 9);
         e.enter(u"cb9153"_s);
+        Editor::retype(u"007"_s);
         e.tab();
         QCOMPARE(e.shown(u"cb9153a"_s), QString());
         QCOMPARE(e.window->model().text(u"cb9153a"_s), QString());
-        QCOMPARE(other->count(), 9);
+        QCOMPARE(other->count(), 5);
         // Left empty, the "other" text is asked for.
         e.enter(u"cb9153a"_s);
         e.tab();
@@ -262,6 +304,138 @@ private slots:
         QVERIFY2(lines.contains(u"9027\\1\\Прилад новий"_s), qPrintable(lines.join(u'|')));
         QCOMPARE(e.window->model().title(TextLanguage::Ukrainian), u"Прилад новий"_s);
         QCOMPARE(platform.messages(), QStringList());
+    }
+
+    // A card read with its own "other" product text: tabbing through the kind keeps
+    // the text, and the save writes it.
+    void otherProductTextFromFile()
+    {
+        QTemporaryDir dir;
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        openCard(e, platform, dir.filePath(u"IK_1.txt"_s), {u"9153\\03\\власний вид з файлу"_s});
+        e.click(u"BitBtn1"_s);
+        clickInto(e, u"cb9153"_s);
+        e.tab();
+        QVERIFY(e.focusIn(u"cb9153a"_s));
+        QCOMPARE(e.shown(u"cb9153a"_s), u"власний вид з файлу"_s);
+        const QString saved = dir.filePath(u"IK.txt"_s);
+        platform.expectSave(saved);
+        e.window->findChild<QAction *>(u"actSave"_s)->trigger();
+        e.settle();
+        QCOMPARE(platform.unexpected(), QStringList());
+        QCOMPARE(platform.messages(), QStringList());
+        QVERIFY(savedLines(saved).contains(u"9153\\03\\власний вид з файлу"_s));
+    }
+
+    // A kind that asks for its text is never saved without it, from the menu or the
+    // tool bar, wherever the focus is: the clerk is sent to the text and nothing is written.
+    void kindWithoutTextNotSaved_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("03, in the text, menu") << u"03"_s << u"cb9153a"_s << u"actSave"_s;
+        QTest::newRow("007, elsewhere, tool bar") << u"007"_s << u"ed6111"_s << u"SpeedButton3"_s;
+    }
+
+    void kindWithoutTextNotSaved()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, focus);
+        QFETCH(QString, command);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"cb9153"_s);
+        Editor::type(kind);
+        e.click(u"BitBtn1"_s);
+        e.enter(focus);
+        if (auto *item = e.window->findChild<QAction *>(command))
+            item->trigger();
+        else
+            e.window->findChild<QToolButton *>(command)->click();
+        e.settle();
+        QCOMPARE(platform.unexpected(), QStringList());
+        QCOMPARE(platform.messages(), QStringList{u"Відутня відповідна інформація !"_s});
+        QVERIFY(e.focusIn(u"cb9153a"_s));
+        QCOMPARE(e.window->document().modified(), 1);
+    }
+
+    // The owner code is checked against the kind shown: a legal person in a fresh
+    // card, the kind of the owner read after an open.
+    void partialOwnerCode_data()
+    {
+        QTest::addColumn<QStringList>("card");
+        QTest::addColumn<QString>("message");
+        const QString legal = u"2459.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр"_s;
+        QTest::newRow("fresh card") << QStringList() << legal;
+        QTest::newRow("legal owner read")
+            << QStringList{u"2459\\1\\1\\12345678\\Київ\\Завод"_s} << legal;
+        QTest::newRow("natural owner read")
+            << QStringList{u"2459\\1\\2\\1234567890\\Одеса\\Петренко"_s}
+            << u"2459.Помилка в індивідуальному податковому номері.\n\rВ номері повинно бути 10 цифр"_s;
+    }
+
+    void partialOwnerCode()
+    {
+        QFETCH(QStringList, card);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        if (!card.isEmpty())
+            openCard(e, platform, dir.filePath(u"IK_1.txt"_s), card);
+        e.clickTab(3);
+        e.enter(u"ed2459"_s);
+        Editor::retype(u"12"_s);
+        e.tab();
+        QCOMPARE(platform.unexpected(), QStringList());
+        QCOMPARE(platform.messages(), QStringList{message});
+        QVERIFY(e.focusIn(u"ed2459"_s));
+    }
+
+    // The rubric boxes are entered from the second on; the first on screen comes last.
+    void rubricsEnteredLast()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"cb9153a"_s);
+        QStringList reached;
+        for (int step = 0; step < 7; ++step) {
+            e.tab();
+            reached << QApplication::focusWidget()->objectName();
+            Editor::type(u"01020304"_s);
+        }
+        QCOMPARE(reached, (QStringList{u"mm9155"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616d"_s, u"ed5616e"_s,
+                                       u"ed5616f"_s, u"ed5616a"_s}));
+        QCOMPARE(platform.messages(), QStringList());
+    }
+
+    // At the opening size every page shows whole and every label stands clear of its
+    // field and level with it.
+    void pagesLook()
+    {
+        Editor e;
+        QVERIFY(e.show());
+        QStringList faults;
+        for (int page = 0; page < e.window->pageControl()->count(); ++page)
+            faults << pageLooks::faults(*e.window, page);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_s)));
+        // The owner page's heading stands in bold above plain fields and labels.
+        auto *frame = qobject_cast<QGroupBox *>(e.field(u"Edit1"_s)->parentWidget());
+        QVERIFY(frame);
+        QCOMPARE(frame->title(), u"Відомості про власника продукції"_s);
+        QVERIFY(frame->font().bold());
+        QVERIFY(!e.field(u"Edit1"_s)->font().bold());
+        QVERIFY(!e.window->findChild<QLabel *>(u"Label27"_s)->font().bold());
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.

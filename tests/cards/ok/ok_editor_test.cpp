@@ -1,16 +1,23 @@
+#include "cardfile/cp1251.h"
 #include "cards/ok/ok_editor.h"
 #include "cards/ok/ok_model.h"
+#include "cards/ok/ok_rules.h"
 #include "fields/card_document.h"
 #include "print/page_layout.h"
 #include "print/report_layouts.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
+#include "support/page_fit_checks.h"
 #include "support/test_registry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -30,6 +37,30 @@ void typeEntries(Editor &e, const QString &nameField, const QString &next, int c
         if (n < count)
             e.click(next);
     }
+}
+
+// A mouse click on an arrow of a spin box.
+void clickArrow(QSpinBox *spin, bool up)
+{
+    QStyleOptionSpinBox option;
+    option.initFrom(spin);
+    option.rect = spin->rect();
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
+    option.frame = spin->hasFrame();
+    option.buttonSymbols = spin->buttonSymbols();
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect arrow = spin->style()->subControlRect(QStyle::CC_SpinBox, &option,
+                                                       up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, spin);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, arrow.center());
+}
+
+// The lines of a card file as written.
+QStringList readLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return cp1251::decode(file.readAll()).split(u"\r\n"_s);
 }
 
 } // namespace
@@ -255,6 +286,140 @@ private slots:
         QCOMPARE(e.window->model().stageNumber(1), u"0124U000001 "_s);
     }
 
+    // Stage accounting numbers typed through the window all reach the file and come
+    // back: the selector stops at the first empty entry, an emptied entry closes up.
+    // Steps: a number is typed into the field and left with Tab, "+" and "-" click the
+    // selector's arrows, "" empties the field and leaves it.
+    void stageNumbersReachTheFile_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("shown"); // the field at the end
+        QTest::addColumn<QStringList>("numbers");
+        const QString first = u"0124U000001 "_s;
+        const QString third = u"0124U000003 "_s;
+        QTest::newRow("past an empty entry")
+            << QStringList{u"0124000001"_s, u"+"_s, u"+"_s, u"0124000003"_s}
+            << QStringList{OkRules::stageNumberGap(2)} << third << QStringList{first, third};
+        QTest::newRow("entry emptied")
+            << QStringList{u"0124000001"_s, u"+"_s, u"0124000002"_s, u"+"_s, u"0124000003"_s, u"-"_s, QString()}
+            << QStringList{} << third << QStringList{first, third};
+    }
+
+    void stageNumbersReachTheFile()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, numbers);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"OK-stages.txt"_s);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        {
+            Editor e;
+            QVERIFY(e.show());
+            auto *spin = e.window->findChild<QSpinBox *>(u"sp5526"_s);
+            e.enter(u"ed5526"_s);
+            for (const QString &step : steps) {
+                if (step == u"+"_s || step == u"-"_s) {
+                    clickArrow(spin, step == u"+"_s);
+                    e.settle();
+                    QTRY_VERIFY(e.focusIn(u"ed5526"_s));
+                    continue;
+                }
+                if (step.isEmpty()) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+                } else {
+                    Editor::type(step);
+                }
+                e.tab();
+                e.enter(u"ed5526"_s);
+            }
+            QCOMPARE(platform.messages(), messages);
+            QCOMPARE(e.shown(u"ed5526"_s), shown);
+            e.click(u"BitBtn1"_s);
+            platform.expectSave(path);
+            QVERIFY(e.window->saveCard());
+        }
+        QVERIFY(readLines(path).contains(u"5526\\"_s + numbers.join(u';') + u';'));
+        Editor e;
+        QVERIFY(e.show());
+        platform.expectOpen(path);
+        e.window->openCard();
+        QCOMPARE(e.window->model().stageNumbers(), numbers);
+        QCOMPARE(platform.unexpected(), QStringList());
+    }
+
+    // A stage saved without its kind keeps its name on opening.
+    void stageWithoutKindKeepsItsName()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"OK-stage.txt"_s);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        const QStringList typed = {u"ed9036n|1"_s, u"ed9036p|0126"_s, u"ed9036z|1226"_s, u"mm9036|Етап перший"_s};
+        {
+            Editor e;
+            QVERIFY(e.show());
+            for (const QString &step : typed) {
+                e.enter(step.section(u'|', 0, 0));
+                Editor::type(step.section(u'|', 1));
+            }
+            e.enter(u"ed5437"_s);
+            e.click(u"BitBtn1"_s);
+            platform.expectSave(path);
+            QVERIFY(e.window->saveCard());
+        }
+        QVERIFY(readLines(path).contains(u"9036\\1 \\01.26\\12.26\\\\Етап перший"_s));
+        Editor e;
+        QVERIFY(e.show());
+        platform.expectOpen(path);
+        e.window->openCard();
+        QCOMPARE(e.shown(u"mm9036"_s), u"Етап перший"_s);
+        QCOMPARE(e.shown(u"cb9036e"_s), QString());
+        QCOMPARE(e.shown(u"ed9036p"_s), u"01.26"_s);
+        QVERIFY(platform.messages().isEmpty());
+    }
+
+    // Tab takes the subject codes a, b, c, e, f and goes on; d, shown between c and e,
+    // is entered last on the page, and left empty it lets Tab go on.
+    void subjectCodesInEntryOrder()
+    {
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        e.enter(u"ed5634"_s);
+        QStringList reached;
+        for (int i = 0; i < 6; ++i) {
+            e.tab();
+            reached << QApplication::focusWidget()->objectName();
+            Editor::type(u"2741150%1"_s.arg(i));
+        }
+        QCOMPARE(reached, (QStringList{u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616e"_s, u"ed5616f"_s,
+                                       u"ed6111"_s}));
+        e.enter(u"ed6140"_s);
+        e.tab();
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"ed5616d"_s);
+        // Left empty, the last code on the page sends Tab on, not back up the page.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        e.tab();
+        QVERIFY(!e.focusIn(u"ed6111"_s));
+        QVERIFY(!e.focusIn(u"ed5616d"_s));
+        QCOMPARE(platform.log(), QStringList());
+    }
+
+    // The special mark's caption reads as on the printed card.
+    void specialMarkLabel()
+    {
+        Editor e;
+        auto *label = e.window->findChild<QLabel *>(u"lblcb5256"_s);
+        QVERIFY(label);
+        QCOMPARE(label->text(), u"5256. Особливі позначки"_s);
+        QCOMPARE(label->buddy(), e.field(u"cb5256"_s));
+    }
+
     // "Друк" shows both pages and the first continuation sheet; the continuation
     // command prints the sheets from the second on.
     void printAndContinuationFromTheWindow()
@@ -284,6 +449,38 @@ private slots:
         sb5->click();
         QCOMPARE(platform.previews().size(), 2);
         QCOMPARE(platform.previews().constLast().constFirst()->name(), u"TQRDop1"_s);
+    }
+
+    // At the size the window opens with, every page fits without a scroll bar, every
+    // label stands clear of its field and every text box shows whole lines; also with
+    // the fields that only some choices show.
+    void pagesFitTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("choices"); // "field=value", typed and left with Tab
+        QTest::addColumn<QString>("shown");       // a field the choices show
+        QTest::newRow("fresh card") << QStringList{} << QString();
+        QTest::newRow("other direction shown") << QStringList{u"cb7201=2.7"_s} << u"ed7201a"_s;
+    }
+
+    void pagesFitTheWindow()
+    {
+        QFETCH(QStringList, choices);
+        QFETCH(QString, shown);
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        for (const QString &choice : choices) {
+            e.enter(choice.section(u'=', 0, 0));
+            QTest::keyClicks(QApplication::focusWidget(), choice.section(u'=', 1));
+            e.tab();
+        }
+        QCOMPARE(platform.log(), QStringList());
+        if (!shown.isEmpty())
+            QVERIFY(e.field(shown)->isVisible());
+        const QStringList problems = pageFit::problems(*e.window);
+        for (const QString &problem : problems)
+            qWarning("%s", qPrintable(problem));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0)));
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.

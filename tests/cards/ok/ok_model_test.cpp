@@ -74,14 +74,19 @@ private slots:
         QCOMPARE(model->stageNumbers(), QStringList());
     }
 
-    void stageNumbersEndAtTheFirstEmpty()
+    // The card line ends at the first empty stage number: the list keeps none, so no
+    // number set is ever left out of it.
+    void stageNumbersKeepNoGap()
     {
         auto model = okTest::card.fresh();
-        model->setStageNumber(1, u"A"_s);
-        model->setStageNumber(3, u"C"_s);
-        model->setStageNumber(11, u"K"_s);
-        QCOMPARE(model->stageNumbers(), QStringList{u"A"_s});
-        QCOMPARE(model->stageNumber(11), QString());
+        QCOMPARE(model->setStageNumber(1, u"A"_s), 1);
+        QCOMPARE(model->setStageNumber(3, u"C"_s), 2);
+        QCOMPARE(model->setStageNumber(11, u"K"_s), 0);
+        QCOMPARE(model->setStageNumber(3, u"D"_s), 3);
+        QCOMPARE(model->stageNumbers(), (QStringList{u"A"_s, u"C"_s, u"D"_s}));
+        QCOMPARE(model->setStageNumber(1, QString()), 0);
+        QCOMPARE(model->stageNumbers(), (QStringList{u"C"_s, u"D"_s}));
+        QCOMPARE(model->stageNumber(3), QString());
     }
 
     // An owner emptied on the screen leaves the list; the later ones close up and keep

@@ -90,6 +90,8 @@ private slots:
         QTest::newRow("owner address") << u"mm2657"_s << QStringList{u"gorz=Львів"_s} << QStringList{};
         QTest::newRow("rubric a empty") << u"ed5616a"_s << QStringList{} << QStringList{to(u"ed6111"_s)};
         QTest::newRow("rubric c filled") << u"ed5616c"_s << QStringList{u"ed5616c=27.41.15.00"_s} << QStringList{};
+        // Entered last on the page: nothing after it to skip.
+        QTest::newRow("rubric d empty") << u"ed5616d"_s << QStringList{} << QStringList{};
         QTest::newRow("direction 2.7") << u"cb7201"_s << QStringList{u"cb7201=2.7"_s} << QStringList{to(u"ed7201a"_s)};
         QTest::newRow("direction 2.1") << u"cb7201"_s << QStringList{u"cb7201=2.1"_s} << QStringList{to(u"ed7023"_s)};
     }
@@ -260,15 +262,19 @@ private slots:
         QCOMPARE(model->lists().count(l), 3);
     }
 
-    // The stage accounting numbers: the selector shows its entry; a wrong number is
-    // reported and kept; the bare "U" empties the entry.
+    // The stage accounting numbers: the selector shows its entry and goes no further
+    // than the first empty one; a wrong number is reported and kept; the bare "U"
+    // removes the entry and the later ones move up into its place.
     void stageNumbers()
     {
         auto model = okTest::card.fresh();
         OkRules rules(*model);
         RecordingRuleContext ctx;
-        model->setText(u"sp5526"_s, u"2"_s);
+        model->setStageNumber(1, u"0124U000001 "_s);
+        model->setText(u"sp5526"_s, u"3"_s);
         rules.enterRule(u"sp5526"_s, ctx);
+        QCOMPARE(ctx.messages(), QStringList{OkRules::stageNumberGap(2)});
+        QCOMPARE(model->text(u"sp5526"_s), u"2"_s);
         QCOMPARE(ctx.focusTarget(), u"ed5526"_s);
         QCOMPARE(model->text(u"ed5526"_s), u"    U       "_s);
         ctx.clear();
@@ -276,9 +282,11 @@ private slots:
         QVERIFY(!rules.exitRule(u"ed5526"_s, ctx));
         QCOMPARE(ctx.messages(), QStringList{u"5526.Помилка в номері"_s});
         QCOMPARE(model->stageNumber(2), u"0124U000002x"_s);
+        model->setStageNumber(3, u"0124U000003 "_s);
         fieldRules::assign(*model, u"ed5526"_s, u"    U       "_s);
         rules.exitRule(u"ed5526"_s, ctx);
-        QCOMPARE(model->stageNumber(2), QString());
+        QCOMPARE(model->stageNumbers(), (QStringList{u"0124U000001 "_s, u"0124U000003 "_s}));
+        QCOMPARE(model->text(u"ed5526"_s), u"0124U000003 "_s);
     }
 
     // The title and the abstract share one language group; the executor name is

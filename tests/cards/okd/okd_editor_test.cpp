@@ -1,5 +1,6 @@
 #include "app/hint_timing.h"
 #include "cardfile/cp1251.h"
+#include "cards/ik/page_looks.h"
 #include "cards/okd/okd_editor.h"
 #include "cards/okd/okd_test_support.h"
 #include "fields/card_document.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -318,9 +320,19 @@ private slots:
     }
 
     // "Друк" with an abstract typed and not yet left: both pages and sheet 1, the
-    // abstract kept; the continuation command then prints the sheets from the second on.
+    // abstract kept; the continuation command then prints the sheets from the second on
+    // and leaves the tool-bar "Друк" off, a key typed notwithstanding, until the input
+    // is ended again.
+    void printAndContinuationFromTheWindow_data()
+    {
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("tool bar") << false;
+        QTest::newRow("menu") << true;
+    }
+
     void printAndContinuationFromTheWindow()
     {
+        QFETCH(bool, menu);
         ReportLayouts::instance().createAll();
         ScopedFakePlatform platform;
         platform.allowMessages();
@@ -343,9 +355,59 @@ private slots:
         QCOMPARE(e.window->model().texts().text(OkdText::ThesisAbstract, TextLanguage::Ukrainian), abstract);
         QVERIFY(item(e, u"N4"_s)->isEnabled());
         QVERIFY(speedButton(e, u"SB5"_s)->isEnabled());
-        speedButton(e, u"SB5"_s)->click();
+        if (menu)
+            item(e, u"N4"_s)->trigger();
+        else
+            speedButton(e, u"SB5"_s)->click();
+        e.settle();
         QCOMPARE(platform.previews().size(), 2);
         QCOMPARE(platform.previews().constLast().constFirst()->name(), u"TQRDop1"_s);
+        QVERIFY(!speedButton(e, u"SB5"_s)->isEnabled());
+        QVERIFY(!speedButton(e, u"SpeedButton4"_s)->isEnabled());
+        e.enter(u"ed7021"_s);
+        Editor::type(u"7"_s);
+        QVERIFY(!speedButton(e, u"SpeedButton4"_s)->isEnabled());
+        e.click(u"BitBtn1"_s);
+        QVERIFY(speedButton(e, u"SpeedButton4"_s)->isEnabled());
+        QVERIFY(speedButton(e, u"SpeedButton3"_s)->isEnabled());
+    }
+
+    // The counts stand to the right, blanks first, as typed, saved and read again.
+    void countsStandRight()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"OKD.txt"_s);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        // The box above the counts is never left empty.
+        e.enter(u"cb7443"_s);
+        Editor::type(u"13"_s);
+        e.tab();
+        QVERIFY(e.focusIn(u"ed5742"_s));
+        Editor::type(u"123"_s);
+        e.tab();
+        QVERIFY(e.focusIn(u"ed5751"_s));
+        Editor::type(u"7"_s);
+        e.tab();
+        QCOMPARE(qobject_cast<QLineEdit *>(e.field(u"ed5742"_s))->text(), u" 123"_s);
+        QCOMPARE(e.shown(u"ed5751"_s), u"   7"_s);
+        e.click(u"BitBtn1"_s);
+        platform.expectSave(path);
+        speedButton(e, u"SpeedButton3"_s)->click();
+        QCOMPARE(platform.unexpected(), QStringList());
+        const QStringList lines = savedLines(path);
+        QVERIFY2(lines.contains(u"5742\\ 123"_s) && lines.contains(u"5751\\   7"_s), qPrintable(lines.join(u'|')));
+
+        Editor again;
+        QVERIFY(again.show());
+        platform.expectOpen(path);
+        speedButton(again, u"SpeedButton2"_s)->click();
+        again.settle();
+        QCOMPARE(platform.unexpected(), QStringList());
+        QCOMPARE(again.shown(u"ed5742"_s), u" 123"_s);
+        QCOMPARE(again.shown(u"ed5751"_s), u"   7"_s);
     }
 
     // The applicant's name: Ukrainian first, then the English one is asked for.
@@ -370,6 +432,18 @@ private slots:
         QCOMPARE(platform.messages().size(), 2);
         QVERIFY(!e.focusIn(u"ed6147"_s));
         QCOMPARE(e.window->model().texts().text(OkdText::ApplicantName, TextLanguage::English), u"Petrenko"_s);
+    }
+
+    // At the opening size every page shows whole and every label stands clear of its
+    // field and level with it (the row numbers of the supervisors and opponents too).
+    void pagesLook()
+    {
+        Editor e;
+        QVERIFY(e.show());
+        QStringList faults;
+        for (int page = 0; page < e.window->pageControl()->count(); ++page)
+            faults << pageLooks::faults(*e.window, page);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_s)));
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.

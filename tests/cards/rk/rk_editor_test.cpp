@@ -1,5 +1,6 @@
 #include "cards/rk/rk_editor.h"
 #include "cards/rk/rk_model.h"
+#include "cards/rk/rk_test_support.h"
 #include "fields/card_document.h"
 #include "fields/exit_wiring.h"
 #include "fields/field_factory.h"
@@ -8,6 +9,7 @@
 #include "print/report_layouts.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
+#include "support/page_fit_checks.h"
 #include "support/test_registry.h"
 
 #include <QAbstractButton>
@@ -151,6 +153,47 @@ private slots:
         QTest::mouseClick(e.window->findChild<QPushButton *>(u"BitBtn6"_s), Qt::LeftButton);
         QCOMPARE(e.shown(u"Edit1"_s), u"3"_s);
         QCOMPARE(e.shown(u"mm2152"_s), u"Замовник 3"_s);
+    }
+
+    // A co-executor number typed over the one shown: beyond the list's 50 the bounds
+    // are named, beyond the one shown the sequence, else that co-executor shows.
+    void coExecutorNumberTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("beyond the list") << u"51"_s << QStringList{u"Кількість співвиконавців від 1 до 50"_s} << 3
+                                         << u"ed9036n"_s;
+        QTest::newRow("beyond the one shown") << u"5"_s << QStringList{u"Помилка в послідовності номерів !"_s} << 3
+                                              << u"lizsv"_s;
+        QTest::newRow("an earlier one") << u"2"_s << QStringList{} << 2 << u"lizsv"_s;
+    }
+
+    void coExecutorNumberTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, messages);
+        QFETCH(int, shown);
+        QFETCH(QString, focus);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        Editor e;
+        QVERIFY(e.show());
+        for (int n = 1; n <= 3; ++n) {
+            e.enter(u"cpi"_s);
+            Editor::type(rkTest::entryName(n));
+            if (n < 3)
+                e.click(u"Button1"_s);
+        }
+        e.enter(u"cpn"_s);
+        Editor::retype(typed);
+        e.tab();
+        QCOMPARE(platform.messages(), messages);
+        QCOMPARE(e.shown(u"cpn"_s), QString::number(shown));
+        QCOMPARE(e.shown(u"cpi"_s), rkTest::entryName(shown));
+        QTRY_VERIFY(e.focusIn(focus));
+        QCOMPARE(e.window->model().recordCount(RkList::CoExecutors), 3);
     }
 
     void sumWarnings_data()
@@ -336,6 +379,39 @@ private slots:
         QCOMPARE(job2.constFirst()->name(), u"TQRDop1"_s);
         QVERIFY(!sb5->isEnabled());
         QVERIFY(platform.messages().contains(u"Друк продовження з 2-го листа - іншою функцією!"_s));
+    }
+
+    // At the size the window opens with, every page fits without a scroll bar, every
+    // label stands clear of its field and every text box shows whole lines; also with
+    // the fields that only some choices show.
+    void pagesFitTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("choices"); // "field=value", typed and left with Tab
+        QTest::addColumn<QString>("shown");       // a field the choices show
+        QTest::newRow("fresh card") << QStringList{} << QString();
+        QTest::newRow("other direction and result shown")
+            << QStringList{u"cb7201=2.7"_s, u"cb9153=007"_s} << u"cb9153a"_s;
+    }
+
+    void pagesFitTheWindow()
+    {
+        QFETCH(QStringList, choices);
+        QFETCH(QString, shown);
+        ScopedFakePlatform platform;
+        Editor e;
+        QVERIFY(e.show());
+        for (const QString &choice : choices) {
+            e.enter(choice.section(u'=', 0, 0));
+            QTest::keyClicks(QApplication::focusWidget(), choice.section(u'=', 1));
+            e.tab();
+        }
+        QCOMPARE(platform.log(), QStringList());
+        if (!shown.isEmpty())
+            QVERIFY(e.field(shown)->isVisible());
+        const QStringList problems = pageFit::problems(*e.window);
+        for (const QString &problem : problems)
+            qWarning("%s", qPrintable(problem));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0)));
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/card_editor.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextDocument>
+
+// What a clerk would find wrong on the pages of an editor shown at its opening size,
+// read from the widgets' geometry, one text per fault: a page that needs a scroll bar,
+// a label cut short or running into (or touching) its field, a text box whose last
+// visible line is sliced. Empty when every page is fine.
+namespace pageFit {
+
+// A label's text must end this far before its field on the same row.
+constexpr int kLabelGap = 6;
+
+inline int textWidth(const QLabel *label)
+{
+    int widest = 0;
+    for (QString line : label->text().split(QLatin1Char('\n'))) {
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1); // a trailing blank takes no room
+        widest = qMax(widest, label->fontMetrics().horizontalAdvance(line));
+    }
+    return widest;
+}
+
+inline QRect rectIn(const QWidget *w, const QWidget *ancestor)
+{
+    return QRect(w->mapTo(ancestor, QPoint(0, 0)), w->size());
+}
+
+inline QStringList problems(CardEditor &window)
+{
+    QStringList found;
+    QTabWidget *pages = window.pageControl();
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QTest::qWait(20); // the page is laid out when it shows
+        const QString page = pages->tabText(i);
+        auto *scroll = qobject_cast<QScrollArea *>(pages->widget(i));
+        if (!scroll) {
+            found << page + QStringLiteral(": no scroll area");
+            continue;
+        }
+        QWidget *content = scroll->widget();
+        const QSize needed = content->minimumSizeHint().expandedTo(content->minimumSize());
+        const QSize room = scroll->maximumViewportSize();
+        if (needed.height() > room.height() || needed.width() > room.width()
+            || scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible())
+            found << page + QStringLiteral(": needs a scroll bar (content %1x%2, room %3x%4)")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height());
+        for (const QLabel *label : content->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const int text = textWidth(label);
+            if (label->width() < text)
+                found << page + QStringLiteral(": label «%1» cut").arg(label->text());
+            const QWidget *field = label->buddy();
+            if (!field || !field->isVisible())
+                continue;
+            const QRect l = rectIn(label, content);
+            const QRect f = rectIn(field, content);
+            const bool sameRow = l.top() < f.bottom() && f.top() < l.bottom();
+            if (sameRow && l.left() < f.left() && l.left() + text + kLabelGap > f.left())
+                found << page + QStringLiteral(": label «%1» touches %2").arg(label->text(), field->objectName());
+        }
+        for (const QPlainTextEdit *memo : content->findChildren<QPlainTextEdit *>()) {
+            if (!memo->isVisible())
+                continue;
+            const qreal line = QFontMetricsF(memo->font()).lineSpacing();
+            const qreal room = memo->viewport()->height() - 2 * memo->document()->documentMargin();
+            const int whole = int(room / line);
+            // A remainder of a pixel or two shows no part of a letter.
+            if (room - whole * line > 2)
+                found << page + QStringLiteral(": %1 shows %2 lines and part of one (%3 px of %4)")
+                                    .arg(memo->objectName())
+                                    .arg(whole)
+                                    .arg(room - whole * line)
+                                    .arg(line);
+        }
+    }
+    return found;
+}
+
+} // namespace pageFit
