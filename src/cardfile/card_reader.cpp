@@ -60,6 +60,48 @@ QList<Text> splitLines(const Text &text)
     return lines;
 }
 
+bool isCardLine(const QString &trimmed)
+{
+    return trimmed.indexOf(QLatin1Char('\\')) == 4;
+}
+
+// "1 рядок", "3 рядки", "5 рядків".
+QString linesCount(qsizetype n)
+{
+    const qsizetype tens = n % 100;
+    const qsizetype last = n % 10;
+    const char16_t *word = u"рядків";
+    if (tens < 11 || tens > 14) {
+        if (last == 1)
+            word = u"рядок";
+        else if (last >= 2 && last <= 4)
+            word = u"рядки";
+    }
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf16(word));
+}
+
+// A line the loop does not hand over: without a code, or with an empty item 2 (then
+// what stands after it is lost with it).
+void noteSkipped(ReadReport &report, const QString &line, int lineNumber)
+{
+    if (line.isEmpty())
+        return;
+    if (!line.contains(QLatin1Char('\\'))) {
+        report.dropLine(lineNumber, {},
+                        QStringLiteral("рядок без коду поля не прочитано: «%1»").arg(shortened(line, 60)));
+        return;
+    }
+    report.skipLine(lineNumber, line);
+}
+
+// Everything after item 2.
+QString restAfterValue(const QString &line)
+{
+    const qsizetype first = line.indexOf(QLatin1Char('\\'));
+    const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char('\\'), first + 1);
+    return second < 0 ? QString() : line.mid(second + 1);
+}
+
 QStringList physicalLines(const QByteArray &bytes)
 {
     QStringList lines = cardTextLines(cp1251::decode(bytes));
@@ -98,8 +140,21 @@ QList<QByteArray> cardByteLines(const QByteArray &bytes)
     return splitLines(bytes);
 }
 
-ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, const QString &name)
+ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, const QString &name,
+                         NumberErrors numberErrors)
 {
+    ReadResult result;
+    QStringList warnings;
+    if (looksLikeUtf8(bytes))
+        warnings << utf8Warning(name);
+    if (const QString reason = notACardReason(bytes); !reason.isEmpty()) {
+        // Read, such bytes would leave a blank card, or one of stray values: nothing is read.
+        result.notACard = reason;
+        result.warning = notACardMessage(name, reason);
+        return result;
+    }
+
+    ReadReport &report = interpreter.report();
     const QStringList lines = physicalLines(bytes);
     const qsizetype count = lines.size();
     qsizetype next = 0;
@@ -111,6 +166,31 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
     // itself the start of a multi-line value: the next round gathers it without
     // reading, also when it was the file's last line.
     bool pendingMultiLine = false;
+
+    // Hands one line over; false when a bad number ends the reading.
+    const auto handOver = [&](const ReadLine &r, int lineNo, const QString &code, const QString &text) {
+        report.setLine(lineNo, code);
+        try {
+            interpreter.dispatch(r);
+            return true;
+        } catch (const CardNumberError &e) {
+            if (result.status == ReadResult::Status::Ok) {
+                result.status = ReadResult::Status::ConversionError;
+                result.lineNumber = lineNo;
+                result.message = QStringLiteral("Читання файлу «%1» зупинено: у рядку %2 «%3» %4.\n"
+                                                "Прочитані до цього рядка дані залишено в картці.")
+                                     .arg(name)
+                                     .arg(lineNo)
+                                     .arg(shortened(text, 120), e.describe(120));
+            }
+            if (numberErrors == NumberErrors::Stop)
+                return false;
+            report.drop((e.outOfRange ? e.describe(60)
+                                      : QStringLiteral("значення «%1» має бути числом").arg(shortened(e.text, 60)))
+                        + QStringLiteral(": рядок не прочитано"));
+            return true;
+        }
+    };
 
     while (next < count || pendingMultiLine) {
         ReadLine value;
@@ -129,7 +209,7 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
             while (next < count) {
                 const QString line = trimLine(lines.at(next));
                 ++next;
-                if (line.indexOf(QLatin1Char('\\')) == 4) {
+                if (isCardLine(line)) {
                     curLine = line;
                     curCode = item(line, 1);
                     curLineNo = int(next);
@@ -145,8 +225,10 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
             }
         }
 
-        if (item(curLine, 2).isEmpty() && !interpreter.keepsEmptyValue(curCode))
+        if (item(curLine, 2).isEmpty() && !interpreter.keepsEmptyValue(curCode)) {
+            noteSkipped(report, curLine, curLineNo);
             curCode.clear();
+        }
         pendingMultiLine = !value.mlCode.isEmpty() && interpreter.isMultiLineCode(curCode);
 
         ReadLine current;
@@ -154,29 +236,25 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
         current.line = curLine;
         current.lineNumber = curLineNo;
         // The value stands in the file before the line that ended it.
-        const ReadLine *handed = &value;
-        try {
-            if (!value.mlCode.isEmpty())
-                interpreter.dispatch(value);
-            handed = &current;
-            if (!current.code.isEmpty())
-                interpreter.dispatch(current);
-        } catch (const CardNumberError &e) {
-            const bool inValue = handed == &value;
-            const int lineNo = inValue ? value.mlLineNumber : current.lineNumber;
-            const QString &text = inValue ? value.mlValue : current.line;
-            ReadResult r;
-            r.status = ReadResult::Status::ConversionError;
-            r.lineNumber = lineNo;
-            r.message = QStringLiteral("Читання файлу «%1» зупинено: у рядку %2 «%3» %4.\n"
-                                       "Прочитані до цього рядка дані залишено в картці.")
-                            .arg(name)
-                            .arg(lineNo)
-                            .arg(shortened(text, 120), e.describe(120));
-            return r;
-        }
+        if (!value.mlCode.isEmpty() && !handOver(value, value.mlLineNumber, value.mlCode, value.mlValue))
+            break;
+        if (!current.code.isEmpty() && !handOver(current, current.lineNumber, current.code, current.line))
+            break;
     }
-    return {};
+
+    report.setLine(0, {});
+    interpreter.finish();
+    report.noteSkippedLines();
+    result.notes = report.notes();
+    if (!result.notes.isEmpty()) {
+        // One message for the clerk: with the stop when reading stopped, else with the warnings.
+        if (result.status == ReadResult::Status::ConversionError && numberErrors == NumberErrors::Stop)
+            result.message += QLatin1Char('\n') + notesWarning(name, result.notes);
+        else
+            warnings << notesWarning(name, result.notes);
+    }
+    result.warning = warnings.join(QStringLiteral("\n\n"));
+    return result;
 }
 
 QString unreadableReason(const QString &path)
@@ -243,8 +321,199 @@ ReadResult readCardFile(const QString &path, CardInterpreter &interpreter)
         failure.status = ReadResult::Status::IoError;
         return failure;
     }
-    ReadResult result = readCardBytes(bytes, interpreter, path);
-    if (looksLikeUtf8(bytes))
-        result.warning = utf8Warning(path);
-    return result;
+    return readCardBytes(bytes, interpreter, path);
+}
+
+bool holdsData(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+QString notACardReason(const QByteArray &bytes)
+{
+    const bool blank = std::all_of(bytes.cbegin(), bytes.cend(),
+                                   [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    if (blank)
+        return QStringLiteral("файл порожній");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return QStringLiteral("це текст у кодуванні UTF-16, а картка - текст у кодуванні Windows-1251");
+    // Text never holds control bytes but the line ends and tabs; a stray one or two may
+    // slip into a card, more make binary data or UTF-16 text.
+    const auto controls = std::count_if(bytes.cbegin(), bytes.cend(), [](char c) {
+        const int u = codeUnit(c);
+        return (u < 0x20 && u != '\t' && u != '\r' && u != '\n') || u == 0x7F;
+    });
+    if (controls > 2 && controls * 100 > bytes.size())
+        return QStringLiteral("у ньому двійкові дані (або текст у кодуванні UTF-16), а не текст");
+    const QList<QByteArray> lines = cardByteLines(bytes);
+    const bool anyCardLine = std::any_of(lines.cbegin(), lines.cend(), [](const QByteArray &line) {
+        return isCardLine(trimLine(QString::fromLatin1(line.left(8))));
+    });
+    if (!anyCardLine)
+        return QStringLiteral("у ньому немає жодного рядка картки (код поля, «\\», значення)");
+    return {};
+}
+
+QString notACardMessage(const QString &name, const QString &reason)
+{
+    return QStringLiteral("«%1»: це не схоже на файл картки - %2.").arg(name, reason);
+}
+
+QString notesWarning(const QString &name, const QList<ReadNote> &notes)
+{
+    QList<int> numbers;
+    for (const ReadNote &note : notes) {
+        if (note.lineNumber > 0 && (numbers.isEmpty() || numbers.constLast() != note.lineNumber))
+            numbers << note.lineNumber;
+    }
+    QStringList shown;
+    for (qsizetype i = 0; i < numbers.size() && i < 10; ++i)
+        shown << QString::number(numbers.at(i));
+    if (numbers.size() > 10)
+        shown << QStringLiteral("…");
+    // A note of line 0 sums up the notes past those kept.
+    const bool more = std::any_of(notes.cbegin(), notes.cend(), [](const ReadNote &note) { return note.lineNumber == 0; });
+    return QStringLiteral("У файлі «%1» не прочитано %2 (%3): цих даних немає в картці, і запис поверх файлу "
+                          "їх знищить. Що саме і чому, покаже «zorvat-card check».")
+        .arg(name, (more ? QStringLiteral("понад ") : QString()) + linesCount(numbers.size()),
+             shown.join(QStringLiteral(", ")));
+}
+
+void ReadReport::setLine(int lineNumber, const QString &code)
+{
+    m_line = lineNumber;
+    m_code = code;
+}
+
+void ReadReport::drop(const QString &why)
+{
+    dropLine(m_line, m_code, why);
+}
+
+void ReadReport::dropLine(int lineNumber, const QString &code, const QString &why)
+{
+    // A file of nothing but foreign lines would otherwise keep a note for each of them.
+    constexpr qsizetype kMostNotes = 10000;
+    const QString key = QString::number(lineNumber) + QLatin1Char('\t') + why;
+    if (m_noted.contains(key))
+        return;
+    if (m_notes.size() >= kMostNotes) {
+        ++m_untold;
+        return;
+    }
+    m_noted.insert(key);
+    m_notes.append({lineNumber, code, why});
+}
+
+void ReadReport::unknownCode()
+{
+    drop(QStringLiteral("код «%1» не належить цій картці: рядок не прочитано").arg(m_code));
+}
+
+void ReadReport::numberOutOfRange(const QString &number, int max)
+{
+    drop(QStringLiteral("номер запису «%1» у рядку %2 має бути від 1 до %3: рядок не прочитано")
+             .arg(trimLine(number), m_code)
+             .arg(max));
+}
+
+void ReadReport::dropItemsAfter(const QString &line, int last)
+{
+    qsizetype at = -1;
+    for (int i = 0; i < last; ++i) {
+        at = line.indexOf(QLatin1Char('\\'), at + 1);
+        if (at < 0)
+            return;
+    }
+    const QString rest = line.mid(at + 1);
+    if (holdsData(rest))
+        drop(QStringLiteral("зайве «%1» не прочитано (мабуть, «\\» стоїть усередині значення)").arg(shortened(rest, 60)));
+}
+
+void ReadReport::bilingual(const QString &line)
+{
+    const int sub = cardNumber(item(line, 2));
+    if (sub == 1 || sub == 2 || sub == 3)
+        keep(lineCode(line) + (sub == 1 ? QStringLiteral(":uk") : QStringLiteral(":en")), item(line, 3));
+    else
+        drop(QStringLiteral("мовний код «%1» має бути 1 (українською) або 3 (англійською): рядок не прочитано").arg(sub));
+    dropItemsAfter(line, 3);
+}
+
+void ReadReport::keep(const QString &slot, const QString &value)
+{
+    const auto it = m_kept.constFind(slot);
+    if (it != m_kept.cend() && it->line != m_line && holdsData(it->value) && trimLine(it->value) != trimLine(value)) {
+        // One note per line replaced and line replacing it, however many values go.
+        const QString mark = QStringLiteral("замінено рядком %1").arg(m_line);
+        const QString key = QString::number(it->line) + QLatin1Char('\t') + mark;
+        if (!m_noted.contains(key)) {
+            m_noted.insert(key);
+            dropLine(it->line, it->code, QStringLiteral("значення «%1» ").arg(shortened(trimLine(it->value), 60)) + mark);
+        }
+    }
+    m_kept.insert(slot, {m_line, m_code, value});
+}
+
+int ReadReport::keptLine(const QString &slot) const
+{
+    return m_kept.value(slot).line;
+}
+
+void ReadReport::skipLine(int lineNumber, const QString &line)
+{
+    if (holdsData(restAfterValue(line)))
+        m_skipped.append({lineNumber, line});
+}
+
+void ReadReport::settleSkipped(const std::function<QStringList(const QString &code)> &fieldTexts)
+{
+    m_skipped.removeIf([&](const std::pair<int, QString> &skipped) {
+        const QString &line = skipped.second;
+        const QStringList texts = fieldTexts(lineCode(line));
+        for (int i = 3; !item(line, i).isNull(); ++i) {
+            const QString value = item(line, i);
+            if (holdsData(value) && (i - 2 >= texts.size() || trimLine(texts.at(i - 2)) != trimLine(value)))
+                return false;
+        }
+        return true;
+    });
+}
+
+void ReadReport::noteSkippedLines()
+{
+    for (const auto &[lineNumber, line] : std::as_const(m_skipped))
+        dropLine(lineNumber, lineCode(line),
+                 QStringLiteral("перше значення порожнє, тому рядок не прочитано, а з ним і «%1»")
+                     .arg(shortened(restAfterValue(line), 60)));
+    m_skipped.clear();
+}
+
+QString ReadReport::recordSlot(const QString &code, int n)
+{
+    return code + QLatin1Char('#') + QString::number(n);
+}
+
+void ReadReport::dropRecordsAfter(const QString &code, int saved, int capacity)
+{
+    for (int n = saved + 2; n <= capacity; ++n) {
+        const auto it = m_kept.constFind(recordSlot(code, n));
+        if (it == m_kept.cend())
+            continue;
+        dropLine(it->line, it->code,
+                 QStringLiteral("запис %1 не буде записано: список записується від запису 1 до першого "
+                                "пропуску, а запису %2 немає")
+                     .arg(n)
+                     .arg(saved + 1));
+    }
+}
+
+QList<ReadNote> ReadReport::notes() const
+{
+    QList<ReadNote> out = m_notes;
+    std::stable_sort(out.begin(), out.end(),
+                     [](const ReadNote &a, const ReadNote &b) { return a.lineNumber < b.lineNumber; });
+    if (m_untold > 0)
+        out.append({0, {}, QStringLiteral("і ще %1 зауважень про рядки не показано").arg(m_untold)});
+    return out;
 }

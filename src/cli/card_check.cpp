@@ -14,15 +14,6 @@ namespace {
 
 constexpr CardType kAllTypes[] = {CardType::RK, CardType::OK, CardType::IK, CardType::OKD};
 
-bool anyKindKnows(const QString &code)
-{
-    for (CardType t : kAllTypes) {
-        if (cardKind(t).knowsCode(code))
-            return true;
-    }
-    return false;
-}
-
 QStringList logicalText(const QByteArray &bytes)
 {
     QStringList lines = cardTextLines(cp1251::decode(bytes));
@@ -36,11 +27,18 @@ bool hasCode(const QString &line)
     return line.indexOf(QLatin1Char('\\')) == 4;
 }
 
+// The field code of a raw line, when it has one.
+QString codeOf(const QByteArray &raw)
+{
+    const QString line = trimLine(cp1251::decode(raw));
+    return hasCode(line) ? lineCode(line) : QString();
+}
+
 class Checker
 {
 public:
     explicit Checker(const CardKind &kind)
-        : m_kind(kind), m_model(kind.createModel()), m_interpreter((kind.compNil(*m_model), kind.interpreter(*m_model)))
+        : m_model(kind.createModel()), m_interpreter((kind.compNil(*m_model), kind.interpreter(*m_model)))
     {
     }
 
@@ -55,85 +53,75 @@ public:
                                                          [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
                 ++first;
             add(int(first + 1), QStringLiteral("файл, мабуть, записано в кодуванні UTF-8, а не Windows-1251: "
-                                               "українські літери будуть прочитані неправильно"));
+                                               "українські літери будуть прочитані неправильно"),
+                codeOf(raw.at(first)));
         }
         for (qsizetype i = 0; i < raw.size(); ++i) {
             int offset = 0;
             if (!cp1251::isValidText(raw.at(i), &offset)) {
                 const auto byte = static_cast<unsigned char>(raw.at(i).at(offset));
-                add(int(i + 1), QStringLiteral("байт 0x%1 у позиції %2 не є символом тексту в кодуванні CP1251")
-                                    .arg(byte, 2, 16, QLatin1Char('0'))
-                                    .arg(offset + 1));
+                add(int(i + 1),
+                    QStringLiteral("байт 0x%1 у позиції %2 не є символом тексту в кодуванні CP1251")
+                        .arg(byte, 2, 16, QLatin1Char('0'))
+                        .arg(offset + 1),
+                    codeOf(raw.at(i)));
             }
         }
     }
 
-    void checkLines(const QStringList &lines)
+    // The service takes lines ended by CR LF; the reader takes a bare LF or CR too, so
+    // such a file reads, and a resave writes it right. Named once per kind of end.
+    void checkLineEnds(const QByteArray &bytes)
     {
-        const qsizetype n = lines.size();
-        qsizetype i = 0;
-        while (i < n) {
-            const QString line = trimLine(lines.at(i));
-            const int lineNo = int(++i);
-            if (line.isEmpty())
-                continue;
-            const QString code = lineCode(line);
-            if (!hasCode(line)) {
-                const bool bareKeptCode = !line.contains(QLatin1Char('\\')) && m_interpreter->keepsEmptyValue(code);
-                if (!bareKeptCode)
-                    add(lineNo, QStringLiteral("рядок без коду поля: «%1»").arg(shortened(line)));
-                continue;
-            }
-            if (!anyKindKnows(code))
-                add(lineNo, QStringLiteral("код «%1» не належить жодній картці").arg(code));
-
-            ReadLine round;
-            if (m_interpreter->isMultiLineCode(code)) {
-                round.mlCode = code;
-                round.mlValue = line;
-                round.mlLineNumber = lineNo;
-                while (i < n && !hasCode(trimLine(lines.at(i))) && !trimLine(lines.at(i)).isEmpty())
-                    round.mlValue += QLatin1Char(' ') + trimLine(lines.at(i++));
-                checkNumbered(code, round.mlValue, lineNo);
+        struct Seen
+        {
+            int first = 0;
+            int count = 0;
+        } lf, cr;
+        int line = 1;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            if (bytes.at(i) == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') {
+                ++i;
+            } else if (bytes.at(i) == '\r' || bytes.at(i) == '\n') {
+                Seen &seen = bytes.at(i) == '\r' ? cr : lf;
+                if (seen.count++ == 0)
+                    seen.first = line;
             } else {
-                if (item(line, 2).isEmpty() && !m_interpreter->keepsEmptyValue(code))
-                    continue; // the reader skips it
-                round.code = code;
-                round.line = line;
-                round.lineNumber = lineNo;
-                checkNumbered(code, line, lineNo);
+                continue;
             }
-            try {
-                m_interpreter->dispatch(round);
-            } catch (const CardNumberError &e) {
-                add(lineNo, e.outOfRange ? e.describe(60)
-                                         : QStringLiteral("значення «%1» має бути числом").arg(shortened(e.text)));
-            }
+            ++line;
         }
+        const QList<QByteArray> raw = cardByteLines(bytes);
+        for (const auto &[seen, end] : {std::pair{lf, "LF"}, std::pair{cr, "CR"}}) {
+            if (seen.count == 0)
+                continue;
+            QString text = QStringLiteral("рядок закінчується на %1, а служба чекає CR LF").arg(QLatin1String(end));
+            if (seen.count > 1)
+                text += QStringLiteral(" (так само ще %1)").arg(seen.count - 1);
+            add(seen.first, text + QStringLiteral(": «zorvat-card resave» запише файл з CR LF"),
+                codeOf(raw.at(seen.first - 1)), CheckProblem::Severity::Warning);
+        }
+        if (!bytes.endsWith('\r') && !bytes.endsWith('\n'))
+            add(line, QStringLiteral("останній рядок не закінчується на CR LF: «zorvat-card resave» запише файл з CR LF"),
+                codeOf(raw.constLast()), CheckProblem::Severity::Warning);
+    }
+
+    // Every line the card's reader leaves out, as it reports them; a value that must be
+    // a number does not end the check there.
+    void checkLines(const QByteArray &bytes)
+    {
+        const ReadResult r = readCardBytes(bytes, *m_interpreter, QString(), NumberErrors::Note);
+        for (const ReadNote &note : r.notes)
+            add(note.lineNumber, note.text, note.code);
+    }
+
+    void add(int line, const QString &text, const QString &code = {},
+             CheckProblem::Severity severity = CheckProblem::Severity::Error)
+    {
+        problems.append({line, text, code, severity});
     }
 
 private:
-    void add(int line, const QString &text) { problems.append({line, text}); }
-
-    static QString shortened(const QString &s)
-    {
-        return s.size() <= 60 ? s : s.left(60) + QStringLiteral("…");
-    }
-
-    void checkNumbered(const QString &code, const QString &line, int lineNo)
-    {
-        for (const NumberedLine &rule : m_kind.numberedLines()) {
-            if (rule.code != code)
-                continue;
-            const QString text = trimLine(item(line, rule.item));
-            bool ok = false;
-            const int n = text.toInt(&ok);
-            if (!ok || n < 1 || n > rule.max)
-                add(lineNo, QStringLiteral("номер запису «%1» у рядку %2 має бути від 1 до %3").arg(text, code).arg(rule.max));
-        }
-    }
-
-    const CardKind &m_kind;
     std::unique_ptr<CardModel> m_model;
     std::unique_ptr<CardInterpreter> m_interpreter;
 };
@@ -143,11 +131,41 @@ private:
 QList<CheckProblem> checkCardBytes(const QByteArray &bytes, const CardKind &kind)
 {
     Checker checker(kind);
+    if (const QString reason = notACardReason(bytes); !reason.isEmpty()) {
+        // Line by line, such bytes would give a problem on every line and say nothing.
+        checker.add(0, QStringLiteral("це не схоже на файл картки - %1").arg(reason));
+        return checker.problems;
+    }
     checker.checkBytes(bytes);
-    checker.checkLines(logicalText(bytes));
+    checker.checkLineEnds(bytes);
+    checker.checkLines(bytes);
     std::stable_sort(checker.problems.begin(), checker.problems.end(),
                      [](const CheckProblem &a, const CheckProblem &b) { return a.line < b.line; });
     return checker.problems;
+}
+
+QString checkFieldName(const CardKind &kind, const QString &code)
+{
+    if (code.isEmpty())
+        return {};
+    // A label that starts with the code names the line best ("2458 Код організації" rather
+    // than the list's "Порядковий №"); it names the field without the code.
+    QString other;
+    for (const FieldInfo &info : kind.fields().fields()) {
+        if (info.code != code || info.label.isEmpty())
+            continue;
+        QString label = info.label.simplified();
+        const bool coded = label.startsWith(code);
+        if (coded)
+            label.remove(0, code.size());
+        while (!label.isEmpty() && (label.front() == QLatin1Char('.') || label.front().isSpace()))
+            label.remove(0, 1);
+        if (coded && !label.isEmpty())
+            return label;
+        if (other.isEmpty())
+            other = label;
+    }
+    return other;
 }
 
 const CardKind &likelyKind(const QByteArray &bytes)

@@ -8,14 +8,24 @@ class CardKind;
 
 struct CheckProblem
 {
-    int line = 0;
-    QString text; // Ukrainian, for the clerk
+    enum class Severity { Error, Warning };
+    int line = 0;  // 0: the file as a whole
+    QString text;  // Ukrainian, for the clerk
+    QString code;  // the field code of the line, when it has one
+    Severity severity = Severity::Error;
 };
 
-// What a clerk should fix in a card file before sending it: bytes that are no CP1251
-// text, lines without a code, codes of no card type, values that must be numbers and
-// are not, list numbers out of range. The file is read as `kind` reads it.
+// What a clerk should fix in a card file before sending it: bytes that are no card at
+// all or no CP1251 text, line ends other than CR LF, and every line the card's reader
+// leaves out or takes only in part (no code, a code of another card, a value that must
+// be a number, a list or language number out of range, a value a later line replaces,
+// a record after a gap in its list), as the reader itself reports them. The file is
+// read as `kind` reads it.
 QList<CheckProblem> checkCardBytes(const QByteArray &bytes, const CardKind &kind);
+
+// The name of the field with `code` on `kind`'s card, without the code its label may
+// start with; empty when the card has no such field.
+QString checkFieldName(const CardKind &kind, const QString &code);
 
 // The card type a file most likely holds: the one whose reader knows most of its codes.
 const CardKind &likelyKind(const QByteArray &bytes);

@@ -11,7 +11,19 @@
 #include "print/report_layouts.h"
 #include "zorvat_version.h"
 
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -26,27 +38,44 @@ struct Command
     const char *help;
     int files;         // files after the options; -1: one or more
     bool typed;        // takes --type
+    bool forced;       // takes --force
+    bool json;         // takes --json
 };
 
 const Command kCommands[] = {
-    {"new", "zorvat-card new [--type T] OUT",
-     "Записує у файл OUT картку, яку записує щойно відкрите вікно картки типу T.", 1, true},
-    {"resave", "zorvat-card resave [--type T] IN OUT",
+    {"new", "zorvat-card new [--type T] [--force] OUT",
+     "Записує у файл OUT картку, яку записує щойно відкрите вікно картки типу T. Наявний файл OUT\n"
+     "не замінює (стан 2), хіба що вказано --force.",
+     1, true, true, false},
+    {"resave", "zorvat-card resave [--type T] [--force] IN OUT",
      "Відкриває IN так, як його відкриває вікно картки типу T, і записує картку в OUT так, як її\n"
-     "записує це вікно (рядки у порядку та формі картки). Повідомлення відкриття - у stderr.\n"
-     "Стан 1, якщо читання файлу зупинилося на помилці (прочитане до неї записано).",
-     2, true},
+     "записує це вікно (рядки у порядку та формі картки). Повідомлення відкриття - у stderr, серед\n"
+     "них - скільки рядків не прочитано (які саме й чому, покаже check).\n"
+     "Стан 1, якщо читання файлу зупинилося на помилці (прочитане до неї записано). Файл, що не\n"
+     "схожий на картку, не записує (стан 1). Поверх самого IN, у якому щось не прочитано, не\n"
+     "записує (стан 2), хіба що вказано --force.",
+     2, true, true, false},
     {"show", "zorvat-card show [--type T] IN",
-     "Відкриває IN і виводить картку у форматі JSON (UTF-8): поля, двомовні тексти, списки.", 1, true},
-    {"pdf", "zorvat-card pdf [--type T] IN OUT.pdf",
+     "Відкриває IN і виводить картку у форматі JSON (UTF-8): поля, двомовні тексти, списки.\n"
+     "Для файлу, що не схожий на картку, нічого не виводить (стан 1).",
+     1, true, false, false},
+    {"pdf", "zorvat-card pdf [--type T] [--force] IN OUT.pdf",
      "Відкриває IN і друкує картку так, як її друкує «Друк», в один файл PDF: сторінки картки,\n"
-     "потім усі заповнені листи продовження.",
-     2, true},
-    {"check", "zorvat-card check IN...",
-     "Перевіряє файли карток і повідомляє, що треба виправити перед відправленням: байти, що не є\n"
-     "текстом CP1251, рядки без коду, коди, яких немає в жодній картці, нечислові значення там, де\n"
-     "потрібне число, номери записів поза межами. Стан 0 - усі файли без помилок, 1 - є помилки.",
-     -1, false},
+     "потім усі заповнені листи продовження. Не пише PDF на місце самої картки IN (стан 2);\n"
+     "наявний файл OUT, що не є PDF, замінює лише з --force. Для файлу, що не схожий на картку,\n"
+     "PDF не пише (стан 1).",
+     2, true, true, false},
+    {"check", "zorvat-card check [--json] IN...",
+     "Перевіряє файли карток і повідомляє, що треба виправити перед відправленням, рядок за\n"
+     "рядком: файл, що не схожий на картку; байти, що не є текстом CP1251; кінці рядків, інші\n"
+     "ніж CR LF; і кожен рядок, якого картка не прочитає або не збереже повністю (без коду, з кодом\n"
+     "іншої картки, нечислове значення там, де потрібне число, номер запису чи мовний код поза\n"
+     "межами, значення, яке замінює пізніший рядок, запис після пропуску в списку).\n"
+     "IN може бути текою: тоді перевіряються всі файли карток у ній і в її підтеках, тип - за\n"
+     "початком імені (RK, OK, OKD, IK). З --json виводить масив JSON (UTF-8), один об'єкт на\n"
+     "проблему: file, line (0 - файл загалом), code, field, severity (error або warning), message.\n"
+     "Стан 0 - усі файли без помилок, 1 - є помилки.",
+     -1, false, false, true},
 };
 
 QString u(const char *utf8)
@@ -65,6 +94,8 @@ QString programHelp()
         "\nT - тип картки: rk, ok, okd або ik. Без --type тип визначається за початком імені файлу\n"
         "(RK, OK, OKD, IK, великими чи малими літерами).\n"
         "zorvat-card КОМАНДА --help - опис команди; zorvat-card --version - версія програми.\n"
+        "Наявний файл zorvat-card без --force не знищує: new не замінює файл, pdf не пише на місце\n"
+        "картки, resave не пише поверх картки, у якій щось не прочитано.\n"
         "Стан завершення: 0 - виконано, 1 - знайдено помилки, 2 - помилка виклику або файлу.");
     return text;
 }
@@ -81,7 +112,9 @@ int usageError(const QString &text)
     return kUsage;
 }
 
-bool readInto(CardDocument &doc, const QString &path, int *status)
+// Opens `path` as the window does; its messages (what was not read among them) go to
+// standard error. False when there is no card to go on with.
+bool readInto(CardDocument &doc, const QString &path, int *status, ReadResult *result)
 {
     // Checked before the card is cleared and the file's name is looked at.
     if (const QString reason = unreadableReason(path); !reason.isEmpty()) {
@@ -89,10 +122,16 @@ bool readInto(CardDocument &doc, const QString &path, int *status)
         *status = kUsage;
         return false;
     }
-    const ReadResult r = doc.readFrom(path);
+    *result = doc.readFrom(path);
+    const ReadResult &r = *result;
     if (r.status == ReadResult::Status::IoError) {
         printError(r.message);
         *status = kUsage;
+        return false;
+    }
+    if (!r.notACard.isEmpty()) {
+        // The open said so; a blank card made of it is worth neither a file nor a print.
+        *status = kProblems;
         return false;
     }
     if (!r.ok()) {
@@ -102,10 +141,56 @@ bool readInto(CardDocument &doc, const QString &path, int *status)
     return true;
 }
 
-int runCheck(const QStringList &files)
+// One file under two names (a link, "./", another spelling of the path) is still one.
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (!first.exists() || !second.exists())
+        return false;
+#ifdef Q_OS_UNIX
+    struct stat sa = {};
+    struct stat sb = {};
+    if (stat(QFile::encodeName(a).constData(), &sa) == 0 && stat(QFile::encodeName(b).constData(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#endif
+    return first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+// The files `check` looks at: those named, and every card file under a folder named,
+// in name order. False when a folder holds none.
+QStringList checkedFiles(const QStringList &args, int *status)
+{
+    QStringList files;
+    for (const QString &arg : args) {
+        if (!QFileInfo(arg).isDir()) {
+            files << arg;
+            continue;
+        }
+        QStringList found;
+        QDirIterator it(arg, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (cardKindOfFileName(path))
+                found << path;
+        }
+        if (found.isEmpty()) {
+            printError(QStringLiteral("zorvat-card: у теці «%1» немає файлів карток (їхні імена починаються з RK, OK, "
+                                      "OKD або IK)")
+                           .arg(arg));
+            *status = kUsage;
+        }
+        std::sort(found.begin(), found.end());
+        files << found;
+    }
+    return files;
+}
+
+int runCheck(const QStringList &args, bool json)
 {
     int status = kOk;
-    for (const QString &path : files) {
+    QJsonArray all;
+    for (const QString &path : checkedFiles(args, &status)) {
         QByteArray bytes;
         QString failure;
         if (!readCardFileBytes(path, &bytes, &failure)) {
@@ -113,13 +198,30 @@ int runCheck(const QStringList &files)
             status = kUsage;
             continue;
         }
-        const CardKind *kind = cardKindOfFileName(path);
-        const QList<CheckProblem> problems = checkCardBytes(bytes, kind ? *kind : likelyKind(bytes));
-        for (const CheckProblem &p : problems)
-            printOut(QStringLiteral("%1:%2: %3").arg(path).arg(p.line).arg(p.text));
+        const CardKind *named = cardKindOfFileName(path);
+        const CardKind &kind = named ? *named : likelyKind(bytes);
+        const QList<CheckProblem> problems = checkCardBytes(bytes, kind);
+        for (const CheckProblem &p : problems) {
+            if (json) {
+                all.append(QJsonObject{
+                    {QStringLiteral("file"), path},
+                    {QStringLiteral("line"), p.line},
+                    {QStringLiteral("code"), p.code},
+                    {QStringLiteral("field"), checkFieldName(kind, p.code)},
+                    {QStringLiteral("severity"), p.severity == CheckProblem::Severity::Error ? QStringLiteral("error")
+                                                                                             : QStringLiteral("warning")},
+                    {QStringLiteral("message"), p.text}});
+            } else if (p.line > 0) {
+                printOut(QStringLiteral("%1:%2: %3").arg(path).arg(p.line).arg(p.text));
+            } else {
+                printOut(QStringLiteral("%1: %2").arg(path, p.text));
+            }
+        }
         if (!problems.isEmpty() && status == kOk)
             status = kProblems;
     }
+    if (json)
+        std::fputs(QJsonDocument(all).toJson(QJsonDocument::Indented).constData(), stdout);
     return status;
 }
 
@@ -127,6 +229,8 @@ int runPdf(CardDocument &doc, ConsolePlatform &platform, const QString &out, int
 {
     ReportLayouts::instance().createAll();
     PrintJob job(doc);
+    // The hint about the preview window's buttons: there is no window here.
+    job.setClosingMessageShown(false);
     if (!doc.kind().print(doc.model(), job)) {
         printError(QStringLiteral("zorvat-card: друк картки «%1» ще не підтримується").arg(doc.kind().cardName()));
         return kUsage;
@@ -137,7 +241,7 @@ int runPdf(CardDocument &doc, ConsolePlatform &platform, const QString &out, int
     for (const auto &preview : platform.previews())
         pages += preview;
     QString error;
-    if (!writePdf(pages, out, &error)) {
+    if (!writePdf(pages, out, &error, PrintJob::documentTitle(doc, doc.openedName()))) {
         printError(error);
         return kUsage;
     }
@@ -170,13 +274,19 @@ int runCli(const QStringList &argsIn)
 
     QString type;
     QStringList files;
+    bool force = false;
+    bool json = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             printOut(commandHelp(*command));
             return kOk;
         }
-        if (command->typed && a == QLatin1String("--type")) {
+        if (command->forced && a == QLatin1String("--force")) {
+            force = true;
+        } else if (command->json && a == QLatin1String("--json")) {
+            json = true;
+        } else if (command->typed && a == QLatin1String("--type")) {
             if (i + 1 >= args.size())
                 return usageError(QStringLiteral("після --type треба вказати тип: rk, ok, okd або ik"));
             type = args.at(++i);
@@ -192,7 +302,7 @@ int runCli(const QStringList &argsIn)
         return usageError(QStringLiteral("виклик: ") + u(command->usage));
 
     if (name == QLatin1String("check"))
-        return runCheck(files);
+        return runCheck(files, json);
 
     const CardKind *kind = nullptr;
     if (!type.isEmpty()) {
@@ -214,14 +324,49 @@ int runCli(const QStringList &argsIn)
         ~Restore() { Platform::install(p); }
     } restore{previous};
 
+    // Nothing is replaced that the call may not have meant: a filled card by a blank one,
+    // a card by its own print or by some other file.
+    const QString &out = files.constLast();
+    const QFileInfo outInfo(out);
+    if (name == QLatin1String("new") && outInfo.exists() && !outInfo.isDir() && !force) {
+        printError(QStringLiteral("zorvat-card: файл «%1» уже є, і new його не замінює; щоб замінити його новою "
+                                  "карткою, додайте --force")
+                       .arg(out));
+        return kUsage;
+    }
+    if (name == QLatin1String("pdf")) {
+        if (sameFile(files.at(0), out)) {
+            printError(QStringLiteral("zorvat-card: «%1» - це сама картка, яку треба надрукувати; вкажіть для PDF "
+                                      "інший файл")
+                           .arg(out));
+            return kUsage;
+        }
+        QFile existing(out);
+        if (outInfo.isFile() && !force && existing.open(QIODevice::ReadOnly) && existing.size() > 0
+            && !existing.read(5).startsWith("%PDF-")) {
+            printError(QStringLiteral("zorvat-card: файл «%1» уже є, і це не PDF; щоб замінити його, додайте --force")
+                           .arg(out));
+            return kUsage;
+        }
+    }
+
     CardDocument doc(*kind);
     int status = kOk;
     if (name == QLatin1String("new"))
         return doc.saveTo(files.at(0)) ? kOk : kUsage;
-    if (!readInto(doc, files.at(0), &status))
+    ReadResult read;
+    if (!readInto(doc, files.at(0), &status, &read))
         return status;
-    if (name == QLatin1String("resave"))
-        return doc.saveTo(files.at(1)) ? status : kUsage;
+    if (name == QLatin1String("resave")) {
+        const bool partial = !read.notes.isEmpty() || read.status == ReadResult::Status::ConversionError;
+        if (partial && !force && sameFile(files.at(0), out)) {
+            printError(QStringLiteral("zorvat-card: «%1» не перезаписано: частину рядків не прочитано, і запис "
+                                      "поверх файлу їх знищить. Запишіть картку в інший файл або додайте --force.")
+                           .arg(out));
+            return kUsage;
+        }
+        return doc.saveTo(out) ? status : kUsage;
+    }
     if (name == QLatin1String("show")) {
         std::fputs(cardJson(*kind, doc.model()).constData(), stdout);
         return status;

@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include <csignal>
+
 namespace {
 
 // Qt's own notes (about run-time folders, fonts and the like) are no business of a
@@ -16,6 +18,11 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
 
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // Past a file size limit a write then fails (EFBIG) and is reported like a full
+    // disk, instead of the signal ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // No display is needed: fonts and PDF output work on the offscreen platform.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

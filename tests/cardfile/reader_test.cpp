@@ -197,6 +197,9 @@ private slots:
         QTest::newRow("10 MB multi-line value") << QByteArray("9027\\1\\") + cp("слово ")
                 + QByteArray("continuation line\r\n").repeated(500000);
         QTest::newRow("binary") << QByteArray::fromHex("00ff98fe0d0a5c5c5c0d0a");
+        // Each line is left out and noted: the notes stop growing, the reading does not slow.
+        QTest::newRow("10 MB of lines without a code")
+            << QByteArray("5256\\5\r\n") + QByteArray("x\r\n").repeated(10 * 1024 * 1024 / 3);
     }
     void nulBytesAndHugeInputs()
     {
@@ -207,6 +210,7 @@ private slots:
         readLog(bytes, &r);
         QVERIFY(r.ok());
         QVERIFY2(timer.elapsed() < 20000, "reading took too long");
+        QVERIFY(r.notes.size() <= 10001);
     }
 
     void fileErrors()
@@ -235,6 +239,116 @@ private slots:
         r = readCardFile(path, interpreter);
         QVERIFY(r.ok());
         QCOMPARE(interpreter.log, QStringList{QStringLiteral("2655=Київ")});
+    }
+    // Bytes that cannot be a card are not read at all, and the open says why.
+    void notACard_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason"); // empty: a card
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("файл порожній");
+        QTest::newRow("blank lines") << QByteArray(" \r\n\t\r\n\r\n") << QStringLiteral("файл порожній");
+        QTest::newRow("all NUL") << QByteArray(100, '\0') << QStringLiteral("двійкові дані");
+        QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE" "5\0" "2\0" "5\0" "6\0" "\\\0" "5\0", 14)
+                                              << QStringLiteral("UTF-16");
+        QTest::newRow("control bytes") << QByteArray("5256\\5\r\n\x01\x02\x03\x04\x05\x06\r\n") << QStringLiteral("двійкові дані");
+        QTest::newRow("text without a card line") << cp("Шановні колеги!\r\nкартка у додатку\r\n")
+                                                  << QStringLiteral("жодного рядка картки");
+        QTest::newRow("a card with a stray NUL") << cp("5256\\5\r\n7146\\3").append('\0').append(cp("4\r\n6111\\П\r\n"))
+                                                 << QString();
+        QTest::newRow("a card line after blanks") << QByteArray("   5256\\5\r\n") << QString();
+    }
+    void notACard()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QCOMPARE(notACardReason(bytes).isEmpty(), reason.isEmpty());
+        QVERIFY2(notACardReason(bytes).contains(reason), qPrintable(notACardReason(bytes)));
+        ReadResult r;
+        const QStringList log = readLog(bytes, &r);
+        QVERIFY(r.ok());
+        QCOMPARE(r.notACard.isEmpty(), reason.isEmpty());
+        if (!reason.isEmpty()) {
+            QVERIFY(log.isEmpty());
+            QCOMPARE(r.warning, QStringLiteral("«RK.txt»: це не схоже на файл картки - ") + r.notACard + u'.');
+        }
+    }
+
+    // What the loop itself leaves out: a line without a code, and a line skipped for its
+    // empty first value that has data after it. Continuation lines belong to their value.
+    void loopNotes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("notes"); // "line: text"
+        QTest::newRow("line without a code") << cp("5256\\5\r\nбез коду\r\n")
+                                             << QStringList{QStringLiteral("2: рядок без коду поля не прочитано: «без коду»")};
+        QTest::newRow("bare code not kept") << cp("5256\\5\r\n7146\r\n")
+                                            << QStringList{QStringLiteral("2: рядок без коду поля не прочитано: «7146»")};
+        QTest::newRow("bare code kept") << cp("2394\r\n5256\\5\r\n") << QStringList();
+        QTest::newRow("continuation lines") << cp("9027\\1\\Назва\r\nроботи\r\n5256\\5\r\n") << QStringList();
+        QTest::newRow("empty first value, date after") << cp("5256\\5\r\n5418\\\\01.02.24\r\n")
+                                                       << QStringList{QStringLiteral("2: перше значення порожнє, тому рядок не прочитано, а з ним і «01.02.24»")};
+        QTest::newRow("empty first value, empty masks after") << cp("5418\\\\  .  .  \r\n7146\\\r\n") << QStringList();
+        QTest::newRow("after a value, a line of a multi-line code with an empty value")
+            << cp("9027\\1\\Назва\r\n9036\\\r\nЕтап\r\n")
+            << QStringList{QStringLiteral("3: рядок без коду поля не прочитано: «Етап»")};
+    }
+    void loopNotes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, notes);
+        ReadResult r;
+        readLog(bytes, &r);
+        QStringList seen;
+        for (const ReadNote &note : r.notes)
+            seen << QStringLiteral("%1: %2").arg(note.lineNumber).arg(note.text);
+        QCOMPARE(seen, notes);
+        QCOMPARE(r.warning.isEmpty(), notes.isEmpty());
+    }
+
+    // A check reads past values that must be numbers, noting each; an open stops at the first.
+    void numberErrorsNotedOrStop()
+    {
+        const QByteArray bytes = cp("5616\\x\r\n7146\\34\r\n5616\\2147483648\r\n6111\\П\r\n");
+        RecordingInterpreter noting;
+        ReadResult r = readCardBytes(bytes, noting, QStringLiteral("RK.txt"), NumberErrors::Note);
+        QCOMPARE(noting.log, (QStringList{QStringLiteral("7146=34"), QStringLiteral("6111=П")}));
+        QCOMPARE(r.status, ReadResult::Status::ConversionError);
+        QCOMPARE(r.lineNumber, 1);
+        QCOMPARE(r.notes.size(), 2);
+        QCOMPARE(r.notes.at(0).text, QStringLiteral("значення «x» має бути числом: рядок не прочитано"));
+        QCOMPARE(r.notes.at(1).lineNumber, 3);
+        QVERIFY(r.notes.at(1).text.startsWith(QStringLiteral("число «2147483648» виходить за допустимі межі")));
+        RecordingInterpreter stopping;
+        r = readCardBytes(bytes, stopping, QStringLiteral("RK.txt"));
+        QVERIFY(stopping.log.isEmpty());
+        QVERIFY(r.notes.isEmpty());
+    }
+
+    // The clerk reads how many lines, which (the first ten), and where to see why.
+    void notesWarning_data()
+    {
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QString>("part");
+        QTest::newRow("one") << QList<int>{4} << QStringLiteral("не прочитано 1 рядок (4):");
+        QTest::newRow("two notes, one line") << QList<int>{4, 4, 9} << QStringLiteral("не прочитано 2 рядки (4, 9):");
+        QTest::newRow("five") << QList<int>{1, 2, 3, 4, 5} << QStringLiteral("не прочитано 5 рядків (1, 2, 3, 4, 5):");
+        QList<int> many;
+        for (int n = 1; n <= 21; ++n)
+            many << n;
+        QTest::newRow("twenty-one") << many << QStringLiteral("не прочитано 21 рядок (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, …):");
+        many.removeLast();
+        QTest::newRow("twelve..") << many.mid(8) << QStringLiteral("не прочитано 12 рядків (");
+    }
+    void notesWarning()
+    {
+        QFETCH(QList<int>, lines);
+        QFETCH(QString, part);
+        QList<ReadNote> notes;
+        for (int line : lines)
+            notes.append({line, QStringLiteral("5256"), QStringLiteral("x")});
+        const QString text = ::notesWarning(QStringLiteral("RK.txt"), notes);
+        QVERIFY2(text.startsWith(QStringLiteral("У файлі «RK.txt» ") + part), qPrintable(text));
+        QVERIFY(text.endsWith(QStringLiteral("«zorvat-card check».")));
     }
 };
 

@@ -1,3 +1,5 @@
+#include "cardfile/card_item.h"
+#include "cardfile/card_reader.h"
 #include "cardfile/card_writer.h"
 #include "cards/ik/ik_test_support.h"
 #include "cards/ok/ok_test_support.h"
@@ -8,7 +10,6 @@
 #include "fields/card_model.h"
 #include "cardfile/io_reason.h"
 #include "support/fake_platform.h"
-#include "support/file_size_limit.h"
 #include "support/program_run.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -21,22 +22,35 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <tuple>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 // Runs the companion; `fileLimit` >= 0 lets no file it writes grow beyond that many
-// bytes, as a full disk would.
+// bytes, as a full disk would. The limit's signal keeps its default action, which ends
+// a program that does not guard against it.
 Run zorvatCard(const QStringList &args, int fileLimit = -1)
 {
     QProcess p;
-    if (fileLimit >= 0)
-        p.setChildProcessModifier([fileLimit] { FileSizeLimit::limit(rlim_t(fileLimit)); });
+    if (fileLimit >= 0) {
+        p.setChildProcessModifier([fileLimit] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = rlim_t(fileLimit);
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    }
     return runProgram(p, QStringLiteral(ZORVAT_CARD_BIN), args);
 }
 
@@ -45,6 +59,73 @@ QByteArray freshCardBytes(CardType type)
     const CardKind &kind = cardKind(type);
     auto model = kind.createModel();
     return cardFileBytes(kind.Mtext(*model));
+}
+
+// The lines a resave writes for `bytes`: opened as a window opens them, saved as it saves.
+QStringList resavedLines(const CardKind &kind, const QByteArray &bytes)
+{
+    auto model = kind.createModel();
+    kind.compNil(*model);
+    auto interpreter = kind.interpreter(*model);
+    readCardBytes(bytes, *interpreter, QStringLiteral("card.txt"));
+    kind.afterRead(*model);
+    return kind.Mtext(*model);
+}
+
+// An RK card with every list holding three records and every two-language text in
+// both languages.
+QStringList rkFullCard()
+{
+    return QString::fromUtf8(
+               "5256\\5\n5436\\0124U000777\n5418\\12/34\\01.02.24\n2457\\1\\12345678\n"
+               "2151\\1\\Інститут кібернетики\n2151\\3\\Institute of Cybernetics\n2358\\ІК\n"
+               "2655\\Київ\\пр. Глушкова, 40\n2934\\044-1\n2394\\ic@nas.ua\n1332\\НАН України\n1133\\ВУЗ\n"
+               "2458\\1\\1\\11111111\\Львів\\Завод\\вул. Зелена, 2\\032-1\\a@b.ua\n"
+               "2458\\2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7\\\\\n"
+               "2458\\3\\1\\33333333\\Харків\\Фонд\\пр. Науки, 9\\057-3\\\n"
+               "FING\\2024\\2025\\2026\\20--\\20--\\20--\n7713\\тис.грн.\\150\\50\\50\\50\\\\\\\n"
+               "7353\\01.24\n7362\\12.26\n7146\\34\n7191\\48\n9153\\007\\методика\n7021\\Ш-1\n"
+               "9027\\1\\Методи керування\n9027\\3\\Control methods\n9126\\Мета роботи\n"
+               "2142\\1\\1\\44444444\\Дніпро\\КБ «Південне»\\вул. Криворізька, 3\n"
+               "2142\\2\\2\\5555555555\\Суми\\Іваненко Іван\\вул. Лісна, 4\n"
+               "2142\\3\\1\\66666666\\Полтава\\Завод\\вул. Нова, 1\n"
+               "9036\\1\\01.24\\12.24\\28\\Огляд\n9036\\2\\01.25\\12.25\\28\\Розроблення\n"
+               "9036\\3\\01.26\\12.26\\91\\Випробування\n5634\\004.8\n5616\\27.41.15.00\n6111\\Петров П.П.\n"
+               "6210\\д.т.н.\n6120\\1\\Коваленко К.К.\n6120\\3\\Kovalenko K.K.\n6228\\к.т.н.\n"
+               "6140\\Ковальчук\n6141\\044-2")
+        .split(QLatin1Char('\n'));
+}
+
+// The values of a card's lines as a multiset: the line with the item at `masked` of
+// its code (a list or language number) left out, each line that holds data once.
+QHash<QString, int> savedValues(const QStringList &lines, const QMultiHash<QString, int> &masked)
+{
+    QHash<QString, int> values;
+    for (const QString &line : lines) {
+        QStringList items = line.split(QLatin1Char('\\'));
+        const QList<int> positions = masked.values(items.constFirst());
+        for (int position : positions) {
+            if (position - 1 < items.size())
+                items[position - 1] = QStringLiteral("#");
+        }
+        const QString value = items.mid(1).join(QLatin1Char('\\'));
+        if (holdsData(value))
+            ++values[items.constFirst() + QLatin1Char('\\') + value];
+    }
+    return values;
+}
+
+// The problems of each file that check --json names.
+QHash<QString, QStringList> checkProblems(const Run &r)
+{
+    QHash<QString, QStringList> out;
+    const QJsonArray problems = QJsonDocument::fromJson(r.out).array();
+    for (const QJsonValue &value : problems) {
+        const QJsonObject p = value.toObject();
+        out[p.value(QStringLiteral("file")).toString()]
+            << QStringLiteral("%1: %2").arg(p.value(QStringLiteral("line")).toInt()).arg(p.value(QStringLiteral("message")).toString());
+    }
+    return out;
 }
 
 } // namespace
@@ -148,15 +229,21 @@ private slots:
                                         .split(QLatin1Char('\n'))));
         const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("ok"), in, out});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.err.trimmed(), QStringLiteral("Зверніть увагу Ви відкрили реєстраційну картку !    RK-work.txt"));
-        // The stages of an RK card carry a report kind where OK has the stage kind: the
-        // last one is read as an older stage line.
+        // The RK lines OK has no field for, and the first stage, which the one stage of
+        // OK replaces, are counted in one message.
+        QCOMPARE(r.err.trimmed(), QStringLiteral("Зверніть увагу Ви відкрили реєстраційну картку !    RK-work.txt\n"
+                                                 "У файлі «%1» не прочитано 14 рядків (4, 14, 15, 16, 17, 18, 19, 20, "
+                                                 "21, 22, …): цих даних немає в картці, і запис поверх файлу їх "
+                                                 "знищить. Що саме і чому, покаже «zorvat-card check».")
+                                      .arg(in));
+        // The stages of an RK card carry a report kind where OK has the stage kind: OK
+        // keeps the stage's name and leaves the report kind out.
         const QStringList expected =
             QString::fromUtf8(
                 "5256\\5\n5418\\12/34\\01.02.24\n5436\\0124U000777 \n5437\\    U       \n7022\\К-5\n"
                 "2457\\1\\12345678\n2151\\1\\Інститут\n2151\\3\\Institute\n2358\\ІТК\n2655\\Київ\\вул. Хрещатик, 1\n"
-                "2934\\044-1\n2394\\a@b.ua\n1332\\МОН\n1133\\ВУЗ\n9036\\2 \\01.25\\12.25\\\\91\n7700\\6541030\n"
-                "7201\\2.1\\\n7023\\Програма\n7022\\К-5\n7713\\тис.грн.\\150\n5526\\\n9027\\1\\Назва\n9027\\3\\Title\n"
+                "2934\\044-1\n2394\\a@b.ua\n1332\\МОН\n1133\\ВУЗ\n9036\\2 \\01.25\\12.25\\\\Розроблення\n"
+                "7700\\6541030\n7201\\2.1\\\n7023\\Програма\n7022\\К-5\n7713\\тис.грн.\\150\n5526\\\n9027\\1\\Назва\n9027\\3\\Title\n"
                 "9117\\1\\\n9117\\3\\\n5481\\\n5040\\\n5715\\\n5742\\      \n5743\\\n5744\\\n"
                 "2142\\1\\1\\44444444\\Дніпро\\КБ\\вул. Криворізька, 3\n5535\\\n5211\\\n6140\\Ковальчук\n5634\\004.8\n"
                 "5616\\27.41.15.00\n6111\\Петров\n6210\\д.т.н.\n6120\\1\\Коваленко\n6120\\3\\Kovalenko\n6228\\к.т.н.\n"
@@ -217,16 +304,17 @@ private slots:
                             << QStringList{QStringLiteral("5256\\5"),
                                            QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
                                            QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
-                                           QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса")}
+                                           QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса"),
+                                           QString::fromUtf8("2142\\1\\1\\44444444\\Дніпро\\КБ\\адреса")}
                             << QStringList{QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20"),
                                            QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")}
-                            << QStringLiteral(":4:");
+                            << QStringLiteral(":4: номер запису");
         // Six owner slots are carried by the IK card lines; a seventh is reported.
         QTest::newRow("ik") << QStringLiteral("IK-bad.txt")
                             << QStringList{QString::fromUtf8("2459\\6\\1\\11111111\\Львів\\Завод"),
                                            QString::fromUtf8("2459\\7\\1\\11111111\\Львів\\Завод")}
                             << QStringList{QString::fromUtf8(":2: номер запису «7» у рядку 2459 має бути від 1 до 6")}
-                            << QStringLiteral(":1:");
+                            << QStringLiteral(":1: номер запису");
     }
     void checkListNumbers()
     {
@@ -311,7 +399,8 @@ private slots:
         QVERIFY2(r.err.contains(dir.path()), qPrintable(r.err));
     }
 
-    // Nothing replaces the old file when the disk is full, and the clerk reads why.
+    // Nothing replaces the old file when the disk is full or a file size limit is
+    // reached, and the clerk reads why.
     void fullDisk_data()
     {
         QTest::addColumn<QString>("command");
@@ -329,7 +418,7 @@ private slots:
         writeFile(in, freshCardBytes(CardType::RK));
         const QString out = dir.filePath(outName);
         writeFile(out, "old card\r\n");
-        QStringList args{command, QStringLiteral("--type"), QStringLiteral("rk")};
+        QStringList args{command, QStringLiteral("--type"), QStringLiteral("rk"), QStringLiteral("--force")};
         if (command != QLatin1String("new"))
             args << in;
         args << out;
@@ -351,7 +440,10 @@ private slots:
         QTest::addColumn<QString>("reason");
         for (const char *command : {"show", "check"}) {
             const QString c = QString::fromLatin1(command);
-            QTest::addRow("%s folder", command) << c << QStringLiteral("RK-folder") << ioReason(EISDIR);
+            // check looks for card files in a folder.
+            QTest::addRow("%s folder", command)
+                << c << QStringLiteral("RK-folder")
+                << (c == QLatin1String("check") ? QStringLiteral("немає файлів карток") : ioReason(EISDIR));
             QTest::addRow("%s pipe", command) << c << QStringLiteral("RK-pipe") << QStringLiteral("канал");
             QTest::addRow("%s missing", command) << c << QStringLiteral("RK-missing.txt") << ioReason(ENOENT);
         }
@@ -662,7 +754,12 @@ private slots:
                                         .split(QLatin1Char('\n'))));
         const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("ik"), in, out});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.err.trimmed(), QString::fromUtf8("Зверніть увагу Ви відкрили реєстраційну картку !    rk_2005.txt"));
+        // The executor's name has no IK field.
+        QCOMPARE(r.err.trimmed(), QString::fromUtf8("Зверніть увагу Ви відкрили реєстраційну картку !    rk_2005.txt\n"
+                                                    "У файлі «%1» не прочитано 1 рядок (6): цих даних немає в картці, "
+                                                    "і запис поверх файлу їх знищить. Що саме і чому, покаже "
+                                                    "«zorvat-card check».")
+                                      .arg(in));
         const QString text = cp1251::decode(readAll(out));
         for (const char *line : {"\r\n5436\\0105U000123 \r\n", "\r\n9027\\3\\Title\r\n",
                                  "\r\n9153\\03\\нове\r\n", "\r\n5616\\27.41.15.00\r\n", "\r\n6111\\Петров\r\n"})
@@ -729,6 +826,47 @@ private slots:
         QCOMPARE(fields.value(QStringLiteral("ed6165f2")).toString(), QString::fromUtf8("Бойко Ольга"));
     }
 
+    // A stage line keeps its name on opening whatever stands as its kind; what the OK
+    // card leaves out of the line, check names.
+    void okStageLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("finding"); // "" when check passes the file
+        QTest::newRow("no kind chosen") << QString::fromUtf8("9036\\1 \\01.26\\12.26\\\\Етап перший")
+                                        << QString::fromUtf8("Етап перший") << QString() << QString();
+        QTest::newRow("kind") << QString::fromUtf8("9036\\1 \\01.26\\12.26\\З\\Етап перший")
+                              << QString::fromUtf8("Етап перший") << QString::fromUtf8("З") << QString();
+        QTest::newRow("older form") << QString::fromUtf8("9036\\1\\01.26\\12.26\\Етап перший")
+                                    << QString::fromUtf8("Етап перший") << QString() << QString();
+        QTest::newRow("RK report kind") << QString::fromUtf8("9036\\1\\01.26\\12.26\\28\\Етап перший")
+                                        << QString::fromUtf8("Етап перший") << QString()
+                                        << QString::fromUtf8(":2: вид етапу «28» не буде прочитано");
+        QTest::newRow("more after the name")
+            << QString::fromUtf8("9036\\1\\01.26\\12.26\\П\\Етап перший\\зайве") << QString::fromUtf8("Етап перший")
+            << QString::fromUtf8("П") << QString::fromUtf8(":2: «зайве» після назви етапу не буде прочитано");
+    }
+    void okStageLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("OK-stage.txt"));
+        writeFile(in, cardFileBytes({QStringLiteral("5256\\5"), line, QStringLiteral("7700\\6541030")}));
+        Run r = zorvatCard({QStringLiteral("show"), in});
+        QCOMPARE(r.status, 0);
+        const QJsonObject fields = QJsonDocument::fromJson(r.out).object().value(QStringLiteral("fields")).toObject();
+        QCOMPARE(fields.value(QStringLiteral("mm9036")).toString(), name);
+        QCOMPARE(fields.value(QStringLiteral("cb9036e")).toString(), kind);
+        r = zorvatCard({QStringLiteral("check"), in});
+        const QString out = QString::fromUtf8(r.out);
+        QCOMPARE(r.status, finding.isEmpty() ? 0 : 1);
+        QVERIFY2(finding.isEmpty() ? out.isEmpty() : out.contains(in + finding), qPrintable(out));
+    }
+
     void checkOkdPersonNumbers()
     {
         QTemporaryDir dir;
@@ -743,6 +881,337 @@ private slots:
         QVERIFY2(out.contains(in + QString::fromUtf8(":3: номер запису «5» у рядку 6165 має бути від 1 до 4")),
                  qPrintable(out));
         QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
+    }
+    // Every list number and language number of a full card of each type, set to each
+    // value around and beyond its range: whenever a resave of the changed file loses a
+    // value the full card holds, check names a problem in that file.
+    void checkNamesEveryMutationThatLoses()
+    {
+        struct Card
+        {
+            CardType type;
+            QString prefix;
+            QStringList lines;
+            QList<std::pair<QString, int>> languageItems; // code and item of a language number
+        };
+        const Card cards[] = {
+            {CardType::RK, QStringLiteral("RK"), rkFullCard(),
+             {{QStringLiteral("2151"), 2}, {QStringLiteral("9027"), 2}, {QStringLiteral("6120"), 2}}},
+            {CardType::OK, QStringLiteral("OK"), okTest::fullCard(),
+             {{QStringLiteral("2151"), 2}, {QStringLiteral("9027"), 2}, {QStringLiteral("9117"), 2}, {QStringLiteral("6120"), 2}}},
+            {CardType::OKD, QStringLiteral("OKD"), okdTest::fullCard(),
+             {{QStringLiteral("6147"), 2}, {QStringLiteral("9045"), 2}, {QStringLiteral("9118"), 2}, {QStringLiteral("6156"), 3}}},
+            {CardType::IK, QStringLiteral("IK"), ikTest::fullCard(), {{QStringLiteral("9027"), 2}}},
+        };
+        QTemporaryDir dir;
+        struct Mutation
+        {
+            QString file;
+            QString what;
+            bool loses;
+        };
+        QList<Mutation> mutations;
+        for (const Card &card : cards) {
+            const CardKind &kind = cardKind(card.type);
+            // The card as a save writes it is the one changed.
+            const QStringList full = resavedLines(kind, cardFileBytes(card.lines));
+            QMultiHash<QString, int> masked;
+            QList<std::tuple<QString, int, QList<int>>> positions;
+            for (const auto &[code, position] : card.languageItems) {
+                masked.insert(code, position);
+                positions.append({code, position, {0, 1, 2, 3, 4, 9}});
+            }
+            for (const NumberedLine &list : kind.numberedLines()) {
+                masked.insert(list.code, list.item);
+                positions.append({list.code, list.item, {0, 1, 2, 3, 4, 9, list.max, list.max + 1}});
+            }
+            const QHash<QString, int> saved = savedValues(full, masked);
+            const QString base = dir.filePath(card.prefix + QStringLiteral("_full.txt"));
+            writeFile(base, cardFileBytes(full));
+            mutations.append({base, card.prefix + QStringLiteral(" full card"), false});
+            int losing = 0;
+            for (qsizetype i = 0; i < full.size(); ++i) {
+                const QStringList items = full.at(i).split(QLatin1Char('\\'));
+                for (const auto &[code, position, values] : positions) {
+                    if (items.constFirst() != code || position > items.size())
+                        continue;
+                    for (int value : values) {
+                        if (trimLine(items.at(position - 1)) == QString::number(value))
+                            continue;
+                        QStringList changedItems = items;
+                        changedItems[position - 1] = QString::number(value);
+                        QStringList changed = full;
+                        changed[i] = changedItems.join(QLatin1Char('\\'));
+                        const QHash<QString, int> after = savedValues(resavedLines(kind, cardFileBytes(changed)), masked);
+                        bool loses = false;
+                        for (auto it = saved.cbegin(); it != saved.cend(); ++it)
+                            loses = loses || after.value(it.key()) < it.value();
+                        losing += loses ? 1 : 0;
+                        const QString file =
+                            dir.filePath(QStringLiteral("%1_%2.txt").arg(card.prefix).arg(mutations.size(), 4, 10, QLatin1Char('0')));
+                        writeFile(file, cardFileBytes(changed));
+                        mutations.append({file, QStringLiteral("line %1 «%2»").arg(i + 1).arg(changed.at(i)), loses});
+                    }
+                }
+            }
+            // Each card has lists and texts whose changes lose something.
+            QVERIFY2(losing >= 10, qPrintable(card.prefix));
+        }
+        const Run r = zorvatCard({QStringLiteral("check"), QStringLiteral("--json"), dir.path()});
+        QCOMPARE(r.status, 1);
+        const QHash<QString, QStringList> problems = checkProblems(r);
+        for (const Mutation &m : mutations) {
+            if (m.file.endsWith(QLatin1String("_full.txt")))
+                QVERIFY2(!problems.contains(m.file), qPrintable(m.what + u'\n' + problems.value(m.file).join(u'\n')));
+            else if (m.loses)
+                QVERIFY2(problems.contains(m.file), qPrintable(m.what));
+        }
+    }
+    // A file is replaced only where the call means it: "new" keeps an existing file
+    // unless forced, "pdf" never writes over the card it prints and replaces another
+    // file that is no PDF only when forced.
+    void neverReplacesUnasked_data()
+    {
+        QTest::addColumn<QString>("args"); // IN: a filled card; OUT: the file before the call
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("replaced");
+        const QByteArray card = cardFileBytes(rkFullCard());
+        QTest::newRow("new over a card") << u"new OUT"_s << card << 2 << u"--force"_s << false;
+        QTest::newRow("new forced") << u"new --force OUT"_s << card << 0 << QString() << true;
+        QTest::newRow("new, no file yet") << u"new OUT"_s << QByteArray() << 0 << QString() << true;
+        QTest::newRow("pdf onto its card") << u"pdf IN IN"_s << QByteArray() << 2 << u"це сама картка"_s << false;
+        QTest::newRow("pdf onto its card, forced") << u"pdf --force IN IN"_s << QByteArray() << 2 << u"сама картка"_s
+                                                   << false;
+        QTest::newRow("pdf onto its card by another path") << u"pdf IN DIR/./RK-in.txt"_s << QByteArray() << 2
+                                                           << u"сама картка"_s << false;
+        QTest::newRow("pdf onto its card through a link") << u"pdf IN LINK"_s << QByteArray() << 2 << u"сама картка"_s
+                                                          << false;
+        QTest::newRow("pdf over another card") << u"pdf IN OUT"_s << card << 2 << u"--force"_s << false;
+        QTest::newRow("pdf over another card, forced") << u"pdf --force IN OUT"_s << card << 0 << QString() << true;
+        QTest::newRow("pdf over an older PDF") << u"pdf IN OUT"_s << QByteArray("%PDF-1.4\n") << 0 << QString() << true;
+    }
+    void neverReplacesUnasked()
+    {
+        QFETCH(QString, args);
+        QFETCH(QByteArray, before);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(bool, replaced);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(u"RK-in.txt"_s);
+        const QString out = dir.filePath(u"RK-out.txt"_s);
+        const QByteArray card = cardFileBytes(rkFullCard());
+        writeFile(in, card);
+        if (!before.isEmpty())
+            writeFile(out, before);
+        QVERIFY(QFile::link(in, dir.filePath(u"link.txt"_s)));
+        QStringList argv = args.split(u' ');
+        argv.replaceInStrings(u"LINK"_s, dir.filePath(u"link.txt"_s));
+        argv.replaceInStrings(u"DIR"_s, dir.path());
+        argv.replaceInStrings(u"IN"_s, in);
+        argv.replaceInStrings(u"OUT"_s, out);
+        const Run r = zorvatCard(argv);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(readAll(in), card);
+        if (argv.contains(out))
+            QCOMPARE(readAll(out) != (before.isEmpty() ? QByteArray("<missing>") : before), replaced);
+    }
+
+    // What --help names, both manual pages document.
+    void optionsDocumented()
+    {
+        QString help = QString::fromUtf8(zorvatCard({u"--help"_s}).out);
+        for (const char *command : {"new", "resave", "show", "pdf", "check"})
+            help += QString::fromUtf8(zorvatCard({QString::fromLatin1(command), u"--help"_s}).out);
+        QSet<QString> options;
+        const QRegularExpression option(u"--[a-z]+"_s);
+        for (auto it = option.globalMatch(help); it.hasNext();)
+            options.insert(it.next().captured());
+        QVERIFY(options.contains(u"--force"_s) && options.contains(u"--json"_s));
+        for (const char *page : {"/../../packaging/man/zorvat-card.1", "/../../packaging/man/uk/zorvat-card.1"}) {
+            const QString text = QString::fromUtf8(readAll(QStringLiteral(ZORVAT_TEST_DATA) + QString::fromLatin1(page)));
+            for (const QString &o : options)
+                QVERIFY2(text.contains(QString(o).replace(u"-"_s, u"\\-"_s)), qPrintable(o + u' ' + QString::fromLatin1(page)));
+        }
+    }
+
+    // Bytes that are no card: every command says so, none writes or shows a blank card.
+    void notACard_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QByteArray binary(1024 * 1024, '\0');
+        quint32 seed = 12345;
+        for (char &c : binary) {
+            seed = seed * 1103515245u + 12345u;
+            c = char(seed >> 16);
+        }
+        QTest::newRow("empty") << QByteArray() << u"файл порожній"_s;
+        QTest::newRow("blank lines") << QByteArray("\r\n \r\n\r\n") << u"файл порожній"_s;
+        QTest::newRow("1 MB of binary") << binary << u"двійкові дані"_s;
+        QByteArray utf16("\xFF\xFE");
+        const QString text = cp1251::decode(cardFileBytes(rkFullCard()));
+        utf16 += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QTest::newRow("UTF-16") << utf16 << u"UTF-16"_s;
+        QTest::newRow("UTF-16 without its mark") << utf16.mid(2) << u"двійкові дані"_s;
+        QTest::newRow("NUL bytes") << QByteArray(4096, '\0') << u"двійкові дані"_s;
+        QTest::newRow("text, no card line") << cp1251::encode(u"Шановні колеги!\r\nНадсилаємо картку.\r\n"_s)
+                                            << u"жодного рядка картки"_s;
+    }
+    void notACard()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(u"RK-odd.txt"_s);
+        const QString out = dir.filePath(u"RK-out.txt"_s);
+        writeFile(in, bytes);
+        for (const char *command : {"show", "resave", "pdf", "check"}) {
+            QStringList args{QString::fromLatin1(command), in};
+            if (args.constFirst() == QLatin1String("resave") || args.constFirst() == QLatin1String("pdf"))
+                args << out;
+            const Run r = zorvatCard(args);
+            QCOMPARE(r.status, 1);
+            const QString said = args.constFirst() == QLatin1String("check") ? QString::fromUtf8(r.out) : r.err;
+            QVERIFY2(said.contains(u"не схоже на файл картки - "_s) && said.contains(reason),
+                     qPrintable(QString::fromLatin1(command) + said));
+            QVERIFY2(said.contains(in), qPrintable(said));
+            QVERIFY2(said.count(u"не схоже"_s) == 1, qPrintable(said));
+            if (args.constFirst() == QLatin1String("show"))
+                QVERIFY(r.out.isEmpty());
+            QVERIFY(!QFile::exists(out));
+        }
+    }
+
+    // The reader takes any line end; check names those other than CR LF, and a resave
+    // writes them right.
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("LF") << QByteArray("5256\\5\n7146\\34\n6111\\x\n\n") << u":1: рядок закінчується на LF, а служба чекає CR LF (так само ще 3)"_s;
+        QTest::newRow("CR") << QByteArray("5256\\5\r\n7146\\34\r6111\\x\r\n\r\n") << u":2: рядок закінчується на CR, а служба чекає CR LF:"_s;
+        QTest::newRow("no end at the end") << QByteArray("5256\\5\r\n7146\\34") << u":2: останній рядок не закінчується на CR LF"_s;
+    }
+    void lineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(u"RK-ends.txt"_s);
+        const QString out = dir.filePath(u"RK-cured.txt"_s);
+        writeFile(in, bytes);
+        Run r = zorvatCard({u"check"_s, in});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(QString::fromUtf8(r.out).contains(in + finding), r.out.constData());
+        QVERIFY2(r.out.contains("zorvat-card resave"), r.out.constData());
+        r = zorvatCard({u"check"_s, u"--json"_s, in});
+        QCOMPARE(QJsonDocument::fromJson(r.out).array().at(0).toObject().value(u"severity"_s).toString(), u"warning"_s);
+        QCOMPARE(zorvatCard({u"resave"_s, in, out}).status, 0);
+        r = zorvatCard({u"check"_s, out});
+        QVERIFY2(r.status == 0, r.out.constData());
+    }
+
+    // A folder stands for every card file under it; --json gives one object per problem.
+    void checkFoldersAsJson()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(u"dept/2026"_s));
+        writeFile(dir.filePath(u"dept/RK-clean.txt"_s), cardFileBytes(rkFullCard()));
+        writeFile(dir.filePath(u"dept/2026/OK-bad.txt"_s),
+                  cardFileBytes({u"5256\\5"_s, u"2459\\21\\1\\11111111\\Львів\\Завод\\адреса"_s}));
+        writeFile(dir.filePath(u"dept/2026/ik-ends.txt"_s), QByteArray("5436\\0124U000777\n\n"));
+        writeFile(dir.filePath(u"dept/readme.txt"_s), QByteArray("no card here\r\n"));
+        writeFile(dir.filePath(u"dept/2026/notes.txt"_s), QByteArray("9999\\x\r\n"));
+
+        Run r = zorvatCard({u"check"_s, dir.filePath(u"dept"_s)});
+        QCOMPARE(r.status, 1);
+        const QString text = QString::fromUtf8(r.out);
+        QVERIFY2(text.contains(dir.filePath(u"dept/2026/OK-bad.txt"_s) + u":2: номер запису «21»"_s), qPrintable(text));
+        QVERIFY2(text.contains(dir.filePath(u"dept/2026/ik-ends.txt"_s) + u":1: рядок закінчується на LF"_s), qPrintable(text));
+        QVERIFY2(!text.contains(u"readme"_s) && !text.contains(u"notes"_s) && !text.contains(u"RK-clean"_s), qPrintable(text));
+
+        r = zorvatCard({u"check"_s, u"--json"_s, dir.filePath(u"dept"_s)});
+        QCOMPARE(r.status, 1);
+        QJsonParseError error;
+        const QJsonArray problems = QJsonDocument::fromJson(r.out, &error).array();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(problems.size(), 2);
+        const QJsonObject owner = problems.at(0).toObject(); // files in name order: "2026/OK" before "2026/ik"
+        QCOMPARE(owner.value(u"file"_s).toString(), dir.filePath(u"dept/2026/OK-bad.txt"_s));
+        QCOMPARE(owner.value(u"line"_s).toInt(), 2);
+        QCOMPARE(owner.value(u"code"_s).toString(), u"2459"_s);
+        QVERIFY(!owner.value(u"field"_s).toString().isEmpty());
+        QCOMPARE(owner.value(u"severity"_s).toString(), u"error"_s);
+        QVERIFY(owner.value(u"message"_s).toString().startsWith(u"номер запису «21» у рядку 2459 має бути від 1 до 20"_s));
+
+        // A clean folder: an empty array and status 0; one without cards is a wrong call.
+        r = zorvatCard({u"check"_s, u"--json"_s, dir.filePath(u"dept/RK-clean.txt"_s)});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(r.out).array().size(), 0);
+        QVERIFY(QDir(dir.path()).mkdir(u"empty"_s));
+        r = zorvatCard({u"check"_s, dir.filePath(u"empty"_s)});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(u"немає файлів карток"_s), qPrintable(r.err));
+    }
+
+    // Lines the reader leaves out are counted once on standard error by every command
+    // that opens a card; a resave does not write over the file it left them in unless forced.
+    void linesLeftOutWarnOnce_data()
+    {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("show") << u"show IN"_s << 0 << false;
+        QTest::newRow("pdf") << u"pdf IN OUT"_s << 0 << true;
+        QTest::newRow("resave elsewhere") << u"resave IN OUT"_s << 0 << true;
+        QTest::newRow("resave over itself") << u"resave IN IN"_s << 2 << false;
+        QTest::newRow("resave over itself, forced") << u"resave --force IN IN"_s << 0 << true;
+    }
+    void linesLeftOutWarnOnce()
+    {
+        QFETCH(QString, args);
+        QFETCH(int, status);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(u"RK-2026.txt"_s);
+        const QString out = dir.filePath(u"RK-out.pdf"_s);
+        // Line 3 drops the customers that follow a gap, line 5 a title with language 9.
+        const QByteArray bytes = cardFileBytes({u"5256\\5"_s, u"2458\\1\\1\\11111111\\Львів\\Завод\\адр\\\\"_s,
+                                                u"2458\\3\\1\\33333333\\Харків\\Фонд\\адр\\\\"_s, u"7146\\34"_s,
+                                                u"9027\\9\\Назва"_s});
+        writeFile(in, bytes);
+        QStringList argv = args.split(u' ');
+        argv.replaceInStrings(u"IN"_s, in);
+        argv.replaceInStrings(u"OUT"_s, out);
+        const Run r = zorvatCard(argv);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.err.count(u"не прочитано 2 рядки (3, 5)"_s), 1);
+        QVERIFY2(r.err.contains(u"zorvat-card check"_s), qPrintable(r.err));
+        const QString target = argv.constLast();
+        QCOMPARE(target == in ? readAll(in) != bytes : QFile::exists(out), written);
+        if (status == 2)
+            QVERIFY2(r.err.contains(u"--force"_s), qPrintable(r.err));
+    }
+
+    // A continuation line joined into a thesis title brings a "\" into it: check names
+    // the line, and a resave writes nothing rather than a card that reads back cut.
+    void separatorBroughtInByAContinuation()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(u"OKD-title.txt"_s);
+        const QString out = dir.filePath(u"OKD-out.txt"_s);
+        writeFile(in, cardFileBytes({u"5013\\05"_s, u"9045\\1\\Методи керування"_s, u"розділ 2\\3"_s, u"6140\\Петров"_s}));
+        Run r = zorvatCard({u"check"_s, in});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(QString::fromUtf8(r.out).contains(in + u":2: у тексті є «\\»"_s), r.out.constData());
+        r = zorvatCard({u"resave"_s, in, out});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(u"9045"_s), qPrintable(r.err));
+        QVERIFY(!QFile::exists(out));
     }
 };
 

@@ -65,23 +65,54 @@ IkReader::IkReader(IkModel &model)
 
 void IkReader::applyLine(const QString &code, const QString &line)
 {
-    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend())
+    if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
         putItems(m_model, line, *it);
-    else if (code == QLatin1String("2459"))
+        for (int i = 0; i < it->size(); ++i)
+            report().keep(it->at(i), item(line, i + 2));
+        report().dropItemsAfter(line, int(it->size()) + 1);
+    } else if (code == QLatin1String("2459")) {
         readOwner(line);
-    else if (code == QLatin1String("5616"))
+    } else if (code == QLatin1String("5616")) {
+        QStringList before;
+        for (const QString &field : ikRubricFields())
+            before << m_model.text(field);
         putIntoFirstBlank(m_model, ikRubricFields(), item(line, 2));
+        bool taken = false;
+        for (int i = 0; i < before.size(); ++i)
+            taken = taken || before.at(i) != m_model.text(ikRubricFields().at(i));
+        if (!taken && holdsData(item(line, 2)))
+            report().drop(u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s);
+        report().dropItemsAfter(line, 2);
+    } else {
+        report().unknownCode();
+    }
+}
+
+void IkReader::finish()
+{
+    // A line skipped for its empty first value loses nothing its fields hold anyway.
+    report().settleSkipped([this](const QString &code) {
+        QStringList texts;
+        for (const QString &field : plainCodes().value(code))
+            texts << m_model.text(field);
+        return texts;
+    });
+    report().dropRecordsAfter(u"2459"_s, int(m_model.lists().records(IkList::Owners).size()), IkModel::kOwnerSlots);
 }
 
 void IkReader::applyMultiLine(const QString &code, const QString &value)
 {
     if (code == QLatin1String("9027")) {
+        report().bilingual(value);
         m_model.titles().readLine(0, value);
     } else if (const auto it = olderOwnerCodes().constFind(code); it != olderOwnerCodes().cend()) {
         putItems(m_model, value, *it);
+        report().dropItemsAfter(value, int(it->size()) + 1);
         m_model.rebuildOwner(m_model.ownerKindCode());
     } else if (plainCodes().contains(code)) {
         applyLine(code, value);
+    } else {
+        report().unknownCode(); // a line of another card, read for its continuation lines only
     }
 }
 
@@ -98,13 +129,19 @@ void IkReader::readOwner(const QString &line)
         m_model.setOwnerNo(1);
         m_model.selectNumbered(u"lizz"_s, second);
         m_model.setOwnerKindCode(second);
+        report().dropItemsAfter(line, 3);
         return;
     }
-    if (kind.size() != 1 || kind == QLatin1String("0"))
+    if (kind.size() != 1 || kind == QLatin1String("0")) {
+        if (holdsData(line.mid(5)))
+            report().drop(u"вид особи (третє значення) має бути 1 або 2: рядок не прочитано"_s);
         return;
+    }
     const int n = cardNumber(second);
-    if (n < 1 || n > IkModel::kOwnerSlots)
+    if (n < 1 || n > IkModel::kOwnerSlots) {
+        report().numberOutOfRange(second, IkModel::kOwnerSlots);
         return;
+    }
     // The code read is checked later against the kind it was read with.
     m_model.setOwnerKind(kind != kLegal);
     m_model.setText(u"Edit1"_s, second);
@@ -115,6 +152,8 @@ void IkReader::readOwner(const QString &line)
         m_model.setFitted(fields.at(i), item(line, i + 4));
     m_model.setOwnerKindCode(kind);
     m_model.rebuildOwner(kind);
+    report().keep(ReadReport::recordSlot(u"2459"_s, n), line.mid(line.indexOf(QLatin1Char('\\'), 5)));
+    report().dropItemsAfter(line, int(fields.size()) + 3);
 }
 
 void ikShowAfterRead(IkModel &model)

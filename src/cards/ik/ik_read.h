@@ -12,6 +12,7 @@ class IkReader final : public LineInterpreter
 
     void applyLine(const QString &code, const QString &line) override;
     void applyMultiLine(const QString &code, const QString &value) override;
+    void finish() override;
     void readOwner(const QString &line);
 
 public:

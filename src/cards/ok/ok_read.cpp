@@ -42,11 +42,21 @@ const QHash<QString, OkText> &bilingualCodes()
 
 const QString kLegal = u"1"_s;
 
-// The number of a list line: item 2 as a number, 0 when outside 1..capacity.
-int listNumber(const QString &line, OkList list)
+// The number of a list line: item 2 as a number, 0 (and noted) when outside 1..capacity.
+int listNumber(const QString &line, OkList list, ReadReport &report)
 {
     const int n = cardNumber(item(line, 2));
-    return n >= 1 && n <= OkModel::capacity(list) ? n : 0;
+    if (n >= 1 && n <= OkModel::capacity(list))
+        return n;
+    report.numberOutOfRange(item(line, 2), OkModel::capacity(list));
+    return 0;
+}
+
+// A record read into slot n of a list: a later line for the same slot replaces it.
+void keepRecord(ReadReport &report, const QString &line, int n, int lastItem)
+{
+    report.keep(ReadReport::recordSlot(lineCode(line), n), line.mid(line.indexOf(QLatin1Char('\\'), 5)));
+    report.dropItemsAfter(line, lastItem);
 }
 
 void readDirection(OkModel &m, const QString &line)
@@ -67,7 +77,7 @@ void readExecutorCode(OkModel &m, const QString &line)
     m.selectNumbered(u"lizv"_s, type);
 }
 
-void readOwner(OkModel &m, const QString &line)
+void readOwner(OkModel &m, ReadReport &report, const QString &line)
 {
     const QString second = item(line, 2);
     const QString type = item(line, 3);
@@ -79,9 +89,12 @@ void readOwner(OkModel &m, const QString &line)
         m.selectNumbered(u"lizz"_s, second);
         return;
     }
-    if (type.size() != 1 || type == QLatin1String("0"))
+    if (type.size() != 1 || type == QLatin1String("0")) {
+        if (holdsData(line.mid(5)))
+            report.drop(u"вид особи (третє значення) має бути 1 або 2: рядок не прочитано"_s);
         return;
-    const int n = listNumber(line, OkList::Owners);
+    }
+    const int n = listNumber(line, OkList::Owners, report);
     if (n == 0)
         return;
     m.setPartyKind(OkParty::Owner, type != kLegal, PartyLabels::Read, false);
@@ -93,23 +106,31 @@ void readOwner(OkModel &m, const QString &line)
     for (int i = 0; i < fields.size(); ++i)
         m.setFitted(fields.at(i), item(line, i + 4));
     m.storeFields(OkList::Owners, n, type);
+    keepRecord(report, line, n, 13);
 }
 
-void readStageNumbers(OkModel &m, const QString &line)
+void readStageNumbers(OkModel &m, ReadReport &report, const QString &line)
 {
     const QString value = item(line, 2);
-    for (int n = 1; n <= OkModel::kStageNumbers; ++n) {
+    int n = 1;
+    for (; n <= OkModel::kStageNumbers; ++n) {
         const QString number = item(value, n, QLatin1Char(';'));
         if (number.isEmpty())
             break;
         m.setStageNumber(n, number);
     }
     m.setFitted(u"ed5526"_s, m.stageNumber(1));
+    // The numbers are taken up to the first empty one, and no more than the card holds.
+    const QString rest = value.section(QLatin1Char(';'), n - 1);
+    if (holdsData(rest))
+        report.drop(u"номери етапів «%1» не прочитано: картка бере до %2 номерів, до першого порожнього"_s.arg(rest)
+                        .arg(OkModel::kStageNumbers));
+    report.dropItemsAfter(line, 2);
 }
 
-void readCoExecutor(OkModel &m, const QString &line)
+void readCoExecutor(OkModel &m, ReadReport &report, const QString &line)
 {
-    const int n = listNumber(line, OkList::CoExecutors);
+    const int n = listNumber(line, OkList::CoExecutors, report);
     if (n == 0)
         return;
     const QString type = item(line, 3);
@@ -128,21 +149,26 @@ void readCoExecutor(OkModel &m, const QString &line)
     }
     m.lists().setRecord(OkList::CoExecutors, n, EntryList::join(file), EntryList::join(display));
     m.setText(u"ed2142p"_s, u"1"_s);
+    keepRecord(report, line, n, first + 3);
 }
 
-void readWorkHead(OkModel &m, const QString &line)
+void readWorkHead(OkModel &m, ReadReport &report, const QString &line)
 {
     const QString sub = item(line, 2);
-    if (sub.size() != 1)
+    if (sub.size() != 1) {
         m.setBilingual(OkText::WorkHead, TextLanguage::Ukrainian, sub); // older form 6120\name
-    else
+        report.keep(u"6120:uk"_s, sub);
+        report.dropItemsAfter(line, 2);
+    } else {
+        report.bilingual(line);
         m.texts().readLine(int(OkText::WorkHead), line);
+    }
     m.showUkrainian(OkText::WorkHead);
 }
 
-void readPerson(OkModel &m, const QString &line)
+void readPerson(OkModel &m, ReadReport &report, const QString &line)
 {
-    const int n = listNumber(line, OkList::Executors);
+    const int n = listNumber(line, OkList::Executors, report);
     if (n == 0)
         return;
     m.setText(u"Cpn"_s, item(line, 2));
@@ -151,36 +177,67 @@ void readPerson(OkModel &m, const QString &line)
     for (int i = 0; i < fields.size(); ++i)
         m.setText(fields.at(i), item(line, i + 3));
     m.storeFields(OkList::Executors, n);
+    keepRecord(report, line, n, 5);
 }
 
-void readFinancing(OkModel &m, const QString &code, const QString &line)
+void readFinancing(OkModel &m, ReadReport &report, const QString &code, const QString &line)
 {
     const int count = m.countFinancingLine();
-    if (count > okFinancingRows().size())
+    if (count > okFinancingRows().size()) {
+        report.drop(u"обидва рядки фінансування вже заповнено: рядок не прочитано"_s);
         return;
+    }
     const QStringList &row = okFinancingRows().at(count - 1);
     m.setText(row.at(0), code);
     m.setText(row.at(1), item(line, 2));
     m.setText(row.at(2), item(line, 3));
+    report.dropItemsAfter(line, 3);
 }
 
-void readStage(OkModel &m, const QString &value)
+void readStage(OkModel &m, ReadReport &report, const QString &value)
 {
     const QStringList fields = {u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s};
     for (int i = 0; i < fields.size(); ++i)
         m.setFitted(fields.at(i), item(value, i + 2));
-    const QString kind = trimLine(item(value, 5));
-    if (kind.size() == 1) {
-        m.setText(u"cb9036e"_s, kind);
-        m.setText(u"mm9036"_s, item(value, 6));
-    } else {
-        // Older form without the stage kind.
-        m.setText(u"cb9036e"_s, QString());
-        m.setText(u"mm9036"_s, item(value, 5));
-    }
+    const OkStageItems stage = okStageItems(value);
+    m.setText(u"cb9036e"_s, stage.kind);
+    m.setText(u"mm9036"_s, stage.name);
+    // The card holds one stage: a later stage line replaces this one.
+    report.keep(u"9036"_s, value.mid(5));
+    if (!stage.droppedKind.isEmpty())
+        report.drop(u"вид етапу «%1» не буде прочитано: у картці ОК це одна літера, П або З"_s
+                        .arg(trimLine(stage.droppedKind)));
+    for (const QString &rest : stage.dropped)
+        report.drop(u"«%1» після назви етапу не буде прочитано"_s.arg(rest));
 }
 
 } // namespace
+
+OkStageItems okStageItems(const QString &value)
+{
+    OkStageItems stage;
+    const QString kind = trimLine(item(value, 5));
+    // Names hold no "\": a value with a sixth item is the current form, whose fifth
+    // item is the kind, empty when none was chosen (an RK line has its report kind
+    // there, which OK does not keep). Without a sixth item it is the older form, whose
+    // fifth item is the name, unless it is a kind alone.
+    if (value.count(QLatin1Char('\\')) >= 5) {
+        if (kind.size() <= 1)
+            stage.kind = kind;
+        else
+            stage.droppedKind = item(value, 5);
+        stage.name = item(value, 6);
+        for (int n = 7; n <= value.count(QLatin1Char('\\')) + 1; ++n) {
+            if (!trimLine(item(value, n)).isEmpty())
+                stage.dropped << item(value, n);
+        }
+    } else if (kind.size() == 1) {
+        stage.kind = kind;
+    } else {
+        stage.name = item(value, 5);
+    }
+    return stage;
+}
 
 OkReader::OkReader(OkModel &model)
     : LineInterpreter({u"2151"_s, u"2655"_s, u"2153"_s, u"2657"_s, u"9036"_s, u"9027"_s, u"9117"_s, u"5635"_s,
@@ -195,35 +252,67 @@ void OkReader::applyLine(const QString &code, const QString &line)
 {
     if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
         putItems(m_model, line, *it);
+        for (int i = 0; i < it->size(); ++i)
+            report().keep(it->at(i), item(line, i + 2));
+        report().dropItemsAfter(line, int(it->size()) + 1);
     } else if (code == QLatin1String("7201")) {
         readDirection(m_model, line);
     } else if (code == QLatin1String("2457")) {
         readExecutorCode(m_model, line);
     } else if (code == QLatin1String("2459")) {
-        readOwner(m_model, line);
+        readOwner(m_model, report(), line);
     } else if (code == QLatin1String("5526")) {
-        readStageNumbers(m_model, line);
+        readStageNumbers(m_model, report(), line);
     } else if (code == QLatin1String("2142")) {
-        readCoExecutor(m_model, line);
+        readCoExecutor(m_model, report(), line);
     } else if (code == QLatin1String("6120")) {
-        readWorkHead(m_model, line);
+        readWorkHead(m_model, report(), line);
     } else if (code == QLatin1String("6121")) {
-        readPerson(m_model, line);
+        readPerson(m_model, report(), line);
     } else if (code == QLatin1String("5616")) {
+        QStringList before;
+        for (const QString &field : okRubricFields())
+            before << m_model.text(field);
         putIntoFirstBlank(m_model, okRubricFields(), item(line, 2));
+        bool taken = false;
+        for (int i = 0; i < before.size(); ++i)
+            taken = taken || before.at(i) != m_model.text(okRubricFields().at(i));
+        if (!taken && holdsData(item(line, 2)))
+            report().drop(u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s);
+        report().dropItemsAfter(line, 2);
     } else if (commonTexts::financingSources().contains(code)) {
-        readFinancing(m_model, code, line);
+        readFinancing(m_model, report(), code, line);
+    } else {
+        report().unknownCode();
     }
+}
+
+void OkReader::finish()
+{
+    // A line skipped for its empty first value loses nothing its fields hold anyway.
+    report().settleSkipped([this](const QString &code) {
+        QStringList texts;
+        for (const QString &field : plainCodes().value(code))
+            texts << m_model.text(field);
+        return texts;
+    });
+    for (const auto &[list, code] : {std::pair{OkList::Owners, u"2459"_s}, std::pair{OkList::CoExecutors, u"2142"_s},
+                                     std::pair{OkList::Executors, u"6121"_s}})
+        report().dropRecordsAfter(code, int(m_model.lists().records(list).size()), OkModel::capacity(list));
 }
 
 void OkReader::applyMultiLine(const QString &code, const QString &value)
 {
-    if (const auto it = bilingualCodes().constFind(code); it != bilingualCodes().cend())
+    if (const auto it = bilingualCodes().constFind(code); it != bilingualCodes().cend()) {
+        report().bilingual(value);
         m_model.texts().readLine(int(*it), value);
-    else if (code == QLatin1String("9036"))
-        readStage(m_model, value);
-    else if (code != QLatin1String("5635"))
+    } else if (code == QLatin1String("9036")) {
+        readStage(m_model, report(), value);
+    } else if (code != QLatin1String("5635")) {
         applyLine(code, value);
+    } else {
+        report().unknownCode(); // an IK line, read for its continuation lines only
+    }
 }
 
 void okShowAfterRead(OkModel &model)

@@ -13,10 +13,24 @@ class OkReader final : public LineInterpreter
 
     void applyLine(const QString &code, const QString &line) override;
     void applyMultiLine(const QString &code, const QString &value) override;
+    void finish() override;
 
 public:
     explicit OkReader(OkModel &model);
 };
+
+// The stage kind and name of a 9036 value as the reader takes them: the current form
+// 9036\number\start\end\kind\name (kind empty when none was chosen), the older one
+// 9036\number\start\end\name. What a line holds beyond them is left out; `check`
+// names it.
+struct OkStageItems
+{
+    QString kind;
+    QString name;
+    QString droppedKind;   // a fifth item of the current form that is no kind
+    QStringList dropped;   // items after the name
+};
+OkStageItems okStageItems(const QString &value);
 
 // What an open leaves shown: the Ukrainian texts and co-executor 1 with its kind.
 void okShowAfterRead(OkModel &model);

@@ -17,6 +17,7 @@ private:
     void applyLine(const QString &code, const QString &line) override;
     // The title and abstract, and the organisation names, which may run over lines.
     void applyMultiLine(const QString &code, const QString &value) override;
+    void finish() override;
 
     OkdModel &m_model;
 };

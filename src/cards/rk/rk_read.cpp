@@ -39,6 +39,17 @@ const QHash<QString, QString> &plainMultiLineCodes()
 
 const QString kLegal = u"1"_s;
 
+// Fields set from one line's items 2, 3, ...; each noted as kept, and what stands after
+// them as not read.
+void putNoted(RkModel &m, ReadReport &report, const QString &line, const QStringList &fields)
+{
+    for (int i = 0; i < fields.size(); ++i) {
+        m.setFitted(fields.at(i), item(line, i + 2));
+        report.keep(fields.at(i), item(line, i + 2));
+    }
+    report.dropItemsAfter(line, int(fields.size()) + 1);
+}
+
 } // namespace
 
 RkReader::RkReader(RkModel &model)
@@ -52,7 +63,7 @@ RkReader::RkReader(RkModel &model)
 void RkReader::applyLine(const QString &code, const QString &line)
 {
     if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
-        putItems(m_model, line, *it);
+        putNoted(m_model, report(), line, *it);
     } else if (code == QLatin1String("7201")) {
         readOther(line, u"cb7201"_s, u"ed7201a"_s, &RkModel::setOtherDirectionVisible);
     } else if (code == QLatin1String("9153")) {
@@ -65,6 +76,7 @@ void RkReader::applyLine(const QString &code, const QString &line)
         // Older form of the customer's city and address.
         m_model.setText(u"gorz"_s, item(line, 2));
         m_model.setText(u"mm2656"_s, item(line, 3));
+        report().dropItemsAfter(line, 3);
         storeCurrentCustomer();
     } else if (code == QLatin1String("2142")) {
         readCoExecutor(line);
@@ -76,6 +88,8 @@ void RkReader::applyLine(const QString &code, const QString &line)
         readYears(line);
     } else if (rkFinancingSources().contains(code)) {
         readFinancing(code, line);
+    } else {
+        report().unknownCode();
     }
 }
 
@@ -83,6 +97,8 @@ void RkReader::applyMultiLine(const QString &code, const QString &value)
 {
     if (const auto it = plainMultiLineCodes().constFind(code); it != plainMultiLineCodes().cend()) {
         m_model.setText(*it, item(value, 2));
+        report().keep(*it, item(value, 2));
+        report().dropItemsAfter(value, 2);
     } else if (code == QLatin1String("2151")) {
         readBilingual(RkText::ExecutorName, value);
     } else if (code == QLatin1String("9027")) {
@@ -90,10 +106,28 @@ void RkReader::applyMultiLine(const QString &code, const QString &value)
     } else if (code == QLatin1String("2152")) {
         // Older form of the customer's name.
         m_model.setText(u"mm2152"_s, item(value, 2));
+        report().dropItemsAfter(value, 2);
         storeCurrentCustomer();
     } else if (code == QLatin1String("9036")) {
         readStage(value);
+    } else {
+        report().unknownCode();
     }
+}
+
+void RkReader::finish()
+{
+    // A line skipped for its empty first value loses nothing its fields hold anyway.
+    report().settleSkipped([this](const QString &code) {
+        QStringList texts;
+        for (const QString &field : plainCodes().value(code))
+            texts << m_model.text(field);
+        return texts;
+    });
+    const std::pair<RkList, QString> lists[] = {
+        {RkList::Customers, u"2458"_s}, {RkList::CoExecutors, u"2142"_s}, {RkList::Stages, u"9036"_s}};
+    for (const auto &[list, code] : lists)
+        report().dropRecordsAfter(code, int(m_model.lists().records(int(list)).size()), RkModel::capacity(list));
 }
 
 void RkReader::readOther(const QString &line, const QString &codeField, const QString &otherField,
@@ -102,6 +136,9 @@ void RkReader::readOther(const QString &line, const QString &codeField, const QS
     m_model.setText(codeField, item(line, 2));
     const QString other = item(line, 3);
     m_model.setText(otherField, other);
+    report().keep(codeField, item(line, 2));
+    report().keep(otherField, other);
+    report().dropItemsAfter(line, 3);
     // The other field and its label appear once a card names something there.
     if (!other.isEmpty())
         (m_model.*show)(true);
@@ -113,6 +150,8 @@ void RkReader::readExecutorCode(const QString &line)
     m_model.setPartyKind(RkParty::Executor, kind != kLegal, RkLabelSet::Read);
     m_model.selectNumbered(u"lizv"_s, kind);
     m_model.setFitted(u"ed2457"_s, item(line, 3));
+    report().keep(u"ed2457"_s, item(line, 3));
+    report().dropItemsAfter(line, 3);
 }
 
 // A record numbered outside its list's bound is not taken: the card holds no more
@@ -128,8 +167,10 @@ void RkReader::readCustomer(const QString &line)
     const QString kind = item(line, 3);
     if (kind.size() == 1 && kind != QLatin1String("0")) {
         const int n = cardNumber(number);
-        if (beyondBound(RkList::Customers, n))
+        if (beyondBound(RkList::Customers, n)) {
+            report().numberOutOfRange(number, RkModel::capacity(RkList::Customers));
             return;
+        }
         m_model.setPartyKind(RkParty::Customer, kind != kLegal, RkLabelSet::Read);
         m_model.setText(u"Edit1"_s, number);
         m_model.setCurrentNumber(RkList::Customers, n);
@@ -138,6 +179,8 @@ void RkReader::readCustomer(const QString &line)
         for (int i = 0; i < fields.size(); ++i)
             m_model.setFitted(fields.at(i), item(line, i + 4));
         m_model.storeFields(RkList::Customers, n, kind);
+        report().keep(ReadReport::recordSlot(u"2458"_s, n), line.mid(line.indexOf(QLatin1Char('\\'), 5)));
+        report().dropItemsAfter(line, 9);
     } else if (kind.size() >= 2) {
         // Older form 2458\kind\code: one customer. The code field takes the mask of the
         // kind given, so that a tax number keeps all its digits.
@@ -146,6 +189,9 @@ void RkReader::readCustomer(const QString &line)
         m_model.setText(u"Edit1"_s, u"1"_s);
         m_model.setCurrentNumber(RkList::Customers, 1);
         m_model.selectNumbered(u"lizz"_s, number);
+        report().dropItemsAfter(line, 3);
+    } else if (holdsData(line.mid(5))) {
+        report().drop(u"вид особи (третє значення) має бути 1 або 2: рядок не прочитано"_s);
     }
 }
 
@@ -159,8 +205,10 @@ void RkReader::readCoExecutor(const QString &line)
     const QString number = item(line, 2);
     const QString kind = item(line, 3);
     const int n = cardNumber(number);
-    if (beyondBound(RkList::CoExecutors, n))
+    if (beyondBound(RkList::CoExecutors, n)) {
+        report().numberOutOfRange(number, RkModel::capacity(RkList::CoExecutors));
         return;
+    }
     QStringList values;
     if (kind.size() <= 1) {
         m_model.setPartyKind(RkParty::CoExecutor, kind != kLegal, RkLabelSet::Read);
@@ -168,6 +216,7 @@ void RkReader::readCoExecutor(const QString &line)
             m_model.selectNumbered(u"lizsv"_s, kind);
         for (int i = 4; i <= 7; ++i)
             values << item(line, i);
+        report().dropItemsAfter(line, 7);
     } else {
         // Older form 2142\n\code\city\name\address, without the kind. A code longer
         // than an organisation code is a tax number and gets its mask.
@@ -176,6 +225,7 @@ void RkReader::readCoExecutor(const QString &line)
         m_model.setText(u"lizsv"_s, QString());
         for (int i = 3; i <= 6; ++i)
             values << item(line, i);
+        report().dropItemsAfter(line, 6);
     }
     m_model.setText(u"cpn"_s, number);
     m_model.setCurrentNumber(RkList::CoExecutors, n);
@@ -183,6 +233,7 @@ void RkReader::readCoExecutor(const QString &line)
     for (int i = 0; i < fields.size(); ++i)
         m_model.setFitted(fields.at(i), values.at(i));
     m_model.storeFields(RkList::CoExecutors, n);
+    report().keep(ReadReport::recordSlot(u"2142"_s, n), line.mid(line.indexOf(QLatin1Char('\\'), 5)));
 }
 
 void RkReader::readStage(const QString &value)
@@ -190,22 +241,32 @@ void RkReader::readStage(const QString &value)
     const QString number = trimLine(item(value, 2));
     if (number.isEmpty()) {
         m_model.setText(u"ed9036n"_s, number);
+        if (holdsData(value.mid(5)))
+            report().drop(u"етап без номера не прочитано"_s);
         return;
     }
     const int n = cardNumber(number);
-    if (beyondBound(RkList::Stages, n))
+    if (beyondBound(RkList::Stages, n)) {
+        report().numberOutOfRange(number, RkModel::capacity(RkList::Stages));
         return;
+    }
     m_model.setText(u"ed9036n"_s, number);
     m_model.setCurrentNumber(RkList::Stages, n);
     const QStringList fields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
     for (int i = 0; i < fields.size(); ++i)
         m_model.setFitted(fields.at(i), item(value, i + 3));
-    if (!m_model.text(u"mm9036"_s).isEmpty())
+    report().dropItemsAfter(value, 6);
+    if (!m_model.text(u"mm9036"_s).isEmpty()) {
         m_model.storeFields(RkList::Stages, n);
+        report().keep(ReadReport::recordSlot(u"9036"_s, n), value.mid(value.indexOf(QLatin1Char('\\'), 5)));
+    } else if (holdsData(item(value, 3) + item(value, 4) + item(value, 5))) {
+        report().drop(u"етап без назви не буде записано"_s);
+    }
 }
 
 void RkReader::readBilingual(RkText which, const QString &value)
 {
+    report().bilingual(value);
     m_model.readBilingual(which, value);
     m_model.showUkrainian(which);
 }
@@ -217,6 +278,8 @@ void RkReader::readWorkHead(const QString &line)
         // Older form 6120\name.
         m_model.setBilingual(RkText::WorkHead, RkLanguage::Ukrainian, sub);
         m_model.showUkrainian(RkText::WorkHead);
+        report().keep(u"6120:uk"_s, sub);
+        report().dropItemsAfter(line, 2);
         return;
     }
     readBilingual(RkText::WorkHead, line);
@@ -225,8 +288,12 @@ void RkReader::readWorkHead(const QString &line)
 void RkReader::readRubric(const QString &line)
 {
     const int count = m_model.countLine(RkCounter::Rubric);
-    if (count <= rkRubricFields().size())
+    if (count <= rkRubricFields().size()) {
         m_model.setFitted(rkRubricFields().at(count - 1), item(line, 2));
+        report().dropItemsAfter(line, 2);
+    } else {
+        report().drop(u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s);
+    }
 }
 
 void RkReader::readYears(const QString &line)
@@ -234,18 +301,24 @@ void RkReader::readYears(const QString &line)
     const QStringList &years = rkYearFields();
     for (int i = 0; i < years.size(); ++i) {
         const QString year = item(line, i + 2);
-        if (!year.isEmpty())
+        if (!year.isEmpty()) {
             m_model.setText(years.at(i), year);
+            report().keep(years.at(i), year);
+        }
     }
+    report().dropItemsAfter(line, int(years.size()) + 1);
 }
 
 void RkReader::readFinancing(const QString &code, const QString &line)
 {
     const int count = m_model.countLine(RkCounter::Financing);
-    if (count > rkFinancingRows().size())
+    if (count > rkFinancingRows().size()) {
+        report().drop(u"обидва рядки фінансування вже заповнено: рядок не прочитано"_s);
         return;
+    }
     const QStringList &row = rkFinancingRows().at(count - 1);
     m_model.setText(row.at(0), code);
     for (int i = 1; i < row.size(); ++i)
         m_model.setText(row.at(i), item(line, i + 1));
+    report().dropItemsAfter(line, int(row.size()));
 }

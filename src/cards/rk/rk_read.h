@@ -7,7 +7,8 @@
 
 
 // Puts each RK card line read back into the card (ReadS), the older line forms
-// included. Lines of other cards without an RK meaning are ignored.
+// included. Lines of other cards without an RK meaning are ignored; whatever is not
+// taken, or would not be saved again, is noted in the read's report.
 class RkReader : public LineInterpreter
 {
 public:
@@ -17,6 +18,7 @@ public:
 private:
     void applyLine(const QString &code, const QString &line) override;
     void applyMultiLine(const QString &code, const QString &value) override;
+    void finish() override;
 
     void readOther(const QString &line, const QString &codeField, const QString &otherField,
                    void (RkModel::*show)(bool));

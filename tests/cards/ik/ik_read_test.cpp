@@ -120,7 +120,8 @@ private slots:
             QCOMPARE(model->text(field), value);
     }
 
-    // The open warnings by the start of the file name; the file is read as an IK card.
+    // The open warnings by the start of the file name; the file is read as an IK card,
+    // and its line IK has no field for (2151) is counted last.
     void otherCardOpened_data()
     {
         QTest::addColumn<QString>("name");
@@ -145,7 +146,9 @@ private slots:
         fake.allowMessages();
         CardDocument doc(ikTest::card.kind());
         QVERIFY(doc.readFrom(path).ok());
-        QCOMPARE(fake.messages(), messages);
+        QCOMPARE(fake.messages(),
+                 messages + QStringList{u"У файлі «%1» не прочитано 1 рядок (2): цих даних немає в картці, і запис "
+                                        u"поверх файлу їх знищить. Що саме і чому, покаже «zorvat-card check»."_s.arg(path)});
         QCOMPARE(doc.caption(), u"Інформаційна картка НТП - "_s + path);
         QCOMPARE(doc.modified(), 0);
         const QList<std::pair<QString, QString>> taken = {
@@ -197,6 +200,43 @@ private slots:
         QCOMPARE(EntryList::item(model->lists().displayRecord(IkList::Owners, 2), 2), u"Фізична особа"_s);
         QCOMPARE(EntryList::item(model->lists().record(IkList::Owners, 2), 2), u"2"_s);
         QCOMPARE(model->title(TextLanguage::English), u"Control system"_s);
+    }
+
+    // What the IK reader leaves out is noted on the line that held it; the full card and
+    // a fresh card reopened lose nothing.
+    void notesWhatIsLeftOut_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("note"); // "line: start of the text"; empty: none
+        QTest::newRow("full card") << ikTest::fullCard() << QString();
+        QTest::newRow("fresh card reopened") << cardSteps::fixtureLines(u"ik_fresh_reopened.txt"_s) << QString();
+        QTest::newRow("owner 7") << QStringList{u"2459\\7\\1\\11111111\\Львів"_s}
+                                 << u"1: номер запису «7» у рядку 2459 має бути від 1 до 6"_s;
+        QTest::newRow("owner after a gap") << QStringList{u"2459\\1\\1\\11111111\\Львів"_s, u"2459\\3\\1\\33333333\\Харків"_s}
+                                           << u"2: запис 3 не буде записано"_s;
+        QTest::newRow("name of language 0") << QStringList{u"9027\\0\\Назва"_s} << u"1: мовний код «0»"_s;
+        QTest::newRow("a line with no IK field") << QStringList{u"5439\\0724U000015"_s, u"5637\\Текст"_s, u"далі"_s}
+                                                 << u"2: код «5637» не належить цій картці"_s;
+        QTest::newRow("organisation size lost with an empty kind") << QStringList{u"1009\\\\9.4.3"_s}
+                                                                   << u"1: перше значення порожнє"_s;
+    }
+
+    void notesWhatIsLeftOut()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, note);
+        ReadResult result;
+        ikTest::card.opened(lines, &result);
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QStringList notes;
+        for (const ReadNote &n : result.notes)
+            notes << u"%1: %2"_s.arg(n.lineNumber).arg(n.text);
+        if (note.isEmpty()) {
+            QCOMPARE(notes, QStringList());
+        } else {
+            QCOMPARE(notes.size(), 1);
+            QVERIFY2(notes.constFirst().startsWith(note), qPrintable(notes.constFirst()));
+        }
     }
 };
 

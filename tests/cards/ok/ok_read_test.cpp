@@ -189,7 +189,8 @@ private slots:
         QCOMPARE(model->text(u"ed5616a"_s), u"  .  .  .  "_s);
     }
 
-    // An RK card opened in the OK editor: the warning, then its common data.
+    // An RK card opened in the OK editor: the warning, then its common data; the RK
+    // lines OK does not take are counted in one more message.
     void rkCardOpenedAsOk()
     {
         QTemporaryDir dir;
@@ -201,7 +202,10 @@ private slots:
         fake.allowMessages();
         CardDocument doc(okTest::card.kind());
         QVERIFY(doc.readFrom(path).ok());
-        QCOMPARE(fake.messages(), QStringList{u"Зверніть увагу Ви відкрили реєстраційну картку !    rk_work.txt"_s});
+        QCOMPARE(fake.messages(),
+                 (QStringList{u"Зверніть увагу Ви відкрили реєстраційну картку !    rk_work.txt"_s,
+                              u"У файлі «%1» не прочитано 4 рядки (3, 4, 5, 6): цих даних немає в картці, і запис "
+                              u"поверх файлу їх знищить. Що саме і чому, покаже «zorvat-card check»."_s.arg(path)}));
         QCOMPARE(doc.caption(), u"Облікова картка - "_s + path);
         const QList<std::pair<QString, QString>> taken = {
             {u"ed5436"_s, u"0124U000777 "_s}, {u"mm2151"_s, u"Інститут"_s}, {u"fin"_s, u"7713"_s},
@@ -209,6 +213,53 @@ private slots:
             {u"Edit1"_s, u"1"_s}, {u"mm2153"_s, QString()}};
         for (const auto &[field, value] : taken)
             QCOMPARE(doc.model().text(field), value);
+    }
+
+    // What the OK reader leaves out is noted on the line that held it; the full card
+    // loses nothing.
+    void notesWhatIsLeftOut_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("note"); // "line: start of the text"; empty: none
+        QStringList seven;
+        for (int i = 1; i <= 7; ++i)
+            seven << u"5616\\%1%1.00.00.00"_s.arg(i);
+        QTest::newRow("full card") << okTest::fullCard() << QString();
+        QTest::newRow("owner of kind 0") << QStringList{u"2459\\1\\0\\11111111\\Львів"_s}
+                                         << u"1: вид особи (третє значення) має бути 1 або 2"_s;
+        QTest::newRow("owner beyond the list") << QStringList{u"2459\\21\\1\\11111111\\Львів"_s}
+                                               << u"1: номер запису «21» у рядку 2459 має бути від 1 до 20"_s;
+        QTest::newRow("person after a gap") << QStringList{u"6121\\1\\Іванов І.І.\\с.н.с.\\"_s, u"6121\\3\\Петров П.П.\\\\"_s}
+                                            << u"2: запис 3 не буде записано"_s;
+        QTest::newRow("co-executor replaced") << QStringList{u"2142\\1\\1\\44444444\\Дніпро\\КБ\\адр"_s,
+                                                             u"2142\\1\\1\\55555555\\Суми\\Завод\\адр"_s}
+                                              << u"1: значення «\\1\\44444444\\Дніпро\\КБ\\адр» замінено рядком 2"_s;
+        QTest::newRow("stage numbers after an empty one") << QStringList{u"5526\\0124U000001 ;;0124U000002с;"_s}
+                                                          << u"1: номери етапів «;0124U000002с;» не прочитано"_s;
+        QTest::newRow("seventh subject code") << seven << u"7: усі поля кодів рубрик уже заповнено"_s;
+        QTest::newRow("abstract of language 0") << QStringList{u"9117\\0\\Реферат"_s} << u"1: мовний код «0»"_s;
+        QTest::newRow("an IK text") << QStringList{u"5256\\1"_s, u"5635\\Переваги"_s, u"далі"_s}
+                                    << u"2: код «5635» не належить цій картці"_s;
+        QTest::newRow("a second stage") << QStringList{u"9036\\1\\01.24\\12.24\\П\\Огляд"_s, u"9036\\2\\01.25\\12.25\\З\\Звіт"_s}
+                                        << u"1: значення «1\\01.24\\12.24\\П\\Огляд» замінено рядком 2"_s;
+    }
+
+    void notesWhatIsLeftOut()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, note);
+        ReadResult result;
+        okTest::card.opened(lines, &result);
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QStringList notes;
+        for (const ReadNote &n : result.notes)
+            notes << u"%1: %2"_s.arg(n.lineNumber).arg(n.text);
+        if (note.isEmpty()) {
+            QCOMPARE(notes, QStringList());
+        } else {
+            QCOMPARE(notes.size(), 1);
+            QVERIFY2(notes.constFirst().startsWith(note), qPrintable(notes.constFirst()));
+        }
     }
 };
 

@@ -126,6 +126,51 @@ private slots:
         QVERIFY(!model->personKindShown());
         QCOMPARE(model->text(u"edCod"_s), u"        "_s);
     }
+
+    // What the OKD reader leaves out is noted on the line that held it; the full card
+    // loses nothing.
+    void notesWhatIsLeftOut_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("note"); // "line: start of the text"; empty: none
+        QTest::newRow("full card") << okdTest::fullCard() << QString();
+        QTest::newRow("supervisor 4") << QStringList{u"6156\\4\\1\\Коваленко"_s}
+                                      << u"1: номер запису «4» у рядку 6156 має бути від 1 до 3"_s;
+        QTest::newRow("supervisor of language 5") << QStringList{u"6156\\1\\5\\Коваленко"_s} << u"1: мовний код «5»"_s;
+        QTest::newRow("supervisor in English only") << QStringList{u"6156\\2\\3\\Sydorenko"_s}
+                                                    << u"1: керівника 2 без імені українською не буде записано"_s;
+        QTest::newRow("supervisor's degree replaced")
+            << QStringList{u"6156\\1\\1\\Коваленко\\д.т.н.\\професор"_s, u"6156\\1\\1\\Коваленко"_s}
+            << u"1: значення «д.т.н.» замінено рядком 2"_s;
+        QTest::newRow("opponent without a name") << QStringList{u"6165\\1\\\\д.т.н."_s}
+                                                 << u"1: опонента без прізвища не буде записано"_s;
+        QTest::newRow("third speciality") << QStringList{u"6444\\05.13.06"_s, u"6444\\01.05.02"_s, u"6444\\01.01.01"_s}
+                                          << u"3: обидва поля шифру спеціальності вже заповнено"_s;
+        QTest::newRow("postgraduate flag 2") << QStringList{u"6642\\2"_s} << u"1: позначка «2» має бути 0 або 1"_s;
+        QTest::newRow("title of language 4") << QStringList{u"9045\\4\\Назва"_s} << u"1: мовний код «4»"_s;
+        QTest::newRow("title with a backslash on its second line")
+            << QStringList{u"9045\\1\\Методи"_s, u"розділ 2\\3"_s} << u"1: у тексті є «\\»"_s;
+        QTest::newRow("applicant replaced") << QStringList{u"6147\\1\\Петренко"_s, u"6147\\Іваненко"_s}
+                                            << u"1: значення «Петренко» замінено рядком 2"_s;
+    }
+
+    void notesWhatIsLeftOut()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, note);
+        ReadResult result;
+        okdTest::card.opened(lines, &result);
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QStringList notes;
+        for (const ReadNote &n : result.notes)
+            notes << u"%1: %2"_s.arg(n.lineNumber).arg(n.text);
+        if (note.isEmpty()) {
+            QCOMPARE(notes, QStringList());
+        } else {
+            QCOMPARE(notes.size(), 1);
+            QVERIFY2(notes.constFirst().startsWith(note), qPrintable(notes.constFirst()));
+        }
+    }
 };
 
 ZORVAT_TEST(OkdReadTest)

@@ -2,6 +2,7 @@
 #include "cards/rk/rk_test_support.h"
 #include "fields/card_document.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
 #include <QFile>
@@ -260,6 +261,103 @@ private slots:
             QCOMPARE(platform.messages(), QStringList{u"Зверніть увагу Ви відкрили облікову картку !    "_s + name});
         QCOMPARE(document.model().text(u"ed7021"_s), u"Ш-1"_s);
         QCOMPARE(document.model().text(u"mm2151"_s), u"Інститут"_s);
+    }
+    // What the RK reader leaves out is noted on the line that held it; what it takes, or
+    // what only repeats a value, is not.
+    void notesWhatIsLeftOut_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("note"); // "line: start of the text"; empty: none
+        const QString customer = u"\\1\\12345678\\Київ\\Замовник\\адреса\\\\"_s;
+        QStringList seven;
+        for (int i = 1; i <= 7; ++i)
+            seven << u"5616\\%1%1.00.00.00"_s.arg(i);
+        QTest::newRow("seventh subject code") << seven << u"7: усі поля кодів рубрик уже заповнено"_s;
+        QTest::newRow("third financing line") << QStringList{u"7713\\тис.грн.\\1"_s, u"7714\\тис.грн.\\2"_s, u"7716\\дол.\\3"_s}
+                                              << u"3: обидва рядки фінансування вже заповнено"_s;
+        QTest::newRow("customer beyond the list") << QStringList{u"2458\\201"_s + customer}
+                                                  << u"1: номер запису «201» у рядку 2458 має бути від 1 до 200"_s;
+        QTest::newRow("customer of kind 0") << QStringList{u"2458\\1\\0\\12345678\\Київ"_s}
+                                            << u"1: вид особи (третє значення) має бути 1 або 2"_s;
+        QTest::newRow("customer after a gap") << QStringList{u"2458\\1"_s + customer, u"2458\\3"_s + customer}
+                                              << u"2: запис 3 не буде записано"_s;
+        QTest::newRow("customer replaced") << QStringList{u"2458\\1"_s + customer, u"2458\\1\\2\\1234567890\\Львів"_s}
+                                           << u"1: значення «\\1\\12345678\\Київ\\Замовник\\адреса\\\\» замінено рядком 2"_s;
+        QTest::newRow("co-executor beyond the list") << QStringList{u"2142\\51\\1\\12345678\\Київ\\КБ\\адр"_s}
+                                                     << u"1: номер запису «51» у рядку 2142 має бути від 1 до 50"_s;
+        QTest::newRow("stage without a name") << QStringList{u"9036\\1\\01.24\\12.24\\91\\"_s}
+                                              << u"1: етап без назви не буде записано"_s;
+        QTest::newRow("stage without a number") << QStringList{u"9036\\ \\01.24\\12.24\\91\\Етап"_s}
+                                                << u"1: етап без номера не прочитано"_s;
+        QTest::newRow("title of language 5") << QStringList{u"9027\\5\\Title"_s} << u"1: мовний код «5»"_s;
+        QTest::newRow("English head replaced by a second one")
+            << QStringList{u"6120\\3\\Kovalenko"_s, u"6120\\2\\Petrenko"_s} << u"1: значення «Kovalenko» замінено рядком 2"_s;
+        QTest::newRow("older head replaced") << QStringList{u"6120\\Коваленко"_s, u"6120\\1\\Петренко"_s}
+                                             << u"1: значення «Коваленко» замінено рядком 2"_s;
+        QTest::newRow("older executor city replaced") << QStringList{u"2754\\Харків"_s, u"2655\\Київ\\вул"_s}
+                                                      << u"1: значення «Харків» замінено рядком 2"_s;
+        QTest::newRow("address emptied by a bare 2655") << QStringList{u"2655\\Київ\\вул"_s, u"2655"_s}
+                                                        << u"1: значення «Київ» замінено рядком 2"_s;
+        QTest::newRow("value cut by a backslash") << QStringList{u"7021\\Ш-1\\2"_s} << u"1: зайве «2»"_s;
+        QTest::newRow("line of another card") << QStringList{u"5437\\0224U000123"_s}
+                                              << u"1: код «5437» не належить цій картці"_s;
+        QTest::newRow("a text of another card") << QStringList{u"5256\\5"_s, u"9117\\1\\Реферат"_s}
+                                                << u"2: код «9117» не належить цій картці"_s;
+        QTest::newRow("the same value twice") << QStringList{u"7021\\Ш-1"_s, u"7021\\Ш-1 "_s} << QString();
+        QTest::newRow("both languages") << QStringList{u"9027\\1\\Назва"_s, u"9027\\3\\Title"_s} << QString();
+        QTest::newRow("empty value") << QStringList{u"7146\\34"_s, u"7146\\"_s} << QString();
+        QTest::newRow("older forms") << cardSteps::fixtureLines(u"rk_older_forms.txt"_s) << QString();
+    }
+    void notesWhatIsLeftOut()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, note);
+        ReadResult result;
+        rkTest::opened(lines, &result);
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QStringList notes;
+        for (const ReadNote &n : result.notes)
+            notes << u"%1: %2"_s.arg(n.lineNumber).arg(n.text);
+        if (note.isEmpty()) {
+            QCOMPARE(notes, QStringList());
+        } else {
+            QCOMPARE(notes.size(), 1);
+            QVERIFY2(notes.constFirst().startsWith(note), qPrintable(notes.constFirst()));
+        }
+    }
+
+    // The window says once how many lines it left out, or that the file is no card.
+    void windowSaysWhatItLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("lines left out") << cardFileBytes({u"5256\\5"_s, u"9027\\9\\Назва"_s, u"7146\\34"_s, u"5437\\1"_s})
+                                        << u"не прочитано 2 рядки (2, 4): цих даних немає в картці"_s;
+        QTest::newRow("empty file") << QByteArray() << u"це не схоже на файл картки - файл порожній."_s;
+        QTest::newRow("a clean card") << cardFileBytes({u"5256\\5"_s, u"7146\\34"_s}) << QString();
+    }
+    void windowSaysWhatItLeftOut()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"RK-2026.txt"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        ScopedFakePlatform platform;
+        if (!message.isEmpty())
+            platform.expectMessage();
+        CardDocument document(rkTest::kind());
+        document.openChosen(path);
+        QCOMPARE(platform.unexpected(), QStringList());
+        QCOMPARE(platform.pending(), 0);
+        QCOMPARE(platform.messages().size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY2(platform.messages().constFirst().contains(message), qPrintable(platform.messages().constFirst()));
+            QVERIFY(platform.messages().constFirst().contains(u"«%1»"_s.arg(path)));
+        }
     }
 };
 
