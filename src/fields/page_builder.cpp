@@ -198,6 +198,17 @@ private:
             fillTable(block, box, grid);
         else
             fillForm(block, box, grid);
+        if (block.boldHeading) {
+            // The frame's font is its title's; what the frame holds keeps the plain weight.
+            for (QWidget *child : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                QFont plain = child->font();
+                plain.setWeight(QFont::Normal);
+                child->setFont(plain);
+            }
+            QFont bold = box->font();
+            bold.setBold(true);
+            box->setFont(bold);
+        }
         return box;
     }
 
@@ -278,7 +289,11 @@ private:
                 if (cell.isEmpty())
                     continue;
                 if (cell.startsWith(QLatin1Char('@'))) {
-                    grid->addWidget(label(cell.mid(1), box), row, col, Qt::AlignBottom);
+                    // A caption over its column keeps to the foot of its cell; a label
+                    // beside its field in the row (a row number) stands level with it.
+                    const bool beside = cells.contains(cell.mid(1));
+                    grid->addWidget(label(cell.mid(1), box), row, col,
+                                    beside ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignBottom);
                 } else if (cell.startsWith(QLatin1Char('#'))) {
                     auto *title = new QLabel(heading(cell.mid(1)), box);
                     grid->addWidget(title, row, col, 1, -1, Qt::AlignHCenter | Qt::AlignBottom);

@@ -21,6 +21,7 @@ struct PageBlock
     bool grid = false;
     QList<QStringList> rows;
     int stretchFrom = 0;
+    bool boldHeading = false; // the frame's title in bold, its fields and labels plain
 };
 
 // A button of a page (list "next"/"previous"), with the field after which it comes

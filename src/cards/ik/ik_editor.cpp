@@ -4,8 +4,6 @@
 #include "fields/card_document.h"
 #include "fields/field_factory.h"
 
-#include <QGroupBox>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -30,28 +28,9 @@ TfrmIK::TfrmIK(QWidget *parent)
 {
     setObjectName(u"TfrmIK"_s);
     setUpCard(ikPageDesign(), m_rules);
-
-    boldOwnerHeading();
 }
 
 void TfrmIK::showState()
 {
     binder().setItems(u"cb9153a"_s, m_rules.otherKindItems());
-}
-
-void TfrmIK::boldOwnerHeading()
-{
-    QWidget *number = binder().widget(u"Edit1"_s);
-    auto *frame = number ? qobject_cast<QGroupBox *>(number->parentWidget()) : nullptr;
-    if (!frame)
-        return;
-    // The title only: the frame's fields and labels keep the plain weight.
-    for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        QFont plain = child->font();
-        plain.setWeight(QFont::Normal);
-        child->setFont(plain);
-    }
-    QFont bold = frame->font();
-    bold.setBold(true);
-    frame->setFont(bold);
 }

@@ -21,9 +21,6 @@ protected:
     void showState() override;
 
 private:
-    // The heading of page "Власник" stands in bold.
-    void boldOwnerHeading();
-
     IkModel &m_model;
     IkRules m_rules;
 };

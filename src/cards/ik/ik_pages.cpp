@@ -30,7 +30,8 @@ QList<QList<PageBlock>> ikBlocks()
         {
             {u"Edit1"_s, false, {{u"Edit1"_s, u"lizz"_s}, {u"ed2459"_s}, {u"gorz"_s}, {u"mm2153"_s}, {u"ed2360"_s},
                                  {u"mm2657"_s}, {u"ed2935"_s}, {u"ed2395"_s}, {u"ed1333"_s}, {u"ed6120"_s},
-                                 {u"ed5518N"_s}, {u"ed5518D"_s}, {u"!BitBtn7"_s, u"!BitBtn6"_s}}},
+                                 {u"ed5518N"_s}, {u"ed5518D"_s}, {u"!BitBtn7"_s, u"!BitBtn6"_s}},
+             0, true},
         },
         {
             {u"ed10061"_s, false, {{u"ed10061"_s}, {u"ed10062"_s}, {u"ed10063"_s}, {u"ed10064"_s}, {u"ed10065"_s},

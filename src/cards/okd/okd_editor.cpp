@@ -3,12 +3,8 @@
 #include "cards/okd/okd_fields.h"
 #include "cards/okd/okd_pages.h"
 #include "fields/card_document.h"
-#include "fields/exit_wiring.h"
-#include "fields/field_factory.h"
 
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -45,28 +41,6 @@ OkdModel &okdModelOf(CardDocument &document)
     return static_cast<OkdModel &>(document.model());
 }
 
-// In a table a label beside its field (a row number) stands level with it; the
-// captions above their columns keep to the foot of their cells.
-void levelRowLabels(QWidget *pages, const FieldBinder &binder)
-{
-    for (QGridLayout *grid : pages->findChildren<QGridLayout *>()) {
-        for (int i = 0; i < grid->count(); ++i) {
-            auto *label = qobject_cast<QLabel *>(grid->itemAt(i)->widget());
-            QWidget *field = label ? binder.widget(label->objectName().mid(3)) : nullptr;
-            const int at = field ? grid->indexOf(field) : -1;
-            if (at < 0)
-                continue;
-            int labelRow = 0;
-            int fieldRow = 0;
-            int unused = 0;
-            grid->getItemPosition(i, &labelRow, &unused, &unused, &unused);
-            grid->getItemPosition(at, &fieldRow, &unused, &unused, &unused);
-            if (labelRow == fieldRow)
-                grid->setAlignment(label, Qt::AlignLeft | Qt::AlignVCenter);
-        }
-    }
-}
-
 } // namespace
 
 TpfrmOkd::TpfrmOkd(QWidget *parent)
@@ -76,7 +50,6 @@ TpfrmOkd::TpfrmOkd(QWidget *parent)
     QFont pageFont(u"Times New Roman"_s, font().pointSize());
     pageControl()->setFont(pageFont);
     setUpCard(okdPageDesign(), m_rules);
-    levelRowLabels(pageControl(), binder());
     // The supervisors' page is set in bold.
     pageFont.setBold(true);
     pageControl()->widget(3)->setFont(pageFont);
