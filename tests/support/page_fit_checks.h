@@ -16,8 +16,9 @@
 
 // What a clerk would find wrong on the pages of an editor shown at its opening size,
 // read from the widgets' geometry, one text per fault: a page that needs a scroll bar,
-// a label cut short or running into (or touching) its field, a text box whose last
-// visible line is sliced. Empty when every page is fine.
+// a label cut short, over its field, running into (or touching) it or standing off its
+// middle beside it, a text box whose last visible line is sliced. Empty when every
+// page is fine.
 namespace pageFit {
 
 // A label's text must end this far before its field on the same row.
@@ -68,14 +69,27 @@ inline QStringList problems(CardEditor &window)
             const int text = textWidth(label);
             if (label->width() < text)
                 found << page + QStringLiteral(": label «%1» cut").arg(label->text());
+            // A table's labels are made before their fields and go by their names.
             const QWidget *field = label->buddy();
+            if (!field && label->objectName().startsWith(QLatin1String("lbl")))
+                field = window.findChild<QWidget *>(label->objectName().mid(3));
             if (!field || !field->isVisible())
                 continue;
             const QRect l = rectIn(label, content);
             const QRect f = rectIn(field, content);
+            if (l.intersects(f))
+                found << page + QStringLiteral(": label «%1» over %2").arg(label->text(), field->objectName());
             const bool sameRow = l.top() < f.bottom() && f.top() < l.bottom();
             if (sameRow && l.left() < f.left() && l.left() + text + kLabelGap > f.left())
                 found << page + QStringLiteral(": label «%1» touches %2").arg(label->text(), field->objectName());
+            // Beside a one-line field a label stands level with it; a text box of several
+            // lines has its label at the top.
+            const int drop = l.center().y() - f.center().y();
+            if (sameRow && qAbs(drop) > 2 && !qobject_cast<const QPlainTextEdit *>(field))
+                found << page + QStringLiteral(": label «%1» stands %2 px off the middle of %3")
+                                    .arg(label->text())
+                                    .arg(drop)
+                                    .arg(field->objectName());
         }
         for (const QPlainTextEdit *memo : content->findChildren<QPlainTextEdit *>()) {
             if (!memo->isVisible())

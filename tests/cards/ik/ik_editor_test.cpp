@@ -2,11 +2,11 @@
 #include "cardfile/cp1251.h"
 #include "cards/ik/ik_editor.h"
 #include "cards/ik/ik_model.h"
-#include "cards/ik/page_looks.h"
 #include "fields/card_document.h"
 #include "fields/common_texts.h"
 #include "support/card_steps.h"
 #include "support/editor_driver.h"
+#include "support/page_fit_checks.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -425,10 +425,8 @@ private slots:
     {
         Editor e;
         QVERIFY(e.show());
-        QStringList faults;
-        for (int page = 0; page < e.window->pageControl()->count(); ++page)
-            faults << pageLooks::faults(*e.window, page);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_s)));
+        const QStringList problems = pageFit::problems(*e.window);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
         // The owner page's heading stands in bold above plain fields and labels.
         auto *frame = qobject_cast<QGroupBox *>(e.field(u"Edit1"_s)->parentWidget());
         QVERIFY(frame);

@@ -1,12 +1,12 @@
 #include "app/hint_timing.h"
 #include "cardfile/cp1251.h"
-#include "cards/ik/page_looks.h"
 #include "cards/okd/okd_editor.h"
 #include "cards/okd/okd_test_support.h"
 #include "fields/card_document.h"
 #include "print/report_layouts.h"
 #include "print/page_layout.h"
 #include "support/editor_driver.h"
+#include "support/page_fit_checks.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -440,10 +440,8 @@ private slots:
     {
         Editor e;
         QVERIFY(e.show());
-        QStringList faults;
-        for (int page = 0; page < e.window->pageControl()->count(); ++page)
-            faults << pageLooks::faults(*e.window, page);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_s)));
+        const QStringList problems = pageFit::problems(*e.window);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
