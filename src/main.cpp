@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -24,6 +25,11 @@ void print(std::FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // Past a file size limit a save then fails (EFBIG) and is reported like a full disk,
+    // instead of the signal ending the program with the card unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Help and version need no display: they are answered before Qt looks for one.
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
