@@ -18,6 +18,12 @@ const std::vector<CardRow> &cardRows()
              shape.memoChars = chars;
              return generateRkCard(shape);
          },
+         [](qsizetype chars) {
+             RkCardShape shape;
+             shape.memoChars = chars;
+             shape.blanks = false;
+             return generateRkCard(shape);
+         },
          [] { return new TfrmRK1; }},
     };
     return rows;
@@ -70,6 +76,14 @@ QString CardFiles::path(const CardRow &card, const SizeRow &size)
     if (const auto it = d->paths.constFind(name); it != d->paths.constEnd())
         return *it;
     return write(name, card.generate(size.bytes));
+}
+
+QString CardFiles::wordCard(const CardRow &card, qsizetype chars)
+{
+    const QString name = card.id.toUpper() + QStringLiteral("_word") + QString::number(chars);
+    if (const auto it = d->paths.constFind(name); it != d->paths.constEnd())
+        return *it;
+    return write(name, card.generateWithWord(chars));
 }
 
 QString CardFiles::memoCard(const CardRow &card, qsizetype chars)

@@ -16,6 +16,8 @@ struct CardRow
     std::function<QStringList(qsizetype bytes)> generate;
     // A card whose purpose-like long text has `chars` characters and little else.
     std::function<QStringList(qsizetype chars)> generateWithMemo;
+    // The same with that text one word without a blank.
+    std::function<QStringList(qsizetype chars)> generateWithWord;
     // A new editor window of the type, not shown.
     std::function<QWidget *()> createEditor;
 };
@@ -41,6 +43,8 @@ public:
     QString path(const CardRow &card, const SizeRow &size);
     // A card with a long text of `chars` characters.
     QString memoCard(const CardRow &card, qsizetype chars);
+    // A card whose long text is one word of `chars` characters.
+    QString wordCard(const CardRow &card, qsizetype chars);
     // A file name in the folder, for output.
     QString scratch(const QString &name) const;
 

@@ -3,8 +3,10 @@
 //
 //   zorvat-bench [Google Benchmark options]
 //   zorvat-bench --generate OUT [--bytes N | --customers N --co-executors N --stages N --memo N]
+//                [--no-blanks]
 //     writes a generated RK card to OUT: about N bytes, or the lists and long-text
-//     length given (the rest as in a small card).
+//     length given (the rest as in a small card); with --no-blanks the long text is one
+//     word without a blank.
 #include "bench_platform.h"
 #include "bench_registry.h"
 #include "rk_card_generator.h"
@@ -39,6 +41,8 @@ int generate(int argc, char *argv[])
             shape.stages = int(number());
         else if (!std::strcmp(option, "--memo") && hasValue)
             shape.memoChars = number();
+        else if (!std::strcmp(option, "--no-blanks"))
+            shape.blanks = false;
         else {
             std::fprintf(stderr, "zorvat-bench: unknown option %s\n", option);
             return 2;

@@ -28,6 +28,16 @@ void wrap(benchmark::State &state, const CardRow &, const SizeRow &size)
         benchmark::DoNotOptimize(wrapText(text, dopSheets::kTextWidth, font));
 }
 
+// One word without a blank, broken into lines at the same width: a pasted list of
+// addresses or a table copied without its spaces.
+void wrapWord(benchmark::State &state, const CardRow &, const SizeRow &size)
+{
+    const QString text = generatedWord(size.bytes, 7);
+    const QFont font = layoutFont(QStringLiteral("Arial"), 13);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wrapText(text, dopSheets::kTextWidth, font));
+}
+
 // "Друк" up to the preview: the pages and sheets filled, nothing painted.
 void printLayout(benchmark::State &state, const QString &path, const QString &cardId)
 {
@@ -42,11 +52,11 @@ void printLayout(benchmark::State &state, const QString &path, const QString &ca
 }
 
 // What `zorvat-card pdf` does after reading: both print jobs painted into one PDF file.
-void pdf(benchmark::State &state, const CardRow &card, const SizeRow &size)
+void pdfOf(benchmark::State &state, const CardRow &card, const QString &path)
 {
     ReportLayouts::instance().createAll();
     CardDocument doc(*cardKindById(card.id));
-    doc.readFrom(CardFiles::instance().path(card, size));
+    doc.readFrom(path);
     const QString out = CardFiles::instance().scratch(card.id.toUpper() + QStringLiteral(".pdf"));
     for (auto _ : state) {
         PrintJob job(doc);
@@ -58,6 +68,17 @@ void pdf(benchmark::State &state, const CardRow &card, const SizeRow &size)
     }
 }
 
+void pdf(benchmark::State &state, const CardRow &card, const SizeRow &size)
+{
+    pdfOf(state, card, CardFiles::instance().path(card, size));
+}
+
+// A card whose purpose is one word of the size: all of it reaches the sheets.
+void pdfWord(benchmark::State &state, const CardRow &card, const SizeRow &size)
+{
+    pdfOf(state, card, CardFiles::instance().wordCard(card, size.bytes));
+}
+
 } // namespace
 
 void registerPrintBenchmarks()
@@ -65,15 +86,26 @@ void registerPrintBenchmarks()
     static const CardRow text{QStringLiteral("text")};
     for (const SizeRow &size : sizeRows()) {
         // A text of 10 MB is no memo anyone prints; the sheets show a few pages of it.
-        if (size.bytes < 10'000'000)
+        if (size.bytes < 10'000'000) {
             addBenchmark("wrap", text, size, wrap);
+            addBenchmark("wrap, no blanks", text, size, wrapWord);
+        }
     }
     for (const CardRow &card : cardRows()) {
         for (const SizeRow &size : sizeRows()) {
             addBenchmark("print layout", card, size, [](benchmark::State &state, const CardRow &c, const SizeRow &s) {
                 printLayout(state, CardFiles::instance().path(c, s), c.id);
             });
+            if (size.bytes < 10'000'000) {
+                addBenchmark("print layout, no blanks", card, size,
+                             [](benchmark::State &state, const CardRow &c, const SizeRow &s) {
+                                 printLayout(state, CardFiles::instance().wordCard(c, s.bytes), c.id);
+                             });
+            }
             addBenchmark("pdf", card, size, pdf);
+            // 10 MB of one word fill some 1700 sheets; scripts/bench times a 5 MB one.
+            if (size.bytes < 10'000'000)
+                addBenchmark("pdf, no blanks", card, size, pdfWord);
         }
         addBenchmark("print layout, memo of 30000 characters/" + card.id.toStdString(), [&card](benchmark::State &state) {
             printLayout(state, CardFiles::instance().memoCard(card, 30'000), card.id);

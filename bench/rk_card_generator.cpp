@@ -85,6 +85,16 @@ QString generatedText(qsizetype chars, unsigned seed)
     return text;
 }
 
+QString generatedWord(qsizetype chars, unsigned seed)
+{
+    QString word;
+    word.reserve(chars + 64);
+    while (word.size() < chars)
+        word += generatedText(chars - word.size() + 64, seed++).remove(u' ');
+    word.truncate(chars);
+    return word;
+}
+
 RkCardShape rkShapeForSize(qsizetype bytes)
 {
     // A small card has a few entries in each list, a larger one full lists.
@@ -108,7 +118,8 @@ QStringList generateRkCard(const RkCardShape &shape)
     auto &m = static_cast<RkModel &>(*model);
     fillPlainFields(m);
 
-    const qsizetype shortText = std::max<qsizetype>(40, shape.memoChars / 10);
+    // A card made for its one long word has short texts besides it.
+    const qsizetype shortText = shape.blanks ? std::max<qsizetype>(40, shape.memoChars / 10) : 40;
     m.setBilingual(RkText::ExecutorName, RkLanguage::Ukrainian, u"Інститут проблем матеріалознавства НАН України"_s);
     m.setBilingual(RkText::ExecutorName, RkLanguage::English, u"Institute for Problems of Materials Science"_s);
     m.setBilingual(RkText::WorkTitle, RkLanguage::Ukrainian, generatedText(shortText, 1));
@@ -116,7 +127,7 @@ QStringList generateRkCard(const RkCardShape &shape)
     m.setBilingual(RkText::WorkHead, RkLanguage::Ukrainian, u"Шевченко Т. Г."_s);
     m.setBilingual(RkText::WorkHead, RkLanguage::English, u"Shevchenko T. H."_s);
     m.showUkrainian(RkText::WorkTitle);
-    m.setText(u"mm9126"_s, generatedText(shape.memoChars, 2));
+    m.setText(u"mm9126"_s, shape.blanks ? generatedText(shape.memoChars, 2) : generatedWord(shape.memoChars, 2));
     m.setText(u"mm9155"_s, generatedText(shortText, 3));
     m.setText(u"mm9156"_s, generatedText(shortText, 4));
 

@@ -11,6 +11,7 @@ struct RkCardShape
     int coExecutors = 2; // 0 .. 50
     int stages = 3;      // 0 .. 15
     qsizetype memoChars = 2000; // the purpose of the work; the other long texts are a tenth of it
+    bool blanks = true;         // false: the purpose is one word without a blank
 };
 
 // A card whose file is about `bytes` long: full lists for the larger cards, the rest
@@ -26,3 +27,6 @@ QStringList generateRkCard(qsizetype bytes);
 // punctuation and now and then a token longer than any printed line, as one paragraph
 // (a memo read back from a file has its lines joined by blanks).
 QString generatedText(qsizetype chars, unsigned seed);
+// The same text with its blanks left out: one word as long as the text, as a pasted
+// list of addresses or a scanned table becomes.
+QString generatedWord(qsizetype chars, unsigned seed);

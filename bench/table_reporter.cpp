@@ -27,7 +27,7 @@ const TimeTarget kTimeTargets[] = {
 };
 
 // Operations that must grow no worse than linearly with the card.
-const char *const kLinear[] = {"save", "wrap", "pdf"};
+const char *const kLinear[] = {"save", "wrap", "wrap, no blanks", "pdf", "pdf, no blanks"};
 constexpr double kMaxRatio = 12;
 
 std::vector<std::string> split(const std::string &name)

@@ -4,14 +4,14 @@
 #include "print/page_layout.h"
 #include "print/page_renderer.h"
 #include "print/print_job.h"
+#include "print/paragraph_widths.h"
 #include "print/text_wrap.h"
 
 #include "fields/card_model.h"
 #include "fields/record_lists.h"
 
+#include <QFontMetricsF>
 #include <QRegularExpression>
-
-#include <algorithm>
 
 CardPrintout::CardPrintout(PrintJob &job, const QList<PageLayout *> &pages) : m_job(job), m_pages(pages)
 {
@@ -39,6 +39,23 @@ void CardPrintout::append(PageElement &memo, const QString &value)
     memo.lines << memoLines(memo, value);
 }
 
+void CardPrintout::setOneLine(PageElement &memo, const QString &value, int size, int smallest)
+{
+    QString shown = value;
+    while (shown.endsWith(QLatin1Char(' '))) // blanks at the end leave no ink
+        shown.chop(1);
+    memo.pixelSize = size;
+    memo.lineSpacing = 0;
+    while (memo.pixelSize > smallest && textWidth(shown, elementFont(memo)) > memo.width + kWidthTolerance)
+        --memo.pixelSize;
+    if (memo.pixelSize != size) {
+        const QFontMetricsF full(layoutFont(memo.family, size, memo.bold, memo.underline));
+        const QFontMetricsF smaller(elementFont(memo));
+        memo.lineSpacing = full.lineSpacing() + full.ascent() - smaller.ascent();
+    }
+    append(memo, value);
+}
+
 void CardPrintout::reset(PageLayout &layout, const QStringList &memos, const QStringList &blanks)
 {
     for (const QString &memo : memos)
@@ -54,15 +71,14 @@ QStringList CardPrintout::cutLines(const QString &text, int maxLines)
 
 void CardPrintout::placeLong(const LongText &t, const QString &text)
 {
-    // Each overflow line makes at least one line on the sheets, so lines beyond what
-    // the sheets still show are never seen; one more than the card holds tells
-    // whether the text goes on.
-    const QStringList lines = cutLines(text, t.cardLines + std::max(1, m_job.sheetLinesLeft()));
+    // Every line the card does not hold goes to the sheets, as many as it fills. The
+    // lines are wrapped at the sheets' width in their font already.
+    const QStringList lines = cutLines(text);
     page(t.page).at(t.memo).lines << lines.mid(0, t.cardLines);
     if (lines.size() <= t.cardLines)
         return;
     page(t.page).at(t.marker).text = continued();
-    m_job.placeBlock(t.heading, lines.mid(t.cardLines));
+    m_job.placeWrappedBlock(t.heading, lines.mid(t.cardLines));
 }
 
 QString CardPrintout::twoLanguages(const QString &ukrainian, const QString &english)

@@ -35,6 +35,11 @@ public:
     // lines it holds, as many lines as it shows.
     void set(int page, const QString &element, const QString &value);
     static void append(PageElement &memo, const QString &value);
+    // `value` as the one value line of `memo`, below its blank line: in `size` when it
+    // fits the memo's width, otherwise in the largest smaller size down to `smallest`
+    // that does, standing on the baseline it has in `size`. A row of codes too wide for
+    // its box then keeps every code on the paper.
+    static void setOneLine(PageElement &memo, const QString &value, int size, int smallest);
     // Each memo of `memos` emptied to one blank line, each label of `blanks` a blank.
     static void reset(PageLayout &layout, const QStringList &memos, const QStringList &blanks);
 
@@ -43,7 +48,7 @@ public:
     // `maxLines` at 0 or more, only that many lines are made.
     static QStringList cutLines(const QString &text, int maxLines = -1);
     // The first `cardLines` lines of `text` below the memo's lines; with more, the marker
-    // shows "(див. продовження)" and the others follow the heading on the sheets.
+    // shows "(див. продовження)" and all the others follow the heading on the sheets.
     void placeLong(const LongText &t, const QString &text);
 
     // A two-language text as the paragraphs "1. " Ukrainian and "3. " English, without

@@ -5,27 +5,25 @@
 #include "print/report_layouts.h"
 #include "print/text_wrap.h"
 
-#include <algorithm>
-
 using namespace dopSheets;
 
-ContinuationSheets::ContinuationSheets(ContinuationState &state, int sheets, ReportLayouts &layouts)
-    : m_state(state), m_sheets(std::clamp(sheets, 1, kOkdSheets)), m_layouts(layouts)
+ContinuationSheets::ContinuationSheets(ContinuationState &state, ReportLayouts &layouts)
+    : m_state(state), m_layouts(layouts)
 {
     m_layouts.createAll();
 }
 
 PageLayout &ContinuationSheets::sheet(int number)
 {
-    return m_layouts.layout(layoutName(number));
+    return m_layouts.sheet(number);
 }
 
 void ContinuationSheets::prepare()
 {
     m_state = ContinuationState();
-    // Every sheet, not only those this card fills: a dissertation card's earlier print
-    // may have left lines on sheets 6 to 10, which would precede the next one's.
-    for (int n = 1; n <= kOkdSheets; ++n) {
+    // Every sheet there is, not only those this card fills: an earlier, longer print
+    // may have left lines on later sheets, which would precede the next one's.
+    for (int n = 1; n <= m_layouts.sheetCount(); ++n) {
         PageLayout &s = sheet(n);
         s.at(textMemo()).lines.clear();
         s.at(number()).text = QStringLiteral(" ");
@@ -49,12 +47,18 @@ void ContinuationSheets::resetTitleCaptions()
 void ContinuationSheets::ListDop(const QStringList &mmtext)
 {
     bool first = true;
+    int current = 0;                 // the sheet `memo` belongs to
+    QStringList *memo = nullptr;
     while (m_state.dopStartLine >= 0 && m_state.dopStartLine < mmtext.size()
            && !mmtext.at(m_state.dopStartLine).isEmpty()) {
         // The block opens with a blank line; its own first line follows in round two.
         const QString text = first ? QString() : mmtext.at(m_state.dopStartLine);
-        const int n = sheetForLine(m_state.dopLineCount, m_sheets);
-        sheet(n).at(textMemo()).lines << text;
+        const int n = sheetForLine(m_state.dopLineCount);
+        if (n != current) {
+            memo = &sheet(n).at(textMemo()).lines;
+            current = n;
+        }
+        *memo << text;
         m_state.sheetCount = n;
         ++m_state.dopLineCount;
         if (!first)
@@ -67,27 +71,24 @@ void ContinuationSheets::ListDop(const QStringList &mmtext)
 void ContinuationSheets::placeBlock(const QString &heading, const QStringList &lines)
 {
     const QStringList block = QStringList{heading} + lines;
-    const QStringList mmtext = wrapText(block.join(QLatin1Char('\n')), kTextWidth,
-                                        elementFont(sheet(1).at(textMemo())));
     m_state.dopStartLine = 0;
-    ListDop(mmtext);
+    ListDop(wrapText(block.join(QLatin1Char('\n')), kTextWidth, elementFont(sheet(1).at(textMemo()))));
 }
 
-int ContinuationSheets::linesLeft()
+void ContinuationSheets::placeWrappedBlock(const QString &heading, const QStringList &lines)
 {
-    const int shown = firstLine(m_sheets) + memoCapacity(sheet(m_sheets).at(textMemo()));
-    return std::max(0, shown - m_state.dopLineCount);
+    m_state.dopStartLine = 0;
+    ListDop(wrapText(heading, kTextWidth, elementFont(sheet(1).at(textMemo()))) + lines);
 }
 
 void ContinuationSheets::numberSheets()
 {
-    // A full sheet 1 is numbered even when nothing has reached sheet 2 yet.
+    // A full sheet 1 is numbered even when nothing has reached sheet 2 yet, and so is
+    // each sheet the line count has reached.
     if (m_state.dopLineCount >= firstLine(2))
         sheet(1).at(number()).text = QStringLiteral("1");
-    for (int n = 2; n <= m_sheets; ++n) {
-        if (m_state.dopLineCount >= firstLine(n))
-            sheet(n).at(number()).text = QString::number(n);
-    }
+    for (int n = 2; firstLine(n) <= m_state.dopLineCount; ++n)
+        sheet(n).at(number()).text = QString::number(n);
 }
 
 QString ContinuationSheets::headingFor(int sheetCount)
@@ -125,7 +126,7 @@ QList<const PageLayout *> ContinuationSheets::job1Pages(const QList<const PageLa
 QList<const PageLayout *> ContinuationSheets::job2Pages()
 {
     QList<const PageLayout *> pages;
-    for (int n = 2; n <= std::min(m_state.sheetCount, m_sheets); ++n) {
+    for (int n = 2; n <= m_state.sheetCount; ++n) {
         PageLayout &s = sheet(n);
         if (n - 2 < m_state.laterSheets.size()) {
             const ContinuationState::Sheet &kept = m_state.laterSheets.at(n - 2);

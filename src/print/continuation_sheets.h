@@ -10,14 +10,13 @@ class PageLayout;
 class ReportLayouts;
 
 // Places the overflow of one print on the shared continuation-sheet layouts and
-// assembles the two print jobs. Works on one editor's state; shows nothing.
+// assembles the two print jobs. Works on one editor's state; shows nothing. The sheets
+// take every line handed to them: a print fills as many sheets as its texts need.
 class ContinuationSheets
 {
 public:
-    // `sheets` is how many sheets the card may fill: 5, or 10 for the dissertation card.
-    ContinuationSheets(ContinuationState &state, int sheets, ReportLayouts &layouts);
+    ContinuationSheets(ContinuationState &state, ReportLayouts &layouts);
 
-    int sheets() const { return m_sheets; }
     ContinuationState &state() { return m_state; }
     PageLayout &sheet(int number);
 
@@ -36,10 +35,10 @@ public:
     // One block: the heading line and the overflow lines, wrapped again at the sheets'
     // text width as the continuation text does, and placed from its first line.
     void placeBlock(const QString &heading, const QStringList &lines);
-
-    // How many more lines the sheets show: the last sheet takes every line beyond, but
-    // its page shows only what fits, so a block needs no more lines than this.
-    int linesLeft();
+    // The same for overflow lines already wrapped at the sheets' text width in their
+    // font (Arial 13): wrapping them again would give the same lines, so only the
+    // heading is wrapped. A long text is then measured once, not twice.
+    void placeWrappedBlock(const QString &heading, const QStringList &lines);
 
     // After the last block, when a sheet was filled: the heading of sheet 1, the card's
     // title above the text, a closing empty line. Keeps sheets 2 and on for job 2.
@@ -57,6 +56,5 @@ private:
     void numberSheets();
 
     ContinuationState &m_state;
-    int m_sheets;
     ReportLayouts &m_layouts;
 };

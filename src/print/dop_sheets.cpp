@@ -42,11 +42,15 @@ QString layoutName(int sheet)
 
 int sheetOf(const QString &name)
 {
-    for (int sheet = 1; sheet <= kOkdSheets; ++sheet) {
-        if (layoutName(sheet) == name)
-            return sheet;
-    }
-    return 0;
+    if (!name.startsWith(kLayoutBase))
+        return 0;
+    if (name.size() == kLayoutBase.size())
+        return 1;
+    // "TQRDop1" and on; no leading zero, so each sheet has one name.
+    const QStringView digits = QStringView(name).mid(kLayoutBase.size());
+    bool ok = false;
+    const int n = digits.toInt(&ok);
+    return ok && n >= 1 && !digits.startsWith(u'0') && !digits.startsWith(u'+') ? n + 1 : 0;
 }
 
 void build(PageLayout &layout)
@@ -62,11 +66,11 @@ int firstLine(int sheet)
     return sheet <= 1 ? 0 : kFirstSheetLines + (sheet - 2) * kLaterSheetLines;
 }
 
-int sheetForLine(int placed, int sheets)
+int sheetForLine(int placed)
 {
     if (placed < kFirstSheetLines)
         return 1;
-    return std::min(sheets, 2 + (placed - kFirstSheetLines) / kLaterSheetLines);
+    return 2 + (placed - kFirstSheetLines) / kLaterSheetLines;
 }
 
 } // namespace dopSheets

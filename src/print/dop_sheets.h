@@ -5,11 +5,11 @@
 class PageLayout;
 
 // The continuation sheets: sheet 1 `TQRDop` with the heading and the card's title,
-// sheets 2 to 10 `TQRDop1` .. `TQRDop9` with text only.
+// sheets 2 and on `TQRDop1`, `TQRDop2`, ... with text only. Every card fills as many as
+// its texts need, so no line is left off the paper.
 namespace dopSheets {
 
-constexpr int kStandardSheets = 5; // RK, OK and IK
-constexpr int kOkdSheets = 10;     // the dissertation card
+constexpr int kSheetsAtStart = 10; // `TQRDop` .. `TQRDop9`, made with the other layouts
 constexpr int kFirstSheetLines = 57;
 constexpr int kLaterSheetLines = 63;
 // Width of the sheets' text memo: long texts are wrapped to it.
@@ -25,7 +25,7 @@ inline QString number() { return QStringLiteral("QRL1"); }
 // What sheet 1 says beside the card's title unless a card's print says otherwise.
 inline QString workTitleCaption() { return QStringLiteral("Назва роботи"); }
 
-// "TQRDop" for sheet 1, "TQRDop1" .. "TQRDop9" for sheets 2 to 10.
+// "TQRDop" for sheet 1, "TQRDop1" for sheet 2, and so on.
 QString layoutName(int sheet);
 // The sheet number of a layout name; 0 for a layout that is no continuation sheet.
 int sheetOf(const QString &layoutName);
@@ -35,8 +35,8 @@ void build(PageLayout &layout);
 
 // Index of the first line that goes to `sheet` (sheet 1: 0, sheet 2: 57, ...).
 int firstLine(int sheet);
-// The sheet that takes the next line when `placed` lines are already placed; the last
-// of `sheets` sheets takes every line beyond.
-int sheetForLine(int placed, int sheets);
+// The sheet that takes the next line when `placed` lines are already placed: sheet 1
+// holds 57 lines, every later sheet 63.
+int sheetForLine(int placed);
 
 } // namespace dopSheets

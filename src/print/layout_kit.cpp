@@ -5,6 +5,10 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
+#include <limits>
+#include <map>
+
 namespace layoutKit {
 
 using Type = PageElement::Type;
@@ -67,6 +71,63 @@ void build(PageLayout &layout, QList<PageElement> elements, const QHash<QString,
             fitValueLines(e, count);
     }
     layout.elements = std::move(elements);
+}
+
+namespace {
+
+// What an element may print on, as the form places it.
+struct Ink
+{
+    PageElement *element;
+    double left;
+    double right;
+    double height; // of its glyphs
+    double rowHeight; // what a row below must leave it: a line's spacing at least
+};
+
+Ink inkOf(PageElement &e)
+{
+    const QFont font = elementFont(e);
+    const QFontMetricsF fm(font);
+    double width = e.width;
+    if (width <= 0)
+        width = e.type == Type::Label ? textWidth(e.text, font) : 0;
+    double height = fm.ascent() + fm.descent();
+    if (e.type == Type::Memo && e.height > 0)
+        height = std::max(height, e.height);
+    return {&e, e.left, e.left + width, height, std::max(height, lineSpacing(font))};
+}
+
+} // namespace
+
+void fitToBand(PageLayout &layout)
+{
+    // Rows from the bottom up; a row is placed once the rows below it are.
+    std::map<double, QList<Ink>> rows;
+    for (PageElement &e : layout.elements)
+        rows[e.top] << inkOf(e);
+    // Half of the band's frame line stands inside the band.
+    constexpr double kFrameInside = 1;
+    const double bottom = layout.bandHeight - kFrameInside;
+    QList<std::pair<Ink, double>> moved; // with the top each now has
+    double below = std::numeric_limits<double>::max(); // the top of the row below
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        double top = std::min(row->first, below);
+        for (const Ink &ink : row->second) {
+            top = std::min(top, bottom - ink.height);
+            for (const auto &[other, otherTop] : std::as_const(moved)) {
+                if (ink.left < other.right && other.left < ink.right)
+                    top = std::min(top, otherTop - ink.rowHeight);
+            }
+        }
+        if (top < row->first) {
+            for (const Ink &ink : row->second) {
+                ink.element->top = top;
+                moved.append({ink, top});
+            }
+        }
+        below = top;
+    }
 }
 
 QStringList valueMemos(const PageLayout &layout, const QHash<QString, int> &valueLines)

@@ -36,6 +36,13 @@ void fitValueLines(PageElement &memo, int valueLines);
 // order; each value memo named in `valueLines` is fitted to show that many value lines.
 void build(PageLayout &layout, QList<PageElement> elements, const QHash<QString, int> &valueLines);
 
+// Where a form puts its last rows below the band's bottom: each row (the elements of
+// one top) stays where the form puts it while it fits; a row that does not is moved up
+// just enough, and so is a row above it that it would then run into, as far as their
+// texts share columns. Rows keep their order from top to bottom. Labels take their
+// whole width, static texts the width of their text.
+void fitToBand(PageLayout &layout);
+
 // The memos of `layout` named in `valueLines`, in layout order: the value memos a print
 // empties and starts with one blank line.
 QStringList valueMemos(const PageLayout &layout, const QHash<QString, int> &valueLines);

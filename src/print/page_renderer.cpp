@@ -2,6 +2,7 @@
 
 #include "cardfile/atomic_write.h"
 #include "print/text_wrap.h"
+#include "zorvat_version.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -35,6 +36,7 @@ void drawLine(QPainter &painter, const QFont &font, const QString &text, double 
     if (text.trimmed().isEmpty())
         return;
     QTextLayout layout(text, font);
+    layout.setCacheEnabled(true); // drawn with the glyphs shaped for the layout, not shaped again
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     option.setUseDesignMetrics(true);
@@ -159,7 +161,7 @@ QImage renderPage(const PageLayout &layout, int dpi)
     return image;
 }
 
-bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QString *error)
+bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QString *error, const QString &title)
 {
     const auto fail = [error](const QString &why) {
         if (error)
@@ -174,8 +176,8 @@ bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QStri
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("ЗОРВАТ"));
-        writer.setTitle(pages.constFirst()->name());
+        writer.setCreator(QStringLiteral("ЗОРВАТ " ZORVAT_VERSION));
+        writer.setTitle(title);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))

@@ -25,6 +25,8 @@ QStringList memoLines(const PageElement &memo, const QString &text);
 // The page as an image of `dpi` dots per inch on white; a null image for dpi <= 0.
 QImage renderPage(const PageLayout &layout, int dpi);
 
-// Writes the pages, in order, as one A4 PDF with selectable text. The file is replaced
-// only when the whole document was made; on failure `error` says why.
-bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QString *error = nullptr);
+// Writes the pages, in order, as one A4 PDF with selectable text, titled `title` (a
+// viewer shows it in its title bar) and made by ЗОРВАТ of this version. The file is
+// replaced only when the whole document was made; on failure `error` says why.
+bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QString *error = nullptr,
+              const QString &title = {});

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -29,6 +30,9 @@ namespace {
 
 QTextLine singleLine(QTextLayout &layout)
 {
+    // The glyphs are kept past endLayout(): otherwise each position read shapes the
+    // text again.
+    layout.setCacheEnabled(true);
     layout.setTextOption(measuringOption(QTextOption::NoWrap));
     layout.beginLayout();
     const QTextLine line = layout.createLine();
@@ -56,16 +60,16 @@ public:
 
     double width(qsizetype from, qsizetype to, double) override { return x(to) - x(from); }
 
-    qsizetype fittingEnd(qsizetype from, qsizetype, double room, double) override
+    qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double, double *runWidth) override
     {
-        const qsizetype n = m_text.size();
         qsizetype cut = next(from);
-        for (qsizetype p = cut; p < n;) {
+        for (qsizetype p = cut; p < limit;) {
             p = next(p);
             if (x(p) - x(from) > room + kWidthTolerance)
                 break;
             cut = p;
         }
+        *runWidth = x(cut) - x(from);
         return cut;
     }
 
@@ -180,53 +184,84 @@ public:
         findItems();
     }
 
-    double width(qsizetype from, qsizetype to, double x) override
+    double width(qsizetype from, qsizetype to, double x) override { return sum(from, to, x, kPart, true); }
+
+    double widthUpTo(qsizetype from, qsizetype to, double x, double cap) override
     {
-        double sum = 0;
-        forEachPart(from, to, kPart, [&](qsizetype a, qsizetype b, qsizetype item) {
-            sum += m_items[item].tab ? tabEnd(x + sum) - (x + sum) : measure(a, b, item);
-        });
-        return sum;
+        // Parts that grow from about a line's length: an ordinary word is one part, as
+        // width() measures it, and a long one is measured only a little beyond `cap`.
+        double total = 0;
+        qsizetype longest = kFirstPart;
+        for (qsizetype a = from; a < to;) {
+            const qsizetype b = std::min(to, a + longest);
+            total += sum(a, b, x + total, longest, a == from && b == to);
+            if (b < to && total > cap)
+                return std::numeric_limits<double>::infinity();
+            a = b;
+            longest = std::min(kPart, 2 * longest);
+        }
+        return total;
     }
 
-    qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x) override
+    qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x, double *runWidth) override
     {
         qsizetype cut = from + 1;
+        double cutWidth = 0;
         double used = 0;
         bool done = false;
-        // Each part is shaped once and every position in it read from that layout.
-        forEachPart(from, limit, kWindow, [&](qsizetype a, qsizetype b, qsizetype item) {
-            if (done)
-                return;
+        // Windows as long as the last run found and growing from there: lines cut from a
+        // long word shape little more than themselves, each window once, and every
+        // position in it is read from that one layout.
+        qsizetype window = std::clamp<qsizetype>(m_lastRun + m_lastRun / 8 + 2, kFirstWindow, kWindow);
+        for (qsizetype a = from; a < limit && !done; window = std::min(kWindow, 2 * window)) {
+            const qsizetype item = itemAt(a);
+            const qsizetype b = std::min({limit, itemEnd(item), a + window});
             if (m_items[item].tab) {
                 const double tab = tabEnd(x + used) - (x + used);
-                if (a > from && used + tab > room + kWidthTolerance) {
-                    done = true;
-                    return;
-                }
+                if (a > from && used + tab > room + kWidthTolerance)
+                    break;
                 used += tab;
                 cut = b;
-                return;
+                cutWidth = used;
+                a = b;
+                continue;
             }
             const Shaped s = shape(a, b, item);
             QTextLayout layout(s.text(), m_font);
             const QTextLine line = singleLine(layout);
             const double x0 = line.cursorToX(s.start);
-            for (qsizetype q = a + 1; q <= b; ++q) {
-                if (q > from + 1 && used + line.cursorToX(s.start + int(q - a)) - x0 > room + kWidthTolerance) {
-                    done = true;
-                    return;
+            const auto widthTo = [&](qsizetype q) { return used + line.cursorToX(s.start + int(q - a)) - x0; };
+            const auto fits = [&](qsizetype q) { return q <= from + 1 || widthTo(q) <= room + kWidthTolerance; };
+            // These scripts run left to right: the width grows along the part, so the
+            // last position that fits is found by halving.
+            qsizetype lo = a; // fits, or the part's start
+            qsizetype hi = b;
+            if (fits(b)) {
+                lo = b;
+            } else {
+                done = true;
+                while (hi - lo > 1) {
+                    const qsizetype mid = lo + (hi - lo) / 2;
+                    (fits(mid) ? lo : hi) = mid;
                 }
-                cut = q;
             }
-            used += line.cursorToX(s.start + int(b - a)) - x0;
-        });
+            if (lo > a) {
+                cut = lo;
+                cutWidth = widthTo(lo);
+            }
+            used = widthTo(b);
+            a = b;
+        }
+        m_lastRun = cut - from;
+        *runWidth = cutWidth;
         return cut;
     }
 
 private:
-    static constexpr qsizetype kPart = 1024;  // longer pieces are measured in parts
-    static constexpr qsizetype kWindow = 256; // the parts an over-long word is cut in
+    static constexpr qsizetype kPart = 1024;      // longer pieces are measured in parts
+    static constexpr qsizetype kFirstPart = 64;   // the first part of a word that may not fit
+    static constexpr qsizetype kFirstWindow = 16; // windows an over-long word is cut in
+    static constexpr qsizetype kWindow = 256;
     static constexpr qsizetype kCachedLength = 256;
     static constexpr qsizetype kCacheSize = 50'000;
 
@@ -299,21 +334,28 @@ private:
         return item + 1 < qsizetype(m_items.size()) ? m_items[item + 1].start : m_text.size();
     }
 
-    // Calls fn(a, b, item) for the parts of [from, to), each inside one item and at
-    // most `longest` characters.
-    template<typename Fn>
-    void forEachPart(qsizetype from, qsizetype to, qsizetype longest, Fn fn) const
+    // The item that holds position `pos`.
+    qsizetype itemAt(qsizetype pos) const
     {
-        auto it = std::upper_bound(m_items.begin(), m_items.end(), from,
-                                   [](qsizetype p, const Item &item) { return p < item.start; });
-        qsizetype item = (it - m_items.begin()) - 1;
+        const auto it = std::upper_bound(m_items.begin(), m_items.end(), pos,
+                                         [](qsizetype p, const Item &item) { return p < item.start; });
+        return (it - m_items.begin()) - 1;
+    }
+
+    // Width of [from, to) as the sum of its parts, each inside one item and at most
+    // `longest` characters; with `keep`, short parts' widths are kept for later.
+    double sum(qsizetype from, qsizetype to, double x, qsizetype longest, bool keep)
+    {
+        double total = 0;
+        qsizetype item = itemAt(from);
         for (qsizetype a = from; a < to;) {
             while (itemEnd(item) <= a)
                 ++item;
             const qsizetype b = std::min({to, itemEnd(item), a + longest});
-            fn(a, b, item);
+            total += m_items[item].tab ? tabEnd(x + total) - (x + total) : measure(a, b, item, keep);
             a = b;
         }
+        return total;
     }
 
     // The part with its neighbours inside the item, after a letter of the item's
@@ -348,7 +390,7 @@ private:
         }
     }
 
-    double measure(qsizetype a, qsizetype b, qsizetype item)
+    double measure(qsizetype a, qsizetype b, qsizetype item, bool keep)
     {
         const Shaped s = shape(a, b, item);
         if (const auto it = m_cache.constFind(s.key); it != m_cache.constEnd())
@@ -358,7 +400,7 @@ private:
         const double w = line.cursorToX(s.start + int(b - a)) - line.cursorToX(s.start);
         // Words recur, parts of over-long ones hardly; and a print of a very long text
         // would otherwise keep every word it met.
-        if (b - a <= kCachedLength) {
+        if (keep && b - a <= kCachedLength) {
             if (m_cache.size() >= kCacheSize)
                 m_cache.clear();
             m_cache.insert(s.key, w);
@@ -371,6 +413,7 @@ private:
     QHash<QString, double> &m_cache;
     std::vector<Item> m_items;
     QString m_key;
+    qsizetype m_lastRun = 0; // characters of the last run fittingEnd() found
 };
 
 QHash<QString, double> &widthCache(const QFont &font)

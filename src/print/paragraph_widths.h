@@ -24,10 +24,14 @@ public:
     // Width of paragraph[from, to), which starts `x` from the paragraph's start (a tab
     // reaches the next tab stop from there).
     virtual double width(qsizetype from, qsizetype to, double x) = 0;
+    // The same width while it is at most `cap`; beyond, infinity, found without
+    // measuring the rest: a word as long as the paragraph costs no more than a line.
+    virtual double widthUpTo(qsizetype from, qsizetype to, double x, double /*cap*/) { return width(from, to, x); }
     // The end of the longest run paragraph[from, p) no wider than `room`, p a cursor
     // position after `from`; at least one character, as a line always takes one. The
-    // search goes no further than `limit`. `from` is `x` from the paragraph's start.
-    virtual qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x) = 0;
+    // search goes no further than `limit`, and measures no further than the run's end.
+    // `from` is `x` from the paragraph's start; `runWidth` gets the run's width.
+    virtual qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x, double *runWidth) = 0;
 
     // Word by word for the characters of the card's code page, the whole paragraph
     // shaped at once for others.

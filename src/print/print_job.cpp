@@ -2,15 +2,9 @@
 
 #include "fields/card_document.h"
 #include "fields/platform.h"
-#include "print/dop_sheets.h"
 #include "print/report_layouts.h"
 
 namespace {
-
-int sheetsOf(const CardDocument &document)
-{
-    return document.kind().type() == CardType::OKD ? dopSheets::kOkdSheets : dopSheets::kStandardSheets;
-}
 
 QString secondSheetMessage(const CardDocument &document)
 {
@@ -26,7 +20,7 @@ PrintJob::PrintJob(CardDocument &document) : PrintJob(document, ReportLayouts::i
 }
 
 PrintJob::PrintJob(CardDocument &document, ReportLayouts &layouts)
-    : m_document(document), m_sheets(document.continuationState(), sheetsOf(document), layouts)
+    : m_document(document), m_sheets(document.continuationState(), layouts)
 {
 }
 
@@ -35,6 +29,12 @@ QString PrintJob::closingMessage()
     // LF then CR, as the message has always broken its line.
     return QStringLiteral("В лінійці меню функції Save і Setup не підключені. Для збереження інформації\n\r"
                           "користуйтесь функцією \"Записати як...\"  в меню функції \"Файл\".");
+}
+
+QString PrintJob::documentTitle(const CardDocument &document, const QString &cardFile)
+{
+    const QString name = document.kind().windowCaption();
+    return cardFile.isEmpty() ? name : name + QStringLiteral(" — ") + bareFileName(cardFile);
 }
 
 void PrintJob::finish(const QString &title, const QList<const PageLayout *> &cardPages)
@@ -49,7 +49,8 @@ void PrintJob::finish(const QString &title, const QList<const PageLayout *> &car
     }
     m_sheets.finish(title);
     platform.showPreview(m_sheets.job1Pages(cardPages));
-    platform.message(closingMessage());
+    if (m_closingMessage)
+        platform.message(closingMessage());
     m_sheets.resetTitleCaptions();
 }
 
@@ -60,6 +61,7 @@ void PrintJob::printContinuation()
     // No sheet beyond the first: there is nothing to preview.
     if (!pages.isEmpty())
         platform.showPreview(pages);
-    platform.message(closingMessage());
+    if (m_closingMessage)
+        platform.message(closingMessage());
     m_document.setContinuationEnabled(false);
 }

@@ -24,8 +24,11 @@ public:
     void prepare() { m_sheets.prepare(); }
     // `lines`: the overflow after the heading line, wrapped at the sheets' text width.
     void placeBlock(const QString &heading, const QStringList &lines) { m_sheets.placeBlock(heading, lines); }
-    // Lines the continuation sheets still show; overflow beyond them need not be made.
-    int sheetLinesLeft() { return m_sheets.linesLeft(); }
+    // `lines` already wrapped at that width in the sheets' font.
+    void placeWrappedBlock(const QString &heading, const QStringList &lines)
+    {
+        m_sheets.placeWrappedBlock(heading, lines);
+    }
     // The captions beside the title on sheet 1 for this print only: finish() puts the
     // usual ones back after the preview.
     void setTitleCaptions(const QString &first, const QString &second) { m_sheets.setTitleCaptions(first, second); }
@@ -39,8 +42,16 @@ public:
 
     // Shown after each preview.
     static QString closingMessage();
+    // The message speaks of the preview window's buttons: a print made into a file
+    // without a window leaves it out.
+    void setClosingMessageShown(bool shown) { m_closingMessage = shown; }
+
+    // The title of a document printed from a card: the card's name and, when the card
+    // has one, its file's name. PDF viewers show it in their title bar.
+    static QString documentTitle(const CardDocument &document, const QString &cardFile);
 
 private:
     CardDocument &m_document;
     ContinuationSheets m_sheets;
+    bool m_closingMessage = true;
 };

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 QHash<QString, ReportLayouts::Builder> &builders()
 {
@@ -38,26 +40,46 @@ void ReportLayouts::build(PageLayout &layout)
         (*it)(layout);
 }
 
+PageLayout &ReportLayouts::add(const QString &name)
+{
+    auto layout = std::make_unique<PageLayout>(name);
+    build(*layout);
+    PageLayout &added = *layout;
+    m_layouts.push_back(std::move(layout));
+    m_byName.insert(name, &added);
+    if (const int sheet = dopSheets::sheetOf(name); sheet > 0) {
+        if (int(m_sheets.size()) < sheet)
+            m_sheets.resize(sheet, nullptr);
+        m_sheets[sheet - 1] = &added;
+        m_sheetCount = int(std::find(m_sheets.begin(), m_sheets.end(), nullptr) - m_sheets.begin());
+    }
+    return added;
+}
+
 void ReportLayouts::createAll()
 {
     if (created())
         return;
-    for (const QString &name : creationOrder()) {
-        auto layout = std::make_unique<PageLayout>(name);
-        build(*layout);
-        m_layouts.push_back(std::move(layout));
-    }
+    for (const QString &name : creationOrder())
+        add(name);
 }
 
 PageLayout &ReportLayouts::layout(const QString &name)
 {
-    for (auto &l : m_layouts) {
-        if (l->name() == name)
-            return *l;
-    }
+    if (PageLayout *l = m_byName.value(name))
+        return *l;
     Q_ASSERT_X(false, "ReportLayouts::layout", qPrintable(name));
     static PageLayout none;
     return none;
+}
+
+PageLayout &ReportLayouts::sheet(int number)
+{
+    createAll();
+    Q_ASSERT(number >= 1);
+    while (m_sheetCount < number)
+        add(dopSheets::layoutName(m_sheetCount + 1));
+    return *m_sheets[number - 1];
 }
 
 const PageLayout &ReportLayouts::layout(const QString &name) const

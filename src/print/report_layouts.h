@@ -2,6 +2,7 @@
 
 #include "print/page_layout.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <functional>
@@ -25,6 +26,13 @@ public:
     PageLayout &layout(const QString &name);
     const PageLayout &layout(const QString &name) const;
 
+    // Continuation sheet `number` (1 for `TQRDop`). A print needs as many sheets as its
+    // texts fill: those beyond the ten made at start are made the first time one is
+    // needed and kept, like the others, for the whole run.
+    PageLayout &sheet(int number);
+    // How many continuation sheets exist now: 10 from the start, more after a long print.
+    int sheetCount() const { return m_sheetCount; }
+
     // How a card page's static content is built. The continuation sheets are built by
     // print/ itself; a card module registers its pages before createAll() runs. A
     // builder registered later rebuilds its layout in the application's layouts at once.
@@ -34,5 +42,10 @@ public:
 private:
     static void build(PageLayout &layout);
 
+    PageLayout &add(const QString &name);
+
     std::vector<std::unique_ptr<PageLayout>> m_layouts;
+    QHash<QString, PageLayout *> m_byName;
+    std::vector<PageLayout *> m_sheets; // continuation sheet n at n - 1
+    int m_sheetCount = 0;
 };

@@ -16,14 +16,53 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ');
 }
 
+// Ends of runs of blanks and of other characters. Each run is scanned once however
+// many lines start inside it: a word as long as the paragraph is not scanned again for
+// every line it fills.
+class Runs
+{
+public:
+    explicit Runs(QStringView text) : m_text(text) {}
+
+    // The end of the run of blanks (or of other characters) that starts at `from`.
+    qsizetype end(qsizetype from, bool blanks)
+    {
+        Run &known = m_known[blanks ? 1 : 0];
+        if (from >= known.from && from < known.end)
+            return known.end;
+        qsizetype e = from;
+        while (e < m_text.size() && isBlank(m_text.at(e)) == blanks)
+            ++e;
+        if (e > from)
+            known = {from, e};
+        return e;
+    }
+
+private:
+    struct Run
+    {
+        qsizetype from = 0;
+        qsizetype end = 0;
+    };
+    QStringView m_text;
+    Run m_known[2];
+};
+
+// A word longer than this that opens a line is cut from the line's start at once: it
+// may well not fit, and its measuring then stops where the line does.
+constexpr qsizetype kLongWord = 64;
+
 // Appends the lines of one paragraph, a text without line breaks, up to `maxLines`
 // lines in all. A line breaks only at blanks; the blanks at a break belong to neither
 // line. A word wider than the line is cut where the width ends, but a line always
-// takes at least one character.
+// takes at least one character. Each part of the paragraph is measured about once,
+// so the time grows with the paragraph's length, long words or not.
 void wrapParagraph(QStringView paragraph, double width, const QFont &font, QStringList &lines, qsizetype maxLines)
 {
     const std::unique_ptr<ParagraphWidths> widths = ParagraphWidths::of(paragraph, font);
+    Runs runs(paragraph);
     const qsizetype n = paragraph.size();
+    const double room = width + kWidthTolerance;
     qsizetype start = 0;
     double startX = 0; // of `start` from the paragraph's start
     while (start < n && lines.size() < maxLines) {
@@ -32,26 +71,27 @@ void wrapParagraph(QStringView paragraph, double width, const QFont &font, QStri
         qsizetype wordEnd = start;
         double used = 0; // width of paragraph[start, i)
         for (qsizetype i = start; i < n;) {
-            wordEnd = i;
-            while (wordEnd < n && isBlank(paragraph.at(wordEnd))) // blanks that open the paragraph
-                ++wordEnd;
-            while (wordEnd < n && !isBlank(paragraph.at(wordEnd)))
-                ++wordEnd;
-            const double withWord = used + widths->width(i, wordEnd, startX + used);
-            if (withWord > width + kWidthTolerance)
-                break;
+            wordEnd = runs.end(runs.end(i, true), false); // with the blanks that open the paragraph
+            double withWord = 0;
+            if (i == start && wordEnd - i > kLongWord) {
+                const qsizetype cut = widths->fittingEnd(start, wordEnd, width, startX, &withWord);
+                if (cut < wordEnd) {
+                    keptEnd = next = cut;
+                    used = withWord;
+                    break;
+                }
+            } else {
+                withWord = used + widths->widthUpTo(i, wordEnd, startX + used, room - used);
+                if (withWord > room)
+                    break;
+            }
             keptEnd = wordEnd;
-            qsizetype blanksEnd = wordEnd;
-            while (blanksEnd < n && isBlank(paragraph.at(blanksEnd)))
-                ++blanksEnd;
+            const qsizetype blanksEnd = runs.end(wordEnd, true);
             used = withWord + widths->width(wordEnd, blanksEnd, startX + withWord);
             i = next = blanksEnd;
         }
-        if (keptEnd < 0) {
-            // The first word does not fit: it is broken where the width ends.
-            keptEnd = next = widths->fittingEnd(start, wordEnd, width, startX);
-            used = widths->width(start, next, startX);
-        }
+        if (keptEnd < 0) // the first word does not fit: it is broken where the width ends
+            keptEnd = next = widths->fittingEnd(start, wordEnd, width, startX, &used);
         // The last line keeps its trailing blanks, as a heading such as
         // "2142. Співвиконавці   " has them.
         lines << (next >= n ? paragraph.mid(start) : paragraph.mid(start, keptEnd - start)).toString();

@@ -85,18 +85,23 @@ private slots:
         // A full sheet 1 is numbered, and so is sheet 2 that is never printed.
         QTest::newRow("exactly 57 lines") << int(CardType::OK) << QList<int>{56} << QList<int>{57} << 2
                                           << u"Продовження 1"_s << kOneSheet;
-        QTest::newRow("400 lines, RK: sheet 5 takes the rest")
-            << rk << QList<int>{399} << QList<int>{57, 63, 63, 63, 154} << 5 << u"Продовження 1   (с.1-5)"_s
-            << kMoreSheets;
-        QTest::newRow("400 lines in three blocks, IK")
-            << int(CardType::IK) << QList<int>{99, 149, 149} << QList<int>{57, 63, 63, 63, 154} << 5
-            << u"Продовження 1   (с.1-5)"_s << kMoreSheets;
-        QTest::newRow("400 lines, OKD reaches sheet 7")
-            << okd << QList<int>{399} << QList<int>{57, 63, 63, 63, 63, 63, 28} << 7 << u"Продовження 1   (с.1-7)"_s
-            << kMoreSheetsOkd;
-        QTest::newRow("700 lines, OKD: sheet 10 takes the rest")
-            << okd << QList<int>{699} << QList<int>{57, 63, 63, 63, 63, 63, 63, 63, 63, 139} << 10
-            << u"Продовження 1   (с.1-10)"_s << kMoreSheetsOkd;
+        // Every sheet holds what its page shows; a longer text takes more sheets, for
+        // every card, beyond the ten sheets made at start.
+        const QList<int> sevenSheets{57, 63, 63, 63, 63, 63, 28};
+        QTest::newRow("400 lines, RK: seven sheets") << rk << QList<int>{399} << sevenSheets << 7
+                                                     << u"Продовження 1   (с.1-7)"_s << kMoreSheets;
+        QTest::newRow("400 lines in three blocks, IK") << int(CardType::IK) << QList<int>{99, 149, 149} << sevenSheets
+                                                       << 7 << u"Продовження 1   (с.1-7)"_s << kMoreSheets;
+        QTest::newRow("400 lines, OKD") << okd << QList<int>{399} << sevenSheets << 7 << u"Продовження 1   (с.1-7)"_s
+                                        << kMoreSheetsOkd;
+        QList<int> twelveSheets{57};
+        for (int sheet = 2; sheet <= 11; ++sheet)
+            twelveSheets << 63;
+        twelveSheets << 13;
+        QTest::newRow("700 lines, OKD: twelve sheets") << okd << QList<int>{699} << twelveSheets << 12
+                                                       << u"Продовження 1   (с.1-12)"_s << kMoreSheetsOkd;
+        QTest::newRow("700 lines in two blocks, OK") << int(CardType::OK) << QList<int>{350, 348} << twelveSheets
+                                                     << 12 << u"Продовження 1   (с.1-12)"_s << kMoreSheets;
     }
     void placement()
     {
@@ -124,7 +129,8 @@ private slots:
         QCOMPARE(document.continuationState().sheetCount, sheetCount);
         QCOMPARE(document.continuationState().dopLineCount, int(placedText(blocks).size()));
         QStringList placed;
-        for (int sheet = 1; sheet <= dopSheets::kOkdSheets; ++sheet) {
+        QVERIFY(layouts.sheetCount() >= std::max(sheetCount, dopSheets::kSheetsAtStart));
+        for (int sheet = 1; sheet <= layouts.sheetCount(); ++sheet) {
             QCOMPARE(sheetLines(layouts, sheet).size(), sheet <= sheetCount ? perSheet.at(sheet - 1) : 0);
             QCOMPARE(sheetNumber(layouts, sheet), sheet <= numbered ? QString::number(sheet) : u" "_s);
             placed << sheetLines(layouts, sheet);
@@ -182,7 +188,7 @@ private slots:
         QFETCH(QStringList, placed);
         ReportLayouts layouts;
         ContinuationState state;
-        ContinuationSheets sheets(state, dopSheets::kStandardSheets, layouts);
+        ContinuationSheets sheets(state, layouts);
         sheets.prepare();
         state.dopStartLine = startLine;
         sheets.ListDop(mmtext);
@@ -197,7 +203,7 @@ private slots:
     {
         ReportLayouts layouts;
         ContinuationState state;
-        ContinuationSheets sheets(state, dopSheets::kStandardSheets, layouts);
+        ContinuationSheets sheets(state, layouts);
         sheets.prepare();
         const QString location = QStringLiteral("2656. Місцезнаходження   ")
             + QStringLiteral("м. Київ, вул. Академіка Заболотного, буд. 150, корпус 2, ").repeated(4);
@@ -208,7 +214,7 @@ private slots:
         QCOMPARE(lines.mid(2).join(QLatin1Char(' ')).simplified(), location.simplified());
     }
 
-    // A new print starts from empty sheets, all ten of them.
+    // A new print starts from empty sheets, all of them, also those a longer print made.
     void prepareEmptiesEverySheet()
     {
         ScopedFakePlatform platform;
@@ -218,21 +224,71 @@ private slots:
         CardDocument okd(cardKind(CardType::OKD));
         PrintJob first(okd, layouts);
         first.prepare();
-        first.placeBlock(QStringLiteral("9118. Реферат "), block(1, 600).lines);
+        first.placeBlock(QStringLiteral("9118. Реферат "), block(1, 800).lines);
         first.finish(QStringLiteral("Тема"), {});
-        QCOMPARE(okd.continuationState().sheetCount, 10);
+        QCOMPARE(okd.continuationState().sheetCount, 13);
+        QCOMPARE(layouts.sheetCount(), 13);
 
         first.prepare();
         first.placeBlock(QStringLiteral("9045. Тема дисертації "), {QStringLiteral("кінець")});
         QCOMPARE(okd.continuationState().sheetCount, 1);
         QCOMPARE(okd.continuationState().dopLineCount, 3);
         QCOMPARE(sheetLines(layouts, 1).size(), 3);
-        for (int sheet = 2; sheet <= dopSheets::kOkdSheets; ++sheet) {
+        for (int sheet = 2; sheet <= layouts.sheetCount(); ++sheet) {
             QVERIFY(sheetLines(layouts, sheet).isEmpty());
             QCOMPARE(sheetNumber(layouts, sheet), QStringLiteral(" "));
         }
         QVERIFY(layouts.layout(QStringLiteral("TQRDop")).at(dopSheets::titleMemo()).lines.isEmpty());
         QVERIFY(okd.continuationState().laterSheets.isEmpty());
+    }
+
+    // The hint about the preview window's Save and Setup buttons follows a preview in a
+    // window only; the messages about the sheets stay.
+    void closingMessageOnlyWithAWindow_data()
+    {
+        QTest::addColumn<bool>("window");
+        QTest::newRow("window") << true;
+        QTest::newRow("print to a file") << false;
+    }
+    void closingMessageOnlyWithAWindow()
+    {
+        QFETCH(bool, window);
+        ScopedFakePlatform platform;
+        platform.allowMessages();
+        ReportLayouts layouts;
+        CardDocument document(cardKind(CardType::RK));
+        PrintJob job(document, layouts);
+        job.setClosingMessageShown(window);
+        platform.expect(FakePlatform::Call::Preview);
+        job.prepare();
+        job.placeBlock(u"9126. Мета роботи "_s, block(1, 80).lines);
+        job.finish(u"Назва"_s, {});
+        platform.expect(FakePlatform::Call::Preview);
+        job.printContinuation();
+        const QStringList closing = window ? QStringList{kClosing} : QStringList();
+        QCOMPARE(platform.messages(), QStringList{kMoreSheets} + closing + closing);
+        QCOMPARE(platform.previews().size(), 2);
+    }
+
+    // A printed document is titled by the card's name and its file's bare name.
+    void documentTitle_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("new card") << int(CardType::RK) << QString() << u"Реєстраційна карта НДР і ДКР (РК)"_s;
+        QTest::newRow("opened card") << int(CardType::OK) << u"/home/clerk/картки/OK_2024.txt"_s
+                                     << u"Облікова картка НДР І ДКР (ОК) — OK_2024.txt"_s;
+        QTest::newRow("drive path") << int(CardType::OKD) << u"c:\\cards\\OKD.txt"_s
+                                    << u"Облікова картка дисертації (ОКД) — OKD.txt"_s;
+    }
+    void documentTitle()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        const CardDocument document(cardKind(CardType(type)));
+        QCOMPARE(PrintJob::documentTitle(document, file), title);
     }
 
     // Two editors share the sheet layouts: printing the later sheets of one editor

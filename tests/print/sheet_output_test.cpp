@@ -4,6 +4,7 @@
 #include "print/report_layouts.h"
 #include "print/text_wrap.h"
 #include "support/test_registry.h"
+#include "zorvat_version.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,15 +87,16 @@ private slots:
     void fullSheetHasNoOverlaps_data()
     {
         QTest::addColumn<int>("sheet");
-        for (int n = 1; n <= dopSheets::kOkdSheets; ++n)
+        // The sheets made at start and two a long print makes.
+        for (int n = 1; n <= dopSheets::kSheetsAtStart + 2; ++n)
             QTest::addRow("%s", qPrintable(dopSheets::layoutName(n))) << n;
     }
     void fullSheetHasNoOverlaps()
     {
         QFETCH(int, sheet);
         ReportLayouts layouts;
-        layouts.createAll();
-        PageLayout &layout = layouts.layout(dopSheets::layoutName(sheet));
+        PageLayout &layout = layouts.sheet(sheet);
+        QCOMPARE(layout.name(), dopSheets::layoutName(sheet));
         fill(layout, sheet);
 
         // Every line the sheet receives is shown.
@@ -160,7 +162,22 @@ private slots:
         QTemporaryDir temp;
         const QString path = outputDir(temp) + u"/sheets.pdf"_s;
         QString error;
-        QVERIFY2(writePdf({&first, &second}, path, &error), qPrintable(error));
+        const QString title = u"Облікова картка НДР І ДКР (ОК) — OK_2024.txt"_s;
+        QVERIFY2(writePdf({&first, &second}, path, &error, title), qPrintable(error));
+
+        // Viewers show the card and its file in their title bar, not a layout's name.
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        QVERIFY2(!pdfinfo.isEmpty(), "pdfinfo (poppler-utils) is needed to read the PDF's information");
+        QProcess info;
+        info.start(pdfinfo, {u"-enc"_s, u"UTF-8"_s, path});
+        QVERIFY(info.waitForFinished(30000));
+        const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+        const auto field = [&infoText](const QString &name) {
+            const QRegularExpression line(u"^"_s + name + u":\\s*(.*)$"_s, QRegularExpression::MultilineOption);
+            return line.match(infoText).captured(1).trimmed();
+        };
+        QCOMPARE(field(u"Title"_s), title);
+        QCOMPARE(field(u"Creator"_s), u"ЗОРВАТ "_s + QStringLiteral(ZORVAT_VERSION));
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

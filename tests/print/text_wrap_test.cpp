@@ -243,6 +243,14 @@ private slots:
         // One script over more than one item of the renderer: no kerning across items.
         QTest::newRow("one script, beyond one item")
             << u"Arial"_s << 13 << false << 650.0 << memoText({u"AVAVA"_s, u"To"_s, u"Yo,"_s, u"WAVE"_s}, 2, 2000, 9);
+        // Words without blanks over many lines, cut line after line where the width ends:
+        // alone in a paragraph, after short words and before them, across items.
+        const auto word = [](int pieces, unsigned seed) { return memoText(kMemoWords, 1, pieces, seed).remove(u' '); };
+        QTest::newRow("one word of many lines") << u"Arial"_s << 13 << false << 701.0 << word(900, 14);
+        QTest::newRow("long words among short ones")
+            << u"Arial"_s << 12 << false << 300.0
+            << memoText(kMemoWords + QStringList{word(40, 15), word(120, 16)}, 2, 200, 17);
+        QTest::newRow("a long word, narrow") << u"Arial"_s << 13 << false << 45.0 << word(150, 18);
     }
     void sameLinesAsPlainWrap()
     {

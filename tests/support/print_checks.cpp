@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -257,6 +258,40 @@ QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString
             missing << v;
     }
     return missing;
+}
+
+QStringList missingInOrderFromPdf(const QList<const PageLayout *> &pages, const QString &stem,
+                                  const QList<QStringList> &sequences)
+{
+    QString error;
+    const QString text = renderAndRead(pages, stem, &error);
+    if (!error.isEmpty())
+        return {error};
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QStringList missing;
+    for (const QStringList &pieces : sequences) {
+        qsizetype from = 0;
+        for (const QString &piece : pieces) {
+            // Blanks squeezed as in the text, but kept at the ends: "опис1 " is not "опис10".
+            const QString squeezed = QString(piece).replace(blanks, QStringLiteral(" "));
+            const qsizetype at = text.indexOf(squeezed, from);
+            if (at < 0)
+                missing << piece;
+            else
+                from = at + squeezed.size();
+        }
+    }
+    return missing;
+}
+
+QList<const PageLayout *> bothJobs(CardDocument &doc, FakePlatform &platform)
+{
+    QList<const PageLayout *> pages = platform.previews().value(0);
+    platform.clear();
+    platform.allowMessages();
+    platform.expect(FakePlatform::Call::Preview);
+    PrintJob(doc).printContinuation();
+    return pages + platform.previews().value(0);
 }
 
 } // namespace printChecks

@@ -80,5 +80,13 @@ QString renderAndRead(const QList<const PageLayout *> &pages, const QString &ste
 // The `values` that the PDF of `pages` does not hold (blanks squeezed), or why it could
 // not be read.
 QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString &stem, const QStringList &values);
+// Each list of `sequences` is looked for in that PDF's text in its order, each piece
+// after the one before it: the pieces not found so, or why the PDF could not be read.
+QStringList missingInOrderFromPdf(const QList<const PageLayout *> &pages, const QString &stem,
+                                  const QList<QStringList> &sequences);
+
+// The pages of both print jobs of `doc` just printed: job 1 as previewed, then
+// "Друк листів продовжень" run for sheets 2 and on.
+QList<const PageLayout *> bothJobs(CardDocument &doc, FakePlatform &platform);
 
 } // namespace printChecks

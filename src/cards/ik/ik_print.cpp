@@ -13,6 +13,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Six codes fit the box at 12 pixels; smaller than this a code is no longer read easily.
+constexpr int kSmallestCodesSize = 10;
+
 const LongText kName = {1, u"QRMemo1"_s, u"QRLabel36"_s, 9, u"9027. Назва науково-технічної продукції "_s};
 // The texts cut on page 1 after the product name, in the order they reach the sheets.
 const QList<std::pair<QString, LongText>> &longTexts()
@@ -128,7 +131,8 @@ public:
         fillRegistration();
         m_out.job().setTitleCaptions(u"Назва"_s, u"продукції"_s);
         fillName();
-        set(1, u"QRMemo12"_s, rubrics());
+        CardPrintout::setOneLine(m_out.page(1).at(u"QRMemo12"_s), rubrics(), ikPrintLayouts::kRubricCodesSize,
+                                 kSmallestCodesSize);
         fill(1, kCompletion);
         for (const auto &[name, text] : longTexts())
             m_out.placeLong(text, field(name));

@@ -45,7 +45,7 @@ QList<PageElement> page1Elements()
         bold(8, 323, u"9155. Галузь застосування"_s),
         memo(u"QRMemo6"_s, 8, 341, 701, 33),
         bold(8, 381, u"5616. Коди тематичних рубрик за ДР НТІ"_s),
-        memo(u"QRMemo12"_s, 280, 380, 417, 0, 15),
+        memo(u"QRMemo12"_s, 280, 380, 417, 0, kRubricCodesSize),
 
         bold(8, 400, u"9118. Опис науково-технічної продукції"_s),
         memo(u"QRMemo2"_s, 8, 418, 701, 112),

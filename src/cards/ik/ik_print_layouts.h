@@ -15,6 +15,10 @@ namespace ikPrintLayouts {
 // "TQRIK" for page 1, "TQRIK1" for page 2.
 QString pageName(int page);
 
+// The size of the subject codes' line on page 1, `QRMemo12`. Its box holds four codes
+// in that size; a print of five or six sets the line smaller, so every code is shown.
+constexpr int kRubricCodesSize = 15;
+
 // The value memos of a page, which a print empties and starts with one blank line, and
 // by layout name how many value lines each shows below that line.
 QStringList valueMemos(const PageLayout &layout);

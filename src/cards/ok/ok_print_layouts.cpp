@@ -199,20 +199,20 @@ QList<PageElement> page2Elements()
         {Value, 235, 121, u"ed6121az2"_s, 65},
         {Value, 242, 157, u"markExecutors"_s, 31, 12},
 
-        // The signatures drawn closer together than on the form, whose last lines lie
-        // beyond the printable band.
+        // The form's last rows lie below the printable band: fitToBand() moves up
+        // those that do not fit.
         {Heading, 243, 1, u"6141. Відповідальний за підготовку облікових документів"_s},
-        {Caption, 247, 11, u"Телефон"_s},
-        {Value, 247, 30, u"ed6141"_s, 157},
-        {Caption, 251, 109, kPerson},
-        {Caption, 251.8, 46, u"Підпис"_s},
-        {Heading, 255.8, 1, u"6140. Керівник відділу  Велтарис"_s},
-        {Value, 255.8, 66, u"ed6140"_s, 120},
-        {Caption, 260.5, 109, kPerson},
-        {Caption, 262.1, 46, u"Підпис"_s},
-        {Heading, 264, 1, u"6142. Реєстратор"_s},
-        {Caption, 268, 109, kPerson},
-        {Caption, 272.5, 46, u"Підпис                                                            М.П."_s},
+        {Caption, 248, 11, u"Телефон"_s},
+        {Value, 248, 30, u"ed6141"_s, 157},
+        {Caption, 253, 109, kPerson},
+        {Caption, 254, 46, u"Підпис"_s},
+        {Heading, 259, 1, u"6140. Керівник відділу  Велтарис"_s},
+        {Value, 259, 66, u"ed6140"_s, 120},
+        {Caption, 265, 109, kPerson},
+        {Caption, 267, 46, u"Підпис"_s},
+        {Heading, 270, 1, u"6142. Реєстратор"_s},
+        {Caption, 276, 109, kPerson},
+        {Caption, 280, 46, u"Підпис                                                            М.П."_s},
     });
 }
 
@@ -285,6 +285,7 @@ void buildPage2(PageLayout &layout)
 {
     setBand(layout);
     layoutKit::build(layout, page2Elements(), lineCounts(layout.name()));
+    layoutKit::fitToBand(layout);
     page2Frames(layout);
 }
 

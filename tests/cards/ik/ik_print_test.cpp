@@ -6,10 +6,12 @@
 #include "print/dop_sheets.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
+#include "print/text_wrap.h"
 #include "support/fake_platform.h"
 #include "support/print_checks.h"
 #include "support/test_registry.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -329,6 +331,59 @@ private slots:
         const QStringList changed = printChecks::changedFields(ikOf(doc), before);
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u", "_s)));
         QCOMPARE(doc.modified(), 1);
+    }
+
+    // The box takes four codes in its size; five or six take a smaller one on the same
+    // baseline, so every code the card holds is printed. A later print of four codes has
+    // the box's own size again.
+    void everySubjectCode_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("smaller");
+        QTest::newRow("four codes") << 4 << false;
+        QTest::newRow("five codes") << 5 << true;
+        QTest::newRow("six codes") << 6 << true;
+    }
+    void everySubjectCode()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, smaller);
+        const QStringList fields = {u"ed5616a"_s, u"ed5616b"_s, u"ed5616c"_s, u"ed5616d"_s, u"ed5616e"_s, u"ed5616f"_s};
+        QStringList typed;
+        QStringList codes;
+        for (int i = 0; i < 6; ++i) {
+            codes << (i < count ? u"%1.%2.55.00"_s.arg(12 + i * 11).arg(98 - i * 13) : QString());
+            if (i < count)
+                typed << fields.at(i) + u'=' + codes.last();
+        }
+        const QString line = codes.join(u"  "_s);
+        for (const bool afterSix : {false, true}) {
+            ScopedFakePlatform platform;
+            if (afterSix) { // a print of six codes before leaves the box as it found it
+                CardDocument six(ikTest::card.kind());
+                openCard(six, {}, {u"ed5616a=99.99.99.99"_s, u"ed5616b=99.99.99.99"_s, u"ed5616c=99.99.99.99"_s,
+                                   u"ed5616d=99.99.99.99"_s, u"ed5616e=99.99.99.99"_s, u"ed5616f=99.99.99.99"_s});
+                QVERIFY(printCard(six, platform));
+                platform.clear();
+            }
+            CardDocument doc(ikTest::card.kind());
+            openCard(doc, {}, typed);
+            QVERIFY(printCard(doc, platform));
+
+            const PageElement &box = page(1).at(u"QRMemo12"_s);
+            QCOMPARE(box.lines, (QStringList{u" "_s, line}));
+            QCOMPARE(box.pixelSize < ikPrintLayouts::kRubricCodesSize, smaller);
+            QVERIFY(textWidth(line.trimmed(), elementFont(box)) <= box.width);
+            // The codes stand on the line the box's own size gives them.
+            const QFontMetricsF own(layoutFont(box.family, ikPrintLayouts::kRubricCodesSize));
+            const QFontMetricsF shown(elementFont(box));
+            const double spacing = box.lineSpacing > 0 ? box.lineSpacing : shown.lineSpacing();
+            QCOMPARE(box.top + spacing + shown.ascent(), box.top + own.lineSpacing() + own.ascent());
+            QCOMPARE(printChecks::layoutProblems(page(1), {u"QRMemo12"_s}), QStringList());
+            const QStringList missing =
+                printChecks::missingFromPdf({&page(1)}, u"ik-codes-%1"_s.arg(count), {line.simplified()});
+            QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u" | "_s)));
+        }
     }
 
     // A full card: every value memo is high enough for its lines, no two printed lines

@@ -12,6 +12,7 @@
 #include "support/print_checks.h"
 #include "support/test_registry.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -419,6 +420,42 @@ private slots:
         QVERIFY(!doc.continuationEnabled());
     }
 
+    // Twenty owners, fifty co-executors, 120 persons and a long bibliography fill more
+    // sheets than the five a card once had: both print jobs carry every one of them,
+    // every word in its order, and no sheet holds more lines than its page shows.
+    void everyWordReachesPaper()
+    {
+        ScopedFakePlatform platform;
+        CardDocument doc(okTest::card.kind());
+        openLines(doc, numbered(ownerLine, 20) + numbered(coExecutorLine, 50) + numbered(personLine, 120));
+        okOf(doc).setText(u"mm5481"_s, longText(u"опис"_s, 3000));
+        QVERIFY(printChecks::printCard(doc, platform));
+        const int sheets = doc.continuationState().sheetCount;
+        QVERIFY2(sheets > 5, qPrintable(QString::number(sheets)));
+        QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text, ContinuationSheets::headingFor(sheets));
+        const QList<const PageLayout *> pages = printChecks::bothJobs(doc, platform);
+        QCOMPARE(pages.size(), 2 + sheets);
+
+        QStringList owners, coExecutors, bibliography, persons;
+        for (int n = 2; n <= 20; ++n)
+            owners << u"Власник %1 "_s.arg(n);
+        for (int n = 1; n <= 50; ++n)
+            coExecutors << u"Установа %1;"_s.arg(n);
+        for (int n = 1; n <= 3000; ++n)
+            bibliography << u"опис%1 "_s.arg(n);
+        for (int n = 3; n <= 120; ++n)
+            persons << u"%1. Особа %1;"_s.arg(n);
+        const QStringList missing = printChecks::missingInOrderFromPdf(
+            pages, u"ok-every-word"_s, {owners, coExecutors, bibliography, {kPersonHeading}, persons});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.mid(0, 20).join(u" | "_s)));
+
+        for (int n = 2; n <= sheets; ++n) {
+            const PageElement &text = pages.at(n + 1)->at(dopSheets::textMemo());
+            QVERIFY(text.lines.size() <= dopSheets::kLaterSheetLines);
+            QVERIFY(memoCapacity(text) >= text.lines.size());
+        }
+    }
+
     // A second print starts from a clean form: nothing of the first one is left.
     void reprintClearsThePages()
     {
@@ -485,6 +522,44 @@ private slots:
                 problems << l->name() + u": "_s + p;
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u", "_s)));
+    }
+
+    // Page 2's last rows stand where the form puts them while they fit the band; only
+    // the registrar's rows below it move up, the last one just inside the frame.
+    void page2BottomRows_data()
+    {
+        QTest::addColumn<QString>("text"); // a caption, or the name of a value element
+        QTest::addColumn<double>("top");   // millimetres from the band's top; 0: moved
+        QTest::newRow("6141") << u"6141. Відповідальний за підготовку облікових документів"_s << 243.0;
+        QTest::newRow("phone") << u"ed6141"_s << 248.0;
+        QTest::newRow("6140") << u"6140. Керівник відділу  Велтарис"_s << 259.0;
+        QTest::newRow("head of department") << u"ed6140"_s << 259.0;
+        QTest::newRow("6142") << u"6142. Реєстратор"_s << 0.0;
+        QTest::newRow("registrar's signature") << u"Підпис                                                            М.П."_s
+                                               << 0.0;
+    }
+    void page2BottomRows()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, top);
+        const PageLayout &l = page(2);
+        const PageElement *e = nullptr;
+        for (const PageElement &candidate : l.elements) {
+            if (candidate.name == text || candidate.text == text)
+                e = &candidate;
+        }
+        QVERIFY(e);
+        const double at = e->top * 25.4 / kUnitsPerInch;
+        if (top > 0) {
+            QVERIFY2(qAbs(at - top) < 0.01, qPrintable(QString::number(at)));
+            return;
+        }
+        // Moved up, yet below the rows that stay and inside the band.
+        QVERIFY2(at > 262 && at < 274, qPrintable(QString::number(at)));
+        const QFontMetricsF fm(elementFont(*e));
+        QVERIFY(e->top + fm.ascent() + fm.descent() <= l.bandHeight);
+        if (text.startsWith(u"Підпис"_s))
+            QVERIFY(e->top + fm.ascent() + fm.descent() > l.bandHeight - fromMm(1));
     }
 
     // Both pages and sheet 1 of a full card as PDF text and as images.

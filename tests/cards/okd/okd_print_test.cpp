@@ -4,6 +4,7 @@
 #include "print/card_printout.h"
 #include "print/continuation_sheets.h"
 #include "print/dop_sheets.h"
+#include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
 #include "support/fake_platform.h"
@@ -185,15 +186,15 @@ private slots:
         QVERIFY(!doc.continuationEnabled());
     }
 
-    // An abstract over many sheets: up to ten, numbered, and the later ones offered for
-    // "Друк листів продовження".
+    // An abstract over many sheets: as many as it fills, numbered, and the later ones
+    // offered for "Друк листів продовження".
     void abstractOverManySheets_data()
     {
         QTest::addColumn<int>("wordCount");
         QTest::addColumn<int>("sheets");
         QTest::newRow("two sheets") << 1000 << 2;
         QTest::newRow("seven sheets") << 4800 << 7;
-        QTest::newRow("more than ten") << 12000 << 10;
+        QTest::newRow("more than ten") << 12000 << 18;
     }
     void abstractOverManySheets()
     {
@@ -224,6 +225,38 @@ private slots:
             QCOMPARE(sheet(n).at(dopSheets::number()).text, QString::number(n));
         }
         QVERIFY(!doc.continuationEnabled());
+    }
+
+    // An abstract in both languages that needs more than the ten sheets a dissertation
+    // card once had: every word of both reaches the PDF of the two print jobs, in order,
+    // and each later sheet holds no more than the 63 lines its page shows.
+    void everyWordReachesPaper()
+    {
+        ScopedFakePlatform platform;
+        CardDocument doc(okdTest::card.kind());
+        okdOf(doc).texts().setText(int(OkdText::ThesisAbstract), TextLanguage::Ukrainian, words(u"реферат"_s, 6000));
+        okdOf(doc).texts().setText(int(OkdText::ThesisAbstract), TextLanguage::English, words(u"abstract"_s, 3000));
+        QVERIFY(printChecks::printCard(doc, platform));
+        const int sheets = doc.continuationState().sheetCount;
+        QVERIFY2(sheets > 10, qPrintable(QString::number(sheets)));
+        const QList<const PageLayout *> pages = printChecks::bothJobs(doc, platform);
+        QCOMPARE(pages.size(), 2 + sheets);
+        for (int n = 2; n <= sheets; ++n) {
+            const PageElement &text = pages.at(n + 1)->at(dopSheets::textMemo());
+            QVERIFY(text.lines.size() <= dopSheets::kLaterSheetLines);
+            QVERIFY(memoCapacity(text) >= text.lines.size());
+            QCOMPARE(pages.at(n + 1)->at(dopSheets::number()).text, QString::number(n));
+        }
+
+        QStringList ukrainian{u"1. "_s};
+        for (int n = 1; n <= 6000; ++n)
+            ukrainian << u"реферат%1 "_s.arg(n);
+        QStringList english{u"3. "_s};
+        for (int n = 1; n <= 3000; ++n)
+            english << u"abstract%1 "_s.arg(n);
+        const QStringList missing =
+            printChecks::missingInOrderFromPdf(pages, u"okd-every-word"_s, {ukrainian + english});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.mid(0, 20).join(u" | "_s)));
     }
 
     // Empty lines typed into a title or an abstract, at its end or inside, keep nothing
