@@ -24,12 +24,35 @@ void LineInterpreter::putItems(CardModel &model, const QString &line, const QStr
         model.setFitted(fields.at(i), item(line, i + 2));
 }
 
-void LineInterpreter::putIntoFirstBlank(CardModel &model, const QStringList &fields, const QString &value)
+bool LineInterpreter::putIntoFirstBlank(CardModel &model, const QStringList &fields, const QString &value)
 {
     for (const QString &field : fields) {
         if (model.text(field) == EditMask(model.mask(field)).emptyText()) {
             model.setFitted(field, value);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+QString LineInterpreter::rubricsFull()
+{
+    return QStringLiteral("усі поля кодів рубрик уже заповнено: рядок не прочитано");
+}
+
+void LineInterpreter::readRubricLine(CardModel &model, const QStringList &fields, const QString &line)
+{
+    if (!putIntoFirstBlank(model, fields, item(line, 2)) && holdsData(item(line, 2)))
+        report().drop(rubricsFull());
+    report().dropItemsAfter(line, 2);
+}
+
+void LineInterpreter::settleSkippedLines(const CardModel &model, const QHash<QString, QStringList> &codes)
+{
+    report().settleSkipped([&model, &codes](const QString &code) {
+        QStringList texts;
+        for (const QString &field : codes.value(code))
+            texts << model.text(field);
+        return texts;
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "cardfile/card_reader.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,9 @@ public:
     bool keepsEmptyValue(const QString &code) const override { return m_keptEmpty.contains(code); }
     void dispatch(const ReadLine &line) override;
 
+    // Why a subject code line was not read: every code box was filled already.
+    static QString rubricsFull();
+
 protected:
     // A line of a code that is not multi-line; a multi-line value with its lines joined.
     virtual void applyLine(const QString &code, const QString &line) = 0;
@@ -28,8 +32,14 @@ protected:
     // Items 2, 3, ... of `line` into `fields`, a masked field's value fitted to its mask.
     static void putItems(CardModel &model, const QString &line, const QStringList &fields);
     // `value` into the first of `fields` that still holds its empty mask (the subject
-    // code boxes fill in turn); nowhere when all are filled.
-    static void putIntoFirstBlank(CardModel &model, const QStringList &fields, const QString &value);
+    // code boxes fill in turn); nowhere, and false, when all are filled.
+    static bool putIntoFirstBlank(CardModel &model, const QStringList &fields, const QString &value);
+    // A subject code line into the first blank of the code boxes `fields`; the report
+    // names the line when every box was filled already.
+    void readRubricLine(CardModel &model, const QStringList &fields, const QString &line);
+    // After the whole file: a line of `codes` (code -> its fields) skipped for its empty
+    // first value loses nothing that its fields hold anyway.
+    void settleSkippedLines(const CardModel &model, const QHash<QString, QStringList> &codes);
 
 private:
     QSet<QString> m_multiLine;

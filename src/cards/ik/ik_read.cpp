@@ -73,16 +73,7 @@ void IkReader::applyLine(const QString &code, const QString &line)
     } else if (code == QLatin1String("2459")) {
         readOwner(line);
     } else if (code == QLatin1String("5616")) {
-        QStringList before;
-        for (const QString &field : ikRubricFields())
-            before << m_model.text(field);
-        putIntoFirstBlank(m_model, ikRubricFields(), item(line, 2));
-        bool taken = false;
-        for (int i = 0; i < before.size(); ++i)
-            taken = taken || before.at(i) != m_model.text(ikRubricFields().at(i));
-        if (!taken && holdsData(item(line, 2)))
-            report().drop(u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s);
-        report().dropItemsAfter(line, 2);
+        readRubricLine(m_model, ikRubricFields(), line);
     } else {
         report().unknownCode();
     }
@@ -90,13 +81,7 @@ void IkReader::applyLine(const QString &code, const QString &line)
 
 void IkReader::finish()
 {
-    // A line skipped for its empty first value loses nothing its fields hold anyway.
-    report().settleSkipped([this](const QString &code) {
-        QStringList texts;
-        for (const QString &field : plainCodes().value(code))
-            texts << m_model.text(field);
-        return texts;
-    });
+    settleSkippedLines(m_model, plainCodes());
     report().dropRecordsAfter(u"2459"_s, int(m_model.lists().records(IkList::Owners).size()), IkModel::kOwnerSlots);
 }
 

@@ -270,16 +270,7 @@ void OkReader::applyLine(const QString &code, const QString &line)
     } else if (code == QLatin1String("6121")) {
         readPerson(m_model, report(), line);
     } else if (code == QLatin1String("5616")) {
-        QStringList before;
-        for (const QString &field : okRubricFields())
-            before << m_model.text(field);
-        putIntoFirstBlank(m_model, okRubricFields(), item(line, 2));
-        bool taken = false;
-        for (int i = 0; i < before.size(); ++i)
-            taken = taken || before.at(i) != m_model.text(okRubricFields().at(i));
-        if (!taken && holdsData(item(line, 2)))
-            report().drop(u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s);
-        report().dropItemsAfter(line, 2);
+        readRubricLine(m_model, okRubricFields(), line);
     } else if (commonTexts::financingSources().contains(code)) {
         readFinancing(m_model, report(), code, line);
     } else {
@@ -289,13 +280,7 @@ void OkReader::applyLine(const QString &code, const QString &line)
 
 void OkReader::finish()
 {
-    // A line skipped for its empty first value loses nothing its fields hold anyway.
-    report().settleSkipped([this](const QString &code) {
-        QStringList texts;
-        for (const QString &field : plainCodes().value(code))
-            texts << m_model.text(field);
-        return texts;
-    });
+    settleSkippedLines(m_model, plainCodes());
     for (const auto &[list, code] : {std::pair{OkList::Owners, u"2459"_s}, std::pair{OkList::CoExecutors, u"2142"_s},
                                      std::pair{OkList::Executors, u"6121"_s}})
         report().dropRecordsAfter(code, int(m_model.lists().records(list).size()), OkModel::capacity(list));

@@ -282,7 +282,7 @@ void readRubric(OkdModel &m, ReadReport &report, const QString &line)
         }
     }
     if (holdsData(item(line, 2)))
-        report.drop(u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s);
+        report.drop(LineInterpreter::rubricsFull());
 }
 
 void readCouncil(OkdModel &m, ReadReport &report, const QString &line)
@@ -349,13 +349,7 @@ void OkdReader::applyMultiLine(const QString &code, const QString &value)
 
 void OkdReader::finish()
 {
-    // A line skipped for its empty first value loses nothing its fields hold anyway.
-    report().settleSkipped([this](const QString &code) {
-        QStringList texts;
-        for (const QString &field : plainCodes().value(code))
-            texts << m_model.text(field);
-        return texts;
-    });
+    settleSkippedLines(m_model, plainCodes());
     // A save writes a supervisor by the Ukrainian name.
     for (int n = 1; n <= OkdModel::kSupervisors; ++n) {
         const int english = report().keptLine(u"6156#%1:en"_s.arg(n));

@@ -117,13 +117,7 @@ void RkReader::applyMultiLine(const QString &code, const QString &value)
 
 void RkReader::finish()
 {
-    // A line skipped for its empty first value loses nothing its fields hold anyway.
-    report().settleSkipped([this](const QString &code) {
-        QStringList texts;
-        for (const QString &field : plainCodes().value(code))
-            texts << m_model.text(field);
-        return texts;
-    });
+    settleSkippedLines(m_model, plainCodes());
     const std::pair<RkList, QString> lists[] = {
         {RkList::Customers, u"2458"_s}, {RkList::CoExecutors, u"2142"_s}, {RkList::Stages, u"9036"_s}};
     for (const auto &[list, code] : lists)
@@ -292,7 +286,7 @@ void RkReader::readRubric(const QString &line)
         m_model.setFitted(rkRubricFields().at(count - 1), item(line, 2));
         report().dropItemsAfter(line, 2);
     } else {
-        report().drop(u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s);
+        report().drop(rubricsFull());
     }
 }
 
