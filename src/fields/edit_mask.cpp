@@ -366,7 +366,7 @@ int EditMask::previousSlot(int position) const
     return -1;
 }
 
-EditMask::Edit EditMask::type(const QString &editText, int cursor, QChar ch) const
+EditMask::Edit EditMask::typeUnsettled(const QString &editText, int cursor, QChar ch) const
 {
     Edit refused{editText, cursor, false};
     const int pos = qBound(0, cursor, size());
@@ -407,7 +407,7 @@ EditMask::Edit EditMask::type(const QString &editText, int cursor, QChar ch) con
     return refused;
 }
 
-EditMask::Edit EditMask::typeText(const QString &editText, int selStart, int selLength, const QString &typed) const
+EditMask::Edit EditMask::typeTextUnsettled(const QString &editText, int selStart, int selLength, const QString &typed) const
 {
     Edit out{editText, qBound(0, selStart, size()), false};
     if (selLength > 0) {
@@ -423,7 +423,7 @@ EditMask::Edit EditMask::typeText(const QString &editText, int selStart, int sel
             break;
         if (ch.unicode() < 0x20)
             continue; // line breaks and tabs of a pasted text
-        const Edit e = type(out.text, out.cursor, ch);
+        const Edit e = typeUnsettled(out.text, out.cursor, ch);
         if (e.accepted) {
             out.text = e.text;
             out.cursor = e.cursor;
@@ -431,6 +431,44 @@ EditMask::Edit EditMask::typeText(const QString &editText, int selStart, int sel
         }
     }
     return out;
+}
+
+EditMask::Edit EditMask::settled(const QString &before, Edit edit) const
+{
+    if (!m_alignRight)
+        return edit;
+    edit.text = aligned(edit.text);
+    // Characters moved along a run take the letter case of their new place; where a run
+    // of mixed classes would take a character somewhere its class is not taken, the
+    // edit is refused whole rather than turning the character into a blank.
+    for (int i = 0; i < size() && i < edit.text.size(); ++i) {
+        if (!isSlot(i) || edit.text.at(i) == kBlank)
+            continue;
+        edit.text[i] = applyCase(i, edit.text.at(i));
+        if (!accepts(i, edit.text.at(i)))
+            return {before, qBound(0, edit.cursor, size()), false};
+    }
+    return edit;
+}
+
+EditMask::Edit EditMask::type(const QString &editText, int cursor, QChar ch) const
+{
+    return settled(editText, typeUnsettled(editText, cursor, ch));
+}
+
+EditMask::Edit EditMask::typeText(const QString &editText, int selStart, int selLength, const QString &typed) const
+{
+    return settled(editText, typeTextUnsettled(editText, selStart, selLength, typed));
+}
+
+EditMask::Edit EditMask::backspace(const QString &editText, int selStart, int selLength) const
+{
+    return settled(editText, backspaceUnsettled(editText, selStart, selLength));
+}
+
+EditMask::Edit EditMask::remove(const QString &editText, int selStart, int selLength) const
+{
+    return settled(editText, removeUnsettled(editText, selStart, selLength));
 }
 
 EditMask::Edit EditMask::paste(const QString &editText, int selStart, int selLength, const QString &typed) const
@@ -441,7 +479,7 @@ EditMask::Edit EditMask::paste(const QString &editText, int selStart, int selLen
     return typeText(editText, selStart, selLength, chars);
 }
 
-EditMask::Edit EditMask::backspace(const QString &editText, int selStart, int selLength) const
+EditMask::Edit EditMask::backspaceUnsettled(const QString &editText, int selStart, int selLength) const
 {
     if (m_alignRight && selLength > 0)
         return alignedRemoval(editText, selStart, selStart + selLength, selStart + selLength);
@@ -458,7 +496,7 @@ EditMask::Edit EditMask::backspace(const QString &editText, int selStart, int se
     return {t, p, true};
 }
 
-EditMask::Edit EditMask::remove(const QString &editText, int selStart, int selLength) const
+EditMask::Edit EditMask::removeUnsettled(const QString &editText, int selStart, int selLength) const
 {
     if (m_alignRight && selLength > 0)
         return alignedRemoval(editText, selStart, selStart + selLength, selStart + selLength);
@@ -485,7 +523,7 @@ EditMask::Edit EditMask::remove(const QString &editText, int selStart, int selLe
 QString EditMask::cleared(const QString &editText, int from, int length) const
 {
     if (m_alignRight)
-        return alignedRemoval(editText, from, from + length, from).text;
+        return settled(editText, alignedRemoval(editText, from, from + length, from)).text;
     QString t = editText;
     const int end = qMin<int>(from + length, int(t.size()));
     for (int i = qMax(from, 0); i < end; ++i) {
@@ -532,8 +570,20 @@ QString EditMask::aligned(const QString &editText) const
         int last = end;
         while (last > start && t.at(last - 1) == kBlank)
             --last;
-        if (last < end)
-            t = closedUp(t, start, last, end);
+        if (last == end)
+            continue;
+        // A run whose characters would land where their class is not taken (a run
+        // of mixed classes) stays as it is: nothing typed is turned into a blank.
+        QString moved = closedUp(t, start, last, end);
+        bool taken = true;
+        for (int i = start; i < end && taken; ++i) {
+            // A character takes the letter case of the place it moves to (">", "<").
+            if (moved.at(i) != kBlank)
+                moved[i] = applyCase(i, moved.at(i));
+            taken = moved.at(i) == kBlank || accepts(i, moved.at(i));
+        }
+        if (taken)
+            t = moved;
     }
     return t;
 }

@@ -115,6 +115,12 @@ public:
     QString cleared(const QString &editText, int from, int length) const;
 
 private:
+    // The edits before a "!" mask stands its runs' blanks first (settled).
+    Edit typeUnsettled(const QString &editText, int cursor, QChar ch) const;
+    Edit typeTextUnsettled(const QString &editText, int selStart, int selLength, const QString &typed) const;
+    Edit backspaceUnsettled(const QString &editText, int selStart, int selLength) const;
+    Edit removeUnsettled(const QString &editText, int selStart, int selLength) const;
+    Edit settled(const QString &before, Edit edit) const;
     void parse(const QString &mask);
     QString slotChars(const QString &value) const;
     QString fromSlotChars(const QString &chars) const;
