@@ -352,6 +352,12 @@ private slots:
                                   << QStringLiteral(" 1- 2") << 5;
         QTest::newRow("two runs, first full goes on") << pair << QStringLiteral("  -  ") << 0 << 0
                                                       << QStringLiteral("123") << QStringLiteral("12- 3") << 5;
+        // A run of mixed classes: a character never moves where its class is not taken,
+        // and one that moves takes the letter case of its new place.
+        QTest::newRow("mixed run: no letter into a digit") << QStringLiteral("!L9;1;_") << QStringLiteral("a1") << 2 << 0
+                                                           << QStringLiteral("<") << QStringLiteral("a1") << 2;
+        QTest::newRow("moved letter takes the case") << QStringLiteral("!c<LL;1;_") << QStringLiteral("Яab") << 3 << 0
+                                                     << QStringLiteral("<") << QStringLiteral(" яa") << 3;
     }
 
     void alignedRight()
