@@ -157,7 +157,14 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     updateState();
 }
 
-CardEditor::~CardEditor() = default;
+CardEditor::~CardEditor()
+{
+    // The widgets go after this part of the editor: a field that loses the focus as
+    // they are hidden (an edited box reports its choice then) must reach no editor.
+    m_binder->disconnect(this);
+    m_document->disconnect(this);
+    m_wiring->disconnect(this);
+}
 
 void CardEditor::updateState()
 {
