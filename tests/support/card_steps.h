@@ -29,6 +29,22 @@ inline QByteArray save(const CardKind &kind, CardModel &model)
     return cardFileBytes(kind.Mtext(model));
 }
 
+// A reading that noted nothing (`note` empty), or exactly one line left out, its note
+// ("line: why") starting with `note`.
+inline void checkOneNote(const ReadResult &result, const QString &note)
+{
+    QVERIFY2(result.ok(), qPrintable(result.message));
+    QStringList notes;
+    for (const ReadNote &n : result.notes)
+        notes << QStringLiteral("%1: %2").arg(n.lineNumber).arg(n.text);
+    if (note.isEmpty()) {
+        QCOMPARE(notes, QStringList());
+    } else {
+        QCOMPARE(notes.size(), 1);
+        QVERIFY2(notes.constFirst().startsWith(note), qPrintable(notes.constFirst()));
+    }
+}
+
 // Clears the card and reads `bytes` into it, as an open does.
 inline ReadResult open(const CardKind &kind, CardModel &model, const QByteArray &bytes,
                        const QString &name = QStringLiteral("test.txt"))

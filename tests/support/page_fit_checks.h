@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/card_editor.h"
+#include "support/fake_platform.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -107,6 +108,28 @@ inline QStringList problems(CardEditor &window)
         }
     }
     return found;
+}
+
+// A window of `Driver` (an EditorDriver), with `choices` ("field=typed", each left with
+// Tab) made first: no rule speaks, the field `shown` (if any) is shown, and every page fits.
+template<class Driver>
+void checkPagesFit(const QStringList &choices, const QString &shown)
+{
+    ScopedFakePlatform platform;
+    Driver e;
+    QVERIFY(e.show());
+    for (const QString &choice : choices) {
+        e.enter(choice.section(QLatin1Char('='), 0, 0));
+        QTest::keyClicks(QApplication::focusWidget(), choice.section(QLatin1Char('='), 1));
+        e.tab();
+    }
+    QCOMPARE(platform.log(), QStringList());
+    if (!shown.isEmpty())
+        QVERIFY(e.field(shown)->isVisible());
+    const QStringList found = problems(*e.window);
+    for (const QString &problem : found)
+        qWarning("%s", qPrintable(problem));
+    QVERIFY2(found.isEmpty(), qPrintable(found.value(0)));
 }
 
 } // namespace pageFit

@@ -397,21 +397,7 @@ private slots:
     {
         QFETCH(QStringList, choices);
         QFETCH(QString, shown);
-        ScopedFakePlatform platform;
-        Editor e;
-        QVERIFY(e.show());
-        for (const QString &choice : choices) {
-            e.enter(choice.section(u'=', 0, 0));
-            QTest::keyClicks(QApplication::focusWidget(), choice.section(u'=', 1));
-            e.tab();
-        }
-        QCOMPARE(platform.log(), QStringList());
-        if (!shown.isEmpty())
-            QVERIFY(e.field(shown)->isVisible());
-        const QStringList problems = pageFit::problems(*e.window);
-        for (const QString &problem : problems)
-            qWarning("%s", qPrintable(problem));
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.value(0)));
+        pageFit::checkPagesFit<Editor>(choices, shown);
     }
 
     // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
