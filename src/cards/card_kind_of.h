@@ -9,8 +9,9 @@
 #include <memory>
 
 // A card type whose model is `Model` (which keeps its two-language texts as
-// texts()) and whose line interpreter is `Reader` (constructed from the model).
-template <class Model, class Reader>
+// texts()), whose line interpreter is `Reader` and whose entry rules are `Rules` (both
+// constructed from the model).
+template <class Model, class Reader, class Rules>
 class CardKindOf : public BasicCardKind
 {
 public:
@@ -49,6 +50,10 @@ public:
     std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override
     {
         return std::make_unique<Reader>(of(model));
+    }
+    std::unique_ptr<CardRules> createRules(CardModel &model) const override
+    {
+        return std::make_unique<Rules>(of(model));
     }
     QList<BilingualText> bilingualTexts(const CardModel &model) const override { return of(model).texts().byCode(); }
     // The lines of a copy of the card, as a save would write them: the text in a

@@ -5,6 +5,8 @@
 #include "cardfile/cp1251.h"
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
+#include "fields/card_problems.h"
+#include "fields/field_captions.h"
 
 #include <QStringList>
 
@@ -115,6 +117,27 @@ public:
             add(note.lineNumber, note.text, note.code);
     }
 
+    // The editor's rules on the values read, each on the line that holds its value.
+    void checkRules(const CardKind &kind, const QByteArray &bytes)
+    {
+        kind.afterRead(*m_model); // the fields show what an open shows
+        const QList<CardProblem> found = cardProblems::check(kind, *m_model);
+        if (found.isEmpty())
+            return;
+        const QStringList lines = cardTextLines(cp1251::decode(bytes));
+        for (const CardProblem &p : found) {
+            const int line = cardProblems::lineOf(p, kind, lines);
+            const FieldInfo *info = kind.fields().find(p.field);
+            QString where = info ? fieldCaptions::title(*info) : p.field;
+            if (!p.entryTitle.isEmpty())
+                where += QStringLiteral(", ") + p.entryTitle;
+            const QString code = line > 0 ? lineCode(trimLine(lines.at(line - 1))) : (info ? info->code : QString());
+            problems.append({line, QStringLiteral("%1: %2").arg(where, p.message), code,
+                             p.blocking ? CheckProblem::Severity::Error : CheckProblem::Severity::Warning,
+                             p.entryTitle, where});
+        }
+    }
+
     void add(int line, const QString &text, const QString &code = {},
              CheckProblem::Severity severity = CheckProblem::Severity::Error)
     {
@@ -139,6 +162,7 @@ QList<CheckProblem> checkCardBytes(const QByteArray &bytes, const CardKind &kind
     checker.checkBytes(bytes);
     checker.checkLineEnds(bytes);
     checker.checkLines(bytes);
+    checker.checkRules(kind, bytes);
     std::stable_sort(checker.problems.begin(), checker.problems.end(),
                      [](const CheckProblem &a, const CheckProblem &b) { return a.line < b.line; });
     return checker.problems;

@@ -13,14 +13,17 @@ struct CheckProblem
     QString text;  // Ukrainian, for the clerk
     QString code;  // the field code of the line, when it has one
     Severity severity = Severity::Error;
+    QString entry; // a value's rule: the list entry or slot it was found in ("Замовник 2")
+    QString field; // a value's rule: the field, as the editor's check names it
 };
 
 // What a clerk should fix in a card file before sending it: bytes that are no card at
 // all or no CP1251 text, line ends other than CR LF, and every line the card's reader
 // leaves out or takes only in part (no code, a code of another card, a value that must
 // be a number, a list or language number out of range, a value a later line replaces,
-// a record after a gap in its list), as the reader itself reports them. The file is
-// read as `kind` reads it.
+// a record after a gap in its list), as the reader itself reports them; then every
+// value as the editor's rules judge it ("Перевірити картку"), on the line that holds
+// it. The file is read as `kind` reads it.
 QList<CheckProblem> checkCardBytes(const QByteArray &bytes, const CardKind &kind);
 
 // The name of the field with `code` on `kind`'s card, without the code its label may

@@ -207,7 +207,8 @@ int runCheck(const QStringList &args, bool json)
                     {QStringLiteral("file"), path},
                     {QStringLiteral("line"), p.line},
                     {QStringLiteral("code"), p.code},
-                    {QStringLiteral("field"), checkFieldName(kind, p.code)},
+                    {QStringLiteral("field"), p.field.isEmpty() ? checkFieldName(kind, p.code) : p.field},
+                    {QStringLiteral("entry"), p.entry},
                     {QStringLiteral("severity"), p.severity == CheckProblem::Severity::Error ? QStringLiteral("error")
                                                                                              : QStringLiteral("warning")},
                     {QStringLiteral("message"), p.text}});

@@ -2,6 +2,7 @@
 
 #include "cardfile/card_writer.h"
 #include "fields/card_recovery.h"
+#include "fields/field_captions.h"
 #include "fields/platform.h"
 
 #include <QDir>
@@ -32,21 +33,9 @@ QString separatorReport(const CardKind &kind, const CardModel &model)
 {
     const QChar separator = QLatin1Char('\\');
     const FieldTable &table = kind.fields();
-    // "поле з кодом 7021 «Шифр роботи» (сторінка «Реєстраційні дані»)": the label loses
-    // the code it starts with; a field with neither code nor label goes by its name.
+    // "поле з кодом 7021 «Шифр роботи» (сторінка «Реєстраційні дані»)"
     const auto title = [&table](const FieldInfo &info, const QString &language) {
-        QString label = info.label.simplified();
-        if (!info.code.isEmpty() && label.startsWith(info.code)) {
-            label.remove(0, info.code.size());
-            while (!label.isEmpty() && (label.front() == QLatin1Char('.') || label.front().isSpace()))
-                label.remove(0, 1);
-        }
-        QString out = info.code.isEmpty() ? QStringLiteral("поле") : QStringLiteral("поле з кодом %1").arg(info.code);
-        if (!label.isEmpty())
-            out += QStringLiteral(" «%1»").arg(label);
-        else if (info.code.isEmpty())
-            out += QLatin1Char(' ') + info.name;
-        out += language;
+        QString out = fieldCaptions::title(info) + language;
         if (info.page >= 0 && info.page < table.pages().size())
             out += QStringLiteral(" (сторінка «%1»)").arg(table.pages().at(info.page));
         return out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/card_rules.h"
 #include "fields/field_table.h"
 
 #include <QString>
@@ -71,6 +72,9 @@ public:
     virtual std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const = 0;
     // After a file is read: texts shown, first page current and the like.
     virtual void afterRead(CardModel &model) const = 0;
+    // The card's entry rules over `model` (which must be of this card's type), as an
+    // editor runs them; nullptr for a card without rules.
+    virtual std::unique_ptr<CardRules> createRules(CardModel &) const { return nullptr; }
 
     // For batch work and checks: the card's two-language texts and record lists, the
     // codes its reader takes and its numbered list lines.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,29 @@ public:
     virtual bool beforeSave(RuleContext &) { return true; }
     // The card's values were replaced under the rules (an open, a clearing).
     virtual void cardReplaced() {}
+
+    // The whole-card check runs the exit rules in scopes: the card's own fields, and the
+    // fields of each list entry (or slot) with that entry shown in them.
+    struct CheckScope
+    {
+        int list = -1;      // the card's list (or slot group); -1 for the card's own fields
+        int entry = 0;      // the entry or slot shown, from 1; 0 for the card's own fields
+        QString title;      // "Замовник 2"; empty for the card's own fields
+        QString lineCode;   // the card line that carries the entry ("2458"), with the
+                            // entry's number as its item 2 unless `lineByNumber` is false
+        bool lineByNumber = true;
+        QStringList fields; // the fields whose exit rule runs in the scope
+        // Fields whose value the scope keeps on lines of their own: field -> line code.
+        QHash<QString, QString> lineCodes;
+    };
+    // The scopes of the card as it stands; by default one with every exit-rule field.
+    virtual QList<CheckScope> checkScopes() { return {{-1, 0, {}, {}, true, fields().exit}}; }
+    // Puts the entry or slot of `scope` into the fields.
+    virtual void showScope(const CheckScope &) {}
+    // Whether the check runs the rule of `field` on the card as shown: false for a field
+    // of a row the card does not use (a financing row without amounts, a second
+    // supervisor it does not name), which the clerk is never made to fill.
+    virtual bool inUse(const QString &) const { return true; }
 };
 
 // A card's exit rules as a table: the field's component name and the member function

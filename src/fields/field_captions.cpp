@@ -135,4 +135,20 @@ QHash<QString, QString> fromDesign(const FieldTable &table, const PageDesign &de
     return DesignCaptions(table, design).collect();
 }
 
+QString title(const FieldInfo &info)
+{
+    QString label = info.label.simplified();
+    if (!info.code.isEmpty() && label.startsWith(info.code)) {
+        label.remove(0, info.code.size());
+        while (!label.isEmpty() && (label.front() == QLatin1Char('.') || label.front().isSpace()))
+            label.remove(0, 1);
+    }
+    QString out = info.code.isEmpty() ? QStringLiteral("поле") : QStringLiteral("поле з кодом %1").arg(info.code);
+    if (!label.isEmpty())
+        out += QStringLiteral(" «%1»").arg(label);
+    else if (info.code.isEmpty())
+        out += QLatin1Char(' ') + info.name;
+    return out;
+}
+
 } // namespace fieldCaptions

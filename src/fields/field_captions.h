@@ -14,6 +14,10 @@ namespace fieldCaptions {
 // its field code; empty when it has none of them.
 QString own(const FieldInfo &info);
 
+// "поле з кодом 7021 «Шифр роботи»", as messages name a field: the label loses the
+// code it starts with; a field with neither code nor label goes by its name.
+QString title(const FieldInfo &info);
+
 // For the fields without a label of their own: what their page shows in its place. In
 // a table the label over the field's column, or the heading spanning it with the
 // column's number under it; else the title of the field's frame; else the label that

@@ -10,6 +10,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/line_interpreter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_document.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card_problems.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_kind_by_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_recovery.cpp
   ${CMAKE_CURRENT_LIST_DIR}/user_settings.cpp
@@ -20,6 +21,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/entry_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/common_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/transliteration.cpp
 )
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/mask_edit.cpp

@@ -3,8 +3,9 @@
 #include "cards/card_kind_of.h"
 #include "cards/ik/ik_model.h"
 #include "cards/ik/ik_read.h"
+#include "cards/ik/ik_rules.h"
 
-class IkKind : public CardKindOf<IkModel, IkReader>
+class IkKind : public CardKindOf<IkModel, IkReader, IkRules>
 {
 public:
     IkKind();

@@ -1,5 +1,6 @@
 #include "cards/ik/ik_rules.h"
 
+#include "fields/card_problems.h"
 #include "cards/ik/ik_fields.h"
 #include "fields/common_rules.h"
 #include "fields/common_texts.h"
@@ -105,6 +106,18 @@ const QList<IkRules::RuleRow> &IkRules::exitRows()
         {"Edit1", &IkRules::ownerNumber},
     };
     return rows;
+}
+
+QList<CardRules::CheckScope> IkRules::checkScopes()
+{
+    return cardProblems::listScopes(m_model, fields().exit, {
+        {int(IkList::Owners), u"2459"_s, u"Власник"_s},
+    });
+}
+
+void IkRules::showScope(const CheckScope &scope)
+{
+    cardProblems::showListScope(m_model, scope);
 }
 
 CardRules::Fields IkRules::fields() const

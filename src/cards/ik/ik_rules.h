@@ -17,6 +17,9 @@ public:
     explicit IkRules(IkModel &model);
 
     Fields fields() const override;
+    // The whole-card check: the card's own fields, then each entry of its lists.
+    QList<CheckScope> checkScopes() override;
+    void showScope(const CheckScope &scope) override;
     bool exitRule(const QString &field, RuleContext &ctx) override;
     // Entering the owner number remembers the owner shown, for its removal.
     void enterRule(const QString &field, RuleContext &ctx) override;

@@ -3,8 +3,9 @@
 #include "cards/card_kind_of.h"
 #include "cards/ok/ok_model.h"
 #include "cards/ok/ok_read.h"
+#include "cards/ok/ok_rules.h"
 
-class OkKind : public CardKindOf<OkModel, OkReader>
+class OkKind : public CardKindOf<OkModel, OkReader, OkRules>
 {
 public:
     OkKind();

@@ -1,5 +1,6 @@
 #include "cards/ok/ok_rules.h"
 
+#include "fields/card_problems.h"
 #include "cards/ok/ok_fields.h"
 #include "fields/common_rules.h"
 #include "fields/field_rules.h"
@@ -101,6 +102,20 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
         {"Cpn", &OkRules::listNumber},
     };
     return rows;
+}
+
+QList<CardRules::CheckScope> OkRules::checkScopes()
+{
+    return cardProblems::listScopes(m_model, fields().exit, {
+        {int(OkList::CoExecutors), u"2142"_s, u"Співвиконавець"_s},
+        {int(OkList::Owners), u"2459"_s, u"Власник"_s},
+        {int(OkList::Executors), u"6121"_s, u"Виконавець"_s},
+    });
+}
+
+void OkRules::showScope(const CheckScope &scope)
+{
+    cardProblems::showListScope(m_model, scope);
 }
 
 CardRules::Fields OkRules::fields() const

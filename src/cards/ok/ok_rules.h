@@ -18,6 +18,9 @@ public:
     OkModel &model() { return m_model; }
 
     Fields fields() const override;
+    // The whole-card check: the card's own fields, then each entry of its lists.
+    QList<CheckScope> checkScopes() override;
+    void showScope(const CheckScope &scope) override;
     bool exitRule(const QString &field, RuleContext &ctx) override;
     void enterRule(const QString &field, RuleContext &ctx) override;
     void click(const QString &button, RuleContext &ctx) override;

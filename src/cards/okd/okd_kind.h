@@ -3,10 +3,11 @@
 #include "cards/card_kind_of.h"
 #include "cards/okd/okd_model.h"
 #include "cards/okd/okd_read.h"
+#include "cards/okd/okd_rules.h"
 
 // The dissertation card: its table, its lines written from the private state and read
 // back into it, and the views an open leaves shown.
-class OkdKind : public CardKindOf<OkdModel, OkdReader>
+class OkdKind : public CardKindOf<OkdModel, OkdReader, OkdRules>
 {
 public:
     OkdKind();

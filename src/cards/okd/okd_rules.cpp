@@ -23,6 +23,9 @@ const QStringList &councilUnused()
     return fields;
 }
 
+// The scope list of the organisation slots in the whole-card check.
+constexpr int kSlotScope = 0;
+
 int supervisorOf(const QString &field)
 {
     return field.right(1).toInt();
@@ -87,6 +90,69 @@ const QList<OkdRules::RuleRow> &OkdRules::exitRows()
         {"edMin", &OkdRules::subordination},
     };
     return rows;
+}
+
+QList<CardRules::CheckScope> OkdRules::checkScopes()
+{
+    // Slot 0 is the council: its cipher, telephone and e-mail; the person kind belongs
+    // to slot 3.
+    static const QString titles[OkdModel::kSlots] = {
+        u"Вчена рада"_s, u"Організація, де відбувся захист"_s, u"Організація, де виконано дисертацію"_s,
+        u"Організація, де працює здобувач"_s};
+    const QStringList exit = fields().exit;
+    QStringList slotFields = OkdModel::orgFields();
+    slotFields << u"lizv"_s;
+    CheckScope own;
+    for (const QString &field : exit) {
+        if (!slotFields.contains(field))
+            own.fields << field;
+    }
+    QList<CheckScope> scopes{own};
+    for (int slot = 0; slot < OkdModel::kSlots; ++slot) {
+        const OkdOrganisationCodes &codes = OkdModel::organisationCodes(slot);
+        CheckScope scope{kSlotScope, slot + 1, titles[slot], codes.code, false, {}, {}};
+        for (const QString &field : slotFields) {
+            const bool council = field == kCipher || field == u"edTel"_s || field == u"edEM"_s;
+            if (exit.contains(field) && (slot == 0 ? council : field != kCipher && (field != u"lizv"_s || slot == 3)))
+                scope.fields << field;
+        }
+        const std::pair<QString, QString> lines[] = {
+            {kCode, codes.code},         {u"mmNaz"_s, codes.name},  {u"edMis"_s, codes.place},
+            {u"edAdr"_s, codes.place},   {u"edTel"_s, codes.phone}, {u"edEM"_s, codes.email},
+            {u"edMin"_s, codes.subordination}, {u"lizv"_s, codes.code}};
+        for (const auto &[field, code] : lines) {
+            if (!code.isEmpty())
+                scope.lineCodes.insert(field, code);
+        }
+        scopes << scope;
+    }
+    return scopes;
+}
+
+bool OkdRules::inUse(const QString &field) const
+{
+    // The degree of a second or later supervisor or opponent counts only for one the
+    // card names; the first ones are always asked for.
+    for (const QString &person : {u"ed6156"_s, u"ed6165"_s}) {
+        if (!field.startsWith(person + u"ns"_s))
+            continue;
+        const int n = field.right(1).toInt();
+        if (n <= 1)
+            return true;
+        if (person == u"ed6156"_s)
+            return !m_model.supervisorName(n, TextLanguage::Ukrainian).isEmpty()
+                   || !m_model.supervisorName(n, TextLanguage::English).isEmpty();
+        return !m_model.text(person + u"f"_s + QString::number(n)).trimmed().isEmpty();
+    }
+    return true;
+}
+
+void OkdRules::showScope(const CheckScope &scope)
+{
+    if (scope.list != kSlotScope)
+        return;
+    m_model.keepViews();
+    m_model.showSlot(scope.entry - 1);
 }
 
 CardRules::Fields OkdRules::fields() const

@@ -17,6 +17,11 @@ public:
     explicit OkdRules(OkdModel &model);
 
     Fields fields() const override;
+    // The whole-card check: the card's own fields, then the organisation page in each
+    // of its four slots.
+    QList<CheckScope> checkScopes() override;
+    void showScope(const CheckScope &scope) override;
+    bool inUse(const QString &field) const override;
     bool exitRule(const QString &field, RuleContext &ctx) override;
     void enterRule(const QString &field, RuleContext &ctx) override;
     // The organisation fields clicked while the council is shown.

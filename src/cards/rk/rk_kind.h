@@ -3,8 +3,9 @@
 #include "cards/card_kind_of.h"
 #include "cards/rk/rk_model.h"
 #include "cards/rk/rk_read.h"
+#include "cards/rk/rk_rules.h"
 
-class RkKind : public CardKindOf<RkModel, RkReader>
+class RkKind : public CardKindOf<RkModel, RkReader, RkRules>
 {
 public:
     RkKind();

@@ -1,5 +1,6 @@
 #include "cards/rk/rk_rules.h"
 
+#include "fields/card_problems.h"
 #include "cards/rk/rk_fields.h"
 #include "fields/common_rules.h"
 #include "fields/common_texts.h"
@@ -7,6 +8,8 @@
 #include "fields/rule_context.h"
 
 #include <QHash>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -194,6 +197,31 @@ const QStringList &RkRules::trimOnReleaseFields()
 QStringList RkRules::buttons()
 {
     return {u"BitBtn7"_s, u"BitBtn6"_s, u"Button1"_s, u"Button2"_s, u"BitBtn4"_s, u"BitBtn5"_s};
+}
+
+QList<CardRules::CheckScope> RkRules::checkScopes()
+{
+    return cardProblems::listScopes(m_model, fields().exit, {
+        {int(RkList::Customers), u"2458"_s, u"Замовник"_s},
+        {int(RkList::CoExecutors), u"2142"_s, u"Співвиконавець"_s},
+        {int(RkList::Stages), u"9036"_s, u"Етап"_s},
+    });
+}
+
+void RkRules::showScope(const CheckScope &scope)
+{
+    cardProblems::showListScope(m_model, scope);
+}
+
+bool RkRules::inUse(const QString &field) const
+{
+    // A financing row is in use once it has an amount.
+    for (const QStringList &row : rkFinancingRows()) {
+        if (!row.contains(field))
+            continue;
+        return std::any_of(row.cbegin() + 2, row.cend(), [this](const QString &f) { return !m_model.isEmptyValue(f); });
+    }
+    return true;
 }
 
 CardRules::Fields RkRules::fields() const

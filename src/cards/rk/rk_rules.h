@@ -20,6 +20,10 @@ public:
     explicit RkRules(RkModel &model);
 
     Fields fields() const override;
+    // The whole-card check: the card's own fields, then each entry of its lists.
+    QList<CheckScope> checkScopes() override;
+    void showScope(const CheckScope &scope) override;
+    bool inUse(const QString &field) const override;
     bool chosen(const QString &field) override;
     void commit() override;
 
