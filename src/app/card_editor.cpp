@@ -1,6 +1,7 @@
 #include "app/card_editor.h"
 
 #include "app/hint_timing.h"
+#include "app/problem_panel.h"
 #include "app/toolbar_icons.h"
 #include "fields/card_document.h"
 #include "fields/card_rules.h"
@@ -27,6 +28,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -70,6 +73,10 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     m_actNew = file->addAction(QStringLiteral("Новий"), this, &CardEditor::newCard);
     m_actOpen = file->addAction(QStringLiteral("Відкрити..."), this, &CardEditor::openCard);
     m_actSave = file->addAction(options.saveText, this, [this] { saveCard(); });
+    m_actCheck = file->addAction(QStringLiteral("Перевірити картку"), this, &CardEditor::checkCard);
+    m_actCheck->setObjectName(QStringLiteral("actCheck"));
+    m_actCheck->setShortcut(QKeySequence(Qt::Key_F9));
+    m_actCheck->setShortcutContext(Qt::WindowShortcut);
     file->addSeparator();
     m_actPrint = file->addAction(options.printText, this, &CardEditor::printCard);
     m_actContinuation = file->addAction(options.continuationText, this, &CardEditor::printContinuation);
@@ -96,6 +103,8 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     m_btnOpen = plain(QStringLiteral("SpeedButton2"), QStringLiteral("Відкрити"), toolbarIcons::open());
     m_btnSave = plain(QStringLiteral("SpeedButton3"), QStringLiteral("Записати як..."), toolbarIcons::save());
     m_btnPrint = plain(QStringLiteral("SpeedButton4"), QStringLiteral("Друк"), toolbarIcons::print());
+    m_btnCheck = speedButton(bar, QStringLiteral("SpeedButtonCheck"), QStringLiteral("Перевірити картку"),
+                             toolbarIcons::checkCard(), QStringLiteral("Перевірити картку (F9)"));
     bar->addSeparator();
     m_btnContinuation = speedButton(bar, QStringLiteral("SB5"), options.continuationText, toolbarIcons::printContinuation(),
                                     options.continuationHint.value_or(options.continuationText));
@@ -107,6 +116,19 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     connect(m_btnSave, &QToolButton::clicked, this, [this] { saveCard(); });
     connect(m_btnPrint, &QToolButton::clicked, this, &CardEditor::printCard);
     connect(m_btnContinuation, &QToolButton::clicked, this, &CardEditor::printContinuation);
+    connect(m_btnCheck, &QToolButton::clicked, this, &CardEditor::checkCard);
+
+    m_problemPanel = new ProblemPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemPanel);
+    m_problemPanel->hide();
+    connect(m_problemPanel, &ProblemPanel::activated, this, &CardEditor::goToProblem);
+    m_recheck = new QTimer(this);
+    m_recheck->setSingleShot(true);
+    m_recheck->setInterval(250);
+    connect(m_recheck, &QTimer::timeout, this, [this] {
+        if (m_problemPanel->isVisible())
+            listProblems();
+    });
     previousButton()->setObjectName(options.previousName);
     nextButton()->setObjectName(options.nextName);
     if (!options.minMaxBoxes)
@@ -134,10 +156,12 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
         if (QWidget *w = m_binder->widget(name))
             m_unchecked.insert(w);
         m_document->noteChange();
+        m_recheck->start();
     });
     connect(m_wiring, &ExitWiring::ruleRan, this, [this](QWidget *field, bool passed) {
         if (passed)
             m_unchecked.remove(field);
+        m_recheck->start();
     });
     connect(m_document, &CardDocument::modelReplaced, this, [this] {
         m_unchecked.clear();
@@ -145,6 +169,7 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
             m_rules->cardReplaced();
         refreshFromModel();
         m_page = pageControl()->currentIndex();
+        m_recheck->start();
     });
     connect(m_document, &CardDocument::opened, this, [this] {
         if (pageControl()->count() > 0)
@@ -161,6 +186,7 @@ CardEditor::~CardEditor()
 {
     // The widgets go after this part of the editor: a field that loses the focus as
     // they are hidden (an edited box reports its choice then) must reach no editor.
+    m_recheck->stop();
     m_binder->disconnect(this);
     m_document->disconnect(this);
     m_wiring->disconnect(this);
@@ -421,6 +447,78 @@ void CardEditor::endInput()
         return;
     commitToModel();
     m_document->endInput();
+    // Saving and printing go on as before; what the check finds is shown beside them.
+    listProblems();
+    if (!m_problems.isEmpty())
+        showProblemPanel();
+}
+
+void CardEditor::showProblemPanel()
+{
+    if (m_problemPanel->isVisible())
+        return;
+    m_problemPanel->show();
+    // A few rows under the pages, so that the page keeps most of the window.
+    resizeDocks({m_problemPanel}, {m_problemPanel->fontMetrics().height() * 9}, Qt::Vertical);
+}
+
+void CardEditor::checkCard()
+{
+    if (!leaveFocusedField())
+        return;
+    commitToModel();
+    listProblems();
+    showProblemPanel();
+    m_problemPanel->list()->setFocus(Qt::OtherFocusReason);
+}
+
+void CardEditor::listProblems()
+{
+    m_binder->commit();
+    m_problems = cardProblems::check(m_kind, m_document->model());
+    const FieldTable &table = m_document->model().table();
+    QList<ProblemPanel::Row> rows;
+    for (const CardProblem &p : m_problems) {
+        const FieldInfo *info = table.find(p.field);
+        const QWidget *w = m_binder->widget(p.field);
+        QString caption = w ? w->accessibleName() : QString();
+        if (caption.isEmpty())
+            caption = info ? fieldCaptions::own(*info) : p.field;
+        // The code has its own column.
+        if (info && !info->code.isEmpty() && caption.startsWith(info->code)) {
+            caption.remove(0, info->code.size());
+            while (!caption.isEmpty() && (caption.front() == u'.' || caption.front().isSpace()))
+                caption.remove(0, 1);
+        }
+        const int page = info ? info->page : -1;
+        rows << ProblemPanel::Row{info ? info->code : QString(), caption, p.entryTitle, p.message,
+                                  table.pages().value(page), !p.blocking};
+    }
+    m_problemPanel->setRows(rows);
+}
+
+bool CardEditor::goToProblem(int row)
+{
+    if (row < 0 || row >= m_problems.size())
+        return false;
+    const CardProblem problem = m_problems.at(row);
+    if (!leaveFocusedField())
+        return false;
+    commitToModel();
+    if (problem.entry > 0 && m_rules) {
+        CardRules::CheckScope scope;
+        scope.list = problem.list;
+        scope.entry = problem.entry;
+        m_rules->showScope(scope);
+        refreshFromModel();
+    }
+    const FieldInfo *info = m_document->model().table().find(problem.field);
+    if (info && info->page >= 0 && info->page < pageControl()->count())
+        pageControl()->setCurrentIndex(info->page);
+    QWidget *target = focusTarget(problem.field);
+    if (target && target->isEnabled() && !target->isHidden())
+        m_wiring->moveFocus(target);
+    return true;
 }
 
 void CardEditor::printCard()

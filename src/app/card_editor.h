@@ -2,6 +2,7 @@
 
 #include "app/template_form.h"
 #include "fields/card_kind.h"
+#include "fields/card_problems.h"
 
 #include <QSet>
 
@@ -13,6 +14,8 @@
 
 class CardDocument;
 class CardRules;
+class ProblemPanel;
+class QTimer;
 class ExitWiring;
 struct PageDesign;
 class FieldBinder;
@@ -86,6 +89,15 @@ public:
     void openCard();
     bool saveCard();
     void endInput();
+    // "Перевірити картку": every rule of the card on its values; the problems are listed
+    // in the panel under the pages, which follows the card as it is mended.
+    void checkCard();
+    // The problems the panel lists, in its order, and the panel itself.
+    const QList<CardProblem> &problems() const { return m_problems; }
+    ProblemPanel *problemPanel() const { return m_problemPanel; }
+    // Takes the clerk to a listed problem: its list entry shown, its page and its field
+    // with the focus. False when the field the clerk is in kept the focus.
+    bool goToProblem(int row);
     virtual void printCard();
     virtual void printContinuation();
     void exitEditor();
@@ -141,6 +153,9 @@ private:
     QWidget *focusTarget(const QString &name) const;
     // The save prompt without the exit rule of the focused field.
     bool askToSave();
+    // Runs the whole-card check and lists its problems.
+    void listProblems();
+    void showProblemPanel();
 
     const CardKind &m_kind;
     CardDocument *m_document;
@@ -162,9 +177,14 @@ private:
     QAction *m_actContinuation;
     QAction *m_actExit;
     QAction *m_actHelp;
+    QAction *m_actCheck;
+    ProblemPanel *m_problemPanel;
+    QTimer *m_recheck; // the panel follows the card a moment after each change
+    QList<CardProblem> m_problems;
     QToolButton *m_btnNew;
     QToolButton *m_btnOpen;
     QToolButton *m_btnSave;
     QToolButton *m_btnPrint;
     QToolButton *m_btnContinuation;
+    QToolButton *m_btnCheck;
 };

@@ -7,6 +7,7 @@ list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/help_guide.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hint_timing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_form.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/problem_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_platform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template_form.cpp

@@ -106,4 +106,16 @@ QIcon printContinuation()
     });
 }
 
+QIcon checkCard()
+{
+    return drawn([](QPainter &p) {
+        sheet(p, QRectF(3.5, 2.5, 13, 17));
+        p.setPen(QPen(QColor(120, 120, 120), 1));
+        for (int y = 7; y <= 15; y += 4)
+            p.drawLine(QPointF(6, y), QPointF(13, y));
+        p.setPen(QPen(QColor(20, 140, 40), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QList<QPointF>{{10, 15}, {13.5, 19}, {20, 9}});
+    });
+}
+
 } // namespace toolbarIcons

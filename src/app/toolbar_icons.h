@@ -9,4 +9,5 @@ QIcon open();
 QIcon save();
 QIcon print();
 QIcon printContinuation();
+QIcon checkCard();
 } // namespace toolbarIcons

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QList>
+#include <QString>
+
+class QLabel;
+class QTreeWidget;
+
+// What "Перевірити картку" found, docked under the pages: a row per problem with the
+// field's code and caption, the list entry and the message. Activating a row
+// (double-click or Enter) asks the editor to take the clerk to it.
+class ProblemPanel : public QDockWidget
+{
+    Q_OBJECT
+public:
+    struct Row
+    {
+        QString code;
+        QString field;   // the caption the clerk sees by the field
+        QString entry;   // "Замовник 2"; empty for the card's own fields
+        QString message;
+        QString page;    // the tab page, shown as the row's hint
+        bool warning = false;
+    };
+
+    explicit ProblemPanel(QWidget *parent = nullptr);
+
+    // Shows the rows; the row that was current stays current while it is listed.
+    void setRows(const QList<Row> &rows);
+    int rowCount() const;
+    QTreeWidget *list() const { return m_list; }
+    QString summary() const;
+
+signals:
+    void activated(int row);
+
+private:
+    QLabel *m_summary;
+    QTreeWidget *m_list;
+};
