@@ -491,7 +491,7 @@ void CardEditor::listProblems()
                 caption.remove(0, 1);
         }
         const int page = info ? info->page : -1;
-        rows << ProblemPanel::Row{info ? info->code : QString(), caption, p.entryTitle, p.message,
+        rows << ProblemPanel::Row{p.code, caption, p.entryTitle, p.message,
                                   table.pages().value(page), !p.blocking};
     }
     m_problemPanel->setRows(rows);

@@ -126,15 +126,20 @@ public:
             return;
         const QStringList lines = cardTextLines(cp1251::decode(bytes));
         for (const CardProblem &p : found) {
-            const int line = cardProblems::lineOf(p, kind, lines);
-            const FieldInfo *info = kind.fields().find(p.field);
-            QString where = info ? fieldCaptions::title(*info) : p.field;
+            const int line = cardProblems::lineOf(p, lines);
+            FieldInfo shown;
+            if (const FieldInfo *info = kind.fields().find(p.field))
+                shown = *info;
+            else
+                shown.name = p.field;
+            shown.code = p.code;
+            QString where = fieldCaptions::title(shown);
             if (!p.entryTitle.isEmpty())
                 where += QStringLiteral(", ") + p.entryTitle;
-            const QString code = line > 0 ? lineCode(trimLine(lines.at(line - 1))) : (info ? info->code : QString());
+            const QString code = line > 0 ? lineCode(trimLine(lines.at(line - 1))) : shown.code;
             problems.append({line, QStringLiteral("%1: %2").arg(where, p.message), code,
                              p.blocking ? CheckProblem::Severity::Error : CheckProblem::Severity::Warning,
-                             p.entryTitle, where});
+                             p.entryTitle, where, true});
         }
     }
 

@@ -15,6 +15,7 @@ struct CheckProblem
     Severity severity = Severity::Error;
     QString entry; // a value's rule: the list entry or slot it was found in ("Замовник 2")
     QString field; // a value's rule: the field, as the editor's check names it
+    bool rule = false; // found by the editor's rules on a value, not in the file's form
 };
 
 // What a clerk should fix in a card file before sending it: bytes that are no card at

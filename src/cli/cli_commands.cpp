@@ -70,10 +70,14 @@ const Command kCommands[] = {
      "рядком: файл, що не схожий на картку; байти, що не є текстом CP1251; кінці рядків, інші\n"
      "ніж CR LF; і кожен рядок, якого картка не прочитає або не збереже повністю (без коду, з кодом\n"
      "іншої картки, нечислове значення там, де потрібне число, номер запису чи мовний код поза\n"
-     "межами, значення, яке замінює пізніший рядок, запис після пропуску в списку).\n"
+     "межами, значення, яке замінює пізніший рядок, запис після пропуску в списку). Потім\n"
+     "кожне значення перевіряється правилами вікна картки, як «Перевірити картку» (F9): дати,\n"
+     "коди та їх довжина, обов'язкові поля й тексти англійською, записи списків.\n"
      "IN може бути текою: тоді перевіряються всі файли карток у ній і в її підтеках, тип - за\n"
      "початком імені (RK, OK, OKD, IK). З --json виводить масив JSON (UTF-8), один об'єкт на\n"
-     "проблему: file, line (0 - файл загалом), code, field, severity (error або warning), message.\n"
+     "проблему: file, line (0 - файл загалом або порожнє значення), code, field, entry (запис\n"
+     "списку, як «Замовник 2»), check (form - будова файлу, rules - правила значень), severity\n"
+     "(error або warning), message.\n"
      "Стан 0 - усі файли без помилок, 1 - є помилки.",
      -1, false, false, true},
 };
@@ -209,6 +213,7 @@ int runCheck(const QStringList &args, bool json)
                     {QStringLiteral("code"), p.code},
                     {QStringLiteral("field"), p.field.isEmpty() ? checkFieldName(kind, p.code) : p.field},
                     {QStringLiteral("entry"), p.entry},
+                    {QStringLiteral("check"), p.rule ? QStringLiteral("rules") : QStringLiteral("form")},
                     {QStringLiteral("severity"), p.severity == CheckProblem::Severity::Error ? QStringLiteral("error")
                                                                                              : QStringLiteral("warning")},
                     {QStringLiteral("message"), p.text}});

@@ -49,18 +49,37 @@ QStringList inTableOrder(const CardKind &kind, const QStringList &fields)
     return out;
 }
 
-void addProblems(QList<CardProblem> &problems, const CardRules::CheckScope &scope, const QString &ruleField,
-                 const RecordingRuleContext &ctx, bool passed)
+void addProblems(QList<CardProblem> &problems, const CardKind &kind, const CardRules::CheckScope &scope,
+                 const QString &ruleField, const RecordingRuleContext &ctx, bool passed)
 {
     const QString target = ctx.focusTarget().isEmpty() ? ruleField : ctx.focusTarget();
     QStringList messages = ctx.messages();
     if (messages.isEmpty() && !passed)
         messages << cardProblems::silentRefusal();
+    // A line the scope names for the field itself (an organisation slot's) comes first,
+    // then the field's own code, then the line of the scope's entry.
+    const QString ownLine = scope.lineCodes.value(target, scope.lineCodes.value(ruleField));
+    const FieldInfo *info = kind.fields().find(target);
+    const QString fieldCode = info ? info->code : QString();
+    const QString code = !ownLine.isEmpty() ? ownLine : !fieldCode.isEmpty() ? fieldCode : scope.lineCode;
+    const QString lineCode = !ownLine.isEmpty() ? ownLine : scope.lineCode;
     for (const QString &message : messages) {
-        const QString lineCode = scope.lineCodes.value(target, scope.lineCodes.value(ruleField, scope.lineCode));
-        const bool byNumber = scope.lineByNumber && lineCode == scope.lineCode;
-        CardProblem p{target, ruleField, scope.list, scope.entry, scope.title, lineCode, byNumber, message.trimmed(), !passed};
-        if (!problems.contains(p))
+        CardProblem p;
+        p.field = target;
+        p.ruleField = ruleField;
+        p.list = scope.list;
+        p.entry = scope.entry;
+        p.entryTitle = scope.title;
+        p.code = code;
+        p.lineCode = lineCode;
+        p.lineByNumber = scope.lineByNumber && ownLine.isEmpty() && scope.entry > 0;
+        p.message = message.simplified();
+        p.blocking = !passed;
+        // One problem once, whichever rule found it (a field's own rule and the save check).
+        const bool known = std::any_of(problems.cbegin(), problems.cend(), [&p](const CardProblem &q) {
+            return q.field == p.field && q.list == p.list && q.entry == p.entry && q.message == p.message;
+        });
+        if (!known)
             problems << p;
     }
 }
@@ -97,7 +116,7 @@ QList<CardProblem> check(const CardKind &kind, const CardModel &model)
                 continue;
             RecordingRuleContext ctx;
             const bool passed = rules->exitRule(field, ctx);
-            addProblems(problems, scope, field, ctx, passed);
+            addProblems(problems, kind, scope, field, ctx, passed);
         }
     }
     const std::unique_ptr<CardModel> copy = saved->clone();
@@ -105,7 +124,7 @@ QList<CardProblem> check(const CardKind &kind, const CardModel &model)
     rules->cardReplaced();
     RecordingRuleContext ctx;
     const bool passed = rules->beforeSave(ctx);
-    addProblems(problems, CardRules::CheckScope{}, QString(), ctx, passed);
+    addProblems(problems, kind, CardRules::CheckScope{}, QString(), ctx, passed);
     return problems;
 }
 
@@ -149,12 +168,20 @@ void showListScope(ListHolder &holder, const CardRules::CheckScope &scope)
     holder.showListEntry(scope.list, scope.entry);
 }
 
-int lineOf(const CardProblem &problem, const CardKind &kind, const QStringList &lines)
+void financingLines(CardRules::CheckScope &scope, const CardModel &model, const QList<QStringList> &rows,
+                    const QStringList &sources)
 {
-    const FieldInfo *info = kind.fields().find(problem.field);
-    if (!info && !problem.ruleField.isEmpty())
-        info = kind.fields().find(problem.ruleField);
-    const QString fieldCode = info ? info->code : QString();
+    for (const QStringList &row : rows) {
+        const QString source = model.text(row.constFirst());
+        if (!sources.contains(source))
+            continue;
+        for (const QString &field : row.mid(1))
+            scope.lineCodes.insert(field, source);
+    }
+}
+
+int lineOf(const CardProblem &problem, const QStringList &lines)
+{
     const auto find = [&lines](const QString &code, int number) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QString line = trimLine(lines.at(i));
@@ -166,11 +193,11 @@ int lineOf(const CardProblem &problem, const CardKind &kind, const QStringList &
         }
         return 0;
     };
-    if (problem.entry > 0 && !problem.lineCode.isEmpty()) {
+    if (!problem.lineCode.isEmpty()) {
         if (const int line = find(problem.lineCode, problem.lineByNumber ? problem.entry : 0))
             return line;
     }
-    return fieldCode.isEmpty() ? 0 : find(fieldCode, 0);
+    return problem.code.isEmpty() ? 0 : find(problem.code, 0);
 }
 
 } // namespace cardProblems

@@ -18,7 +18,8 @@ struct CardProblem
     int list = -1;      // the scope's list and entry (CardRules::CheckScope)
     int entry = 0;
     QString entryTitle; // "Замовник 2"; empty for the card's own fields
-    QString lineCode;   // the card line that carries the entry
+    QString code;       // the field code the clerk knows the value by
+    QString lineCode;   // the card line that carries the value, when not the field's own
     bool lineByNumber = true;
     QString message;
     bool blocking = true; // the rule keeps the clerk on the field; false: a warning
@@ -53,9 +54,14 @@ QList<CardRules::CheckScope> listScopes(ListHolder &holder, const QStringList &e
 // first. Nothing for the card's own scope.
 void showListScope(ListHolder &holder, const CardRules::CheckScope &scope);
 
+// A financing row (its source box first, then its fields) is written on the line of
+// the source's code: the scope names that line for the row's fields.
+void financingLines(CardRules::CheckScope &scope, const CardModel &model, const QList<QStringList> &rows,
+                    const QStringList &sources);
+
 // The line of `lines` (a card file's, from 1) that holds the problem's value: the entry's
-// line for a problem in a list entry, else the first line of the field's code; 0 when
-// no line does.
-int lineOf(const CardProblem &problem, const CardKind &kind, const QStringList &lines);
+// line for a problem in a list entry, else the first line of its code; 0 when no line
+// does (an empty value is not written).
+int lineOf(const CardProblem &problem, const QStringList &lines);
 
 } // namespace cardProblems

@@ -186,7 +186,7 @@ private slots:
             QCOMPARE(spokenName(button), button->accessibleName());
             names << button->accessibleName();
         }
-        QCOMPARE(names, (QStringList{u"Новий"_s, u"Відкрити"_s, u"Записати як..."_s, u"Друк"_s, continuation}));
+        QCOMPARE(names, (QStringList{u"Новий"_s, u"Відкрити"_s, u"Записати як..."_s, u"Друк"_s, u"Перевірити картку"_s, continuation}));
     }
 };
 

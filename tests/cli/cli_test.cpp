@@ -9,6 +9,7 @@
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
 #include "cardfile/io_reason.h"
+#include "support/check_seeds.h"
 #include "support/fake_platform.h"
 #include "support/program_run.h"
 #include "support/test_files.h"
@@ -126,6 +127,30 @@ QHash<QString, QStringList> checkProblems(const Run &r)
             << QStringLiteral("%1: %2").arg(p.value(QStringLiteral("line")).toInt()).arg(p.value(QStringLiteral("message")).toString());
     }
     return out;
+}
+
+// The problems check --json finds in the files' form, leaving out what the values' rules say.
+QJsonArray formProblems(const Run &r)
+{
+    QJsonArray out;
+    for (const QJsonValue &value : QJsonDocument::fromJson(r.out).array()) {
+        if (value.toObject().value(QStringLiteral("check")).toString() == QLatin1String("form"))
+            out.append(value);
+    }
+    return out;
+}
+
+// The same as check prints them: "file:line: message" ("file: message" for line 0).
+QString formText(const Run &r)
+{
+    QStringList lines;
+    for (const QJsonValue &value : formProblems(r)) {
+        const QJsonObject p = value.toObject();
+        const int line = p.value(QStringLiteral("line")).toInt();
+        lines << p.value(QStringLiteral("file")).toString() + (line > 0 ? QStringLiteral(":%1").arg(line) : QString())
+                     + QStringLiteral(": ") + p.value(QStringLiteral("message")).toString();
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -608,8 +633,8 @@ private slots:
             QVERIFY(text.contains(QStringLiteral("\r\n%1\\%2\\").arg(code).arg(list.bound)));
             QVERIFY(!text.contains(QStringLiteral("\r\n%1\\%2\\").arg(code).arg(list.bound + 1)));
         }
-        r = zorvatCard({QStringLiteral("check"), out});
-        QVERIFY2(r.status == 0, r.out.constData());
+        r = zorvatCard({QStringLiteral("check"), QStringLiteral("--json"), out});
+        QVERIFY2(formProblems(r).isEmpty(), r.out.constData());
     }
 
     void resaveWritesCurrentForms()
@@ -659,7 +684,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString clean = dir.filePath(QStringLiteral("RK-clean.txt"));
-        writeFile(clean, freshCardBytes(CardType::RK));
+        writeFile(clean, fullCards::bytes(CardType::RK));
         const QString damaged = dir.filePath(QStringLiteral("RK-damaged.txt"));
         QByteArray bytes = cp1251::encode(QStringLiteral("5256\\5\r\nбез коду\r\n9999\\x\r\n"));
         bytes += QByteArray("2358\\a\x98z\r\n\r\n");
@@ -861,9 +886,9 @@ private slots:
         const QJsonObject fields = QJsonDocument::fromJson(r.out).object().value(QStringLiteral("fields")).toObject();
         QCOMPARE(fields.value(QStringLiteral("mm9036")).toString(), name);
         QCOMPARE(fields.value(QStringLiteral("cb9036e")).toString(), kind);
-        r = zorvatCard({QStringLiteral("check"), in});
-        const QString out = QString::fromUtf8(r.out);
-        QCOMPARE(r.status, finding.isEmpty() ? 0 : 1);
+        r = zorvatCard({QStringLiteral("check"), QStringLiteral("--json"), in});
+        const QString out = formText(r);
+        QVERIFY(finding.isEmpty() || r.status == 1);
         QVERIFY2(finding.isEmpty() ? out.isEmpty() : out.contains(in + finding), qPrintable(out));
     }
 
@@ -1109,10 +1134,10 @@ private slots:
         QVERIFY2(QString::fromUtf8(r.out).contains(in + finding), r.out.constData());
         QVERIFY2(r.out.contains("zorvat-card resave"), r.out.constData());
         r = zorvatCard({u"check"_s, u"--json"_s, in});
-        QCOMPARE(QJsonDocument::fromJson(r.out).array().at(0).toObject().value(u"severity"_s).toString(), u"warning"_s);
+        QCOMPARE(formProblems(r).at(0).toObject().value(u"severity"_s).toString(), u"warning"_s);
         QCOMPARE(zorvatCard({u"resave"_s, in, out}).status, 0);
-        r = zorvatCard({u"check"_s, out});
-        QVERIFY2(r.status == 0, r.out.constData());
+        r = zorvatCard({u"check"_s, u"--json"_s, out});
+        QVERIFY2(formProblems(r).isEmpty(), r.out.constData());
     }
 
     // A folder stands for every card file under it; --json gives one object per problem.
@@ -1120,7 +1145,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(u"dept/2026"_s));
-        writeFile(dir.filePath(u"dept/RK-clean.txt"_s), cardFileBytes(rkFullCard()));
+        writeFile(dir.filePath(u"dept/RK-clean.txt"_s), fullCards::bytes(CardType::RK));
         writeFile(dir.filePath(u"dept/2026/OK-bad.txt"_s),
                   cardFileBytes({u"5256\\5"_s, u"2459\\21\\1\\11111111\\Львів\\Завод\\адреса"_s}));
         writeFile(dir.filePath(u"dept/2026/ik-ends.txt"_s), QByteArray("5436\\0124U000777\n\n"));
@@ -1137,8 +1162,9 @@ private slots:
         r = zorvatCard({u"check"_s, u"--json"_s, dir.filePath(u"dept"_s)});
         QCOMPARE(r.status, 1);
         QJsonParseError error;
-        const QJsonArray problems = QJsonDocument::fromJson(r.out, &error).array();
+        QJsonDocument::fromJson(r.out, &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonArray problems = formProblems(r);
         QCOMPARE(problems.size(), 2);
         const QJsonObject owner = problems.at(0).toObject(); // files in name order: "2026/OK" before "2026/ik"
         QCOMPARE(owner.value(u"file"_s).toString(), dir.filePath(u"dept/2026/OK-bad.txt"_s));
@@ -1156,6 +1182,45 @@ private slots:
         r = zorvatCard({u"check"_s, dir.filePath(u"empty"_s)});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(u"немає файлів карток"_s), qPrintable(r.err));
+    }
+
+    // The editor's rules run on every value: the ten faults seeded into a full card of
+    // each type are reported, each on the line that holds its value (the first line of
+    // a two-language text), with the list entry or slot where there is one; the full
+    // card itself is clean.
+    void checkRunsTheRulesOfTheValues()
+    {
+        QTemporaryDir dir;
+        for (const checkSeeds::Card &card : checkSeeds::cards()) {
+            const QString seeded = dir.filePath(QString::fromUtf8(card.fileName));
+            writeFile(seeded, cardFileBytes(checkSeeds::seededLines(card)));
+            const QString full = dir.filePath(QString::fromUtf8(card.fileName).replace(u"seeded"_s, u"full"_s));
+            writeFile(full, fullCards::bytes(card.type));
+            Run r = zorvatCard({u"check"_s, full});
+            QCOMPARE(r.status, 0);
+            QCOMPARE(r.out, QByteArray());
+
+            r = zorvatCard({u"check"_s, u"--json"_s, seeded});
+            QCOMPARE(r.status, 1);
+            const QJsonArray problems = QJsonDocument::fromJson(r.out).array();
+            QList<int> lines;
+            int inEntries = 0;
+            for (const QJsonValue &value : problems) {
+                const QJsonObject p = value.toObject();
+                lines << p.value(u"line"_s).toInt();
+                QVERIFY(p.value(u"message"_s).toString().contains(p.value(u"field"_s).toString()));
+                inEntries += p.value(u"entry"_s).toString().isEmpty() ? 0 : 1;
+            }
+            QList<int> expectedLines;
+            int expectedInEntries = 0;
+            for (const checkSeeds::Seed &seed : card.seeds) {
+                expectedLines << seed.reportedLine;
+                expectedInEntries += seed.entry > 0 ? 1 : 0;
+            }
+            std::sort(expectedLines.begin(), expectedLines.end());
+            QCOMPARE(lines, expectedLines);
+            QCOMPARE(inEntries, expectedInEntries);
+        }
     }
 
     // Lines the reader leaves out are counted once on standard error by every command

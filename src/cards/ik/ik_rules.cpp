@@ -1,7 +1,7 @@
 #include "cards/ik/ik_rules.h"
 
-#include "fields/card_problems.h"
 #include "cards/ik/ik_fields.h"
+#include "fields/card_problems.h"
 #include "fields/common_rules.h"
 #include "fields/common_texts.h"
 #include "fields/field_rules.h"

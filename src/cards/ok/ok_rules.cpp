@@ -1,8 +1,9 @@
 #include "cards/ok/ok_rules.h"
 
-#include "fields/card_problems.h"
 #include "cards/ok/ok_fields.h"
+#include "fields/card_problems.h"
 #include "fields/common_rules.h"
+#include "fields/common_texts.h"
 #include "fields/field_rules.h"
 #include "fields/rule_context.h"
 
@@ -106,11 +107,13 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
 
 QList<CardRules::CheckScope> OkRules::checkScopes()
 {
-    return cardProblems::listScopes(m_model, fields().exit, {
+    QList<CheckScope> scopes = cardProblems::listScopes(m_model, fields().exit, {
         {int(OkList::CoExecutors), u"2142"_s, u"Співвиконавець"_s},
         {int(OkList::Owners), u"2459"_s, u"Власник"_s},
         {int(OkList::Executors), u"6121"_s, u"Виконавець"_s},
     });
+    cardProblems::financingLines(scopes.first(), m_model, okFinancingRows(), commonTexts::financingSources());
+    return scopes;
 }
 
 void OkRules::showScope(const CheckScope &scope)

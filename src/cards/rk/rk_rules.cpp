@@ -1,7 +1,7 @@
 #include "cards/rk/rk_rules.h"
 
-#include "fields/card_problems.h"
 #include "cards/rk/rk_fields.h"
+#include "fields/card_problems.h"
 #include "fields/common_rules.h"
 #include "fields/common_texts.h"
 #include "fields/field_rules.h"
@@ -201,11 +201,16 @@ QStringList RkRules::buttons()
 
 QList<CardRules::CheckScope> RkRules::checkScopes()
 {
-    return cardProblems::listScopes(m_model, fields().exit, {
+    QList<CheckScope> scopes = cardProblems::listScopes(m_model, fields().exit, {
         {int(RkList::Customers), u"2458"_s, u"Замовник"_s},
         {int(RkList::CoExecutors), u"2142"_s, u"Співвиконавець"_s},
         {int(RkList::Stages), u"9036"_s, u"Етап"_s},
     });
+    // The financing rows are written on the lines of their sources' codes, the years on "FING".
+    cardProblems::financingLines(scopes.first(), m_model, rkFinancingRows(), rkFinancingSources());
+    for (const QString &field : rkYearFields())
+        scopes.first().lineCodes.insert(field, u"FING"_s);
+    return scopes;
 }
 
 void RkRules::showScope(const CheckScope &scope)
