@@ -26,3 +26,4 @@ void addBenchmark(const std::string &name, Fn fn)
 void registerFileBenchmarks();
 void registerPrintBenchmarks();
 void registerWindowBenchmarks();
+void registerSpellBenchmarks();

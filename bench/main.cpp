@@ -74,6 +74,7 @@ int main(int argc, char *argv[])
     registerFileBenchmarks();
     registerPrintBenchmarks();
     registerWindowBenchmarks();
+    registerSpellBenchmarks();
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

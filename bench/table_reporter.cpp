@@ -24,6 +24,8 @@ const TimeTarget kTimeTargets[] = {
     {"save to file", "10MB", 5000},
     {"resave process", "10MB", 5000},
     {"pdf", "10MB", 5000},
+    {"spell check, abstract of 30000 characters", "", 20},
+    {"spell re-check, one paragraph changed", "", 2},
 };
 
 // Operations that must grow no worse than linearly with the card.
@@ -122,11 +124,17 @@ void TableReporter::printTargets() const
     for (const CardRow &card : cardRows()) {
         const std::string id = card.id.toStdString();
         for (const TimeTarget &t : kTimeTargets) {
+            // Rows of no card (the long texts alone) are held to the targets too.
             const Row *r = find(t.operation, id);
+            std::string shown = id;
+            if (!r && &card == &cardRows().front()) {
+                r = find(t.operation, "text");
+                shown = "text";
+            }
             const auto it = r ? r->ms.find(t.size) : decltype(r->ms.end())();
             if (!r || it == r->ms.end())
                 continue;
-            std::printf("  %-40s %-5s %-6s %10.2f ms <= %7.0f ms  %s\n", t.operation, id.c_str(), t.size, it->second,
+            std::printf("  %-40s %-5s %-6s %10.2f ms <= %7.0f ms  %s\n", t.operation, shown.c_str(), t.size, it->second,
                         t.ms, verdict(it->second <= t.ms));
         }
         for (const char *operation : kLinear) {

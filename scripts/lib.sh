@@ -6,6 +6,7 @@ ZORVAT_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   fonts-liberation qt6-translations-l10n
   poppler-utils
+  libhunspell-dev hunspell-uk hunspell-en-us
 )
 
 ensure_packages() {

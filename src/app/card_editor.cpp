@@ -12,6 +12,7 @@
 #include "fields/rule_context.h"
 #include "fields/user_settings.h"
 #include "print/print_job.h"
+#include "spell/writing_aids.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -312,6 +313,7 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+    WritingAids::attach(this, *m_binder, *m_document); // spell check, transliteration
     showState();
     pageControl()->setCurrentIndex(0);
     m_page = 0;

@@ -11,6 +11,7 @@
 #include "fields/card_recovery.h"
 #include "fields/platform.h"
 #include "fields/user_settings.h"
+#include "spell/speller.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -126,7 +127,31 @@ TMainForm::TMainForm(QWidget *parent)
     m_recentMenu->setToolTipsVisible(true);
     connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::updateRecentCards);
     recent->setMenu(m_recentMenu);
-    layout->addWidget(recent, 0, Qt::AlignRight);
+
+    // "Сервіс": the settings the clerk keeps from run to run, beside the list.
+    auto *service = new QPushButton(QStringLiteral("&Сервіс"), this);
+    service->setObjectName(QStringLiteral("Service"));
+    service->setFlat(true);
+    service->setCursor(Qt::PointingHandCursor);
+    service->setFont(recentFont);
+    service->setPalette(recentPalette);
+    auto *serviceMenu = new QMenu(service);
+    serviceMenu->setObjectName(QStringLiteral("ServiceMenu"));
+    m_spellAction = serviceMenu->addAction(QStringLiteral("Перевіряти правопис"));
+    m_spellAction->setObjectName(QStringLiteral("SpellCheck"));
+    m_spellAction->setCheckable(true);
+    m_spellAction->setChecked(spelling::Speller::instance().enabled());
+    m_spellAction->setToolTip(QStringLiteral("Підкреслювати слова з помилками в текстах карток"));
+    connect(m_spellAction, &QAction::toggled, this, [](bool on) {
+        userSettings::setSpellChecking(on);
+        spelling::Speller::instance().setEnabled(on);
+    });
+    service->setMenu(serviceMenu);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(service);
+    bottom->addStretch(1);
+    bottom->addWidget(recent);
+    layout->addLayout(bottom);
     updateRecentCards();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())

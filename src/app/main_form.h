@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class CardEditor;
+class QAction;
 class QMenu;
 
 // TMainForm: the main window with the four card entries and "Вихід".
@@ -39,6 +40,8 @@ public:
     // gone since is marked and a file used in another window is there.
     void updateRecentCards();
     QMenu *recentCardsMenu() const { return m_recentMenu; }
+    // "Сервіс" / "Перевіряти правопис": the spell check on or off, remembered.
+    QAction *spellCheckAction() const { return m_spellAction; }
     // A card file of the list: in the editor its name tells, as from the command line;
     // a card saved under another name opens in the editor it was last used in.
     void openRecentCard(const QString &path, CardType type);
@@ -56,4 +59,5 @@ private:
     QList<QPointer<CardEditor>> m_all;
     bool m_exitAsked = false;
     QMenu *m_recentMenu;
+    QAction *m_spellAction;
 };

@@ -6,6 +6,7 @@
 #include "cli/console_platform.h"
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
+#include "fields/transliteration.h"
 #include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
@@ -80,6 +81,13 @@ const Command kCommands[] = {
      "(error або warning), message.\n"
      "Стан 0 - усі файли без помилок, 1 - є помилки.",
      -1, false, false, true},
+    {"translit", "zorvat-card translit ТЕКСТ...",
+     "Виводить ТЕКСТ латиницею за таблицею транслітерації українського алфавіту (постанова\n"
+     "Кабінету Міністрів України № 55 від 27 січня 2010 р.), як «Транслітерувати» у вікні картки:\n"
+     "Згурський - Zghurskyi, Їжакевич - Yizhakevych, Знам'янка - Znamianka. Кілька аргументів\n"
+     "з'єднуються пропуском. Латинські літери, цифри та знаки лишаються як є. Літери, яких немає\n"
+     "в українській абетці (ы, э, ё, ъ), теж лишаються як є, і про них сказано в stderr (стан 1).",
+     -1, false, false, false},
 };
 
 QString u(const char *utf8)
@@ -309,6 +317,15 @@ int runCli(const QStringList &argsIn)
 
     if (name == QLatin1String("check"))
         return runCheck(files, json);
+    if (name == QLatin1String("translit")) {
+        const QString text = files.join(QLatin1Char(' '));
+        printOut(transliterate(text));
+        if (const QString foreign = foreignCyrillic(text); !foreign.isEmpty()) {
+            printError(QStringLiteral("zorvat-card: літер %1 немає в українській абетці; вони лишилися як є").arg(foreign));
+            return kProblems;
+        }
+        return kOk;
+    }
 
     const CardKind *kind = nullptr;
     if (!type.isEmpty()) {

@@ -17,6 +17,7 @@ struct BilingualSlot
     QString code;          // "2151"
     QString field;         // "mm2151"
     QString languageField; // "Indjz"
+    bool personName = false; // a person's name: its English text follows the Ukrainian one
 };
 
 // The two-language texts of a card: a Ukrainian and an English slot per text. The

@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+class BilingualTexts;
+
 // The truth of one card: every input field's text by component name, plus what a
 // card keeps beside its fields (in the card's own subclass). Widgets mirror it.
 class CardModel
@@ -20,6 +22,9 @@ public:
     // this; the base copies only a plain CardModel and gives nullptr for a subclass
     // that does not, rather than a copy that lost its state.
     virtual std::unique_ptr<CardModel> clone() const;
+
+    // The two-language texts behind the fields that show one language at a time.
+    virtual QList<BilingualTexts *> languageTexts() { return {}; }
 
     const FieldTable &table() const { return m_table; }
 

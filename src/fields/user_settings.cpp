@@ -131,4 +131,14 @@ void addRecentCard(const QString &path, CardType type)
     writeRecent(*open(), cards);
 }
 
+bool spellChecking()
+{
+    return open()->value(QStringLiteral("spellChecking"), true).toBool();
+}
+
+void setSpellChecking(bool on)
+{
+    open()->setValue(QStringLiteral("spellChecking"), on);
+}
+
 } // namespace userSettings

@@ -43,4 +43,8 @@ QList<RecentCard> recentCards();
 // and the oldest beyond kRecentCards falls off.
 void addRecentCard(const QString &path, CardType type);
 
+// Misspelt words are underlined in the cards' texts; on unless the clerk switched it off.
+bool spellChecking();
+void setSpellChecking(bool on);
+
 } // namespace userSettings

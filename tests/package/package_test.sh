@@ -57,6 +57,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6printsupport6 libc6; do
   [[ ", $depends," == *", $d"[\ ,]* ]] || fail "Depends lacks $d: $depends"
 done
+[[ "$depends" == *libhunspell* ]] || fail "Depends lacks libhunspell: $depends"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "hunspell-uk, hunspell-en-us" ] || fail "the package does not recommend the dictionaries"
 [ "$(dpkg-deb -f "$deb" Suggests)" = cups ] || fail "the package does not suggest cups"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 

@@ -3,6 +3,7 @@
 #include "fields/card_recovery.h"
 #include "fields/platform.h"
 #include "fields/user_settings.h"
+#include "spell/speller.h"
 #include "support/fake_platform.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ int main(int argc, char **argv)
     // The windows remember folders, places and files; never in the user's own settings.
     QTemporaryDir settingsFolder;
     userSettings::setFile(settingsFolder.filePath(QStringLiteral("zorvat.ini")));
+    // Nor do they add to the clerk's own word list.
+    spelling::Speller::setWordListFile(settingsFolder.filePath(QStringLiteral("words.txt")));
     // ZORVAT_TEST_CLASS runs one class alone, so that its functions can be named.
     const QByteArray only = qgetenv("ZORVAT_TEST_CLASS");
     int failed = 0;

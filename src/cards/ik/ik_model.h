@@ -24,6 +24,7 @@ public:
 
     explicit IkModel(const FieldTable &table);
     std::unique_ptr<CardModel> clone() const override { return std::make_unique<IkModel>(*this); }
+    QList<BilingualTexts *> languageTexts() override { return {&m_titles}; }
     // Owners and names back to empty, owner 1 shown; the owner code back to a legal
     // person's mask, label and kind mark, as the selector shows after clearing.
     void clearState();

@@ -44,7 +44,7 @@ constexpr int kCapacities[] = {50, 20, 120};
 OkModel::OkModel(const FieldTable &table)
     : CardModel(table),
       m_texts({{u"2151"_s, u"mm2151"_s, u"Indjz"_s}, {u"9027"_s, u"mm9027"_s, u"Indjzr"_s},
-               {u"9117"_s, u"mm9117"_s, u"Indjzr"_s}, {u"6120"_s, u"ed6120"_s, u"indjzk"_s}}),
+               {u"9117"_s, u"mm9117"_s, u"Indjzr"_s}, {u"6120"_s, u"ed6120"_s, u"indjzk"_s, true}}),
       m_parties(okParties()),
       m_lists({kCapacities[0], kCapacities[1], kCapacities[2]})
 {

@@ -28,6 +28,7 @@ class OkModel : public CardModel, public ListHolder
 public:
     explicit OkModel(const FieldTable &table);
     std::unique_ptr<CardModel> clone() const override { return std::make_unique<OkModel>(*this); }
+    QList<BilingualTexts *> languageTexts() override { return {&m_texts}; }
 
     // Lists, stage numbers, two-language texts and read counters back to empty. The
     // code masks, their labels and the person kind marks stay as they are.

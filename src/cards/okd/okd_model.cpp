@@ -41,10 +41,11 @@ QString languageNumber(TextLanguage language)
 
 OkdModel::OkdModel(const FieldTable &table)
     : CardModel(table),
-      m_texts({{u"6147"_s, u"ed6147"_s, u"indjzd"_s}, {u"9045"_s, u"mm9045"_s, u"RadioGroup2"_s},
+      m_texts({{u"6147"_s, u"ed6147"_s, u"indjzd"_s, true}, {u"9045"_s, u"mm9045"_s, u"RadioGroup2"_s},
                {u"9118"_s, u"mm9118"_s, u"RadioGroup2"_s}}),
-      m_supervisors({{u"6156"_s, u"ed6156f1"_s, kSupervisorGroup}, {u"6156"_s, u"ed6156f2"_s, kSupervisorGroup},
-                     {u"6156"_s, u"ed6156f3"_s, kSupervisorGroup}}),
+      m_supervisors({{u"6156"_s, u"ed6156f1"_s, kSupervisorGroup, true},
+                     {u"6156"_s, u"ed6156f2"_s, kSupervisorGroup, true},
+                     {u"6156"_s, u"ed6156f3"_s, kSupervisorGroup, true}}),
       m_orgs(kSlots)
 {
 }

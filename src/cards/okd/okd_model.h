@@ -53,6 +53,7 @@ public:
 
     explicit OkdModel(const FieldTable &table);
     std::unique_ptr<CardModel> clone() const override { return std::make_unique<OkdModel>(*this); }
+    QList<BilingualTexts *> languageTexts() override { return {&m_texts, &m_supervisors}; }
 
     // Every private text empty (compNil); the council cipher hidden. The visibility of
     // the slot-3 person kind and of the science sector stays.

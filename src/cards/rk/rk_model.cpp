@@ -60,7 +60,7 @@ std::unique_ptr<CardModel> RkModel::clone() const
 RkModel::RkModel(const FieldTable &table)
     : CardModel(table),
       m_texts({{u"2151"_s, u"mm2151"_s, u"Indjz"_s}, {u"9027"_s, u"mm9027"_s, u"Indjzr"_s},
-               {u"6120"_s, u"ed6120"_s, u"indjzk"_s}}),
+               {u"6120"_s, u"ed6120"_s, u"indjzk"_s, true}}),
       m_parties(rkParties()),
       m_lists({capacity(RkList::Customers), capacity(RkList::CoExecutors), capacity(RkList::Stages)})
 {

@@ -40,6 +40,7 @@ class RkModel : public CardModel, public ListHolder
 public:
     explicit RkModel(const FieldTable &table);
     std::unique_ptr<CardModel> clone() const override;
+    QList<BilingualTexts *> languageTexts() override { return {&m_texts}; }
 
     // Everything kept beside the fields back to the state of a new card: lists,
     // two-language texts, current numbers, counters, party code fields (legal person).

@@ -1,0 +1,325 @@
+#include "spell/speller.h"
+
+#include "fields/user_settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <hunspell.hxx>
+
+namespace spelling {
+
+namespace {
+
+QString g_dictionaryFolder;
+QString g_wordListFile;
+
+bool isApostrophe(QChar c)
+{
+    return c == u'\'' || c == u'\u2019' || c == u'\u02BC' || c == u'\u2018' || c == u'`';
+}
+
+// A character that belongs to a word: letters, digits (a word with one is passed by),
+// accents put over a letter, apostrophes, and a hyphen or underscore between them.
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c.isMark() || isApostrophe(c) || c == u'_';
+}
+
+bool joinsWord(QChar c)
+{
+    return isApostrophe(c) || c == u'-' || c == u'\u2011';
+}
+
+bool worthChecking(QStringView word)
+{
+    int letters = 0;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word.at(i);
+        if (c.isDigit() || c == u'_')
+            return false;
+        if (!c.isLetter())
+            continue;
+        ++letters;
+        // A capital after a letter: "НДР", "ТОВ", "McAfee", "UAH".
+        if (c.isUpper() && i > 0 && word.at(i - 1).isLetter())
+            return false;
+    }
+    return letters > 1;
+}
+
+bool isAddress(QStringView chunk)
+{
+    return chunk.contains(u'@') || chunk.contains(u"://") || chunk.startsWith(u"www.", Qt::CaseInsensitive);
+}
+
+// One spelling of a word: typographic apostrophes as the plain one, stress marks gone.
+QString normalised(const QString &word)
+{
+    QString out;
+    out.reserve(word.size());
+    for (QChar c : word) {
+        if (isApostrophe(c))
+            out += u'\'';
+        else if (!c.isMark())
+            out += c;
+    }
+    return out;
+}
+
+bool hasCyrillic(const QString &word)
+{
+    for (QChar c : word) {
+        if (c.script() == QChar::Script_Cyrillic)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QList<WordSpan> wordsToCheck(QStringView text)
+{
+    QList<WordSpan> out;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (text.at(i).isSpace()) {
+            ++i;
+            continue;
+        }
+        qsizetype chunkEnd = i;
+        while (chunkEnd < n && !text.at(chunkEnd).isSpace())
+            ++chunkEnd;
+        const QStringView chunk = text.mid(i, chunkEnd - i);
+        if (isAddress(chunk)) {
+            i = chunkEnd;
+            continue;
+        }
+        while (i < chunkEnd) {
+            if (!isWordChar(text.at(i)) || isApostrophe(text.at(i))) {
+                ++i;
+                continue;
+            }
+            qsizetype end = i;
+            while (end < chunkEnd) {
+                if (isWordChar(text.at(end))) {
+                    ++end;
+                } else if (joinsWord(text.at(end)) && end + 1 < chunkEnd && text.at(end + 1).isLetterOrNumber()) {
+                    ++end;
+                } else {
+                    break;
+                }
+            }
+            qsizetype last = end;
+            while (last > i && isApostrophe(text.at(last - 1)))
+                --last;
+            if (worthChecking(text.mid(i, last - i)))
+                out.append({int(i), int(last - i)});
+            i = end;
+        }
+    }
+    return out;
+}
+
+Speller &Speller::instance()
+{
+    static Speller speller;
+    return speller;
+}
+
+Speller::Speller() : m_enabled(userSettings::spellChecking()) {}
+
+Speller::~Speller() = default;
+
+void Speller::setEnabled(bool enabled)
+{
+    if (m_enabled == enabled)
+        return;
+    m_enabled = enabled;
+    emit changed();
+}
+
+QString Speller::dictionaryFolder()
+{
+    return g_dictionaryFolder.isEmpty() ? QStringLiteral("/usr/share/hunspell") : g_dictionaryFolder;
+}
+
+void Speller::setDictionaryFolder(const QString &folder)
+{
+    g_dictionaryFolder = folder;
+    instance().reload();
+}
+
+QString Speller::wordListFile()
+{
+    if (!g_wordListFile.isEmpty())
+        return g_wordListFile;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/words.txt");
+}
+
+void Speller::setWordListFile(const QString &path)
+{
+    g_wordListFile = path;
+    instance().reload();
+}
+
+QString Speller::packageOf(TextLanguage language)
+{
+    return language == TextLanguage::Ukrainian ? QStringLiteral("hunspell-uk") : QStringLiteral("hunspell-en-us");
+}
+
+void Speller::reload()
+{
+    for (Dictionary &d : m_dictionaries) {
+        d.hunspell.reset();
+        d.tried = false;
+        d.checked.clear();
+    }
+    m_own.clear();
+    m_ownLoaded = false;
+    emit changed();
+}
+
+void Speller::forgetChecked()
+{
+    for (Dictionary &d : m_dictionaries)
+        d.checked.clear();
+}
+
+Speller::Dictionary &Speller::dictionary(TextLanguage language)
+{
+    Dictionary &d = m_dictionaries[int(language)];
+    if (d.tried)
+        return d;
+    d.tried = true;
+    const QString base = dictionaryFolder() + (language == TextLanguage::Ukrainian ? QStringLiteral("/uk_UA") : QStringLiteral("/en_US"));
+    const QString aff = base + QStringLiteral(".aff");
+    const QString dic = base + QStringLiteral(".dic");
+    if (!QFileInfo::exists(aff) || !QFileInfo::exists(dic))
+        return d;
+    auto hunspell = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
+    // Debian's dictionaries are in UTF-8; one in another encoding is not used rather
+    // than checked wrongly.
+    if (QString::fromStdString(hunspell->get_dict_encoding()).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
+        d.hunspell = std::move(hunspell);
+    return d;
+}
+
+bool Speller::available(TextLanguage language)
+{
+    return dictionary(language).hunspell != nullptr;
+}
+
+void Speller::loadWordList()
+{
+    if (m_ownLoaded)
+        return;
+    m_ownLoaded = true;
+    QFile file(wordListFile());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QString word = normalised(QString::fromUtf8(line).trimmed());
+        if (!word.isEmpty())
+            m_own.insert(word);
+    }
+}
+
+bool Speller::spellRaw(Dictionary &dict, const QString &word)
+{
+    if (dict.hunspell->spell(word.toStdString()))
+        return true;
+    // A compound the dictionary has not as a whole: each part right is right.
+    if (!word.contains(u'-'))
+        return false;
+    const QStringList parts = word.split(u'-', Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        if (part.size() > 1 && !dict.hunspell->spell(part.toStdString()))
+            return false;
+    }
+    return true;
+}
+
+bool Speller::isCorrect(const QString &wordIn, TextLanguage language)
+{
+    const QString word = normalised(wordIn);
+    loadWordList();
+    if (m_own.contains(word) || m_ignored.contains(word))
+        return true;
+    // "Зорват" added is right as "зорват" at the start of a sentence, and the other way.
+    if (!word.isEmpty() && word.at(0).isUpper()) {
+        QString lower = word;
+        lower[0] = lower.at(0).toLower();
+        if (m_own.contains(lower) || m_ignored.contains(lower))
+            return true;
+    }
+    if (language == TextLanguage::Ukrainian && !hasCyrillic(word))
+        language = TextLanguage::English;
+    Dictionary &dict = dictionary(language);
+    if (!dict.hunspell)
+        return true;
+    const auto it = dict.checked.constFind(word);
+    if (it != dict.checked.constEnd())
+        return it.value();
+    const bool right = spellRaw(dict, word);
+    dict.checked.insert(word, right);
+    return right;
+}
+
+QStringList Speller::suggestions(const QString &wordIn, TextLanguage language, int max)
+{
+    const QString word = normalised(wordIn);
+    if (language == TextLanguage::Ukrainian && !hasCyrillic(word))
+        language = TextLanguage::English;
+    Dictionary &dict = dictionary(language);
+    QStringList out;
+    if (!dict.hunspell)
+        return out;
+    for (const std::string &s : dict.hunspell->suggest(word.toStdString())) {
+        const QString suggestion = QString::fromStdString(s);
+        if (!out.contains(suggestion))
+            out << suggestion;
+        if (out.size() >= max)
+            break;
+    }
+    return out;
+}
+
+bool Speller::addToWordList(const QString &wordIn)
+{
+    const QString word = normalised(wordIn);
+    if (word.isEmpty())
+        return false;
+    // Words another run of the program added meanwhile stay in the list.
+    m_ownLoaded = false;
+    loadWordList();
+    if (!m_own.contains(word)) {
+        // The whole list written anew and put in place at once, so that a failed write
+        // leaves the old list whole.
+        QStringList words(m_own.cbegin(), m_own.cend());
+        words << word;
+        words.sort();
+        QDir().mkpath(QFileInfo(wordListFile()).path());
+        QSaveFile file(wordListFile());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+            return false;
+        file.write(words.join(u'\n').toUtf8() + '\n');
+        if (!file.commit())
+            return false;
+        m_own.insert(word);
+    }
+    emit changed();
+    return true;
+}
+
+void Speller::ignore(const QString &word)
+{
+    m_ignored.insert(normalised(word));
+    emit changed();
+}
+
+} // namespace spelling

@@ -1,0 +1,332 @@
+#include "spell/writing_aids.h"
+
+#include "fields/bilingual_texts.h"
+#include "fields/card_document.h"
+#include "fields/card_model.h"
+#include "fields/common_rules.h"
+#include "fields/field_factory.h"
+#include "fields/platform.h"
+#include "fields/transliteration.h"
+#include "spell/spell_highlighter.h"
+#include "spell/speller.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextCursor>
+
+namespace {
+
+const char kHighlighterProperty[] = "zorvatSpellHighlighter";
+
+QButtonGroup *buttonGroupOf(QWidget *radio)
+{
+    return radio ? radio->findChild<QButtonGroup *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// The box layout that holds `w`, searched from `layout` down.
+QBoxLayout *boxHolding(QLayout *layout, QWidget *w, int *index)
+{
+    if (!layout)
+        return nullptr;
+    if (auto *box = qobject_cast<QBoxLayout *>(layout); box && box->indexOf(w) >= 0) {
+        *index = box->indexOf(w);
+        return box;
+    }
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QBoxLayout *found = boxHolding(layout->itemAt(i)->layout(), w, index))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+WritingAids::WritingAids(QWidget *window, FieldBinder &binder, CardDocument &document)
+    : QObject(window), m_window(window), m_binder(&binder), m_document(&document)
+{
+    setObjectName(QStringLiteral("WritingAids"));
+}
+
+WritingAids *WritingAids::attach(QWidget *window, FieldBinder &binder, CardDocument &document)
+{
+    auto *aids = new WritingAids(window, binder, document);
+    aids->attachSpelling();
+    aids->attachTransliteration();
+    return aids;
+}
+
+WritingAids *WritingAids::of(const QWidget *window)
+{
+    return window ? window->findChild<WritingAids *>(QStringLiteral("WritingAids"), Qt::FindDirectChildrenOnly)
+                  : nullptr;
+}
+
+// ---- Spell check
+
+void WritingAids::attachSpelling()
+{
+    for (const QString &name : m_binder->names()) {
+        auto *memo = m_binder->widgetAs<QPlainTextEdit>(name);
+        if (!memo)
+            continue;
+        auto *highlighter = new SpellHighlighter(memo->document());
+        memo->setProperty(kHighlighterProperty, QVariant::fromValue<QObject *>(highlighter));
+        memo->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(memo, &QWidget::customContextMenuRequested, this, [this, memo](const QPoint &pos) {
+            QMenu *menu = spellMenu(memo, pos);
+            menu->exec(memo->viewport()->mapToGlobal(pos));
+            delete menu;
+        });
+    }
+    // A memo of a two-language text is checked in the language its selector shows.
+    for (BilingualTexts *texts : m_document->model().languageTexts()) {
+        for (int i = 0; i < texts->size(); ++i)
+            followLanguage(texts->slot(i).field, texts->slot(i).languageField);
+    }
+}
+
+void WritingAids::followLanguage(const QString &memo, const QString &languageField)
+{
+    SpellHighlighter *highlighter = this->highlighter(memo);
+    QButtonGroup *group = buttonGroupOf(m_binder->widget(languageField));
+    if (!highlighter || !group)
+        return;
+    const auto follow = [highlighter, group] {
+        highlighter->setLanguage(group->checkedId() == 1 ? TextLanguage::English : TextLanguage::Ukrainian);
+    };
+    // Toggled by a click and by the program alike (an open puts the group back).
+    connect(group, &QButtonGroup::idToggled, highlighter, follow);
+    follow();
+}
+
+SpellHighlighter *WritingAids::highlighter(const QString &memo) const
+{
+    QWidget *w = m_binder->widget(memo);
+    return w ? qobject_cast<SpellHighlighter *>(w->property(kHighlighterProperty).value<QObject *>()) : nullptr;
+}
+
+QMenu *WritingAids::spellMenu(QPlainTextEdit *memo, const QPoint &pos)
+{
+    QMenu *menu = memo->createStandardContextMenu(pos);
+    auto *highlighter = qobject_cast<SpellHighlighter *>(memo->property(kHighlighterProperty).value<QObject *>());
+    if (!highlighter)
+        return menu;
+    const std::optional<SpellHighlighter::Misspelt> wrong =
+        highlighter->misspeltAt(memo->cursorForPosition(pos).position());
+    if (!wrong)
+        return menu;
+    QAction *first = menu->actions().value(0);
+    const QStringList suggestions =
+        spelling::Speller::instance().suggestions(wrong->word, highlighter->language(), 7);
+    QPointer<QPlainTextEdit> target(memo);
+    for (const QString &s : suggestions) {
+        auto *action = new QAction(s, menu);
+        QFont bold = action->font();
+        bold.setBold(true);
+        action->setFont(bold);
+        connect(action, &QAction::triggered, this, [this, target, start = wrong->start, length = wrong->length, s] {
+            if (target)
+                replaceWord(target, start, length, s);
+        });
+        menu->insertAction(first, action);
+    }
+    if (suggestions.isEmpty()) {
+        auto *none = new QAction(QStringLiteral("Варіантів немає"), menu);
+        none->setEnabled(false);
+        menu->insertAction(first, none);
+    }
+    menu->insertSeparator(first);
+    auto *add = new QAction(QStringLiteral("Додати до словника"), menu);
+    add->setObjectName(QStringLiteral("spellAdd"));
+    connect(add, &QAction::triggered, this, [word = wrong->word] {
+        if (!spelling::Speller::instance().addToWordList(word)) {
+            Platform::instance().message(QStringLiteral("Не вдалося записати слово «%1» до словника у файл %2.")
+                                             .arg(word, spelling::Speller::wordListFile()));
+        }
+    });
+    menu->insertAction(first, add);
+    auto *skip = new QAction(QStringLiteral("Пропустити"), menu);
+    skip->setObjectName(QStringLiteral("spellSkip"));
+    connect(skip, &QAction::triggered, this, [word = wrong->word] { spelling::Speller::instance().ignore(word); });
+    menu->insertAction(first, skip);
+    if (first)
+        menu->insertSeparator(first);
+    return menu;
+}
+
+void WritingAids::replaceWord(QPlainTextEdit *memo, int start, int length, const QString &word)
+{
+    QTextCursor cursor(memo->document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    cursor.insertText(word);
+    // As typed: the card waits for "&Кінець введення" again.
+    m_document->markModified();
+}
+
+// ---- Transliteration
+
+QStringList WritingAids::personFields(const QString &languageField) const
+{
+    QStringList out;
+    for (BilingualTexts *texts : m_document->model().languageTexts()) {
+        for (int i = 0; i < texts->size(); ++i) {
+            const BilingualSlot &slot = texts->slot(i);
+            if (slot.personName && (languageField.isEmpty() || slot.languageField == languageField))
+                out << slot.field;
+        }
+    }
+    return out;
+}
+
+void WritingAids::attachTransliteration()
+{
+    QStringList groups;
+    for (BilingualTexts *texts : m_document->model().languageTexts()) {
+        for (int i = 0; i < texts->size(); ++i) {
+            if (texts->slot(i).personName && !groups.contains(texts->slot(i).languageField))
+                groups << texts->slot(i).languageField;
+        }
+    }
+    for (const QString &languageField : std::as_const(groups)) {
+        QWidget *radio = m_binder->widget(languageField);
+        if (!radio || !radio->parentWidget())
+            continue;
+        auto *button = new QPushButton(QStringLiteral("Транслітерувати"), radio->parentWidget());
+        button->setObjectName(QStringLiteral("translit_") + languageField);
+        button->setToolTip(QStringLiteral("Ім'я англійською з українського за офіційною транслітерацією (Ctrl+T)"));
+        // Ctrl+T works from the name's field; a click must not take the focus from it.
+        button->setFocusPolicy(Qt::NoFocus);
+        int index = -1;
+        if (QBoxLayout *box = boxHolding(radio->parentWidget()->layout(), radio, &index))
+            box->insertWidget(index + 1, button, 0, Qt::AlignVCenter);
+        else
+            button->move(radio->geometry().topRight() + QPoint(8, 0));
+        connect(button, &QPushButton::clicked, this, [this, languageField] {
+            // The name being typed first, when the focus is in one of the group's fields.
+            QWidget *focus = QApplication::focusWidget();
+            const QStringList fields = personFields(languageField);
+            if (focus && fields.contains(focus->objectName()))
+                transliterate({focus->objectName()});
+            else
+                transliterate(fields);
+        });
+        m_buttons << button;
+    }
+    if (groups.isEmpty())
+        return;
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), m_window);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &WritingAids::transliterateFocused);
+}
+
+QPushButton *WritingAids::transliterateButton(const QString &languageField) const
+{
+    for (const QPointer<QPushButton> &b : m_buttons) {
+        if (b && b->objectName() == QStringLiteral("translit_") + languageField)
+            return b;
+    }
+    return nullptr;
+}
+
+void WritingAids::transliterateFocused()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && personFields().contains(focus->objectName())) {
+        transliterate({focus->objectName()});
+        return;
+    }
+    for (const QPointer<QPushButton> &b : std::as_const(m_buttons)) {
+        if (b && b->isVisible()) {
+            b->click();
+            return;
+        }
+    }
+    Platform::instance().beep();
+}
+
+bool WritingAids::transliterate(const QStringList &fields)
+{
+    CardModel &model = m_document->model();
+    struct Change
+    {
+        BilingualTexts *texts;
+        int which;
+        QString before;
+        QString after;
+    };
+    QList<Change> changes;
+    QStringList groups;
+    bool anyField = false;
+    for (BilingualTexts *texts : model.languageTexts()) {
+        for (int i = 0; i < texts->size(); ++i) {
+            if (!texts->slot(i).personName || !fields.contains(texts->slot(i).field))
+                continue;
+            anyField = true;
+            if (!groups.contains(texts->slot(i).languageField))
+                groups << texts->slot(i).languageField;
+        }
+    }
+    if (!anyField)
+        return false;
+    // What the fields show belongs to the language selected, as when they are left:
+    // every field of the group, since the group turns to English below.
+    QList<BilingualTexts *> all = model.languageTexts();
+    for (BilingualTexts *texts : all) {
+        for (int i = 0; i < texts->size(); ++i) {
+            if (groups.contains(texts->slot(i).languageField))
+                texts->keepShown(model, i);
+        }
+    }
+    for (BilingualTexts *texts : all) {
+        for (int i = 0; i < texts->size(); ++i) {
+            if (!texts->slot(i).personName || !fields.contains(texts->slot(i).field))
+                continue;
+            const QString ukrainian = texts->text(i, TextLanguage::Ukrainian).simplified();
+            if (ukrainian.isEmpty())
+                continue;
+            // A letter the table has not (ы, ё) would stay Cyrillic in the English name.
+            if (const QString foreign = foreignCyrillic(ukrainian); !foreign.isEmpty()) {
+                Platform::instance().message(
+                    QStringLiteral("У імені «%1» є літери, яких немає в українській абетці: %2. Виправте ім'я "
+                                   "українською мовою.")
+                        .arg(ukrainian, foreign));
+                return false;
+            }
+            changes.append({texts, i, texts->text(i, TextLanguage::English), ::transliterate(ukrainian)});
+        }
+    }
+    if (changes.isEmpty()) {
+        Platform::instance().message(
+            QStringLiteral("Спершу введіть прізвище, ім'я та по батькові українською мовою."));
+        return false;
+    }
+    QStringList replaced;
+    for (const Change &c : std::as_const(changes)) {
+        if (!c.before.trimmed().isEmpty() && c.before != c.after)
+            replaced << QStringLiteral("«%1» на «%2»").arg(c.before, c.after);
+    }
+    if (!replaced.isEmpty()) {
+        const QString text = replaced.size() == 1
+            ? QStringLiteral("Замінити ім'я англійською мовою %1?").arg(replaced.constFirst())
+            : QStringLiteral("Замінити імена англійською мовою:\n%1?").arg(replaced.join(QStringLiteral(",\n")));
+        if (Platform::instance().question(QStringLiteral("Транслітерація"), text) != Platform::Answer::Yes)
+            return false;
+    }
+    for (const Change &c : std::as_const(changes))
+        c.texts->setText(c.which, TextLanguage::English, c.after);
+    // The clerk sees the English names just made.
+    for (const QString &group : std::as_const(groups)) {
+        model.setText(group, QStringLiteral("1"));
+        for (BilingualTexts *texts : all)
+            commonRules::languageChosen(model, *texts, group);
+    }
+    m_binder->refresh();
+    m_document->markModified();
+    return true;
+}
