@@ -27,3 +27,4 @@ void registerFileBenchmarks();
 void registerPrintBenchmarks();
 void registerWindowBenchmarks();
 void registerSpellBenchmarks();
+void registerCheckBenchmarks();

@@ -75,6 +75,7 @@ int main(int argc, char *argv[])
     registerPrintBenchmarks();
     registerWindowBenchmarks();
     registerSpellBenchmarks();
+    registerCheckBenchmarks();
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
