@@ -22,10 +22,19 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# build_project DIR BUILD_TYPE [cmake options...]
+# The options scripts/run and scripts/test configure the default build folder with: the
+# same in both, so that either builds only what the other has not built yet.
+ZORVAT_BUILD_OPTIONS=(-DZORVAT_WERROR=ON)
+
+# build_project DIR BUILD_TYPE [cmake options...]: configures and builds everything.
+# With ZORVAT_TARGETS set (targets separated by blanks), builds only those.
 build_project() {
   local dir=$1 type=$2
   shift 2
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  local targets=()
+  for t in ${ZORVAT_TARGETS:-}; do
+    targets+=(--target "$t")
+  done
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }
