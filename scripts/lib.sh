@@ -3,7 +3,7 @@
 
 ZORVAT_PACKAGES=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev libqt6sql6-sqlite
   fonts-liberation qt6-translations-l10n
   poppler-utils
   libhunspell-dev hunspell-uk hunspell-en-us

@@ -11,6 +11,7 @@
 #include "fields/page_builder.h"
 #include "fields/rule_context.h"
 #include "fields/user_settings.h"
+#include "orgs/org_assist.h"
 #include "print/print_job.h"
 #include "spell/writing_aids.h"
 
@@ -314,6 +315,7 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
         previous = w;
     }
     WritingAids::attach(this, *m_binder, *m_document); // spell check, transliteration
+    OrgAssist::attach(this, *m_binder, *m_document, rules, *m_wiring); // directory of organisations
     showState();
     pageControl()->setCurrentIndex(0);
     m_page = 0;

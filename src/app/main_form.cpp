@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/entry_label.h"
 #include "app/help_form.h"
+#include "orgs/org_directory.h"
 #include "app/title_picture.h"
 #include "cardfile/card_reader.h"
 #include "fields/card_document.h"
@@ -146,6 +147,8 @@ TMainForm::TMainForm(QWidget *parent)
         userSettings::setSpellChecking(on);
         spelling::Speller::instance().setEnabled(on);
     });
+    serviceMenu->addAction(QStringLiteral("Довідник організацій..."), this, [this] { OrgDirectory::showFor(this); })
+        ->setObjectName(QStringLiteral("OrgDirectoryAction"));
     service->setMenu(serviceMenu);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(service);

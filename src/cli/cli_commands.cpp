@@ -4,6 +4,7 @@
 #include "cli/card_check.h"
 #include "cli/card_json.h"
 #include "cli/console_platform.h"
+#include "cli/orgs_command.h"
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
 #include "fields/transliteration.h"
@@ -88,6 +89,20 @@ const Command kCommands[] = {
      "з'єднуються пропуском. Латинські літери, цифри та знаки лишаються як є. Літери, яких немає\n"
      "в українській абетці (ы, э, ё, ъ), теж лишаються як є, і про них сказано в stderr (стан 1).",
      -1, false, false, false},
+    {"orgs", "zorvat-card orgs import DIR... | orgs list [--json] | orgs export FILE.csv",
+     "Довідник організацій - той самий, що пропонує організації у вікнах карток (файл\n"
+     "organisations.sqlite у теці даних користувача, ~/.local/share/ЗОРВАТ).\n"
+     "import DIR... - читає всі файли карток (RK, OK, OKD, IK) у теках і підтеках (або названі\n"
+     "файли) і запам'ятовує їхні організації: виконавців, замовників, співвиконавців, власників,\n"
+     "організації ОКД. Організація з кількох карток отримує значення найновішої картки; порожнє\n"
+     "значення не стирає запам'ятованого. Стан 1, якщо якийсь файл прочитати не вдалося.\n"
+     "list - виводить довідник, одна організація на рядок, поля через табуляцію: вид (1 -\n"
+     "юридична особа, 2 - фізична), код, повне і скорочене найменування, місто, місцезнаходження,\n"
+     "телефон, e-mail, підпорядкованість. З --json - масив JSON (UTF-8) з тими самими полями та\n"
+     "savedAt (коли записано) і source (файл картки).\n"
+     "export FILE.csv - записує довідник у файл CSV (UTF-8, кома, перший рядок - назви полів).\n"
+     "Стан 2, якщо довідник недоступний (файл пошкоджено, зайнято чи лише для читання).",
+     -1, false, false, true},
 };
 
 QString u(const char *utf8)
@@ -317,6 +332,8 @@ int runCli(const QStringList &argsIn)
 
     if (name == QLatin1String("check"))
         return runCheck(files, json);
+    if (name == QLatin1String("orgs"))
+        return runOrgs(files, json);
     if (name == QLatin1String("translit")) {
         const QString text = files.join(QLatin1Char(' '));
         printOut(transliterate(text));

@@ -181,6 +181,7 @@ bool CardDocument::saveTo(const QString &path)
     }
     setModified(0);
     emit fileUsed(path);
+    emit saved(path);
     return true;
 }
 

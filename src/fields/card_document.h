@@ -103,6 +103,7 @@ signals:
     void modelReplaced();  // values changed under the widgets: refresh them
     void opened();         // a file was read: first page current
     void fileUsed(const QString &path); // the card was written to or read from `path`
+    void saved(const QString &path);    // the card was written to `path`
 
 private:
     enum class SaveOutcome { Saved, Cancelled, Failed };

@@ -141,4 +141,14 @@ void setSpellChecking(bool on)
     open()->setValue(QStringLiteral("spellChecking"), on);
 }
 
+bool rememberOrganisations()
+{
+    return open()->value(QStringLiteral("rememberOrganisations"), true).toBool();
+}
+
+void setRememberOrganisations(bool on)
+{
+    open()->setValue(QStringLiteral("rememberOrganisations"), on);
+}
+
 } // namespace userSettings

@@ -47,4 +47,8 @@ void addRecentCard(const QString &path, CardType type);
 bool spellChecking();
 void setSpellChecking(bool on);
 
+// A save stores the card's organisations in the directory; on unless switched off.
+bool rememberOrganisations();
+void setRememberOrganisations(bool on);
+
 } // namespace userSettings

@@ -3,6 +3,7 @@
 #include "fields/card_recovery.h"
 #include "fields/platform.h"
 #include "fields/user_settings.h"
+#include "orgs/org_store.h"
 #include "spell/speller.h"
 #include "support/fake_platform.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
     userSettings::setFile(settingsFolder.filePath(QStringLiteral("zorvat.ini")));
     // Nor do they add to the clerk's own word list.
     spelling::Speller::setWordListFile(settingsFolder.filePath(QStringLiteral("words.txt")));
+    // Nor into the clerk's directory of organisations.
+    OrgStore::setDefaultFile(settingsFolder.filePath(QStringLiteral("organisations.sqlite")));
     // ZORVAT_TEST_CLASS runs one class alone, so that its functions can be named.
     const QByteArray only = qgetenv("ZORVAT_TEST_CLASS");
     int failed = 0;

@@ -1,6 +1,7 @@
 list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ik_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ik_kind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ik_orgs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ik_kind_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ik_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ik_pages.cpp

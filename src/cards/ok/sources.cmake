@@ -1,6 +1,7 @@
 list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ok_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ok_kind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ok_orgs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ok_kind_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ok_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ok_pages.cpp

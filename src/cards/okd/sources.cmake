@@ -1,6 +1,7 @@
 list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/okd_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/okd_kind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/okd_orgs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/okd_kind_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/okd_model.cpp
   ${CMAKE_CURRENT_LIST_DIR}/okd_pages.cpp

@@ -1,5 +1,6 @@
 list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/rk_kind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rk_orgs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_kind_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_fields.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rk_model.cpp

@@ -1,0 +1,155 @@
+#include "cardfile/card_writer.h"
+#include "fields/card_kind.h"
+#include "support/full_cards.h"
+#include "support/program_run.h"
+#include "support/test_files.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// zorvat-card with a data folder of the test's own, where its directory lives.
+Run orgs(const QTemporaryDir &home, const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+    p.setProcessEnvironment(env);
+    return runProgram(p, QStringLiteral(ZORVAT_CARD_BIN), QStringList{u"orgs"_s} + args);
+}
+
+QString databaseOf(const QTemporaryDir &home)
+{
+    return home.filePath(u"data/ЗОРВАТ/organisations.sqlite"_s);
+}
+
+void writeCard(const QString &path, const QString &name, const QDateTime &when)
+{
+    writeFile(path, cardFileBytes({u"2457\\1\\87650001"_s, u"2151\\1\\"_s + name, u"2655\\Київ\\вул. Нова, 1"_s}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+QJsonArray listed(const QTemporaryDir &home)
+{
+    const Run run = orgs(home, {u"list"_s, u"--json"_s});
+    if (run.status != 0)
+        qWarning("%s", qPrintable(run.err));
+    return QJsonDocument::fromJson(run.out).array();
+}
+
+} // namespace
+
+class OrgsCliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every card type's organisations, from folders and their subfolders; the newest
+    // card wins whichever folder is read first.
+    void importListExport()
+    {
+        QTemporaryDir home;
+        const QDir cards(home.filePath(u"cards"_s));
+        QVERIFY(cards.mkpath(u"b/deeper"_s));
+        QVERIFY(cards.mkpath(u"a"_s));
+        for (CardType type : {CardType::RK, CardType::OK, CardType::IK, CardType::OKD})
+            writeFile(cards.filePath(u"b/deeper/"_s + cardKind(type).id().toUpper() + u"_full.txt"_s),
+                      fullCards::bytes(type));
+        writeCard(cards.filePath(u"a/RK_new.txt"_s), u"Нова назва"_s, QDateTime(QDate(2025, 3, 1), QTime(12, 0)));
+        writeCard(cards.filePath(u"b/RK_old.txt"_s), u"Стара назва"_s, QDateTime(QDate(2020, 3, 1), QTime(12, 0)));
+        writeFile(cards.filePath(u"b/notes.txt"_s), "not a card");
+
+        const Run imported = orgs(home, {u"import"_s, cards.filePath(u"a"_s), cards.filePath(u"b"_s)});
+        QCOMPARE(imported.status, 0);
+        QVERIFY(QString::fromUtf8(imported.out).contains(u"Прочитано файлів карток: 6"_s));
+
+        const QJsonArray all = listed(home);
+        QSet<QString> sources;
+        for (const QJsonValue &v : all)
+            sources << QFileInfo(v[u"source"_s].toString()).fileName();
+        for (const QString &name : {u"RK_full.txt"_s, u"OK_full.txt"_s, u"IK_full.txt"_s, u"OKD_full.txt"_s})
+            QVERIFY2(sources.contains(name), qPrintable(name));
+        int matches = 0;
+        for (const QJsonValue &v : all) {
+            if (v[u"code"_s].toString() != u"87650001"_s || v[u"kind"_s].toString() != u"1"_s)
+                continue;
+            ++matches;
+            QCOMPARE(v[u"fullName"_s].toString(), u"Нова назва"_s);
+            QCOMPARE(v[u"city"_s].toString(), u"Київ"_s);
+        }
+        QCOMPARE(matches, 1);
+
+        // A second import of the same cards adds nothing.
+        QCOMPARE(orgs(home, {u"import"_s, cards.path()}).status, 0);
+        QCOMPARE(listed(home).size(), all.size());
+
+        const Run text = orgs(home, {u"list"_s});
+        QCOMPARE(text.status, 0);
+        QCOMPARE(text.out.count('\n'), all.size());
+
+        const QString csv = home.filePath(u"orgs.csv"_s);
+        QCOMPARE(orgs(home, {u"export"_s, csv}).status, 0);
+        const QString content = QString::fromUtf8(readAll(csv));
+        QVERIFY(readAll(csv).startsWith("\xEF\xBB\xBFkind,code,fullName"));
+        QCOMPARE(content.count(u"\r\n"_s), all.size() + 1);
+        QVERIFY(content.contains(u"\"вул. Нова, 1\""_s));
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no action") << QStringList{};
+        QTest::newRow("unknown action") << QStringList{u"frob"_s};
+        QTest::newRow("import without folder") << QStringList{u"import"_s};
+        QTest::newRow("export without file") << QStringList{u"export"_s};
+        QTest::newRow("json with import") << QStringList{u"import"_s, u"--json"_s, u"x"_s};
+        QTest::newRow("list with a file") << QStringList{u"list"_s, u"x"_s};
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir home;
+        const Run run = orgs(home, args);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!run.err.isEmpty());
+    }
+
+    void damagedDirectory_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("list") << QStringList{u"list"_s};
+        QTest::newRow("export") << QStringList{u"export"_s, u"out.csv"_s};
+        QTest::newRow("import") << QStringList{u"import"_s, QStringLiteral(ZORVAT_TEST_DATA)};
+    }
+
+    // Said, with status 2, and the file is left as it was.
+    void damagedDirectory()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(QFileInfo(databaseOf(home)).path()));
+        const QByteArray garbage(8192, 'z');
+        writeFile(databaseOf(home), garbage);
+        const Run run = orgs(home, args);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(u"пошкоджено"_s), qPrintable(run.err));
+        QCOMPARE(readAll(databaseOf(home)), garbage);
+    }
+};
+
+ZORVAT_TEST(OrgsCliTest)
+#include "orgs_cli_test.moc"
