@@ -28,3 +28,5 @@ void registerPrintBenchmarks();
 void registerWindowBenchmarks();
 void registerSpellBenchmarks();
 void registerCheckBenchmarks();
+void registerOrgBenchmarks();
+void registerOpenBenchmarks();

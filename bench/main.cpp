@@ -7,8 +7,11 @@
 //     writes a generated RK card to OUT: about N bytes, or the lists and long-text
 //     length given (the rest as in a small card); with --no-blanks the long text is one
 //     word without a blank.
+//   zorvat-bench --probe editor ID | main | bare
+//     opens one window in this new process and ends (the cold and start-up rows).
 #include "bench_platform.h"
 #include "bench_registry.h"
+#include "open_probe.h"
 #include "rk_card_generator.h"
 #include "table_reporter.h"
 
@@ -67,6 +70,8 @@ int main(int argc, char *argv[])
     Platform::install(&platform);
     if (argc > 1 && !std::strcmp(argv[1], "--generate"))
         return generate(argc, argv);
+    if (argc > 1 && !std::strcmp(argv[1], "--probe"))
+        return runOpenProbe(app, QCoreApplication::arguments().mid(2));
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -76,6 +81,8 @@ int main(int argc, char *argv[])
     registerWindowBenchmarks();
     registerSpellBenchmarks();
     registerCheckBenchmarks();
+    registerOpenBenchmarks();
+    registerOrgBenchmarks();
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

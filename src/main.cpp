@@ -1,14 +1,10 @@
 #include "app/command_line.h"
-#include "app/hint_timing.h"
 #include "app/main_form.h"
 #include "app/qt_platform.h"
-#include "app/qt_translations.h"
-#include "print/report_layouts.h"
+#include "app/startup.h"
 #include "zorvat_version.h"
 
 #include <QApplication>
-#include <QDirIterator>
-#include <QIcon>
 #include <QTimer>
 
 #include <csignal>
@@ -46,25 +42,13 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ЗОРВАТ"));
-    QApplication::setApplicationVersion(QStringLiteral(ZORVAT_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("zorvat"));
-    if (!installQtTranslations(app))
-        qWarning("Qt's Ukrainian translations (qt_uk.qm) are not installed: standard dialogs speak English");
-    QIcon icon;
-    for (QDirIterator it(QStringLiteral(":/hicolor"), QDirIterator::Subdirectories); it.hasNext();) {
-        if (const QString file = it.next(); file.endsWith(QLatin1String("/zorvat.png")))
-            icon.addFile(file);
-    }
-    QApplication::setWindowIcon(icon);
-    QApplication::setQuitOnLastWindowClosed(false);
+    prepareApplication(app);
     // Qt has taken its own options out of the arguments by now.
     const CommandLine line = parseCommandLine(QApplication::arguments());
     if (!line.unknownOptions.isEmpty()) {
         print(stderr, commandLineError(line));
         return 2;
     }
-    hintTiming::install(app);
 
     QtPlatform platform;
     Platform::install(&platform);
@@ -72,9 +56,6 @@ int main(int argc, char *argv[])
     auto *mainForm = new TMainForm;
     mainForm->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(mainForm, &QObject::destroyed, &app, &QApplication::quit);
-
-    ReportLayouts::instance().createAll();
-    platform.createConfirmDialog();
 
     mainForm->show();
     // Once the main window is up: the card files named on the command line, then cards

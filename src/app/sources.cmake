@@ -10,6 +10,7 @@ list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/problem_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_platform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/template_form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/toolbar_icons.cpp

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QChildEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -71,6 +72,12 @@ ExitWiring::Hooks &ExitWiring::hooksFor(QWidget *field)
 void ExitWiring::watch(QWidget *field)
 {
     m_hooks.insert(field, Hooks{});
+    addParts(field, field);
+    connect(field, &QObject::destroyed, this, [this, field] { m_hooks.remove(field); });
+}
+
+void ExitWiring::addParts(QWidget *field, QWidget *part)
+{
     const auto add = [this, field](QWidget *w) {
         if (m_owner.contains(w))
             return;
@@ -78,10 +85,9 @@ void ExitWiring::watch(QWidget *field)
         w->installEventFilter(this);
         connect(w, &QObject::destroyed, this, [this, w] { m_owner.remove(w); });
     };
-    add(field);
-    for (QWidget *child : field->findChildren<QWidget *>())
+    add(part);
+    for (QWidget *child : part->findChildren<QWidget *>())
         add(child);
-    connect(field, &QObject::destroyed, this, [this, field] { m_hooks.remove(field); });
 }
 
 void ExitWiring::setExitRule(QWidget *field, Rule rule)
@@ -312,6 +318,13 @@ bool ExitWiring::gateMouse(QObject *watched, QEvent *event)
 bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    // A part a field makes when it is first used (a box's drop-down list) belongs to it.
+    if (type == QEvent::ChildPolished) {
+        auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child());
+        if (QWidget *field = fieldOf(watched); field && child)
+            addParts(field, child);
+        return QObject::eventFilter(watched, event);
+    }
     if (type != QEvent::FocusOut && type != QEvent::FocusIn && type != QEvent::KeyPress
         && type != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);

@@ -109,6 +109,8 @@ private:
     };
     Hooks &hooksFor(QWidget *field);
     void watch(QWidget *field);
+    // `part` and its descendants count as parts of `field`.
+    void addParts(QWidget *field, QWidget *part);
     QWidget *fieldOf(QObject *watched) const;
     // How a rule's silent move is taken: carried out, dropped (the clerk chose where
     // to go) or, for an enter rule reached with Backtab, turned into a step further back.

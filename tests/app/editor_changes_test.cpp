@@ -247,7 +247,7 @@ private slots:
         QTRY_VERIFY(!window);
         QCOMPARE(platform.unexpected(), QStringList());
         QCOMPARE(platform.pending(), 0);
-        QCOMPARE(platform.messages(), QStringList());
+        QCOMPARE(platform.messages().join(u'|'), QString());
         const QStringList questions = platform.log().filter(u"question: "_s);
         QCOMPARE(questions.size(), 1);
         QVERIFY2(questions.constFirst().endsWith(u"| "_s + kQuestion), qPrintable(questions.constFirst()));

@@ -1,0 +1,164 @@
+// Opening windows: each editor until it has painted, in a running program (warm) and as
+// the first window of a new process (cold); the program's start to its main window's
+// first paint, beside a bare Qt window's, each as a whole process.
+#include "bench_registry.h"
+#include "open_probe.h"
+
+#include "app/card_editor.h"
+#include "app/card_editors.h"
+#include "app/main_form.h"
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QProcess>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const struct
+{
+    CardType type;
+    const char *id;
+} kEditors[] = {{CardType::RK, "rk"}, {CardType::OK, "ok"}, {CardType::IK, "ik"}, {CardType::OKD, "okd"}};
+
+// Notes the first paint of a window.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Shows `window` and returns once it has painted; false after five seconds without.
+bool showUntilPainted(QWidget &window)
+{
+    PaintWatch watch;
+    window.installEventFilter(&watch);
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!watch.painted && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    window.removeEventFilter(&watch);
+    return watch.painted;
+}
+
+// Milliseconds from nothing to an editor of `type` painted.
+double openEditor(CardType type)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<CardEditor> editor(createCardEditor(type, nullptr));
+    if (!showUntilPainted(*editor))
+        return -1;
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    editor->hide();
+    editor.reset();
+    QCoreApplication::processEvents();
+    return ms;
+}
+
+void editorWarm(benchmark::State &state, CardType type)
+{
+    openEditor(type); // the first one is the cold one
+    for (auto _ : state) {
+        const double ms = openEditor(type);
+        if (ms < 0)
+            state.SkipWithError("the editor did not paint");
+        state.SetIterationTime(ms / 1000);
+    }
+}
+
+// Runs this program as a probe and gives what it printed, or the process's own time.
+double runProbe(const QStringList &args, bool wholeProcess)
+{
+    QProcess probe;
+    QElapsedTimer timer;
+    timer.start();
+    probe.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--probe")} + args);
+    if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
+        return -1;
+    const double total = double(timer.nsecsElapsed()) / 1e6;
+    return wholeProcess ? total : probe.readAllStandardOutput().split('\n').value(0).toDouble();
+}
+
+void probed(benchmark::State &state, const QStringList &args, bool wholeProcess)
+{
+    for (auto _ : state) {
+        const double ms = runProbe(args, wholeProcess);
+        if (ms < 0)
+            state.SkipWithError("the probe failed");
+        state.SetIterationTime(ms / 1000);
+    }
+}
+
+void addManual(const std::string &name, std::function<void(benchmark::State &)> fn)
+{
+    benchmark::RegisterBenchmark(name.c_str(), fn)->Unit(benchmark::kMillisecond)->UseManualTime();
+}
+
+} // namespace
+
+int runOpenProbe(QApplication &app, const QStringList &args)
+{
+    const QString what = args.value(0);
+    if (what == QLatin1String("editor")) {
+        for (const auto &editor : kEditors) {
+            if (args.value(1) == QLatin1String(editor.id)) {
+                // The first editor after the program's start: its main window is up.
+                prepareApplication(app);
+                TMainForm form;
+                showUntilPainted(form);
+                std::printf("%.3f\n", openEditor(editor.type));
+                for (int i = 2; i < args.size(); ++i) // "again": warm ones after it
+                    std::printf("%.3f\n", openEditor(editor.type));
+                std::fflush(stdout);
+                _exit(0); // the process's end is no part of the measure
+            }
+        }
+        return 2;
+    }
+    if (what == QLatin1String("bare")) {
+        QWidget window;
+        window.resize(622, 452);
+        showUntilPainted(window);
+        _exit(0);
+    }
+    if (what == QLatin1String("main")) {
+        prepareApplication(app);
+        TMainForm form;
+        showUntilPainted(form);
+        _exit(0);
+    }
+    return 2;
+}
+
+void registerOpenBenchmarks()
+{
+    for (const auto &editor : kEditors) {
+        const CardType type = editor.type;
+        addManual(std::string("editor open to first paint, warm/") + editor.id,
+                  [type](benchmark::State &state) { editorWarm(state, type); });
+        addManual(std::string("editor open to first paint, cold/") + editor.id,
+                  [id = QString::fromLatin1(editor.id)](benchmark::State &state) {
+                      probed(state, {QStringLiteral("editor"), id}, false);
+                  });
+    }
+    addManual("process start to first paint, main window/app",
+              [](benchmark::State &state) { probed(state, {QStringLiteral("main")}, true); });
+    addManual("process start to first paint, bare Qt window/app",
+              [](benchmark::State &state) { probed(state, {QStringLiteral("bare")}, true); });
+}

@@ -1,0 +1,80 @@
+// The directory's offer under a code field: the last digit typed until the popup shows,
+// with 10,000 organisations stored.
+#include "bench_registry.h"
+
+#include "app/card_editor.h"
+#include "app/card_editors.h"
+#include "fields/card_document.h"
+#include "orgs/org_assist.h"
+#include "orgs/org_store.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kStored = 10000;
+
+void key(QWidget *target, int code, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void popupLookup(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString old = OrgStore::defaultFile();
+    OrgStore::setDefaultFile(dir.filePath(QStringLiteral("organisations.sqlite")));
+    {
+        OrgStore store;
+        QList<Organisation> orgs;
+        for (int i = 0; i < kStored; ++i) {
+            Organisation o;
+            o.kind = QStringLiteral("1");
+            o.code = QStringLiteral("%1").arg(10000000 + i * 7919 % 90000000, 8, 10, QLatin1Char('0'));
+            o.fullName = QStringLiteral("Науково-дослідний інститут № %1").arg(i);
+            o.city = QStringLiteral("Київ");
+            o.address = QStringLiteral("вул. Наукова, %1").arg(i);
+            orgs << o;
+        }
+        store.remember(orgs);
+    }
+    const QString code = QStringLiteral("%1").arg(10000000 + 5000 * 7919 % 90000000, 8, 10, QLatin1Char('0'));
+    std::unique_ptr<CardEditor> editor(createCardEditor(CardType::RK, nullptr));
+    editor->show();
+    editor->activateWindow();
+    if (!QTest::qWaitForWindowActive(editor.get()))
+        state.SkipWithError("no window");
+    editor->pageControl()->setCurrentIndex(1);
+    QWidget *field = editor->findChild<QWidget *>(QStringLiteral("ed2457"));
+    field->setFocus();
+    QApplication::processEvents();
+    for (const QChar ch : code.left(7))
+        key(field, 0, QString(ch));
+    OrgAssist *assist = OrgAssist::of(editor.get());
+    for (auto _ : state) {
+        key(field, 0, code.right(1));
+        if (!assist->offeredFor())
+            state.SkipWithError("no offer");
+        state.PauseTiming();
+        key(field, Qt::Key_Backspace, QString());
+        state.ResumeTiming();
+    }
+    editor->document().setModified(0);
+    editor->close();
+    OrgStore::setDefaultFile(old);
+}
+
+} // namespace
+
+void registerOrgBenchmarks()
+{
+    addBenchmark("organisation popup, 10000 stored/rk", popupLookup);
+}
