@@ -260,8 +260,13 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
             m_wiring->moveFocus(target);
         return false;
     });
+    // Fields by their binder (a lookup), anything else by its name in the window.
+    const auto named = [this](const QString &name) {
+        QWidget *w = m_binder->widget(name);
+        return w ? w : findChild<QWidget *>(name);
+    };
     for (const QString &name : fields.exit) {
-        if (QWidget *w = findChild<QWidget *>(name))
+        if (QWidget *w = named(name))
             m_wiring->setExitRule(w, [this, name](RuleContext &ctx) { m_rules->exitRule(name, ctx); });
     }
     for (const QString &name : fields.enter) {
@@ -307,7 +312,7 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
 
     QWidget *previous = nullptr;
     for (const QString &name : pageBuilder::tabOrder(design, *m_binder)) {
-        QWidget *w = findChild<QWidget *>(name);
+        QWidget *w = named(name);
         if (!w)
             continue;
         if (previous)

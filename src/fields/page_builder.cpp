@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -261,8 +262,20 @@ private:
         return longest > 48;
     }
 
-    int labelColumnWidth(QWidget *box) const
+    // The same for every frame of the page, so measured once; the widths of the label
+    // texts are kept for the next editor (measuring text was a tenth of opening one).
+    int labelColumnWidth(QWidget *box)
     {
+        if (m_labelColumn >= 0)
+            return m_labelColumn;
+        static QHash<QString, int> widths; // by font and text
+        const QString font = box->font().key() + QChar(0);
+        const auto width = [&](const QString &line) {
+            auto it = widths.constFind(font + line);
+            if (it == widths.constEnd())
+                it = widths.insert(font + line, box->fontMetrics().horizontalAdvance(line));
+            return *it;
+        };
         int widest = 0;
         for (const PageBlock &block : m_design.pages.at(m_page)) {
             if (block.grid)
@@ -273,11 +286,12 @@ private:
                     continue;
                 for (const QString &line : s->label.split(QLatin1Char('\n'))) {
                     if (!isLong(line))
-                        widest = qMax(widest, box->fontMetrics().horizontalAdvance(line));
+                        widest = qMax(widest, width(line));
                 }
             }
         }
-        return widest + 4;
+        m_labelColumn = widest + 4;
+        return m_labelColumn;
     }
 
     void fillTable(const PageBlock &block, QWidget *box, QGridLayout *grid)
@@ -318,6 +332,7 @@ private:
     const PageDesign &m_design;
     FieldBinder &m_binder;
     int m_page;
+    int m_labelColumn = -1;
 };
 
 } // namespace
