@@ -4,6 +4,7 @@
 // process.
 #include "bench_registry.h"
 #include "open_probe.h"
+#include "paint_watch.h"
 
 #include "app/card_editor.h"
 #include "app/card_editors.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QLabel>
 #include <QProcess>
 
@@ -28,35 +28,6 @@ const struct
     CardType type;
     const char *id;
 } kEditors[] = {{CardType::RK, "rk"}, {CardType::OK, "ok"}, {CardType::IK, "ik"}, {CardType::OKD, "okd"}};
-
-// Notes the first paint of a window.
-class PaintWatch : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Shows `window` and returns once it has painted; false after five seconds without.
-bool showUntilPainted(QWidget &window)
-{
-    PaintWatch watch;
-    window.installEventFilter(&watch);
-    window.show();
-    QElapsedTimer waited;
-    waited.start();
-    while (!watch.painted && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    window.removeEventFilter(&watch);
-    return watch.painted;
-}
 
 // Milliseconds from nothing to an editor of `type` painted.
 double openEditor(CardType type)

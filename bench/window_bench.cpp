@@ -1,31 +1,15 @@
 // Windows: an editor built, the main window shown until it has painted.
 #include "bench_registry.h"
+#include "paint_watch.h"
 
 #include "app/main_form.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QWidget>
 
 #include <memory>
 
 namespace {
-
-// Notes the first paint of a widget.
-class PaintWatch : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 void editorConstruction(benchmark::State &state, const CardRow &card)
 {
@@ -42,14 +26,7 @@ void mainWindowFirstPaint(benchmark::State &state)
 {
     for (auto _ : state) {
         auto form = std::make_unique<TMainForm>();
-        PaintWatch watch;
-        form->installEventFilter(&watch);
-        form->show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!watch.painted && waited.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (!watch.painted)
+        if (!showUntilPainted(*form))
             state.SkipWithError("the main window did not paint");
         state.PauseTiming();
         form.reset();
