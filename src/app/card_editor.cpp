@@ -475,8 +475,7 @@ void CardEditor::checkCard()
 {
     if (!leaveFocusedField())
         return;
-    commitToModel();
-    listProblems();
+    listProblems(); // takes the fields' texts and checks the card as a save writes it
     showProblemPanel();
     m_problemPanel->list()->setFocus(Qt::OtherFocusReason);
 }
@@ -493,12 +492,8 @@ void CardEditor::listProblems()
         QString caption = w ? w->accessibleName() : QString();
         if (caption.isEmpty())
             caption = info ? fieldCaptions::own(*info) : p.field;
-        // The code has its own column.
-        if (info && !info->code.isEmpty() && caption.startsWith(info->code)) {
-            caption.remove(0, info->code.size());
-            while (!caption.isEmpty() && (caption.front() == u'.' || caption.front().isSpace()))
-                caption.remove(0, 1);
-        }
+        if (info) // the code has its own column
+            caption = fieldCaptions::withoutCode(caption, info->code);
         const int page = info ? info->page : -1;
         rows << ProblemPanel::Row{p.code, caption, p.entryTitle, p.message,
                                   table.pages().value(page), !p.blocking};

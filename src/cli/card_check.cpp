@@ -183,12 +183,8 @@ QString checkFieldName(const CardKind &kind, const QString &code)
     for (const FieldInfo &info : kind.fields().fields()) {
         if (info.code != code || info.label.isEmpty())
             continue;
-        QString label = info.label.simplified();
-        const bool coded = label.startsWith(code);
-        if (coded)
-            label.remove(0, code.size());
-        while (!label.isEmpty() && (label.front() == QLatin1Char('.') || label.front().isSpace()))
-            label.remove(0, 1);
+        const bool coded = info.label.simplified().startsWith(code);
+        const QString label = fieldCaptions::withoutCode(info.label, code);
         if (coded && !label.isEmpty())
             return label;
         if (other.isEmpty())

@@ -135,14 +135,19 @@ QHash<QString, QString> fromDesign(const FieldTable &table, const PageDesign &de
     return DesignCaptions(table, design).collect();
 }
 
+QString withoutCode(const QString &caption, const QString &code)
+{
+    QString out = caption.simplified();
+    if (!code.isEmpty() && out.startsWith(code))
+        out.remove(0, code.size());
+    while (!out.isEmpty() && (out.front() == QLatin1Char('.') || out.front().isSpace()))
+        out.remove(0, 1);
+    return out;
+}
+
 QString title(const FieldInfo &info)
 {
-    QString label = info.label.simplified();
-    if (!info.code.isEmpty() && label.startsWith(info.code)) {
-        label.remove(0, info.code.size());
-        while (!label.isEmpty() && (label.front() == QLatin1Char('.') || label.front().isSpace()))
-            label.remove(0, 1);
-    }
+    const QString label = withoutCode(info.label, info.code);
     QString out = info.code.isEmpty() ? QStringLiteral("поле") : QStringLiteral("поле з кодом %1").arg(info.code);
     if (!label.isEmpty())
         out += QStringLiteral(" «%1»").arg(label);

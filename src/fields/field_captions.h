@@ -14,6 +14,9 @@ namespace fieldCaptions {
 // its field code; empty when it has none of them.
 QString own(const FieldInfo &info);
 
+// A caption without the field code it starts with ("7021. Шифр роботи" -> "Шифр роботи").
+QString withoutCode(const QString &caption, const QString &code);
+
 // "поле з кодом 7021 «Шифр роботи»", as messages name a field: the label loses the
 // code it starts with; a field with neither code nor label goes by its name.
 QString title(const FieldInfo &info);
