@@ -9,6 +9,11 @@ if(NOT changelog_head MATCHES "^zorvat \\(${PROJECT_VERSION}\\) ")
   message(FATAL_ERROR "debian/changelog starts with «${changelog_head}», not version ${PROJECT_VERSION}")
 endif()
 
+if(WIN32)
+  include(${PROJECT_SOURCE_DIR}/packaging/windows/install.cmake)
+  return()
+endif()
+
 set(pkg_src ${PROJECT_SOURCE_DIR}/packaging)
 set(pkg_out ${PROJECT_BINARY_DIR}/packaging)
 configure_file(${pkg_src}/ua.zorvat.zorvat.metainfo.xml ${pkg_out}/ua.zorvat.zorvat.metainfo.xml @ONLY)

@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "app/qt_platform.h"
 #include "app/startup.h"
+#include "system/console.h"
 #include "zorvat_version.h"
 
 #include <QApplication>
@@ -9,15 +10,6 @@
 
 #include <csignal>
 #include <cstdio>
-
-namespace {
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,17 +19,14 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     // Help and version need no display: they are answered before Qt looks for one.
-    QStringList rawArguments;
-    for (int i = 0; i < argc; ++i)
-        rawArguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine early = parseCommandLine(rawArguments);
+    const CommandLine early = parseCommandLine(console::arguments(argc, argv));
     if (early.help || early.version) {
-        print(stdout, early.help ? commandLineHelp() : versionText());
+        console::write(stdout, early.help ? commandLineHelp() : versionText());
         return 0;
     }
     // A wrong call is answered before the window system starts, so also without a display.
     if (!early.unknownOptions.isEmpty()) {
-        print(stderr, commandLineError(early));
+        console::write(stderr, commandLineError(early));
         return 2;
     }
 
@@ -46,7 +35,7 @@ int main(int argc, char *argv[])
     // Qt has taken its own options out of the arguments by now.
     const CommandLine line = parseCommandLine(QApplication::arguments());
     if (!line.unknownOptions.isEmpty()) {
-        print(stderr, commandLineError(line));
+        console::write(stderr, commandLineError(line));
         return 2;
     }
 

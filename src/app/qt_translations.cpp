@@ -8,11 +8,15 @@
 bool installQtTranslations(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
-    // "qt_uk" gathers the catalogues of Qt's modules (qtbase_uk and the rest).
-    if (!translator->load(QLocale(QLocale::Ukrainian, QLocale::Ukraine), QStringLiteral("qt"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
+    // qtbase_uk holds every text of the Qt modules the program uses (dialogs, the print
+    // preview, the standard edit menu). The Windows programs carry it in "translations"
+    // beside them; on Linux it is Qt's own.
+    const QLocale ukrainian(QLocale::Ukrainian, QLocale::Ukraine);
+    for (const QString &folder : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(ukrainian, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+            return QCoreApplication::installTranslator(translator);
     }
-    return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }

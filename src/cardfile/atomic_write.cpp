@@ -11,16 +11,6 @@
 #include <unistd.h>
 #endif
 
-namespace {
-
-// The system error of the call that just failed; EIO when it left none.
-int lastError()
-{
-    return errno ? errno : EIO;
-}
-
-} // namespace
-
 QString writeFailureMessage(const QString &path, const QString &reason)
 {
     return QStringLiteral("Не вдалося записати файл «%1»: %2.\nПопередній вміст файлу не змінено.").arg(path, reason);
@@ -28,33 +18,35 @@ QString writeFailureMessage(const QString &path, const QString &reason)
 
 WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
-    const auto failure = [&path](int err) { return WriteResult{false, writeFailureMessage(path, ioReason(err))}; };
+    const auto failure = [&path](int err) {
+        return WriteResult{false, writeFailureMessage(path, ioReason(writeFailureCause(path, err)))};
+    };
     if (QFileInfo(path).isDir())
         return failure(EISDIR);
 
     QSaveFile file(path);
-    errno = 0;
+    clearSystemError();
     // Unbuffered: QSaveFile notices a failed write but not a failed flush of its own
     // buffer at commit, which would put an empty file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure(lastError());
-    errno = 0;
+        return failure(lastSystemError());
+    clearSystemError();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int err = lastError();
+        const int err = lastSystemError();
         file.cancelWriting();
         return failure(err);
     }
 #ifdef Q_OS_UNIX
     // Some file systems report a full disk only when the data reaches it.
-    errno = 0;
+    clearSystemError();
     if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
-        const int err = lastError();
+        const int err = lastSystemError();
         file.cancelWriting();
         return failure(err);
     }
 #endif
-    errno = 0;
+    clearSystemError();
     if (!file.commit())
-        return failure(lastError());
+        return failure(lastSystemError());
     return {true, {}};
 }

@@ -281,15 +281,15 @@ bool readCardFileBytes(const QString &path, QByteArray *bytes, QString *message)
         return false;
     }
     QFile file(path);
-    errno = 0;
+    clearSystemError();
     if (!file.open(QIODevice::ReadOnly)) {
-        *message = readFailureMessage(path, ioReason(errno ? errno : EIO));
+        *message = readFailureMessage(path, ioReason(lastSystemError()));
         return false;
     }
-    errno = 0;
+    clearSystemError();
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *message = readFailureMessage(path, ioReason(errno ? errno : EIO));
+        *message = readFailureMessage(path, ioReason(lastSystemError()));
         return false;
     }
     return true;

@@ -11,6 +11,7 @@
 #include "print/page_renderer.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
+#include "system/console.h"
 #include "zorvat_version.h"
 
 #include <QDirIterator>
@@ -101,7 +102,8 @@ const Command kCommands[] = {
      "телефон, e-mail, підпорядкованість. З --json - масив JSON (UTF-8) з тими самими полями та\n"
      "savedAt (коли записано) і source (файл картки).\n"
      "export FILE.csv - записує довідник у файл CSV (UTF-8, кома, перший рядок - назви полів).\n"
-     "Стан 2, якщо довідник недоступний (файл пошкоджено, зайнято чи лише для читання).",
+     "Стан 2, якщо довідник недоступний (файл пошкоджено, зайнято чи лише для читання).\n"
+     "Змінна середовища ZORVAT_DATA_DIR називає іншу теку довідника, ніж теку даних користувача.",
      -1, false, false, true},
 };
 
@@ -250,7 +252,7 @@ int runCheck(const QStringList &args, bool json)
             status = kProblems;
     }
     if (json)
-        std::fputs(QJsonDocument(all).toJson(QJsonDocument::Indented).constData(), stdout);
+        console::write(stdout, QJsonDocument(all).toJson(QJsonDocument::Indented));
     return status;
 }
 
@@ -408,7 +410,7 @@ int runCli(const QStringList &argsIn)
         return doc.saveTo(out) ? status : kUsage;
     }
     if (name == QLatin1String("show")) {
-        std::fputs(cardJson(*kind, doc.model()).constData(), stdout);
+        console::write(stdout, cardJson(*kind, doc.model()));
         return status;
     }
     return runPdf(doc, platform, files.at(1), status);

@@ -1,5 +1,7 @@
 #include "cli/console_platform.h"
 
+#include "system/console.h"
+
 #include <cstdio>
 
 namespace {
@@ -17,14 +19,12 @@ QString oneLine(QString text)
 
 void printError(const QString &text)
 {
-    std::fputs(oneLine(text).toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
+    console::write(stderr, oneLine(text) + QLatin1Char('\n'));
 }
 
 void printOut(const QString &text)
 {
-    std::fputs(text.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
+    console::write(stdout, text + QLatin1Char('\n'));
 }
 
 void ConsolePlatform::message(const QString &text)

@@ -23,9 +23,15 @@ int main(int argc, char *argv[])
     // disk, instead of the signal ending the program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    // No display is needed: fonts and PDF output work on the offscreen platform.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // No display is needed: fonts and PDF output work on the offscreen platform. On
+    // Windows that platform knows no fonts; the minimal one takes the system's.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+#ifdef Q_OS_WIN
+        qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
+#else
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    }
     qInstallMessageHandler(quietMessages);
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();

@@ -3,6 +3,7 @@
 #include "cli/console_platform.h"
 #include "orgs/org_import.h"
 #include "orgs/org_store.h"
+#include "system/console.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -72,7 +73,7 @@ int list(OrgStore &store, bool json)
                 object.insert(kHeader.at(i), v.at(i));
             array.append(object);
         }
-        std::fputs(QJsonDocument(array).toJson(QJsonDocument::Indented).constData(), stdout);
+        console::write(stdout, QJsonDocument(array).toJson(QJsonDocument::Indented));
         return kOk;
     }
     for (const Organisation &o : orgs)

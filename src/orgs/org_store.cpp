@@ -70,6 +70,10 @@ QString OrgStore::defaultFile()
 {
     if (!fileOverride().isEmpty())
         return fileOverride();
+    // A folder of its own, named by the caller (zorvat-card ZORVAT_DATA_DIR=... orgs).
+    const QString own = qEnvironmentVariable("ZORVAT_DATA_DIR");
+    if (!own.isEmpty())
+        return own + u"/organisations.sqlite"_s;
     // The same place for the program and zorvat-card, which has another application name.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/ЗОРВАТ/organisations.sqlite"_s;
 }

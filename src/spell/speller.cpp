@@ -2,6 +2,7 @@
 
 #include "fields/user_settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,9 +11,31 @@
 
 #include <hunspell.hxx>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace spelling {
 
 namespace {
+
+// The name Hunspell opens a dictionary by. Hunspell built with MinGW opens files by their
+// name in the ANSI code page, which on Windows cannot carry every letter (the programs
+// may sit in C:\Users\Олена\...): such a path is given by its short, ASCII form.
+QByteArray hunspellPath(const QString &path)
+{
+    const QByteArray local = QFile::encodeName(path);
+#ifdef Q_OS_WIN
+    if (QFile::decodeName(local) != path) {
+        const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+        std::wstring shortName(MAX_PATH, L'\0');
+        const DWORD n = ::GetShortPathNameW(native.c_str(), shortName.data(), DWORD(shortName.size()));
+        if (n > 0 && n < shortName.size())
+            return QString::fromWCharArray(shortName.data(), int(n)).toLocal8Bit();
+    }
+#endif
+    return local;
+}
 
 QString g_dictionaryFolder;
 QString g_wordListFile;
@@ -145,7 +168,16 @@ void Speller::setEnabled(bool enabled)
 
 QString Speller::dictionaryFolder()
 {
-    return g_dictionaryFolder.isEmpty() ? QStringLiteral("/usr/share/hunspell") : g_dictionaryFolder;
+    if (!g_dictionaryFolder.isEmpty())
+        return g_dictionaryFolder;
+    // The Windows programs carry their dictionaries beside them; on Linux they are
+    // Debian's (hunspell-uk, hunspell-en-us).
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/dictionaries");
+#ifdef Q_OS_WIN
+    return beside;
+#else
+    return QFileInfo(beside).isDir() ? beside : QStringLiteral("/usr/share/hunspell");
+#endif
 }
 
 void Speller::setDictionaryFolder(const QString &folder)
@@ -201,7 +233,7 @@ Speller::Dictionary &Speller::dictionary(TextLanguage language)
     const QString dic = base + QStringLiteral(".dic");
     if (!QFileInfo::exists(aff) || !QFileInfo::exists(dic))
         return d;
-    auto hunspell = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
+    auto hunspell = std::make_unique<Hunspell>(hunspellPath(aff).constData(), hunspellPath(dic).constData());
     // Debian's dictionaries are in UTF-8; one in another encoding is not used rather
     // than checked wrongly.
     if (QString::fromStdString(hunspell->get_dict_encoding()).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
@@ -305,7 +337,8 @@ bool Speller::addToWordList(const QString &wordIn)
         words.sort();
         QDir().mkpath(QFileInfo(wordListFile()).path());
         QSaveFile file(wordListFile());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        // Lines end in "\n" on every system, so that the list moves between them as it is.
+        if (!file.open(QIODevice::WriteOnly))
             return false;
         file.write(words.join(u'\n').toUtf8() + '\n');
         if (!file.commit())

@@ -57,7 +57,8 @@ public:
     // The word counts as right until the program ends.
     void ignore(const QString &word);
 
-    // Where the dictionaries are looked for ("/usr/share/hunspell" unless set) and the
+    // Where the dictionaries are looked for (unless set: "dictionaries" beside the program,
+    // on Linux Debian's "/usr/share/hunspell" when there is none) and the
     // file of the clerk's words (in the program's data folder unless set); both reload.
     static QString dictionaryFolder();
     static void setDictionaryFolder(const QString &folder);

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const int kNone = -1;
@@ -96,6 +98,9 @@ private slots:
         // Without a display the window system would abort the program first.
         QTest::newRow("unknown option, no display") << QStringList{QStringLiteral("--bogus")} << xcb << 2 << QString()
                                                     << QStringLiteral("невідомий параметр «--bogus»");
+        // Named as typed, whatever code page the system gives a program's arguments in.
+        QTest::newRow("unknown option in Ukrainian") << QStringList{u"--їжак"_s} << offscreen << 2 << QString()
+                                                     << u"невідомий параметр «--їжак»"_s;
     }
     void builtProgram()
     {

@@ -1,6 +1,8 @@
 #include "cardfile/cp1251.h"
 #include "support/test_registry.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -44,6 +46,47 @@ private slots:
         QCOMPARE(cp1251::unencodable(text), bad);
         if (bad.isEmpty())
             QCOMPARE(cp1251::decode(cp1251::encode(text)), text);
+    }
+
+    // The code page's own table gives, for every byte and every character, what Qt's
+    // converter gives where Qt has one (Linux, with ICU): so a card written on Windows
+    // has the very bytes of the same card written on Linux.
+    void sameAsQtConverter()
+    {
+        QStringDecoder decoder("windows-1251");
+        if (!decoder.isValid())
+            QSKIP("this Qt has no converter for the code page to compare with (Qt for Windows has no ICU)");
+        for (int b = 0; b < 256; ++b) {
+            QStringDecoder one("windows-1251");
+            const QByteArray byte(1, char(b));
+            QCOMPARE(cp1251::decode(byte), QString(one.decode(byte)));
+        }
+        for (int unit = 0; unit < 0x10000; ++unit) {
+            if (QChar::isSurrogate(char16_t(unit)))
+                continue;
+            const QString ch = QChar(char16_t(unit));
+            QStringEncoder encoder("windows-1251");
+            const QByteArray theirs = encoder.encode(ch);
+            const bool carried = !encoder.hasError() && theirs.size() == 1 && (theirs != "?" || unit == '?');
+            QVERIFY2(cp1251::unencodable(ch).isEmpty() == carried, qPrintable(QString::number(unit, 16)));
+            if (carried)
+                QCOMPARE(cp1251::encode(ch), theirs);
+        }
+    }
+
+    void encodeSubstitutes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("one per character") << u"a≠b"_s << QByteArray("a?b");
+        QTest::newRow("a pair is one character") << u"x😀y"_s << QByteArray("x?y");
+        QTest::newRow("a lone high surrogate at the end") << u"я"_s + QChar(0xD83D) << QByteArray("\xFF?");
+    }
+    void encodeSubstitutes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(cp1251::encode(text), bytes);
     }
 };
 

@@ -23,7 +23,7 @@ Run orgs(const QTemporaryDir &home, const QStringList &args)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+    env.insert(u"ZORVAT_DATA_DIR"_s, home.filePath(u"data/ЗОРВАТ"_s));
     p.setProcessEnvironment(env);
     return runProgram(p, QStringLiteral(ZORVAT_CARD_BIN), QStringList{u"orgs"_s} + args);
 }
@@ -64,9 +64,16 @@ private slots:
         const QDir cards(home.filePath(u"cards"_s));
         QVERIFY(cards.mkpath(u"b/deeper"_s));
         QVERIFY(cards.mkpath(u"a"_s));
-        for (CardType type : {CardType::RK, CardType::OK, CardType::IK, CardType::OKD})
-            writeFile(cards.filePath(u"b/deeper/"_s + cardKind(type).id().toUpper() + u"_full.txt"_s),
-                      fullCards::bytes(type));
+        // Saved a year apart, the RK card last: the cards share organisations, and the
+        // newest card decides them, not the order in which the system lists a folder.
+        int year = 2020;
+        for (CardType type : {CardType::OK, CardType::OKD, CardType::IK, CardType::RK}) {
+            const QString path = cards.filePath(u"b/deeper/"_s + cardKind(type).id().toUpper() + u"_full.txt"_s);
+            writeFile(path, fullCards::bytes(type));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime(QDate(++year, 1, 1), QTime(12, 0)), QFileDevice::FileModificationTime));
+        }
         writeCard(cards.filePath(u"a/RK_new.txt"_s), u"Нова назва"_s, QDateTime(QDate(2025, 3, 1), QTime(12, 0)));
         writeCard(cards.filePath(u"b/RK_old.txt"_s), u"Стара назва"_s, QDateTime(QDate(2020, 3, 1), QTime(12, 0)));
         writeFile(cards.filePath(u"b/notes.txt"_s), "not a card");

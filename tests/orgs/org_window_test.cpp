@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -270,10 +269,11 @@ private slots:
         if (problem == u"damaged"_s) {
             writeFile(store.path(), QByteArray(4096, 'x'));
         } else if (problem == u"read-only"_s) {
-            if (geteuid() == 0)
-                QSKIP("root writes into read-only files");
             OrgStore(store.path()).count();
             QFile::setPermissions(store.path(), QFile::ReadOwner);
+            // Root writes into read-only files, also as a Windows program under Wine.
+            if (QFile probe(store.path()); probe.open(QIODevice::ReadWrite))
+                QSKIP("this user writes into read-only files (root)");
         } else {
             writeFile(store.dir.filePath(u"folder"_s), "x");
             OrgStore::setDefaultFile(store.dir.filePath(u"folder/organisations.sqlite"_s));

@@ -3,6 +3,7 @@
 #include "print/page_renderer.h"
 #include "print/report_layouts.h"
 #include "print/text_wrap.h"
+#include "support/print_checks.h"
 #include "support/test_registry.h"
 #include "zorvat_version.h"
 
@@ -166,6 +167,7 @@ private slots:
         QVERIFY2(writePdf({&first, &second}, path, &error, title), qPrintable(error));
 
         // Viewers show the card and its file in their title bar, not a layout's name.
+        PDF_TEXT_OR_SKIP();
         const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
         QVERIFY2(!pdfinfo.isEmpty(), "pdfinfo (poppler-utils) is needed to read the PDF's information");
         QProcess info;

@@ -246,6 +246,11 @@ QString renderAndRead(const QList<const PageLayout *> &pages, const QString &ste
     return QString::fromUtf8(run.readAllStandardOutput()).simplified();
 }
 
+bool canReadPdfText()
+{
+    return QSysInfo::productType() != QLatin1String("windows");
+}
+
 QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString &stem, const QStringList &values)
 {
     QString error;

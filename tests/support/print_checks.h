@@ -72,6 +72,15 @@ QStringList cutLabels(const PageLayout &layout);
 // A text of `words` words ("word1 word2 ..."), long enough to wrap over many lines.
 QString longText(const QString &word, int words);
 
+// Whether a PDF written here can be read back with poppler's pdftotext: not under Wine,
+// which starts a Linux program without letting its output be read.
+bool canReadPdfText();
+#define PDF_TEXT_OR_SKIP()                                                                                             \
+    do {                                                                                                               \
+        if (!printChecks::canReadPdfText())                                                                            \
+            QSKIP("Wine starts Linux programs (poppler's pdftotext, pdfinfo) without letting their output be read");  \
+    } while (false)
+
 // Writes `pages` as one PDF "<stem>.pdf" and an image "<stem>-<layout>.png" of each page
 // into $ZORVAT_RENDER_DIR when set (to look at them) or a temporary directory, and
 // returns the PDF's text as pdftotext reads it, lines joined by blanks and squeezed;

@@ -8,6 +8,7 @@
 #include "support/fake_platform.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,7 +33,28 @@ void add(const char *name, std::function<QObject *()> make)
 
 int main(int argc, char **argv)
 {
+    // The tests never open a real window. Wine passes no QT_ variable of the Linux
+    // environment on to the program, so the platform is chosen here too.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // Qt's offscreen platform on Windows reads its fonts from one folder, and knows no
+    // other: the tests get the metric twins of Arial and Times New Roman (Liberation).
+    const QString fonts = qEnvironmentVariable("ZORVAT_TEST_FONTS");
+    if (!fonts.isEmpty())
+        qputenv("QT_QPA_FONTDIR", fonts.toLocal8Bit());
+    // Without a console window Qt on Windows sends the test log to the debugger; CTest
+    // reads standard output.
+    qputenv("QT_FORCE_STDERR_LOGGING", "1");
+#endif
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    // In place of the windows' own font on Windows (Segoe UI, 9 points).
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+#endif
     FakePlatform fallback;
     Platform::install(&fallback);
     // Editors keep recovery copies of unsaved cards; the tests' copies go here.

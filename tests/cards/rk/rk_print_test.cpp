@@ -599,6 +599,7 @@ private slots:
             u"6. 06.05, 12.05, 28, Етап номер 6"_s,
             u"2458. Код за ЄДРПОУ (ідентифікаційний номер) 12345672"_s,
         };
+        PDF_TEXT_OR_SKIP();
         const QStringList missing = printChecks::missingFromPdf(pages, u"rk-card"_s, values);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u" | "_s)));
     }

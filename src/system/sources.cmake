@@ -1,0 +1,3 @@
+list(APPEND ZORVAT_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/console.cpp
+)
