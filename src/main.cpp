@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/help_form.h"
 #include "app/main_form.h"
 #include "app/qt_platform.h"
 #include "app/startup.h"
@@ -41,6 +42,13 @@ int main(int argc, char *argv[])
 
     QtPlatform platform;
     Platform::install(&platform);
+
+    if (line.guide) {
+        auto *guide = new TfrmHELP;
+        guide->setAttribute(Qt::WA_DeleteOnClose);
+        guide->show();
+        return app.exec();
+    }
 
     auto *mainForm = new TMainForm;
     mainForm->setAttribute(Qt::WA_DeleteOnClose);

@@ -15,6 +15,7 @@ namespace {
 
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("ця довідка"));
 const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("версія програми"));
+const QCommandLineOption kGuide({QStringLiteral("g"), QStringLiteral("guide")}, QStringLiteral("посібник користувача"));
 
 // The options Qt takes for itself when the application starts (those of its window
 // system plugins too); the first ones take a value.
@@ -46,6 +47,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(kHelp);
     parser.addOption(kVersion);
+    parser.addOption(kGuide);
     parser.addPositionalArgument(QStringLiteral("ФАЙЛ"), QStringLiteral("файл картки"), QStringLiteral("[ФАЙЛ...]"));
     // Unknown options are collected, not fatal: before the application object exists
     // Qt's own options (-platform, -style) still stand among the arguments.
@@ -74,6 +76,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     line.help = parser.isSet(kHelp);
     line.version = parser.isSet(kVersion);
+    line.guide = parser.isSet(kGuide);
     return line;
 }
 
@@ -87,7 +90,7 @@ QString commandLineHelp()
         "Кожен ФАЙЛ картки відкривається у новому вікні картки того типу, з якого починається\n"
         "ім'я файлу: RK, OK, OKD або IK (великими чи малими літерами).\n\n"
         "Параметри:\n");
-    for (const QCommandLineOption *option : {&kHelp, &kVersion}) {
+    for (const QCommandLineOption *option : {&kHelp, &kVersion, &kGuide}) {
         const QStringList names = option->names();
         text += QStringLiteral("  -%1, --%2").arg(names.at(0), names.at(1)).leftJustified(17) + option->description()
               + QLatin1Char('\n');
@@ -115,7 +118,7 @@ void openCardFiles(TMainForm &mainForm, const QStringList &files)
         if (!kind) {
             Platform::instance().message(
                 QStringLiteral("Файл «%1» не відкрито: ім'я файлу картки має починатися з RK, OK, OKD або IK "
-                               "(за ним видно тип картки).")
+                               "(чи РК, ОК, ОКД, ІК): за ним видно тип картки.")
                     .arg(bareFileName(file)));
             continue;
         }

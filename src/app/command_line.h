@@ -12,6 +12,8 @@ struct CommandLine
     QStringList unknownOptions;
     bool help = false;
     bool version = false;
+    // The user guide alone, without the main window (the Start menu's "ЗОРВАТ — посібник").
+    bool guide = false;
 };
 
 // `arguments` starts with the program's name, as QCoreApplication::arguments() does.

@@ -11,12 +11,13 @@ namespace {
 // The upper half of the code page, byte 0x80 + i to upperHalf[i]. The table is the code
 // page itself, so that a card has the same bytes on every system: Qt's own converter for
 // it exists only where Qt is built with ICU, which Qt for Windows is not. 0x98 is the one
-// byte the code page leaves undefined; it reads as the replacement character.
+// byte the code page leaves undefined; like ICU, the table gives it the C1 control U+0098
+// (which no card file holds: the reader refuses the byte).
 constexpr std::array<char16_t, 128> upperHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
-    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98
     0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // A0
     0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
@@ -53,10 +54,8 @@ private:
     {
         for (char16_t unit = 0; unit < 0x80; ++unit)
             m_entries[unit] = kHas | unit;
-        for (int i = 0; i < 0x80; ++i) {
-            if (upperHalf[i] != 0xFFFD)
-                m_entries[upperHalf[i]] = kHas | (0x80 + i);
-        }
+        for (int i = 0; i < 0x80; ++i)
+            m_entries[upperHalf[i]] = kHas | (0x80 + i);
     }
 
     std::array<unsigned short, 0x10000> m_entries{};

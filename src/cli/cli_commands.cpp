@@ -121,7 +121,7 @@ QString programHelp()
         text += QStringLiteral("  ") + u(c.usage) + QLatin1Char('\n');
     text += QStringLiteral(
         "\nT - тип картки: rk, ok, okd або ik. Без --type тип визначається за початком імені файлу\n"
-        "(RK, OK, OKD, IK, великими чи малими літерами).\n"
+        "(RK, OK, OKD, IK або РК, ОК, ОКД, ІК, великими чи малими літерами).\n"
         "zorvat-card КОМАНДА --help - опис команди; zorvat-card --version - версія програми.\n"
         "Наявний файл zorvat-card без --force не знищує: new не замінює файл, pdf не пише на місце\n"
         "картки, resave не пише поверх картки, у якій щось не прочитано.\n"

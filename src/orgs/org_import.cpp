@@ -34,7 +34,7 @@ OrgImport importCards(OrgStore &store, const QStringList &paths)
     for (const QString &file : files) {
         const CardKind *kind = cardKindOfFileName(file);
         if (!kind) {
-            result.problems << u"«%1»: тип картки не видно з імені файлу (має починатися з RK, OK, OKD або IK)."_s.arg(file);
+            result.problems << u"«%1»: тип картки не видно з імені файлу (має починатися з RK, OK, OKD або IK, РК, ОК, ОКД, ІК)."_s.arg(file);
             continue;
         }
         QString error;

@@ -52,6 +52,8 @@ private slots:
         QTest::newRow("files in order") << QStringList{rk, ok} << QStringList{rk, ok} << QStringList{} << false << false;
         QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QStringList{} << QStringList{} << true << false;
         QTest::newRow("short version") << QStringList{QStringLiteral("-v")} << QStringList{} << QStringList{} << false << true;
+        // The guide is no unknown option nor a file.
+        QTest::newRow("guide") << QStringList{u"--guide"_s} << QStringList{} << QStringList{} << false << false;
         QTest::newRow("a file named like an option") << QStringList{QStringLiteral("--"), QStringLiteral("--x.txt")}
                                                      << QStringList{QStringLiteral("--x.txt")} << QStringList{} << false << false;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--frob"), rk} << QStringList{rk}
@@ -76,6 +78,7 @@ private slots:
         QCOMPARE(line.unknownOptions, unknown);
         QCOMPARE(line.help, help);
         QCOMPARE(line.version, version);
+        QCOMPARE(line.guide, args.contains(u"--guide"_s));
     }
 
     // Help and version are answered without a display (the xcb platform would abort
@@ -124,6 +127,9 @@ private slots:
         QTest::newRow("OK, small letters") << QStringLiteral("ok2024.txt") << int(CardType::OK);
         QTest::newRow("OKD before OK") << QStringLiteral("OKD_ivanenko.txt") << int(CardType::OKD);
         QTest::newRow("IK") << QStringLiteral("Ik.txt") << int(CardType::IK);
+        QTest::newRow("Ukrainian letters, a blank") << u"РК 2026.txt"_s << int(CardType::RK);
+        QTest::newRow("Ukrainian OKD before OK") << u"окд Іваненко.txt"_s << int(CardType::OKD);
+        QTest::newRow("Ukrainian IK") << u"ІК-5.txt"_s << int(CardType::IK);
         QTest::newRow("no type in the name") << QStringLiteral("card.txt") << kNone;
         QTest::newRow("a prefix inside the name") << QStringLiteral("new_RK.txt") << kNone;
     }
