@@ -295,7 +295,8 @@ ReadResult CardDocument::readFrom(const QString &path)
     m_openedName = path;
     for (const QString &warning : m_kind.openWarnings(bareFileName(path)))
         Platform::instance().message(warning);
-    m_caption = m_kind.openedCaption(path);
+    // The path as the system writes it: C:\Users\... on Windows.
+    m_caption = m_kind.openedCaption(QDir::toNativeSeparators(path));
     emit stateChanged();
 
     auto interpreter = m_kind.interpreter(*m_model);

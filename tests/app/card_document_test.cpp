@@ -270,7 +270,7 @@ private slots:
         fake.expectOpen(card);
         QVERIFY(doc.open());
         QVERIFY(fake.unexpected().isEmpty());
-        QCOMPARE(doc.caption(), QStringLiteral("Реєстраційна картка - ") + card);
+        QCOMPARE(doc.caption(), QStringLiteral("Реєстраційна картка - ") + QDir::toNativeSeparators(card));
         QCOMPARE(doc.openedName(), card);
     }
 

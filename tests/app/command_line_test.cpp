@@ -160,7 +160,7 @@ private slots:
         QVERIFY(editor);
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->document().openedName(), path);
-        QCOMPARE(editor->windowTitle(), cardKind(CardType(type)).openedCaption(path));
+        QCOMPARE(editor->windowTitle(), cardKind(CardType(type)).openedCaption(QDir::toNativeSeparators(path)));
         QCOMPARE(editor->document().model().text(QStringLiteral("ed6140")), QStringLiteral("Kovalchuk O.O."));
         QCOMPARE(editor->document().modified(), 0);
         QVERIFY(fake.unexpected().isEmpty());

@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(fake.messages(),
                  messages + QStringList{u"У файлі «%1» не прочитано 1 рядок (2): цих даних немає в картці, і запис "
                                         u"поверх файлу їх знищить. Що саме і чому, покаже «zorvat-card check»."_s.arg(path)});
-        QCOMPARE(doc.caption(), u"Інформаційна картка НТП - "_s + path);
+        QCOMPARE(doc.caption(), u"Інформаційна картка НТП - "_s + QDir::toNativeSeparators(path));
         QCOMPARE(doc.modified(), 0);
         const QList<std::pair<QString, QString>> taken = {
             {u"ed5436"_s, u"0124U000777 "_s}, {u"mm9027"_s, u"Назва"_s}, {u"cb9153"_s, u"03"_s},

@@ -206,7 +206,7 @@ private slots:
                  (QStringList{u"Зверніть увагу Ви відкрили реєстраційну картку !    rk_work.txt"_s,
                               u"У файлі «%1» не прочитано 4 рядки (3, 4, 5, 6): цих даних немає в картці, і запис "
                               u"поверх файлу їх знищить. Що саме і чому, покаже «zorvat-card check»."_s.arg(path)}));
-        QCOMPARE(doc.caption(), u"Облікова картка - "_s + path);
+        QCOMPARE(doc.caption(), u"Облікова картка - "_s + QDir::toNativeSeparators(path));
         const QList<std::pair<QString, QString>> taken = {
             {u"ed5436"_s, u"0124U000777 "_s}, {u"mm2151"_s, u"Інститут"_s}, {u"fin"_s, u"7713"_s},
             {u"sum"_s, u"150"_s}, {u"mm2142n"_s, u"Іваненко"_s}, {u"lizsv"_s, u"Фізична особа"_s},
