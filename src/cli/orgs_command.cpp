@@ -1,5 +1,6 @@
 #include "cli/orgs_command.h"
 
+#include "cardfile/atomic_write.h"
 #include "cli/console_platform.h"
 #include "orgs/org_import.h"
 #include "orgs/org_store.h"
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -38,7 +38,13 @@ const QStringList kHeader = {u"kind"_s, u"code"_s, u"fullName"_s, u"shortName"_s
 
 QString csvField(QString text)
 {
-    if (!text.contains(u'"') && !text.contains(u',') && !text.contains(u'\n') && !text.contains(u'\r')
+    // A spreadsheet runs a cell that starts with one of these as a formula
+    // (=HYPERLINK(...)): a leading apostrophe, which it does not show, keeps the cell text.
+    static const QString formulaStarts = u"=+-@\t\r"_s;
+    const bool formula = !text.isEmpty() && formulaStarts.contains(text.front());
+    if (formula)
+        text.prepend(u'\'');
+    if (!formula && !text.contains(u'"') && !text.contains(u',') && !text.contains(u'\n') && !text.contains(u'\r')
         && !text.contains(u';'))
         return text;
     text.replace(u"\""_s, u"\"\""_s);
@@ -90,9 +96,10 @@ int exportCsv(OrgStore &store, const QString &path)
     QString text = QChar(0xFEFF) + csvLine(kHeader);
     for (const Organisation &o : orgs)
         text += csvLine(values(o));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        printError(u"zorvat-card: не вдалося записати файл «%1»: %2"_s.arg(path, file.errorString()));
+    // As a card is written: all or nothing, and never said done when it was not.
+    const WriteResult written = writeFileAtomically(path, text.toUtf8());
+    if (!written.ok) {
+        printError(u"zorvat-card: "_s + written.message);
         return kUsage;
     }
     printOut(u"Записано організацій: %1."_s.arg(orgs.size()));

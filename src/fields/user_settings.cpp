@@ -101,8 +101,10 @@ QList<RecentCard> recentCards()
 {
     const auto settings = open();
     QList<RecentCard> cards;
-    const int size = settings->beginReadArray(QStringLiteral("recentCards"));
-    for (int i = 0; i < size && cards.size() < kRecentCards; ++i) {
+    // The program writes at most kRecentCards entries: a size edited by hand to millions
+    // must not keep the window from coming up.
+    const int size = std::clamp(settings->beginReadArray(QStringLiteral("recentCards")), 0, kRecentCards);
+    for (int i = 0; i < size; ++i) {
         settings->setArrayIndex(i);
         const QString path = settings->value(QStringLiteral("file")).toString();
         const CardKind *kind = cardKindById(settings->value(QStringLiteral("card")).toString());

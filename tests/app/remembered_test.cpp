@@ -8,10 +8,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -153,6 +155,27 @@ private slots:
         for (const userSettings::RecentCard &card : userSettings::recentCards())
             got << cardKind(card.type).id() + u':' + QDir(dir.path()).relativeFilePath(card.path);
         QCOMPARE(got, listed);
+    }
+
+    // A list edited by hand: its size is no promise, and an entry it cannot use is passed
+    // by (a size of two thousand million once kept the window from coming up for minutes).
+    void recentCardsReadWithBounds()
+    {
+        ScopedSettings settings;
+        QTemporaryDir dir;
+        userSettings::addRecentCard(dir.filePath(u"RK_1.txt"_s), CardType::RK);
+        {
+            QSettings ini(userSettings::file(), QSettings::IniFormat);
+            ini.setValue(u"recentCards/size"_s, 2000000000);
+            ini.setValue(u"recentCards/2/file"_s, dir.filePath(u"OK_2.txt"_s));
+            ini.setValue(u"recentCards/2/card"_s, u"ok"_s);
+            ini.setValue(u"recentCards/3/card"_s, u"нема"_s);
+            ini.setValue(u"recentCards/3/file"_s, dir.filePath(u"OK_3.txt"_s));
+        }
+        QStringList got;
+        for (const userSettings::RecentCard &card : userSettings::recentCards())
+            got << QFileInfo(card.path).fileName();
+        QCOMPARE(got, (QStringList{u"RK_1.txt"_s, u"OK_2.txt"_s}));
     }
 
     // Files opened or saved in any editor come into the main window's list; each opens

@@ -1,5 +1,7 @@
 #include "cardfile/card_writer.h"
+#include "cardfile/io_reason.h"
 #include "fields/card_kind.h"
+#include "support/file_size_limit.h"
 #include "support/full_cards.h"
 #include "support/program_run.h"
 #include "support/test_files.h"
@@ -13,6 +15,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -112,6 +116,46 @@ private slots:
         QVERIFY(readAll(csv).startsWith("\xEF\xBB\xBFkind,code,fullName"));
         QCOMPARE(content.count(u"\r\n"_s), all.size() + 1);
         QVERIFY(content.contains(u"\"вул. Нова, 1\""_s));
+    }
+
+    // Names a spreadsheet would run as formulas are exported as text; an export that
+    // cannot be written whole leaves the old file and says why, with status 2.
+    void exportIsSafe()
+    {
+        QTemporaryDir home;
+        const QString card = home.filePath(u"RK_f.txt"_s);
+        writeFile(card, cardFileBytes({u"2457\\1\\87650001"_s, u"2151\\1\\=HYPERLINK(\"http://x\",\"y\")"_s,
+                                       u"2358\\@SUM(1)"_s, u"2655\\-Київ\\+вул. Нова"_s,
+                                       u"2934\\+380 44 123"_s}));
+        QCOMPARE(orgs(home, {u"import"_s, card}).status, 0);
+        const QString csv = home.filePath(u"orgs.csv"_s);
+        QCOMPARE(orgs(home, {u"export"_s, csv}).status, 0);
+        const QString content = QString::fromUtf8(readAll(csv));
+        for (const QString &cell : {u"\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""_s, u"\"'@SUM(1)\""_s, u"\"'-Київ\""_s,
+                                    u"\"'+вул. Нова\""_s, u"\"'+380 44 123\""_s})
+            QVERIFY2(content.contains(cell), qPrintable(cell + u" in "_s + content));
+        QVERIFY(content.contains(u",87650001,"_s));
+
+        // Into a folder that is not there, and onto a folder: nothing written, said why.
+        const QByteArray before = readAll(csv);
+        for (const QString &target : {home.filePath(u"нема/orgs.csv"_s), home.path()}) {
+            const Run run = orgs(home, {u"export"_s, target});
+            QCOMPARE(run.status, 2);
+            QVERIFY2(run.err.contains(target) && !run.out.contains("Записано"), qPrintable(run.err));
+        }
+        QCOMPARE(readAll(csv), before);
+#ifdef Q_OS_UNIX
+        // A full disk, as a file size limit stands it in: the old export stays whole.
+        QProcess full;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"ZORVAT_DATA_DIR"_s, home.filePath(u"data/ЗОРВАТ"_s));
+        full.setProcessEnvironment(env);
+        full.setChildProcessModifier([] { FileSizeLimit::limit(16); });
+        const Run run = runProgram(full, QStringLiteral(ZORVAT_CARD_BIN), {u"orgs"_s, u"export"_s, csv});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(ioReason(EFBIG)), qPrintable(run.err));
+        QCOMPARE(readAll(csv), before);
+#endif
     }
 
     void usageErrors_data()
