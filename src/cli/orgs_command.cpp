@@ -59,6 +59,36 @@ QString csvLine(const QStringList &fields)
     return quoted.join(u',') + u"\r\n"_s;
 }
 
+// One field of a listed line: a tab, line end or NUL in a value would split or cut the
+// line, so each is written as its escape (and the backslash as two).
+QString listField(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += u"\\\\"_s;
+            break;
+        case u'\t':
+            out += u"\\t"_s;
+            break;
+        case u'\n':
+            out += u"\\n"_s;
+            break;
+        case u'\r':
+            out += u"\\r"_s;
+            break;
+        case 0:
+            out += u"\\0"_s;
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
 int failed(const OrgStore &store)
 {
     printError(store.error());
@@ -82,8 +112,12 @@ int list(OrgStore &store, bool json)
         console::write(stdout, QJsonDocument(array).toJson(QJsonDocument::Indented));
         return kOk;
     }
-    for (const Organisation &o : orgs)
-        printOut(values(o).mid(0, 9).join(u'\t'));
+    for (const Organisation &o : orgs) {
+        QStringList fields = values(o).mid(0, 9);
+        for (QString &f : fields)
+            f = listField(f);
+        printOut(fields.join(u'\t'));
+    }
     return kOk;
 }
 

@@ -116,6 +116,15 @@ private slots:
         QVERIFY(readAll(csv).startsWith("\xEF\xBB\xBFkind,code,fullName"));
         QCOMPARE(content.count(u"\r\n"_s), all.size() + 1);
         QVERIFY(content.contains(u"\"вул. Нова, 1\""_s));
+
+        // A tab in a value would make a field of its own: it is listed as \t.
+        const QString tabbed = home.filePath(u"RK_tab.txt"_s);
+        writeFile(tabbed, cardFileBytes({u"2457\\1\\87650002"_s, u"2151\\1\\Інститут\tхімії"_s}));
+        QCOMPARE(orgs(home, {u"import"_s, tabbed}).status, 0);
+        const Run withTab = orgs(home, {u"list"_s});
+        QCOMPARE(withTab.out.count('\n'), all.size() + 1);
+        QVERIFY2(withTab.out.contains("1\t87650002\t\xD0\x86\xD0\xBD\xD1\x81\xD1\x82\xD0\xB8\xD1\x82\xD1\x83\xD1\x82\\t"),
+                 withTab.out.constData());
     }
 
     // Names a spreadsheet would run as formulas are exported as text; an export that
