@@ -309,8 +309,14 @@ ReadResult CardDocument::readFrom(const QString &path)
     emit opened();
     if (!result.warning.isEmpty())
         Platform::instance().message(result.warning);
-    // A file that could not be read at all is no card to come back to.
-    if (result.status != ReadResult::Status::IoError)
-        emit fileUsed(path);
+    // A file that could not be read at all is no card to come back to, nor the name of
+    // this one: the editor stays a new card, and a save never suggests the unread file.
+    if (result.status == ReadResult::Status::IoError || !result.notACard.isEmpty()) {
+        m_openedName.clear();
+        m_caption = m_kind.windowCaption();
+        emit stateChanged();
+        return result;
+    }
+    emit fileUsed(path);
     return result;
 }

@@ -274,6 +274,35 @@ private slots:
         QCOMPARE(doc.openedName(), card);
     }
 
+    // A file chosen but not read (from the recent cards: gone meanwhile, or no card) leaves
+    // the editor a new card, its title and the name a save suggests included.
+    void unreadFileLeavesNoName_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+        QTest::newRow("gone") << QByteArray();
+        QTest::newRow("no card") << QByteArray("%PDF-1.4\n\x01\x02 binary");
+    }
+    void unreadFileLeavesNoName()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        ScopedFakePlatform fake;
+        if (bytes.isEmpty())
+            fake.expectIoError();
+        else
+            fake.expectMessage();
+        TestKind kind;
+        CardDocument doc(kind);
+        const QString path = dir.filePath(QStringLiteral("notes.txt"));
+        if (!bytes.isEmpty())
+            writeFile(path, bytes);
+        doc.openChosen(path);
+        QCOMPARE(doc.caption(), kind.windowCaption());
+        QCOMPARE(doc.openedName(), QString());
+        QCOMPARE(doc.modified(), 0);
+        QVERIFY(fake.unexpected().isEmpty());
+    }
+
     void openWarnings_data()
     {
         QTest::addColumn<int>("type");
