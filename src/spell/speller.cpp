@@ -1,12 +1,12 @@
 #include "spell/speller.h"
 
 #include "fields/user_settings.h"
+#include "spell/word_list_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <hunspell.hxx>
@@ -251,11 +251,10 @@ void Speller::loadWordList()
     if (m_ownLoaded)
         return;
     m_ownLoaded = true;
-    QFile file(wordListFile());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const QString word = normalised(QString::fromUtf8(line).trimmed());
+    QSet<QString> words;
+    WordListFile(wordListFile()).read(&words);
+    for (const QString &w : std::as_const(words)) {
+        const QString word = normalised(w);
         if (!word.isEmpty())
             m_own.insert(word);
     }
@@ -321,30 +320,24 @@ QStringList Speller::suggestions(const QString &wordIn, TextLanguage language, i
     return out;
 }
 
-bool Speller::addToWordList(const QString &wordIn)
+bool Speller::addToWordList(const QString &wordIn, QString *error)
 {
     const QString word = normalised(wordIn);
     if (word.isEmpty())
         return false;
-    // Words another run of the program added meanwhile stay in the list.
-    m_ownLoaded = false;
-    loadWordList();
-    if (!m_own.contains(word)) {
-        // The whole list written anew and put in place at once, so that a failed write
-        // leaves the old list whole.
-        QStringList words(m_own.cbegin(), m_own.cend());
-        words << word;
-        words.sort();
-        QDir().mkpath(QFileInfo(wordListFile()).path());
-        QSaveFile file(wordListFile());
-        // Lines end in "\n" on every system, so that the list moves between them as it is.
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        file.write(words.join(u'\n').toUtf8() + '\n');
-        if (!file.commit())
-            return false;
-        m_own.insert(word);
+    // Added to the list as it is on disk now, with the words another running program
+    // added meanwhile.
+    QSet<QString> words;
+    const QString problem = WordListFile(wordListFile()).add(word, &words);
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
     }
+    m_own.clear();
+    for (const QString &w : std::as_const(words))
+        m_own.insert(normalised(w));
+    m_ownLoaded = true;
     emit changed();
     return true;
 }

@@ -51,9 +51,9 @@ public:
     // Up to `max` spellings the dictionary proposes instead.
     QStringList suggestions(const QString &word, TextLanguage language, int max = 7);
 
-    // The word counts as right in every card from now on, and in later runs.
-    // False when the word list could not be written.
-    bool addToWordList(const QString &word);
+    // The word counts as right in every card from now on, and in later runs. False when
+    // the word list could not be read or written, with the reason in `error`.
+    bool addToWordList(const QString &word, QString *error = nullptr);
     // The word counts as right until the program ends.
     void ignore(const QString &word);
 

@@ -144,10 +144,9 @@ QMenu *WritingAids::spellMenu(QPlainTextEdit *memo, const QPoint &pos)
     auto *add = new QAction(QStringLiteral("Додати до словника"), menu);
     add->setObjectName(QStringLiteral("spellAdd"));
     connect(add, &QAction::triggered, this, [word = wrong->word] {
-        if (!spelling::Speller::instance().addToWordList(word)) {
-            Platform::instance().message(QStringLiteral("Не вдалося записати слово «%1» до словника у файл %2.")
-                                             .arg(word, spelling::Speller::wordListFile()));
-        }
+        QString error;
+        if (!spelling::Speller::instance().addToWordList(word, &error) && !error.isEmpty())
+            Platform::instance().message(error);
     });
     menu->insertAction(first, add);
     auto *skip = new QAction(QStringLiteral("Пропустити"), menu);
