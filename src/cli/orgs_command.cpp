@@ -19,6 +19,7 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kProblems = 1;
 constexpr int kUsage = 2;
+constexpr int kBusyWaitMs = 120000;
 
 int usage(const QString &text)
 {
@@ -149,6 +150,12 @@ int runOrgs(const QStringList &args, bool json)
     if (json && action != u"list"_s)
         return usage(u"--json діє лише з orgs list"_s);
     OrgStore store;
+    // A batch waits for another program writing the directory (an import in another
+    // window) instead of failing, and says why it waits.
+    store.setBusyWait(kBusyWaitMs);
+    if (store.isBeingWritten())
+        printError(u"zorvat-card: довідник організацій зараз записує інша програма; чекаю, доки вона закінчить "
+                   u"(не довше %1 с)."_s.arg(kBusyWaitMs / 1000));
     if (action == u"list"_s) {
         if (!rest.isEmpty())
             return usage(u"виклик: zorvat-card orgs list [--json]"_s);

@@ -89,7 +89,9 @@ void rememberDialogFolder(CardType type, Dialog dialog, const QString &chosen)
 
 QByteArray windowGeometry(CardType type)
 {
-    return open()->value(key(type, "window")).toByteArray();
+    // What the window saved is some sixty bytes; anything far larger was not written by it.
+    const QByteArray geometry = open()->value(key(type, "window")).toByteArray();
+    return geometry.size() <= 1024 ? geometry : QByteArray();
 }
 
 void setWindowGeometry(CardType type, const QByteArray &geometry)

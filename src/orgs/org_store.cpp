@@ -104,6 +104,38 @@ bool OrgStore::fail(const QString &what)
     return false;
 }
 
+bool OrgStore::beginWrite(QSqlDatabase &db)
+{
+    // The write lock is taken at once: a transaction that reads first and then wants to
+    // write while another program writes gets "busy" at once, without waiting its turn.
+    QSqlQuery q(db);
+    return q.exec(u"BEGIN IMMEDIATE"_s) || fail(reason(q.lastError()));
+}
+
+bool OrgStore::isBeingWritten() const
+{
+    if (!QFileInfo::exists(m_path) || !QSqlDatabase::isDriverAvailable(u"QSQLITE"_s))
+        return false;
+    bool busy = false;
+    const QString name = m_connection + u"-probe"_s;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=0"_s);
+        if (db.open()) {
+            QSqlQuery q(db);
+            // Taking the write lock for a moment tells whether someone holds it.
+            if (q.exec(u"BEGIN IMMEDIATE"_s))
+                q.exec(u"ROLLBACK"_s);
+            else
+                busy = reason(q.lastError()) == u"файл зайнятий іншою програмою"_s;
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return busy;
+}
+
 bool OrgStore::open()
 {
     m_error.clear();
@@ -116,8 +148,8 @@ bool OrgStore::open()
     QSqlDatabase db = QSqlDatabase::contains(m_connection) ? QSqlDatabase::database(m_connection, false)
                                                            : QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
     db.setDatabaseName(m_path);
-    // Another window or zorvat-card writing: wait a moment, never long.
-    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=300"_s);
+    // Another window or zorvat-card writing: wait as long as the caller allows.
+    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(m_busyWaitMs));
     if (!db.open())
         return fail(reason(db.lastError()));
     QSqlQuery q(db);
@@ -151,8 +183,8 @@ bool OrgStore::remember(const QList<Organisation> &orgs)
     if (!open())
         return false;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
-        return fail(reason(db.lastError()));
+    if (!beginWrite(db))
+        return false;
     for (Organisation org : orgs) {
         if (!org.hasValidCode())
             continue;
@@ -264,8 +296,8 @@ bool OrgStore::replace(const QString &kind, const QString &code, const Organisat
     if (!open())
         return false;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
-        return fail(reason(db.lastError()));
+    if (!beginWrite(db))
+        return false;
     QSqlQuery q(db);
     q.prepare(u"DELETE FROM organisations WHERE kind = ? AND code = ?"_s);
     q.addBindValue(kind);

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlDatabase;
+
 #include <optional>
 
 // The directory of organisations: a SQLite database in the user's data folder, one row
@@ -24,6 +26,11 @@ public:
     OrgStore &operator=(const OrgStore &) = delete;
 
     QString path() const { return m_path; }
+    // How long a call waits for another program writing the directory: a moment for the
+    // windows, which must never freeze; longer for batch work.
+    void setBusyWait(int ms) { m_busyWaitMs = ms; }
+    // Whether another program is writing the directory right now.
+    bool isBeingWritten() const;
     // What went wrong last, in Ukrainian; empty after a call that succeeded.
     QString error() const { return m_error; }
 
@@ -46,11 +53,13 @@ public:
 
 private:
     bool open();
+    bool beginWrite(QSqlDatabase &db);
     bool fail(const QString &what);
     bool write(const Organisation &org);
 
     QString m_path;
     QString m_connection;
+    int m_busyWaitMs = 300;
     QString m_error;
     bool m_open = false;
 };

@@ -13,6 +13,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -165,6 +167,37 @@ private slots:
         QVERIFY2(run.err.contains(ioReason(EFBIG)), qPrintable(run.err));
         QCOMPARE(readAll(csv), before);
 #endif
+    }
+
+    // Another program writing the directory: the import waits for it, says so, and then
+    // does its work.
+    void waitsForAnotherWriter()
+    {
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(QFileInfo(databaseOf(home)).path()));
+        QCOMPARE(orgs(home, {u"list"_s}).status, 0); // the directory made
+        const QString card = home.filePath(u"RK_1.txt"_s);
+        writeCard(card, u"Інститут"_s, QDateTime(QDate(2025, 3, 1), QTime(12, 0)));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other-writer"_s);
+            db.setDatabaseName(databaseOf(home));
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(u"BEGIN IMMEDIATE"_s));
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"ZORVAT_DATA_DIR"_s, home.filePath(u"data/ЗОРВАТ"_s));
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(ZORVAT_CARD_BIN), {u"orgs"_s, u"import"_s, card});
+            QVERIFY(!p.waitForFinished(1500));
+            QVERIFY(q.exec(u"COMMIT"_s));
+            db.close();
+            QVERIFY(p.waitForFinished(60000));
+            QCOMPARE(p.exitCode(), 0);
+            QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(u"чекаю"_s));
+        }
+        QSqlDatabase::removeDatabase(u"other-writer"_s);
+        QCOMPARE(listed(home).size(), 1);
     }
 
     void usageErrors_data()
