@@ -315,7 +315,7 @@ private slots:
             QVERIFY(e.window->windowTitle().indexOf(u"OKD_1"_s) < 0);
         } else {
             QCOMPARE(platform.messages(), QStringList());
-            QVERIFY(e.window->windowTitle().endsWith(path));
+            QVERIFY(e.window->windowTitle().endsWith(QDir::toNativeSeparators(path)));
         }
     }
 
