@@ -260,8 +260,12 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
 QString unreadableReason(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists()) {
+        // A link that leads nowhere, or back to itself.
+        if (info.isSymLink())
+            return QStringLiteral("це посилання, що не веде до жодного файлу (або веде саме на себе)");
         return ioReason(ENOENT);
+    }
     if (info.isDir())
         return ioReason(EISDIR);
     if (!info.isFile())

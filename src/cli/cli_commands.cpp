@@ -25,6 +25,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
+#include <dirent.h>
 #include <sys/stat.h>
 #endif
 
@@ -189,6 +190,34 @@ bool sameFile(const QString &a, const QString &b)
     return first.canonicalFilePath() == second.canonicalFilePath();
 }
 
+// Card files under `folder` whose names the system's encoding (UTF-8) cannot give: Qt
+// passes over such names, so they are looked for here, to be named rather than skipped.
+QStringList undecodableCardFiles(const QString &folder)
+{
+    QStringList names;
+#ifdef Q_OS_UNIX
+    QStringList folders{folder};
+    QDirIterator sub(folder, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (sub.hasNext())
+        folders << sub.next();
+    for (const QString &dir : std::as_const(folders)) {
+        DIR *d = opendir(QFile::encodeName(dir).constData());
+        if (!d)
+            continue;
+        while (const dirent *e = readdir(d)) {
+            const QByteArray raw(e->d_name);
+            const QString name = QFile::decodeName(raw);
+            if (QFile::encodeName(name) != raw && cardKindOfFileName(name))
+                names << dir + u'/' + name;
+        }
+        closedir(d);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+    return names;
+}
+
 // The files `check` looks at: those named, and every card file under a folder named,
 // in name order. False when a folder holds none.
 QStringList checkedFiles(const QStringList &args, int *status)
@@ -200,13 +229,21 @@ QStringList checkedFiles(const QStringList &args, int *status)
             continue;
         }
         QStringList found;
-        QDirIterator it(arg, QDir::Files, QDirIterator::Subdirectories);
+        // System too: a card-named link that leads nowhere, or a name the system cannot
+        // decode, is reported by the reading instead of passed over in silence.
+        QDirIterator it(arg, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
-            if (cardKindOfFileName(path))
+            if (cardKindOfFileName(path) && !it.fileInfo().isDir())
                 found << path;
         }
-        if (found.isEmpty()) {
+        const QStringList undecodable = undecodableCardFiles(arg);
+        for (const QString &path : undecodable) {
+            printError(readFailureMessage(path, QStringLiteral("ім'я файлу записане не в кодуванні системи (UTF-8); "
+                                                               "перейменуйте файл")));
+            *status = kUsage;
+        }
+        if (found.isEmpty() && undecodable.isEmpty()) {
             printError(QStringLiteral("zorvat-card: у теці «%1» немає файлів карток (їхні імена починаються з RK, OK, "
                                       "OKD або IK)")
                            .arg(arg));

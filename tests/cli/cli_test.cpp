@@ -1232,6 +1232,30 @@ private slots:
         QVERIFY2(r.err.contains(u"немає файлів карток"_s), qPrintable(r.err));
     }
 
+    // A card file in a folder that cannot be read is named, never passed over: a link that
+    // leads back to itself, and a name in another encoding than the system's.
+    void checkFolderNamesWhatItCannotRead()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("links and undecodable names are those of Linux file systems");
+#else
+        QTemporaryDir dir;
+        writeFile(dir.filePath(u"RK-clean.txt"_s), fullCards::bytes(CardType::RK));
+        QVERIFY(QFile::link(u"RK-self.txt"_s, dir.filePath(u"RK-self.txt"_s)));
+        const QByteArray latin1Name = QFile::encodeName(dir.path()) + "/RK-\xFF.txt";
+        {
+            FILE *f = std::fopen(latin1Name.constData(), "wb");
+            QVERIFY(f);
+            std::fputs("5256\\5\r\n\r\n", f);
+            std::fclose(f);
+        }
+        const Run r = zorvatCard({u"check"_s, dir.path()});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(dir.filePath(u"RK-self.txt"_s)) && r.err.contains(u"посилання"_s), qPrintable(r.err));
+        QVERIFY2(r.err.contains(u"не в кодуванні системи"_s), qPrintable(r.err));
+#endif
+    }
+
     // The editor's rules run on every value: the ten faults seeded into a full card of
     // each type are reported, each on the line that holds its value (the first line of
     // a two-language text), with the list entry or slot where there is one; the full
