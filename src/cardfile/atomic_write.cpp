@@ -21,8 +21,13 @@ WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     const auto failure = [&path](int err) {
         return WriteResult{false, writeFailureMessage(path, ioReason(writeFailureCause(path, err)))};
     };
-    if (QFileInfo(path).isDir())
+    const QFileInfo target(path);
+    if (target.isDir())
         return failure(EISDIR);
+    // A device or pipe (/dev/full, a FIFO) would be replaced by a file of its own, and
+    // the data never reach it: such a name is no place for a card.
+    if (target.exists() && !target.isFile())
+        return {false, writeFailureMessage(path, QStringLiteral("це не звичайний файл, а канал, пристрій або сокет"))};
 
     QSaveFile file(path);
     clearSystemError();

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -98,6 +99,19 @@ private slots:
         QVERIFY(!r.ok);
         QVERIFY2(r.message.contains(path), qPrintable(r.message));
         QVERIFY2(r.message.contains(reason), qPrintable(r.message));
+    }
+
+    // A pipe or device in the file's place stays what it is: nothing is written there.
+    void specialFileNotReplaced()
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("RK-pipe.txt"));
+        NAMED_PIPE_OR_SKIP(makeNamedPipe(pipe));
+        const WriteResult r = writeCardFile(pipe, {QStringLiteral("5256\\5")});
+        QVERIFY(!r.ok);
+        QVERIFY2(r.message.contains(QStringLiteral("канал, пристрій")), qPrintable(r.message));
+        QVERIFY(!QFileInfo(pipe).isFile());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot), QStringList{QStringLiteral("RK-pipe.txt")});
     }
 
     // A save onto a full disk must fail and leave the old card: a small card fails only
