@@ -27,7 +27,7 @@ public:
     void beep() override;
     void showPreview(const QList<const PageLayout *> &pages) override;
 
-    // "Текстовые файлы|*.txt" in Qt's notation: "Текстовые файлы (*.txt)".
+    // "Текстові файли|*.txt" in Qt's notation: "Текстові файли (*.txt)".
     static QString qtFilter(const QString &filter);
 
 private:

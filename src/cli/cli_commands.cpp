@@ -82,7 +82,8 @@ const Command kCommands[] = {
      "проблему: file, line (0 - файл загалом або порожнє значення), code, field, entry (запис\n"
      "списку, як «Замовник 2»), check (form - будова файлу, rules - правила значень), severity\n"
      "(error або warning), message.\n"
-     "Стан 0 - усі файли без помилок, 1 - є помилки.",
+     "Стан 0 - усі файли без помилок (попередження виводяться, але стану не змінюють), 1 - є\n"
+     "помилки.",
      -1, false, false, true},
     {"translit", "zorvat-card translit ТЕКСТ...",
      "Виводить ТЕКСТ латиницею за таблицею транслітерації українського алфавіту (постанова\n"
@@ -288,7 +289,11 @@ int runCheck(const QStringList &args, bool json)
                 printOut(QStringLiteral("%1: %2").arg(path, p.text));
             }
         }
-        if (!problems.isEmpty() && status == kOk)
+        // Warnings are printed, but only an error makes the card one to mend (status 1).
+        const bool errors = std::any_of(problems.cbegin(), problems.cend(), [](const CheckProblem &p) {
+            return p.severity == CheckProblem::Severity::Error;
+        });
+        if (errors && status == kOk)
             status = kProblems;
     }
     if (json)

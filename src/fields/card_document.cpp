@@ -12,8 +12,8 @@
 
 namespace {
 
-const QString kTextFilter = QStringLiteral("Текстовые файлы|*.txt");
-const QString kAllFilter = QStringLiteral("Все файлы|*.*");
+const QString kTextFilter = QStringLiteral("Текстові файли|*.txt");
+const QString kAllFilter = QStringLiteral("Усі файли|*.*");
 
 // "c:\" of the old program: the folder every open dialog starts in.
 QString homeFolder()

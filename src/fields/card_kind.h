@@ -53,7 +53,7 @@ public:
     virtual QString cardName() const = 0;         // caption of the question before an open
     virtual QString openedCaption(const QString &path) const = 0; // window caption after an open
     virtual QString defaultFileName() const = 0;  // "RK"
-    virtual bool openAllFiles() const = 0;        // open dialog "Все файлы|*.*" instead of text files
+    virtual bool openAllFiles() const = 0;        // open dialog "Усі файли|*.*" instead of text files
     virtual bool openDefaultTxt() const = 0;      // open dialog adds "txt" too
     virtual bool saveFromHomeDir() const = 0;     // "c:\" made current before the save dialog
     // Messages shown after an open, by the bare name of the file opened.

@@ -4,6 +4,8 @@
 #include "fields/edit_mask.h"
 #include "fields/rule_context.h"
 
+#include <QDate>
+
 namespace fieldRules {
 
 namespace {
@@ -112,6 +114,25 @@ std::optional<int> numberOf(const QString &text)
 
 // ---- Dates
 
+namespace {
+
+// The days of `month` in `year` (two digits: of this century; four: as written); 31 when
+// the month itself is wrong, which has its own message.
+int daysIn(int month, const QString &year)
+{
+    if (month < 1 || month > 12)
+        return 31;
+    bool ok = false;
+    int y = year.trimmed().toInt(&ok);
+    if (!ok)
+        return 31;
+    if (year.trimmed().size() <= 2)
+        y += 2000;
+    return QDate(y, month, 1).daysInMonth();
+}
+
+} // namespace
+
 QStringList dateMessages(const QString &text, const QString &emptyText)
 {
     if (text.contains(kBlank))
@@ -125,7 +146,7 @@ QStringList dateMessages(const QString &text, const QString &emptyText)
     const std::optional<int> day = datePart(text.mid(0, 2), messages);
     if (!day)
         return messages;
-    if (*day < 1 || *day > 31)
+    if (*day < 1 || *day > daysIn(*month, text.mid(6)))
         messages << dayError();
     return messages;
 }

@@ -8,7 +8,7 @@ class PageLayout;
 // A file dialog's settings.
 struct FileChoice
 {
-    QString filter;        // e.g. "Текстовые файлы|*.txt": description and patterns
+    QString filter;        // e.g. "Текстові файли|*.txt": description and patterns
     QString defaultSuffix; // appended when the name typed has no extension; may be empty
     QString initialName;   // name offered in the dialog; relative names start in `directory`
     QString directory;     // folder the dialog starts in

@@ -78,13 +78,13 @@ private slots:
         const QList<FileChoice> choices = fake.fileChoices();
         QCOMPARE(choices.size(), 3);
         QCOMPARE(choices[0].initialName, defaultName);
-        QCOMPARE(choices[0].filter, QStringLiteral("Текстовые файлы|*.txt"));
+        QCOMPARE(choices[0].filter, QStringLiteral("Текстові файли|*.txt"));
         QCOMPARE(choices[0].defaultSuffix, QStringLiteral("txt"));
         // An open does not change the save name.
         QCOMPARE(choices[2].initialName, first);
         QCOMPARE(doc.saveName(), first);
         const bool allFiles = CardType(type) != CardType::RK;
-        QCOMPARE(choices[1].filter, allFiles ? QStringLiteral("Все файлы|*.*") : QStringLiteral("Текстовые файлы|*.txt"));
+        QCOMPARE(choices[1].filter, allFiles ? QStringLiteral("Усі файли|*.*") : QStringLiteral("Текстові файли|*.txt"));
         QCOMPARE(choices[1].directory, QDir::homePath());
     }
 

@@ -1232,6 +1232,27 @@ private slots:
         QVERIFY2(r.err.contains(u"немає файлів карток"_s), qPrintable(r.err));
     }
 
+    // A card whose only remark is a warning (a budget of over a thousand thousands) is
+    // printed with it, and still counts as one to send: status 0.
+    void onlyWarningsEndWithZero()
+    {
+        QTemporaryDir dir;
+        QStringList lines = rkFullCard();
+        const qsizetype budget = lines.indexOf(QRegularExpression(u"7713\\\\.*"_s));
+        QVERIFY(budget >= 0);
+        lines[budget] = u"7713\\тис.грн.\\1500\\10\\20\\30\\40\\50\\0,5"_s;
+        const QString in = dir.filePath(u"RK-million.txt"_s);
+        writeFile(in, cardFileBytes(lines));
+        Run r = zorvatCard({u"check"_s, in});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(QString::fromUtf8(r.out).contains(u"Увага! Cумма вказується в тис.грн."_s), r.out.constData());
+        r = zorvatCard({u"check"_s, u"--json"_s, in});
+        QCOMPARE(r.status, 0);
+        const QJsonArray problems = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems.at(0).toObject().value(u"severity"_s).toString(), u"warning"_s);
+    }
+
     // A card file in a folder that cannot be read is named, never passed over: a link that
     // leads back to itself, and a name in another encoding than the system's.
     void checkFolderNamesWhatItCannotRead()

@@ -161,7 +161,7 @@ private slots:
         });
         QVERIFY(form.show());
         form.enter("ed5418D");
-        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("310299"));
+        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("311299"));
         QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
         QTRY_VERIFY(form.field("ed7353")->hasFocus());
         QTest::qWait(50);

@@ -29,7 +29,14 @@ private slots:
         QTest::addColumn<QString>("messages");
         const QString month = monthError();
         const QString day = dayError();
-        QTest::newRow("31.02.99 passes") << QStringLiteral("31.02.99") << QString();
+        // Days the month has, leap years included (a two-digit year is of this century).
+        QTest::newRow("31.02.99 day") << QStringLiteral("31.02.99") << day;
+        QTest::newRow("30.02.24 day") << QStringLiteral("30.02.24") << day;
+        QTest::newRow("29.02.24 leap year") << QStringLiteral("29.02.24") << QString();
+        QTest::newRow("29.02.00 leap year") << QStringLiteral("29.02.00") << QString();
+        QTest::newRow("29.02.26 day") << QStringLiteral("29.02.26") << day;
+        QTest::newRow("31.04.26 day") << QStringLiteral("31.04.26") << day;
+        QTest::newRow("30.04.26") << QStringLiteral("30.04.26") << QString();
         QTest::newRow("01.01.00") << QStringLiteral("01.01.00") << QString();
         QTest::newRow("31.12.99") << QStringLiteral("31.12.99") << QString();
         QTest::newRow("00.05.99 day") << QStringLiteral("00.05.99") << day;

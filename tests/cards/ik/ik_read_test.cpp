@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(fake.log(), (QStringList{
                                  u"question: Інформаційна картка науково-технічної продукції (ІК НТП) | Зберегти зміни в картці?"_s,
                                  u"confirm: Інформаційна картка | Зберегти зміни в картці"_s,
-                                 u"save: Текстовые файлы|*.txt | IK"_s}));
+                                 u"save: Текстові файли|*.txt | IK"_s}));
         QCOMPARE(doc.modified(), 0);
         QCOMPARE(readAll(path), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ik_fresh.txt")));
         QCOMPARE(doc.model().text(u"cbdsk"_s), u"1"_s);
