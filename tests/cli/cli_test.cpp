@@ -913,6 +913,9 @@ private slots:
         QTest::newRow("more after the name")
             << QString::fromUtf8("9036\\1\\01.26\\12.26\\П\\Етап перший\\зайве") << QString::fromUtf8("Етап перший")
             << QString::fromUtf8("П") << QString::fromUtf8(":2: «зайве» після назви етапу не буде прочитано");
+        QTest::newRow("stage number longer than its field")
+            << QString::fromUtf8("9036\\999\\01.26\\12.26\\П\\Етап перший") << QString::fromUtf8("Етап перший")
+            << QString::fromUtf8("П") << QString::fromUtf8(":2: «999» не вміщається в поле етапу: прочитано «99»");
     }
     void okStageLines()
     {

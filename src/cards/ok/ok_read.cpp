@@ -197,8 +197,14 @@ void readFinancing(OkModel &m, ReadReport &report, const QString &code, const QS
 void readStage(OkModel &m, ReadReport &report, const QString &value)
 {
     const QStringList fields = {u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s};
-    for (int i = 0; i < fields.size(); ++i)
-        m.setFitted(fields.at(i), item(value, i + 2));
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString given = item(value, i + 2);
+        m.setFitted(fields.at(i), given);
+        // A value longer than its field (stage 999 in a field of two digits) is cut: said.
+        const QString kept = m.text(fields.at(i));
+        if (QString(kept).remove(u' ') != QString(given).remove(u' '))
+            report.drop(u"«%1» не вміщається в поле етапу: прочитано «%2»"_s.arg(given.trimmed(), kept.trimmed()));
+    }
     const OkStageItems stage = okStageItems(value);
     m.setText(u"cb9036e"_s, stage.kind);
     m.setText(u"mm9036"_s, stage.name);
