@@ -19,6 +19,20 @@
 
 namespace {
 
+// Qt's text edits and the masked field name their "Paste" action; a line edit's
+// goes by its text.
+QAction *pasteAction(QMenu *menu)
+{
+    if (auto *named = menu->findChild<QAction *>(QStringLiteral("edit-paste")))
+        return named;
+    const QString label = QLineEdit::tr("&Paste");
+    for (QAction *action : menu->actions()) {
+        if (action->text() == label || action->text().startsWith(label + QLatin1Char('\t')))
+            return action;
+    }
+    return nullptr;
+}
+
 // "\" separates the items of a card line: a value holding it would come back cut
 // when the card is opened again. So no field takes it, whichever way it comes in: a
 // key, an input method, Ctrl+V or Shift+Insert, the context menu's "Paste", a drop or
@@ -89,19 +103,6 @@ private:
         return true;
     }
 
-    // Qt's text edits and the masked field name their "Paste" action; a line edit's
-    // goes by its text.
-    static QAction *pasteAction(QMenu *menu)
-    {
-        if (auto *named = menu->findChild<QAction *>(QStringLiteral("edit-paste")))
-            return named;
-        const QString label = QLineEdit::tr("&Paste");
-        for (QAction *action : menu->actions()) {
-            if (action->text() == label || action->text().startsWith(label + QLatin1Char('\t')))
-                return action;
-        }
-        return nullptr;
-    }
 
     // The field's own context menu, whose "Paste" goes the way of Ctrl+V and so
     // through this guard.
@@ -109,6 +110,11 @@ private:
     {
         auto *widget = qobject_cast<QWidget *>(watched);
         QWidget *target = widget;
+        // A memo that builds a menu of its own (spelling suggestions) gets the event; that
+        // menu routes its "Paste" through the guard itself.
+        if (QWidget *owner = widget && qobject_cast<QPlainTextEdit *>(widget->parentWidget()) ? widget->parentWidget() : widget;
+            owner && owner->contextMenuPolicy() == Qt::CustomContextMenu)
+            return false;
         QMenu *menu = nullptr;
         if (auto *memo = qobject_cast<QPlainTextEdit *>(widget ? widget->parentWidget() : nullptr);
             memo && memo->viewport() == widget) {
@@ -123,13 +129,7 @@ private:
         }
         if (!menu)
             return false; // a spin box: its own menu; its digits-only check refuses "\"
-        if (QAction *paste = pasteAction(menu)) {
-            QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
-            QObject::connect(paste, &QAction::triggered, target, [target] {
-                QKeyEvent key(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-                QCoreApplication::sendEvent(target, &key);
-            });
-        }
+        separatorGuard::routePaste(menu, target);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(event->globalPos());
         return true;
@@ -137,6 +137,17 @@ private:
 };
 
 } // namespace
+
+void separatorGuard::routePaste(QMenu *menu, QWidget *field)
+{
+    if (QAction *paste = pasteAction(menu)) {
+        QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(paste, &QAction::triggered, field, [field] {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::sendEvent(field, &key);
+        });
+    }
+}
 
 void separatorGuard::install(QWidget *field)
 {

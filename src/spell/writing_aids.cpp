@@ -6,6 +6,7 @@
 #include "fields/common_rules.h"
 #include "fields/field_factory.h"
 #include "fields/platform.h"
+#include "fields/separator_guard.h"
 #include "fields/transliteration.h"
 #include "spell/spell_highlighter.h"
 #include "spell/speller.h"
@@ -77,10 +78,12 @@ void WritingAids::attachSpelling()
         auto *highlighter = new SpellHighlighter(memo->document());
         memo->setProperty(kHighlighterProperty, QVariant::fromValue<QObject *>(highlighter));
         memo->setContextMenuPolicy(Qt::CustomContextMenu);
+        // A right click or the Menu key (the separator guard lets the event through to
+        // here): the edit menu with the spelling's suggestions, like any context menu.
         connect(memo, &QWidget::customContextMenuRequested, this, [this, memo](const QPoint &pos) {
             QMenu *menu = spellMenu(memo, pos);
-            menu->exec(memo->viewport()->mapToGlobal(pos));
-            delete menu;
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(memo->viewport()->mapToGlobal(pos));
         });
     }
     // A memo of a two-language text is checked in the language its selector shows.
@@ -113,6 +116,7 @@ SpellHighlighter *WritingAids::highlighter(const QString &memo) const
 QMenu *WritingAids::spellMenu(QPlainTextEdit *memo, const QPoint &pos)
 {
     QMenu *menu = memo->createStandardContextMenu(pos);
+    separatorGuard::routePaste(menu, memo);
     auto *highlighter = qobject_cast<SpellHighlighter *>(memo->property(kHighlighterProperty).value<QObject *>());
     if (!highlighter)
         return menu;
