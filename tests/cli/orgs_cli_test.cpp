@@ -24,13 +24,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// zorvat-card with a data folder of the test's own, where its directory lives.
-Run orgs(const QTemporaryDir &home, const QStringList &args)
+// Sets `p` up to run zorvat-card with a data folder of the test's own, where its
+// directory lives.
+void useOwnDataFolder(QProcess &p, const QTemporaryDir &home)
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"ZORVAT_DATA_DIR"_s, home.filePath(u"data/ЗОРВАТ"_s));
     p.setProcessEnvironment(env);
+}
+
+Run orgs(const QTemporaryDir &home, const QStringList &args)
+{
+    QProcess p;
+    useOwnDataFolder(p, home);
     return runProgram(p, QStringLiteral(ZORVAT_CARD_BIN), QStringList{u"orgs"_s} + args);
 }
 
@@ -158,9 +164,7 @@ private slots:
 #ifdef Q_OS_UNIX
         // A full disk, as a file size limit stands it in: the old export stays whole.
         QProcess full;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"ZORVAT_DATA_DIR"_s, home.filePath(u"data/ЗОРВАТ"_s));
-        full.setProcessEnvironment(env);
+        useOwnDataFolder(full, home);
         full.setChildProcessModifier([] { FileSizeLimit::limit(16); });
         const Run run = runProgram(full, QStringLiteral(ZORVAT_CARD_BIN), {u"orgs"_s, u"export"_s, csv});
         QCOMPARE(run.status, 2);
@@ -185,9 +189,7 @@ private slots:
             QSqlQuery q(db);
             QVERIFY(q.exec(u"BEGIN IMMEDIATE"_s));
             QProcess p;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(u"ZORVAT_DATA_DIR"_s, home.filePath(u"data/ЗОРВАТ"_s));
-            p.setProcessEnvironment(env);
+            useOwnDataFolder(p, home);
             p.start(QStringLiteral(ZORVAT_CARD_BIN), {u"orgs"_s, u"import"_s, card});
             QVERIFY(!p.waitForFinished(1500));
             QVERIFY(q.exec(u"COMMIT"_s));
