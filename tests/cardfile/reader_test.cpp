@@ -197,19 +197,16 @@ private slots:
         QTest::newRow("10 MB multi-line value") << QByteArray("9027\\1\\") + cp("слово ")
                 + QByteArray("continuation line\r\n").repeated(500000);
         QTest::newRow("binary") << QByteArray::fromHex("00ff98fe0d0a5c5c5c0d0a");
-        // Each line is left out and noted: the notes stop growing, the reading does not slow.
+        // Each line is left out and noted: the notes stop growing (reading speed is a bench row).
         QTest::newRow("10 MB of lines without a code")
             << QByteArray("5256\\5\r\n") + QByteArray("x\r\n").repeated(10 * 1024 * 1024 / 3);
     }
     void nulBytesAndHugeInputs()
     {
         QFETCH(QByteArray, bytes);
-        QElapsedTimer timer;
-        timer.start();
         ReadResult r;
         readLog(bytes, &r);
         QVERIFY(r.ok());
-        QVERIFY2(timer.elapsed() < 20000, "reading took too long");
         QVERIFY(r.notes.size() <= 10001);
     }
 
