@@ -6,7 +6,6 @@
 #include "support/test_files.h"
 #include "support/test_registry.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
