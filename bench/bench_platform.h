@@ -15,7 +15,7 @@ public:
     QString chooseSaveFile(const FileChoice &) override { return {}; }
     void ioError(const QString &) override {}
     void beep() override {}
-    void showPreview(const QList<const PageLayout *> &pages) override { m_previews << pages; }
+    void showPreview(const QList<const PageLayout *> &pages, const QString &) override { m_previews << pages; }
 
     // Every page previewed since the last call, in order; the list is emptied.
     QList<const PageLayout *> takePages()

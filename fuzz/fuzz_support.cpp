@@ -21,7 +21,7 @@ public:
     QString chooseSaveFile(const FileChoice &) override { return {}; }
     void ioError(const QString &) override {}
     void beep() override {}
-    void showPreview(const QList<const PageLayout *> &pages) override { m_previews.append(pages); }
+    void showPreview(const QList<const PageLayout *> &pages, const QString &) override { m_previews.append(pages); }
 
     QList<QList<const PageLayout *>> m_previews;
 };

@@ -155,8 +155,15 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     // no close, New or Open drops it without the question. Whether the change also
     // waits for "&Кінець введення" again is the card's own (its marking fields).
     connect(m_binder, &FieldBinder::edited, this, [this](const QString &name) {
-        if (QWidget *w = m_binder->widget(name))
+        if (QWidget *w = m_binder->widget(name)) {
             m_unchecked.insert(w);
+            m_wiring->noteChanged(w);
+        }
+        // A field that only chooses what others show (a language) leaves the card as it was.
+        const FieldInfo *info = m_document->model().table().find(name);
+        if (info && info->view)
+            return;
+        m_changedByClerk = true;
         m_document->noteChange();
         m_recheck->start();
     });
@@ -296,7 +303,8 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
             m_binder->refresh();
             showState();
         }
-        if (clickMarks.contains(name))
+        // Choosing the entry the field already had changes nothing.
+        if (clickMarks.contains(name) && std::exchange(m_changedByClerk, false))
             m_document->markModified();
     });
 
@@ -330,6 +338,7 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
         QWidget *w = focusTarget(name);
         if (w && pageControl()->widget(0)->isAncestorOf(w) && w->isEnabled() && !w->isHidden()) {
             w->setFocus(Qt::OtherFocusReason);
+            m_wiring->noteFocusShown(w);
             break;
         }
     }
@@ -588,11 +597,11 @@ bool CardEditor::eventFilter(QObject *watched, QEvent *event)
         if (const auto it = m_clickFields.constFind(watched); it != m_clickFields.constEnd())
             clickField(*it);
     }
-    if (event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        // Modifier keys and navigation alone change nothing.
-        if (!key->text().isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
-            m_document->markModified();
-    }
+    // A key marks the card only when it changed a value the card keeps: Escape, a copy,
+    // a move of the cursor change nothing.
+    if (event->type() == QEvent::KeyPress)
+        m_changedByClerk = false;
+    if (event->type() == QEvent::KeyRelease && std::exchange(m_changedByClerk, false))
+        m_document->markModified();
     return TfrmTemplate::eventFilter(watched, event);
 }

@@ -169,6 +169,7 @@ private:
     bool m_openDisablesContinuation;
     bool m_continuationDisablesPrint;
     QSet<QWidget *> m_unchecked;
+    bool m_changedByClerk = false; // a value the card keeps changed since the last key press
     QHash<QObject *, QString> m_clickFields; // widget (or part) -> field with a click rule
     QAction *m_actNew;
     QAction *m_actOpen;

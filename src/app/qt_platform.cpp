@@ -118,16 +118,18 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-void QtPlatform::showPreview(const QList<const PageLayout *> &pages)
+void QtPlatform::showPreview(const QList<const PageLayout *> &pages, const QString &title)
 {
     if (pages.isEmpty())
         return;
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
     QPrintPreviewDialog preview(&printer, activeWindow());
-    preview.setWindowTitle(QStringLiteral("Попередній перегляд друку"));
+    preview.setWindowTitle(title.isEmpty() ? QStringLiteral("Попередній перегляд друку")
+                                           : QStringLiteral("Попередній перегляд друку — ") + title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&pages](QPrinter *p) {
         QPainter painter(p);
         const QRectF page = p->paperRect(QPrinter::DevicePixel);

@@ -25,7 +25,7 @@ public:
     QString chooseSaveFile(const FileChoice &choice) override;
     void ioError(const QString &text) override;
     void beep() override;
-    void showPreview(const QList<const PageLayout *> &pages) override;
+    void showPreview(const QList<const PageLayout *> &pages, const QString &title) override;
 
     // "Текстові файли|*.txt" in Qt's notation: "Текстові файли (*.txt)".
     static QString qtFilter(const QString &filter);

@@ -305,8 +305,6 @@ int runPdf(CardDocument &doc, ConsolePlatform &platform, const QString &out, int
 {
     ReportLayouts::instance().createAll();
     PrintJob job(doc);
-    // The hint about the preview window's buttons: there is no window here.
-    job.setClosingMessageShown(false);
     if (!doc.kind().print(doc.model(), job)) {
         printError(QStringLiteral("zorvat-card: друк картки «%1» ще не підтримується").arg(doc.kind().cardName()));
         return kUsage;

@@ -58,7 +58,7 @@ void ConsolePlatform::ioError(const QString &text)
     printError(text);
 }
 
-void ConsolePlatform::showPreview(const QList<const PageLayout *> &pages)
+void ConsolePlatform::showPreview(const QList<const PageLayout *> &pages, const QString &)
 {
     QList<const PageLayout *> copies;
     for (const PageLayout *page : pages) {

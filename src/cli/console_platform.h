@@ -20,7 +20,7 @@ public:
     QString chooseSaveFile(const FileChoice &choice) override;
     void ioError(const QString &text) override;
     void beep() override {}
-    void showPreview(const QList<const PageLayout *> &pages) override;
+    void showPreview(const QList<const PageLayout *> &pages, const QString &title) override;
 
     bool hadIoError() const { return m_ioError; }
     const QList<QList<const PageLayout *>> &previews() const { return m_previews; }

@@ -146,6 +146,31 @@ QWidget *ExitWiring::nextByTab(QWidget *field, bool forward) const
     return nullptr;
 }
 
+void ExitWiring::noteFocusShown(QWidget *field)
+{
+    m_shownInto = field ? fieldFor(field) : nullptr;
+}
+
+bool ExitWiring::keyWorksInField(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_unknown:
+        return !event.text().isEmpty() && event.text().at(0).isPrint();
+    default:
+        return !(event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35);
+    }
+}
+
 bool ExitWiring::keyEdits(const QKeyEvent &event)
 {
     return !event.text().isEmpty() || event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete;
@@ -165,7 +190,7 @@ bool ExitWiring::leaveFocusField()
         return false;
     QWidget *focus = QApplication::focusWidget();
     QWidget *field = focus ? fieldFor(focus) : nullptr;
-    if (!field || !field->isVisible())
+    if (!field || !field->isVisible() || onlyLookedAt(field))
         return true;
     const auto it = m_hooks.constFind(field);
     if (it == m_hooks.constEnd() || !it->exitRule)
@@ -190,7 +215,9 @@ bool ExitWiring::run(QWidget *field, const Rule &rule, Moves moves)
     if (focus.isBack()) {
         queueFocus(field, true);
     } else if (focus.isMove() && (!silent || moves == Moves::Follow)) {
-        queueFocus(m_resolver ? m_resolver(focus.target) : nullptr, false);
+        // An enter rule's move from a field only looked at: the clerk still only looks.
+        queueFocus(m_resolver ? m_resolver(focus.target) : nullptr, false, Qt::OtherFocusReason,
+                   m_enteringShown && field == m_shownInto);
     } else if (focus.isMove() && moves == Moves::StepBack) {
         queueFocus(nextByTab(field, false), false, Qt::BacktabFocusReason);
     }
@@ -203,7 +230,7 @@ void ExitWiring::moveFocus(QWidget *target)
     queueFocus(target, false);
 }
 
-void ExitWiring::queueFocus(QWidget *target, bool back, Qt::FocusReason reason)
+void ExitWiring::queueFocus(QWidget *target, bool back, Qt::FocusReason reason, bool shown)
 {
     if (!target)
         return;
@@ -213,7 +240,7 @@ void ExitWiring::queueFocus(QWidget *target, bool back, Qt::FocusReason reason)
     QPointer<QWidget> guarded(target);
     QMetaObject::invokeMethod(
         this,
-        [this, guarded, back, serial, reason] {
+        [this, guarded, back, serial, reason, shown] {
             if (serial != m_moveSerial)
                 return; // dropped, or overtaken by a later move
             m_pending = false;
@@ -236,9 +263,11 @@ void ExitWiring::queueFocus(QWidget *target, bool back, Qt::FocusReason reason)
             }
             m_moving = true;
             m_movingBack = back;
+            m_moveShows = shown;
             w->setFocus(reason);
             m_moving = false;
             m_movingBack = false;
+            m_moveShows = false;
             if (auto *line = qobject_cast<QLineEdit *>(w))
                 line->selectAll();
             else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->lineEdit())
@@ -265,9 +294,10 @@ QWidget *ExitWiring::pressReceiver(QWidget *target) const
         if (w->isWindow())
             break;
     }
-    // A control that acts on a click without taking the focus.
+    // A control that acts on a click without taking the focus; one that acts on the
+    // field itself lets the field stay as it is.
     if (auto *button = qobject_cast<QAbstractButton *>(target); button && button->isEnabled())
-        return button;
+        return button->property(kActsOnFocusField).toBool() ? nullptr : button;
     return nullptr;
 }
 
@@ -291,7 +321,9 @@ bool ExitWiring::gateMouse(QObject *watched, QEvent *event)
     }
     QWidget *focus = QApplication::focusWidget();
     QWidget *field = focus ? fieldOf(focus) : nullptr;
-    if (!field || fieldOf(receiver) == field || !field->isVisible())
+    if (field && fieldOf(receiver) == field && field == m_shownInto)
+        m_shownInto = nullptr; // a click into the field: the clerk works in it now
+    if (!field || fieldOf(receiver) == field || !field->isVisible() || field == m_shownInto)
         return false;
     const auto it = m_hooks.constFind(field);
     if (it == m_hooks.constEnd() || !it->exitRule)
@@ -340,6 +372,8 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
         if (focus && focus != watched && fieldOf(focus) == field)
             return QObject::eventFilter(watched, event);
         const auto *key = static_cast<QKeyEvent *>(event);
+        if (type == QEvent::KeyPress && field == m_shownInto && keyWorksInField(*key))
+            m_shownInto = nullptr;
         for (const KeyHook &hook : type == QEvent::KeyPress ? hooks.keyPress : hooks.keyRelease)
             hook(*key);
         return QObject::eventFilter(watched, event);
@@ -354,6 +388,16 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
     }
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
         return QObject::eventFilter(watched, event);
+    // Whether the clerk only looks at the field: it got the focus from a page shown (or
+    // a move that went on from one), not from Tab, a click or a rule.
+    bool onlyLooked = false;
+    if (type == QEvent::FocusOut) {
+        onlyLooked = field == m_shownInto && !m_insideMove;
+        if (onlyLooked)
+            m_shownInto = nullptr;
+    } else if (!m_insideMove) {
+        m_shownInto = (m_moving ? m_moveShows : reason == Qt::OtherFocusReason) ? field : nullptr;
+    }
     if (m_running || m_pending)
         return QObject::eventFilter(watched, event);
     // The focus changes of a move made here run no exit rule; the field the focus is
@@ -361,8 +405,9 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
     if (m_moving && (type == QEvent::FocusOut || m_movingBack))
         return QObject::eventFilter(watched, event);
 
-    if (type == QEvent::FocusOut && field == m_leftAlready) {
-        m_leftAlready = nullptr;
+    if (type == QEvent::FocusOut && (field == m_leftAlready || onlyLooked)) {
+        if (field == m_leftAlready)
+            m_leftAlready = nullptr;
         return QObject::eventFilter(watched, event);
     }
     if (type == QEvent::FocusOut) {
@@ -382,8 +427,11 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
     } else {
         const bool inside = m_insideMove;
         m_insideMove = false;
-        if (hooks.enterRule && !inside)
+        if (hooks.enterRule && !inside) {
+            m_enteringShown = true;
             run(field, hooks.enterRule, reason == Qt::BacktabFocusReason ? Moves::StepBack : Moves::Follow);
+            m_enteringShown = false;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -33,18 +33,26 @@ class QWidget;
 //   button) runs the field's exit rule first, and reaches its control only when that
 //   rule passed; otherwise the press (and its release) is swallowed, so no choice is
 //   made, no list opens and no button acts while the clerk is kept on the field.
+// - Only looked at: a field that got the focus because its page was shown (or the
+//   window opened) and that the clerk leaves without a key or a click in it runs no exit
+//   rule, by Tab, by a click elsewhere or by a page turn: looking changes nothing.
 // - Enter rule: runs when the field gets the focus, under the same conditions. Its move
 //   says the field does not apply now; reached with Backtab, the focus goes on back
 //   past the field instead, so that Backtab never jumps forward.
 // - Key-press hook: runs before the field takes the key (trim on key press).
 // - Key-release hook: runs after the field took the key (the editor marks the card
 //   modified).
+//   A control marked with the property kActsOnFocusField (the transliteration button,
+//   which fills the English name of the field being left) passes the gate: its click
+//   is the clerk's answer to what the field's rule would ask.
 class ExitWiring : public QObject
 {
     Q_OBJECT
 public:
     using Rule = std::function<void(RuleContext &)>;
     using KeyHook = std::function<void(const QKeyEvent &)>;
+
+    static constexpr const char *kActsOnFocusField = "actsOnFocusField";
 
     // `scope` is the window in which rules name fields (focusTo) by objectName.
     explicit ExitWiring(QWidget *scope, QObject *parent = nullptr);
@@ -87,6 +95,18 @@ public:
 
     // The field `widget` is part of, nullptr when it is no watched field.
     QWidget *fieldFor(const QWidget *widget) const;
+    // `field` has the focus only because its page was shown or its window opened: left
+    // without a key or a click in it, it runs no rule (the clerk only looked).
+    void noteFocusShown(QWidget *field);
+    // A value of `field` changed (typed, chosen, filled from a list): it is no longer
+    // only looked at.
+    void noteChanged(QWidget *field)
+    {
+        if (field && fieldFor(field) == m_shownInto)
+            m_shownInto = nullptr;
+    }
+    // The field with the focus is one the clerk only looked at.
+    bool onlyLookedAt(const QWidget *field) const { return field && field == m_shownInto; }
 
     // Whether a key release changes a field's text (a character, Backspace, Delete):
     // the editor's test for marking the card modified.
@@ -116,7 +136,10 @@ private:
     // to go) or, for an enter rule reached with Backtab, turned into a step further back.
     enum class Moves { Follow, DropSilent, StepBack };
     bool run(QWidget *field, const Rule &rule, Moves moves = Moves::Follow);
-    void queueFocus(QWidget *target, bool back, Qt::FocusReason reason = Qt::OtherFocusReason);
+    void queueFocus(QWidget *target, bool back, Qt::FocusReason reason = Qt::OtherFocusReason, bool shown = false);
+    // Whether a key pressed in a field is the clerk's work in it (not Tab, a modifier
+    // alone or a command shortcut).
+    static bool keyWorksInField(const QKeyEvent &event);
     // The mouse gate: true when the event is swallowed.
     bool gateMouse(QObject *watched, QEvent *event);
     // The widget a mouse press on `target` would give the focus to, or the control it
@@ -134,6 +157,9 @@ private:
     bool m_pending = false;
     bool m_pendingBack = false;
     QPointer<QWidget> m_leftAlready; // its rule ran for the leaving under way
+    QPointer<QWidget> m_shownInto;   // has the focus from a page shown, not from the clerk
+    bool m_moveShows = false;        // the move under way goes on from a page shown
+    bool m_enteringShown = false;    // an enter rule runs
     quint64 m_moveSerial = 0; // a queued move runs only while it is the latest one
     bool m_moving = false;
     bool m_movingBack = false;

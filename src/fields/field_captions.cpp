@@ -46,7 +46,7 @@ private:
     bool unlabelled(const QString &field) const
     {
         const FieldInfo *info = m_table.find(field);
-        return info && info->label.simplified().isEmpty();
+        return info && info->label.simplified().isEmpty() && info->spoken.isEmpty();
     }
 
     QString label(const QString &field) const
@@ -119,6 +119,8 @@ private:
 
 QString own(const FieldInfo &info)
 {
+    if (!info.spoken.isEmpty())
+        return info.spoken;
     if (const QString label = info.label.simplified(); !label.isEmpty())
         return label;
     // The hint of a field that has none of its own says just that.

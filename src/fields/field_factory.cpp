@@ -389,8 +389,11 @@ void FieldBinder::refresh(const QString &name)
         return;
     if (label->text() != state->text) {
         label->setText(state->text);
-        // The field is announced by the label the clerk sees now.
-        if (QWidget *field = label->buddy(); field && !state->text.simplified().isEmpty())
+        // The field is announced by the label the clerk sees now, unless it has a
+        // spoken caption of its own.
+        QWidget *field = label->buddy();
+        const FieldInfo *info = field ? m_model->table().find(field->objectName()) : nullptr;
+        if (field && !state->text.simplified().isEmpty() && !(info && !info->spoken.isEmpty()))
             field->setAccessibleName(state->text.simplified());
     }
     QPalette palette = label->property("zorvatPalette").value<QPalette>();

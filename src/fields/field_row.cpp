@@ -34,7 +34,7 @@ QString FieldRow::noHelp()
 
 FieldRow languageGroup(const QString &name, const QString &ukrainian, const QString &label)
 {
-    return FieldRow(FieldKind::Radio, name).items({ukrainian, QStringLiteral("англійська")}).columns(3).label(label);
+    return FieldRow(FieldKind::Radio, name).items({ukrainian, QStringLiteral("англійська")}).columns(3).label(label).choosesView();
 }
 
 FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<FieldRow>> &pages)

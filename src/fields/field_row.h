@@ -25,6 +25,8 @@ public:
     FieldRow &label(const QString &text) { m_info.label = text; return *this; }
     FieldRow &hint(const QString &text) { m_info.hint = text; return *this; }
     FieldRow &marks() { m_info.marks = true; return *this; }
+    FieldRow &spoken(const QString &caption) { m_info.spoken = caption; return *this; }
+    FieldRow &choosesView() { m_info.view = true; return *this; }
     FieldRow &cleared(const QString &value) { m_info.cleared = value; return *this; }
     FieldRow &noEnter() { m_info.noEnter = true; return *this; }
     FieldRow &vScroll() { m_info.vScroll = true; return *this; }

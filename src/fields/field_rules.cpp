@@ -6,6 +6,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace fieldRules {
 
 namespace {
@@ -217,10 +219,36 @@ QString kindDigit(const QString &selectorText)
     return QStringLiteral("0");
 }
 
-QString applyPersonKind(CardModel &model, const PersonKindSettings &info, bool natural)
+namespace {
+
+int digitCount(const QString &text)
 {
-    if (!info.codeField.isEmpty())
-        model.setMask(info.codeField, natural ? naturalCodeMask() : legalCodeMask());
+    return int(std::count_if(text.cbegin(), text.cend(), [](QChar ch) { return ch.isDigit(); }));
+}
+
+// A code never loses a typed digit to a change of its mask: ten digits typed for a
+// natural person keep their ten places when the kind becomes a legal person, and the
+// code's length rule asks for eight; the mask narrows once the digits fit.
+void setCodeMask(CardModel &model, const QString &field, const QString &mask)
+{
+    const QString old = model.mask(field);
+    if (old == mask)
+        return;
+    const QString value = fieldValue(model, field);
+    if (digitCount(EditMask(mask).refit(value, EditMask(old))) < digitCount(value))
+        return;
+    model.setMask(field, mask);
+}
+
+} // namespace
+
+QString applyPersonKind(CardModel &model, const PersonKindSettings &info, bool natural, KeepDigits keep)
+{
+    const QString mask = natural ? naturalCodeMask() : legalCodeMask();
+    if (!info.codeField.isEmpty() && keep == KeepDigits::Yes)
+        setCodeMask(model, info.codeField, mask);
+    else if (!info.codeField.isEmpty())
+        model.setMask(info.codeField, mask);
     if (!info.label.isEmpty())
         model.setLabel(info.label, natural ? info.naturalText : info.legalText, natural);
     return natural ? naturalLetter() : legalLetter();
@@ -245,7 +273,9 @@ bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSettings
         ctx.message(numberMissing());
         ctx.focusTo(info.numberField);
     }
-    letter = applyPersonKind(model, info, isNaturalPerson(model.text(info.selector)));
+    // A kind not (yet) one of the two changes nothing: the code keeps its mask.
+    if (entries.contains(model.text(info.selector), info.entryCase))
+        letter = applyPersonKind(model, info, isNaturalPerson(model.text(info.selector)), KeepDigits::Yes);
     return passed;
 }
 
@@ -262,15 +292,21 @@ QString naturalCodeMessage(const QString &prefix)
                     QStringLiteral("В номері повинно бути 10 цифр"));
 }
 
-bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSettings &info, const QString &letter)
+bool partyCodeRule(CardModel &model, RuleContext &ctx, const PartyCodeSettings &info, const QString &letter)
 {
     if (!info.numberField.isEmpty() && trimBlanks(model.text(info.numberField)).isEmpty()) {
         ctx.message(numberMissing());
         ctx.focusTo(info.numberField);
         return false;
     }
+    // A code kept wider than its kind (digits typed for the other kind) narrows when its
+    // digits fit; while they do not, the kind's length is asked for.
+    const bool natural = letter == naturalLetter();
+    if (natural || letter == legalLetter())
+        setCodeMask(model, info.codeField, natural ? naturalCodeMask() : legalCodeMask());
     const QString code = fieldValue(model, info.codeField);
-    if (!code.contains(kBlank) || code.trimmed().isEmpty())
+    const bool tooLong = !letter.isEmpty() && digitCount(code) > (natural ? 10 : 8);
+    if (!tooLong && (!code.contains(kBlank) || code.trimmed().isEmpty()))
         return true;
     if (letter == legalLetter()) {
         if (info.beepLegal)

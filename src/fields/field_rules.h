@@ -92,8 +92,11 @@ bool isNaturalPerson(const QString &selectorText);
 // "1" for a legal person, "2" for a natural person, "0" for another text.
 QString kindDigit(const QString &selectorText);
 // Sets the code field's mask (8 or 10 digit places) and the label's text and colour;
-// returns the kind letter ("ю" or "ф").
-QString applyPersonKind(CardModel &model, const PersonKindSettings &info, bool natural);
+// returns the kind letter ("ю" or "ф"). With KeepDigits::Yes (the clerk changed the
+// kind) a mask that would drop typed digits stays as it is until they fit.
+enum class KeepDigits { No, Yes };
+QString applyPersonKind(CardModel &model, const PersonKindSettings &info, bool natural,
+                        KeepDigits keep = KeepDigits::No);
 // The exit rule of a selector; `letter` is the editor's kind letter for it.
 bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSettings &info, QString &letter);
 
@@ -112,9 +115,11 @@ struct PartyCodeSettings
 };
 QString legalCodeMessage(const QString &prefix);   // prefix + "Помилка в коді ЄДРПОУ." / "В коді повинно бути 8 цифр"
 QString naturalCodeMessage(const QString &prefix); // prefix + "Помилка в індивідуальному податковому номері." / "В номері повинно бути 10 цифр"
-// A partly typed code (a blank, but not all blanks) fails with the message of the kind
-// letter; with no letter yet it passes. A code left wholly empty passes.
-bool partyCodeRule(const CardModel &model, RuleContext &ctx, const PartyCodeSettings &info, const QString &letter);
+// A partly typed code (a blank, but not all blanks), or one with more digits than its
+// kind has, fails with the message of the kind letter; with no letter yet it passes. A
+// code left wholly empty passes. A code mask kept wide for digits of the other kind
+// narrows here once they fit.
+bool partyCodeRule(CardModel &model, RuleContext &ctx, const PartyCodeSettings &info, const QString &letter);
 
 // ---- Code that must come from its list
 // The text must be one of `items` (the field's own items when none are given); else

@@ -24,6 +24,8 @@ struct FieldInfo
     QString hint;          // tooltip; '\n' separates its lines
     int page = 0;          // tab page, from 0
     bool marks = false;    // a key released here marks the card modified
+    QString spoken;        // what a screen reader calls it, where its label alone says too little
+    bool view = false;     // only chooses what other fields show (a language): not kept in the card
     std::optional<QString> cleared; // text after compNil where it is not the kind's own empty value
     bool noEnter = false;  // memo that takes no Enter key
     bool vScroll = false;  // memo with a vertical scroll bar

@@ -35,8 +35,9 @@ public:
     // A failed file operation: the text names the file and the reason.
     virtual void ioError(const QString &text) = 0;
     virtual void beep() = 0;
-    // Shows the pages as one report in the print preview, from which the user prints.
-    virtual void showPreview(const QList<const PageLayout *> &pages) = 0;
+    // Shows the pages as one report in the print preview, from which the user prints;
+    // `title` names the document for the printer (the job in the print queue).
+    virtual void showPreview(const QList<const PageLayout *> &pages, const QString &title) = 0;
 
     static Platform &instance();
     // Installs `platform` (not owned) and returns the one it replaces.

@@ -24,17 +24,16 @@ PrintJob::PrintJob(CardDocument &document, ReportLayouts &layouts)
 {
 }
 
-QString PrintJob::closingMessage()
-{
-    // LF then CR, as the message has always broken its line.
-    return QStringLiteral("В лінійці меню функції Save і Setup не підключені. Для збереження інформації\n\r"
-                          "користуйтесь функцією \"Записати як...\"  в меню функції \"Файл\".");
-}
-
 QString PrintJob::documentTitle(const CardDocument &document, const QString &cardFile)
 {
     const QString name = document.kind().windowCaption();
     return cardFile.isEmpty() ? name : name + QStringLiteral(" — ") + bareFileName(cardFile);
+}
+
+QString PrintJob::previewTitle() const
+{
+    const QString file = m_document.saveName().isEmpty() ? m_document.openedName() : m_document.saveName();
+    return documentTitle(m_document, file);
 }
 
 void PrintJob::finish(const QString &title, const QList<const PageLayout *> &cardPages)
@@ -48,9 +47,7 @@ void PrintJob::finish(const QString &title, const QList<const PageLayout *> &car
         platform.message(secondSheetMessage(m_document));
     }
     m_sheets.finish(title);
-    platform.showPreview(m_sheets.job1Pages(cardPages));
-    if (m_closingMessage)
-        platform.message(closingMessage());
+    platform.showPreview(m_sheets.job1Pages(cardPages), previewTitle());
     m_sheets.resetTitleCaptions();
 }
 
@@ -60,8 +57,6 @@ void PrintJob::printContinuation()
     const QList<const PageLayout *> pages = m_sheets.job2Pages();
     // No sheet beyond the first: there is nothing to preview.
     if (!pages.isEmpty())
-        platform.showPreview(pages);
-    if (m_closingMessage)
-        platform.message(closingMessage());
+        platform.showPreview(pages, previewTitle());
     m_document.setContinuationEnabled(false);
 }

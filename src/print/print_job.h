@@ -34,24 +34,20 @@ public:
     void setTitleCaptions(const QString &first, const QString &second) { m_sheets.setTitleCaptions(first, second); }
 
     // Print job 1: finishes the sheets, enables "Друк листів продовжень" when two or
-    // more were filled, shows the card's pages with sheet 1, then the closing message;
-    // sheet 1's captions are then the usual ones again.
+    // more were filled and shows the card's pages with sheet 1; sheet 1's captions are
+    // then the usual ones again. The preview's own buttons print and set up the page.
     void finish(const QString &title, const QList<const PageLayout *> &cardPages);
-    // Print job 2: sheets 2 and on, the closing message, and the command disabled.
+    // Print job 2: sheets 2 and on, and the command disabled.
     void printContinuation();
-
-    // Shown after each preview.
-    static QString closingMessage();
-    // The message speaks of the preview window's buttons: a print made into a file
-    // without a window leaves it out.
-    void setClosingMessageShown(bool shown) { m_closingMessage = shown; }
 
     // The title of a document printed from a card: the card's name and, when the card
     // has one, its file's name. PDF viewers show it in their title bar.
     static QString documentTitle(const CardDocument &document, const QString &cardFile);
 
 private:
+    // The card's title and the file it was last saved to or opened from.
+    QString previewTitle() const;
+
     CardDocument &m_document;
     ContinuationSheets m_sheets;
-    bool m_closingMessage = true;
 };

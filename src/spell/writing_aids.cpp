@@ -4,6 +4,7 @@
 #include "fields/card_document.h"
 #include "fields/card_model.h"
 #include "fields/common_rules.h"
+#include "fields/exit_wiring.h"
 #include "fields/field_factory.h"
 #include "fields/platform.h"
 #include "fields/separator_guard.h"
@@ -203,8 +204,10 @@ void WritingAids::attachTransliteration()
         auto *button = new QPushButton(QStringLiteral("Транслітерувати"), radio->parentWidget());
         button->setObjectName(QStringLiteral("translit_") + languageField);
         button->setToolTip(QStringLiteral("Ім'я англійською з українського за офіційною транслітерацією (Ctrl+T)"));
-        // Ctrl+T works from the name's field; a click must not take the focus from it.
+        // Ctrl+T works from the name's field; a click must not take the focus from it,
+        // nor run the rule that asks for the English name the click is about to fill.
         button->setFocusPolicy(Qt::NoFocus);
+        button->setProperty(ExitWiring::kActsOnFocusField, true);
         int index = -1;
         if (QBoxLayout *box = boxHolding(radio->parentWidget()->layout(), radio, &index))
             box->insertWidget(index + 1, button, 0, Qt::AlignVCenter);

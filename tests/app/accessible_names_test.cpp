@@ -110,8 +110,9 @@ private slots:
             QWidget *w = editor->binder().widget(info.name);
             QVERIFY2(w, qPrintable(info.name));
             const QString name = w->accessibleName();
-            const QString caption = info.label.simplified();
-            const QString shown = shownLabel(editor.get(), w);
+            // A caption of its own where the label alone says too little ("1.").
+            const QString caption = info.spoken.isEmpty() ? info.label.simplified() : info.spoken;
+            const QString shown = info.spoken.isEmpty() ? shownLabel(editor.get(), w) : QString();
             // Neither the component name nor the hint that says there is none.
             bool right = !name.isEmpty() && name != info.name && name != FieldRow::noHelp();
             if (!caption.isEmpty())

@@ -206,7 +206,8 @@ Walk walk(CardEditor &w, FakePlatform &platform, int page, const QString &start,
         if (qobject_cast<QScrollArea *>(now) || qobject_cast<QStackedWidget *>(now)
             || (now && now->objectName().startsWith(u"page"_s)))
             out.badStops << name;
-        if (name == start && now && pageOf(w, now) == page) {
+        // Back at the start from elsewhere; kept at the start by its rule is no round.
+        if (name == start && name != last && now && pageOf(w, now) == page) {
             out.closed = true;
             break;
         }

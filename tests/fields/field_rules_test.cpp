@@ -179,7 +179,8 @@ private slots:
 
     void personKindOtherCards()
     {
-        // OK, OKD, IK: " Помилка ", a beep, the text stays; the kind follows it anyway.
+        // OK, OKD, IK: " Помилка ", a beep, the text stays; the kind and the code's
+        // mask wait for a kind that is one of the two.
         CardModel model(testTable());
         PersonKindSettings info;
         info.selector = QStringLiteral("lizz");
@@ -194,7 +195,8 @@ private slots:
         QCOMPARE(ctx.log(), (QStringList{QStringLiteral("message:  Помилка "), QStringLiteral("beep"),
                                          QStringLiteral("focusBack")}));
         QCOMPARE(model.text(QStringLiteral("lizz")), QStringLiteral("хтось"));
-        QCOMPARE(letter, QStringLiteral("ю"));
+        QCOMPARE(letter, QString());
+        QCOMPARE(model.mask(QStringLiteral("ed2458")), legalCodeMask());
     }
 
     void personKindNeedsNumber()
@@ -243,6 +245,12 @@ private slots:
                                          << QStringList{natural10, back};
         QTest::newRow("natural full") << exec << false << naturalLetter() << true << QStringLiteral("1234567890")
                                       << QStringList();
+        // Ten digits kept when the kind became a legal person: eight are asked for; once
+        // they fit, the code narrows to its eight places.
+        QTest::newRow("legal, ten digits kept") << exec << false << legalLetter() << true
+                                                << QStringLiteral("1234567890") << QStringList{legal8, back};
+        QTest::newRow("legal, eight digits in ten places")
+            << exec << false << legalLetter() << true << QStringLiteral("12345678  ") << QStringList();
         QTest::newRow("no letter yet") << exec << false << QString() << false << QStringLiteral("1234    ")
                                        << QStringList();
         QTest::newRow("customer")
@@ -273,6 +281,8 @@ private slots:
         RecordingRuleContext ctx;
         QCOMPARE(partyCodeRule(model, ctx, info, letter), log.isEmpty());
         QCOMPARE(ctx.log(), log);
+        if (letter == legalLetter() && log.isEmpty())
+            QCOMPARE(model.mask(QStringLiteral("ed2457")), legalCodeMask());
     }
 
     void coExecutorCodeNeedsNumber()

@@ -1,10 +1,13 @@
+#include "cardfile/cp1251.h"
 #include "fields/card_document.h"
 #include "print/dop_sheets.h"
 #include "print/print_job.h"
 #include "print/report_layouts.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "support/test_registry.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -14,9 +17,6 @@ namespace {
 const QString kOneSheet = QStringLiteral("Формується лист доповнення!");
 const QString kMoreSheets = QStringLiteral("Друк продовження з 2-го листа - іншою функцією!");
 const QString kMoreSheetsOkd = QStringLiteral("Друк 2-го листа продовження - іншою функцією!");
-const QString kClosing = QStringLiteral(
-    "В лінійці меню функції Save і Setup не підключені. Для збереження інформації\n\r"
-    "користуйтесь функцією \"Записати як...\"  в меню функції \"Файл\".");
 
 // A block of `size` lines of the continuation text: its heading and size - 1 lines.
 struct Block
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(first.at(dopSheets::heading()).text, heading);
         QCOMPARE(first.at(dopSheets::titleMemo()).lines.size(), sheetCount > 0 ? 1 : 0);
         QCOMPARE(sheetLines(layouts, 1), sheetCount > 0 ? placed.mid(0, perSheet.first()) << QString() : QStringList());
-        QCOMPARE(platform.messages(), message.isEmpty() ? QStringList{kClosing} : (QStringList{message, kClosing}));
+        QCOMPARE(platform.messages(), message.isEmpty() ? QStringList() : QStringList{message});
         QStringList job1{u"TQRRk1"_s, u"TQRRk2"_s};
         if (sheetCount > 0)
             job1 << u"TQRDop"_s;
@@ -163,7 +163,7 @@ private slots:
             platform.expect(FakePlatform::Call::Preview);
         job.printContinuation();
         QCOMPARE(platform.previews().isEmpty() ? QStringList() : names(platform.previews().first()), job2);
-        QCOMPARE(platform.messages(), QStringList{kClosing});
+        QCOMPARE(platform.messages(), QStringList());
         QVERIFY(!document.continuationEnabled());
         QVERIFY2(platform.unexpected().isEmpty(), qPrintable(platform.unexpected().join(u'\n')));
     }
@@ -242,32 +242,30 @@ private slots:
         QVERIFY(okd.continuationState().laterSheets.isEmpty());
     }
 
-    // The hint about the preview window's Save and Setup buttons follows a preview in a
-    // window only; the messages about the sheets stay.
-    void closingMessageOnlyWithAWindow_data()
+    // Each preview names its document for the printer queue: the card's title and the
+    // file it was opened from; nothing is said after it but the sheets' messages.
+    void previewsNamedNothingAfter()
     {
-        QTest::addColumn<bool>("window");
-        QTest::newRow("window") << true;
-        QTest::newRow("print to a file") << false;
-    }
-    void closingMessageOnlyWithAWindow()
-    {
-        QFETCH(bool, window);
         ScopedFakePlatform platform;
         platform.allowMessages();
         ReportLayouts layouts;
         CardDocument document(cardKind(CardType::RK));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"РК_2024.txt"_s);
+        writeFile(path, cp1251::encode(u"5256\\5\r\n"_s));
+        document.openChosen(path);
+        platform.clear();
+        platform.allowMessages();
         PrintJob job(document, layouts);
-        job.setClosingMessageShown(window);
         platform.expect(FakePlatform::Call::Preview);
         job.prepare();
         job.placeBlock(u"9126. Мета роботи "_s, block(1, 80).lines);
         job.finish(u"Назва"_s, {});
         platform.expect(FakePlatform::Call::Preview);
         job.printContinuation();
-        const QStringList closing = window ? QStringList{kClosing} : QStringList();
-        QCOMPARE(platform.messages(), QStringList{kMoreSheets} + closing + closing);
-        QCOMPARE(platform.previews().size(), 2);
+        QCOMPARE(platform.messages(), QStringList{kMoreSheets});
+        const QString title = u"Реєстраційна карта НДР і ДКР (РК) — РК_2024.txt"_s;
+        QCOMPARE(platform.previewTitles(), (QStringList{title, title}));
     }
 
     // A printed document is titled by the card's name and its file's bare name.

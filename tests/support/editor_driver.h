@@ -67,12 +67,13 @@ struct EditorDriver
         return nullptr;
     }
 
-    // Shows the field's page (as the program, not through the tab bar) and puts the focus in it.
+    // Shows the field's page (as the program, not through the tab bar) and puts the
+    // focus in it as the clerk who goes there to work in it.
     void enter(const QString &name)
     {
         QWidget *w = field(name);
         window->pageControl()->setCurrentWidget(pageOf(w));
-        w->setFocus(Qt::OtherFocusReason);
+        w->setFocus(Qt::TabFocusReason);
         settle();
     }
 

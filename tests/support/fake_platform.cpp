@@ -118,9 +118,10 @@ void FakePlatform::beep()
     take(Call::Beep, QStringLiteral("beep"), nullptr);
 }
 
-void FakePlatform::showPreview(const QList<const PageLayout *> &pages)
+void FakePlatform::showPreview(const QList<const PageLayout *> &pages, const QString &title)
 {
     m_previews << pages;
+    m_previewTitles << title;
     QList<PageLayout> copies;
     for (const PageLayout *page : pages)
         copies << *page;

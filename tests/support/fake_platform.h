@@ -49,7 +49,9 @@ public:
     QString chooseSaveFile(const FileChoice &choice) override;
     void ioError(const QString &text) override;
     void beep() override;
-    void showPreview(const QList<const PageLayout *> &pages) override;
+    void showPreview(const QList<const PageLayout *> &pages, const QString &title) override;
+    // The document name of each preview, in order.
+    QStringList previewTitles() const { return m_previewTitles; }
 
 private:
     struct Expectation
@@ -66,6 +68,7 @@ private:
     QStringList m_messages;
     QList<FileChoice> m_choices;
     QList<QList<const PageLayout *>> m_previews;
+    QStringList m_previewTitles;
     QList<QList<PageLayout>> m_shown;
     bool m_allowMessages = false;
 };

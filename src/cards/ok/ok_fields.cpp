@@ -49,7 +49,7 @@ Page registrationPage()
             .hint(u"П - Проміжний етап\nЗ - Заключний етап"_s),
         F(K::Memo, u"mm9036"_s, u"9036"_s).noEnter().label(u"Назва етапу"_s).marks(),
         // The list of stage numbers holds ten entries; the spin box offers no more.
-        F(K::Spin, u"sp5526"_s).range(1, 10).byDefault(u"1"_s).cleared(u"1"_s)
+        F(K::Spin, u"sp5526"_s).choosesView().range(1, 10).byDefault(u"1"_s).cleared(u"1"_s)
             .label(u"5526. Порядковий № держобліку"_s),
         F(K::Masked, u"ed5526"_s, u"5526"_s).mask(kAccountNumber, 12).marks()
             .label(u"№ держобліку виконаних етапів роботи"_s),

@@ -237,6 +237,12 @@ bool OkRules::partyCode(const QString &field, RuleContext &ctx)
     } else {
         info.prefix = field.mid(2) + u'.';
         letter = m_model.kindLetter(party);
+        // A selector the clerk never left (only looked at) counts with the kind it shows.
+        const QString kind = m_model.text(OkModel::personKindSettings(party, PartyLabels::Select).selector);
+        if (letter.isEmpty() && kind.compare(fieldRules::legalPerson(), Qt::CaseInsensitive) == 0)
+            letter = fieldRules::legalLetter();
+        else if (letter.isEmpty() && kind.compare(fieldRules::naturalPerson(), Qt::CaseInsensitive) == 0)
+            letter = fieldRules::naturalLetter();
     }
     if (!fieldRules::partyCodeRule(m_model, ctx, info, letter))
         return false;

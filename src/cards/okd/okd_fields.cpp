@@ -67,7 +67,7 @@ Page organisationPage()
 {
     // One set of fields shows the organisation slot the radio group chooses.
     return Page{
-        bare(K::Radio, u"RadioGroup1"_s)
+        bare(K::Radio, u"RadioGroup1"_s).choosesView()
             .items({u"Відомості про спеціалізовану вчену раду."_s,
                     u"Відомості про організацію, у вченій раді якої відбувся захист."_s,
                     u"Відомості про організацію, в якій було виконано дисертацію."_s,
@@ -75,7 +75,7 @@ Page organisationPage()
             .label(u"Організаціі"_s),
         F(K::Masked, u"ed7452"_s, u"7452"_s).label(u"7452. Шифр вченої ради"_s).marks()
             .hint(u"По Спецраді заповнюются два поля: Шифр вченої ради і Телефон."_s),
-        bare(K::Combo, u"lizv"_s, u"2484"_s).items(commonTexts::personKinds())
+        bare(K::Combo, u"lizv"_s, u"2484"_s).spoken(u"Юридична чи фізична особа"_s).items(commonTexts::personKinds())
             .byDefault(commonTexts::personKinds().at(0)),
         F(K::Masked, u"edCod"_s, u"2430"_s).mask(u"99999999;1;_"_s, 8).label(u"Код організації за ЄДРПОУ"_s).marks(),
         bare(K::Memo, u"mmNaz"_s, u"2304"_s).vScroll().label(u"Найменування організації"_s).marks(),
@@ -114,8 +114,9 @@ Page personRow(const QString &code, int n, const QStringList &names, const QStri
         degree.label(u"Науковий ступінь"_s);
         title.label(u"Вчене звання"_s);
     }
+    const QString who = code == QLatin1String("6156") ? u"Науковий керівник"_s : u"Офіційний опонент"_s;
     return Page{
-        F(K::Edit, names.at(0), code).label(number).marks(),
+        F(K::Edit, names.at(0), code).label(number).marks().spoken(u"%1 %2: прізвище, ім'я, по батькові"_s.arg(who).arg(n)),
         degree,
         title,
         speciality,

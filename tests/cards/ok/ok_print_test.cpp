@@ -23,7 +23,6 @@ const QString kContinued = u"(див. продовження)"_s;
 const QString kCoExecutorHeading = u"2142. Співвиконавці   "_s;
 const QString kOwnerHeading = u"   ВІДОМОСТІ ПРО ВЛАСНИКА РЕЗУЛЬТАТІВ НДР (ДКР)"_s;
 const QString kPersonHeading = u"6121. Список виконавців  (П.І.Б.; код посади; науковий ступінь, вчене звання)"_s;
-const QString kClosing = PrintJob::closingMessage();
 
 OkModel &okOf(CardDocument &doc)
 {
@@ -247,7 +246,7 @@ private slots:
         QCOMPARE(sheetLines(1), onSheet);
         QCOMPARE(platform.previews().first().size(), onSheet.isEmpty() ? 2 : 3);
         if (!onSheet.isEmpty()) {
-            QCOMPARE(platform.messages(), (QStringList{u"Формується лист доповнення!"_s, kClosing}));
+            QCOMPARE(platform.messages(), QStringList{u"Формується лист доповнення!"_s});
             QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text, u"Продовження 1"_s);
         }
     }
@@ -358,7 +357,7 @@ private slots:
         QVERIFY(printChecks::printCard(doc, platform));
 
         QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&page(1), &page(2)}}));
-        QCOMPARE(platform.messages(), QStringList{kClosing});
+        QCOMPARE(platform.messages(), QStringList());
         QCOMPARE(doc.continuationState().sheetCount, 0);
         QVERIFY(!doc.continuationEnabled());
         for (const QString &mark : {u"markStage"_s, u"markCoExecutors"_s, u"markOwners"_s})
@@ -400,7 +399,7 @@ private slots:
         const int sheets = doc.continuationState().sheetCount;
         QVERIFY(sheets >= 2);
         QVERIFY(doc.continuationEnabled());
-        QCOMPARE(platform.messages(), (QStringList{u"Друк продовження з 2-го листа - іншою функцією!"_s, kClosing}));
+        QCOMPARE(platform.messages(), QStringList{u"Друк продовження з 2-го листа - іншою функцією!"_s});
         QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text, ContinuationSheets::headingFor(sheets));
         QVERIFY(layout(dopSheets::layoutName(1)).at(dopSheets::titleMemo()).lines.join(u' ').startsWith(u"назва1 "_s));
         for (const QString &mark : {u"markStage"_s, u"markCoExecutors"_s})

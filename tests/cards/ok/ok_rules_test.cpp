@@ -102,8 +102,8 @@ private slots:
         ruleLog::checkExitRow<OkRules>(*model);
     }
 
-    // A party's code asks for its length only once its kind has been chosen; the
-    // co-executor's code follows its selector and is stored at once.
+    // A party's code asks for the length of the kind its selector shows, left or only
+    // looked at; the co-executor's code follows its selector and is stored at once.
     void partyCodes_data()
     {
         QTest::addColumn<QString>("selector");
@@ -114,7 +114,8 @@ private slots:
         const QString legal = u"Юридична особа"_s;
         const QString natural = u"Фізична особа"_s;
         const auto two = [](const QString &a, const QString &b) { return msg(a + u"\n\r"_s + b); };
-        QTest::newRow("executor, kind not yet chosen") << QString() << legal << u"ed2457"_s << u"123"_s << QStringList{};
+        QTest::newRow("executor, selector never left") << QString() << legal << u"ed2457"_s << u"123"_s
+                                                       << QStringList{two(u"2457.Помилка в коді ЄДРПОУ."_s, u"В коді повинно бути 8 цифр"_s), back};
         QTest::newRow("executor legal 7 digits") << u"lizv"_s << legal << u"ed2457"_s << u"1234567"_s
                                                  << QStringList{two(u"2457.Помилка в коді ЄДРПОУ."_s, u"В коді повинно бути 8 цифр"_s), back};
         QTest::newRow("owner natural 9 digits") << u"lizz"_s << natural << u"ed2459"_s << u"123456789"_s
