@@ -289,6 +289,16 @@ private slots:
         QTest::newRow("IK") << u"IK_sample.txt"_s << u"ik"_s;
         QTest::newRow("OKD") << u"OKD_sample.txt"_s << u"okd"_s;
     }
+    // A clerk opens a sample as a model and presses F9: nothing to mend.
+    void samplesAreClean_data() { samplesAtCyrillicPaths_data(); }
+    void samplesAreClean()
+    {
+        QFETCH(QString, sample);
+        const Run r = zorvatCard({u"check"_s, QStringLiteral(ZORVAT_SAMPLES) + u'/' + sample});
+        QCOMPARE(r.err + QString::fromUtf8(r.out), QString());
+        QCOMPARE(r.status, 0);
+    }
+
     void samplesAtCyrillicPaths()
     {
         QFETCH(QString, sample);
