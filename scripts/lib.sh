@@ -7,6 +7,7 @@ ZORVAT_PACKAGES=(
   fonts-liberation qt6-translations-l10n
   poppler-utils
   libhunspell-dev hunspell-uk hunspell-en-us
+  shared-mime-info libglib2.0-bin
 )
 
 ensure_packages() {
