@@ -1,5 +1,7 @@
 #include "app/confirm_form.h"
 
+#include "app/window_fit.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,6 +57,7 @@ Platform::Answer TfrmConfirm::ask(const QString &caption, const QString &text)
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    windowFit::fitToScreen(this);
     const int result = exec();
     // Escape or the window manager closing the dialog count as "&Відмова".
     if (result == kYes)

@@ -1,5 +1,7 @@
 #include "app/help_form.h"
 
+#include "app/window_fit.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -35,6 +37,7 @@ TfrmHELP::TfrmHELP(QWidget *parent) : QWidget(parent, Qt::Window)
     resize(720, 600);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    windowFit::keepOnScreen(this);
 }
 
 bool TfrmHELP::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,7 @@
 #include "app/help_form.h"
 #include "orgs/org_directory.h"
 #include "app/title_picture.h"
+#include "app/window_fit.h"
 #include "cardfile/card_reader.h"
 #include "fields/card_document.h"
 #include "fields/card_recovery.h"
@@ -159,6 +160,7 @@ TMainForm::TMainForm(QWidget *parent)
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    windowFit::keepOnScreen(this);
 }
 
 CardEditor *TMainForm::openEditor(CardType type)

@@ -1,6 +1,7 @@
 #include "app/qt_platform.h"
 
 #include "app/confirm_form.h"
+#include "app/window_fit.h"
 #include "print/page_renderer.h"
 
 #include <QApplication>
@@ -128,8 +129,7 @@ void QtPlatform::showPreview(const QList<const PageLayout *> &pages, const QStri
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
     QPrintPreviewDialog preview(&printer, activeWindow());
-    preview.setWindowTitle(title.isEmpty() ? QStringLiteral("Попередній перегляд друку")
-                                           : QStringLiteral("Попередній перегляд друку — ") + title);
+    setUpPreviewWindow(preview, title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&pages](QPrinter *p) {
         QPainter painter(p);
         const QRectF page = p->paperRect(QPrinter::DevicePixel);
@@ -139,6 +139,13 @@ void QtPlatform::showPreview(const QList<const PageLayout *> &pages, const QStri
             paintPage(painter, *pages.at(i), QRectF(QPointF(0, 0), page.size()));
         }
     });
-    preview.resize(900, 1000);
     preview.exec();
+}
+
+void setUpPreviewWindow(QPrintPreviewDialog &preview, const QString &title)
+{
+    preview.setWindowTitle(title.isEmpty() ? QStringLiteral("Попередній перегляд друку")
+                                           : QStringLiteral("Попередній перегляд друку — ") + title);
+    preview.resize(900, 1000);
+    windowFit::keepOnScreen(&preview);
 }

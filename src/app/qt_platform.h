@@ -4,8 +4,13 @@
 
 #include <QPointer>
 
+class QPrintPreviewDialog;
 class QWidget;
 class TfrmConfirm;
+
+// The print preview window as the program opens it: its title, its size (never more
+// than the screen has room for) and its place.
+void setUpPreviewWindow(QPrintPreviewDialog &preview, const QString &title);
 
 // The platform seam on the desktop: Qt message boxes, file dialogs, the shared
 // confirmation dialog and the print preview.

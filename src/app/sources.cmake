@@ -14,4 +14,5 @@ list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/template_form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/toolbar_icons.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_fit.cpp
 )

@@ -1,5 +1,7 @@
 #include "app/template_form.h"
 
+#include "app/window_fit.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +14,7 @@
 
 TfrmTemplate::TfrmTemplate(QWidget *parent) : QMainWindow(parent, Qt::Window)
 {
+    windowFit::keepOnScreen(this);
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -1,5 +1,6 @@
 #include "orgs/org_directory.h"
 
+#include "app/window_fit.h"
 #include "fields/common_texts.h"
 #include "fields/platform.h"
 #include "fields/user_settings.h"
@@ -115,6 +116,7 @@ OrgDirectory::OrgDirectory(QWidget *parent) : QWidget(parent, Qt::Window), m_sto
     connect(m_remember, &QCheckBox::toggled, this, &OrgDirectory::rememberToggled);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     resize(1000, 520);
+    windowFit::keepOnScreen(this);
     reload();
 }
 
