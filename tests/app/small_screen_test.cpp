@@ -22,7 +22,7 @@ using namespace Qt::Literals::StringLiterals;
 // Every window opens within the screen's available area, title bar included: the card
 // editors, the main window, the guide, the directory and the print preview. CTest runs
 // this class again on screens of 1366×768 at 100, 125 and 150 % and 1920×1080 at 200 %;
-// the plain run has the offscreen screen of 800×600.
+// the plain run has the tests' screen of 1920×1080.
 namespace {
 
 QWidget *make(const QString &window)

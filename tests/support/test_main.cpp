@@ -8,6 +8,9 @@
 #include "support/fake_platform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QFont>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,9 +37,28 @@ void add(const char *name, std::function<QObject *()> make)
 int main(int argc, char **argv)
 {
     // The tests never open a real window. Wine passes no QT_ variable of the Linux
-    // environment on to the program, so the platform is chosen here too.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // environment on to the program, so the platform is chosen here too. Its screen is a
+    // desktop's 1920×1080, where the windows open at their own size; the runs on small
+    // screens name theirs.
+    // The platform's options are separated by colons, so the file is named without a
+    // drive: a name in the working folder, one per test program running.
+    const QString config = QStringLiteral("zorvat-test-screen-%1.json").arg(QCoreApplication::applicationPid());
+    // Some tests change the working folder: the file is removed by its whole path.
+    const QString configPath = QDir::current().absoluteFilePath(config);
+    const auto removeConfig = qScopeGuard([&configPath] { QFile::remove(configPath); });
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly)
+            && file.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080,)"
+                          R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                > 0) {
+            file.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+        } else {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
 #ifdef Q_OS_WIN
     // Qt's offscreen platform on Windows reads its fonts from one folder, and knows no
     // other: the tests get the metric twins of Arial and Times New Roman (Liberation).
