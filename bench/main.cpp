@@ -7,7 +7,7 @@
 //     writes a generated RK card to OUT: about N bytes, or the lists and long-text
 //     length given (the rest as in a small card); with --no-blanks the long text is one
 //     word without a blank.
-//   zorvat-bench --probe editor ID | main | bare
+//   zorvat-bench --probe editor ID | bareform SHAPE | main | bare
 //     opens one window in this new process and ends (the cold and start-up rows).
 #include "bench_platform.h"
 #include "bench_registry.h"

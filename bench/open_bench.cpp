@@ -1,7 +1,8 @@
 // Opening windows: each editor until it has painted, in a running program (warm) and as
-// the first editor after the program's start (cold); the program's start to its main
-// window's first paint, beside a bare Qt window's (one line of text), each as a whole
-// process.
+// the first editor after the program's start (cold), beside a bare form of the same pages
+// and widgets opened the same ways; the program's start to its main window's first
+// paint, beside a bare Qt window's (one line of text), each as a whole process.
+#include "bare_form.h"
 #include "bench_registry.h"
 #include "open_probe.h"
 #include "paint_watch.h"
@@ -13,6 +14,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHash>
+#include <QTabWidget>
 #include <QLabel>
 #include <QProcess>
 
@@ -42,6 +45,44 @@ double openEditor(CardType type)
     editor.reset();
     QCoreApplication::processEvents();
     return ms;
+}
+
+// Milliseconds from nothing to a bare form of `shape` painted.
+double openBareForm(const FormShape &shape)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<QWidget> form = buildBareForm(shape);
+    if (!showUntilPainted(*form))
+        return -1;
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    form->hide();
+    form.reset();
+    QCoreApplication::processEvents();
+    return ms;
+}
+
+// The pages of an editor of `type`, read once from an editor built for it.
+const FormShape &shapeOfEditor(CardType type)
+{
+    static QHash<int, FormShape> shapes;
+    if (!shapes.contains(int(type))) {
+        std::unique_ptr<CardEditor> editor(createCardEditor(type, nullptr));
+        shapes.insert(int(type), shapeOf(*editor->pageControl()));
+    }
+    return shapes[int(type)];
+}
+
+void bareFormWarm(benchmark::State &state, CardType type)
+{
+    const FormShape &shape = shapeOfEditor(type);
+    openBareForm(shape); // the first one is the cold one
+    for (auto _ : state) {
+        const double ms = openBareForm(shape);
+        if (ms < 0)
+            state.SkipWithError("the form did not paint");
+        state.SetIterationTime(ms / 1000);
+    }
 }
 
 void editorWarm(benchmark::State &state, CardType type)
@@ -104,6 +145,15 @@ int runOpenProbe(QApplication &app, const QStringList &args)
         }
         return 2;
     }
+    if (what == QLatin1String("bareform")) {
+        // As the first editor: after the main window, the same pages without the program.
+        prepareApplication(app);
+        TMainForm form;
+        showUntilPainted(form);
+        std::printf("%.3f\n", openBareForm(shapeFromText(args.value(1))));
+        std::fflush(stdout);
+        _exit(0);
+    }
     if (what == QLatin1String("bare")) {
         // The least a window that says anything does: a line of text in Qt's own font.
         QLabel window(QStringLiteral("ЗОРВАТ"));
@@ -129,6 +179,12 @@ void registerOpenBenchmarks()
         addManual(std::string("editor open to first paint, cold/") + editor.id,
                   [id = QString::fromLatin1(editor.id)](benchmark::State &state) {
                       probed(state, {QStringLiteral("editor"), id}, false);
+                  });
+        addManual(std::string("bare form open to first paint, warm/") + editor.id,
+                  [type](benchmark::State &state) { bareFormWarm(state, type); });
+        addManual(std::string("bare form open to first paint, cold/") + editor.id,
+                  [type](benchmark::State &state) {
+                      probed(state, {QStringLiteral("bareform"), shapeText(shapeOfEditor(type))}, false);
                   });
     }
     addManual("process start to first paint, main window/app",
