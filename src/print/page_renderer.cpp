@@ -6,16 +6,20 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -27,6 +31,59 @@ double spacingOf(const PageElement &e, const QFont &font)
     return e.lineSpacing > 0 ? e.lineSpacing : lineSpacing(font);
 }
 
+// The glyphs of one font, as the lines of a page need them: a printed card is Cyrillic
+// and Latin text in one font per element, which needs no shaping beyond the font's own
+// glyphs and kerning, and thousands of pages of it are drawn.
+class GlyphLines
+{
+public:
+    explicit GlyphLines(const QFont &font) : m_raw(QRawFont::fromFont(font)), m_underline(font.underline()) {}
+
+    // The line as glyphs placed from its baseline's start; false when the font lacks a
+    // character (the line then takes Qt's own layout, with its fallback fonts).
+    bool place(const QString &text, QGlyphRun &run, double &width) const
+    {
+        if (!m_raw.isValid())
+            return false;
+        for (const QChar ch : text) {
+            if (ch.isSurrogate() || ch.category() == QChar::Mark_NonSpacing)
+                return false;
+        }
+        const QList<quint32> glyphs = m_raw.glyphIndexesForString(text);
+        if (glyphs.size() != text.size() || glyphs.contains(0u))
+            return false;
+        const QList<QPointF> advances =
+            m_raw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances | QRawFont::UseDesignMetrics);
+        QList<QPointF> positions;
+        positions.reserve(glyphs.size());
+        double x = 0;
+        for (const QPointF &advance : advances) {
+            positions << QPointF(x, 0);
+            x += advance.x();
+        }
+        run.setRawFont(m_raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        run.setUnderline(m_underline);
+        width = x;
+        return true;
+    }
+    double ascent() const { return m_raw.ascent(); }
+
+private:
+    QRawFont m_raw;
+    bool m_underline;
+};
+
+const GlyphLines &glyphLines(const QFont &font)
+{
+    static QHash<QString, std::shared_ptr<GlyphLines>> fonts;
+    auto &lines = fonts[font.key()];
+    if (!lines)
+        lines = std::make_shared<GlyphLines>(font);
+    return *lines;
+}
+
 // Draws one line with its top at `top`, laid out with the same design metrics as the
 // wrap measured it; the painter's transform does the scaling to the device.
 void drawLine(QPainter &painter, const QFont &font, const QString &text, double left, double top,
@@ -35,6 +92,21 @@ void drawLine(QPainter &painter, const QFont &font, const QString &text, double 
     // Blanks leave no ink; an underlined font would still draw a stray stroke.
     if (text.trimmed().isEmpty())
         return;
+    const auto aligned = [&](double width) {
+        const double free = boxWidth - width;
+        if (boxWidth > 0 && free > 0 && align == PageElement::Align::Center)
+            return left + free / 2;
+        if (boxWidth > 0 && free > 0 && align == PageElement::Align::Right)
+            return left + free;
+        return left;
+    };
+    const GlyphLines &glyphs = glyphLines(font);
+    QGlyphRun run;
+    double width = 0;
+    if (glyphs.place(text, run, width)) {
+        painter.drawGlyphRun(QPointF(aligned(width), top + glyphs.ascent()), run);
+        return;
+    }
     QTextLayout layout(text, font);
     layout.setCacheEnabled(true); // drawn with the glyphs shaped for the layout, not shaped again
     QTextOption option;
