@@ -156,7 +156,8 @@ TMainForm::TMainForm(QWidget *parent)
     bottom->addStretch(1);
     bottom->addWidget(recent);
     layout->addLayout(bottom);
-    updateRecentCards();
+    // The list is read (and its files looked for, on disks that may be slow or gone) when
+    // its menu opens, not before the window's first paint.
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -60,8 +60,10 @@ bool closeEditor(CardEditor *editor)
     return QTest::qWaitFor([&guard] { return guard.isNull(); });
 }
 
+// The list as its menu shows it when it opens.
 QStringList menuTexts(const TMainForm &form)
 {
+    emit form.recentCardsMenu()->aboutToShow();
     QStringList texts;
     for (const QAction *action : form.recentCardsMenu()->actions())
         texts << action->text();
