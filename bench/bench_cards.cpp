@@ -24,7 +24,7 @@ const std::vector<CardRow> &cardRows()
              shape.blanks = false;
              return generateRkCard(shape);
          },
-         [] { return new TfrmRK1; }},
+         [] { return new RkEditor; }},
     };
     return rows;
 }

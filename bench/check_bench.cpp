@@ -13,7 +13,7 @@ void checkFullCard(benchmark::State &state, CardType type)
 {
     const CardKind &kind = cardKind(type);
     auto model = kind.createModel();
-    kind.compNil(*model);
+    kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
     readCardBytes(fullCards::bytes(type), *interpreter, QStringLiteral("full.txt"));
     kind.afterRead(*model);

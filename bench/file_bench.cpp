@@ -27,7 +27,7 @@ void saveCard(benchmark::State &state, const CardRow &card, const SizeRow &size)
     CardDocument doc(*cardKindById(card.id));
     doc.readFrom(CardFiles::instance().path(card, size));
     for (auto _ : state) {
-        const QStringList lines = doc.kind().Mtext(doc.model());
+        const QStringList lines = doc.kind().fileLines(doc.model());
         benchmark::DoNotOptimize(unencodableReport(lines));
         benchmark::DoNotOptimize(cardFileBytes(lines));
     }

@@ -9,7 +9,7 @@
 
 #include "app/card_editor.h"
 #include "app/card_editors.h"
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -134,7 +134,7 @@ int runOpenProbe(QApplication &app, const QStringList &args)
             if (args.value(1) == QLatin1String(editor.id)) {
                 // The first editor after the program's start: its main window is up.
                 prepareApplication(app);
-                TMainForm form;
+                MainWindow form;
                 showUntilPainted(form);
                 std::printf("%.3f\n", openEditor(editor.type));
                 for (int i = 2; i < args.size(); ++i) // "again": warm ones after it
@@ -148,7 +148,7 @@ int runOpenProbe(QApplication &app, const QStringList &args)
     if (what == QLatin1String("bareform")) {
         // As the first editor: after the main window, the same pages without the program.
         prepareApplication(app);
-        TMainForm form;
+        MainWindow form;
         showUntilPainted(form);
         std::printf("%.3f\n", openBareForm(shapeFromText(args.value(1))));
         std::fflush(stdout);
@@ -163,7 +163,7 @@ int runOpenProbe(QApplication &app, const QStringList &args)
     }
     if (what == QLatin1String("main")) {
         prepareApplication(app);
-        TMainForm form;
+        MainWindow form;
         showUntilPainted(form);
         _exit(0);
     }

@@ -67,7 +67,7 @@ void popupLookup(benchmark::State &state)
         key(field, Qt::Key_Backspace, QString());
         state.ResumeTiming();
     }
-    editor->document().setModified(0);
+    editor->document().setModified(false);
     editor->close();
     OrgStore::setDefaultFile(old);
 }

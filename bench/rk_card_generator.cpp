@@ -150,7 +150,7 @@ QStringList generateRkCard(const RkCardShape &shape)
                  {u"%1.05"_s.arg(digits(std::min(n, 12), 2)), u"12.07"_s, u"28"_s,
                   u"Етап %1: "_s.arg(n) + generatedText(120, 100 + unsigned(n))});
     }
-    return kind.Mtext(m);
+    return kind.fileLines(m);
 }
 
 QStringList generateRkCard(qsizetype bytes)

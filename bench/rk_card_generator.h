@@ -18,7 +18,7 @@ struct RkCardShape
 // in the long texts.
 RkCardShape rkShapeForSize(qsizetype bytes);
 
-// The card lines of a generated card, built through the RK model and its Mtext as the
+// The card lines of a generated card, built through the RK model and its fileLines as the
 // editor builds them. The same shape always gives the same card.
 QStringList generateRkCard(const RkCardShape &shape);
 QStringList generateRkCard(qsizetype bytes);

@@ -2,7 +2,7 @@
 #include "bench_registry.h"
 #include "paint_watch.h"
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -25,7 +25,7 @@ void editorConstruction(benchmark::State &state, const CardRow &card)
 void mainWindowFirstPaint(benchmark::State &state)
 {
     for (auto _ : state) {
-        auto form = std::make_unique<TMainForm>();
+        auto form = std::make_unique<MainWindow>();
         if (!showUntilPainted(*form))
             state.SkipWithError("the main window did not paint");
         state.PauseTiming();

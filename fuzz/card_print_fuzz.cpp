@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes = fuzzBytes(data, size);
     const CardKind &kind = cardKind(fuzzCardType(bytes));
     CardDocument document(kind);
-    kind.compNil(document.model());
+    kind.clearModel(document.model());
     auto interpreter = kind.interpreter(document.model());
     readCardBytes(bytes, *interpreter, QStringLiteral("fuzz"));
     kind.afterRead(document.model());

@@ -26,11 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     auto &model = models[int(type)];
     if (!model)
         model = kind.createModel();
-    kind.compNil(*model);
+    kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
     readCardBytes(bytes, *interpreter, QStringLiteral("fuzz"));
     kind.afterRead(*model);
     // Saving what was read must work on whatever was read.
-    (void)kind.Mtext(*model);
+    (void)kind.fileLines(*model);
     return 0;
 }

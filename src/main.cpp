@@ -1,6 +1,6 @@
 #include "app/command_line.h"
-#include "app/help_form.h"
-#include "app/main_form.h"
+#include "app/guide_window.h"
+#include "app/main_window.h"
 #include "app/qt_platform.h"
 #include "app/startup.h"
 #include "system/console.h"
@@ -44,13 +44,13 @@ int main(int argc, char *argv[])
     Platform::install(&platform);
 
     if (line.guide) {
-        auto *guide = new TfrmHELP;
+        auto *guide = new GuideWindow;
         guide->setAttribute(Qt::WA_DeleteOnClose);
         guide->show();
         return app.exec();
     }
 
-    auto *mainForm = new TMainForm;
+    auto *mainForm = new MainWindow;
     mainForm->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(mainForm, &QObject::destroyed, &app, &QApplication::quit);
 

@@ -57,7 +57,7 @@ QToolButton *speedButton(QToolBar *bar, const QString &name, const QString &text
 } // namespace
 
 CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *parent)
-    : TfrmTemplate(parent),
+    : PagedWindow(parent),
       m_kind(kind),
       m_document(new CardDocument(kind, this)),
       m_binder(new FieldBinder(m_document->model(), this)),
@@ -603,5 +603,5 @@ bool CardEditor::eventFilter(QObject *watched, QEvent *event)
         m_changedByClerk = false;
     if (event->type() == QEvent::KeyRelease && std::exchange(m_changedByClerk, false))
         m_document->markModified();
-    return TfrmTemplate::eventFilter(watched, event);
+    return PagedWindow::eventFilter(watched, event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/template_form.h"
+#include "app/paged_window.h"
 #include "fields/card_kind.h"
 #include "fields/card_problems.h"
 
@@ -26,7 +26,7 @@ class QToolButton;
 // The editor window every card type shares: the "&Файл" menu, the speed buttons,
 // "&Кінець введення" and the commands that act on the card's document. Each card's
 // editor adds its tab pages and fields.
-class CardEditor : public TfrmTemplate
+class CardEditor : public PagedWindow
 {
     Q_OBJECT
 public:
@@ -133,8 +133,6 @@ protected:
     virtual void refreshFromModel();
     // Widgets hand their texts to the model before the card is saved or printed.
     virtual void commitToModel();
-    // The page now shown, as the editor last recorded it.
-    int currentPage() const { return m_page; }
 
     bool mayLeavePage() override;
     void closeEvent(QCloseEvent *event) override;

@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/card_editor.h"
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "cardfile/card_reader.h"
 #include "fields/card_document.h"
 #include "fields/card_kind.h"
@@ -111,7 +111,7 @@ QString commandLineError(const CommandLine &line)
     return text + QStringLiteral("Довідка: zorvat --help\n");
 }
 
-void openCardFiles(TMainForm &mainForm, const QStringList &files)
+void openCardFiles(MainWindow &mainForm, const QStringList &files)
 {
     for (const QString &file : files) {
         const CardKind *kind = cardKindOfFileName(file);

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class TMainForm;
+class MainWindow;
 
 // The command line of `zorvat`: card files to open, --help and --version.
 struct CommandLine
@@ -27,4 +27,4 @@ QString commandLineError(const CommandLine &line);
 // Opens each card file in a new editor of the type its name starts with, as
 // "Відкрити..." does after its dialog. A file whose name tells no card type, or that
 // cannot be read, opens no editor; the clerk is told why through the platform.
-void openCardFiles(TMainForm &mainForm, const QStringList &files);
+void openCardFiles(MainWindow &mainForm, const QStringList &files);

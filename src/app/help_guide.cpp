@@ -1,4 +1,4 @@
-#include "app/help_form.h"
+#include "app/guide_window.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ QString dictionariesText()
 
 } // namespace
 
-// The user guide shown by TfrmHELP.
+// The user guide shown by GuideWindow.
 QString userGuideHtml()
 {
     return QStringLiteral(R"(

@@ -1,6 +1,6 @@
 #include "app/qt_platform.h"
 
-#include "app/confirm_form.h"
+#include "app/confirm_dialog.h"
 #include "app/window_fit.h"
 #include "print/page_renderer.h"
 
@@ -34,7 +34,7 @@ QtPlatform::~QtPlatform()
 void QtPlatform::createConfirmDialog()
 {
     if (!m_confirm)
-        m_confirm = new TfrmConfirm;
+        m_confirm = new ConfirmDialog;
 }
 
 void QtPlatform::message(const QString &text)

@@ -6,7 +6,7 @@
 
 class QPrintPreviewDialog;
 class QWidget;
-class TfrmConfirm;
+class ConfirmDialog;
 
 // The print preview window as the program opens it: its title, its size (never more
 // than the screen has room for) and its place.
@@ -36,5 +36,5 @@ public:
     static QString qtFilter(const QString &filter);
 
 private:
-    QPointer<TfrmConfirm> m_confirm;
+    QPointer<ConfirmDialog> m_confirm;
 };

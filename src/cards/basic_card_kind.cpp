@@ -33,12 +33,12 @@ std::unique_ptr<CardModel> BasicCardKind::createModel() const
     return std::make_unique<CardModel>(fields());
 }
 
-void BasicCardKind::compNil(CardModel &model) const
+void BasicCardKind::clearModel(CardModel &model) const
 {
     model.setDefaults();
 }
 
-QStringList BasicCardKind::Mtext(CardModel &) const
+QStringList BasicCardKind::fileLines(CardModel &) const
 {
     return {};
 }

@@ -41,8 +41,8 @@ public:
 
     const FieldTable &fields() const override;
     std::unique_ptr<CardModel> createModel() const override;
-    void compNil(CardModel &model) const override;
-    QStringList Mtext(CardModel &model) const override;
+    void clearModel(CardModel &model) const override;
+    QStringList fileLines(CardModel &model) const override;
     std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
 

@@ -9,13 +9,13 @@ CardEditor *createCardEditor(CardType type, QWidget *parent)
 {
     switch (type) {
     case CardType::RK:
-        return new TfrmRK1(parent);
+        return new RkEditor(parent);
     case CardType::OK:
-        return new TfrmOK(parent);
+        return new OkEditor(parent);
     case CardType::IK:
-        return new TfrmIK(parent);
+        return new IkEditor(parent);
     case CardType::OKD:
         break;
     }
-    return new TpfrmOkd(parent);
+    return new OkdEditor(parent);
 }

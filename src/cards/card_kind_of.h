@@ -16,7 +16,7 @@ class CardKindOf : public BasicCardKind
 {
 public:
     // The card's own pieces, where it has no operation of its own: its field table,
-    // its card lines (Mtext) and what an open leaves shown.
+    // its card lines (fileLines) and what an open leaves shown.
     struct Parts
     {
         const FieldTable &(*table)() = nullptr;
@@ -28,9 +28,9 @@ public:
     CardKindOf(Names names, Parts parts) : BasicCardKind(std::move(names)), m_parts(parts) {}
 
     const FieldTable &fields() const override { return m_parts.table ? m_parts.table() : BasicCardKind::fields(); }
-    QStringList Mtext(CardModel &model) const override
+    QStringList fileLines(CardModel &model) const override
     {
-        return m_parts.lines ? m_parts.lines(of(model)) : BasicCardKind::Mtext(model);
+        return m_parts.lines ? m_parts.lines(of(model)) : BasicCardKind::fileLines(model);
     }
     void afterRead(CardModel &model) const override
     {
@@ -39,11 +39,11 @@ public:
     }
     // The model's own state (lists, texts) back to empty, then every field. Masks a
     // rule changed, their labels and the person kind marks stay as they are.
-    void compNil(CardModel &model) const override
+    void clearModel(CardModel &model) const override
     {
         if constexpr (requires(Model &m) { m.clearState(); })
             of(model).clearState();
-        fieldRules::compNilFields(model);
+        fieldRules::clearFields(model);
     }
 
     std::unique_ptr<CardModel> createModel() const override { return std::make_unique<Model>(fields()); }
@@ -65,7 +65,7 @@ public:
             return BasicCardKind::snapshotLines(model);
         Model &card = of(*copy);
         commonRules::keepShownTexts(card, card.texts());
-        return Mtext(card);
+        return fileLines(card);
     }
 
 protected:

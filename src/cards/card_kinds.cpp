@@ -41,7 +41,7 @@ QStringList CardKind::snapshotLines(const CardModel &model) const
         qWarning("the %ls card cannot be copied: it keeps no recovery copy", qUtf16Printable(id()));
         return {};
     }
-    return Mtext(*copy);
+    return fileLines(*copy);
 }
 
 bool CardKind::knowsCode(const QString &code) const

@@ -40,7 +40,7 @@ class Checker
 {
 public:
     explicit Checker(const CardKind &kind)
-        : m_model(kind.createModel()), m_interpreter((kind.compNil(*m_model), kind.interpreter(*m_model)))
+        : m_model(kind.createModel()), m_interpreter((kind.clearModel(*m_model), kind.interpreter(*m_model)))
     {
     }
 

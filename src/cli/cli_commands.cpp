@@ -20,9 +20,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
@@ -35,6 +37,23 @@ constexpr int kOk = 0;
 constexpr int kProblems = 1;
 constexpr int kUsage = 2;
 
+// What the command line asked of a command: its files and options.
+struct Invocation
+{
+    QStringList files;
+    QString type;
+    bool force = false;
+    bool json = false;
+};
+
+int runNew(const Invocation &call);
+int runResave(const Invocation &call);
+int runShow(const Invocation &call);
+int runPdfCommand(const Invocation &call);
+int runCheckCommand(const Invocation &call);
+int runTranslit(const Invocation &call);
+int runOrgsCommand(const Invocation &call);
+
 struct Command
 {
     const char *name;
@@ -44,13 +63,14 @@ struct Command
     bool typed;        // takes --type
     bool forced;       // takes --force
     bool json;         // takes --json
+    int (*run)(const Invocation &call);
 };
 
 const Command kCommands[] = {
     {"new", "zorvat-card new [--type T] [--force] OUT",
      "Записує у файл OUT картку, яку записує щойно відкрите вікно картки типу T. Наявний файл OUT\n"
      "не замінює (стан 2), хіба що вказано --force.",
-     1, true, true, false},
+     1, true, true, false, runNew},
     {"resave", "zorvat-card resave [--type T] [--force] IN OUT",
      "Відкриває IN так, як його відкриває вікно картки типу T, і записує картку в OUT так, як її\n"
      "записує це вікно (рядки у порядку та формі картки). Повідомлення відкриття - у stderr, серед\n"
@@ -58,17 +78,17 @@ const Command kCommands[] = {
      "Стан 1, якщо читання файлу зупинилося на помилці (прочитане до неї записано). Файл, що не\n"
      "схожий на картку, не записує (стан 1). Поверх самого IN, у якому щось не прочитано, не\n"
      "записує (стан 2), хіба що вказано --force.",
-     2, true, true, false},
+     2, true, true, false, runResave},
     {"show", "zorvat-card show [--type T] IN",
      "Відкриває IN і виводить картку у форматі JSON (UTF-8): поля, двомовні тексти, списки.\n"
      "Для файлу, що не схожий на картку, нічого не виводить (стан 1).",
-     1, true, false, false},
+     1, true, false, false, runShow},
     {"pdf", "zorvat-card pdf [--type T] [--force] IN OUT.pdf",
      "Відкриває IN і друкує картку так, як її друкує «Друк», в один файл PDF: сторінки картки,\n"
      "потім усі заповнені листи продовження. Не пише PDF на місце самої картки IN (стан 2);\n"
      "наявний файл OUT, що не є PDF, замінює лише з --force. Для файлу, що не схожий на картку,\n"
      "PDF не пише (стан 1).",
-     2, true, true, false},
+     2, true, true, false, runPdfCommand},
     {"check", "zorvat-card check [--json] IN...",
      "Перевіряє файли карток і повідомляє, що треба виправити перед відправленням, рядок за\n"
      "рядком: файл, що не схожий на картку; байти, що не є текстом CP1251; кінці рядків, інші\n"
@@ -84,14 +104,14 @@ const Command kCommands[] = {
      "(error або warning), message.\n"
      "Стан 0 - усі файли без помилок (попередження виводяться, але стану не змінюють), 1 - є\n"
      "помилки.",
-     -1, false, false, true},
+     -1, false, false, true, runCheckCommand},
     {"translit", "zorvat-card translit ТЕКСТ...",
      "Виводить ТЕКСТ латиницею за таблицею транслітерації українського алфавіту (постанова\n"
      "Кабінету Міністрів України № 55 від 27 січня 2010 р.), як «Транслітерувати» у вікні картки:\n"
      "Згурський - Zghurskyi, Їжакевич - Yizhakevych, Знам'янка - Znamianka. Кілька аргументів\n"
      "з'єднуються пропуском. Латинські літери, цифри та знаки лишаються як є. Літери, яких немає\n"
      "в українській абетці (ы, э, ё, ъ), теж лишаються як є, і про них сказано в stderr (стан 1).",
-     -1, false, false, false},
+     -1, false, false, false, runTranslit},
     {"orgs", "zorvat-card orgs import DIR... | orgs list [--json] | orgs export FILE.csv",
      "Довідник організацій - той самий, що пропонує організації у вікнах карток (файл\n"
      "organisations.sqlite у теці даних користувача, ~/.local/share/ЗОРВАТ).\n"
@@ -109,7 +129,7 @@ const Command kCommands[] = {
      "щоб електронна таблиця не виконала його як формулу; таблиця апострофа не показує.\n"
      "Стан 2, якщо довідник недоступний (файл пошкоджено, зайнято чи лише для читання).\n"
      "Змінна середовища ZORVAT_DATA_DIR називає іншу теку довідника, ніж теку даних користувача.",
-     -1, false, false, true},
+     -1, false, false, true, runOrgsCommand},
 };
 
 QString u(const char *utf8)
@@ -322,6 +342,120 @@ int runPdf(CardDocument &doc, ConsolePlatform &platform, const QString &out, int
     return status;
 }
 
+int runCheckCommand(const Invocation &call)
+{
+    return runCheck(call.files, call.json);
+}
+
+int runOrgsCommand(const Invocation &call)
+{
+    return runOrgs(call.files, call.json);
+}
+
+int runTranslit(const Invocation &call)
+{
+    const QString text = call.files.join(QLatin1Char(' '));
+    printOut(transliterate(text));
+    if (const QString foreign = foreignCyrillic(text); !foreign.isEmpty()) {
+        printError(QStringLiteral("zorvat-card: літер %1 немає в українській абетці; вони лишилися як є").arg(foreign));
+        return kProblems;
+    }
+    return kOk;
+}
+
+// What a card command does with the card once it is open (or, for new, made).
+using CardAction = std::function<int(CardDocument &doc, ConsolePlatform &platform, int status, const ReadResult &read)>;
+
+// The card commands' common part: the card type from --type or from the file's name, the
+// console in place of the windows' dialogs, the card read from the first file (unless
+// `read` is false) and then `act`.
+int withCard(const Invocation &call, bool read, const CardAction &act)
+{
+    const CardKind *kind = nullptr;
+    if (!call.type.isEmpty()) {
+        kind = cardKindById(call.type);
+        if (!kind)
+            return usageError(QStringLiteral("невідомий тип картки «%1»: має бути rk, ok, okd або ik").arg(call.type));
+    } else {
+        kind = cardKindOfFileName(call.files.constFirst());
+        if (!kind)
+            return usageError(QStringLiteral("тип картки не видно з імені файлу «%1»; вкажіть --type rk, ok, okd або ik")
+                                  .arg(bareFileName(call.files.constFirst())));
+    }
+    ConsolePlatform platform;
+    Platform *previous = Platform::install(&platform);
+    const auto restore = qScopeGuard([previous] { Platform::install(previous); });
+    CardDocument doc(*kind);
+    int status = kOk;
+    ReadResult result;
+    if (read && !readInto(doc, call.files.at(0), &status, &result))
+        return status;
+    return act(doc, platform, status, result);
+}
+
+// Nothing is replaced that the call may not have meant: a filled card by a blank one,
+// a card by its own print or by some other file.
+int runNew(const Invocation &call)
+{
+    const QString &out = call.files.constFirst();
+    const QFileInfo outInfo(out);
+    if (outInfo.exists() && !outInfo.isDir() && !call.force) {
+        printError(QStringLiteral("zorvat-card: файл «%1» уже є, і new його не замінює; щоб замінити його новою "
+                                  "карткою, додайте --force")
+                       .arg(out));
+        return kUsage;
+    }
+    return withCard(call, false, [&out](CardDocument &doc, ConsolePlatform &, int, const ReadResult &) {
+        return doc.saveTo(out) ? kOk : kUsage;
+    });
+}
+
+int runResave(const Invocation &call)
+{
+    return withCard(call, true, [&call](CardDocument &doc, ConsolePlatform &, int status, const ReadResult &read) {
+        const QString &in = call.files.at(0);
+        const QString &out = call.files.at(1);
+        const bool partial = !read.notes.isEmpty() || read.status == ReadResult::Status::ConversionError;
+        if (partial && !call.force && sameFile(in, out)) {
+            printError(QStringLiteral("zorvat-card: «%1» не перезаписано: частину рядків не прочитано, і запис "
+                                      "поверх файлу їх знищить. Запишіть картку в інший файл або додайте --force.")
+                           .arg(out));
+            return kUsage;
+        }
+        return doc.saveTo(out) ? status : kUsage;
+    });
+}
+
+int runShow(const Invocation &call)
+{
+    return withCard(call, true, [](CardDocument &doc, ConsolePlatform &, int status, const ReadResult &) {
+        console::write(stdout, cardJson(doc.kind(), doc.model()));
+        return status;
+    });
+}
+
+int runPdfCommand(const Invocation &call)
+{
+    const QString &out = call.files.at(1);
+    const QFileInfo outInfo(out);
+    if (sameFile(call.files.at(0), out)) {
+        printError(QStringLiteral("zorvat-card: «%1» - це сама картка, яку треба надрукувати; вкажіть для PDF "
+                                  "інший файл")
+                       .arg(out));
+        return kUsage;
+    }
+    QFile existing(out);
+    if (outInfo.isFile() && !call.force && existing.open(QIODevice::ReadOnly) && existing.size() > 0
+        && !existing.read(5).startsWith("%PDF-")) {
+        printError(QStringLiteral("zorvat-card: файл «%1» уже є, і це не PDF; щоб замінити його, додайте --force")
+                       .arg(out));
+        return kUsage;
+    }
+    return withCard(call, true, [&out](CardDocument &doc, ConsolePlatform &platform, int status, const ReadResult &) {
+        return runPdf(doc, platform, out, status);
+    });
+}
+
 } // namespace
 
 int runCli(const QStringList &argsIn)
@@ -346,10 +480,7 @@ int runCli(const QStringList &argsIn)
     if (!command)
         return usageError(QStringLiteral("невідома команда «%1»").arg(name));
 
-    QString type;
-    QStringList files;
-    bool force = false;
-    bool json = false;
+    Invocation call;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -357,104 +488,22 @@ int runCli(const QStringList &argsIn)
             return kOk;
         }
         if (command->forced && a == QLatin1String("--force")) {
-            force = true;
+            call.force = true;
         } else if (command->json && a == QLatin1String("--json")) {
-            json = true;
+            call.json = true;
         } else if (command->typed && a == QLatin1String("--type")) {
             if (i + 1 >= args.size())
                 return usageError(QStringLiteral("після --type треба вказати тип: rk, ok, okd або ik"));
-            type = args.at(++i);
+            call.type = args.at(++i);
         } else if (command->typed && a.startsWith(QLatin1String("--type="))) {
-            type = a.mid(7);
+            call.type = a.mid(7);
         } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
             return usageError(QStringLiteral("невідомий параметр «%1»").arg(a));
         } else {
-            files << a;
+            call.files << a;
         }
     }
-    if (command->files < 0 ? files.isEmpty() : files.size() != command->files)
+    if (command->files < 0 ? call.files.isEmpty() : call.files.size() != command->files)
         return usageError(QStringLiteral("виклик: ") + u(command->usage));
-
-    if (name == QLatin1String("check"))
-        return runCheck(files, json);
-    if (name == QLatin1String("orgs"))
-        return runOrgs(files, json);
-    if (name == QLatin1String("translit")) {
-        const QString text = files.join(QLatin1Char(' '));
-        printOut(transliterate(text));
-        if (const QString foreign = foreignCyrillic(text); !foreign.isEmpty()) {
-            printError(QStringLiteral("zorvat-card: літер %1 немає в українській абетці; вони лишилися як є").arg(foreign));
-            return kProblems;
-        }
-        return kOk;
-    }
-
-    const CardKind *kind = nullptr;
-    if (!type.isEmpty()) {
-        kind = cardKindById(type);
-        if (!kind)
-            return usageError(QStringLiteral("невідомий тип картки «%1»: має бути rk, ok, okd або ik").arg(type));
-    } else {
-        kind = cardKindOfFileName(files.constFirst());
-        if (!kind)
-            return usageError(QStringLiteral("тип картки не видно з імені файлу «%1»; вкажіть --type rk, ok, okd або ik")
-                                  .arg(bareFileName(files.constFirst())));
-    }
-
-    ConsolePlatform platform;
-    Platform *previous = Platform::install(&platform);
-    struct Restore
-    {
-        Platform *p;
-        ~Restore() { Platform::install(p); }
-    } restore{previous};
-
-    // Nothing is replaced that the call may not have meant: a filled card by a blank one,
-    // a card by its own print or by some other file.
-    const QString &out = files.constLast();
-    const QFileInfo outInfo(out);
-    if (name == QLatin1String("new") && outInfo.exists() && !outInfo.isDir() && !force) {
-        printError(QStringLiteral("zorvat-card: файл «%1» уже є, і new його не замінює; щоб замінити його новою "
-                                  "карткою, додайте --force")
-                       .arg(out));
-        return kUsage;
-    }
-    if (name == QLatin1String("pdf")) {
-        if (sameFile(files.at(0), out)) {
-            printError(QStringLiteral("zorvat-card: «%1» - це сама картка, яку треба надрукувати; вкажіть для PDF "
-                                      "інший файл")
-                           .arg(out));
-            return kUsage;
-        }
-        QFile existing(out);
-        if (outInfo.isFile() && !force && existing.open(QIODevice::ReadOnly) && existing.size() > 0
-            && !existing.read(5).startsWith("%PDF-")) {
-            printError(QStringLiteral("zorvat-card: файл «%1» уже є, і це не PDF; щоб замінити його, додайте --force")
-                           .arg(out));
-            return kUsage;
-        }
-    }
-
-    CardDocument doc(*kind);
-    int status = kOk;
-    if (name == QLatin1String("new"))
-        return doc.saveTo(files.at(0)) ? kOk : kUsage;
-    ReadResult read;
-    if (!readInto(doc, files.at(0), &status, &read))
-        return status;
-    if (name == QLatin1String("resave")) {
-        const bool partial = !read.notes.isEmpty() || read.status == ReadResult::Status::ConversionError;
-        if (partial && !force && sameFile(files.at(0), out)) {
-            printError(QStringLiteral("zorvat-card: «%1» не перезаписано: частину рядків не прочитано, і запис "
-                                      "поверх файлу їх знищить. Запишіть картку в інший файл або додайте --force.")
-                           .arg(out));
-            return kUsage;
-        }
-        return doc.saveTo(out) ? status : kUsage;
-    }
-    if (name == QLatin1String("show")) {
-        console::write(stdout, cardJson(*kind, doc.model()));
-        return status;
-    }
-    return runPdf(doc, platform, files.at(1), status);
+    return command->run(call);
 }

@@ -54,7 +54,6 @@ QString ConsolePlatform::chooseSaveFile(const FileChoice &)
 
 void ConsolePlatform::ioError(const QString &text)
 {
-    m_ioError = true;
     printError(text);
 }
 

@@ -22,11 +22,9 @@ public:
     void beep() override {}
     void showPreview(const QList<const PageLayout *> &pages, const QString &title) override;
 
-    bool hadIoError() const { return m_ioError; }
     const QList<QList<const PageLayout *>> &previews() const { return m_previews; }
 
 private:
-    bool m_ioError = false;
     QList<QList<const PageLayout *>> m_previews;
     std::deque<PageLayout> m_shown; // the copies m_previews points at
 };

@@ -80,17 +80,17 @@ CardDocument::CardDocument(const CardKind &kind, QObject *parent)
 
 CardDocument::~CardDocument() = default;
 
-void CardDocument::setModified(int flag)
+void CardDocument::setModified(bool modified)
 {
-    if (m_modified == flag)
+    if (m_modified == modified)
         return;
-    m_modified = flag;
+    m_modified = modified;
     emit stateChanged();
 }
 
 void CardDocument::markModified()
 {
-    m_modified = 1;
+    m_modified = true;
     m_saveItem = false;
     m_printItem = false;
     emit stateChanged();
@@ -99,7 +99,7 @@ void CardDocument::markModified()
 
 void CardDocument::noteChange()
 {
-    setModified(1);
+    setModified(true);
     emit changed();
 }
 
@@ -171,7 +171,7 @@ bool CardDocument::saveTo(const QString &path)
         Platform::instance().ioError(report);
         return false;
     }
-    const QStringList lines = m_kind.Mtext(*m_model);
+    const QStringList lines = m_kind.fileLines(*m_model);
     // Building the lines stores the records shown, which may close up a list.
     emit modelReplaced();
     const WriteResult result = writeCardFile(path, lines);
@@ -179,7 +179,7 @@ bool CardDocument::saveTo(const QString &path)
         Platform::instance().ioError(result.message);
         return false;
     }
-    setModified(0);
+    setModified(false);
     emit fileUsed(path);
     emit saved(path);
     return true;
@@ -187,13 +187,13 @@ bool CardDocument::saveTo(const QString &path)
 
 bool CardDocument::savePrompt()
 {
-    while (m_modified == 1) {
+    while (m_modified) {
         const auto answer = Platform::instance().question(m_kind.promptCaption(),
                                                           QStringLiteral("Зберегти зміни в картці?"));
         if (answer == Platform::Answer::Cancel)
             return false;
         if (answer == Platform::Answer::No)
-            setModified(0);
+            setModified(false);
         else if (saveWithDialog() == SaveOutcome::Failed)
             return false; // reported; the card keeps its changes
     }
@@ -202,12 +202,12 @@ bool CardDocument::savePrompt()
 
 bool CardDocument::confirmBeforeOpen()
 {
-    while (m_modified == 1) {
+    while (m_modified) {
         const auto answer = Platform::instance().confirm(m_kind.cardName(), QStringLiteral("Зберегти зміни в картці"));
         if (answer == Platform::Answer::Cancel)
             return false;
         if (answer == Platform::Answer::No)
-            setModified(0);
+            setModified(false);
         else if (saveWithDialog() == SaveOutcome::Failed)
             return false; // reported; the card keeps its changes
     }
@@ -255,7 +255,7 @@ void CardDocument::openChosen(const QString &path)
 
 void CardDocument::clearCard()
 {
-    m_kind.compNil(*m_model);
+    m_kind.clearModel(*m_model);
     m_saveItem = m_printItem = m_saveButton = m_printButton = false;
     emit stateChanged();
 }
@@ -284,7 +284,7 @@ ReadResult CardDocument::restoreFrom(const QString &path, std::unique_ptr<QLockF
         return result;
     if (m_recovery)
         m_recovery->adopt(path, std::move(held));
-    m_modified = 1;
+    m_modified = true;
     emit stateChanged();
     return result;
 }
@@ -303,7 +303,7 @@ ReadResult CardDocument::readFrom(const QString &path)
     const ReadResult result = readCardFile(path, *interpreter);
     m_kind.afterRead(*m_model);
     // What was read stays, also when reading stopped early.
-    m_modified = 0;
+    m_modified = false;
     emit stateChanged();
     emit modelReplaced();
     emit opened();

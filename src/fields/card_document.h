@@ -29,8 +29,8 @@ public:
     CardModel &model() { return *m_model; }
     const CardModel &model() const { return *m_model; }
 
-    int modified() const { return m_modified; }
-    void setModified(int flag);
+    bool modified() const { return m_modified; }
+    void setModified(bool modified);
     // A key released in a marking field: the card is modified and the menu items
     // "Записати як..." and "Друк" wait for "&Кінець введення" again.
     void markModified();
@@ -82,7 +82,7 @@ public:
     // stopped or troubled the reading.
     void openChosen(const QString &path);
 
-    // compNil and what goes with it.
+    // clearModel and what goes with it.
     void clearCard();
 
     // Keeps a recovery copy of the card while it has unsaved changes (editors do).
@@ -115,7 +115,7 @@ private:
     const CardKind &m_kind;
     std::unique_ptr<CardModel> m_model;
     std::function<bool()> m_saveCheck;
-    int m_modified = 0;
+    bool m_modified = false;
     QString m_saveName;
     QString m_openedName;
     QString m_caption;

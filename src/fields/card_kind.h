@@ -62,9 +62,9 @@ public:
     virtual const FieldTable &fields() const = 0;
     virtual std::unique_ptr<CardModel> createModel() const = 0;
     // Clears the card before a file is read into it.
-    virtual void compNil(CardModel &model) const = 0;
+    virtual void clearModel(CardModel &model) const = 0;
     // The card lines in the card's order. May store the records shown into their lists first.
-    virtual QStringList Mtext(CardModel &model) const = 0;
+    virtual QStringList fileLines(CardModel &model) const = 0;
     // The card lines a save would write now, built on a copy so that the card itself
     // stays as it is (a save may close up a list the clerk is still filling in).
     // Empty when the card cannot be copied.

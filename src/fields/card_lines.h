@@ -10,7 +10,7 @@ class BilingualTexts;
 class CardModel;
 class RecordLists;
 
-// Gathers a card's lines in its order (Mtext); every helper writes "code\" and its value.
+// Gathers a card's lines in its order (fileLines); every helper writes "code\" and its value.
 class CardLines
 {
 public:

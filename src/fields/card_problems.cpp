@@ -24,9 +24,9 @@ std::unique_ptr<CardModel> savedForm(const CardKind &kind, const CardModel &mode
         return nullptr;
     if (auto rules = kind.createRules(*copy))
         rules->commit();
-    const QStringList lines = kind.Mtext(*copy);
+    const QStringList lines = kind.fileLines(*copy);
     auto read = kind.createModel();
-    kind.compNil(*read);
+    kind.clearModel(*read);
     auto interpreter = kind.interpreter(*read);
     readCardBytes(cardFileBytes(lines), *interpreter, QString(), NumberErrors::Note);
     kind.afterRead(*read);

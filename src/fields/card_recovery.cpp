@@ -56,7 +56,7 @@ CardRecovery::CardRecovery(CardDocument &document) : m_document(document)
 
 CardRecovery::~CardRecovery()
 {
-    if (m_document.modified() == 1)
+    if (m_document.modified())
         flush(); // the copy and its file stay; the lock goes with this object
     else
         discard();
@@ -64,7 +64,7 @@ CardRecovery::~CardRecovery()
 
 void CardRecovery::stateChanged()
 {
-    if (m_document.modified() == 1)
+    if (m_document.modified())
         m_timer.start();
     else
         discard();
@@ -80,7 +80,7 @@ void CardRecovery::flush()
 
 void CardRecovery::write()
 {
-    if (m_document.modified() != 1)
+    if (!m_document.modified())
         return;
     const QStringList lines = m_document.kind().snapshotLines(m_document.model());
     if (lines.isEmpty())

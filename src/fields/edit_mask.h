@@ -50,7 +50,6 @@ public:
     bool isEmpty() const { return m_positions.isEmpty(); }
     const QList<Position> &positions() const { return m_positions; }
     bool keepsLiterals() const { return m_keepLiterals; }
-    bool alignsRight() const { return m_alignRight; }
     QChar blankChar() const { return m_blank; } // shown on screen in an empty position
 
     // ---- Values

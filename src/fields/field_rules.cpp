@@ -342,7 +342,7 @@ bool listCodeRule(const CardModel &model, RuleContext &ctx, const QString &field
 
 // ---- Clearing
 
-void compNilFields(CardModel &model)
+void clearFields(CardModel &model)
 {
     for (const FieldInfo &f : model.table().fields()) {
         QString value;

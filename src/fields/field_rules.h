@@ -128,11 +128,11 @@ bool listCodeRule(const CardModel &model, RuleContext &ctx, const QString &field
                   const QStringList &items = {}, Qt::CaseSensitivity cs = Qt::CaseSensitive,
                   const QString &message = codeNotInList());
 
-// ---- Clearing (compNil)
+// ---- Clearing (clearModel)
 // Clears every field of the model's table: a masked field to its empty mask (of the
 // mask it has now), an edit or memo to "", a combo to its first item, a radio group
 // and a check box to "0"; a spin field keeps its value. Then every FieldInfo::cleared
-// value is put in. The card's compNil adds its lists, texts and numbers.
-void compNilFields(CardModel &model);
+// value is put in. The card's clearModel adds its lists, texts and numbers.
+void clearFields(CardModel &model);
 
 } // namespace fieldRules

@@ -9,7 +9,7 @@
 
 enum class FieldKind { Edit, Memo, Masked, Combo, Check, Radio, Spin };
 
-// One input field of a card, as the editor builds it and as the card file, compNil
+// One input field of a card, as the editor builds it and as the card file, clearModel
 // and the headless companion see it. Texts are the system's own, exactly.
 struct FieldInfo
 {
@@ -26,7 +26,7 @@ struct FieldInfo
     bool marks = false;    // a key released here marks the card modified
     QString spoken;        // what a screen reader calls it, where its label alone says too little
     bool view = false;     // only chooses what other fields show (a language): not kept in the card
-    std::optional<QString> cleared; // text after compNil where it is not the kind's own empty value
+    std::optional<QString> cleared; // text after clearModel where it is not the kind's own empty value
     bool noEnter = false;  // memo that takes no Enter key
     bool vScroll = false;  // memo with a vertical scroll bar
     int columns = 0;       // radio group columns

@@ -9,7 +9,7 @@
 
 class CardModel;
 
-// A card's line interpreter (ReadS) by its code sets: the multi-line codes and the
+// A card's line interpreter by its code sets: the multi-line codes and the
 // codes whose lines count with an empty value. Each round applies the multi-line
 // value first (it stands in the file before the line that ended it), then the line.
 class LineInterpreter : public CardInterpreter

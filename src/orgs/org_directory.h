@@ -30,7 +30,6 @@ public:
 
     QTableWidget *table() const { return m_table; }
     QLineEdit *filter() const { return m_filter; }
-    QCheckBox *rememberBox() const { return m_remember; }
     QLabel *status() const { return m_status; }
 
     // The list anew from the directory, through the filter.

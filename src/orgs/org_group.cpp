@@ -151,7 +151,7 @@ QList<Organisation> collect(CardType type, CardModel &model)
 bool collectFromFile(const CardKind &kind, const QString &path, QList<Organisation> *orgs, QString *error)
 {
     std::unique_ptr<CardModel> model = kind.createModel();
-    kind.compNil(*model);
+    kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
     const ReadResult result = readCardFile(path, *interpreter);
     if (result.status == ReadResult::Status::IoError) {

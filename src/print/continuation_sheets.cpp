@@ -44,7 +44,7 @@ void ContinuationSheets::resetTitleCaptions()
     setTitleCaptions(workTitleCaption(), QStringLiteral(" "));
 }
 
-void ContinuationSheets::ListDop(const QStringList &mmtext)
+void ContinuationSheets::placeLines(const QStringList &mmtext)
 {
     bool first = true;
     int current = 0;                 // the sheet `memo` belongs to
@@ -72,13 +72,13 @@ void ContinuationSheets::placeBlock(const QString &heading, const QStringList &l
 {
     const QStringList block = QStringList{heading} + lines;
     m_state.dopStartLine = 0;
-    ListDop(wrapText(block.join(QLatin1Char('\n')), kTextWidth, elementFont(sheet(1).at(textMemo()))));
+    placeLines(wrapText(block.join(QLatin1Char('\n')), kTextWidth, elementFont(sheet(1).at(textMemo()))));
 }
 
 void ContinuationSheets::placeWrappedBlock(const QString &heading, const QStringList &lines)
 {
     m_state.dopStartLine = 0;
-    ListDop(wrapText(heading, kTextWidth, elementFont(sheet(1).at(textMemo()))) + lines);
+    placeLines(wrapText(heading, kTextWidth, elementFont(sheet(1).at(textMemo()))) + lines);
 }
 
 void ContinuationSheets::numberSheets()

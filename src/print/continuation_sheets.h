@@ -31,7 +31,7 @@ public:
 
     // Places the block in `mmtext` from line `dopStartLine` on: a blank separator line,
     // then the lines up to the first empty one; then numbers the sheets.
-    void ListDop(const QStringList &mmtext);
+    void placeLines(const QStringList &mmtext);
     // One block: the heading line and the overflow lines, wrapped again at the sheets'
     // text width as the continuation text does, and placed from its first line.
     void placeBlock(const QString &heading, const QStringList &lines);

@@ -36,7 +36,7 @@ const checkSeeds::Card &seededCard(CardType type)
 std::unique_ptr<CardModel> opened(const CardKind &kind, const QStringList &lines)
 {
     auto model = kind.createModel();
-    kind.compNil(*model);
+    kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
     readCardBytes(cardFileBytes(lines), *interpreter, u"card.txt"_s);
     kind.afterRead(*model);

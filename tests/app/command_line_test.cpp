@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/card_editor.h"
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "fields/card_document.h"
 #include "fields/card_model.h"
 #include "fields/mask_edit.h"
@@ -142,7 +142,7 @@ private slots:
         writeFile(path, "6140\\Kovalchuk O.O.\r\n\r\n");
         ScopedFakePlatform fake;
         fake.allowMessages();
-        TMainForm form;
+        MainWindow form;
         form.show();
         openCardFiles(form, parseCommandLine({QStringLiteral("zorvat"), path}).files);
 
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(editor->document().openedName(), path);
         QCOMPARE(editor->windowTitle(), cardKind(CardType(type)).openedCaption(QDir::toNativeSeparators(path)));
         QCOMPARE(editor->document().model().text(QStringLiteral("ed6140")), QStringLiteral("Kovalchuk O.O."));
-        QCOMPARE(editor->document().modified(), 0);
+        QVERIFY(!editor->document().modified());
         QVERIFY(fake.unexpected().isEmpty());
     }
 
@@ -173,7 +173,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("RK_sample.txt"));
         writeFile(path, "5418\\17\\15.01.26\r\n6140\\Bondar I.V.\r\n\r\n");
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         form.show();
         openCardFiles(form, parseCommandLine({QStringLiteral("zorvat"), path}).files);
         CardEditor *editor = form.newestEditor(CardType::RK);
@@ -198,9 +198,9 @@ private slots:
         for (const QString &path : paths)
             writeFile(path, "6140\\" + path.toUtf8().right(7) + "\r\n\r\n");
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         QList<CardEditor *> opened;
-        connect(&form, &TMainForm::editorOpened, this, [&opened](CardEditor *e) { opened << e; });
+        connect(&form, &MainWindow::editorOpened, this, [&opened](CardEditor *e) { opened << e; });
         openCardFiles(form, paths);
         QCOMPARE(opened.size(), 3);
         for (int i = 0; i < paths.size(); ++i)
@@ -218,7 +218,7 @@ private slots:
         writeFile(there, "6140\\x\r\n\r\n");
         ScopedFakePlatform fake;
         fake.expectIoError();
-        TMainForm form;
+        MainWindow form;
         openCardFiles(form, {missing, there});
         QVERIFY(!form.newestEditor(CardType::RK));
         QVERIFY(form.newestEditor(CardType::OK));
@@ -235,7 +235,7 @@ private slots:
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         openCardFiles(form, {QStringLiteral("RK.txt")});
         QDir::setCurrent(before);
         QVERIFY(form.newestEditor(CardType::RK));

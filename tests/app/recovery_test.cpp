@@ -1,5 +1,5 @@
 #include "app/card_editor.h"
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "cardfile/card_writer.h"
 #include "cardfile/cp1251.h"
 #include "cardfile/io_reason.h"
@@ -41,7 +41,7 @@ void typeInto(CardEditor *editor, const QString &field, const QString &text)
 }
 
 // An RK editor of `form` with a title and a short name typed; its copy written.
-CardEditor *typedCard(TMainForm &form)
+CardEditor *typedCard(MainWindow &form)
 {
     CardEditor *editor = form.openEditor(CardType::RK);
     typeInto(editor, QStringLiteral("mm9027"), kTitle);
@@ -96,9 +96,9 @@ private slots:
         QString copy;
         QByteArray written;
         {
-            auto form = std::make_unique<TMainForm>();
+            auto form = std::make_unique<MainWindow>();
             CardEditor *editor = typedCard(*form);
-            QCOMPARE(editor->document().modified(), 1);
+            QVERIFY(editor->document().modified());
             copy = editor->document().recovery()->path();
             QVERIFY(!copy.isEmpty());
             written = readAll(copy);
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(fake.log().isEmpty());
         QCOMPARE(readAll(copy), written);
 
-        TMainForm form;
+        MainWindow form;
         fake.expectQuestion(Answer::Yes);
         form.offerRecovery();
         QVERIFY(fake.unexpected().isEmpty());
@@ -125,7 +125,7 @@ private slots:
         CardEditor *restored = form.newestEditor(CardType::RK);
         QVERIFY(restored);
         CardDocument &document = restored->document();
-        QCOMPARE(document.modified(), 1);
+        QVERIFY(document.modified());
         QCOMPARE(cardFileBytes(document.kind().snapshotLines(document.model())), written);
         QCOMPARE(restored->findChild<QPlainTextEdit *>(QStringLiteral("mm9027"))->toPlainText(), kTitle);
         QCOMPARE(restored->findChild<QLineEdit *>(QStringLiteral("ed2358"))->text(), kShortName);
@@ -160,7 +160,7 @@ private slots:
         QFETCH(QString, ending);
         QFETCH(bool, kept);
         ScopedFakePlatform fake;
-        auto form = std::make_unique<TMainForm>();
+        auto form = std::make_unique<MainWindow>();
         CardEditor *editor = typedCard(*form);
         const QString copy = editor->document().recovery()->path();
         QVERIFY(QFile::exists(copy));
@@ -185,7 +185,7 @@ private slots:
     void laterChangesReachTheCopy()
     {
         ScopedFakePlatform fake;
-        auto form = std::make_unique<TMainForm>();
+        auto form = std::make_unique<MainWindow>();
         CardEditor *editor = typedCard(*form);
         typeInto(editor, QStringLiteral("ed7022"), QStringLiteral("0107"));
         editor->document().recovery()->flush();
@@ -201,7 +201,7 @@ private slots:
     {
         FILE_SIZE_LIMIT_OR_SKIP();
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *editor = typedCard(form);
         const QString copy = editor->document().recovery()->path();
         const QString own = m_dir->filePath(QStringLiteral("own.card"));
@@ -215,7 +215,7 @@ private slots:
         QVERIFY(fake.unexpected().isEmpty());
         QVERIFY2(fake.messages().constLast().contains(own), qPrintable(fake.messages().constLast()));
         QVERIFY2(fake.messages().constLast().contains(ioReason(EFBIG)), qPrintable(fake.messages().constLast()));
-        QCOMPARE(editor->document().modified(), 1);
+        QVERIFY(editor->document().modified());
         QCOMPARE(readAll(own), QByteArray("old card\r\n"));
         QVERIFY(QFile::exists(copy));
     }
@@ -234,10 +234,10 @@ private slots:
         ScopedFakePlatform fake;
         QString copy;
         {
-            TMainForm crashed;
+            MainWindow crashed;
             copy = typedCard(crashed)->document().recovery()->path();
         }
-        TMainForm form;
+        MainWindow form;
         fake.expectQuestion(Answer(answer));
         form.offerRecovery();
         QVERIFY(fake.unexpected().isEmpty());
@@ -264,12 +264,12 @@ private slots:
         QFETCH(int, firstRestores);
         AskedMeanwhile fake;
         {
-            TMainForm crashed;
+            MainWindow crashed;
             typedCard(crashed);
             typedCard(crashed);
         }
-        TMainForm first;
-        TMainForm other;
+        MainWindow first;
+        MainWindow other;
         fake.meanwhile = [&other] { other.offerRecovery(); };
         fake.expectQuestion(Answer(second)); // asked inside the first program's question
         for (int i = 0; i < firstRestores; ++i)
@@ -297,12 +297,12 @@ private slots:
     {
         ScopedFakePlatform fake;
         {
-            TMainForm crashed;
+            MainWindow crashed;
             typedCard(crashed);
             typedCard(crashed);
         }
         QCOMPARE(copiesIn(m_dir->path()).size(), 2);
-        TMainForm form;
+        MainWindow form;
         fake.expectQuestion(Answer::Yes);
         fake.expectQuestion(Answer::Yes);
         form.offerRecovery();
@@ -310,7 +310,7 @@ private slots:
         QCOMPARE(fake.pending(), 0);
         QCOMPARE(form.findChildren<CardEditor *>().size(), 2);
         for (CardEditor *editor : form.findChildren<CardEditor *>())
-            QCOMPARE(editor->document().modified(), 1);
+            QVERIFY(editor->document().modified());
     }
 
 private:

@@ -1,5 +1,5 @@
 #include "app/card_editor.h"
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "fields/card_document.h"
 #include "fields/user_settings.h"
 #include "support/fake_platform.h"
@@ -61,7 +61,7 @@ bool closeEditor(CardEditor *editor)
 }
 
 // The list as its menu shows it when it opens.
-QStringList menuTexts(const TMainForm &form)
+QStringList menuTexts(const MainWindow &form)
 {
     emit form.recentCardsMenu()->aboutToShow();
     QStringList texts;
@@ -91,7 +91,7 @@ private slots:
         QTemporaryDir opened, saved;
         const QString prefix = cardKind(card).defaultFileName();
         const QString file = cardFile(QDir(opened.path()), prefix + u"1.txt"_s);
-        TMainForm form;
+        MainWindow form;
 
         CardEditor *first = form.openEditor(card);
         fake.expectOpen(file);
@@ -192,7 +192,7 @@ private slots:
         const QDir folder(dir.path());
         const QString ok = cardFile(folder, u"OK_robota.txt"_s);
         const QString gone = cardFile(folder, u"RK_stara.txt"_s);
-        TMainForm form;
+        MainWindow form;
         QCOMPARE(menuTexts(form), QStringList{u"Список порожній"_s});
 
         CardEditor *rk = form.openEditor(CardType::RK);
@@ -235,7 +235,7 @@ private slots:
     {
         ScopedSettings settings;
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *first = form.openEditor(CardType::OKD);
         const QSize fresh = first->size();
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
@@ -261,7 +261,7 @@ private slots:
         const QRect newest = placed.translated(20, 10).adjusted(0, 0, -30, -20);
         newer->setGeometry(newest);
         QVERIFY(form.exitFlow());
-        TMainForm nextRun;
+        MainWindow nextRun;
         QCOMPARE(nextRun.openEditor(CardType::IK)->geometry(), newest);
         QVERIFY(nextRun.exitFlow());
     }

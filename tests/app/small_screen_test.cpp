@@ -1,7 +1,7 @@
 #include "app/card_editor.h"
 #include "app/card_editors.h"
-#include "app/help_form.h"
-#include "app/main_form.h"
+#include "app/guide_window.h"
+#include "app/main_window.h"
 #include "app/qt_platform.h"
 #include "app/window_fit.h"
 #include "orgs/org_directory.h"
@@ -32,9 +32,9 @@ QWidget *make(const QString &window)
             return createCardEditor(type, nullptr);
     }
     if (window == u"main window"_s)
-        return new TMainForm;
+        return new MainWindow;
     if (window == u"guide"_s)
-        return new TfrmHELP;
+        return new GuideWindow;
     if (window == u"directory"_s)
         return new OrgDirectory;
     static QPrinter printer;

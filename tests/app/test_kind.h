@@ -42,12 +42,12 @@ public:
     {
         return cardKind(type()).openWarnings(bareName);
     }
-    void compNil(CardModel &model) const override
+    void clearModel(CardModel &model) const override
     {
         model.setText(QStringLiteral("ed5256"), QString());
         model.setText(QStringLiteral("mm9027"), QString());
     }
-    QStringList Mtext(CardModel &model) const override
+    QStringList fileLines(CardModel &model) const override
     {
         return {QStringLiteral("5256\\") + model.text(QStringLiteral("ed5256")),
                 QStringLiteral("9027\\1\\") + model.text(QStringLiteral("mm9027"))};

@@ -161,7 +161,7 @@ private slots:
         QFETCH(QString, part);
         const CardKind &rk = cardKind(CardType::RK);
         auto model = rk.createModel();
-        rk.compNil(*model);
+        rk.clearModel(*model);
         auto interpreter = rk.interpreter(*model);
         const ReadResult r = readCardBytes(bytes, *interpreter, QStringLiteral("RK.txt"));
         QCOMPARE(r.status, ReadResult::Status::ConversionError);

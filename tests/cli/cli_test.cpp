@@ -59,18 +59,18 @@ QByteArray freshCardBytes(CardType type)
 {
     const CardKind &kind = cardKind(type);
     auto model = kind.createModel();
-    return cardFileBytes(kind.Mtext(*model));
+    return cardFileBytes(kind.fileLines(*model));
 }
 
 // The lines a resave writes for `bytes`: opened as a window opens them, saved as it saves.
 QStringList resavedLines(const CardKind &kind, const QByteArray &bytes)
 {
     auto model = kind.createModel();
-    kind.compNil(*model);
+    kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
     readCardBytes(bytes, *interpreter, QStringLiteral("card.txt"));
     kind.afterRead(*model);
-    return kind.Mtext(*model);
+    return kind.fileLines(*model);
 }
 
 // An RK card with every list holding three records and every two-language text in
@@ -593,7 +593,7 @@ private slots:
         fake.allowMessages();
         CardDocument doc(cardKind(CardType::RK));
         QVERIFY(doc.readFrom(in).ok());
-        QCOMPARE(readAll(out), cardFileBytes(cardKind(CardType::RK).Mtext(doc.model())));
+        QCOMPARE(readAll(out), cardFileBytes(cardKind(CardType::RK).fileLines(doc.model())));
     }
 
     void showIsJson()

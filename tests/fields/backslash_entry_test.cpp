@@ -192,13 +192,13 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(bool, alone);
         if (card == u"rk"_s)
-            refuseEverywhere<TfrmRK1>(field, typed, kept, alone);
+            refuseEverywhere<RkEditor>(field, typed, kept, alone);
         else if (card == u"ok"_s)
-            refuseEverywhere<TfrmOK>(field, typed, kept, alone);
+            refuseEverywhere<OkEditor>(field, typed, kept, alone);
         else if (card == u"ik"_s)
-            refuseEverywhere<TfrmIK>(field, typed, kept, alone);
+            refuseEverywhere<IkEditor>(field, typed, kept, alone);
         else
-            refuseEverywhere<TpfrmOkd>(field, typed, kept, alone);
+            refuseEverywhere<OkdEditor>(field, typed, kept, alone);
     }
 };
 

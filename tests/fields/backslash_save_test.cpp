@@ -82,13 +82,13 @@ private slots:
         QCOMPARE(report.mid(1, report.size() - 2), named);
         QVERIFY2(report.constFirst().startsWith(u"Картку не записано"_s), qPrintable(report.constFirst()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(doc.modified(), 1);
+        QVERIFY(doc.modified());
 
         // Without the "\" the same card saves.
         fill(false);
         QVERIFY(doc.saveTo(path));
         QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(doc.modified(), 0);
+        QVERIFY(!doc.modified());
         QCOMPARE(fake.unexpected(), QStringList());
     }
 };

@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(ctx.messages(), QStringList{QStringLiteral("Помилка в коді! Реквізит обов'язковий.")});
     }
 
-    void compNil()
+    void clearModel()
     {
         CardModel model(testTable());
         model.setText(QStringLiteral("ed5418D"), QStringLiteral("12.05.99"));
@@ -336,7 +336,7 @@ private slots:
         model.setText(QStringLiteral("edgod1"), QStringLiteral("2024"));
         model.setMask(QStringLiteral("ed2457"), naturalCodeMask());
         model.setText(QStringLiteral("ed2457"), QStringLiteral("1234567890"));
-        compNilFields(model);
+        clearFields(model);
         QCOMPARE(model.text(QStringLiteral("ed5418D")), QStringLiteral("  .  .  "));
         QCOMPARE(model.text(QStringLiteral("ed5436")), QStringLiteral("    U       "));
         QCOMPARE(model.text(QStringLiteral("ed2457")), QString(10, QLatin1Char(' '))); // the mask it has now

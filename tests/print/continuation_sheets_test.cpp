@@ -191,7 +191,7 @@ private slots:
         ContinuationSheets sheets(state, layouts);
         sheets.prepare();
         state.dopStartLine = startLine;
-        sheets.ListDop(mmtext);
+        sheets.placeLines(mmtext);
         QCOMPARE(sheetLines(layouts, 1), placed);
         QCOMPARE(state.dopLineCount, int(placed.size()));
         QCOMPARE(state.sheetCount, placed.isEmpty() ? 0 : 1);

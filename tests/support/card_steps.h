@@ -26,7 +26,7 @@ std::unique_ptr<Model> freshModel(const CardKind &kind)
 
 inline QByteArray save(const CardKind &kind, CardModel &model)
 {
-    return cardFileBytes(kind.Mtext(model));
+    return cardFileBytes(kind.fileLines(model));
 }
 
 // A reading that noted nothing (`note` empty), or exactly one line left out, its note
@@ -49,7 +49,7 @@ inline void checkOneNote(const ReadResult &result, const QString &note)
 inline ReadResult open(const CardKind &kind, CardModel &model, const QByteArray &bytes,
                        const QString &name = QStringLiteral("test.txt"))
 {
-    kind.compNil(model);
+    kind.clearModel(model);
     auto interpreter = kind.interpreter(model);
     const ReadResult result = readCardBytes(bytes, *interpreter, name);
     kind.afterRead(model);
@@ -74,7 +74,7 @@ struct Steps
 
     const CardKind &kind() const { return cardKind(type); }
     std::unique_ptr<Model> fresh() const { return freshModel<Model>(kind()); }
-    QStringList lines(Model &model) const { return kind().Mtext(model); }
+    QStringList lines(Model &model) const { return kind().fileLines(model); }
     ReadResult open(Model &model, const QByteArray &bytes) const { return cardSteps::open(kind(), model, bytes); }
     std::unique_ptr<Model> opened(const QStringList &lines, ReadResult *result = nullptr) const
     {
@@ -167,7 +167,7 @@ void checkShuffled(const Steps<Model> &card, const QStringList &full, const QStr
     QCOMPARE(card.lines(*card.opened(mixed)), full);
 }
 
-// Rows "field|value in a new card|value after compNil" of checkFreshAndCleared().
+// Rows "field|value in a new card|value after clearModel" of checkFreshAndCleared().
 inline void addFreshAndClearedRows(const QStringList &rows)
 {
     QTest::addColumn<QString>("field");
@@ -177,7 +177,7 @@ inline void addFreshAndClearedRows(const QStringList &rows)
         QTest::newRow(qPrintable(r.at(0))) << r.at(0) << r.at(1) << r.at(2);
 }
 
-// A field of a new card, then of the card cleared (compNil) after the field was typed
+// A field of a new card, then of the card cleared (clearModel) after the field was typed
 // in; the row's columns are those of addFreshAndClearedRows().
 template <class Model>
 void checkFreshAndCleared(const Steps<Model> &card)
@@ -188,7 +188,7 @@ void checkFreshAndCleared(const Steps<Model> &card)
     auto model = card.fresh();
     QCOMPARE(model->text(field), fresh);
     model->setText(field, QStringLiteral("9"));
-    card.kind().compNil(*model);
+    card.kind().clearModel(*model);
     QCOMPARE(model->text(field), cleared);
 }
 

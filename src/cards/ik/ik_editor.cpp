@@ -23,14 +23,14 @@ IkModel &ikModelOf(CardDocument &document)
 
 } // namespace
 
-TfrmIK::TfrmIK(QWidget *parent)
+IkEditor::IkEditor(QWidget *parent)
     : CardEditor(cardKind(CardType::IK), ikOptions(), parent), m_model(ikModelOf(document())), m_rules(m_model)
 {
-    setObjectName(u"TfrmIK"_s);
+    setObjectName(u"IkEditor"_s);
     setUpCard(ikPageDesign(), m_rules);
 }
 
-void TfrmIK::showState()
+void IkEditor::showState()
 {
     binder().setItems(u"cb9153a"_s, m_rules.otherKindItems());
 }

@@ -5,14 +5,14 @@
 
 class IkModel;
 
-// TfrmIK: the IK editor. Its five tab pages are built from the IK field table and
+// IkEditor: the IK editor. Its five tab pages are built from the IK field table and
 // page design and bound to the card's model; the entry rules of IkRules run when a
 // field is left or entered and when an owner button is pressed.
-class TfrmIK : public CardEditor
+class IkEditor : public CardEditor
 {
     Q_OBJECT
 public:
-    explicit TfrmIK(QWidget *parent = nullptr);
+    explicit IkEditor(QWidget *parent = nullptr);
 
     IkModel &model() { return m_model; }
 

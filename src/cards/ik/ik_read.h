@@ -3,7 +3,7 @@
 #include "cards/ik/ik_model.h"
 #include "fields/line_interpreter.h"
 
-// Puts each IK card line read back into the card (ReadS), the older owner form
+// Puts each IK card line read back into the card, the older owner form
 // included. Lines of other cards whose codes IK knows are taken over; the others are
 // ignored, as are owner lines numbered outside the owner list.
 class IkReader final : public LineInterpreter

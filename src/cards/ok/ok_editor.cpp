@@ -25,10 +25,10 @@ OkModel &okModelOf(CardDocument &document)
 
 } // namespace
 
-TfrmOK::TfrmOK(QWidget *parent)
+OkEditor::OkEditor(QWidget *parent)
     : CardEditor(cardKind(CardType::OK), okOptions(), parent), m_model(okModelOf(document())), m_rules(m_model)
 {
-    setObjectName(u"TfrmOK"_s);
+    setObjectName(u"OkEditor"_s);
     setUpCard(okPageDesign(), m_rules);
     m_rules.showStageNumber();
     binder().refresh(u"ed5526"_s);
@@ -46,7 +46,7 @@ TfrmOK::TfrmOK(QWidget *parent)
     });
 }
 
-void TfrmOK::showState()
+void OkEditor::showState()
 {
     showField(u"ed7201a"_s, okLabelName(u"ed7201a"_s), m_model.otherDirectionVisible());
 }

@@ -5,14 +5,14 @@
 
 class OkModel;
 
-// TfrmOK: the OK editor. Its seven tab pages are built from the OK field table and
+// OkEditor: the OK editor. Its seven tab pages are built from the OK field table and
 // page design and bound to the card's model; the entry rules of OkRules run when a
 // field is left or entered and when a list button is pressed.
-class TfrmOK : public CardEditor
+class OkEditor : public CardEditor
 {
     Q_OBJECT
 public:
-    explicit TfrmOK(QWidget *parent = nullptr);
+    explicit OkEditor(QWidget *parent = nullptr);
 
     OkModel &model() { return m_model; }
 

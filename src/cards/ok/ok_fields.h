@@ -7,7 +7,7 @@
 #include <QStringList>
 
 // The OK card's input fields, pages and the fixed texts around them, as data. The
-// editor builds its widgets from these; compNil, the card lines and the model read
+// editor builds its widgets from these; clearModel, the card lines and the model read
 // the same table.
 const FieldTable &okFieldTable();
 

@@ -3,7 +3,7 @@
 #include "cards/ok/ok_model.h"
 #include "fields/line_interpreter.h"
 
-// Puts each OK card line read back into the card (ReadS), the older line forms
+// Puts each OK card line read back into the card, the older line forms
 // included. Lines of other cards whose codes OK knows are taken over (how an OK card
 // takes the common data of the RK card of the same work); the others are ignored,
 // as are list lines numbered outside their list.

@@ -4,6 +4,6 @@
 
 class OkModel;
 
-// The OK card lines in the card's order (Mtext). The owner, co-executor and person of
+// The OK card lines in the card's order (fileLines). The owner, co-executor and person of
 // the executor list shown are stored into their lists first.
 QStringList okCardLines(OkModel &model);

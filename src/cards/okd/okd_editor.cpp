@@ -43,10 +43,10 @@ OkdModel &okdModelOf(CardDocument &document)
 
 } // namespace
 
-TpfrmOkd::TpfrmOkd(QWidget *parent)
+OkdEditor::OkdEditor(QWidget *parent)
     : CardEditor(cardKind(CardType::OKD), okdOptions(), parent), m_model(okdModelOf(document())), m_rules(m_model)
 {
-    setObjectName(u"TpfrmOkd"_s);
+    setObjectName(u"OkdEditor"_s);
     QFont pageFont(u"Times New Roman"_s, font().pointSize());
     pageControl()->setFont(pageFont);
     setUpCard(okdPageDesign(), m_rules);
@@ -57,7 +57,7 @@ TpfrmOkd::TpfrmOkd(QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TpfrmOkd::showState()
+void OkdEditor::showState()
 {
     showField(u"ed7452"_s, okdLabelName(u"ed7452"_s), m_model.councilShown());
     showField(u"lizv"_s, QString(), m_model.personKindShown());

@@ -5,15 +5,15 @@
 
 class OkdModel;
 
-// TpfrmOkd: the OKD editor. Its five tab pages are built from the OKD field table and
+// OkdEditor: the OKD editor. Its five tab pages are built from the OKD field table and
 // page design and bound to the card's model; the entry rules of OkdRules run when a
 // field is left, entered or clicked, and the view fields (organisation slots, the
 // names and texts in two languages) write back into the model's private state.
-class TpfrmOkd : public CardEditor
+class OkdEditor : public CardEditor
 {
     Q_OBJECT
 public:
-    explicit TpfrmOkd(QWidget *parent = nullptr);
+    explicit OkdEditor(QWidget *parent = nullptr);
 
     OkdModel &model() { return m_model; }
 

@@ -36,5 +36,5 @@ QStringList OkdKind::snapshotLines(const CardModel &model) const
         return CardKindOf::snapshotLines(model);
     OkdModel &card = of(*copy);
     card.keepViews();
-    return Mtext(card);
+    return fileLines(card);
 }

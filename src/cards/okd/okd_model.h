@@ -55,7 +55,7 @@ public:
     std::unique_ptr<CardModel> clone() const override { return std::make_unique<OkdModel>(*this); }
     QList<BilingualTexts *> languageTexts() override { return {&m_texts, &m_supervisors}; }
 
-    // Every private text empty (compNil); the council cipher hidden. The visibility of
+    // Every private text empty (clearModel); the council cipher hidden. The visibility of
     // the slot-3 person kind and of the science sector stays.
     void clearState();
 

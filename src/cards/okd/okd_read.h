@@ -3,7 +3,7 @@
 #include "cards/okd/okd_model.h"
 #include "fields/line_interpreter.h"
 
-// Puts each OKD card line read back into the card (ReadS), the older single-language
+// Puts each OKD card line read back into the card, the older single-language
 // forms of the applicant and the supervisors included. Codes the card does not know
 // are ignored.
 class OkdReader final : public LineInterpreter

@@ -17,14 +17,14 @@ RkModel &rkModelOf(CardDocument &document)
 
 } // namespace
 
-TfrmRK1::TfrmRK1(QWidget *parent)
+RkEditor::RkEditor(QWidget *parent)
     : CardEditor(cardKind(CardType::RK), Options{}, parent), m_model(rkModelOf(document())), m_rules(m_model)
 {
-    setObjectName(u"TfrmRK1"_s);
+    setObjectName(u"RkEditor"_s);
     setUpCard(rkPageDesign(), m_rules);
 }
 
-void TfrmRK1::showState()
+void RkEditor::showState()
 {
     binder().setItems(u"cb9153a"_s, m_rules.otherResultItems());
     const struct

@@ -5,14 +5,14 @@
 
 class RkModel;
 
-// TfrmRK1: the RK editor. Its six tab pages are built from the RK field table and
+// RkEditor: the RK editor. Its six tab pages are built from the RK field table and
 // page design and bound to the card's model; the entry rules of RkRules run when a
 // field is left or entered and when a list button is pressed.
-class TfrmRK1 : public CardEditor
+class RkEditor : public CardEditor
 {
     Q_OBJECT
 public:
-    explicit TfrmRK1(QWidget *parent = nullptr);
+    explicit RkEditor(QWidget *parent = nullptr);
 
     RkModel &model() { return m_model; }
 

@@ -39,16 +39,16 @@ const FieldTable &RkKind::fields() const
     return rkFieldTable();
 }
 
-void RkKind::compNil(CardModel &card) const
+void RkKind::clearModel(CardModel &card) const
 {
     RkModel &model = of(card);
     // The party code fields go back to the legal person with their selectors first,
     // so the codes are cleared to the 8-digit empty mask.
     model.clearState();
-    fieldRules::compNilFields(model);
+    fieldRules::clearFields(model);
 }
 
-QStringList RkKind::Mtext(CardModel &model) const
+QStringList RkKind::fileLines(CardModel &model) const
 {
     return rkCardLines(of(model));
 }

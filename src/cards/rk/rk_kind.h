@@ -12,8 +12,8 @@ public:
     QStringList openWarnings(const QString &bareName) const override;
 
     const FieldTable &fields() const override;
-    void compNil(CardModel &model) const override;
-    QStringList Mtext(CardModel &model) const override;
+    void clearModel(CardModel &model) const override;
+    QStringList fileLines(CardModel &model) const override;
     void afterRead(CardModel &model) const override;
     bool print(CardModel &model, PrintJob &job) const override;
 

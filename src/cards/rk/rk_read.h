@@ -6,7 +6,7 @@
 #include <QString>
 
 
-// Puts each RK card line read back into the card (ReadS), the older line forms
+// Puts each RK card line read back into the card, the older line forms
 // included. Lines of other cards without an RK meaning are ignored; whatever is not
 // taken, or would not be saved again, is noted in the read's report.
 class RkReader : public LineInterpreter

@@ -33,14 +33,14 @@ private slots:
         model->setTitle(TextLanguage::English, u"Name"_s);
         fillOwner(*model, 1, u"Юридична особа"_s, u"11111111"_s, u"Завод"_s);
         fillOwner(*model, 2, u"Фізична особа"_s, u"2222222222"_s, u"Петренко"_s);
-        ikTest::card.kind().compNil(*model);
+        ikTest::card.kind().clearModel(*model);
         QCOMPARE(model->title(TextLanguage::English), QString());
         QCOMPARE(model->lists().count(IkList::Owners), 0);
         QCOMPARE(model->ownerNo(), 1);
         QCOMPARE(model->ownerKindCode(), u"1"_s);
     }
 
-    // A new card and a cleared one (compNil) differ in the boxes the clearing empties.
+    // A new card and a cleared one (clearModel) differ in the boxes the clearing empties.
     void freshAndCleared_data()
     {
         cardSteps::addFreshAndClearedRows({

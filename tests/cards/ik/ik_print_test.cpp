@@ -324,12 +324,12 @@ private slots:
         CardDocument doc(ikTest::card.kind());
         openFullCard(doc);
         ikOf(doc).setText(u"cbdsk"_s, u"1"_s);
-        doc.setModified(1);
+        doc.setModified(true);
         const QHash<QString, QString> before = printChecks::fieldTexts(ikOf(doc));
         QVERIFY(printCard(doc, platform));
         const QStringList changed = printChecks::changedFields(ikOf(doc), before);
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u", "_s)));
-        QCOMPARE(doc.modified(), 1);
+        QVERIFY(doc.modified());
     }
 
     // The box takes four codes in its size; five or six take a smaller one on the same

@@ -28,7 +28,7 @@ class OkModelTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // A new card and a cleared one (compNil) differ in the boxes the clearing empties.
+    // A new card and a cleared one (clearModel) differ in the boxes the clearing empties.
     void freshAndCleared_data()
     {
         cardSteps::addFreshAndClearedRows({
@@ -65,7 +65,7 @@ private slots:
         model->setPartyKind(OkParty::Executor, true, PartyLabels::Select);
         model->setBilingual(OkText::WorkTitle, TextLanguage::English, u"Title"_s);
         model->setStageNumber(1, u"0124U000001с"_s);
-        okTest::card.kind().compNil(*model);
+        okTest::card.kind().clearModel(*model);
         QCOMPARE(model->partyCode(OkParty::Executor).mask, u"9999999999;1;_"_s);
         QCOMPARE(model->partyCode(OkParty::Executor).label, u"2457 Ідентифікаційний номер"_s);
         QCOMPARE(model->kindLetter(OkParty::Executor), u"ф"_s);

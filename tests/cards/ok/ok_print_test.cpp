@@ -489,7 +489,7 @@ private slots:
         m.showEntry(OkList::Owners, 2);
         m.setText(u"ed2935"_s, u"048-999"_s);
         m.setText(u"mm2142n"_s, QString());
-        doc.setModified(1);
+        doc.setModified(true);
         const QHash<QString, QString> before = printChecks::fieldTexts(m);
         const QStringList coExecutors = m.lists().records(OkList::CoExecutors);
         const QStringList persons = m.lists().records(OkList::Executors);
@@ -497,7 +497,7 @@ private slots:
         QVERIFY(printChecks::printCard(doc, platform));
         const QStringList changed = printChecks::changedFields(m, before);
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(u", "_s)));
-        QCOMPARE(doc.modified(), 1);
+        QVERIFY(doc.modified());
         QCOMPARE(m.lists().records(OkList::CoExecutors), coExecutors);
         QCOMPARE(m.lists().records(OkList::Executors), persons);
         QCOMPARE(EntryList::item(m.lists().record(OkList::Owners, 2), 7), u"048-999"_s);

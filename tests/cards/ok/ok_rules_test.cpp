@@ -188,7 +188,7 @@ private slots:
         }
         if (l == OkList::CoExecutors)
             QCOMPARE(model->lists().record(l, 2).section(u'\\', 1, 1), u"1"_s); // the former third, a legal person
-        QCOMPARE(okTest::linesOf(okTest::card.kind().Mtext(*model), code).size(), count - 1);
+        QCOMPARE(okTest::linesOf(okTest::card.kind().fileLines(*model), code).size(), count - 1);
         QCOMPARE(model->text(numberField), QString::number(qMax(1, count - 1)));
     }
 

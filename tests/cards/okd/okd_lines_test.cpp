@@ -71,11 +71,11 @@ private slots:
                  readAll(QStringLiteral(ZORVAT_TEST_DATA "/okd_fresh.txt")));
     }
 
-    // compNil leaves nothing of a filled card behind.
+    // clearModel leaves nothing of a filled card behind.
     void clearedCardSavesAsFresh()
     {
         auto model = okdTest::card.opened(okdTest::fullCard());
-        okdTest::card.kind().compNil(*model);
+        okdTest::card.kind().clearModel(*model);
         QCOMPARE(cardFileBytes(okdTest::card.lines(*model)),
                  readAll(QStringLiteral(ZORVAT_TEST_DATA "/okd_fresh.txt")));
     }

@@ -19,7 +19,7 @@ using namespace Qt::Literals::StringLiterals;
 // lose nothing.
 namespace {
 
-using Editor = EditorDriver<TfrmRK1>;
+using Editor = EditorDriver<RkEditor>;
 
 struct ListPath
 {

@@ -105,7 +105,7 @@ private slots:
     {
         auto model = rkTest::freshModel();
         fillFullCard(*model);
-        const QStringList lines = rkTest::kind().Mtext(*model);
+        const QStringList lines = rkTest::kind().fileLines(*model);
         QCOMPARE(rkTest::linesOf(lines, u"2458"_s),
                  QStringList({u"2458\\1\\1\\11111111\\Львів\\Завод «Прилад»\\вул. Зелена, 2\\032-1\\a@b.ua"_s,
                               u"2458\\2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7\\\\"_s,
@@ -128,7 +128,7 @@ private slots:
         auto model = rkTest::freshModel();
         fillFullCard(*model);
         QStringList codes;
-        for (const QString &line : rkTest::kind().Mtext(*model)) {
+        for (const QString &line : rkTest::kind().fileLines(*model)) {
             const QString code = line.section(QLatin1Char('\\'), 0, 0);
             if (codes.isEmpty() || codes.constLast() != code)
                 codes << code;
@@ -174,7 +174,7 @@ private slots:
         QFETCH(QStringList, expected);
         auto model = rkTest::freshModel();
         model->setFitted(field, value);
-        QCOMPARE(rkTest::linesOf(rkTest::kind().Mtext(*model), code), expected);
+        QCOMPARE(rkTest::linesOf(rkTest::kind().fileLines(*model), code), expected);
     }
 
     void customerGroupEndsAtGap()
@@ -185,7 +185,7 @@ private slots:
             model->setText(u"mm2152"_s, u"Замовник %1"_s.arg(n));
             QVERIFY(model->storeCustomer());
         }
-        const QStringList lines = rkTest::linesOf(rkTest::kind().Mtext(*model), u"2458"_s);
+        const QStringList lines = rkTest::linesOf(rkTest::kind().fileLines(*model), u"2458"_s);
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines.at(1).startsWith(u"2458\\2\\1\\"_s));
     }
@@ -195,7 +195,7 @@ private slots:
         auto model = rkTest::freshModel();
         model->setRecord(RkList::Stages, 1, u"1\\01.24\\12.24\\91\\"_s, u"1\\01.24\\12.24\\91\\"_s);
         model->setRecord(RkList::Stages, 2, u"2\\01.25\\12.25\\91\\Етап"_s, u"2\\01.25\\12.25\\91\\Етап"_s);
-        QCOMPARE(rkTest::linesOf(rkTest::kind().Mtext(*model), u"9036"_s), QStringList{u"9036\\2\\01.25\\12.25\\91\\Етап"_s});
+        QCOMPARE(rkTest::linesOf(rkTest::kind().fileLines(*model), u"9036"_s), QStringList{u"9036\\2\\01.25\\12.25\\91\\Етап"_s});
     }
 
     void fullListsEndAtLastSlot_data()
@@ -221,7 +221,7 @@ private slots:
             model->setRecord(l, n, record, display);
         }
         model->showEntry(l, RkModel::capacity(l));
-        const QStringList saved = rkTest::kind().Mtext(*model);
+        const QStringList saved = rkTest::kind().fileLines(*model);
         QCOMPARE(rkTest::linesOf(saved, code).size(), lines);
 
         // A record numbered beyond the bound is not taken from a file: what the card
@@ -230,8 +230,8 @@ private slots:
         withExtra.insert(withExtra.indexOf(rkTest::linesOf(saved, code).constLast()) + 1,
                          u"%1\\%2\\1\\x\\x\\Зайвий"_s.arg(code).arg(lines + 1));
         auto reread = rkTest::opened(withExtra);
-        QCOMPARE(rkTest::linesOf(rkTest::kind().Mtext(*reread), code).size(), lines);
-        QVERIFY(!rkTest::kind().Mtext(*reread).join(u'\n').contains(u"Зайвий"_s));
+        QCOMPARE(rkTest::linesOf(rkTest::kind().fileLines(*reread), code).size(), lines);
+        QVERIFY(!rkTest::kind().fileLines(*reread).join(u'\n').contains(u"Зайвий"_s));
     }
 };
 

@@ -14,7 +14,7 @@ class RkModelTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Values at creation and after compNil, from a card where every field was changed.
+    // Values at creation and after clearModel, from a card where every field was changed.
     void clearedValues_data()
     {
         QTest::addColumn<QString>("field");
@@ -46,7 +46,7 @@ private slots:
         for (const FieldInfo &f : model->table().fields())
             model->setText(f.name, u"1"_s);
         model->setPartyKind(RkParty::Executor, true, RkLabelSet::Select);
-        rkTest::kind().compNil(*model);
+        rkTest::kind().clearModel(*model);
         QCOMPARE(model->text(field), cleared);
     }
 
@@ -56,7 +56,7 @@ private slots:
         rkTest::fillList(*model, RkList::Customers, 3);
         model->setBilingual(RkText::WorkTitle, RkLanguage::English, u"Title"_s);
         model->setPartyKind(RkParty::Customer, true, RkLabelSet::Show);
-        rkTest::kind().compNil(*model);
+        rkTest::kind().clearModel(*model);
         QCOMPARE(model->recordCount(RkList::Customers), 0);
         QCOMPARE(model->bilingual(RkText::WorkTitle, RkLanguage::English), u""_s);
         QCOMPARE(model->partyCode(RkParty::Customer).mask, u"99999999;1;_"_s);
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(model->storeCoExecutor());
         QCOMPARE(model->text(u"cpi"_s), u"Назва 3"_s);
         model->storeCoExecutor();
-        rkTest::kind().Mtext(*model);
+        rkTest::kind().fileLines(*model);
         QCOMPARE(model->recordCount(RkList::CoExecutors), 2);
         QCOMPARE(model->record(RkList::CoExecutors, 2), u"2\\1\\12345678\\Київ\\Назва 3\\вул. Лісова"_s);
     }

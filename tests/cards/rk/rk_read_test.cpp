@@ -172,7 +172,7 @@ private slots:
         QVERIFY(other->otherDirectionVisible());
         QVERIFY(other->otherResultVisible());
         // Opening the next file clears the card: its fields hide again.
-        cardKind(CardType::RK).compNil(*other);
+        cardKind(CardType::RK).clearModel(*other);
         QVERIFY(!other->otherDirectionVisible());
         QVERIFY(!other->otherResultVisible());
     }
@@ -204,7 +204,7 @@ private slots:
         QVERIFY(fixture.open(QIODevice::ReadOnly));
         auto model = rkTest::freshModel();
         QVERIFY(rkTest::open(*model, fixture.readAll()).ok());
-        const QStringList lines = rkTest::kind().Mtext(*model);
+        const QStringList lines = rkTest::kind().fileLines(*model);
         const QStringList expected = {
             u"2655\\Харків\\"_s,
             u"2458\\1\\2\\1234567890\\Львів\\Петренко Петро\\вул. Шевченка, 5\\\\"_s,
@@ -222,10 +222,10 @@ private slots:
         // tax-number mask: the code keeps its digits and the card then stays as it is.
         auto again = rkTest::freshModel();
         QVERIFY(rkTest::open(*again, cardFileBytes(lines)).ok());
-        const QStringList second = rkTest::kind().Mtext(*again);
+        const QStringList second = rkTest::kind().fileLines(*again);
         QVERIFY(second.contains(u"2142\\1\\0\\87654321  \\Одеса\\Завод\\вул. Портова, 1"_s));
         QVERIFY(rkTest::open(*again, cardFileBytes(second)).ok());
-        QCOMPARE(rkTest::kind().Mtext(*again), second);
+        QCOMPARE(rkTest::kind().fileLines(*again), second);
     }
 
     void okFileWarns_data()

@@ -5,12 +5,12 @@
 class QPushButton;
 class QTextEdit;
 
-// TfrmHELP: the user guide, non-modal; every request makes a new one.
-class TfrmHELP : public QWidget
+// GuideWindow: the user guide, non-modal; every request makes a new one.
+class GuideWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TfrmHELP(QWidget *parent = nullptr);
+    explicit GuideWindow(QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,10 +1,10 @@
-#include "app/main_form.h"
+#include "app/main_window.h"
 
 #include "app/card_editor.h"
 #include "app/card_editors.h"
 #include "app/command_line.h"
 #include "app/entry_label.h"
-#include "app/help_form.h"
+#include "app/guide_window.h"
 #include "orgs/org_directory.h"
 #include "app/title_picture.h"
 #include "app/window_fit.h"
@@ -54,7 +54,7 @@ QLabel *titleLine(const QString &text, int pixelSize, bool bold, const QColor &c
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
@@ -127,7 +127,7 @@ TMainForm::TMainForm(QWidget *parent)
     m_recentMenu = new QMenu(recent);
     m_recentMenu->setObjectName(QStringLiteral("RecentCardsMenu"));
     m_recentMenu->setToolTipsVisible(true);
-    connect(m_recentMenu, &QMenu::aboutToShow, this, &TMainForm::updateRecentCards);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentCards);
     recent->setMenu(m_recentMenu);
 
     // "Сервіс": the settings the clerk keeps from run to run, beside the list.
@@ -164,7 +164,7 @@ TMainForm::TMainForm(QWidget *parent)
     windowFit::keepOnScreen(this);
 }
 
-CardEditor *TMainForm::openEditor(CardType type)
+CardEditor *MainWindow::openEditor(CardType type)
 {
     CardEditor *editor = createCardEditor(type, this);
     editor->rememberPlace();
@@ -172,19 +172,19 @@ CardEditor *TMainForm::openEditor(CardType type)
             [type](const QString &path) { userSettings::addRecentCard(path, type); });
     m_newest[slot(type)] = editor;
     m_all.append(editor);
-    connect(editor, &CardEditor::newRequested, this, &TMainForm::openEditor);
+    connect(editor, &CardEditor::newRequested, this, &MainWindow::openEditor);
     connect(editor, &CardEditor::helpRequested, this, [this, editor] { showHelp(editor); });
     editor->show();
     emit editorOpened(editor);
     return editor;
 }
 
-CardEditor *TMainForm::newestEditor(CardType type) const
+CardEditor *MainWindow::newestEditor(CardType type) const
 {
     return m_newest[slot(type)].data();
 }
 
-bool TMainForm::askEditors()
+bool MainWindow::askEditors()
 {
     QList<QPointer<CardEditor>> order;
     for (CardType t : {CardType::OKD, CardType::OK, CardType::RK, CardType::IK}) {
@@ -194,7 +194,7 @@ bool TMainForm::askEditors()
     // Older editors of a type are not referenced by the main window; they are asked
     // last, and only when their card has changes, so that no card is lost silently.
     for (const QPointer<CardEditor> &e : m_all) {
-        if (e && !order.contains(e) && e->document().modified() == 1)
+        if (e && !order.contains(e) && e->document().modified())
             order.append(e);
     }
     for (const QPointer<CardEditor> &e : order) {
@@ -204,7 +204,7 @@ bool TMainForm::askEditors()
     return true;
 }
 
-bool TMainForm::exitFlow()
+bool MainWindow::exitFlow()
 {
     if (!askEditors())
         return false;
@@ -213,7 +213,7 @@ bool TMainForm::exitFlow()
     return true;
 }
 
-void TMainForm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The title bar's close box ends the program too; it asks like "Вихід".
     if (!m_exitAsked && !askEditors()) {
@@ -230,7 +230,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::offerRecovery()
+void MainWindow::offerRecovery()
 {
     for (const CardRecovery::Copy &copy : CardRecovery::leftBehind()) {
         // Held from the question on: a program started meanwhile passes this copy by.
@@ -253,7 +253,7 @@ void TMainForm::offerRecovery()
     }
 }
 
-void TMainForm::updateRecentCards()
+void MainWindow::updateRecentCards()
 {
     m_recentMenu->clear();
     const QList<userSettings::RecentCard> cards = userSettings::recentCards();
@@ -282,7 +282,7 @@ void TMainForm::updateRecentCards()
     }
 }
 
-void TMainForm::openRecentCard(const QString &path, CardType type)
+void MainWindow::openRecentCard(const QString &path, CardType type)
 {
     if (cardKindOfFileName(path)) {
         openCardFiles(*this, {path});
@@ -295,8 +295,8 @@ void TMainForm::openRecentCard(const QString &path, CardType type)
     openEditor(type)->document().openChosen(path);
 }
 
-void TMainForm::showHelp(QWidget *owner)
+void MainWindow::showHelp(QWidget *owner)
 {
-    auto *help = new TfrmHELP(owner ? owner : this);
+    auto *help = new GuideWindow(owner ? owner : this);
     help->show();
 }

@@ -7,15 +7,15 @@ class QHBoxLayout;
 class QPushButton;
 class QTabWidget;
 
-// TfrmTemplate: the base window of the card editors: a page control that fills the
+// PagedWindow: the base window of the card editors: a page control that fills the
 // window and a bottom panel with "Назад" and "Вперед", which wrap around. Every way
 // of turning the page (these buttons, a click on a tab header, Ctrl+Tab and
 // Ctrl+PgUp/PgDown) first asks mayLeavePage(); a "no" leaves the page as it is.
-class TfrmTemplate : public QMainWindow
+class PagedWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmTemplate(QWidget *parent = nullptr);
+    explicit PagedWindow(QWidget *parent = nullptr);
 
     QTabWidget *pageControl() const { return m_pages; }
     QFrame *bottomPanel() const { return m_panel; }
@@ -24,8 +24,8 @@ public:
     QPushButton *nextButton() const { return m_next; }
 
 public slots:
-    void btnPrevClick();
-    void btnNextClick();
+    void showPreviousPage();
+    void showNextPage();
 
 protected:
     // Whether the page shown may be left now; a card editor runs the exit rule of the

@@ -6,12 +6,12 @@
 
 class QLabel;
 
-// TfrmConfirm: the shared confirmation dialog, created at start and reused.
-class TfrmConfirm : public QDialog
+// ConfirmDialog: the shared confirmation dialog, created at start and reused.
+class ConfirmDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmConfirm(QWidget *parent = nullptr);
+    explicit ConfirmDialog(QWidget *parent = nullptr);
 
     // Shows the dialog modally with this caption and text line; "&Так" is Yes,
     // "&Ні" No, "&Відмова" and Escape Cancel.

@@ -10,12 +10,12 @@ class CardEditor;
 class QAction;
 class QMenu;
 
-// TMainForm: the main window with the four card entries and "Вихід".
-class TMainForm : public QWidget
+// MainWindow: the main window with the four card entries and "Вихід".
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
     // Creates and shows a new editor of this type; it becomes the newest of its type.
     CardEditor *openEditor(CardType type);

@@ -1,4 +1,4 @@
-#include "app/template_form.h"
+#include "app/paged_window.h"
 
 #include "app/window_fit.h"
 
@@ -12,7 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-TfrmTemplate::TfrmTemplate(QWidget *parent) : QMainWindow(parent, Qt::Window)
+PagedWindow::PagedWindow(QWidget *parent) : QMainWindow(parent, Qt::Window)
 {
     windowFit::keepOnScreen(this);
     auto *central = new QWidget(this);
@@ -33,8 +33,8 @@ TfrmTemplate::TfrmTemplate(QWidget *parent) : QMainWindow(parent, Qt::Window)
     m_prev->setObjectName(QStringLiteral("BitBtn2"));
     m_next = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Вперед"), m_panel);
     m_next->setObjectName(QStringLiteral("BitBtn3"));
-    connect(m_prev, &QPushButton::clicked, this, &TfrmTemplate::btnPrevClick);
-    connect(m_next, &QPushButton::clicked, this, &TfrmTemplate::btnNextClick);
+    connect(m_prev, &QPushButton::clicked, this, &PagedWindow::showPreviousPage);
+    connect(m_next, &QPushButton::clicked, this, &PagedWindow::showNextPage);
     m_panelLayout->addWidget(m_prev);
     m_panelLayout->addWidget(m_next);
     m_panelLayout->addStretch();
@@ -45,13 +45,13 @@ TfrmTemplate::TfrmTemplate(QWidget *parent) : QMainWindow(parent, Qt::Window)
     m_pages->installEventFilter(this);
 }
 
-void TfrmTemplate::turnTo(int index)
+void PagedWindow::turnTo(int index)
 {
     if (index != m_pages->currentIndex() && mayLeavePage())
         m_pages->setCurrentIndex(index);
 }
 
-bool TfrmTemplate::eventFilter(QObject *watched, QEvent *event)
+bool PagedWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_pages->tabBar() && event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -76,7 +76,7 @@ bool TfrmTemplate::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmTemplate::btnPrevClick()
+void PagedWindow::showPreviousPage()
 {
     const int count = m_pages->count();
     if (count == 0)
@@ -84,7 +84,7 @@ void TfrmTemplate::btnPrevClick()
     turnTo((m_pages->currentIndex() - 1 + count) % count);
 }
 
-void TfrmTemplate::btnNextClick()
+void PagedWindow::showNextPage()
 {
     const int count = m_pages->count();
     if (count == 0)

@@ -1,4 +1,4 @@
-#include "app/help_form.h"
+#include "app/guide_window.h"
 
 #include "app/window_fit.h"
 
@@ -9,9 +9,9 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TfrmHELP::TfrmHELP(QWidget *parent) : QWidget(parent, Qt::Window)
+GuideWindow::GuideWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("TfrmHELP"));
+    setObjectName(QStringLiteral("GuideWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Підказка по користуванню системою"));
 
@@ -40,7 +40,7 @@ TfrmHELP::TfrmHELP(QWidget *parent) : QWidget(parent, Qt::Window)
     windowFit::keepOnScreen(this);
 }
 
-bool TfrmHELP::eventFilter(QObject *watched, QEvent *event)
+bool GuideWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // The guide is protected: typing into it sends the focus to "&Вихід".
     if (watched == m_text && event->type() == QEvent::KeyPress) {

@@ -1,7 +1,7 @@
-#include "app/main_form.h"
+#include "app/main_window.h"
 
 #include "app/card_editor.h"
-#include "app/help_form.h"
+#include "app/guide_window.h"
 #include "fields/card_document.h"
 #include "support/fake_platform.h"
 #include "support/test_registry.h"
@@ -32,13 +32,13 @@ QStringList promptsAsked(const FakePlatform &fake)
 
 } // namespace
 
-class MainFormTest : public QObject
+class MainWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
     void entries()
     {
-        TMainForm form;
+        MainWindow form;
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("ЗОРВАТ"));
         QCOMPARE(form.size(), QSize(622, 452));
@@ -83,7 +83,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(QString, caption);
         QFETCH(QStringList, items);
-        TMainForm form;
+        MainWindow form;
         form.findChild<QAbstractButton *>(entry)->click();
         CardEditor *editor = form.newestEditor(CardType(type));
         QVERIFY(editor);
@@ -127,7 +127,7 @@ private slots:
         QFETCH(QStringList, asked);
         QFETCH(bool, closed);
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         form.show();
         for (int t : open)
             form.openEditor(CardType(t))->document().markModified();
@@ -142,7 +142,7 @@ private slots:
     void yesThenCancelledDialogAsksAgain()
     {
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         form.openEditor(CardType::RK)->document().markModified();
         fake.expectQuestion(Answer::Yes);
         fake.expectSave(QString());
@@ -155,7 +155,7 @@ private slots:
     void twoEditorsOfOneType()
     {
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *older = form.openEditor(CardType::RK);
         CardEditor *newer = form.openEditor(CardType::RK);
         QVERIFY(older != newer);
@@ -169,7 +169,7 @@ private slots:
     void olderModifiedEditorIsAskedToo()
     {
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *older = form.openEditor(CardType::RK);
         form.openEditor(CardType::RK);
         older->document().markModified();
@@ -181,7 +181,7 @@ private slots:
     void closedEditorIsNotAsked()
     {
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *rk = form.openEditor(CardType::RK);
         QPointer<CardEditor> guard(rk);
         rk->document().markModified();
@@ -208,7 +208,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, replaced);
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *editor = form.openEditor(CardType::OK);
         QPointer<CardEditor> guard(editor);
         editor->document().endInput();
@@ -223,7 +223,7 @@ private slots:
             QTRY_VERIFY(!guard);
             CardEditor *fresh = form.newestEditor(CardType::OK);
             QVERIFY(fresh && fresh != editor);
-            QCOMPARE(fresh->document().modified(), 0);
+            QVERIFY(!fresh->document().modified());
             QVERIFY(!fresh->document().saveButtonEnabled());
         } else {
             QVERIFY(guard);
@@ -236,7 +236,7 @@ private slots:
     void editorExit()
     {
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *editor = form.openEditor(CardType::IK);
         QPointer<CardEditor> guard(editor);
         editor->document().markModified();
@@ -251,7 +251,7 @@ private slots:
 
     void pagesWrapAround()
     {
-        TMainForm form;
+        MainWindow form;
         CardEditor *editor = form.openEditor(CardType::RK);
         QTabWidget *pages = editor->pageControl();
         const bool hadPages = pages->count() > 0;
@@ -271,22 +271,22 @@ private slots:
 
     void helpOnF1()
     {
-        TMainForm form;
+        MainWindow form;
         CardEditor *editor = form.openEditor(CardType::RK);
         editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(editor));
-        const int before = int(editor->findChildren<TfrmHELP *>().size());
+        const int before = int(editor->findChildren<GuideWindow *>().size());
         QTest::keyClick(editor, Qt::Key_F1);
-        auto helps = editor->findChildren<TfrmHELP *>();
+        auto helps = editor->findChildren<GuideWindow *>();
         QCOMPARE(int(helps.size()), before + 1);
-        TfrmHELP *help = helps.constLast();
+        GuideWindow *help = helps.constLast();
         QCOMPARE(help->windowTitle(), QStringLiteral("Підказка по користуванню системою"));
         QVERIFY(help->isVisible());
         const QString guide = userGuideHtml();
         for (const char *heading : {"Функції програми", "Робота з електроною формою",
                                     "Рекомендації по технології використання програми.", "Використання клавіатури"})
             QVERIFY2(guide.contains(QString::fromUtf8(heading)), heading);
-        QPointer<TfrmHELP> guard(help);
+        QPointer<GuideWindow> guard(help);
         help->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
         QTRY_VERIFY(!guard);
     }
@@ -318,7 +318,7 @@ private slots:
         QFETCH(bool, continuationAtStart);
         QFETCH(QString, saveText);
         QFETCH(QStringList, names);
-        TMainForm form;
+        MainWindow form;
         CardEditor *editor = form.openEditor(CardType(type));
         auto *cont = editor->findChild<QAction *>(continuationName);
         QVERIFY(cont);
@@ -348,15 +348,15 @@ private slots:
         QFETCH(bool, buttonsKept);
         QFETCH(bool, continuationKept);
         ScopedFakePlatform fake;
-        TMainForm form;
+        MainWindow form;
         CardEditor *editor = form.openEditor(CardType(type));
         editor->document().endInput();
         editor->document().setContinuationEnabled(true);
-        editor->document().setModified(1);
+        editor->document().setModified(true);
         fake.expectConfirm(Answer::Cancel);
         editor->openCard();
         QCOMPARE(fake.unexpected(), QStringList());
-        QCOMPARE(editor->document().modified(), 1);
+        QVERIFY(editor->document().modified());
         for (const char *button : {"SpeedButton3", "SpeedButton4"})
             QCOMPARE(editor->findChild<QToolButton *>(QLatin1String(button))->isEnabled(), buttonsKept);
         QCOMPARE(editor->findChild<QAction *>(continuationName)->isEnabled(), continuationKept);
@@ -364,5 +364,5 @@ private slots:
     }
 };
 
-ZORVAT_TEST(MainFormTest)
-#include "main_form_test.moc"
+ZORVAT_TEST(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,4 +1,4 @@
-#include "app/confirm_form.h"
+#include "app/confirm_dialog.h"
 
 #include "app/window_fit.h"
 
@@ -16,10 +16,10 @@ constexpr int kNo = 11;
 constexpr int kCancel = 12;
 } // namespace
 
-TfrmConfirm::TfrmConfirm(QWidget *parent)
+ConfirmDialog::ConfirmDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("TfrmConfirm"));
+    setObjectName(QStringLiteral("ConfirmDialog"));
     setWindowTitle(QStringLiteral("УВАГА!"));
     m_label = new QLabel(QStringLiteral("Внести зміни  до поточного запису?"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -50,7 +50,7 @@ TfrmConfirm::TfrmConfirm(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Platform::Answer TfrmConfirm::ask(const QString &caption, const QString &text)
+Platform::Answer ConfirmDialog::ask(const QString &caption, const QString &text)
 {
     setWindowTitle(caption);
     m_label->setText(text);
