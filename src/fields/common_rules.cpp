@@ -99,6 +99,16 @@ bool jumpIfEmpty(const CardModel &model, RuleContext &ctx, const QString &field,
     return true;
 }
 
+bool registrationNumberRule(const CardModel &model, RuleContext &ctx, const QString &field, NumberCheck check)
+{
+    if (registrationNumberOk(fieldRules::fieldValue(model, field), check))
+        return true;
+    const FieldInfo *info = model.table().find(field);
+    ctx.message((info ? info->code : QString()) + QStringLiteral(".Помилка в номері"));
+    ctx.focusBack();
+    return false;
+}
+
 bool registrationNumberOk(const QString &value, NumberCheck check)
 {
     const qsizetype firstBlank = value.indexOf(QLatin1Char(' '));

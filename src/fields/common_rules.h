@@ -51,5 +51,8 @@ struct NumberCheck
     bool needsU = false;
 };
 bool registrationNumberOk(const QString &value, NumberCheck check);
+// The exit rule of a registration number field: "<code>.Помилка в номері" (the field's
+// code from the card's table) and the focus back when the number fails.
+bool registrationNumberRule(const CardModel &model, RuleContext &ctx, const QString &field, NumberCheck check);
 
 } // namespace commonRules

@@ -235,11 +235,7 @@ bool IkRules::date(const QString &field, RuleContext &ctx)
 bool IkRules::stateNumber(const QString &field, RuleContext &ctx)
 {
     // A number still being typed is not tested; a complete one has its "U" and mark.
-    if (commonRules::registrationNumberOk(fieldRules::fieldValue(m_model, field), {true, true}))
-        return true;
-    ctx.message(field.mid(2) + u".Помилка в номері"_s);
-    ctx.focusBack();
-    return false;
+    return commonRules::registrationNumberRule(m_model, ctx, field, {true, true});
 }
 
 bool IkRules::inventoryNumber(const QString &field, RuleContext &ctx)

@@ -235,7 +235,8 @@ bool OkRules::partyCode(const QString &field, RuleContext &ctx)
         letter = fieldRules::isNaturalPerson(m_model.text(u"lizsv"_s)) ? fieldRules::naturalLetter()
                                                                         : fieldRules::legalLetter();
     } else {
-        info.prefix = field.mid(2) + u'.';
+        const FieldInfo *own = m_model.table().find(field);
+        info.prefix = (own ? own->code : QString()) + u'.';
         letter = m_model.kindLetter(party);
         // A selector the clerk never left (only looked at) counts with the kind it shows.
         const QString kind = m_model.text(OkModel::personKindSettings(party, PartyLabels::Select).selector);
@@ -259,11 +260,7 @@ bool OkRules::partyCode(const QString &field, RuleContext &ctx)
 bool OkRules::registrationNumber(const QString &field, RuleContext &ctx)
 {
     const bool accounting = field == u"ed5437"_s;
-    if (commonRules::registrationNumberOk(fieldRules::fieldValue(m_model, field), {accounting, accounting}))
-        return true;
-    ctx.message(field.mid(2) + u".Помилка в номері"_s);
-    ctx.focusBack();
-    return false;
+    return commonRules::registrationNumberRule(m_model, ctx, field, {accounting, accounting});
 }
 
 bool OkRules::stageNumber(const QString &field, RuleContext &ctx)

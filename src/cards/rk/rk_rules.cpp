@@ -379,11 +379,7 @@ bool RkRules::stateNumber(const QString &field, RuleContext &ctx)
 bool RkRules::changedNumber(const QString &field, RuleContext &ctx)
 {
     const commonRules::NumberCheck check{false, field == u"ed7210"_s};
-    if (commonRules::registrationNumberOk(fieldRules::fieldValue(m_model, field), check))
-        return true;
-    ctx.message(field.mid(2) + u".Помилка в номері"_s);
-    ctx.focusBack();
-    return false;
+    return commonRules::registrationNumberRule(m_model, ctx, field, check);
 }
 
 // ---- Bilingual texts
