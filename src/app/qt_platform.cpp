@@ -133,10 +133,11 @@ void QtPlatform::showPreview(const QList<const PageLayout *> &pages, const QStri
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&pages](QPrinter *p) {
         QPainter painter(p);
         const QRectF page = p->paperRect(QPrinter::DevicePixel);
+        PrintFonts fonts;
         for (qsizetype i = 0; i < pages.size(); ++i) {
             if (i > 0)
                 p->newPage();
-            paintPage(painter, *pages.at(i), QRectF(QPointF(0, 0), page.size()));
+            paintPage(painter, *pages.at(i), QRectF(QPointF(0, 0), page.size()), &fonts);
         }
     });
     preview.exec();

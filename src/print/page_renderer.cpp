@@ -7,7 +7,6 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QGlyphRun>
-#include <QHash>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -19,17 +18,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <memory>
-
-namespace {
-
-// Elements without a width are not cut; the clip then reaches far beyond the page.
-constexpr double kNoLimit = 1e6;
-
-double spacingOf(const PageElement &e, const QFont &font)
-{
-    return e.lineSpacing > 0 ? e.lineSpacing : lineSpacing(font);
-}
 
 // The glyphs of one font, as the lines of a page need them: a printed card is Cyrillic
 // and Latin text in one font per element, which needs no shaping beyond the font's own
@@ -75,19 +65,31 @@ private:
     bool m_underline;
 };
 
-const GlyphLines &glyphLines(const QFont &font)
+PrintFonts::PrintFonts() = default;
+PrintFonts::~PrintFonts() = default;
+
+const GlyphLines &PrintFonts::of(const QFont &font)
 {
-    static QHash<QString, std::shared_ptr<GlyphLines>> fonts;
-    auto &lines = fonts[font.key()];
+    std::unique_ptr<GlyphLines> &lines = m_fonts[font.key()];
     if (!lines)
-        lines = std::make_shared<GlyphLines>(font);
+        lines = std::make_unique<GlyphLines>(font);
     return *lines;
+}
+
+namespace {
+
+// Elements without a width are not cut; the clip then reaches far beyond the page.
+constexpr double kNoLimit = 1e6;
+
+double spacingOf(const PageElement &e, const QFont &font)
+{
+    return e.lineSpacing > 0 ? e.lineSpacing : lineSpacing(font);
 }
 
 // Draws one line with its top at `top`, laid out with the same design metrics as the
 // wrap measured it; the painter's transform does the scaling to the device.
-void drawLine(QPainter &painter, const QFont &font, const QString &text, double left, double top,
-              double boxWidth, PageElement::Align align)
+void drawLine(QPainter &painter, PrintFonts &fonts, const QFont &font, const QString &text, double left,
+              double top, double boxWidth, PageElement::Align align)
 {
     // Blanks leave no ink; an underlined font would still draw a stray stroke.
     if (text.trimmed().isEmpty())
@@ -100,7 +102,7 @@ void drawLine(QPainter &painter, const QFont &font, const QString &text, double 
             return left + free;
         return left;
     };
-    const GlyphLines &glyphs = glyphLines(font);
+    const GlyphLines &glyphs = fonts.of(font);
     QGlyphRun run;
     double width = 0;
     if (glyphs.place(text, run, width)) {
@@ -146,18 +148,18 @@ QString oneLine(const QString &text)
     return s;
 }
 
-void paintElement(QPainter &painter, const PageElement &e)
+void paintElement(QPainter &painter, PrintFonts &fonts, const PageElement &e)
 {
     const QFont font = elementFont(e);
     painter.save();
     painter.setClipRect(widthClip(e), Qt::IntersectClip);
     if (e.type == PageElement::Type::Label) {
-        drawLine(painter, font, oneLine(e.text), e.left, e.top, e.width, e.align);
+        drawLine(painter, fonts, font, oneLine(e.text), e.left, e.top, e.width, e.align);
     } else {
         const double spacing = spacingOf(e, font);
         const int shown = std::min<int>(memoCapacity(e), int(e.lines.size()));
         for (int i = 0; i < shown; ++i)
-            drawLine(painter, font, e.lines.at(i), e.left, e.top + i * spacing, e.width, e.align);
+            drawLine(painter, fonts, font, e.lines.at(i), e.left, e.top + i * spacing, e.width, e.align);
     }
     painter.restore();
 }
@@ -181,6 +183,15 @@ void paintFrames(QPainter &painter, const PageLayout &layout)
 
 } // namespace
 
+double drawnWidth(const QString &text, const QFont &font)
+{
+    QGlyphRun run;
+    double width = 0;
+    if (GlyphLines(font).place(text, run, width))
+        return width;
+    return textWidth(text, font);
+}
+
 int memoCapacity(const PageElement &memo)
 {
     if (memo.height <= 0)
@@ -201,8 +212,10 @@ QStringList memoLines(const PageElement &memo, const QString &text)
     return wrapText(text, memo.width, elementFont(memo), room);
 }
 
-void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page)
+void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page, PrintFonts *fonts)
 {
+    PrintFonts ownFonts;
+    PrintFonts &lineFonts = fonts ? *fonts : ownFonts;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -213,7 +226,7 @@ void paintPage(QPainter &painter, const PageLayout &layout, const QRectF &page)
     paintFrames(painter, layout);
     painter.setPen(Qt::black);
     for (const PageElement &e : layout.elements)
-        paintElement(painter, e);
+        paintElement(painter, lineFonts, e);
     painter.restore();
 }
 
@@ -255,10 +268,11 @@ bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QStri
         if (!painter.begin(&writer))
             return fail(QStringLiteral("Файл «%1» не записано: не вдалося почати документ PDF.").arg(path));
         const QRectF paper = writer.pageLayout().fullRectPixels(writer.resolution());
+        PrintFonts fonts; // made once for the whole document
         for (qsizetype i = 0; i < pages.size(); ++i) {
             if (i > 0)
                 writer.newPage();
-            paintPage(painter, *pages.at(i), QRectF(QPointF(0, 0), paper.size()));
+            paintPage(painter, *pages.at(i), QRectF(QPointF(0, 0), paper.size()), &fonts);
         }
         painter.end();
     }

@@ -63,6 +63,40 @@ class PageRendererTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // A line is drawn from the font's own glyphs and kerning: never wider than the wrap
+    // measured it, in every font and size the cards print with, so a cut line still fits.
+    void drawnAsWideAsMeasured_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Ukrainian") << QStringLiteral("Методи неруйнівного контролю зварних з'єднань трубопроводів");
+        QTest::newRow("capitals and kerning pairs") << QStringLiteral("РЕЄСТРАЦІЙНА КАРТКА НДР І ДКР (РК) AV Ty Yo LT");
+        QTest::newRow("Latin") << QStringLiteral("Non-destructive testing methods for welded pipeline joints");
+        QTest::newRow("digits and signs") << QStringLiteral("0105U000123; 01.02.05; 12/34-56; 1 234,56 тис.грн. «№ 7»");
+        QTest::newRow("apostrophes and dashes") << QStringLiteral("Знам'янка — Zghurskyi – П’ять “лапки”");
+        QTest::newRow("one long word") << QString(300, QChar(0x0448));
+    }
+    void drawnAsWideAsMeasured()
+    {
+        QFETCH(QString, text);
+        for (const char *family : {"Arial", "Times New Roman"}) {
+            for (const int size : {11, 13, 16, 20}) {
+                for (const bool bold : {false, true}) {
+                    const QFont font = layoutFont(QString::fromLatin1(family), size, bold);
+                    const double measured = textWidth(text, font);
+                    const double drawn = drawnWidth(text, font);
+                    // Never wider than measured (it would be cut off), and near it.
+                    QVERIFY2(drawn <= measured + 0.05 && drawn >= measured * 0.99,
+                             qPrintable(QStringLiteral("%1 %2%3: drawn %4, measured %5")
+                                            .arg(QString::fromLatin1(family))
+                                            .arg(size)
+                                            .arg(bold ? QStringLiteral(" bold") : QString())
+                                            .arg(drawn)
+                                            .arg(measured)));
+                }
+            }
+        }
+    }
+
     // Lines are broken once; every resolution shows the same lines, equally long.
     void sameLinesAt96And1200Dpi()
     {
