@@ -6,7 +6,6 @@
 #include "fields/common_texts.h"
 #include "support/card_steps.h"
 #include "support/editor_driver.h"
-#include "support/page_fit_checks.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -419,30 +418,17 @@ private slots:
         QCOMPARE(platform.messages(), QStringList());
     }
 
-    // At the opening size every page shows whole and every label stands clear of its
-    // field and level with it.
-    void pagesLook()
+    // The owner page's heading stands in bold above plain fields and labels.
+    void ownerHeadingInBold()
     {
         Editor e;
         QVERIFY(e.show());
-        const QStringList problems = pageFit::problems(*e.window);
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
-        // The owner page's heading stands in bold above plain fields and labels.
         auto *frame = qobject_cast<QGroupBox *>(e.field(u"Edit1"_s)->parentWidget());
         QVERIFY(frame);
         QCOMPARE(frame->title(), u"Відомості про власника продукції"_s);
         QVERIFY(frame->font().bold());
         QVERIFY(!e.field(u"Edit1"_s)->font().bold());
         QVERIFY(!e.window->findChild<QLabel *>(u"Label27"_s)->font().bold());
-    }
-
-    // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
-    void pagePictures()
-    {
-        if (qEnvironmentVariableIsEmpty("ZORVAT_SHOT_DIR"))
-            QSKIP("ZORVAT_SHOT_DIR not set");
-        Editor e;
-        QVERIFY(e.savePagePictures(u"ik"_s));
     }
 };
 

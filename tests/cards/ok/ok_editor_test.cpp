@@ -7,7 +7,6 @@
 #include "print/report_layouts.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
-#include "support/page_fit_checks.h"
 #include "support/test_registry.h"
 
 #include <QAction>
@@ -449,33 +448,6 @@ private slots:
         sb5->click();
         QCOMPARE(platform.previews().size(), 2);
         QCOMPARE(platform.previews().constLast().constFirst()->name(), u"TQRDop1"_s);
-    }
-
-    // At the size the window opens with, every page fits without a scroll bar, every
-    // label stands clear of its field and every text box shows whole lines; also with
-    // the fields that only some choices show.
-    void pagesFitTheWindow_data()
-    {
-        QTest::addColumn<QStringList>("choices"); // "field=value", typed and left with Tab
-        QTest::addColumn<QString>("shown");       // a field the choices show
-        QTest::newRow("fresh card") << QStringList{} << QString();
-        QTest::newRow("other direction shown") << QStringList{u"cb7201=2.7"_s} << u"ed7201a"_s;
-    }
-
-    void pagesFitTheWindow()
-    {
-        QFETCH(QStringList, choices);
-        QFETCH(QString, shown);
-        pageFit::checkPagesFit<Editor>(choices, shown);
-    }
-
-    // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
-    void pagePictures()
-    {
-        if (qEnvironmentVariableIsEmpty("ZORVAT_SHOT_DIR"))
-            QSKIP("ZORVAT_SHOT_DIR not set");
-        Editor e;
-        QVERIFY(e.savePagePictures(u"ok"_s));
     }
 };
 

@@ -6,7 +6,6 @@
 #include "print/report_layouts.h"
 #include "print/page_layout.h"
 #include "support/editor_driver.h"
-#include "support/page_fit_checks.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -432,29 +431,6 @@ private slots:
         QCOMPARE(platform.messages().size(), 2);
         QVERIFY(!e.focusIn(u"ed6147"_s));
         QCOMPARE(e.window->model().texts().text(OkdText::ApplicantName, TextLanguage::English), u"Petrenko"_s);
-    }
-
-    // At the opening size every page shows whole and every label stands clear of its
-    // field and level with it (the row numbers of the supervisors and opponents too).
-    void pagesLook()
-    {
-        Editor e;
-        QVERIFY(e.show());
-        const QStringList problems = pageFit::problems(*e.window);
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"\n"_s)));
-    }
-
-    // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
-    void pagePictures()
-    {
-        if (qEnvironmentVariableIsEmpty("ZORVAT_SHOT_DIR"))
-            QSKIP("ZORVAT_SHOT_DIR not set");
-        Editor e;
-        QVERIFY(e.savePagePictures(u"okd"_s));
-        // The applicant's workplace, a natural person.
-        qobject_cast<QComboBox *>(e.field(u"lizv"_s))->setCurrentIndex(1);
-        showSlot(e, 3);
-        QVERIFY(e.window->grab().save(qEnvironmentVariable("ZORVAT_SHOT_DIR") + u"/okd_page2_slot3.png"_s));
     }
 };
 

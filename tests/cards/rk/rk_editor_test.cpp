@@ -9,7 +9,6 @@
 #include "print/report_layouts.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
-#include "support/page_fit_checks.h"
 #include "support/test_registry.h"
 
 #include <QAbstractButton>
@@ -379,34 +378,6 @@ private slots:
         QCOMPARE(job2.constFirst()->name(), u"TQRDop1"_s);
         QVERIFY(!sb5->isEnabled());
         QVERIFY(platform.messages().contains(u"Друк продовження з 2-го листа - іншою функцією!"_s));
-    }
-
-    // At the size the window opens with, every page fits without a scroll bar, every
-    // label stands clear of its field and every text box shows whole lines; also with
-    // the fields that only some choices show.
-    void pagesFitTheWindow_data()
-    {
-        QTest::addColumn<QStringList>("choices"); // "field=value", typed and left with Tab
-        QTest::addColumn<QString>("shown");       // a field the choices show
-        QTest::newRow("fresh card") << QStringList{} << QString();
-        QTest::newRow("other direction and result shown")
-            << QStringList{u"cb7201=2.7"_s, u"cb9153=007"_s} << u"cb9153a"_s;
-    }
-
-    void pagesFitTheWindow()
-    {
-        QFETCH(QStringList, choices);
-        QFETCH(QString, shown);
-        pageFit::checkPagesFit<Editor>(choices, shown);
-    }
-
-    // Not a check: with ZORVAT_SHOT_DIR set, every page is saved as a picture to look at.
-    void pagePictures()
-    {
-        if (qEnvironmentVariableIsEmpty("ZORVAT_SHOT_DIR"))
-            QSKIP("ZORVAT_SHOT_DIR not set");
-        Editor e;
-        QVERIFY(e.savePagePictures(u"rk"_s));
     }
 };
 
