@@ -444,9 +444,14 @@ int runPdfCommand(const Invocation &call)
                        .arg(out));
         return kUsage;
     }
-    QFile existing(out);
-    if (outInfo.isFile() && !call.force && existing.open(QIODevice::ReadOnly) && existing.size() > 0
-        && !existing.read(5).startsWith("%PDF-")) {
+    // Looked at and closed again before the PDF replaces it: Windows replaces no file
+    // that is still open.
+    const bool otherFile = [&] {
+        QFile existing(out);
+        return outInfo.isFile() && !call.force && existing.open(QIODevice::ReadOnly) && existing.size() > 0
+            && !existing.read(5).startsWith("%PDF-");
+    }();
+    if (otherFile) {
         printError(QStringLiteral("zorvat-card: файл «%1» уже є, і це не PDF; щоб замінити його, додайте --force")
                        .arg(out));
         return kUsage;
