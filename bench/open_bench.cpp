@@ -15,12 +15,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHash>
-#include <QTabWidget>
 #include <QLabel>
 #include <QProcess>
+#include <QTabWidget>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -32,34 +33,31 @@ const struct
     const char *id;
 } kEditors[] = {{CardType::RK, "rk"}, {CardType::OK, "ok"}, {CardType::IK, "ik"}, {CardType::OKD, "okd"}};
 
-// Milliseconds from nothing to an editor of `type` painted.
-double openEditor(CardType type)
+using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
+
+// Milliseconds from nothing to the window `make` builds painted; -1 when it did not paint.
+double openWindow(const WindowMaker &make)
 {
     QElapsedTimer timer;
     timer.start();
-    std::unique_ptr<CardEditor> editor(createCardEditor(type, nullptr));
-    if (!showUntilPainted(*editor))
+    std::unique_ptr<QWidget> window = make();
+    if (!showUntilPainted(*window))
         return -1;
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    editor->hide();
-    editor.reset();
+    window->hide();
+    window.reset();
     QCoreApplication::processEvents();
     return ms;
 }
 
-// Milliseconds from nothing to a bare form of `shape` painted.
+double openEditor(CardType type)
+{
+    return openWindow([type] { return std::unique_ptr<QWidget>(createCardEditor(type, nullptr)); });
+}
+
 double openBareForm(const FormShape &shape)
 {
-    QElapsedTimer timer;
-    timer.start();
-    std::unique_ptr<QWidget> form = buildBareForm(shape);
-    if (!showUntilPainted(*form))
-        return -1;
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
-    form->hide();
-    form.reset();
-    QCoreApplication::processEvents();
-    return ms;
+    return openWindow([&shape] { return buildBareForm(shape); });
 }
 
 // The pages of an editor of `type`, read once from an editor built for it.
@@ -73,25 +71,14 @@ const FormShape &shapeOfEditor(CardType type)
     return shapes[int(type)];
 }
 
-void bareFormWarm(benchmark::State &state, CardType type)
+// Opened again and again in a running program; the first opening is the cold one.
+void openedWarm(benchmark::State &state, const WindowMaker &make)
 {
-    const FormShape &shape = shapeOfEditor(type);
-    openBareForm(shape); // the first one is the cold one
+    openWindow(make);
     for (auto _ : state) {
-        const double ms = openBareForm(shape);
+        const double ms = openWindow(make);
         if (ms < 0)
-            state.SkipWithError("the form did not paint");
-        state.SetIterationTime(ms / 1000);
-    }
-}
-
-void editorWarm(benchmark::State &state, CardType type)
-{
-    openEditor(type); // the first one is the cold one
-    for (auto _ : state) {
-        const double ms = openEditor(type);
-        if (ms < 0)
-            state.SkipWithError("the editor did not paint");
+            state.SkipWithError("the window did not paint");
         state.SetIterationTime(ms / 1000);
     }
 }
@@ -175,13 +162,17 @@ void registerOpenBenchmarks()
     for (const auto &editor : kEditors) {
         const CardType type = editor.type;
         addManual(std::string("editor open to first paint, warm/") + editor.id,
-                  [type](benchmark::State &state) { editorWarm(state, type); });
+                  [type](benchmark::State &state) {
+                      openedWarm(state, [type] { return std::unique_ptr<QWidget>(createCardEditor(type, nullptr)); });
+                  });
         addManual(std::string("editor open to first paint, cold/") + editor.id,
                   [id = QString::fromLatin1(editor.id)](benchmark::State &state) {
                       probed(state, {QStringLiteral("editor"), id}, false);
                   });
         addManual(std::string("bare form open to first paint, warm/") + editor.id,
-                  [type](benchmark::State &state) { bareFormWarm(state, type); });
+                  [type](benchmark::State &state) {
+                      openedWarm(state, [shape = shapeOfEditor(type)] { return buildBareForm(shape); });
+                  });
         addManual(std::string("bare form open to first paint, cold/") + editor.id,
                   [type](benchmark::State &state) {
                       probed(state, {QStringLiteral("bareform"), shapeText(shapeOfEditor(type))}, false);

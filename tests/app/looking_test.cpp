@@ -20,52 +20,27 @@ namespace {
 
 using Editor = EditorDriver<CardEditor>;
 
-void settle(CardEditor &w)
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-    QTRY_VERIFY_WITH_TIMEOUT(!w.wiring().isFocusPending(), 2000);
-}
-
-QWidget *clickTarget(QWidget *field)
-{
-    if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
-        return memo->viewport();
-    if (auto *combo = qobject_cast<QComboBox *>(field); combo && combo->lineEdit())
-        return combo->lineEdit();
-    return field;
-}
-
-void clickInto(CardEditor &w, QWidget *field)
-{
-    QWidget *target = clickTarget(field);
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
-    settle(w);
-}
-
 // "page N" (the tab header of page N, from 1), "click F" (a mouse click into a field or
 // on a radio button), "escape F" (a click into the field, then Escape), "tab".
 void look(Editor &e, const QString &step)
 {
-    CardEditor &w = *e.window;
     const QString verb = step.section(u' ', 0, 0);
     const QString name = step.section(u' ', 1, 1);
     if (verb == u"page"_s) {
         e.clickTab(name.toInt() - 1);
-        settle(w);
         return;
     }
     if (verb == u"tab"_s) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        settle(w);
+        e.settle();
         return;
     }
     QWidget *field = e.field(name);
     QVERIFY2(field, qPrintable(step));
-    clickInto(w, field);
+    e.clickInto(field);
     if (verb == u"escape"_s) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        settle(w);
+        e.settle();
     }
 }
 
@@ -141,35 +116,35 @@ private slots:
         Editor e(createCardEditor(CardType::OKD, nullptr));
         QVERIFY(e.show());
         e.clickTab(1);
-        clickInto(*e.window, e.field(u"RadioGroup1_3"_s));
+        e.clickInto(e.field(u"RadioGroup1_3"_s));
         auto *kind = qobject_cast<QComboBox *>(e.field(u"lizv"_s));
         QVERIFY(kind && kind->isVisible());
-        clickInto(*e.window, kind);
+        e.clickInto(kind);
         Editor::retype(u"Фізична особа"_s);
-        clickInto(*e.window, e.field(u"edCod"_s));
+        e.clickInto(e.field(u"edCod"_s));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
         Editor::type(u"1234567890"_s);
         QCOMPARE(e.shown(u"edCod"_s), u"1234567890"_s);
 
         // On the way to another kind: a message, the clerk stays, the code is whole.
-        clickInto(*e.window, kind);
+        e.clickInto(kind);
         Editor::retype(u"Ю"_s);
         platform.clear();
         platform.allowMessages();
-        clickInto(*e.window, e.field(u"edCod"_s));
+        e.clickInto(e.field(u"edCod"_s));
         QCOMPARE(platform.messages(), QStringList{u" Помилка "_s});
         QVERIFY(e.focusIn(u"lizv"_s));
         QCOMPARE(e.shown(u"edCod"_s), u"1234567890"_s);
 
         // A legal person: the digits stay, and the code asks for eight.
         Editor::retype(u"Юридична особа"_s);
-        clickInto(*e.window, e.field(u"edCod"_s));
+        e.clickInto(e.field(u"edCod"_s));
         QVERIFY(e.focusIn(u"edCod"_s));
         QCOMPARE(e.shown(u"edCod"_s), u"1234567890"_s);
         platform.clear();
         platform.allowMessages();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        settle(*e.window);
+        e.settle();
         QCOMPARE(platform.messages().size(), 1);
         QVERIFY2(platform.messages().constFirst().contains(u"8 цифр"_s), qPrintable(platform.messages().join(u'|')));
         QVERIFY(e.focusIn(u"edCod"_s));
@@ -180,7 +155,7 @@ private slots:
         platform.clear();
         platform.allowMessages();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        settle(*e.window);
+        e.settle();
         QCOMPARE(platform.messages(), QStringList());
         QCOMPARE(e.shown(u"edCod"_s), u"12345678"_s);
     }
@@ -207,12 +182,12 @@ private slots:
         QVERIFY(e.show());
         if (page > 1)
             e.clickTab(page - 1);
-        clickInto(*e.window, e.field(field));
+        e.clickInto(e.field(field));
         Editor::type(u"Шевченко Тарас"_s);
         auto *button = e.window->findChild<QPushButton *>(u"translit_"_s + group);
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
-        settle(*e.window);
+        e.settle();
         QCOMPARE(platform.log(), QStringList());
         QCOMPARE(e.shown(group), u"1"_s);
         QCOMPARE(e.shown(field), u"Shevchenko Taras"_s);

@@ -117,6 +117,19 @@ struct EditorDriver
         settle();
     }
 
+    // A mouse click where the clerk clicks to type into a field: a memo's text area, an
+    // editable box's line, near the left of anything else.
+    void clickInto(QWidget *field)
+    {
+        QWidget *target = field;
+        if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
+            target = memo->viewport();
+        else if (auto *combo = qobject_cast<QComboBox *>(field); combo && combo->lineEdit())
+            target = combo->lineEdit();
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
+        settle();
+    }
+
     // A mouse click on the header of tab page `index`.
     void clickTab(int index)
     {
