@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <type_traits>
+
 class RuleContext;
 
 // The entry rules of one card type as its editor runs them: which fields have an exit
@@ -74,12 +77,29 @@ public:
 };
 
 // A card's exit rules as a table: the field's component name and the member function
-// that tests it.
+// that tests it. A rule that serves several fields is told which one it serves by a
+// value the row gives it (a party, a number check, the city field), never by
+// comparing the field's name.
 template<class Rules>
 struct ExitRuleRow
 {
+    using Rule = std::function<bool(Rules &, const QString &, RuleContext &)>;
+
+    ExitRuleRow(const char *name, bool (Rules::*method)(const QString &, RuleContext &))
+        : field(name), rule(method)
+    {
+    }
+    template<class Arg, class Given>
+    ExitRuleRow(const char *name, bool (Rules::*method)(const QString &, RuleContext &, Arg), Given given)
+        : field(name),
+          rule([method, value = std::decay_t<Arg>(given)](Rules &rules, const QString &f, RuleContext &ctx) {
+              return (rules.*method)(f, ctx, value);
+          })
+    {
+    }
+
     const char *field;
-    bool (Rules::*rule)(const QString &field, RuleContext &ctx);
+    Rule rule;
 };
 
 // Runs the rule of `field` from the table; a field without one passes.
@@ -88,7 +108,7 @@ bool runExitRule(Rules &rules, const QList<ExitRuleRow<Rules>> &rows, const QStr
 {
     for (const ExitRuleRow<Rules> &row : rows) {
         if (field == QLatin1String(row.field))
-            return (rules.*row.rule)(field, ctx);
+            return row.rule(rules, field, ctx);
     }
     return true;
 }

@@ -5,11 +5,13 @@
 #include "fields/field_rules.h"
 #include "fields/rule_context.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace commonRules {
 
-QString commaMessage() { return QStringLiteral("Ціла частина відокремлюється комою!"); }
-QString thousandsWarning() { return QStringLiteral("Увага! Cумма вказується в тис.грн."); }
-QString cityMissing() { return QStringLiteral("Відсутня назва міста !"); }
+QString commaMessage() { return u"Ціла частина відокремлюється комою!"_s; }
+QString thousandsWarning() { return u"Увага! Cумма вказується в тис.грн."_s; }
+QString cityMissing() { return u"Відсутня назва міста !"_s; }
 
 int slotOfField(const BilingualTexts &texts, const QString &field)
 {
@@ -51,10 +53,10 @@ bool bothLanguagesRule(CardModel &model, BilingualTexts &texts, int which, RuleC
     QString language;
     if (uk.isEmpty()) {
         message = ukrainianMissing;
-        language = QStringLiteral("0");
+        language = u"0"_s;
     } else if (en.isEmpty()) {
         message = englishMissing;
-        language = QStringLiteral("1");
+        language = u"1"_s;
     } else {
         return true;
     }
@@ -63,6 +65,18 @@ bool bothLanguagesRule(CardModel &model, BilingualTexts &texts, int which, RuleC
     model.setText(texts.slot(which).field, QString());
     ctx.focusBack();
     return false;
+}
+
+QString missingText(Naming naming, bool english)
+{
+    if (naming == Naming::Surname)
+        return english ? u"Введіть прізвище англійською мовою !"_s : u"Введіть прізвище українською мовою !"_s;
+    return english ? u"Введіть назву англійською мовою !"_s : u"Введіть назву українською мовою !"_s;
+}
+
+bool bothLanguagesRule(CardModel &model, BilingualTexts &texts, int which, RuleContext &ctx, Naming naming)
+{
+    return bothLanguagesRule(model, texts, which, ctx, missingText(naming, false), missingText(naming, true));
 }
 
 bool amountRule(const CardModel &model, RuleContext &ctx, const QString &amountField, const QString &currencyField)
@@ -78,7 +92,7 @@ bool amountRule(const CardModel &model, RuleContext &ctx, const QString &amountF
     // adds no digit.
     const qsizetype comma = text.indexOf(QLatin1Char(','));
     const QString whole = comma < 0 ? text : text.left(comma);
-    if (whole.size() > 3 && model.text(currencyField) == QStringLiteral("тис.грн."))
+    if (whole.size() > 3 && model.text(currencyField) == u"тис.грн."_s)
         ctx.message(thousandsWarning());
     return true;
 }
@@ -104,7 +118,7 @@ bool registrationNumberRule(const CardModel &model, RuleContext &ctx, const QStr
     if (registrationNumberOk(fieldRules::fieldValue(model, field), check))
         return true;
     const FieldInfo *info = model.table().find(field);
-    ctx.message((info ? info->code : QString()) + QStringLiteral(".Помилка в номері"));
+    ctx.message((info ? info->code : QString()) + u".Помилка в номері"_s);
     ctx.focusBack();
     return false;
 }

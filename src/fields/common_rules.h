@@ -29,6 +29,10 @@ void keepShownTexts(const CardModel &model, BilingualTexts &texts);
 // field emptied and the focus back.
 bool bothLanguagesRule(CardModel &model, BilingualTexts &texts, int which, RuleContext &ctx,
                        const QString &ukrainianMissing, const QString &englishMissing);
+// What a two-language text names, for the messages asking for it.
+enum class Naming { Title, Surname };
+QString missingText(Naming naming, bool english); // "Введіть назву українською мовою !", ...
+bool bothLanguagesRule(CardModel &model, BilingualTexts &texts, int which, RuleContext &ctx, Naming naming);
 
 // ---- Financing
 // An amount: a full stop followed by anything is refused (the comma separates the

@@ -44,7 +44,6 @@ public:
 
 private:
     using RuleRow = ExitRuleRow<IkRules>;
-    friend bool runExitRule<IkRules>(IkRules &, const QList<RuleRow> &, const QString &, RuleContext &);
     static const QList<RuleRow> &exitRows();
 
     // `control`: the code must be one of the box's entries.

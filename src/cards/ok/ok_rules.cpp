@@ -11,15 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-OkParty partyOf(const QString &field)
-{
-    if (field == u"lizv"_s || field == u"ed2457"_s)
-        return OkParty::Executor;
-    if (field == u"lizz"_s || field == u"ed2459"_s)
-        return OkParty::Owner;
-    return OkParty::CoExecutor;
-}
-
 // How the list rules treat the co-executors, owners and executor-list persons, by
 // OkList. An owner may be numbered one past the owner shown on entering the field; a
 // co-executor or a person up to the one shown.
@@ -68,22 +59,23 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
         {"cb5535", &OkRules::codeInList},
         {"cb5211", &OkRules::codeInList},
         {"cb9036e", &OkRules::codeInList},
-        {"lizv", &OkRules::personKind},
-        {"lizz", &OkRules::personKind},
-        {"lizsv", &OkRules::personKind},
-        {"ed2457", &OkRules::partyCode},
-        {"ed2459", &OkRules::partyCode},
-        {"ed2142k", &OkRules::partyCode},
-        {"ed5436", &OkRules::registrationNumber},
-        {"ed5437", &OkRules::registrationNumber},
+        {"lizv", &OkRules::personKind, OkParty::Executor},
+        {"lizz", &OkRules::personKind, OkParty::Owner},
+        {"lizsv", &OkRules::personKind, OkParty::CoExecutor},
+        {"ed2457", &OkRules::partyCode, OkParty::Executor},
+        {"ed2459", &OkRules::partyCode, OkParty::Owner},
+        {"ed2142k", &OkRules::partyCode, OkParty::CoExecutor},
+        {"ed5436", &OkRules::registrationNumber, commonRules::NumberCheck{false, false}},
+        // The accounting number may stay partly filled.
+        {"ed5437", &OkRules::registrationNumber, commonRules::NumberCheck{true, true}},
         {"ed5526", &OkRules::stageNumber},
         {"ed5418D", &OkRules::date},
         {"ed5518D", &OkRules::date},
         {"ed9036p", &OkRules::monthYear},
         {"ed9036z", &OkRules::monthYear},
         {"mm9036", &OkRules::stageName},
-        {"mm2655", &OkRules::city},
-        {"mm2657", &OkRules::city},
+        {"mm2655", &OkRules::city, u"gorv"_s},
+        {"mm2657", &OkRules::city, u"gorz"_s},
         // An empty subject code skips the codes entered after it. The fourth is entered
         // last on the page, after 6140, so none follows it: its jump back to 6111 would
         // keep Tab going round the page for ever.
@@ -92,13 +84,13 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
         {"ed5616c", &OkRules::rubric},
         {"ed5616e", &OkRules::rubric},
         {"cb7201", &OkRules::direction},
-        {"sum", &OkRules::amount},
-        {"sum1", &OkRules::amount},
-        {"mm2151", &OkRules::bothLanguages},
-        {"ed6120", &OkRules::bothLanguages},
+        {"sum", &OkRules::amount, u"ed"_s},
+        {"sum1", &OkRules::amount, u"ed1"_s},
+        {"mm2151", &OkRules::bothLanguages, commonRules::Naming::Title},
+        {"ed6120", &OkRules::bothLanguages, commonRules::Naming::Surname},
         {"mm9027", &OkRules::keepText},
         {"mm9117", &OkRules::keepText},
-        {"ed2142p", &OkRules::listNumber},
+        {"ed2142p", &OkRules::coExecutorNumber},
         {"Edit1", &OkRules::listNumber},
         {"Cpn", &OkRules::listNumber},
     };
@@ -210,9 +202,8 @@ bool OkRules::codeInList(const QString &field, RuleContext &ctx)
     return fieldRules::listCodeRule(m_model, ctx, field, {}, Qt::CaseInsensitive);
 }
 
-bool OkRules::personKind(const QString &field, RuleContext &ctx)
+bool OkRules::personKind(const QString &, RuleContext &ctx, OkParty party)
 {
-    const OkParty party = partyOf(field);
     const bool passed = fieldRules::personKindRule(
         m_model, ctx, OkModel::personKindSettings(party, PartyLabels::Select), m_model.kindLetter(party));
     // The co-executor shown takes its kind at once, when it is in the list.
@@ -224,9 +215,8 @@ bool OkRules::personKind(const QString &field, RuleContext &ctx)
     return passed;
 }
 
-bool OkRules::partyCode(const QString &field, RuleContext &ctx)
+bool OkRules::partyCode(const QString &field, RuleContext &ctx, OkParty party)
 {
-    const OkParty party = partyOf(field);
     fieldRules::PartyCodeSettings info;
     info.codeField = field;
     QString letter;
@@ -257,10 +247,9 @@ bool OkRules::partyCode(const QString &field, RuleContext &ctx)
 
 // ---- Numbers
 
-bool OkRules::registrationNumber(const QString &field, RuleContext &ctx)
+bool OkRules::registrationNumber(const QString &field, RuleContext &ctx, commonRules::NumberCheck check)
 {
-    const bool accounting = field == u"ed5437"_s;
-    return commonRules::registrationNumberRule(m_model, ctx, field, {accounting, accounting});
+    return commonRules::registrationNumberRule(m_model, ctx, field, check);
 }
 
 bool OkRules::stageNumber(const QString &field, RuleContext &ctx)
@@ -302,9 +291,9 @@ bool OkRules::stageName(const QString &, RuleContext &ctx)
     return true;
 }
 
-bool OkRules::city(const QString &field, RuleContext &ctx)
+bool OkRules::city(const QString &, RuleContext &ctx, QString cityField)
 {
-    return commonRules::cityRule(m_model, ctx, field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s);
+    return commonRules::cityRule(m_model, ctx, cityField);
 }
 
 bool OkRules::rubric(const QString &field, RuleContext &ctx)
@@ -323,20 +312,17 @@ bool OkRules::direction(const QString &field, RuleContext &ctx)
     return true;
 }
 
-bool OkRules::amount(const QString &field, RuleContext &ctx)
+bool OkRules::amount(const QString &field, RuleContext &ctx, QString currencyField)
 {
-    return commonRules::amountRule(m_model, ctx, field, field == u"sum"_s ? u"ed"_s : u"ed1"_s);
+    return commonRules::amountRule(m_model, ctx, field, currencyField);
 }
 
 // ---- Two-language texts
 
-bool OkRules::bothLanguages(const QString &field, RuleContext &ctx)
+bool OkRules::bothLanguages(const QString &field, RuleContext &ctx, commonRules::Naming naming)
 {
-    const bool head = field == u"ed6120"_s;
-    return commonRules::bothLanguagesRule(
-        m_model, m_model.texts(), commonRules::slotOfField(m_model.texts(), field), ctx,
-        head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s,
-        head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s);
+    return commonRules::bothLanguagesRule(m_model, m_model.texts(),
+                                          commonRules::slotOfField(m_model.texts(), field), ctx, naming);
 }
 
 bool OkRules::keepText(const QString &field, RuleContext &)
@@ -349,11 +335,15 @@ bool OkRules::keepText(const QString &field, RuleContext &)
 
 bool OkRules::listNumber(const QString &field, RuleContext &ctx)
 {
-    // The co-executor number left while the executor-list number is empty only puts
-    // "1" back there.
-    if (field == u"ed2142p"_s && fieldRules::trimBlanks(m_model.text(u"Cpn"_s)).isEmpty()) {
+    return m_lists.leaveNumber(m_lists.listOfNumberField(field), ctx);
+}
+
+bool OkRules::coExecutorNumber(const QString &field, RuleContext &ctx)
+{
+    // Left while the executor-list number is empty, it only puts "1" back there.
+    if (fieldRules::trimBlanks(m_model.text(u"Cpn"_s)).isEmpty()) {
         m_model.setText(u"Cpn"_s, u"1"_s);
         return true;
     }
-    return m_lists.leaveNumber(m_lists.listOfNumberField(field), ctx);
+    return listNumber(field, ctx);
 }

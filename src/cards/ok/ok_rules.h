@@ -2,6 +2,7 @@
 
 #include "cards/ok/ok_model.h"
 #include "fields/card_rules.h"
+#include "fields/common_rules.h"
 #include "fields/list_rules.h"
 
 #include <QList>
@@ -42,24 +43,24 @@ public:
 
 private:
     using RuleRow = ExitRuleRow<OkRules>;
-    friend bool runExitRule<OkRules>(OkRules &, const QList<RuleRow> &, const QString &, RuleContext &);
     static const QList<RuleRow> &exitRows();
 
     bool codeInList(const QString &field, RuleContext &ctx);
-    bool personKind(const QString &field, RuleContext &ctx);
-    bool partyCode(const QString &field, RuleContext &ctx);
-    bool registrationNumber(const QString &field, RuleContext &ctx);
+    bool personKind(const QString &field, RuleContext &ctx, OkParty party);
+    bool partyCode(const QString &field, RuleContext &ctx, OkParty party);
+    bool registrationNumber(const QString &field, RuleContext &ctx, commonRules::NumberCheck check);
     bool stageNumber(const QString &field, RuleContext &ctx);
     bool date(const QString &field, RuleContext &ctx);
     bool monthYear(const QString &field, RuleContext &ctx);
     bool stageName(const QString &field, RuleContext &ctx);
-    bool city(const QString &field, RuleContext &ctx);
+    bool city(const QString &field, RuleContext &ctx, QString cityField);
     bool rubric(const QString &field, RuleContext &ctx);
     bool direction(const QString &field, RuleContext &ctx);
-    bool amount(const QString &field, RuleContext &ctx);
-    bool bothLanguages(const QString &field, RuleContext &ctx);
+    bool amount(const QString &field, RuleContext &ctx, QString currencyField);
+    bool bothLanguages(const QString &field, RuleContext &ctx, commonRules::Naming naming);
     bool keepText(const QString &field, RuleContext &ctx);
     bool listNumber(const QString &field, RuleContext &ctx);
+    bool coExecutorNumber(const QString &field, RuleContext &ctx);
 
     OkModel &m_model;
     ListRules m_lists; // by OkList

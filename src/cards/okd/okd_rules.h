@@ -43,7 +43,6 @@ public:
 
 private:
     using RuleRow = ExitRuleRow<OkdRules>;
-    friend bool runExitRule<OkdRules>(OkdRules &, const QList<RuleRow> &, const QString &, RuleContext &);
     static const QList<RuleRow> &exitRows();
 
     // `control`: a box left with a text that is none of its entries takes its first

@@ -37,11 +37,6 @@ const FixedSet *fixedSetOf(const QString &field)
     return it == sets.constEnd() ? nullptr : &*it;
 }
 
-RkParty partyOfSelector(const QString &field)
-{
-    return field == u"lizv"_s ? RkParty::Executor : field == u"lizz"_s ? RkParty::Customer : RkParty::CoExecutor;
-}
-
 bool isSuffix(QChar ch)
 {
     return ch == QChar(0x0441) || ch == QLatin1Char('c'); // Cyrillic or Latin "с"
@@ -123,30 +118,30 @@ const QList<RkRules::RuleRow> &RkRules::exitRows()
         {"ed7362", &RkRules::monthYearField},
         {"ed9036p", &RkRules::stageMonthYear},
         {"ed9036z", &RkRules::stageMonthYear},
-        {"lizv", &RkRules::personKind},
-        {"lizz", &RkRules::personKind},
-        {"lizsv", &RkRules::personKind},
-        {"ed2457", &RkRules::partyCode},
-        {"ed2458", &RkRules::partyCode},
-        {"cpk", &RkRules::partyCode},
+        {"lizv", &RkRules::personKind, RkParty::Executor},
+        {"lizz", &RkRules::personKind, RkParty::Customer},
+        {"lizsv", &RkRules::personKind, RkParty::CoExecutor},
+        {"ed2457", &RkRules::partyCode, RkParty::Executor},
+        {"ed2458", &RkRules::partyCode, RkParty::Customer},
+        {"cpk", &RkRules::partyCode, RkParty::CoExecutor},
         {"ed7146", &RkRules::fixedSet},
         {"ed7209", &RkRules::fixedSet},
-        {"ed9036v", &RkRules::fixedSet},
+        {"ed9036v", &RkRules::reportKind},
         {"ed5436", &RkRules::stateNumber},
-        {"ed5517", &RkRules::changedNumber},
-        {"ed7210", &RkRules::changedNumber},
-        {"mm2151", &RkRules::bilingualField},
-        {"mm9027", &RkRules::bilingualField},
-        {"ed6120", &RkRules::bilingualField},
-        {"mm2655", &RkRules::city},
-        {"mm2656", &RkRules::city},
+        {"ed5517", &RkRules::changedNumber, commonRules::NumberCheck{false, false}},
+        {"ed7210", &RkRules::changedNumber, commonRules::NumberCheck{false, true}},
+        {"mm2151", &RkRules::bilingualField, commonRules::Naming::Title},
+        {"mm9027", &RkRules::bilingualField, commonRules::Naming::Title},
+        {"ed6120", &RkRules::bilingualField, commonRules::Naming::Surname},
+        {"mm2655", &RkRules::city, u"gorv"_s},
+        {"mm2656", &RkRules::city, u"gorz"_s},
         {"cb7201", &RkRules::direction},
         {"cb9153", &RkRules::expectedResult},
         {"cb7199", &RkRules::priority},
         {"ed", &RkRules::currency},
         {"ed1", &RkRules::currency},
-        {"sum", &RkRules::amount},
-        {"sum1", &RkRules::amount},
+        {"sum", &RkRules::amount, u"ed"_s},
+        {"sum1", &RkRules::amount, u"ed1"_s},
         {"edgod1", &RkRules::yearHeading},
         {"edgod2", &RkRules::yearHeading},
         {"edgod3", &RkRules::yearHeading},
@@ -276,27 +271,23 @@ bool RkRules::stageMonthYear(const QString &field, RuleContext &ctx)
     return true;
 }
 
-bool RkRules::personKind(const QString &field, RuleContext &ctx)
+bool RkRules::personKind(const QString &, RuleContext &ctx, RkParty party)
 {
-    const RkParty party = partyOfSelector(field);
     return fieldRules::personKindRule(m_model, ctx, RkModel::personKindSettings(party, RkLabelSet::Select),
                                       m_model.kindLetter(party));
 }
 
-bool RkRules::partyCode(const QString &field, RuleContext &ctx)
+bool RkRules::partyCode(const QString &field, RuleContext &ctx, RkParty party)
 {
     fieldRules::PartyCodeSettings info;
     info.codeField = field;
-    RkParty party = RkParty::CoExecutor;
-    if (field == u"ed2457"_s) {
-        party = RkParty::Executor;
-        info.prefix = u"2457."_s;
-        info.beepLegal = true;
-    } else if (field == u"ed2458"_s) {
-        party = RkParty::Customer;
-        info.prefix = u"2458."_s;
-    } else {
+    if (party == RkParty::CoExecutor) {
         info.numberField = u"cpn"_s;
+    } else {
+        // The executor's and the customer's codes are told with their line code.
+        const FieldInfo *own = m_model.table().find(field);
+        info.prefix = (own ? own->code : QString()) + u'.';
+        info.beepLegal = party == RkParty::Executor;
     }
     if (!fieldRules::partyCodeRule(m_model, ctx, info, m_model.kindLetter(party)))
         return false;
@@ -315,8 +306,14 @@ bool RkRules::fixedSet(const QString &field, RuleContext &ctx)
         ctx.focusBack();
         return false;
     }
-    if (field == u"ed9036v"_s)
-        m_model.storeStage();
+    return true;
+}
+
+bool RkRules::reportKind(const QString &field, RuleContext &ctx)
+{
+    if (!fixedSet(field, ctx))
+        return false;
+    m_model.storeStage();
     return true;
 }
 
@@ -376,9 +373,8 @@ bool RkRules::stateNumber(const QString &field, RuleContext &ctx)
     return false;
 }
 
-bool RkRules::changedNumber(const QString &field, RuleContext &ctx)
+bool RkRules::changedNumber(const QString &field, RuleContext &ctx, commonRules::NumberCheck check)
 {
-    const commonRules::NumberCheck check{false, field == u"ed7210"_s};
     return commonRules::registrationNumberRule(m_model, ctx, field, check);
 }
 
@@ -394,18 +390,15 @@ void RkRules::keepBilingual(RkText which)
     m_model.texts().keepShown(m_model, int(which));
 }
 
-bool RkRules::bilingualField(const QString &field, RuleContext &ctx)
+bool RkRules::bilingualField(const QString &field, RuleContext &ctx, commonRules::Naming naming)
 {
-    const bool head = field == u"ed6120"_s;
-    return commonRules::bothLanguagesRule(
-        m_model, m_model.texts(), commonRules::slotOfField(m_model.texts(), field), ctx,
-        head ? u"Введіть прізвище українською мовою !"_s : u"Введіть назву українською мовою !"_s,
-        head ? u"Введіть прізвище англійською мовою !"_s : u"Введіть назву англійською мовою !"_s);
+    return commonRules::bothLanguagesRule(m_model, m_model.texts(),
+                                          commonRules::slotOfField(m_model.texts(), field), ctx, naming);
 }
 
-bool RkRules::city(const QString &field, RuleContext &ctx)
+bool RkRules::city(const QString &, RuleContext &ctx, QString cityField)
 {
-    return commonRules::cityRule(m_model, ctx, field == u"mm2655"_s ? u"gorv"_s : u"gorz"_s);
+    return commonRules::cityRule(m_model, ctx, cityField);
 }
 
 // ---- Financing
@@ -420,9 +413,9 @@ bool RkRules::currency(const QString &field, RuleContext &ctx)
     return false;
 }
 
-bool RkRules::amount(const QString &field, RuleContext &ctx)
+bool RkRules::amount(const QString &field, RuleContext &ctx, QString currencyField)
 {
-    return commonRules::amountRule(m_model, ctx, field, field == u"sum"_s ? u"ed"_s : u"ed1"_s);
+    return commonRules::amountRule(m_model, ctx, field, currencyField);
 }
 
 bool RkRules::yearHeading(const QString &field, RuleContext &)

@@ -2,6 +2,7 @@
 
 #include "cards/rk/rk_model.h"
 #include "fields/card_rules.h"
+#include "fields/common_rules.h"
 #include "fields/list_rules.h"
 
 #include <QString>
@@ -70,24 +71,24 @@ public:
 
 private:
     using RuleRow = ExitRuleRow<RkRules>;
-    friend bool runExitRule<RkRules>(RkRules &, const QList<RuleRow> &, const QString &, RuleContext &);
     static const QList<RuleRow> &exitRows();
 
     bool dateField(const QString &field, RuleContext &ctx);
     bool monthYearField(const QString &field, RuleContext &ctx);
     bool stageMonthYear(const QString &field, RuleContext &ctx);
-    bool personKind(const QString &field, RuleContext &ctx);
-    bool partyCode(const QString &field, RuleContext &ctx);
+    bool personKind(const QString &field, RuleContext &ctx, RkParty party);
+    bool partyCode(const QString &field, RuleContext &ctx, RkParty party);
     bool fixedSet(const QString &field, RuleContext &ctx);
+    bool reportKind(const QString &field, RuleContext &ctx);
     bool stateNumber(const QString &field, RuleContext &ctx);
-    bool changedNumber(const QString &field, RuleContext &ctx);
-    bool bilingualField(const QString &field, RuleContext &ctx);
-    bool city(const QString &field, RuleContext &ctx);
+    bool changedNumber(const QString &field, RuleContext &ctx, commonRules::NumberCheck check);
+    bool bilingualField(const QString &field, RuleContext &ctx, commonRules::Naming naming);
+    bool city(const QString &field, RuleContext &ctx, QString cityField);
     bool direction(const QString &field, RuleContext &ctx);
     bool expectedResult(const QString &field, RuleContext &ctx);
     bool priority(const QString &field, RuleContext &ctx);
     bool currency(const QString &field, RuleContext &ctx);
-    bool amount(const QString &field, RuleContext &ctx);
+    bool amount(const QString &field, RuleContext &ctx, QString currencyField);
     bool yearHeading(const QString &field, RuleContext &ctx);
     bool firstYearAmount(const QString &field, RuleContext &ctx);
     bool skipYears(const QString &field, RuleContext &ctx);
