@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // A line edit inside a box or a spin box is a part of it, not a field.
@@ -59,7 +61,7 @@ QString shapeText(const FormShape &shape)
 {
     QStringList pages;
     for (const PageShape &p : shape) {
-        pages << QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9")
+        pages << u"%1,%2,%3,%4,%5,%6,%7,%8,%9"_s
                      .arg(p.groups)
                      .arg(p.labels)
                      .arg(p.lines)
@@ -99,7 +101,7 @@ std::unique_ptr<QWidget> buildBareForm(const FormShape &shape)
         const int groups = qMax(1, p.groups);
         QList<QGridLayout *> grids;
         for (int g = 0; g < groups; ++g) {
-            auto *box = new QGroupBox(QStringLiteral("Рамка %1").arg(g + 1), content);
+            auto *box = new QGroupBox(u"Рамка %1"_s.arg(g + 1), content);
             grids << new QGridLayout(box);
             column->addWidget(box);
         }
@@ -115,25 +117,25 @@ std::unique_ptr<QWidget> buildBareForm(const FormShape &shape)
         for (int n = 0; n < p.combos; ++n) {
             auto *combo = new QComboBox(content);
             combo->setEditable(true);
-            combo->addItems({QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03")});
+            combo->addItems({u"01"_s, u"02"_s, u"03"_s});
             place(combo);
         }
         for (int n = 0; n < p.memos; ++n)
             place(new QPlainTextEdit(content));
         for (int n = 0; n < p.checks; ++n)
-            place(new QCheckBox(QStringLiteral("Позначка"), content));
+            place(new QCheckBox(u"Позначка"_s, content));
         for (int n = 0; n < p.radios; ++n)
-            place(new QRadioButton(QStringLiteral("Вибір"), content));
+            place(new QRadioButton(u"Вибір"_s, content));
         for (int n = 0; n < p.spins; ++n)
             place(new QSpinBox(content));
         for (int n = 0; n < p.buttons; ++n)
-            place(new QPushButton(QStringLiteral("Кнопка"), content));
+            place(new QPushButton(u"Кнопка"_s, content));
         for (int n = 0; n < p.labels; ++n) {
             QGridLayout *grid = grids.at(n % groups);
-            grid->addWidget(new QLabel(QStringLiteral("%1. Підпис поля").arg(n + 1), content), n / groups, 0);
+            grid->addWidget(new QLabel(u"%1. Підпис поля"_s.arg(n + 1), content), n / groups, 0);
         }
         scroll->setWidget(content);
-        tabs->addTab(scroll, QStringLiteral("Сторінка %1").arg(i + 1));
+        tabs->addTab(scroll, u"Сторінка %1"_s.arg(i + 1));
     }
     window->setCentralWidget(tabs);
     window->resize(900, 640);

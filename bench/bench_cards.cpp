@@ -9,10 +9,12 @@
 
 #include <cstdio>
 
+using namespace Qt::Literals::StringLiterals;
+
 const std::vector<CardRow> &cardRows()
 {
     static const std::vector<CardRow> rows = {
-        {QStringLiteral("rk"), [](qsizetype bytes) { return generateRkCard(bytes); },
+        {u"rk"_s, [](qsizetype bytes) { return generateRkCard(bytes); },
          [](qsizetype chars) {
              RkCardShape shape;
              shape.memoChars = chars;
@@ -60,7 +62,7 @@ QString CardFiles::scratch(const QString &name) const
 QString CardFiles::write(const QString &name, const QStringList &lines)
 {
     // The file name starts with the card type, as the batch tool tells types apart by it.
-    const QString path = scratch(name + QStringLiteral(".txt"));
+    const QString path = scratch(name + u".txt"_s);
     const WriteResult written = writeCardFile(path, lines);
     if (!written.ok) {
         std::fprintf(stderr, "%s\n", qPrintable(written.message));
@@ -80,7 +82,7 @@ QString CardFiles::path(const CardRow &card, const SizeRow &size)
 
 QString CardFiles::wordCard(const CardRow &card, qsizetype chars)
 {
-    const QString name = card.id.toUpper() + QStringLiteral("_word") + QString::number(chars);
+    const QString name = card.id.toUpper() + u"_word"_s + QString::number(chars);
     if (const auto it = d->paths.constFind(name); it != d->paths.constEnd())
         return *it;
     return write(name, card.generateWithWord(chars));
@@ -88,7 +90,7 @@ QString CardFiles::wordCard(const CardRow &card, qsizetype chars)
 
 QString CardFiles::memoCard(const CardRow &card, qsizetype chars)
 {
-    const QString name = card.id.toUpper() + QStringLiteral("_memo") + QString::number(chars);
+    const QString name = card.id.toUpper() + u"_memo"_s + QString::number(chars);
     if (const auto it = d->paths.constFind(name); it != d->paths.constEnd())
         return *it;
     return write(name, card.generateWithMemo(chars));

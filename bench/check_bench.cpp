@@ -7,6 +7,8 @@
 #include "fields/card_problems.h"
 #include "support/full_cards.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 void checkFullCard(benchmark::State &state, CardType type)
@@ -15,7 +17,7 @@ void checkFullCard(benchmark::State &state, CardType type)
     auto model = kind.createModel();
     kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
-    readCardBytes(fullCards::bytes(type), *interpreter, QStringLiteral("full.txt"));
+    readCardBytes(fullCards::bytes(type), *interpreter, u"full.txt"_s);
     kind.afterRead(*model);
     for (auto _ : state) {
         const QList<CardProblem> problems = cardProblems::check(kind, *model);

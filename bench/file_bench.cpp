@@ -8,6 +8,8 @@
 
 #include <QProcess>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 void readCard(benchmark::State &state, const CardRow &card, const SizeRow &size)
@@ -38,7 +40,7 @@ void saveFile(benchmark::State &state, const CardRow &card, const SizeRow &size)
 {
     CardDocument doc(*cardKindById(card.id));
     doc.readFrom(CardFiles::instance().path(card, size));
-    const QString out = CardFiles::instance().scratch(card.id.toUpper() + QStringLiteral("_saved.txt"));
+    const QString out = CardFiles::instance().scratch(card.id.toUpper() + u"_saved.txt"_s);
     for (auto _ : state) {
         if (!doc.saveTo(out))
             state.SkipWithError("save failed");
@@ -49,11 +51,11 @@ void saveFile(benchmark::State &state, const CardRow &card, const SizeRow &size)
 // beside the benchmarks, or the one ZORVAT_CARD names).
 void resaveProcess(benchmark::State &state, const CardRow &card, const SizeRow &size)
 {
-    const QString program = qEnvironmentVariable("ZORVAT_CARD", QStringLiteral(ZORVAT_CARD_BIN));
+    const QString program = qEnvironmentVariable("ZORVAT_CARD", QString::fromUtf8(ZORVAT_CARD_BIN));
     const QString in = CardFiles::instance().path(card, size);
-    const QString out = CardFiles::instance().scratch(card.id.toUpper() + QStringLiteral("_resaved.txt"));
+    const QString out = CardFiles::instance().scratch(card.id.toUpper() + u"_resaved.txt"_s);
     for (auto _ : state) {
-        if (QProcess::execute(program, {QStringLiteral("resave"), in, out}) != 0)
+        if (QProcess::execute(program, {u"resave"_s, in, out}) != 0)
             state.SkipWithError("zorvat-card resave failed");
     }
 }

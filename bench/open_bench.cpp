@@ -25,6 +25,8 @@
 #include <memory>
 #include <unistd.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const struct
@@ -89,7 +91,7 @@ double runProbe(const QStringList &args, bool wholeProcess)
     QProcess probe;
     QElapsedTimer timer;
     timer.start();
-    probe.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--probe")} + args);
+    probe.start(QCoreApplication::applicationFilePath(), QStringList{u"--probe"_s} + args);
     if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
         return -1;
     const double total = double(timer.nsecsElapsed()) / 1e6;
@@ -143,7 +145,7 @@ int runOpenProbe(QApplication &app, const QStringList &args)
     }
     if (what == QLatin1String("bare")) {
         // The least a window that says anything does: a line of text in Qt's own font.
-        QLabel window(QStringLiteral("ЗОРВАТ"));
+        QLabel window(u"ЗОРВАТ"_s);
         window.resize(622, 452);
         showUntilPainted(window);
         _exit(0);
@@ -167,7 +169,7 @@ void registerOpenBenchmarks()
                   });
         addManual(std::string("editor open to first paint, cold/") + editor.id,
                   [id = QString::fromLatin1(editor.id)](benchmark::State &state) {
-                      probed(state, {QStringLiteral("editor"), id}, false);
+                      probed(state, {u"editor"_s, id}, false);
                   });
         addManual(std::string("bare form open to first paint, warm/") + editor.id,
                   [type](benchmark::State &state) {
@@ -175,11 +177,11 @@ void registerOpenBenchmarks()
                   });
         addManual(std::string("bare form open to first paint, cold/") + editor.id,
                   [type](benchmark::State &state) {
-                      probed(state, {QStringLiteral("bareform"), shapeText(shapeOfEditor(type))}, false);
+                      probed(state, {u"bareform"_s, shapeText(shapeOfEditor(type))}, false);
                   });
     }
     addManual("process start to first paint, main window/app",
-              [](benchmark::State &state) { probed(state, {QStringLiteral("main")}, true); });
+              [](benchmark::State &state) { probed(state, {u"main"_s}, true); });
     addManual("process start to first paint, bare Qt window/app",
-              [](benchmark::State &state) { probed(state, {QStringLiteral("bare")}, true); });
+              [](benchmark::State &state) { probed(state, {u"bare"_s}, true); });
 }

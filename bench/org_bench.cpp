@@ -15,6 +15,8 @@
 
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int kStored = 10000;
@@ -31,29 +33,29 @@ void popupLookup(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString old = OrgStore::defaultFile();
-    OrgStore::setDefaultFile(dir.filePath(QStringLiteral("organisations.sqlite")));
+    OrgStore::setDefaultFile(dir.filePath(u"organisations.sqlite"_s));
     {
         OrgStore store;
         QList<Organisation> orgs;
         for (int i = 0; i < kStored; ++i) {
             Organisation o;
-            o.kind = QStringLiteral("1");
-            o.code = QStringLiteral("%1").arg(10000000 + i * 7919 % 90000000, 8, 10, QLatin1Char('0'));
-            o.fullName = QStringLiteral("Науково-дослідний інститут № %1").arg(i);
-            o.city = QStringLiteral("Київ");
-            o.address = QStringLiteral("вул. Наукова, %1").arg(i);
+            o.kind = u"1"_s;
+            o.code = u"%1"_s.arg(10000000 + i * 7919 % 90000000, 8, 10, QLatin1Char('0'));
+            o.fullName = u"Науково-дослідний інститут № %1"_s.arg(i);
+            o.city = u"Київ"_s;
+            o.address = u"вул. Наукова, %1"_s.arg(i);
             orgs << o;
         }
         store.remember(orgs);
     }
-    const QString code = QStringLiteral("%1").arg(10000000 + 5000 * 7919 % 90000000, 8, 10, QLatin1Char('0'));
+    const QString code = u"%1"_s.arg(10000000 + 5000 * 7919 % 90000000, 8, 10, QLatin1Char('0'));
     std::unique_ptr<CardEditor> editor(createCardEditor(CardType::RK, nullptr));
     editor->show();
     editor->activateWindow();
     if (!QTest::qWaitForWindowActive(editor.get()))
         state.SkipWithError("no window");
     editor->pageControl()->setCurrentIndex(1);
-    QWidget *field = editor->findChild<QWidget *>(QStringLiteral("ed2457"));
+    QWidget *field = editor->findChild<QWidget *>(u"ed2457"_s);
     field->setFocus();
     QApplication::processEvents();
     for (const QChar ch : code.left(7))

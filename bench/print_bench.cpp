@@ -11,6 +11,8 @@
 #include "print/report_layouts.h"
 #include "print/text_wrap.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 BenchPlatform &platform()
@@ -23,7 +25,7 @@ BenchPlatform &platform()
 void wrap(benchmark::State &state, const CardRow &, const SizeRow &size)
 {
     const QString text = generatedText(size.bytes, 7);
-    const QFont font = layoutFont(QStringLiteral("Arial"), 13);
+    const QFont font = layoutFont(u"Arial"_s, 13);
     for (auto _ : state)
         benchmark::DoNotOptimize(wrapText(text, dopSheets::kTextWidth, font));
 }
@@ -33,7 +35,7 @@ void wrap(benchmark::State &state, const CardRow &, const SizeRow &size)
 void wrapWord(benchmark::State &state, const CardRow &, const SizeRow &size)
 {
     const QString text = generatedWord(size.bytes, 7);
-    const QFont font = layoutFont(QStringLiteral("Arial"), 13);
+    const QFont font = layoutFont(u"Arial"_s, 13);
     for (auto _ : state)
         benchmark::DoNotOptimize(wrapText(text, dopSheets::kTextWidth, font));
 }
@@ -57,7 +59,7 @@ void pdfOf(benchmark::State &state, const CardRow &card, const QString &path)
     ReportLayouts::instance().createAll();
     CardDocument doc(*cardKindById(card.id));
     doc.readFrom(path);
-    const QString out = CardFiles::instance().scratch(card.id.toUpper() + QStringLiteral(".pdf"));
+    const QString out = CardFiles::instance().scratch(card.id.toUpper() + u".pdf"_s);
     for (auto _ : state) {
         PrintJob job(doc);
         doc.kind().print(doc.model(), job);
@@ -83,7 +85,7 @@ void pdfWord(benchmark::State &state, const CardRow &card, const SizeRow &size)
 
 void registerPrintBenchmarks()
 {
-    static const CardRow text{QStringLiteral("text")};
+    static const CardRow text{u"text"_s};
     for (const SizeRow &size : sizeRows()) {
         // A text of 10 MB is no memo anyone prints; the sheets show a few pages of it.
         if (size.bytes < 10'000'000) {

@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // An abstract of real Ukrainian words (stems of the dictionary, so that most are
@@ -22,7 +24,7 @@ namespace {
 QString abstractText(qsizetype chars)
 {
     QStringList words;
-    QFile dic(spelling::Speller::dictionaryFolder() + QStringLiteral("/uk_UA.dic"));
+    QFile dic(spelling::Speller::dictionaryFolder() + u"/uk_UA.dic"_s);
     if (dic.open(QIODevice::ReadOnly)) {
         int line = 0;
         while (!dic.atEnd() && words.size() < 3000) {
@@ -32,7 +34,7 @@ QString abstractText(qsizetype chars)
         }
     }
     if (words.isEmpty())
-        words << QStringLiteral("дослідження") << QStringLiteral("програма") << QStringLiteral("розробки");
+        words << u"дослідження"_s << u"програма"_s << u"розробки"_s;
     QString text;
     qsizetype paragraph = 0;
     for (int i = 0; text.size() < chars; ++i) {
@@ -42,10 +44,10 @@ QString abstractText(qsizetype chars)
         text += word;
         paragraph += word.size() + 1;
         if (paragraph > 1000) {
-            text += QStringLiteral(".\n");
+            text += u".\n"_s;
             paragraph = 0;
         } else {
-            text += (i % 12 == 11) ? QStringLiteral(", ") : QStringLiteral(" ");
+            text += (i % 12 == 11) ? u", "_s : u" "_s;
         }
     }
     return text;
@@ -53,7 +55,7 @@ QString abstractText(qsizetype chars)
 
 QPlainTextEdit *abstractMemo(QWidget *editor)
 {
-    return editor->findChild<QPlainTextEdit *>(QStringLiteral("mm9117"));
+    return editor->findChild<QPlainTextEdit *>(u"mm9117"_s);
 }
 
 void checkAbstract(benchmark::State &state)
@@ -91,7 +93,7 @@ void recheckParagraph(benchmark::State &state)
         if (typed)
             cursor.deletePreviousChar();
         else
-            cursor.insertText(QStringLiteral("ю"));
+            cursor.insertText(u"ю"_s);
         typed = !typed;
     }
 }

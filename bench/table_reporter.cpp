@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <thread>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 struct TimeTarget
@@ -57,7 +59,7 @@ const std::string &machine()
 {
     static const std::string name = [] {
         QString model;
-        QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+        QFile cpuinfo(u"/proc/cpuinfo"_s);
         if (cpuinfo.open(QIODevice::ReadOnly | QIODevice::Text)) {
             for (const QByteArray &line : cpuinfo.readAll().split('\n')) {
                 if (line.startsWith("model name")) {
@@ -67,8 +69,8 @@ const std::string &machine()
             }
         }
         if (model.isEmpty())
-            model = QStringLiteral("unknown processor");
-        return QStringLiteral("%1 cores, %2").arg(std::thread::hardware_concurrency()).arg(model).toStdString();
+            model = u"unknown processor"_s;
+        return u"%1 cores, %2"_s.arg(std::thread::hardware_concurrency()).arg(model).toStdString();
     }();
     return name;
 }

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPicture>
 
+using namespace Qt::Literals::StringLiterals;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     initFuzzing();
@@ -26,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CardDocument document(kind);
     kind.clearModel(document.model());
     auto interpreter = kind.interpreter(document.model());
-    readCardBytes(bytes, *interpreter, QStringLiteral("fuzz"));
+    readCardBytes(bytes, *interpreter, u"fuzz"_s);
     kind.afterRead(document.model());
     PrintJob job(document);
     if (!kind.print(document.model(), job))

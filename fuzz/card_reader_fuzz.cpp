@@ -9,6 +9,8 @@
 #include <QHash>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     initFuzzing();
@@ -28,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         model = kind.createModel();
     kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
-    readCardBytes(bytes, *interpreter, QStringLiteral("fuzz"));
+    readCardBytes(bytes, *interpreter, u"fuzz"_s);
     kind.afterRead(*model);
     // Saving what was read must work on whatever was read.
     (void)kind.fileLines(*model);

@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 void require(bool condition)
@@ -43,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // No positions: the field has no mask and takes its text as it is.
     if (mask.isEmpty())
         return 0;
-    const EditMask other(QStringLiteral("9999999999;1;_"));
+    const EditMask other(u"9999999999;1;_"_s);
     // A value keeps every position when the literals are kept; otherwise the blanks
     // at its end (its start with "!") go.
     const auto fitsLength = [&mask](const QString &value) {

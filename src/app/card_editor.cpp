@@ -37,6 +37,8 @@
 
 #include <utility>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // `text` is what a screen reader says for the button, which shows only its picture.
@@ -71,19 +73,19 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     hintTiming::set(options.hintShowAfter, options.hintHideAfter);
 
     QMenu *file = menuBar()->addMenu(options.fileMenuText);
-    file->setObjectName(QStringLiteral("mnuFile"));
-    m_actNew = file->addAction(QStringLiteral("Новий"), this, &CardEditor::newCard);
-    m_actOpen = file->addAction(QStringLiteral("Відкрити..."), this, &CardEditor::openCard);
+    file->setObjectName(u"mnuFile"_s);
+    m_actNew = file->addAction(u"Новий"_s, this, &CardEditor::newCard);
+    m_actOpen = file->addAction(u"Відкрити..."_s, this, &CardEditor::openCard);
     m_actSave = file->addAction(options.saveText, this, [this] { saveCard(); });
-    m_actCheck = file->addAction(QStringLiteral("Перевірити картку"), this, &CardEditor::checkCard);
-    m_actCheck->setObjectName(QStringLiteral("actCheck"));
+    m_actCheck = file->addAction(u"Перевірити картку"_s, this, &CardEditor::checkCard);
+    m_actCheck->setObjectName(u"actCheck"_s);
     m_actCheck->setShortcut(QKeySequence(Qt::Key_F9));
     m_actCheck->setShortcutContext(Qt::WindowShortcut);
     file->addSeparator();
     m_actPrint = file->addAction(options.printText, this, &CardEditor::printCard);
     m_actContinuation = file->addAction(options.continuationText, this, &CardEditor::printContinuation);
     file->addSeparator();
-    m_actExit = file->addAction(QStringLiteral("Вихід"), this, &CardEditor::exitEditor);
+    m_actExit = file->addAction(u"Вихід"_s, this, &CardEditor::exitEditor);
     m_actHelp = menuBar()->addAction(options.helpText);
     const QList<QAction *> items = {m_actNew, m_actOpen, m_actSave, m_actPrint, m_actExit, m_actHelp};
     for (int i = 0; i < items.size(); ++i)
@@ -95,23 +97,23 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
     addAction(m_actHelp);
     connect(m_actHelp, &QAction::triggered, this, &CardEditor::helpRequested);
 
-    auto *bar = addToolBar(QStringLiteral("Панель інструментів"));
-    bar->setObjectName(QStringLiteral("ToolBar"));
+    auto *bar = addToolBar(u"Панель інструментів"_s);
+    bar->setObjectName(u"ToolBar"_s);
     bar->setMovable(false);
     const auto plain = [bar](const QString &name, const QString &text, const QIcon &icon) {
         return speedButton(bar, name, text, icon, text);
     };
-    m_btnNew = plain(QStringLiteral("SpeedButton1"), QStringLiteral("Новий"), toolbarIcons::newCard());
-    m_btnOpen = plain(QStringLiteral("SpeedButton2"), QStringLiteral("Відкрити"), toolbarIcons::open());
-    m_btnSave = plain(QStringLiteral("SpeedButton3"), QStringLiteral("Записати як..."), toolbarIcons::save());
-    m_btnPrint = plain(QStringLiteral("SpeedButton4"), QStringLiteral("Друк"), toolbarIcons::print());
-    m_btnCheck = speedButton(bar, QStringLiteral("SpeedButtonCheck"), QStringLiteral("Перевірити картку"),
-                             toolbarIcons::checkCard(), QStringLiteral("Перевірити картку (F9)"));
+    m_btnNew = plain(u"SpeedButton1"_s, u"Новий"_s, toolbarIcons::newCard());
+    m_btnOpen = plain(u"SpeedButton2"_s, u"Відкрити"_s, toolbarIcons::open());
+    m_btnSave = plain(u"SpeedButton3"_s, u"Записати як..."_s, toolbarIcons::save());
+    m_btnPrint = plain(u"SpeedButton4"_s, u"Друк"_s, toolbarIcons::print());
+    m_btnCheck = speedButton(bar, u"SpeedButtonCheck"_s, u"Перевірити картку"_s,
+                             toolbarIcons::checkCard(), u"Перевірити картку (F9)"_s);
     bar->addSeparator();
-    m_btnContinuation = speedButton(bar, QStringLiteral("SB5"), options.continuationText, toolbarIcons::printContinuation(),
+    m_btnContinuation = speedButton(bar, u"SB5"_s, options.continuationText, toolbarIcons::printContinuation(),
                                     options.continuationHint.value_or(options.continuationText));
     auto *sbText = new QLabel(options.continuationNote, bar);
-    sbText->setObjectName(QStringLiteral("lblSB5"));
+    sbText->setObjectName(u"lblSB5"_s);
     bar->addWidget(sbText);
     connect(m_btnNew, &QToolButton::clicked, this, &CardEditor::newCard);
     connect(m_btnOpen, &QToolButton::clicked, this, &CardEditor::openCard);
@@ -139,9 +141,9 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
                        & ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 
     auto *endButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                      QStringLiteral("&Кінець введення"), bottomPanel());
-    endButton->setObjectName(QStringLiteral("BitBtn1"));
-    endButton->setToolTip(QStringLiteral("Для збереження виправленої інформації"));
+                                      u"&Кінець введення"_s, bottomPanel());
+    endButton->setObjectName(u"BitBtn1"_s);
+    endButton->setToolTip(u"Для збереження виправленої інформації"_s);
     bottomPanelLayout()->addWidget(endButton);
     // The button takes the focus first, so the field left runs its check before the
     // input is ended.

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 class CardDocument;
 class CardRules;
 class ProblemPanel;
@@ -32,19 +34,19 @@ class CardEditor : public PagedWindow
 public:
     struct Options
     {
-        QString fileMenuText = QStringLiteral("&Файл");
-        QString saveText = QStringLiteral("Записати як...");
-        QString printText = QStringLiteral("Друк");
-        QString continuationName = QStringLiteral("N5");     // menu item of the continuation sheets
-        QString continuationText = QStringLiteral("Друк листів продовжень");
-        QString helpText = QStringLiteral("&Допомога (F1)");
+        QString fileMenuText = u"&Файл"_s;
+        QString saveText = u"Записати як..."_s;
+        QString printText = u"Друк"_s;
+        QString continuationName = u"N5"_s;     // menu item of the continuation sheets
+        QString continuationText = u"Друк листів продовжень"_s;
+        QString helpText = u"&Допомога (F1)"_s;
         // Component names of the menu items: new, open, save, print, exit, help.
-        QStringList itemNames = {QStringLiteral("actNew"),   QStringLiteral("actOpen"), QStringLiteral("actSave"),
-                                 QStringLiteral("actPrint"), QStringLiteral("actExit"), QStringLiteral("actHelp")};
+        QStringList itemNames = {u"actNew"_s,   u"actOpen"_s, u"actSave"_s,
+                                 u"actPrint"_s, u"actExit"_s, u"actHelp"_s};
         // Tooltip of the continuation button ("" for none; by default the menu text) and
         // the note beside it.
         std::optional<QString> continuationHint;
-        QString continuationNote = QStringLiteral("- друк з 2-го листа продовження");
+        QString continuationNote = u"- друк з 2-го листа продовження"_s;
         // The continuation menu item may be chosen before any print.
         bool continuationItemAtStart = false;
         // What "Відкрити..." disables before its unsaved-changes question, so that it
@@ -56,8 +58,8 @@ public:
         // "&Кінець введення" too.
         bool continuationDisablesPrintButton = false;
         // Component names of "Назад" and "Вперед".
-        QString previousName = QStringLiteral("BitBtn2");
-        QString nextName = QStringLiteral("BitBtn3");
+        QString previousName = u"BitBtn2"_s;
+        QString nextName = u"BitBtn3"_s;
         QSize size = QSize(900, 640);
         bool minMaxBoxes = true;
         int hintShowAfter = 400;

@@ -11,22 +11,24 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
-const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("ця довідка"));
-const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("версія програми"));
-const QCommandLineOption kGuide({QStringLiteral("g"), QStringLiteral("guide")}, QStringLiteral("посібник користувача"));
+const QCommandLineOption kHelp({u"h"_s, u"help"_s}, u"ця довідка"_s);
+const QCommandLineOption kVersion({u"v"_s, u"version"_s}, u"версія програми"_s);
+const QCommandLineOption kGuide({u"g"_s, u"guide"_s}, u"посібник користувача"_s);
 
 // The options Qt takes for itself when the application starts (those of its window
 // system plugins too); the first ones take a value.
 const QStringList kQtOptionsWithValue = {
-    QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-    QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
-    QStringLiteral("qwindowtitle"), QStringLiteral("session"), QStringLiteral("style"),
-    QStringLiteral("stylesheet"), QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("title"),
-    QStringLiteral("name"), QStringLiteral("icon"), QStringLiteral("qmljsdebugger"), QStringLiteral("fontengine")};
-const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
-                              QStringLiteral("dograb"), QStringLiteral("sync")};
+    u"platform"_s, u"platformpluginpath"_s, u"platformtheme"_s,
+    u"plugin"_s, u"qwindowgeometry"_s, u"qwindowicon"_s,
+    u"qwindowtitle"_s, u"session"_s, u"style"_s,
+    u"stylesheet"_s, u"display"_s, u"geometry"_s, u"title"_s,
+    u"name"_s, u"icon"_s, u"qmljsdebugger"_s, u"fontengine"_s};
+const QStringList kQtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s,
+                              u"dograb"_s, u"sync"_s};
 
 bool takesValue(const QString &name)
 {
@@ -48,7 +50,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.addOption(kHelp);
     parser.addOption(kVersion);
     parser.addOption(kGuide);
-    parser.addPositionalArgument(QStringLiteral("ФАЙЛ"), QStringLiteral("файл картки"), QStringLiteral("[ФАЙЛ...]"));
+    parser.addPositionalArgument(u"ФАЙЛ"_s, u"файл картки"_s, u"[ФАЙЛ...]"_s);
     // Unknown options are collected, not fatal: before the application object exists
     // Qt's own options (-platform, -style) still stand among the arguments.
     parser.parse(arguments);
@@ -82,17 +84,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
 QString commandLineHelp()
 {
-    QString text = QStringLiteral(
-        "Виклик: zorvat [ПАРАМЕТР] [ФАЙЛ...]\n\n"
+    QString text = u"Виклик: zorvat [ПАРАМЕТР] [ФАЙЛ...]\n\n"
         "ЗОРВАТ - підготовка карток державної реєстрації НДР і ДКР, науково-технічної продукції\n"
         "та дисертацій: реєстраційної картки (РК), облікової картки (ОК), інформаційної картки\n"
         "(ІК НТП) і облікової картки дисертації (ОКД).\n\n"
         "Кожен ФАЙЛ картки відкривається у новому вікні картки того типу, з якого починається\n"
         "ім'я файлу: RK, OK, OKD або IK (великими чи малими літерами).\n\n"
-        "Параметри:\n");
+        "Параметри:\n"_s;
     for (const QCommandLineOption *option : {&kHelp, &kVersion, &kGuide}) {
         const QStringList names = option->names();
-        text += QStringLiteral("  -%1, --%2").arg(names.at(0), names.at(1)).leftJustified(17) + option->description()
+        text += u"  -%1, --%2"_s.arg(names.at(0), names.at(1)).leftJustified(17) + option->description()
               + QLatin1Char('\n');
     }
     return text;
@@ -100,15 +101,15 @@ QString commandLineHelp()
 
 QString versionText()
 {
-    return QStringLiteral("zorvat " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE);
+    return QString::fromUtf8("zorvat " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE);
 }
 
 QString commandLineError(const CommandLine &line)
 {
     QString text;
     for (const QString &name : line.unknownOptions)
-        text += QStringLiteral("zorvat: невідомий параметр «%1»\n").arg(name);
-    return text + QStringLiteral("Довідка: zorvat --help\n");
+        text += u"zorvat: невідомий параметр «%1»\n"_s.arg(name);
+    return text + u"Довідка: zorvat --help\n"_s;
 }
 
 void openCardFiles(MainWindow &mainForm, const QStringList &files)
@@ -117,8 +118,8 @@ void openCardFiles(MainWindow &mainForm, const QStringList &files)
         const CardKind *kind = cardKindOfFileName(file);
         if (!kind) {
             Platform::instance().message(
-                QStringLiteral("Файл «%1» не відкрито: ім'я файлу картки має починатися з RK, OK, OKD або IK "
-                               "(чи РК, ОК, ОКД, ІК): за ним видно тип картки.")
+                u"Файл «%1» не відкрито: ім'я файлу картки має починатися з RK, OK, OKD або IK "
+                               "(чи РК, ОК, ОКД, ІК): за ним видно тип картки."_s
                     .arg(bareFileName(file)));
             continue;
         }

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 // Dialog results of the three buttons; 0 stays for Escape and the close box.
 constexpr int kYes = 10;
@@ -19,18 +21,18 @@ constexpr int kCancel = 12;
 ConfirmDialog::ConfirmDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("ConfirmDialog"));
-    setWindowTitle(QStringLiteral("УВАГА!"));
-    m_label = new QLabel(QStringLiteral("Внести зміни  до поточного запису?"), this);
-    m_label->setObjectName(QStringLiteral("Label1"));
+    setObjectName(u"ConfirmDialog"_s);
+    setWindowTitle(u"УВАГА!"_s);
+    m_label = new QLabel(u"Внести зміни  до поточного запису?"_s, this);
+    m_label->setObjectName(u"Label1"_s);
     m_label->setAlignment(Qt::AlignCenter);
 
-    auto *yes = new QPushButton(QStringLiteral("&Так"), this);
-    auto *no = new QPushButton(QStringLiteral("&Ні"), this);
-    auto *cancel = new QPushButton(QStringLiteral("&Відмова"), this);
-    yes->setObjectName(QStringLiteral("btnYes"));
-    no->setObjectName(QStringLiteral("btnNo"));
-    cancel->setObjectName(QStringLiteral("btnCancel"));
+    auto *yes = new QPushButton(u"&Так"_s, this);
+    auto *no = new QPushButton(u"&Ні"_s, this);
+    auto *cancel = new QPushButton(u"&Відмова"_s, this);
+    yes->setObjectName(u"btnYes"_s);
+    no->setObjectName(u"btnNo"_s);
+    cancel->setObjectName(u"btnCancel"_s);
     yes->setDefault(true);
     connect(yes, &QPushButton::clicked, this, [this] { done(kYes); });
     connect(no, &QPushButton::clicked, this, [this] { done(kNo); });

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyle>
 
+using namespace Qt::Literals::StringLiterals;
+
 EntryLabel::EntryLabel(const QString &name, const QString &caption, bool embossed, QWidget *parent)
     : QAbstractButton(parent), m_embossed(embossed)
 {
@@ -12,7 +14,7 @@ EntryLabel::EntryLabel(const QString &name, const QString &caption, bool embosse
     setText(caption);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    QFont f(QStringLiteral("Times New Roman"));
+    QFont f(u"Times New Roman"_s);
     f.setPixelSize(19);
     f.setBold(true);
     setFont(f);

@@ -9,15 +9,17 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 GuideWindow::GuideWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("GuideWindow"));
+    setObjectName(u"GuideWindow"_s);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Підказка по користуванню системою"));
+    setWindowTitle(u"Підказка по користуванню системою"_s);
 
     m_text = new QTextEdit(this);
-    m_text->setObjectName(QStringLiteral("RichEdit1"));
-    QFont f(QStringLiteral("Times New Roman"));
+    m_text->setObjectName(u"RichEdit1"_s);
+    QFont f(u"Times New Roman"_s);
     f.setPixelSize(16);
     m_text->setFont(f);
     m_text->setReadOnly(true);
@@ -26,8 +28,8 @@ GuideWindow::GuideWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_text->setHtml(userGuideHtml());
     m_text->installEventFilter(this);
 
-    m_exit = new QPushButton(QStringLiteral("&Вихід"), this);
-    m_exit->setObjectName(QStringLiteral("BitBtn1"));
+    m_exit = new QPushButton(u"&Вихід"_s, this);
+    m_exit->setObjectName(u"BitBtn1"_s);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);

@@ -29,6 +29,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int kEntryWidth = 400;
@@ -41,7 +43,7 @@ int slot(CardType type)
 QLabel *titleLine(const QString &text, int pixelSize, bool bold, const QColor &colour, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    QFont f(QStringLiteral("Times New Roman"));
+    QFont f(u"Times New Roman"_s);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     label->setFont(f);
@@ -58,8 +60,8 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("ЗОРВАТ"));
+    setObjectName(u"MainForm"_s);
+    setWindowTitle(u"ЗОРВАТ"_s);
     setFixedSize(622, 452);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -73,13 +75,13 @@ MainWindow::MainWindow(QWidget *parent)
     auto *head = new QHBoxLayout;
     head->addWidget(new TitlePicture(this));
     auto *titles = new QVBoxLayout;
-    titles->addWidget(titleLine(QStringLiteral("З О Р В А Т"), 40, true, QColor(0, 0, 128), this));
-    titles->addWidget(titleLine(QStringLiteral("Підготовка карток державної реєстрації"), 18, true, QColor(0, 0, 0), this));
-    titles->addWidget(titleLine(QStringLiteral("науково-дослідних і дослідно-конструкторських робіт,"), 16, false,
+    titles->addWidget(titleLine(u"З О Р В А Т"_s, 40, true, QColor(0, 0, 128), this));
+    titles->addWidget(titleLine(u"Підготовка карток державної реєстрації"_s, 18, true, QColor(0, 0, 0), this));
+    titles->addWidget(titleLine(u"науково-дослідних і дослідно-конструкторських робіт,"_s, 16, false,
                                 QColor(0, 0, 0), this));
-    titles->addWidget(titleLine(QStringLiteral("науково-технічної продукції та дисертацій"), 16, false, QColor(0, 0, 0), this));
-    auto *subtitle = titleLine(QStringLiteral("(для запису на  MD  та друку документів)"), 15, false, QColor(128, 0, 0), this);
-    subtitle->setObjectName(QStringLiteral("Label2"));
+    titles->addWidget(titleLine(u"науково-технічної продукції та дисертацій"_s, 16, false, QColor(0, 0, 0), this));
+    auto *subtitle = titleLine(u"(для запису на  MD  та друку документів)"_s, 15, false, QColor(128, 0, 0), this);
+    subtitle->setObjectName(u"Label2"_s);
     titles->addWidget(subtitle);
     head->addLayout(titles, 1);
     layout->addLayout(head);
@@ -93,10 +95,10 @@ MainWindow::MainWindow(QWidget *parent)
         CardType type;
     };
     const Entry entries[] = {
-        {"LabelEffect5", QStringLiteral("Реєстраційна картка НДР і ДКР (&РК)"), true, CardType::RK},
-        {"LabelEffect4", QStringLiteral("Облікова картка НДР і ДКР (&ОК)"), true, CardType::OK},
-        {"LabelEffect11", QStringLiteral("Інформаційна картка НТП (ІК НТП)"), false, CardType::IK},
-        {"LabelEffect3", QStringLiteral("Облікова картка дисертації (&ОКД)"), true, CardType::OKD},
+        {"LabelEffect5", u"Реєстраційна картка НДР і ДКР (&РК)"_s, true, CardType::RK},
+        {"LabelEffect4", u"Облікова картка НДР і ДКР (&ОК)"_s, true, CardType::OK},
+        {"LabelEffect11", u"Інформаційна картка НТП (ІК НТП)"_s, false, CardType::IK},
+        {"LabelEffect3", u"Облікова картка дисертації (&ОКД)"_s, true, CardType::OKD},
     };
     for (const Entry &e : entries) {
         auto *entry = new EntryLabel(QString::fromLatin1(e.name), e.caption, e.embossed, this);
@@ -105,19 +107,19 @@ MainWindow::MainWindow(QWidget *parent)
         entry->setMinimumWidth(kEntryWidth);
         layout->addWidget(entry, 0, Qt::AlignHCenter);
     }
-    auto *exit = new EntryLabel(QStringLiteral("LabelEffect10"), QStringLiteral("Вихід"), true, this);
+    auto *exit = new EntryLabel(u"LabelEffect10"_s, u"Вихід"_s, true, this);
     connect(exit, &EntryLabel::clicked, this, [this] { exitFlow(); });
     exit->setMinimumWidth(kEntryWidth / 2);
     layout->addWidget(exit, 0, Qt::AlignHCenter);
     layout->addStretch();
 
     // Below the entries, out of their way: a link-like button with the list as its menu.
-    auto *recent = new QPushButton(QStringLiteral("Ос&танні картки"), this);
-    recent->setObjectName(QStringLiteral("RecentCards"));
+    auto *recent = new QPushButton(u"Ос&танні картки"_s, this);
+    recent->setObjectName(u"RecentCards"_s);
     recent->setFlat(true);
     recent->setCursor(Qt::PointingHandCursor);
-    recent->setToolTip(QStringLiteral("Картки, які відкривали або записували останніми"));
-    QFont recentFont(QStringLiteral("Times New Roman"));
+    recent->setToolTip(u"Картки, які відкривали або записували останніми"_s);
+    QFont recentFont(u"Times New Roman"_s);
     recentFont.setPixelSize(16);
     recentFont.setBold(true);
     recent->setFont(recentFont);
@@ -125,31 +127,31 @@ MainWindow::MainWindow(QWidget *parent)
     recentPalette.setColor(QPalette::ButtonText, QColor(0, 0, 200));
     recent->setPalette(recentPalette);
     m_recentMenu = new QMenu(recent);
-    m_recentMenu->setObjectName(QStringLiteral("RecentCardsMenu"));
+    m_recentMenu->setObjectName(u"RecentCardsMenu"_s);
     m_recentMenu->setToolTipsVisible(true);
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::updateRecentCards);
     recent->setMenu(m_recentMenu);
 
     // "Сервіс": the settings the clerk keeps from run to run, beside the list.
-    auto *service = new QPushButton(QStringLiteral("&Сервіс"), this);
-    service->setObjectName(QStringLiteral("Service"));
+    auto *service = new QPushButton(u"&Сервіс"_s, this);
+    service->setObjectName(u"Service"_s);
     service->setFlat(true);
     service->setCursor(Qt::PointingHandCursor);
     service->setFont(recentFont);
     service->setPalette(recentPalette);
     auto *serviceMenu = new QMenu(service);
-    serviceMenu->setObjectName(QStringLiteral("ServiceMenu"));
-    m_spellAction = serviceMenu->addAction(QStringLiteral("Перевіряти правопис"));
-    m_spellAction->setObjectName(QStringLiteral("SpellCheck"));
+    serviceMenu->setObjectName(u"ServiceMenu"_s);
+    m_spellAction = serviceMenu->addAction(u"Перевіряти правопис"_s);
+    m_spellAction->setObjectName(u"SpellCheck"_s);
     m_spellAction->setCheckable(true);
     m_spellAction->setChecked(spelling::Speller::instance().enabled());
-    m_spellAction->setToolTip(QStringLiteral("Підкреслювати слова з помилками в текстах карток"));
+    m_spellAction->setToolTip(u"Підкреслювати слова з помилками в текстах карток"_s);
     connect(m_spellAction, &QAction::toggled, this, [](bool on) {
         userSettings::setSpellChecking(on);
         spelling::Speller::instance().setEnabled(on);
     });
-    serviceMenu->addAction(QStringLiteral("Довідник організацій..."), this, [this] { OrgDirectory::showFor(this); })
-        ->setObjectName(QStringLiteral("OrgDirectoryAction"));
+    serviceMenu->addAction(u"Довідник організацій..."_s, this, [this] { OrgDirectory::showFor(this); })
+        ->setObjectName(u"OrgDirectoryAction"_s);
     service->setMenu(serviceMenu);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(service);
@@ -238,7 +240,7 @@ void MainWindow::offerRecovery()
         std::unique_ptr<QLockFile> held = CardRecovery::claim(copy.path);
         if (!held)
             continue;
-        const auto answer = Platform::instance().question(QStringLiteral("Відновлення картки"), CardRecovery::offerText(copy));
+        const auto answer = Platform::instance().question(u"Відновлення картки"_s, CardRecovery::offerText(copy));
         if (answer == Platform::Answer::No) {
             // The copy goes while it is still held; its lock file goes with the lock.
             QFile::remove(copy.path);
@@ -258,7 +260,7 @@ void MainWindow::updateRecentCards()
     m_recentMenu->clear();
     const QList<userSettings::RecentCard> cards = userSettings::recentCards();
     if (cards.isEmpty()) {
-        m_recentMenu->addAction(QStringLiteral("Список порожній"))->setEnabled(false);
+        m_recentMenu->addAction(u"Список порожній"_s)->setEnabled(false);
         return;
     }
     const QFontMetrics metrics(m_recentMenu->font());
@@ -267,13 +269,13 @@ void MainWindow::updateRecentCards()
         const QFileInfo file(card.path);
         // The name first, which is what the clerk looks for; a long folder is shortened
         // in its middle.
-        QString text = QStringLiteral("&%1  %2  —  %3")
+        QString text = u"&%1  %2  —  %3"_s
                            .arg(i + 1)
                            .arg(file.fileName(), metrics.elidedText(QDir::toNativeSeparators(file.path()),
                                                                     Qt::ElideMiddle, 360));
         const bool there = file.isFile();
         if (!there)
-            text += QStringLiteral("  (файл не знайдено)");
+            text += u"  (файл не знайдено)"_s;
         QAction *action = m_recentMenu->addAction(text);
         action->setToolTip(QDir::toNativeSeparators(card.path));
         // A file on a disk not plugged in now may come back: it stays on the list, marked.

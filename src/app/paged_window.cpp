@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 PagedWindow::PagedWindow(QWidget *parent) : QMainWindow(parent, Qt::Window)
 {
     windowFit::keepOnScreen(this);
@@ -20,19 +22,19 @@ PagedWindow::PagedWindow(QWidget *parent) : QMainWindow(parent, Qt::Window)
     layout->setContentsMargins(4, 4, 4, 4);
 
     m_pages = new QTabWidget(central);
-    m_pages->setObjectName(QStringLiteral("PageControl"));
+    m_pages->setObjectName(u"PageControl"_s);
     layout->addWidget(m_pages, 1);
 
     m_panel = new QFrame(central);
-    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setObjectName(u"Panel1"_s);
     m_panel->setFrameShape(QFrame::StyledPanel);
     m_panelLayout = new QHBoxLayout(m_panel);
     m_panelLayout->setContentsMargins(6, 4, 6, 4);
 
-    m_prev = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Назад"), m_panel);
-    m_prev->setObjectName(QStringLiteral("BitBtn2"));
-    m_next = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Вперед"), m_panel);
-    m_next->setObjectName(QStringLiteral("BitBtn3"));
+    m_prev = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), u"Назад"_s, m_panel);
+    m_prev->setObjectName(u"BitBtn2"_s);
+    m_next = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), u"Вперед"_s, m_panel);
+    m_next->setObjectName(u"BitBtn3"_s);
     connect(m_prev, &QPushButton::clicked, this, &PagedWindow::showPreviousPage);
     connect(m_next, &QPushButton::clicked, this, &PagedWindow::showNextPage);
     m_panelLayout->addWidget(m_prev);

@@ -6,6 +6,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 enum Column { Code, Field, Entry, Message };
@@ -18,30 +20,30 @@ QString problemsCount(int n)
     const char *word = (tens >= 11 && tens <= 14) || ones == 0 || ones >= 5 ? "проблем"
                        : ones == 1                                         ? "проблему"
                                                                            : "проблеми";
-    return QStringLiteral("Знайдено %1 %2. Двічі клацніть рядок або натисніть Enter, щоб перейти до поля.")
+    return u"Знайдено %1 %2. Двічі клацніть рядок або натисніть Enter, щоб перейти до поля."_s
         .arg(n)
         .arg(QString::fromUtf8(word));
 }
 
 } // namespace
 
-ProblemPanel::ProblemPanel(QWidget *parent) : QDockWidget(QStringLiteral("Перевірка картки"), parent)
+ProblemPanel::ProblemPanel(QWidget *parent) : QDockWidget(u"Перевірка картки"_s, parent)
 {
-    setObjectName(QStringLiteral("dockProblems"));
+    setObjectName(u"dockProblems"_s);
     setFeatures(QDockWidget::DockWidgetClosable);
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 2, 4, 4);
     m_summary = new QLabel(body);
-    m_summary->setObjectName(QStringLiteral("lblProblems"));
+    m_summary->setObjectName(u"lblProblems"_s);
     m_list = new QTreeWidget(body);
-    m_list->setObjectName(QStringLiteral("lstProblems"));
-    m_list->setAccessibleName(QStringLiteral("Проблеми картки"));
+    m_list->setObjectName(u"lstProblems"_s);
+    m_list->setAccessibleName(u"Проблеми картки"_s);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAlternatingRowColors(true);
-    m_list->setHeaderLabels({QStringLiteral("Код"), QStringLiteral("Поле"), QStringLiteral("Запис"),
-                             QStringLiteral("Повідомлення")});
+    m_list->setHeaderLabels({u"Код"_s, u"Поле"_s, u"Запис"_s,
+                             u"Повідомлення"_s});
     m_list->header()->setStretchLastSection(true);
     m_list->setColumnWidth(Code, 60);
     m_list->setColumnWidth(Field, 240);
@@ -64,7 +66,7 @@ void ProblemPanel::setRows(const QList<Row> &rows)
         auto *item = new QTreeWidgetItem({row.code, row.field, row.entry, row.message});
         item->setIcon(Code, row.warning ? warning : error);
         const QString hint = row.page.isEmpty() ? row.message
-                                                : QStringLiteral("Сторінка «%1»\n%2").arg(row.page, row.message);
+                                                : u"Сторінка «%1»\n%2"_s.arg(row.page, row.message);
         for (int column = Code; column <= Message; ++column)
             item->setToolTip(column, hint);
         items << item;
@@ -83,5 +85,5 @@ int ProblemPanel::rowCount() const
 QString ProblemPanel::summary() const
 {
     const int n = rowCount();
-    return n == 0 ? QStringLiteral("Картку перевірено: проблем не знайдено.") : problemsCount(n);
+    return n == 0 ? u"Картку перевірено: проблем не знайдено."_s : problemsCount(n);
 }

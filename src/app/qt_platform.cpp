@@ -13,6 +13,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QWidget *activeWindow()
@@ -20,7 +22,7 @@ QWidget *activeWindow()
     return QApplication::activeWindow();
 }
 
-const QString kAppTitle = QStringLiteral("ЗОРВАТ");
+const QString kAppTitle = u"ЗОРВАТ"_s;
 
 } // namespace
 
@@ -49,9 +51,9 @@ void QtPlatform::message(const QString &text)
 Platform::Answer QtPlatform::question(const QString &caption, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, activeWindow());
-    auto *yes = box.addButton(QStringLiteral("&Так"), QMessageBox::YesRole);
-    auto *no = box.addButton(QStringLiteral("&Ні"), QMessageBox::NoRole);
-    auto *cancel = box.addButton(QStringLiteral("Скасувати"), QMessageBox::RejectRole);
+    auto *yes = box.addButton(u"&Так"_s, QMessageBox::YesRole);
+    auto *no = box.addButton(u"&Ні"_s, QMessageBox::NoRole);
+    auto *cancel = box.addButton(u"Скасувати"_s, QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
@@ -73,7 +75,7 @@ QString QtPlatform::qtFilter(const QString &filter)
     const qsizetype bar = filter.indexOf(QLatin1Char('|'));
     if (bar < 0)
         return filter;
-    return filter.left(bar) + QStringLiteral(" (") + filter.mid(bar + 1).replace(QLatin1Char(';'), QLatin1Char(' '))
+    return filter.left(bar) + u" ("_s + filter.mid(bar + 1).replace(QLatin1Char(';'), QLatin1Char(' '))
         + QLatin1Char(')');
 }
 
@@ -90,9 +92,9 @@ static QString runFileDialog(const FileChoice &choice, QFileDialog::AcceptMode m
     if (!choice.initialName.isEmpty())
         dialog.selectFile(choice.initialName);
     if (mode == QFileDialog::AcceptSave)
-        dialog.setWindowTitle(QStringLiteral("Записати як"));
+        dialog.setWindowTitle(u"Записати як"_s);
     else
-        dialog.setWindowTitle(QStringLiteral("Відкрити"));
+        dialog.setWindowTitle(u"Відкрити"_s);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -145,8 +147,8 @@ void QtPlatform::showPreview(const QList<const PageLayout *> &pages, const QStri
 
 void setUpPreviewWindow(QPrintPreviewDialog &preview, const QString &title)
 {
-    preview.setWindowTitle(title.isEmpty() ? QStringLiteral("Попередній перегляд друку")
-                                           : QStringLiteral("Попередній перегляд друку — ") + title);
+    preview.setWindowTitle(title.isEmpty() ? u"Попередній перегляд друку"_s
+                                           : u"Попередній перегляд друку — "_s + title);
     preview.resize(900, 1000);
     windowFit::keepOnScreen(&preview);
 }

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+using namespace Qt::Literals::StringLiterals;
+
 bool installQtTranslations(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
@@ -12,9 +14,9 @@ bool installQtTranslations(QCoreApplication &app)
     // preview, the standard edit menu). The Windows programs carry it in "translations"
     // beside them; on Linux it is Qt's own.
     const QLocale ukrainian(QLocale::Ukrainian, QLocale::Ukraine);
-    for (const QString &folder : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+    for (const QString &folder : {QCoreApplication::applicationDirPath() + u"/translations"_s,
                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
-        if (translator->load(ukrainian, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+        if (translator->load(ukrainian, u"qtbase"_s, u"_"_s, folder))
             return QCoreApplication::installTranslator(translator);
     }
     delete translator;

@@ -8,15 +8,17 @@
 #include <QDirIterator>
 #include <QIcon>
 
+using namespace Qt::Literals::StringLiterals;
+
 void prepareApplication(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("ЗОРВАТ"));
-    QApplication::setApplicationVersion(QStringLiteral(ZORVAT_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("zorvat"));
+    QApplication::setApplicationName(u"ЗОРВАТ"_s);
+    QApplication::setApplicationVersion(QString::fromUtf8(ZORVAT_VERSION));
+    QApplication::setDesktopFileName(u"zorvat"_s);
     if (!installQtTranslations(app))
         qWarning("Qt's Ukrainian translations (qt_uk.qm) are not installed: standard dialogs speak English");
     QIcon icon;
-    for (QDirIterator it(QStringLiteral(":/hicolor"), QDirIterator::Subdirectories); it.hasNext();) {
+    for (QDirIterator it(u":/hicolor"_s, QDirIterator::Subdirectories); it.hasNext();) {
         if (const QString file = it.next(); file.endsWith(QLatin1String("/zorvat.png")))
             icon.addFile(file);
     }

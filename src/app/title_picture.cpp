@@ -3,9 +3,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+using namespace Qt::Literals::StringLiterals;
+
 TitlePicture::TitlePicture(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Image1"));
+    setObjectName(u"Image1"_s);
     setFixedSize(sizeHint());
 }
 

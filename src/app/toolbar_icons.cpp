@@ -6,6 +6,8 @@
 
 #include <functional>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace toolbarIcons {
 
 namespace {
@@ -102,7 +104,7 @@ QIcon printContinuation()
         f.setPixelSize(9);
         f.setBold(true);
         p.setFont(f);
-        p.drawText(QRectF(13, 0, 9, 10), Qt::AlignCenter, QStringLiteral("2"));
+        p.drawText(QRectF(13, 0, 9, 10), Qt::AlignCenter, u"2"_s);
     });
 }
 

@@ -11,9 +11,11 @@
 #include <unistd.h>
 #endif
 
+using namespace Qt::Literals::StringLiterals;
+
 QString writeFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Не вдалося записати файл «%1»: %2.\nПопередній вміст файлу не змінено.").arg(path, reason);
+    return u"Не вдалося записати файл «%1»: %2.\nПопередній вміст файлу не змінено."_s.arg(path, reason);
 }
 
 WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes)
@@ -27,7 +29,7 @@ WriteResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     // A device or pipe (/dev/full, a FIFO) would be replaced by a file of its own, and
     // the data never reach it: such a name is no place for a card.
     if (target.exists() && !target.isFile())
-        return {false, writeFailureMessage(path, QStringLiteral("це не звичайний файл, а канал, пристрій або сокет"))};
+        return {false, writeFailureMessage(path, u"це не звичайний файл, а канал, пристрій або сокет"_s)};
 
     QSaveFile file(path);
     clearSystemError();

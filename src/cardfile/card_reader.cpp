@@ -11,11 +11,13 @@
 #include <algorithm>
 #include <cerrno>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString shortened(const QString &text, int max)
 {
-    return text.size() <= max ? text : text.left(max) + QStringLiteral("…");
+    return text.size() <= max ? text : text.left(max) + u"…"_s;
 }
 
 // An optional sign and digits only.
@@ -77,7 +79,7 @@ QString linesCount(qsizetype n)
         else if (last >= 2 && last <= 4)
             word = u"рядки";
     }
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf16(word));
+    return u"%1 %2"_s.arg(n).arg(QString::fromUtf16(word));
 }
 
 // A line the loop does not hand over: without a code, or with an empty item 2 (then
@@ -88,7 +90,7 @@ void noteSkipped(ReadReport &report, const QString &line, int lineNumber)
         return;
     if (!line.contains(QLatin1Char('\\'))) {
         report.dropLine(lineNumber, {},
-                        QStringLiteral("рядок без коду поля не прочитано: «%1»").arg(shortened(line, 60)));
+                        u"рядок без коду поля не прочитано: «%1»"_s.arg(shortened(line, 60)));
         return;
     }
     report.skipLine(lineNumber, line);
@@ -116,8 +118,8 @@ QStringList physicalLines(const QByteArray &bytes)
 
 QString CardNumberError::describe(int maxShown) const
 {
-    return outOfRange ? QStringLiteral("число «%1» виходить за допустимі межі").arg(shortened(text, maxShown))
-                      : QStringLiteral("значення «%1» не є числом").arg(shortened(text, maxShown));
+    return outOfRange ? u"число «%1» виходить за допустимі межі"_s.arg(shortened(text, maxShown))
+                      : u"значення «%1» не є числом"_s.arg(shortened(text, maxShown));
 }
 
 int cardNumber(const QString &text)
@@ -177,8 +179,8 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
             if (result.status == ReadResult::Status::Ok) {
                 result.status = ReadResult::Status::ConversionError;
                 result.lineNumber = lineNo;
-                result.message = QStringLiteral("Читання файлу «%1» зупинено: у рядку %2 «%3» %4.\n"
-                                                "Прочитані до цього рядка дані залишено в картці.")
+                result.message = u"Читання файлу «%1» зупинено: у рядку %2 «%3» %4.\n"
+                                                "Прочитані до цього рядка дані залишено в картці."_s
                                      .arg(name)
                                      .arg(lineNo)
                                      .arg(shortened(text, 120), e.describe(120));
@@ -186,8 +188,8 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
             if (numberErrors == NumberErrors::Stop)
                 return false;
             report.drop((e.outOfRange ? e.describe(60)
-                                      : QStringLiteral("значення «%1» має бути числом").arg(shortened(e.text, 60)))
-                        + QStringLiteral(": рядок не прочитано"));
+                                      : u"значення «%1» має бути числом"_s.arg(shortened(e.text, 60)))
+                        + u": рядок не прочитано"_s);
             return true;
         }
     };
@@ -253,7 +255,7 @@ ReadResult readCardBytes(const QByteArray &bytes, CardInterpreter &interpreter, 
         else
             warnings << notesWarning(name, result.notes);
     }
-    result.warning = warnings.join(QStringLiteral("\n\n"));
+    result.warning = warnings.join(u"\n\n"_s);
     return result;
 }
 
@@ -263,19 +265,19 @@ QString unreadableReason(const QString &path)
     if (!info.exists()) {
         // A link that leads nowhere, or back to itself.
         if (info.isSymLink())
-            return QStringLiteral("це посилання, що не веде до жодного файлу (або веде саме на себе)");
+            return u"це посилання, що не веде до жодного файлу (або веде саме на себе)"_s;
         return ioReason(ENOENT);
     }
     if (info.isDir())
         return ioReason(EISDIR);
     if (!info.isFile())
-        return QStringLiteral("це не звичайний файл, а канал, пристрій або сокет");
+        return u"це не звичайний файл, а канал, пристрій або сокет"_s;
     return {};
 }
 
 QString readFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Не вдалося прочитати файл «%1»: %2.").arg(path, reason);
+    return u"Не вдалося прочитати файл «%1»: %2."_s.arg(path, reason);
 }
 
 bool readCardFileBytes(const QString &path, QByteArray *bytes, QString *message)
@@ -311,9 +313,9 @@ bool looksLikeUtf8(const QByteArray &bytes)
 
 QString utf8Warning(const QString &path)
 {
-    return QStringLiteral("Файл «%1», мабуть, записано в кодуванні UTF-8, а не Windows-1251: українські літери "
+    return u"Файл «%1», мабуть, записано в кодуванні UTF-8, а не Windows-1251: українські літери "
                           "в картці буде показано неправильно. Запишіть файл у кодуванні Windows-1251 і "
-                          "відкрийте його знову.")
+                          "відкрийте його знову."_s
         .arg(path);
 }
 
@@ -338,9 +340,9 @@ QString notACardReason(const QByteArray &bytes)
     const bool blank = std::all_of(bytes.cbegin(), bytes.cend(),
                                    [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
     if (blank)
-        return QStringLiteral("файл порожній");
+        return u"файл порожній"_s;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return QStringLiteral("це текст у кодуванні UTF-16, а картка - текст у кодуванні Windows-1251");
+        return u"це текст у кодуванні UTF-16, а картка - текст у кодуванні Windows-1251"_s;
     // Text never holds control bytes but the line ends and tabs; a stray one or two may
     // slip into a card, more make binary data or UTF-16 text.
     const auto controls = std::count_if(bytes.cbegin(), bytes.cend(), [](char c) {
@@ -348,19 +350,19 @@ QString notACardReason(const QByteArray &bytes)
         return (u < 0x20 && u != '\t' && u != '\r' && u != '\n') || u == 0x7F;
     });
     if (controls > 2 && controls * 100 > bytes.size())
-        return QStringLiteral("у ньому двійкові дані (або текст у кодуванні UTF-16), а не текст");
+        return u"у ньому двійкові дані (або текст у кодуванні UTF-16), а не текст"_s;
     const QList<QByteArray> lines = cardByteLines(bytes);
     const bool anyCardLine = std::any_of(lines.cbegin(), lines.cend(), [](const QByteArray &line) {
         return isCardLine(trimLine(QString::fromLatin1(line.left(8))));
     });
     if (!anyCardLine)
-        return QStringLiteral("у ньому немає жодного рядка картки (код поля, «\\», значення)");
+        return u"у ньому немає жодного рядка картки (код поля, «\\», значення)"_s;
     return {};
 }
 
 QString notACardMessage(const QString &name, const QString &reason)
 {
-    return QStringLiteral("«%1»: це не схоже на файл картки - %2.").arg(name, reason);
+    return u"«%1»: це не схоже на файл картки - %2."_s.arg(name, reason);
 }
 
 QString notesWarning(const QString &name, const QList<ReadNote> &notes)
@@ -374,13 +376,13 @@ QString notesWarning(const QString &name, const QList<ReadNote> &notes)
     for (qsizetype i = 0; i < numbers.size() && i < 10; ++i)
         shown << QString::number(numbers.at(i));
     if (numbers.size() > 10)
-        shown << QStringLiteral("…");
+        shown << u"…"_s;
     // A note of line 0 sums up the notes past those kept.
     const bool more = std::any_of(notes.cbegin(), notes.cend(), [](const ReadNote &note) { return note.lineNumber == 0; });
-    return QStringLiteral("У файлі «%1» не прочитано %2 (%3): цих даних немає в картці, і запис поверх файлу "
-                          "їх знищить. Що саме і чому, покаже «zorvat-card check».")
-        .arg(name, (more ? QStringLiteral("понад ") : QString()) + linesCount(numbers.size()),
-             shown.join(QStringLiteral(", ")));
+    return u"У файлі «%1» не прочитано %2 (%3): цих даних немає в картці, і запис поверх файлу "
+                          "їх знищить. Що саме і чому, покаже «zorvat-card check»."_s
+        .arg(name, (more ? u"понад "_s : QString()) + linesCount(numbers.size()),
+             shown.join(u", "_s));
 }
 
 void ReadReport::setLine(int lineNumber, const QString &code)
@@ -411,12 +413,12 @@ void ReadReport::dropLine(int lineNumber, const QString &code, const QString &wh
 
 void ReadReport::unknownCode()
 {
-    drop(QStringLiteral("код «%1» не належить цій картці: рядок не прочитано").arg(m_code));
+    drop(u"код «%1» не належить цій картці: рядок не прочитано"_s.arg(m_code));
 }
 
 void ReadReport::numberOutOfRange(const QString &number, int max)
 {
-    drop(QStringLiteral("номер запису «%1» у рядку %2 має бути від 1 до %3: рядок не прочитано")
+    drop(u"номер запису «%1» у рядку %2 має бути від 1 до %3: рядок не прочитано"_s
              .arg(trimLine(number), m_code)
              .arg(max));
 }
@@ -431,16 +433,16 @@ void ReadReport::dropItemsAfter(const QString &line, int last)
     }
     const QString rest = line.mid(at + 1);
     if (holdsData(rest))
-        drop(QStringLiteral("зайве «%1» не прочитано (мабуть, «\\» стоїть усередині значення)").arg(shortened(rest, 60)));
+        drop(u"зайве «%1» не прочитано (мабуть, «\\» стоїть усередині значення)"_s.arg(shortened(rest, 60)));
 }
 
 void ReadReport::bilingual(const QString &line)
 {
     const int sub = cardNumber(item(line, 2));
     if (sub == 1 || sub == 2 || sub == 3)
-        keep(lineCode(line) + (sub == 1 ? QStringLiteral(":uk") : QStringLiteral(":en")), item(line, 3));
+        keep(lineCode(line) + (sub == 1 ? u":uk"_s : u":en"_s), item(line, 3));
     else
-        drop(QStringLiteral("мовний код «%1» має бути 1 (українською) або 3 (англійською): рядок не прочитано").arg(sub));
+        drop(u"мовний код «%1» має бути 1 (українською) або 3 (англійською): рядок не прочитано"_s.arg(sub));
     dropItemsAfter(line, 3);
 }
 
@@ -449,11 +451,11 @@ void ReadReport::keep(const QString &slot, const QString &value)
     const auto it = m_kept.constFind(slot);
     if (it != m_kept.cend() && it->line != m_line && holdsData(it->value) && trimLine(it->value) != trimLine(value)) {
         // One note per line replaced and line replacing it, however many values go.
-        const QString mark = QStringLiteral("замінено рядком %1").arg(m_line);
+        const QString mark = u"замінено рядком %1"_s.arg(m_line);
         const QString key = QString::number(it->line) + QLatin1Char('\t') + mark;
         if (!m_noted.contains(key)) {
             m_noted.insert(key);
-            dropLine(it->line, it->code, QStringLiteral("значення «%1» ").arg(shortened(trimLine(it->value), 60)) + mark);
+            dropLine(it->line, it->code, u"значення «%1» "_s.arg(shortened(trimLine(it->value), 60)) + mark);
         }
     }
     m_kept.insert(slot, {m_line, m_code, value});
@@ -488,7 +490,7 @@ void ReadReport::noteSkippedLines()
 {
     for (const auto &[lineNumber, line] : std::as_const(m_skipped))
         dropLine(lineNumber, lineCode(line),
-                 QStringLiteral("перше значення порожнє, тому рядок не прочитано, а з ним і «%1»")
+                 u"перше значення порожнє, тому рядок не прочитано, а з ним і «%1»"_s
                      .arg(shortened(restAfterValue(line), 60)));
     m_skipped.clear();
 }
@@ -505,8 +507,8 @@ void ReadReport::dropRecordsAfter(const QString &code, int saved, int capacity)
         if (it == m_kept.cend())
             continue;
         dropLine(it->line, it->code,
-                 QStringLiteral("запис %1 не буде записано: список записується від запису 1 до першого "
-                                "пропуску, а запису %2 немає")
+                 u"запис %1 не буде записано: список записується від запису 1 до першого "
+                                "пропуску, а запису %2 немає"_s
                      .arg(n)
                      .arg(saved + 1));
     }
@@ -518,6 +520,6 @@ QList<ReadNote> ReadReport::notes() const
     std::stable_sort(out.begin(), out.end(),
                      [](const ReadNote &a, const ReadNote &b) { return a.lineNumber < b.lineNumber; });
     if (m_untold > 0)
-        out.append({0, {}, QStringLiteral("і ще %1 зауважень про рядки не показано").arg(m_untold)});
+        out.append({0, {}, u"і ще %1 зауважень про рядки не показано"_s.arg(m_untold)});
     return out;
 }

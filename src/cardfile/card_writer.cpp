@@ -4,6 +4,8 @@
 #include "cardfile/card_item.h"
 #include "cardfile/cp1251.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 QByteArray cardFileBytes(const QStringList &lines)
 {
     QString text;
@@ -28,16 +30,16 @@ QString unencodableReport(const QStringList &lines)
             const QString ch = bad.mid(i, len);
             i += len - 1;
             const QString hex = QString::number(ch.toUcs4().value(0), 16).toUpper();
-            shown << QStringLiteral("«%1» (U+%2)").arg(ch, hex.rightJustified(4, QLatin1Char('0')));
+            shown << u"«%1» (U+%2)"_s.arg(ch, hex.rightJustified(4, QLatin1Char('0')));
         }
-        problems << QStringLiteral("поле з кодом %1: %2")
-                        .arg(lineCode(line), shown.join(QStringLiteral(", ")));
+        problems << u"поле з кодом %1: %2"_s
+                        .arg(lineCode(line), shown.join(u", "_s));
     }
     if (problems.isEmpty())
         return {};
-    return QStringLiteral("Картку не записано: ці символи не можна записати у файл картки.\n")
+    return u"Картку не записано: ці символи не можна записати у файл картки.\n"_s
         + problems.join(QLatin1Char('\n'))
-        + QStringLiteral("\nЗамініть їх і запишіть картку ще раз.");
+        + u"\nЗамініть їх і запишіть картку ще раз."_s;
 }
 
 WriteResult writeCardFile(const QString &path, const QStringList &lines)

@@ -11,37 +11,39 @@
 #include <windows.h>
 #endif
 
+using namespace Qt::Literals::StringLiterals;
+
 QString ioReason(int systemError)
 {
     switch (systemError) {
     case FileInUseError:
-        return QStringLiteral("файл відкрито в іншій програмі, яка не дає його змінити; закрийте його там і спробуйте ще раз");
+        return u"файл відкрито в іншій програмі, яка не дає його змінити; закрийте його там і спробуйте ще раз"_s;
     case ReadOnlyFileError:
-        return QStringLiteral("файл позначено «лише для читання»");
+        return u"файл позначено «лише для читання»"_s;
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return QStringLiteral("на диску не вистачає місця");
+        return u"на диску не вистачає місця"_s;
     case EFBIG:
-        return QStringLiteral("файл перевищує найбільший дозволений розмір");
+        return u"файл перевищує найбільший дозволений розмір"_s;
     case EACCES:
     case EPERM:
-        return QStringLiteral("немає дозволу на доступ до файлу або папки");
+        return u"немає дозволу на доступ до файлу або папки"_s;
     case EROFS:
-        return QStringLiteral("диск або папка доступні лише для читання");
+        return u"диск або папка доступні лише для читання"_s;
     case EISDIR:
-        return QStringLiteral("вибрано папку, а не файл");
+        return u"вибрано папку, а не файл"_s;
     case ENOENT:
-        return QStringLiteral("файл або папку не знайдено");
+        return u"файл або папку не знайдено"_s;
     case ENOTDIR:
-        return QStringLiteral("у шляху до файлу є ім'я, що не є папкою");
+        return u"у шляху до файлу є ім'я, що не є папкою"_s;
     case ENAMETOOLONG:
-        return QStringLiteral("задовге ім'я файлу");
+        return u"задовге ім'я файлу"_s;
     default:
         break;
     }
-    return QStringLiteral("помилка вводу-виводу № %1 (%2)")
+    return u"помилка вводу-виводу № %1 (%2)"_s
         .arg(systemError)
         .arg(QString::fromLocal8Bit(std::strerror(systemError)));
 }

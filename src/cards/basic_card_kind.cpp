@@ -2,6 +2,8 @@
 
 #include "fields/card_model.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 QStringList BasicCardKind::openWarnings(const QString &bareName) const
 {
     const QString head = bareName.left(2);
@@ -14,12 +16,12 @@ QStringList BasicCardKind::openWarnings(const QString &bareName) const
 
 QString BasicCardKind::rkWarning(const QString &bareName)
 {
-    return QStringLiteral("Зверніть увагу Ви відкрили реєстраційну картку !    ") + bareName;
+    return u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s + bareName;
 }
 
 QString BasicCardKind::okWarning(const QString &bareName)
 {
-    return QStringLiteral("Зверніть увагу Ви відкрили облікову картку !    ") + bareName;
+    return u"Зверніть увагу Ви відкрили облікову картку !    "_s + bareName;
 }
 
 const FieldTable &BasicCardKind::fields() const

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr CardType kAllTypes[] = {CardType::RK, CardType::OK, CardType::IK, CardType::OKD};
@@ -54,8 +56,8 @@ public:
             while (first < raw.size() - 1 && std::all_of(raw.at(first).cbegin(), raw.at(first).cend(),
                                                          [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
                 ++first;
-            add(int(first + 1), QStringLiteral("файл, мабуть, записано в кодуванні UTF-8, а не Windows-1251: "
-                                               "українські літери будуть прочитані неправильно"),
+            add(int(first + 1), u"файл, мабуть, записано в кодуванні UTF-8, а не Windows-1251: "
+                                               "українські літери будуть прочитані неправильно"_s,
                 codeOf(raw.at(first)));
         }
         for (qsizetype i = 0; i < raw.size(); ++i) {
@@ -63,7 +65,7 @@ public:
             if (!cp1251::isValidText(raw.at(i), &offset)) {
                 const auto byte = static_cast<unsigned char>(raw.at(i).at(offset));
                 add(int(i + 1),
-                    QStringLiteral("байт 0x%1 у позиції %2 не є символом тексту в кодуванні CP1251")
+                    u"байт 0x%1 у позиції %2 не є символом тексту в кодуванні CP1251"_s
                         .arg(byte, 2, 16, QLatin1Char('0'))
                         .arg(offset + 1),
                     codeOf(raw.at(i)));
@@ -97,14 +99,14 @@ public:
         for (const auto &[seen, end] : {std::pair{lf, "LF"}, std::pair{cr, "CR"}}) {
             if (seen.count == 0)
                 continue;
-            QString text = QStringLiteral("рядок закінчується на %1, а служба чекає CR LF").arg(QLatin1String(end));
+            QString text = u"рядок закінчується на %1, а служба чекає CR LF"_s.arg(QLatin1String(end));
             if (seen.count > 1)
-                text += QStringLiteral(" (так само ще %1)").arg(seen.count - 1);
-            add(seen.first, text + QStringLiteral(": «zorvat-card resave» запише файл з CR LF"),
+                text += u" (так само ще %1)"_s.arg(seen.count - 1);
+            add(seen.first, text + u": «zorvat-card resave» запише файл з CR LF"_s,
                 codeOf(raw.at(seen.first - 1)), CheckProblem::Severity::Warning);
         }
         if (!bytes.endsWith('\r') && !bytes.endsWith('\n'))
-            add(line, QStringLiteral("останній рядок не закінчується на CR LF: «zorvat-card resave» запише файл з CR LF"),
+            add(line, u"останній рядок не закінчується на CR LF: «zorvat-card resave» запише файл з CR LF"_s,
                 codeOf(raw.constLast()), CheckProblem::Severity::Warning);
     }
 
@@ -135,9 +137,9 @@ public:
             shown.code = p.code;
             QString where = fieldCaptions::title(shown);
             if (!p.entryTitle.isEmpty())
-                where += QStringLiteral(", ") + p.entryTitle;
+                where += u", "_s + p.entryTitle;
             const QString code = line > 0 ? lineCode(trimLine(lines.at(line - 1))) : shown.code;
-            problems.append({line, QStringLiteral("%1: %2").arg(where, p.message), code,
+            problems.append({line, u"%1: %2"_s.arg(where, p.message), code,
                              p.blocking ? CheckProblem::Severity::Error : CheckProblem::Severity::Warning,
                              p.entryTitle, where, true});
         }
@@ -161,7 +163,7 @@ QList<CheckProblem> checkCardBytes(const QByteArray &bytes, const CardKind &kind
     Checker checker(kind);
     if (const QString reason = notACardReason(bytes); !reason.isEmpty()) {
         // Line by line, such bytes would give a problem on every line and say nothing.
-        checker.add(0, QStringLiteral("це не схоже на файл картки - %1").arg(reason));
+        checker.add(0, u"це не схоже на файл картки - %1"_s.arg(reason));
         return checker.problems;
     }
     checker.checkBytes(bytes);

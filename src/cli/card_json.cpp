@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+using namespace Qt::Literals::StringLiterals;
+
 QByteArray cardJson(const CardKind &kind, const CardModel &model)
 {
     QJsonObject fields;
@@ -15,15 +17,15 @@ QByteArray cardJson(const CardKind &kind, const CardModel &model)
 
     QJsonObject texts;
     for (const BilingualText &t : kind.bilingualTexts(model))
-        texts.insert(t.code, QJsonObject{{QStringLiteral("uk"), t.uk}, {QStringLiteral("en"), t.en}});
+        texts.insert(t.code, QJsonObject{{u"uk"_s, t.uk}, {u"en"_s, t.en}});
 
     QJsonObject lists;
     for (const RecordList &l : kind.recordLists(model))
         lists.insert(l.name, QJsonArray::fromStringList(l.records));
 
-    const QJsonObject card{{QStringLiteral("type"), kind.id()},
-                           {QStringLiteral("fields"), fields},
-                           {QStringLiteral("texts"), texts},
-                           {QStringLiteral("lists"), lists}};
+    const QJsonObject card{{u"type"_s, kind.id()},
+                           {u"fields"_s, fields},
+                           {u"texts"_s, texts},
+                           {u"lists"_s, lists}};
     return QJsonDocument(card).toJson(QJsonDocument::Indented);
 }

@@ -31,6 +31,8 @@
 #include <sys/stat.h>
 #endif
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 constexpr int kOk = 0;
@@ -139,30 +141,28 @@ QString u(const char *utf8)
 
 QString programHelp()
 {
-    QString text = QStringLiteral(
-        "zorvat-card - пакетна робота з файлами карток ЗОРВАТ без вікон.\n\n"
-        "Команди:\n");
+    QString text = u"zorvat-card - пакетна робота з файлами карток ЗОРВАТ без вікон.\n\n"
+        "Команди:\n"_s;
     for (const Command &c : kCommands)
-        text += QStringLiteral("  ") + u(c.usage) + QLatin1Char('\n');
-    text += QStringLiteral(
-        "\nT - тип картки: rk, ok, okd або ik. Без --type тип визначається за початком імені файлу\n"
+        text += u"  "_s + u(c.usage) + QLatin1Char('\n');
+    text += u"\nT - тип картки: rk, ok, okd або ik. Без --type тип визначається за початком імені файлу\n"
         "(RK, OK, OKD, IK або РК, ОК, ОКД, ІК, великими чи малими літерами).\n"
         "zorvat-card КОМАНДА --help - опис команди; zorvat-card --version - версія програми.\n"
         "Наявний файл zorvat-card без --force не знищує: new не замінює файл, pdf не пише на місце\n"
         "картки, resave не пише поверх картки, у якій щось не прочитано.\n"
-        "Стан завершення: 0 - виконано, 1 - знайдено помилки, 2 - помилка виклику або файлу.");
+        "Стан завершення: 0 - виконано, 1 - знайдено помилки, 2 - помилка виклику або файлу."_s;
     return text;
 }
 
 QString commandHelp(const Command &c)
 {
-    return QStringLiteral("Виклик: ") + u(c.usage) + QStringLiteral("\n\n") + u(c.help);
+    return u"Виклик: "_s + u(c.usage) + u"\n\n"_s + u(c.help);
 }
 
 int usageError(const QString &text)
 {
-    printError(QStringLiteral("zorvat-card: ") + text);
-    printError(QStringLiteral("Довідка: zorvat-card --help"));
+    printError(u"zorvat-card: "_s + text);
+    printError(u"Довідка: zorvat-card --help"_s);
     return kUsage;
 }
 
@@ -260,13 +260,13 @@ QStringList checkedFiles(const QStringList &args, int *status)
         }
         const QStringList undecodable = undecodableCardFiles(arg);
         for (const QString &path : undecodable) {
-            printError(readFailureMessage(path, QStringLiteral("ім'я файлу записане не в кодуванні системи (UTF-8); "
-                                                               "перейменуйте файл")));
+            printError(readFailureMessage(path, u"ім'я файлу записане не в кодуванні системи (UTF-8); "
+                                                               "перейменуйте файл"_s));
             *status = kUsage;
         }
         if (found.isEmpty() && undecodable.isEmpty()) {
-            printError(QStringLiteral("zorvat-card: у теці «%1» немає файлів карток (їхні імена починаються з RK, OK, "
-                                      "OKD або IK)")
+            printError(u"zorvat-card: у теці «%1» немає файлів карток (їхні імена починаються з RK, OK, "
+                                      "OKD або IK)"_s
                            .arg(arg));
             *status = kUsage;
         }
@@ -294,19 +294,19 @@ int runCheck(const QStringList &args, bool json)
         for (const CheckProblem &p : problems) {
             if (json) {
                 all.append(QJsonObject{
-                    {QStringLiteral("file"), path},
-                    {QStringLiteral("line"), p.line},
-                    {QStringLiteral("code"), p.code},
-                    {QStringLiteral("field"), p.field.isEmpty() ? checkFieldName(kind, p.code) : p.field},
-                    {QStringLiteral("entry"), p.entry},
-                    {QStringLiteral("check"), p.rule ? QStringLiteral("rules") : QStringLiteral("form")},
-                    {QStringLiteral("severity"), p.severity == CheckProblem::Severity::Error ? QStringLiteral("error")
-                                                                                             : QStringLiteral("warning")},
-                    {QStringLiteral("message"), p.text}});
+                    {u"file"_s, path},
+                    {u"line"_s, p.line},
+                    {u"code"_s, p.code},
+                    {u"field"_s, p.field.isEmpty() ? checkFieldName(kind, p.code) : p.field},
+                    {u"entry"_s, p.entry},
+                    {u"check"_s, p.rule ? u"rules"_s : u"form"_s},
+                    {u"severity"_s, p.severity == CheckProblem::Severity::Error ? u"error"_s
+                                                                                             : u"warning"_s},
+                    {u"message"_s, p.text}});
             } else if (p.line > 0) {
-                printOut(QStringLiteral("%1:%2: %3").arg(path).arg(p.line).arg(p.text));
+                printOut(u"%1:%2: %3"_s.arg(path).arg(p.line).arg(p.text));
             } else {
-                printOut(QStringLiteral("%1: %2").arg(path, p.text));
+                printOut(u"%1: %2"_s.arg(path, p.text));
             }
         }
         // Warnings are printed, but only an error makes the card one to mend (status 1).
@@ -326,7 +326,7 @@ int runPdf(CardDocument &doc, ConsolePlatform &platform, const QString &out, int
     ReportLayouts::instance().createAll();
     PrintJob job(doc);
     if (!doc.kind().print(doc.model(), job)) {
-        printError(QStringLiteral("zorvat-card: друк картки «%1» ще не підтримується").arg(doc.kind().cardName()));
+        printError(u"zorvat-card: друк картки «%1» ще не підтримується"_s.arg(doc.kind().cardName()));
         return kUsage;
     }
     if (doc.continuationEnabled())
@@ -357,7 +357,7 @@ int runTranslit(const Invocation &call)
     const QString text = call.files.join(QLatin1Char(' '));
     printOut(transliterate(text));
     if (const QString foreign = foreignCyrillic(text); !foreign.isEmpty()) {
-        printError(QStringLiteral("zorvat-card: літер %1 немає в українській абетці; вони лишилися як є").arg(foreign));
+        printError(u"zorvat-card: літер %1 немає в українській абетці; вони лишилися як є"_s.arg(foreign));
         return kProblems;
     }
     return kOk;
@@ -375,11 +375,11 @@ int withCard(const Invocation &call, bool read, const CardAction &act)
     if (!call.type.isEmpty()) {
         kind = cardKindById(call.type);
         if (!kind)
-            return usageError(QStringLiteral("невідомий тип картки «%1»: має бути rk, ok, okd або ik").arg(call.type));
+            return usageError(u"невідомий тип картки «%1»: має бути rk, ok, okd або ik"_s.arg(call.type));
     } else {
         kind = cardKindOfFileName(call.files.constFirst());
         if (!kind)
-            return usageError(QStringLiteral("тип картки не видно з імені файлу «%1»; вкажіть --type rk, ok, okd або ik")
+            return usageError(u"тип картки не видно з імені файлу «%1»; вкажіть --type rk, ok, okd або ik"_s
                                   .arg(bareFileName(call.files.constFirst())));
     }
     ConsolePlatform platform;
@@ -400,8 +400,8 @@ int runNew(const Invocation &call)
     const QString &out = call.files.constFirst();
     const QFileInfo outInfo(out);
     if (outInfo.exists() && !outInfo.isDir() && !call.force) {
-        printError(QStringLiteral("zorvat-card: файл «%1» уже є, і new його не замінює; щоб замінити його новою "
-                                  "карткою, додайте --force")
+        printError(u"zorvat-card: файл «%1» уже є, і new його не замінює; щоб замінити його новою "
+                                  "карткою, додайте --force"_s
                        .arg(out));
         return kUsage;
     }
@@ -417,8 +417,8 @@ int runResave(const Invocation &call)
         const QString &out = call.files.at(1);
         const bool partial = !read.notes.isEmpty() || read.status == ReadResult::Status::ConversionError;
         if (partial && !call.force && sameFile(in, out)) {
-            printError(QStringLiteral("zorvat-card: «%1» не перезаписано: частину рядків не прочитано, і запис "
-                                      "поверх файлу їх знищить. Запишіть картку в інший файл або додайте --force.")
+            printError(u"zorvat-card: «%1» не перезаписано: частину рядків не прочитано, і запис "
+                                      "поверх файлу їх знищить. Запишіть картку в інший файл або додайте --force."_s
                            .arg(out));
             return kUsage;
         }
@@ -439,8 +439,8 @@ int runPdfCommand(const Invocation &call)
     const QString &out = call.files.at(1);
     const QFileInfo outInfo(out);
     if (sameFile(call.files.at(0), out)) {
-        printError(QStringLiteral("zorvat-card: «%1» - це сама картка, яку треба надрукувати; вкажіть для PDF "
-                                  "інший файл")
+        printError(u"zorvat-card: «%1» - це сама картка, яку треба надрукувати; вкажіть для PDF "
+                                  "інший файл"_s
                        .arg(out));
         return kUsage;
     }
@@ -452,7 +452,7 @@ int runPdfCommand(const Invocation &call)
             && !existing.read(5).startsWith("%PDF-");
     }();
     if (otherFile) {
-        printError(QStringLiteral("zorvat-card: файл «%1» уже є, і це не PDF; щоб замінити його, додайте --force")
+        printError(u"zorvat-card: файл «%1» уже є, і це не PDF; щоб замінити його, додайте --force"_s
                        .arg(out));
         return kUsage;
     }
@@ -467,13 +467,13 @@ int runCli(const QStringList &argsIn)
 {
     QStringList args = argsIn;
     if (args.isEmpty())
-        return usageError(QStringLiteral("не вказано команду"));
+        return usageError(u"не вказано команду"_s);
     if (args.constFirst() == QLatin1String("--help") || args.constFirst() == QLatin1String("-h")) {
         printOut(programHelp());
         return kOk;
     }
     if (args.constFirst() == QLatin1String("--version") || args.constFirst() == QLatin1String("-v")) {
-        printOut(QStringLiteral("zorvat-card " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE).chopped(1));
+        printOut(QString::fromUtf8("zorvat-card " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE).chopped(1));
         return kOk;
     }
     const QString name = args.takeFirst();
@@ -483,7 +483,7 @@ int runCli(const QStringList &argsIn)
             command = &c;
     }
     if (!command)
-        return usageError(QStringLiteral("невідома команда «%1»").arg(name));
+        return usageError(u"невідома команда «%1»"_s.arg(name));
 
     Invocation call;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -498,17 +498,17 @@ int runCli(const QStringList &argsIn)
             call.json = true;
         } else if (command->typed && a == QLatin1String("--type")) {
             if (i + 1 >= args.size())
-                return usageError(QStringLiteral("після --type треба вказати тип: rk, ok, okd або ik"));
+                return usageError(u"після --type треба вказати тип: rk, ok, okd або ik"_s);
             call.type = args.at(++i);
         } else if (command->typed && a.startsWith(QLatin1String("--type="))) {
             call.type = a.mid(7);
         } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
-            return usageError(QStringLiteral("невідомий параметр «%1»").arg(a));
+            return usageError(u"невідомий параметр «%1»"_s.arg(a));
         } else {
             call.files << a;
         }
     }
     if (command->files < 0 ? call.files.isEmpty() : call.files.size() != command->files)
-        return usageError(QStringLiteral("виклик: ") + u(command->usage));
+        return usageError(u"виклик: "_s + u(command->usage));
     return command->run(call);
 }

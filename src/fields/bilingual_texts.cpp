@@ -4,6 +4,8 @@
 #include "cardfile/card_reader.h"
 #include "fields/card_model.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 BilingualTexts::BilingualTexts(QList<BilingualSlot> shapes) : m_slots(std::move(shapes))
 {
     m_texts.resize(m_slots.size() * 2);
@@ -43,7 +45,7 @@ void BilingualTexts::keepShown(const CardModel &model, int which)
 
 void BilingualTexts::showUkrainian(CardModel &model, int which) const
 {
-    model.setText(slot(which).languageField, QStringLiteral("0"));
+    model.setText(slot(which).languageField, u"0"_s);
     model.setText(slot(which).field, text(which, TextLanguage::Ukrainian));
 }
 
@@ -59,8 +61,8 @@ void BilingualTexts::readLine(int which, const QString &line)
 QStringList BilingualTexts::lines(int which) const
 {
     const QString code = slot(which).code;
-    return {code + QStringLiteral("\\1\\") + text(which, TextLanguage::Ukrainian),
-            code + QStringLiteral("\\3\\") + text(which, TextLanguage::English)};
+    return {code + u"\\1\\"_s + text(which, TextLanguage::Ukrainian),
+            code + u"\\3\\"_s + text(which, TextLanguage::English)};
 }
 
 QList<BilingualText> BilingualTexts::byCode() const

@@ -10,10 +10,12 @@
 #include <QSet>
 #include <QLockFile>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
-const QString kTextFilter = QStringLiteral("Текстові файли|*.txt");
-const QString kAllFilter = QStringLiteral("Усі файли|*.*");
+const QString kTextFilter = u"Текстові файли|*.txt"_s;
+const QString kAllFilter = u"Усі файли|*.*"_s;
 
 // "c:\" of the old program: the folder every open dialog starts in.
 QString homeFolder()
@@ -37,7 +39,7 @@ QString separatorReport(const CardKind &kind, const CardModel &model)
     const auto title = [&table](const FieldInfo &info, const QString &language) {
         QString out = fieldCaptions::title(info) + language;
         if (info.page >= 0 && info.page < table.pages().size())
-            out += QStringLiteral(" (сторінка «%1»)").arg(table.pages().at(info.page));
+            out += u" (сторінка «%1»)"_s.arg(table.pages().at(info.page));
         return out;
     };
 
@@ -58,8 +60,8 @@ QString separatorReport(const CardKind &kind, const CardModel &model)
         fallback.code = bilingual.code;
         fallback.page = -1;
         const FieldInfo &info = owner != table.fields().cend() ? *owner : fallback;
-        const QList<std::pair<QString, QString>> texts = {{bilingual.uk, QStringLiteral(", текст українською")},
-                                                          {bilingual.en, QStringLiteral(", текст англійською")}};
+        const QList<std::pair<QString, QString>> texts = {{bilingual.uk, u", текст українською"_s},
+                                                          {bilingual.en, u", текст англійською"_s}};
         for (const auto &[text, language] : texts) {
             if (text.contains(separator) && !reported.contains(bilingual.code + QChar(0) + text))
                 problems << title(info, language);
@@ -67,10 +69,10 @@ QString separatorReport(const CardKind &kind, const CardModel &model)
     }
     if (problems.isEmpty())
         return {};
-    return QStringLiteral("Картку не записано: символ «\\» розділяє дані в рядку картки, тому його не може "
-                          "бути в значенні поля.\n")
+    return u"Картку не записано: символ «\\» розділяє дані в рядку картки, тому його не може "
+                          "бути в значенні поля.\n"_s
         + problems.join(QLatin1Char('\n'))
-        + QStringLiteral("\nВилучіть його з цих полів (або замініть, наприклад, на «/») і запишіть картку ще раз.");
+        + u"\nВилучіть його з цих полів (або замініть, наприклад, на «/») і запишіть картку ще раз."_s;
 }
 
 CardDocument::CardDocument(const CardKind &kind, QObject *parent)
@@ -149,7 +151,7 @@ CardDocument::SaveOutcome CardDocument::saveWithDialog()
         QDir::setCurrent(folder);
     FileChoice choice;
     choice.filter = kTextFilter;
-    choice.defaultSuffix = QStringLiteral("txt");
+    choice.defaultSuffix = u"txt"_s;
     choice.initialName = m_saveName;
     // Without a remembered folder RK's save dialog starts wherever the current folder is.
     choice.directory = m_kind.saveFromHomeDir() || m_rememberFolders ? folder : QDir::currentPath();
@@ -189,7 +191,7 @@ bool CardDocument::savePrompt()
 {
     while (m_modified) {
         const auto answer = Platform::instance().question(m_kind.promptCaption(),
-                                                          QStringLiteral("Зберегти зміни в картці?"));
+                                                          u"Зберегти зміни в картці?"_s);
         if (answer == Platform::Answer::Cancel)
             return false;
         if (answer == Platform::Answer::No)
@@ -203,7 +205,7 @@ bool CardDocument::savePrompt()
 bool CardDocument::confirmBeforeOpen()
 {
     while (m_modified) {
-        const auto answer = Platform::instance().confirm(m_kind.cardName(), QStringLiteral("Зберегти зміни в картці"));
+        const auto answer = Platform::instance().confirm(m_kind.cardName(), u"Зберегти зміни в картці"_s);
         if (answer == Platform::Answer::Cancel)
             return false;
         if (answer == Platform::Answer::No)
@@ -224,7 +226,7 @@ bool CardDocument::open()
     QDir::setCurrent(folder);
     FileChoice choice;
     choice.filter = m_kind.openAllFiles() ? kAllFilter : kTextFilter;
-    choice.defaultSuffix = m_kind.openDefaultTxt() ? QStringLiteral("txt") : QString();
+    choice.defaultSuffix = m_kind.openDefaultTxt() ? u"txt"_s : QString();
     choice.directory = folder;
     QString path;
     for (;;) {

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // The card as a save would write it and an open would read it back: the entries shown
@@ -90,7 +92,7 @@ namespace cardProblems {
 
 QString silentRefusal()
 {
-    return QStringLiteral("Значення немає серед пунктів списку: виберіть один із них");
+    return u"Значення немає серед пунктів списку: виберіть один із них"_s;
 }
 
 QList<CardProblem> check(const CardKind &kind, const CardModel &model)
@@ -148,7 +150,7 @@ QList<CardRules::CheckScope> listScopes(ListHolder &holder, const QStringList &e
         const EntryList &list = holder.listEntries(row.list);
         for (int n = 1; n <= list.last(); ++n) {
             if (list.holds(n))
-                entries << CardRules::CheckScope{row.list, n, QStringLiteral("%1 %2").arg(row.entryName).arg(n),
+                entries << CardRules::CheckScope{row.list, n, u"%1 %2"_s.arg(row.entryName).arg(n),
                                                  row.lineCode, true, fields};
         }
     }

@@ -10,13 +10,15 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString g_folder;
 
 QString lockName(const QString &path)
 {
-    return path + QStringLiteral(".lock");
+    return path + u".lock"_s;
 }
 
 // "rk-20261208-074501-1234-1.txt": the card type first, then what keeps two editors
@@ -24,8 +26,8 @@ QString lockName(const QString &path)
 QString newCopyPath(const CardKind &kind)
 {
     static int counter = 0;
-    const QString name = QStringLiteral("%1-%2-%3-%4.txt")
-                             .arg(kind.id(), QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")))
+    const QString name = u"%1-%2-%3-%4.txt"_s
+                             .arg(kind.id(), QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s))
                              .arg(QCoreApplication::applicationPid())
                              .arg(++counter);
     return QDir(CardRecovery::folder()).filePath(name);
@@ -134,7 +136,7 @@ QString CardRecovery::folder()
 {
     if (!g_folder.isEmpty())
         return g_folder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_s;
 }
 
 void CardRecovery::setFolder(const QString &folder)
@@ -146,7 +148,7 @@ QList<CardRecovery::Copy> CardRecovery::leftBehind()
 {
     QList<Copy> copies;
     const QFileInfoList files =
-        QDir(folder()).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Time | QDir::Reversed);
+        QDir(folder()).entryInfoList({u"*.txt"_s}, QDir::Files, QDir::Time | QDir::Reversed);
     for (const QFileInfo &info : files) {
         const CardKind *kind = cardKindById(info.fileName().section(QLatin1Char('-'), 0, 0));
         if (!kind)
@@ -161,9 +163,9 @@ QList<CardRecovery::Copy> CardRecovery::leftBehind()
 
 QString CardRecovery::offerText(const Copy &copy)
 {
-    return QStringLiteral("Відновити незбережену картку «%1», востаннє змінену %2 о %3?\n\n"
+    return u"Відновити незбережену картку «%1», востаннє змінену %2 о %3?\n\n"
                           "Так - відкрити її у вікні картки, Ні - видалити цю копію, "
-                          "Скасувати - запитати про неї під час наступного запуску.")
-        .arg(cardKind(copy.type).windowCaption(), copy.written.toString(QStringLiteral("dd.MM.yyyy")),
-             copy.written.toString(QStringLiteral("HH:mm")));
+                          "Скасувати - запитати про неї під час наступного запуску."_s
+        .arg(cardKind(copy.type).windowCaption(), copy.written.toString(u"dd.MM.yyyy"_s),
+             copy.written.toString(u"HH:mm"_s));
 }

@@ -3,6 +3,8 @@
 #include "fields/card_model.h"
 #include "fields/rule_context.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // ---- EntryList
 
 bool EntryList::holds(int n) const
@@ -107,14 +109,14 @@ QString EntryList::renumbered(const QString &record, int number)
 
 namespace entryLists {
 
-QString customerBounds() { return QStringLiteral("Кількість замовників від 1 до 200"); }
-QString coExecutorBounds() { return QStringLiteral("Кількість співвиконавців від 1 до 50"); }
-QString stageBounds() { return QStringLiteral("Кількість етапів від 1 до 15"); }
+QString customerBounds() { return u"Кількість замовників від 1 до 200"_s; }
+QString coExecutorBounds() { return u"Кількість співвиконавців від 1 до 50"_s; }
+QString stageBounds() { return u"Кількість етапів від 1 до 15"_s; }
 QString ownerUnnamed()
 {
-    return QStringLiteral("Спочатку введіть найменування цього власника: без нього власник не зберігається.");
+    return u"Спочатку введіть найменування цього власника: без нього власник не зберігається."_s;
 }
-QString sequenceError() { return QStringLiteral("Помилка в послідовності номерів !"); }
+QString sequenceError() { return u"Помилка в послідовності номерів !"_s; }
 
 std::optional<int> number(const CardModel &model, const EntryListSettings &info)
 {

@@ -2,6 +2,8 @@
 
 #include "fields/field_row.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace fieldCaptions {
 
 namespace {
@@ -101,7 +103,7 @@ private:
                     const QString text = heading(spanning.mid(1));
                     if (text.isEmpty())
                         break;
-                    return QStringLiteral("%1, стовпець %2").arg(text).arg(col - left + 1);
+                    return u"%1, стовпець %2"_s.arg(text).arg(col - left + 1);
                 }
                 if (left < col && !spanning.isEmpty())
                     break;
@@ -128,7 +130,7 @@ QString own(const FieldInfo &info)
         !hint.isEmpty() && hint != FieldRow::noHelp())
         return hint;
     if (!info.code.isEmpty())
-        return QStringLiteral("Поле з кодом %1").arg(info.code);
+        return u"Поле з кодом %1"_s.arg(info.code);
     return {};
 }
 
@@ -150,9 +152,9 @@ QString withoutCode(const QString &caption, const QString &code)
 QString title(const FieldInfo &info)
 {
     const QString label = withoutCode(info.label, info.code);
-    QString out = info.code.isEmpty() ? QStringLiteral("поле") : QStringLiteral("поле з кодом %1").arg(info.code);
+    QString out = info.code.isEmpty() ? u"поле"_s : u"поле з кодом %1"_s.arg(info.code);
     if (!label.isEmpty())
-        out += QStringLiteral(" «%1»").arg(label);
+        out += u" «%1»"_s.arg(label);
     else if (info.code.isEmpty())
         out += QLatin1Char(' ') + info.name;
     return out;

@@ -26,6 +26,8 @@
 
 #include <climits>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // A memo that takes no Enter key: its text stays one paragraph that wraps.
@@ -315,7 +317,7 @@ QString FieldBinder::read(const QString &, QWidget *w) const
     if (auto *combo = qobject_cast<QComboBox *>(w))
         return combo->currentText();
     if (auto *check = qobject_cast<QCheckBox *>(w))
-        return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        return check->isChecked() ? u"1"_s : u"0"_s;
     if (isRadioGroup(w))
         return QString::number(buttonGroupOf(w)->checkedId());
     if (auto *spin = qobject_cast<QSpinBox *>(w))

@@ -2,6 +2,8 @@
 
 #include "fields/edit_mask.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 FieldRow::FieldRow(FieldKind kind, const QString &name, const QString &code)
 {
     m_info.name = name;
@@ -9,7 +11,7 @@ FieldRow::FieldRow(FieldKind kind, const QString &name, const QString &code)
     m_info.code = code;
     m_info.hint = noHelp();
     if (kind == FieldKind::Radio)
-        m_info.defaultValue = QStringLiteral("0");
+        m_info.defaultValue = u"0"_s;
 }
 
 FieldRow &FieldRow::mask(const QString &mask, int length)
@@ -29,12 +31,12 @@ FieldRow &FieldRow::range(int minimum, int maximum)
 
 QString FieldRow::noHelp()
 {
-    return QStringLiteral("Допомоги немає");
+    return u"Допомоги немає"_s;
 }
 
 FieldRow languageGroup(const QString &name, const QString &ukrainian, const QString &label)
 {
-    return FieldRow(FieldKind::Radio, name).items({ukrainian, QStringLiteral("англійська")}).columns(3).label(label).choosesView();
+    return FieldRow(FieldKind::Radio, name).items({ukrainian, u"англійська"_s}).columns(3).label(label).choosesView();
 }
 
 FieldTable fieldTableOfPages(const QStringList &pageNames, const QList<QList<FieldRow>> &pages)

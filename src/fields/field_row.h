@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+using namespace Qt::Literals::StringLiterals;
+
 // One row of a card's field table, written as a chain:
 // FieldRow(kind, name, code).label(...).marks(). A field without a hint of its own
 // shows "Допомоги немає"; a radio group starts on its first entry.
@@ -17,8 +19,8 @@ public:
     // A masked field starts with its empty mask.
     FieldRow &mask(const QString &mask, int length);
     // The masks several cards share: a date "99.99.99" and a subject code "99.99.99.99".
-    FieldRow &dateMask() { return mask(QStringLiteral("99.99.99;1;_"), 8); }
-    FieldRow &rubricMask() { return mask(QStringLiteral("99.99.99.99;1;_"), 11); }
+    FieldRow &dateMask() { return mask(u"99.99.99;1;_"_s, 8); }
+    FieldRow &rubricMask() { return mask(u"99.99.99.99;1;_"_s, 11); }
     FieldRow &maxLength(int length) { m_info.maxLength = length; return *this; }
     FieldRow &items(const QStringList &items) { m_info.items = items; return *this; }
     FieldRow &byDefault(const QString &value) { m_info.defaultValue = value; return *this; }

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace fieldRules {
 
 namespace {
@@ -42,27 +44,27 @@ bool report(const QStringList &messages, RuleContext &ctx)
 
 // ---- Texts
 
-QString dateError() { return QStringLiteral("Помилка в даті"); }
-QString monthError() { return QStringLiteral("Помилка в місяці!"); }
-QString dayError() { return QStringLiteral("Помилка в числі місяця!"); }
-QString codeNotInList() { return QStringLiteral("Помилка в коді!"); }
-QString codeRequired() { return QStringLiteral("Помилка в коді! Реквізит обов'язковий."); }
-QString numberMissing() { return QStringLiteral("Вкажіть порядковий номер!"); }
-QString legalPerson() { return QStringLiteral("Юридична особа"); }
-QString naturalPerson() { return QStringLiteral("Фізична особа"); }
-QString legalLetter() { return QStringLiteral("ю"); }
-QString naturalLetter() { return QStringLiteral("ф"); }
-QString legalCodeMask() { return QStringLiteral("99999999;1;_"); }
-QString naturalCodeMask() { return QStringLiteral("9999999999;1;_"); }
+QString dateError() { return u"Помилка в даті"_s; }
+QString monthError() { return u"Помилка в місяці!"_s; }
+QString dayError() { return u"Помилка в числі місяця!"_s; }
+QString codeNotInList() { return u"Помилка в коді!"_s; }
+QString codeRequired() { return u"Помилка в коді! Реквізит обов'язковий."_s; }
+QString numberMissing() { return u"Вкажіть порядковий номер!"_s; }
+QString legalPerson() { return u"Юридична особа"_s; }
+QString naturalPerson() { return u"Фізична особа"_s; }
+QString legalLetter() { return u"ю"_s; }
+QString naturalLetter() { return u"ф"_s; }
+QString legalCodeMask() { return u"99999999;1;_"_s; }
+QString naturalCodeMask() { return u"9999999999;1;_"_s; }
 
 QString twoLines(const QString &first, const QString &second)
 {
-    return first + QStringLiteral("\n\r") + second;
+    return first + u"\n\r"_s + second;
 }
 
 QString conversionError(const QString &text)
 {
-    return QStringLiteral("«%1» — не число. Введіть число цифрами.").arg(text);
+    return u"«%1» — не число. Введіть число цифрами."_s.arg(text);
 }
 
 // ---- Field values
@@ -213,10 +215,10 @@ bool isNaturalPerson(const QString &selectorText)
 QString kindDigit(const QString &selectorText)
 {
     if (selectorText == legalPerson())
-        return QStringLiteral("1");
+        return u"1"_s;
     if (selectorText == naturalPerson())
-        return QStringLiteral("2");
-    return QStringLiteral("0");
+        return u"2"_s;
+    return u"0"_s;
 }
 
 namespace {
@@ -283,13 +285,13 @@ bool personKindRule(CardModel &model, RuleContext &ctx, const PersonKindSettings
 
 QString legalCodeMessage(const QString &prefix)
 {
-    return twoLines(prefix + QStringLiteral("Помилка в коді ЄДРПОУ."), QStringLiteral("В коді повинно бути 8 цифр"));
+    return twoLines(prefix + u"Помилка в коді ЄДРПОУ."_s, u"В коді повинно бути 8 цифр"_s);
 }
 
 QString naturalCodeMessage(const QString &prefix)
 {
-    return twoLines(prefix + QStringLiteral("Помилка в індивідуальному податковому номері."),
-                    QStringLiteral("В номері повинно бути 10 цифр"));
+    return twoLines(prefix + u"Помилка в індивідуальному податковому номері."_s,
+                    u"В номері повинно бути 10 цифр"_s);
 }
 
 bool partyCodeRule(CardModel &model, RuleContext &ctx, const PartyCodeSettings &info, const QString &letter)
@@ -358,7 +360,7 @@ void clearFields(CardModel &model)
             break;
         case FieldKind::Radio:
         case FieldKind::Check:
-            value = QStringLiteral("0");
+            value = u"0"_s;
             break;
         case FieldKind::Spin:
             value = model.text(f.name);

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+using namespace Qt::Literals::StringLiterals;
+
 class CardModel;
 class RuleContext;
 
@@ -53,9 +55,9 @@ std::optional<int> numberOf(const QString &text);
 // ---- Dates
 // The date rule on a text in the form DD.MM.YY: the messages it shows, in order (none
 // when it passes). A text with a blank passes only as the empty mask `emptyText`.
-QStringList dateMessages(const QString &text, const QString &emptyText = QStringLiteral("  .  .  "));
+QStringList dateMessages(const QString &text, const QString &emptyText = u"  .  .  "_s);
 // The month-year rule on a text in the form MM.YY.
-QStringList monthYearMessages(const QString &text, const QString &emptyText = QStringLiteral("  .  "));
+QStringList monthYearMessages(const QString &text, const QString &emptyText = u"  .  "_s);
 // Exit rules: every message followed by the focus back into the field.
 bool dateRule(const CardModel &model, const QString &field, RuleContext &ctx);
 bool monthYearRule(const CardModel &model, const QString &field, RuleContext &ctx);

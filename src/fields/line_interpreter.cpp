@@ -4,6 +4,8 @@
 #include "fields/card_model.h"
 #include "fields/edit_mask.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 LineInterpreter::LineInterpreter(QSet<QString> multiLineCodes, QSet<QString> keptEmptyCodes)
     : m_multiLine(std::move(multiLineCodes)), m_keptEmpty(std::move(keptEmptyCodes))
 {
@@ -37,7 +39,7 @@ bool LineInterpreter::putIntoFirstBlank(CardModel &model, const QStringList &fie
 
 QString LineInterpreter::rubricsFull()
 {
-    return QStringLiteral("усі поля кодів рубрик уже заповнено: рядок не прочитано");
+    return u"усі поля кодів рубрик уже заповнено: рядок не прочитано"_s;
 }
 
 void LineInterpreter::readRubricLine(CardModel &model, const QStringList &fields, const QString &line)

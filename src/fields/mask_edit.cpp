@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+using namespace Qt::Literals::StringLiterals;
+
 MaskEdit::MaskEdit(QWidget *parent) : MaskEdit(QString(), parent)
 {
 }
@@ -252,13 +254,13 @@ QMenu *MaskEdit::createContextMenu()
     if (!isMasked())
         return createStandardContextMenu();
     auto *menu = new QMenu(this);
-    QAction *cut = menu->addAction(QStringLiteral("Вирізати"), this, &MaskEdit::cutSelection);
-    QAction *copy = menu->addAction(QStringLiteral("Копіювати"), this, &MaskEdit::copySelection);
-    QAction *paste = menu->addAction(QStringLiteral("Вставити"), this, &MaskEdit::pasteClipboard);
-    QAction *del = menu->addAction(QStringLiteral("Видалити"), this, &MaskEdit::deleteSelection);
+    QAction *cut = menu->addAction(u"Вирізати"_s, this, &MaskEdit::cutSelection);
+    QAction *copy = menu->addAction(u"Копіювати"_s, this, &MaskEdit::copySelection);
+    QAction *paste = menu->addAction(u"Вставити"_s, this, &MaskEdit::pasteClipboard);
+    QAction *del = menu->addAction(u"Видалити"_s, this, &MaskEdit::deleteSelection);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Виділити все"), this, &QLineEdit::selectAll);
-    paste->setObjectName(QStringLiteral("edit-paste"));
+    menu->addAction(u"Виділити все"_s, this, &QLineEdit::selectAll);
+    paste->setObjectName(u"edit-paste"_s);
     cut->setEnabled(hasSelectedText() && !isReadOnly());
     copy->setEnabled(hasSelectedText());
     paste->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());

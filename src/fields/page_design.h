@@ -7,6 +7,8 @@
 #include <functional>
 #include <utility>
 
+using namespace Qt::Literals::StringLiterals;
+
 // How a card's tab pages are arranged, as data beside its field table; the page
 // builder (widget side) lays the pages out from it.
 //
@@ -59,7 +61,7 @@ inline PageDesign pageDesignOf(QList<QList<PageBlock>> pages, QList<PageButton> 
     PageDesign design;
     design.pages = std::move(pages);
     for (int page = 0; page < design.pages.size(); ++page) {
-        design.sheetNames << QStringLiteral("TabSheet%1").arg(page + 1);
+        design.sheetNames << u"TabSheet%1"_s.arg(page + 1);
         design.pageHints << pageHint(page);
     }
     design.buttons = std::move(buttons);

@@ -2,6 +2,8 @@
 
 #include "fields/platform.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 void PlatformRuleContext::message(const QString &text)
 {
     ++m_messages;
@@ -25,25 +27,25 @@ void PlatformRuleContext::focusTo(const QString &name)
 
 void RecordingRuleContext::message(const QString &text)
 {
-    m_log << QStringLiteral("message: ") + text;
+    m_log << u"message: "_s + text;
     m_messages << text;
 }
 
 void RecordingRuleContext::beep()
 {
-    m_log << QStringLiteral("beep");
+    m_log << u"beep"_s;
     ++m_beeps;
 }
 
 void RecordingRuleContext::focusBack()
 {
-    m_log << QStringLiteral("focusBack");
+    m_log << u"focusBack"_s;
     m_focus = {FocusRequest::Kind::Back, {}};
 }
 
 void RecordingRuleContext::focusTo(const QString &name)
 {
-    m_log << QStringLiteral("focusTo: ") + name;
+    m_log << u"focusTo: "_s + name;
     m_focus = {FocusRequest::Kind::To, name};
 }
 

@@ -17,13 +17,15 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Qt's text edits and the masked field name their "Paste" action; a line edit's
 // goes by its text.
 QAction *pasteAction(QMenu *menu)
 {
-    if (auto *named = menu->findChild<QAction *>(QStringLiteral("edit-paste")))
+    if (auto *named = menu->findChild<QAction *>(u"edit-paste"_s))
         return named;
     const QString label = QLineEdit::tr("&Paste");
     for (QAction *action : menu->actions()) {
@@ -73,11 +75,11 @@ protected:
 private:
     static QString typedRefused()
     {
-        return QStringLiteral("Символ «\\» не можна вводити: він розділяє дані в рядку картки.");
+        return u"Символ «\\» не можна вводити: він розділяє дані в рядку картки."_s;
     }
     static QString pasteRefused()
     {
-        return QStringLiteral("Текст не вставлено: у ньому є символ «\\», а він розділяє дані в рядку картки.");
+        return u"Текст не вставлено: у ньому є символ «\\», а він розділяє дані в рядку картки."_s;
     }
 
     static bool refused(const QString &incoming, const QString &message)

@@ -1,5 +1,7 @@
 #include "fields/transliteration.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 struct Letter
@@ -75,7 +77,7 @@ QString word(QStringView w)
         }
         QString latin = QString::fromLatin1(first && l->initial ? l->initial : l->inside);
         if (l->cyrillic == u'г' && previous.toLower() == u'з')
-            latin = QStringLiteral("gh");
+            latin = u"gh"_s;
         if (caps)
             latin = latin.toUpper();
         else if (c.isUpper() && !latin.isEmpty())

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace userSettings {
 
 namespace {
@@ -45,12 +47,12 @@ bool sameFile(const QString &a, const QString &b)
 
 void writeRecent(QSettings &settings, const QList<RecentCard> &cards)
 {
-    settings.remove(QStringLiteral("recentCards"));
-    settings.beginWriteArray(QStringLiteral("recentCards"), int(cards.size()));
+    settings.remove(u"recentCards"_s);
+    settings.beginWriteArray(u"recentCards"_s, int(cards.size()));
     for (int i = 0; i < cards.size(); ++i) {
         settings.setArrayIndex(i);
-        settings.setValue(QStringLiteral("file"), cards.at(i).path);
-        settings.setValue(QStringLiteral("card"), cardKind(cards.at(i).type).id());
+        settings.setValue(u"file"_s, cards.at(i).path);
+        settings.setValue(u"card"_s, cardKind(cards.at(i).type).id());
     }
     settings.endArray();
 }
@@ -62,7 +64,7 @@ QString file()
     if (!g_file.isEmpty())
         return g_file;
     // An ASCII file name in a folder named like the program's data folder.
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ЗОРВАТ"), QStringLiteral("zorvat"))
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"ЗОРВАТ"_s, u"zorvat"_s)
         .fileName();
 }
 
@@ -105,11 +107,11 @@ QList<RecentCard> recentCards()
     QList<RecentCard> cards;
     // The program writes at most kRecentCards entries: a size edited by hand to millions
     // must not keep the window from coming up.
-    const int size = std::clamp(settings->beginReadArray(QStringLiteral("recentCards")), 0, kRecentCards);
+    const int size = std::clamp(settings->beginReadArray(u"recentCards"_s), 0, kRecentCards);
     for (int i = 0; i < size; ++i) {
         settings->setArrayIndex(i);
-        const QString path = settings->value(QStringLiteral("file")).toString();
-        const CardKind *kind = cardKindById(settings->value(QStringLiteral("card")).toString());
+        const QString path = settings->value(u"file"_s).toString();
+        const CardKind *kind = cardKindById(settings->value(u"card"_s).toString());
         // An entry edited by hand into something unusable is passed by.
         if (path.isEmpty() || !kind)
             continue;
@@ -137,22 +139,22 @@ void addRecentCard(const QString &path, CardType type)
 
 bool spellChecking()
 {
-    return open()->value(QStringLiteral("spellChecking"), true).toBool();
+    return open()->value(u"spellChecking"_s, true).toBool();
 }
 
 void setSpellChecking(bool on)
 {
-    open()->setValue(QStringLiteral("spellChecking"), on);
+    open()->setValue(u"spellChecking"_s, on);
 }
 
 bool rememberOrganisations()
 {
-    return open()->value(QStringLiteral("rememberOrganisations"), true).toBool();
+    return open()->value(u"rememberOrganisations"_s, true).toBool();
 }
 
 void setRememberOrganisations(bool on)
 {
-    open()->setValue(QStringLiteral("rememberOrganisations"), on);
+    open()->setValue(u"rememberOrganisations"_s, on);
 }
 
 } // namespace userSettings

@@ -13,6 +13,8 @@
 #include <QFontMetricsF>
 #include <QRegularExpression>
 
+using namespace Qt::Literals::StringLiterals;
+
 CardPrintout::CardPrintout(PrintJob &job, const QList<PageLayout *> &pages) : m_job(job), m_pages(pages)
 {
 }
@@ -66,7 +68,7 @@ void CardPrintout::reset(PageLayout &layout, const QStringList &memos, const QSt
 
 QStringList CardPrintout::cutLines(const QString &text, int maxLines)
 {
-    return upToEmpty(wrapText(text, dopSheets::kTextWidth, layoutFont(QStringLiteral("Arial"), 13), maxLines));
+    return upToEmpty(wrapText(text, dopSheets::kTextWidth, layoutFont(u"Arial"_s, 13), maxLines));
 }
 
 void CardPrintout::placeLong(const LongText &t, const QString &text)
@@ -85,13 +87,13 @@ QString CardPrintout::twoLanguages(const QString &ukrainian, const QString &engl
 {
     const auto withoutEmptyLines = [](const QString &text) {
         QStringList kept;
-        for (const QString &line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n")))) {
+        for (const QString &line : text.split(QRegularExpression(u"\\r\\n|\\r|\\n"_s))) {
             if (!line.trimmed().isEmpty())
                 kept << line;
         }
         return kept.join(QLatin1Char('\n'));
     };
-    return QStringLiteral("1. ") + withoutEmptyLines(ukrainian) + QStringLiteral("\n3. ") + withoutEmptyLines(english);
+    return u"1. "_s + withoutEmptyLines(ukrainian) + u"\n3. "_s + withoutEmptyLines(english);
 }
 
 QString CardPrintout::unlessBlank(const QString &value, const QString &blankForm)
@@ -104,7 +106,7 @@ QString CardPrintout::rubricCodes(const CardModel &model, const QStringList &fie
     QStringList pieces;
     for (const QString &name : fields) {
         const QString code = model.text(name);
-        pieces << (code == QStringLiteral("  .  .  .  ") ? QString() : code);
+        pieces << (code == u"  .  .  .  "_s ? QString() : code);
     }
     return pieces.join(separator);
 }
@@ -113,5 +115,5 @@ QString CardPrintout::amount(const QString &sum, const QString &unit)
 {
     if (sum.isEmpty())
         return blank();
-    return unit == QStringLiteral("тис.грн.") ? sum : sum + QLatin1Char(' ') + unit;
+    return unit == u"тис.грн."_s ? sum : sum + QLatin1Char(' ') + unit;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+using namespace Qt::Literals::StringLiterals;
+
 class CardModel;
 class PageLayout;
 class PrintJob;
@@ -56,8 +58,8 @@ public:
     // the end of the Ukrainian text would keep the English one off the paper.
     static QString twoLanguages(const QString &ukrainian, const QString &english);
 
-    static QString blank() { return QStringLiteral(" "); }
-    static QString continued() { return QStringLiteral("(див. продовження)"); }
+    static QString blank() { return u" "_s; }
+    static QString continued() { return u"(див. продовження)"_s; }
     // `value`, or a blank when it is `blankForm`, the text of the untouched field.
     static QString unlessBlank(const QString &value, const QString &blankForm);
     // The subject codes of the code fields `fields` of `model`, joined by `separator`;

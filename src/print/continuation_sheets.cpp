@@ -5,6 +5,8 @@
 #include "print/report_layouts.h"
 #include "print/text_wrap.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 using namespace dopSheets;
 
 ContinuationSheets::ContinuationSheets(ContinuationState &state, ReportLayouts &layouts)
@@ -26,7 +28,7 @@ void ContinuationSheets::prepare()
     for (int n = 1; n <= m_layouts.sheetCount(); ++n) {
         PageLayout &s = sheet(n);
         s.at(textMemo()).lines.clear();
-        s.at(number()).text = QStringLiteral(" ");
+        s.at(number()).text = u" "_s;
     }
     sheet(1).at(titleMemo()).lines.clear();
     // The sheets are shared by all editors: one card's captions never reach another's print.
@@ -41,7 +43,7 @@ void ContinuationSheets::setTitleCaptions(const QString &first, const QString &s
 
 void ContinuationSheets::resetTitleCaptions()
 {
-    setTitleCaptions(workTitleCaption(), QStringLiteral(" "));
+    setTitleCaptions(workTitleCaption(), u" "_s);
 }
 
 void ContinuationSheets::placeLines(const QStringList &mmtext)
@@ -86,7 +88,7 @@ void ContinuationSheets::numberSheets()
     // A full sheet 1 is numbered even when nothing has reached sheet 2 yet, and so is
     // each sheet the line count has reached.
     if (m_state.dopLineCount >= firstLine(2))
-        sheet(1).at(number()).text = QStringLiteral("1");
+        sheet(1).at(number()).text = u"1"_s;
     for (int n = 2; firstLine(n) <= m_state.dopLineCount; ++n)
         sheet(n).at(number()).text = QString::number(n);
 }
@@ -94,8 +96,8 @@ void ContinuationSheets::numberSheets()
 QString ContinuationSheets::headingFor(int sheetCount)
 {
     if (sheetCount <= 1)
-        return QStringLiteral("Продовження 1");
-    return QStringLiteral("Продовження 1   (с.1-") + QString::number(sheetCount) + QLatin1Char(')');
+        return u"Продовження 1"_s;
+    return u"Продовження 1   (с.1-"_s + QString::number(sheetCount) + QLatin1Char(')');
 }
 
 void ContinuationSheets::finish(const QString &title)

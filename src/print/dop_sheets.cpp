@@ -2,13 +2,15 @@
 
 #include "print/page_layout.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace dopSheets {
 
 namespace {
 
 using Type = PageElement::Type;
 
-const QString kLayoutBase = QStringLiteral("TQRDop");
+const QString kLayoutBase = u"TQRDop"_s;
 
 // Sheet 1: the heading, "Назва роботи" beside the card's title, and the text.
 QList<PageElement> firstSheetElements()
@@ -16,11 +18,11 @@ QList<PageElement> firstSheetElements()
     return {
         {.type = Type::Label, .name = heading(), .left = 16, .top = 8},
         {.type = Type::Label, .name = titleCaption(), .left = 16, .top = 32, .text = workTitleCaption()},
-        {.type = Type::Label, .name = titleCaption2(), .left = 16, .top = 50, .text = QStringLiteral(" ")},
+        {.type = Type::Label, .name = titleCaption2(), .left = 16, .top = 50, .text = u" "_s},
         {.type = Type::Memo, .name = titleMemo(), .left = 108, .top = 30, .width = 601, .height = 55,
          .pixelSize = 15, .bold = true},
         {.type = Type::Memo, .name = textMemo(), .left = 8, .top = 86, .width = 701, .height = 934},
-        {.type = Type::Label, .name = number(), .left = 676, .top = 1023, .width = 33, .text = QStringLiteral(" ")},
+        {.type = Type::Label, .name = number(), .left = 676, .top = 1023, .width = 33, .text = u" "_s},
     };
 }
 
@@ -29,7 +31,7 @@ QList<PageElement> laterSheetElements()
     return {
         {.type = Type::Memo, .name = textMemo(), .left = 8, .top = 8, .width = 701, .height = 1010},
         {.type = Type::Label, .name = number(), .left = 676, .top = 1021, .width = 34, .pixelSize = 12,
-         .text = QStringLiteral(" ")},
+         .text = u" "_s},
     };
 }
 

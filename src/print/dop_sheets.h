@@ -2,6 +2,8 @@
 
 #include <QString>
 
+using namespace Qt::Literals::StringLiterals;
+
 class PageLayout;
 
 // The continuation sheets: sheet 1 `TQRDop` with the heading and the card's title,
@@ -16,14 +18,14 @@ constexpr int kLaterSheetLines = 63;
 constexpr double kTextWidth = 701;
 
 // Element names.
-inline QString heading() { return QStringLiteral("QRLabel1"); }
-inline QString titleCaption() { return QStringLiteral("QRLabel2"); }
-inline QString titleCaption2() { return QStringLiteral("QRLabel3"); }
-inline QString titleMemo() { return QStringLiteral("QRMemo1"); }
-inline QString textMemo() { return QStringLiteral("QRMemo2"); }
-inline QString number() { return QStringLiteral("QRL1"); }
+inline QString heading() { return u"QRLabel1"_s; }
+inline QString titleCaption() { return u"QRLabel2"_s; }
+inline QString titleCaption2() { return u"QRLabel3"_s; }
+inline QString titleMemo() { return u"QRMemo1"_s; }
+inline QString textMemo() { return u"QRMemo2"_s; }
+inline QString number() { return u"QRL1"_s; }
 // What sheet 1 says beside the card's title unless a card's print says otherwise.
-inline QString workTitleCaption() { return QStringLiteral("Назва роботи"); }
+inline QString workTitleCaption() { return u"Назва роботи"_s; }
 
 // "TQRDop" for sheet 1, "TQRDop1" for sheet 2, and so on.
 QString layoutName(int sheet);

@@ -9,6 +9,8 @@
 #include <limits>
 #include <map>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace layoutKit {
 
 using Type = PageElement::Type;
@@ -31,13 +33,13 @@ PageElement lines(double left, double top, double width, const QStringList &s, i
 PageElement label(const QString &name, double left, double top, double width, int size)
 {
     return {.type = Type::Label, .name = name, .left = left, .top = top, .width = width, .pixelSize = size,
-            .text = QStringLiteral(" ")};
+            .text = u" "_s};
 }
 
 PageElement memo(const QString &name, double left, double top, double width, double height, int size, bool underline)
 {
     return {.type = Type::Memo, .name = name, .left = left, .top = top, .width = width, .height = height,
-            .pixelSize = size, .underline = underline, .lines = {QStringLiteral(" ")}};
+            .pixelSize = size, .underline = underline, .lines = {u" "_s}};
 }
 
 FrameLine hLine(double x1, double x2, double y, double width)
@@ -66,7 +68,7 @@ void build(PageLayout &layout, QList<PageElement> elements, const QHash<QString,
     int n = 0;
     for (PageElement &e : elements) {
         if (e.name.isEmpty())
-            e.name = QStringLiteral("Text") + QString::number(++n);
+            e.name = u"Text"_s + QString::number(++n);
         else if (const int count = valueLines.value(e.name); count > 0 && e.type == Type::Memo)
             fitValueLines(e, count);
     }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+using namespace Qt::Literals::StringLiterals;
+
 // Layout units: 96 per inch, on every device. The renderer scales them to the device.
 constexpr double kUnitsPerInch = 96.0;
 
@@ -26,7 +28,7 @@ struct PageElement
     double top = 0;
     double width = 0;      // a label is cut at its width; 0: as wide as its text
     double height = 0;     // a memo shows the whole lines that fit in it; 0: no limit
-    QString family = QStringLiteral("Arial");
+    QString family = u"Arial"_s;
     int pixelSize = 13;
     bool bold = false;
     bool underline = false;

@@ -21,6 +21,8 @@
 #include <map>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 // The glyphs of one font, as the lines of a page need them: a printed card is Cyrillic
 // and Latin text in one font per element, which needs no shaping beyond the font's own
 // glyphs and kerning, and thousands of pages of it are drawn.
@@ -142,7 +144,7 @@ QRectF widthClip(const PageElement &e)
 QString oneLine(const QString &text)
 {
     QString s = text;
-    s.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    s.replace(u"\r\n"_s, u" "_s);
     s.replace(QLatin1Char('\n'), QLatin1Char(' '));
     s.replace(QLatin1Char('\r'), QLatin1Char(' '));
     return s;
@@ -254,19 +256,19 @@ bool writePdf(const QList<const PageLayout *> &pages, const QString &path, QStri
         return false;
     };
     if (pages.isEmpty())
-        return fail(QStringLiteral("Файл «%1» не записано: немає сторінок для друку.").arg(path));
+        return fail(u"Файл «%1» не записано: немає сторінок для друку."_s.arg(path));
 
     // The document is made in memory first, so a failure leaves the old file whole.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("ЗОРВАТ " ZORVAT_VERSION));
+        writer.setCreator(QString::fromUtf8("ЗОРВАТ " ZORVAT_VERSION));
         writer.setTitle(title);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
-            return fail(QStringLiteral("Файл «%1» не записано: не вдалося почати документ PDF.").arg(path));
+            return fail(u"Файл «%1» не записано: не вдалося почати документ PDF."_s.arg(path));
         const QRectF paper = writer.pageLayout().fullRectPixels(writer.resolution());
         PrintFonts fonts; // made once for the whole document
         for (qsizetype i = 0; i < pages.size(); ++i) {

@@ -4,13 +4,15 @@
 #include "fields/platform.h"
 #include "print/report_layouts.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString secondSheetMessage(const CardDocument &document)
 {
     if (document.kind().type() == CardType::OKD)
-        return QStringLiteral("Друк 2-го листа продовження - іншою функцією!");
-    return QStringLiteral("Друк продовження з 2-го листа - іншою функцією!");
+        return u"Друк 2-го листа продовження - іншою функцією!"_s;
+    return u"Друк продовження з 2-го листа - іншою функцією!"_s;
 }
 
 } // namespace
@@ -27,7 +29,7 @@ PrintJob::PrintJob(CardDocument &document, ReportLayouts &layouts)
 QString PrintJob::documentTitle(const CardDocument &document, const QString &cardFile)
 {
     const QString name = document.kind().windowCaption();
-    return cardFile.isEmpty() ? name : name + QStringLiteral(" — ") + bareFileName(cardFile);
+    return cardFile.isEmpty() ? name : name + u" — "_s + bareFileName(cardFile);
 }
 
 QString PrintJob::previewTitle() const
@@ -41,7 +43,7 @@ void PrintJob::finish(const QString &title, const QList<const PageLayout *> &car
     Platform &platform = Platform::instance();
     const int sheetCount = m_sheets.state().sheetCount;
     if (sheetCount == 1) {
-        platform.message(QStringLiteral("Формується лист доповнення!"));
+        platform.message(u"Формується лист доповнення!"_s);
     } else if (sheetCount >= 2) {
         m_document.setContinuationEnabled(true);
         platform.message(secondSheetMessage(m_document));

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 QHash<QString, ReportLayouts::Builder> &builders()
 {
@@ -22,12 +24,12 @@ ReportLayouts &ReportLayouts::instance()
 
 QStringList ReportLayouts::creationOrder()
 {
-    return {QStringLiteral("TQRRk1"),  QStringLiteral("TQRIK1"),  QStringLiteral("TQROkd1"),
-            QStringLiteral("TQROkd2"), QStringLiteral("TQROk1"),  QStringLiteral("TQROk2"),
-            QStringLiteral("TQRDop2"), QStringLiteral("TQRIK"),   QStringLiteral("TQRRk2"),
-            QStringLiteral("TQRDop"),  QStringLiteral("TQRDop9"), QStringLiteral("TQRDop3"),
-            QStringLiteral("TQRDop1"), QStringLiteral("TQRDop4"), QStringLiteral("TQRDop6"),
-            QStringLiteral("TQRDop5"), QStringLiteral("TQRDop7"), QStringLiteral("TQRDop8")};
+    return {u"TQRRk1"_s,  u"TQRIK1"_s,  u"TQROkd1"_s,
+            u"TQROkd2"_s, u"TQROk1"_s,  u"TQROk2"_s,
+            u"TQRDop2"_s, u"TQRIK"_s,   u"TQRRk2"_s,
+            u"TQRDop"_s,  u"TQRDop9"_s, u"TQRDop3"_s,
+            u"TQRDop1"_s, u"TQRDop4"_s, u"TQRDop6"_s,
+            u"TQRDop5"_s, u"TQRDop7"_s, u"TQRDop8"_s};
 }
 
 void ReportLayouts::build(PageLayout &layout)

@@ -15,6 +15,8 @@
 #include <windows.h>
 #endif
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace spelling {
 
 namespace {
@@ -172,11 +174,11 @@ QString Speller::dictionaryFolder()
         return g_dictionaryFolder;
     // The Windows programs carry their dictionaries beside them; on Linux they are
     // Debian's (hunspell-uk, hunspell-en-us).
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/dictionaries");
+    const QString beside = QCoreApplication::applicationDirPath() + u"/dictionaries"_s;
 #ifdef Q_OS_WIN
     return beside;
 #else
-    return QFileInfo(beside).isDir() ? beside : QStringLiteral("/usr/share/hunspell");
+    return QFileInfo(beside).isDir() ? beside : u"/usr/share/hunspell"_s;
 #endif
 }
 
@@ -190,7 +192,7 @@ QString Speller::wordListFile()
 {
     if (!g_wordListFile.isEmpty())
         return g_wordListFile;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/words.txt");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/words.txt"_s;
 }
 
 void Speller::setWordListFile(const QString &path)
@@ -201,7 +203,7 @@ void Speller::setWordListFile(const QString &path)
 
 QString Speller::packageOf(TextLanguage language)
 {
-    return language == TextLanguage::Ukrainian ? QStringLiteral("hunspell-uk") : QStringLiteral("hunspell-en-us");
+    return language == TextLanguage::Ukrainian ? u"hunspell-uk"_s : u"hunspell-en-us"_s;
 }
 
 void Speller::reload()
@@ -228,9 +230,9 @@ Speller::Dictionary &Speller::dictionary(TextLanguage language)
     if (d.tried)
         return d;
     d.tried = true;
-    const QString base = dictionaryFolder() + (language == TextLanguage::Ukrainian ? QStringLiteral("/uk_UA") : QStringLiteral("/en_US"));
-    const QString aff = base + QStringLiteral(".aff");
-    const QString dic = base + QStringLiteral(".dic");
+    const QString base = dictionaryFolder() + (language == TextLanguage::Ukrainian ? u"/uk_UA"_s : u"/en_US"_s);
+    const QString aff = base + u".aff"_s;
+    const QString dic = base + u".dic"_s;
     if (!QFileInfo::exists(aff) || !QFileInfo::exists(dic))
         return d;
     auto hunspell = std::make_unique<Hunspell>(hunspellPath(aff).constData(), hunspellPath(dic).constData());

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace spelling {
 
 namespace {
@@ -61,16 +63,16 @@ bool WordListFile::read(QSet<QString> *words, QString *problem) const
 QString WordListFile::add(const QString &word, QSet<QString> *words) const
 {
     const auto notAdded = [&](const QString &why) {
-        return QStringLiteral("Слово «%1» не додано до словника (файл %2): %3").arg(word, QDir::toNativeSeparators(m_path), why);
+        return u"Слово «%1» не додано до словника (файл %2): %3"_s.arg(word, QDir::toNativeSeparators(m_path), why);
     };
     QDir().mkpath(QFileInfo(m_path).path());
-    QLockFile lock(m_path + QStringLiteral(".lock"));
+    QLockFile lock(m_path + u".lock"_s);
     if (!lock.tryLock(kLockWaitMs))
-        return notAdded(QStringLiteral("словник зайнятий іншою програмою ЗОРВАТ; спробуйте ще раз."));
+        return notAdded(u"словник зайнятий іншою програмою ЗОРВАТ; спробуйте ще раз."_s);
     QString problem;
     if (!read(words, &problem))
-        return notAdded(QStringLiteral("його не вдалося прочитати (%1), а записати лише нове слово означало б "
-                                       "втратити решту.")
+        return notAdded(u"його не вдалося прочитати (%1), а записати лише нове слово означало б "
+                                       "втратити решту."_s
                             .arg(problem));
     if (words->contains(word))
         return {};

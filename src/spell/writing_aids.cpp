@@ -21,6 +21,8 @@
 #include <QShortcut>
 #include <QTextCursor>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const char kHighlighterProperty[] = "zorvatSpellHighlighter";
@@ -51,7 +53,7 @@ QBoxLayout *boxHolding(QLayout *layout, QWidget *w, int *index)
 WritingAids::WritingAids(QWidget *window, FieldBinder &binder, CardDocument &document)
     : QObject(window), m_window(window), m_binder(&binder), m_document(&document)
 {
-    setObjectName(QStringLiteral("WritingAids"));
+    setObjectName(u"WritingAids"_s);
 }
 
 WritingAids *WritingAids::attach(QWidget *window, FieldBinder &binder, CardDocument &document)
@@ -64,7 +66,7 @@ WritingAids *WritingAids::attach(QWidget *window, FieldBinder &binder, CardDocum
 
 WritingAids *WritingAids::of(const QWidget *window)
 {
-    return window ? window->findChild<WritingAids *>(QStringLiteral("WritingAids"), Qt::FindDirectChildrenOnly)
+    return window ? window->findChild<WritingAids *>(u"WritingAids"_s, Qt::FindDirectChildrenOnly)
                   : nullptr;
 }
 
@@ -141,21 +143,21 @@ QMenu *WritingAids::spellMenu(QPlainTextEdit *memo, const QPoint &pos)
         menu->insertAction(first, action);
     }
     if (suggestions.isEmpty()) {
-        auto *none = new QAction(QStringLiteral("Варіантів немає"), menu);
+        auto *none = new QAction(u"Варіантів немає"_s, menu);
         none->setEnabled(false);
         menu->insertAction(first, none);
     }
     menu->insertSeparator(first);
-    auto *add = new QAction(QStringLiteral("Додати до словника"), menu);
-    add->setObjectName(QStringLiteral("spellAdd"));
+    auto *add = new QAction(u"Додати до словника"_s, menu);
+    add->setObjectName(u"spellAdd"_s);
     connect(add, &QAction::triggered, this, [word = wrong->word] {
         QString error;
         if (!spelling::Speller::instance().addToWordList(word, &error) && !error.isEmpty())
             Platform::instance().message(error);
     });
     menu->insertAction(first, add);
-    auto *skip = new QAction(QStringLiteral("Пропустити"), menu);
-    skip->setObjectName(QStringLiteral("spellSkip"));
+    auto *skip = new QAction(u"Пропустити"_s, menu);
+    skip->setObjectName(u"spellSkip"_s);
     connect(skip, &QAction::triggered, this, [word = wrong->word] { spelling::Speller::instance().ignore(word); });
     menu->insertAction(first, skip);
     if (first)
@@ -201,9 +203,9 @@ void WritingAids::attachTransliteration()
         QWidget *radio = m_binder->widget(languageField);
         if (!radio || !radio->parentWidget())
             continue;
-        auto *button = new QPushButton(QStringLiteral("Транслітерувати"), radio->parentWidget());
-        button->setObjectName(QStringLiteral("translit_") + languageField);
-        button->setToolTip(QStringLiteral("Ім'я англійською з українського за офіційною транслітерацією (Ctrl+T)"));
+        auto *button = new QPushButton(u"Транслітерувати"_s, radio->parentWidget());
+        button->setObjectName(u"translit_"_s + languageField);
+        button->setToolTip(u"Ім'я англійською з українського за офіційною транслітерацією (Ctrl+T)"_s);
         // Ctrl+T works from the name's field; a click must not take the focus from it,
         // nor run the rule that asks for the English name the click is about to fill.
         button->setFocusPolicy(Qt::NoFocus);
@@ -234,7 +236,7 @@ void WritingAids::attachTransliteration()
 QPushButton *WritingAids::transliterateButton(const QString &languageField) const
 {
     for (const QPointer<QPushButton> &b : m_buttons) {
-        if (b && b->objectName() == QStringLiteral("translit_") + languageField)
+        if (b && b->objectName() == u"translit_"_s + languageField)
             return b;
     }
     return nullptr;
@@ -299,8 +301,8 @@ bool WritingAids::transliterate(const QStringList &fields)
             // A letter the table has not (ы, ё) would stay Cyrillic in the English name.
             if (const QString foreign = foreignCyrillic(ukrainian); !foreign.isEmpty()) {
                 Platform::instance().message(
-                    QStringLiteral("У імені «%1» є літери, яких немає в українській абетці: %2. Виправте ім'я "
-                                   "українською мовою.")
+                    u"У імені «%1» є літери, яких немає в українській абетці: %2. Виправте ім'я "
+                                   "українською мовою."_s
                         .arg(ukrainian, foreign));
                 return false;
             }
@@ -309,26 +311,26 @@ bool WritingAids::transliterate(const QStringList &fields)
     }
     if (changes.isEmpty()) {
         Platform::instance().message(
-            QStringLiteral("Спершу введіть прізвище, ім'я та по батькові українською мовою."));
+            u"Спершу введіть прізвище, ім'я та по батькові українською мовою."_s);
         return false;
     }
     QStringList replaced;
     for (const Change &c : std::as_const(changes)) {
         if (!c.before.trimmed().isEmpty() && c.before != c.after)
-            replaced << QStringLiteral("«%1» на «%2»").arg(c.before, c.after);
+            replaced << u"«%1» на «%2»"_s.arg(c.before, c.after);
     }
     if (!replaced.isEmpty()) {
         const QString text = replaced.size() == 1
-            ? QStringLiteral("Замінити ім'я англійською мовою %1?").arg(replaced.constFirst())
-            : QStringLiteral("Замінити імена англійською мовою:\n%1?").arg(replaced.join(QStringLiteral(",\n")));
-        if (Platform::instance().question(QStringLiteral("Транслітерація"), text) != Platform::Answer::Yes)
+            ? u"Замінити ім'я англійською мовою %1?"_s.arg(replaced.constFirst())
+            : u"Замінити імена англійською мовою:\n%1?"_s.arg(replaced.join(u",\n"_s));
+        if (Platform::instance().question(u"Транслітерація"_s, text) != Platform::Answer::Yes)
             return false;
     }
     for (const Change &c : std::as_const(changes))
         c.texts->setText(c.which, TextLanguage::English, c.after);
     // The clerk sees the English names just made.
     for (const QString &group : std::as_const(groups)) {
-        model.setText(group, QStringLiteral("1"));
+        model.setText(group, u"1"_s);
         for (BilingualTexts *texts : all)
             commonRules::languageChosen(model, *texts, group);
     }

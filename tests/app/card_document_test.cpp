@@ -16,6 +16,8 @@
 
 #include <cerrno>
 
+using namespace Qt::Literals::StringLiterals;
+
 class CardDocumentTest : public QObject
 {
     Q_OBJECT
@@ -29,7 +31,7 @@ private slots:
         QVERIFY(!doc.printItemEnabled());
         QVERIFY(!doc.saveButtonEnabled());
         QVERIFY(!doc.continuationEnabled());
-        QCOMPARE(doc.caption(), QStringLiteral("Реєстраційна карта НДР і ДКР (РК)"));
+        QCOMPARE(doc.caption(), u"Реєстраційна карта НДР і ДКР (РК)"_s);
     }
 
     void endInputGate()
@@ -50,10 +52,10 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("defaultName");
-        QTest::newRow("RK") << int(CardType::RK) << QStringLiteral("RK");
-        QTest::newRow("OK") << int(CardType::OK) << QStringLiteral("OK");
-        QTest::newRow("OKD") << int(CardType::OKD) << QStringLiteral("OKD");
-        QTest::newRow("IK") << int(CardType::IK) << QStringLiteral("IK");
+        QTest::newRow("RK") << int(CardType::RK) << u"RK"_s;
+        QTest::newRow("OK") << int(CardType::OK) << u"OK"_s;
+        QTest::newRow("OKD") << int(CardType::OKD) << u"OKD"_s;
+        QTest::newRow("IK") << int(CardType::IK) << u"IK"_s;
     }
     void saveNameRules()
     {
@@ -63,8 +65,8 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind{CardType(type)};
         CardDocument doc(kind);
-        const QString first = dir.filePath(QStringLiteral("first.txt"));
-        const QString other = dir.filePath(QStringLiteral("other.txt"));
+        const QString first = dir.filePath(u"first.txt"_s);
+        const QString other = dir.filePath(u"other.txt"_s);
         writeFile(other, "5256\\1\r\n\r\n");
 
         fake.expectSave(first);
@@ -78,13 +80,13 @@ private slots:
         const QList<FileChoice> choices = fake.fileChoices();
         QCOMPARE(choices.size(), 3);
         QCOMPARE(choices[0].initialName, defaultName);
-        QCOMPARE(choices[0].filter, QStringLiteral("Текстові файли|*.txt"));
-        QCOMPARE(choices[0].defaultSuffix, QStringLiteral("txt"));
+        QCOMPARE(choices[0].filter, u"Текстові файли|*.txt"_s);
+        QCOMPARE(choices[0].defaultSuffix, u"txt"_s);
         // An open does not change the save name.
         QCOMPARE(choices[2].initialName, first);
         QCOMPARE(doc.saveName(), first);
         const bool allFiles = CardType(type) != CardType::RK;
-        QCOMPARE(choices[1].filter, allFiles ? QStringLiteral("Усі файли|*.*") : QStringLiteral("Текстові файли|*.txt"));
+        QCOMPARE(choices[1].filter, allFiles ? u"Усі файли|*.*"_s : u"Текстові файли|*.txt"_s);
         QCOMPARE(choices[1].directory, QDir::homePath());
     }
 
@@ -94,13 +96,13 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind;
         CardDocument doc(kind);
-        doc.model().setText(QStringLiteral("mm9027"), QStringLiteral("Назва\r\nроботи"));
+        doc.model().setText(u"mm9027"_s, u"Назва\r\nроботи"_s);
         doc.markModified();
-        const QString path = dir.filePath(QStringLiteral("RK.txt"));
+        const QString path = dir.filePath(u"RK.txt"_s);
         fake.expectSave(path);
         QVERIFY(doc.saveAs());
         QVERIFY(!doc.modified());
-        QCOMPARE(readAll(path), cp1251::encode(QStringLiteral("5256\\5\r\n9027\\1\\Назва\r\nроботи\r\n\r\n")));
+        QCOMPARE(readAll(path), cp1251::encode(u"5256\\5\r\n9027\\1\\Назва\r\nроботи\r\n\r\n"_s));
     }
 
     void failedSaveKeepsFlagAndOldFile_data()
@@ -109,11 +111,11 @@ private slots:
         QTest::addColumn<bool>("toFolder");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<bool>("inPrompt");
-        QTest::newRow("character outside the code page") << QStringLiteral("Ω≠") << false << QStringLiteral("9027") << false;
-        QTest::newRow("folder chosen as file") << QStringLiteral("ok") << true << ioReason(EISDIR) << false;
-        QTest::newRow("disk full") << QStringLiteral("ok") << false << ioReason(EFBIG) << false;
+        QTest::newRow("character outside the code page") << u"Ω≠"_s << false << u"9027"_s << false;
+        QTest::newRow("folder chosen as file") << u"ok"_s << true << ioReason(EISDIR) << false;
+        QTest::newRow("disk full") << u"ok"_s << false << ioReason(EFBIG) << false;
         // The failure ends the prompt's command; the question is not asked again.
-        QTest::newRow("disk full, saved from the prompt") << QStringLiteral("ok") << false << ioReason(EFBIG) << true;
+        QTest::newRow("disk full, saved from the prompt") << u"ok"_s << false << ioReason(EFBIG) << true;
     }
     void failedSaveKeepsFlagAndOldFile()
     {
@@ -127,10 +129,10 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind;
         CardDocument doc(kind);
-        const QString path = toFolder ? dir.path() : dir.filePath(QStringLiteral("RK.txt"));
+        const QString path = toFolder ? dir.path() : dir.filePath(u"RK.txt"_s);
         if (!toFolder)
             writeFile(path, "old");
-        doc.model().setText(QStringLiteral("mm9027"), value);
+        doc.model().setText(u"mm9027"_s, value);
         doc.markModified();
         if (inPrompt)
             fake.expectQuestion(Platform::Answer::Yes);
@@ -156,16 +158,16 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind;
         CardDocument doc(kind);
-        const QString path = dir.filePath(QStringLiteral("card.txt"));
-        writeFile(path, QStringLiteral("5256\\Київ\r\n9027\\1\\Назва роботи\r\n\r\n").toUtf8());
+        const QString path = dir.filePath(u"card.txt"_s);
+        writeFile(path, u"5256\\Київ\r\n9027\\1\\Назва роботи\r\n\r\n"_s.toUtf8());
         fake.expectOpen(path);
         fake.expectMessage();
         QVERIFY(doc.open());
         QVERIFY(fake.unexpected().isEmpty());
         QCOMPARE(fake.messages().size(), 1);
-        QVERIFY2(fake.messages().constFirst().contains(QStringLiteral("UTF-8")), qPrintable(fake.messages().constFirst()));
+        QVERIFY2(fake.messages().constFirst().contains(u"UTF-8"_s), qPrintable(fake.messages().constFirst()));
         QVERIFY2(fake.messages().constFirst().contains(path), qPrintable(fake.messages().constFirst()));
-        QCOMPARE(doc.model().text(QStringLiteral("ed5256")).size(), QStringLiteral("Київ").toUtf8().size());
+        QCOMPARE(doc.model().text(u"ed5256"_s).size(), u"Київ"_s.toUtf8().size());
     }
 
     void savePrompt_data()
@@ -198,7 +200,7 @@ private slots:
         QCOMPARE(doc.modified(), flag != 0);
         QVERIFY(fake.unexpected().isEmpty());
         QCOMPARE(fake.pending(), 0);
-        QVERIFY(fake.log().constFirst().startsWith(QStringLiteral("question: Реєстраційна карта | Зберегти зміни в картці?")));
+        QVERIFY(fake.log().constFirst().startsWith(u"question: Реєстраційна карта | Зберегти зміни в картці?"_s));
     }
 
     void noPromptWhenUnmodified()
@@ -215,10 +217,10 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind;
         CardDocument doc(kind);
-        doc.model().setText(QStringLiteral("ed5256"), QStringLiteral("1"));
+        doc.model().setText(u"ed5256"_s, u"1"_s);
         fake.expectOpen(QString());
         QVERIFY(!doc.open());
-        QCOMPARE(doc.model().text(QStringLiteral("ed5256")), QStringLiteral("1"));
+        QCOMPARE(doc.model().text(u"ed5256"_s), u"1"_s);
         QCOMPARE(doc.caption(), kind.windowCaption());
     }
 
@@ -238,10 +240,10 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind;
         CardDocument doc(kind);
-        const QString card = dir.filePath(QStringLiteral("card.txt"));
-        const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+        const QString card = dir.filePath(u"card.txt"_s);
+        const QString saved = dir.filePath(u"saved.txt"_s);
         writeFile(card, "5256\\1\r\n\r\n");
-        doc.model().setText(QStringLiteral("ed5256"), QStringLiteral("7"));
+        doc.model().setText(u"ed5256"_s, u"7"_s);
         doc.markModified();
         fake.expectConfirm(Platform::Answer(answer));
         if (Platform::Answer(answer) == Platform::Answer::Yes)
@@ -250,8 +252,8 @@ private slots:
             fake.expectOpen(card);
         QCOMPARE(doc.open(), reads);
         QVERIFY(fake.unexpected().isEmpty());
-        QCOMPARE(fake.log().constFirst(), QStringLiteral("confirm: Реєстраційна картка | Зберегти зміни в картці"));
-        QCOMPARE(doc.model().text(QStringLiteral("ed5256")), reads ? QStringLiteral("1") : QStringLiteral("7"));
+        QCOMPARE(fake.log().constFirst(), u"confirm: Реєстраційна картка | Зберегти зміни в картці"_s);
+        QCOMPARE(doc.model().text(u"ed5256"_s), reads ? u"1"_s : u"7"_s);
         QCOMPARE(doc.modified(), !reads);
         if (Platform::Answer(answer) == Platform::Answer::Yes)
             QCOMPARE(readAll(saved).left(8), QByteArray("5256\\7\r\n"));
@@ -263,14 +265,14 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind;
         CardDocument doc(kind);
-        const QString card = dir.filePath(QStringLiteral("card.txt"));
+        const QString card = dir.filePath(u"card.txt"_s);
         writeFile(card, "5256\\1\r\n\r\n");
-        fake.expectOpen(dir.filePath(QStringLiteral("missing.txt")));
+        fake.expectOpen(dir.filePath(u"missing.txt"_s));
         fake.expectOpen(dir.path()); // a folder is no file either
         fake.expectOpen(card);
         QVERIFY(doc.open());
         QVERIFY(fake.unexpected().isEmpty());
-        QCOMPARE(doc.caption(), QStringLiteral("Реєстраційна картка - ") + QDir::toNativeSeparators(card));
+        QCOMPARE(doc.caption(), u"Реєстраційна картка - "_s + QDir::toNativeSeparators(card));
         QCOMPARE(doc.openedName(), card);
     }
 
@@ -293,7 +295,7 @@ private slots:
             fake.expectMessage();
         TestKind kind;
         CardDocument doc(kind);
-        const QString path = dir.filePath(QStringLiteral("notes.txt"));
+        const QString path = dir.filePath(u"notes.txt"_s);
         if (!bytes.isEmpty())
             writeFile(path, bytes);
         doc.openChosen(path);
@@ -308,16 +310,16 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("warning");
-        const QString ok = QStringLiteral("Зверніть увагу Ви відкрили облікову картку !    ");
-        const QString rk = QStringLiteral("Зверніть увагу Ви відкрили реєстраційну картку !    ");
-        QTest::newRow("OK file in RK") << int(CardType::RK) << QStringLiteral("OK2024.txt") << ok + QStringLiteral("OK2024.txt");
-        QTest::newRow("ok file in RK") << int(CardType::RK) << QStringLiteral("ok.txt") << ok + QStringLiteral("ok.txt");
-        QTest::newRow("Ok file in RK: no warning") << int(CardType::RK) << QStringLiteral("Ok.txt") << QString();
-        QTest::newRow("RK file in RK") << int(CardType::RK) << QStringLiteral("RK.txt") << QString();
-        QTest::newRow("RK file in OK") << int(CardType::OK) << QStringLiteral("RK1.txt") << rk + QStringLiteral("RK1.txt");
-        QTest::newRow("rk file in IK") << int(CardType::IK) << QStringLiteral("rk.txt") << rk + QStringLiteral("rk.txt");
-        QTest::newRow("OK file in IK") << int(CardType::IK) << QStringLiteral("OK.txt") << ok + QStringLiteral("OK.txt");
-        QTest::newRow("RK file in OKD") << int(CardType::OKD) << QStringLiteral("RK.txt") << QString();
+        const QString ok = u"Зверніть увагу Ви відкрили облікову картку !    "_s;
+        const QString rk = u"Зверніть увагу Ви відкрили реєстраційну картку !    "_s;
+        QTest::newRow("OK file in RK") << int(CardType::RK) << u"OK2024.txt"_s << ok + u"OK2024.txt"_s;
+        QTest::newRow("ok file in RK") << int(CardType::RK) << u"ok.txt"_s << ok + u"ok.txt"_s;
+        QTest::newRow("Ok file in RK: no warning") << int(CardType::RK) << u"Ok.txt"_s << QString();
+        QTest::newRow("RK file in RK") << int(CardType::RK) << u"RK.txt"_s << QString();
+        QTest::newRow("RK file in OK") << int(CardType::OK) << u"RK1.txt"_s << rk + u"RK1.txt"_s;
+        QTest::newRow("rk file in IK") << int(CardType::IK) << u"rk.txt"_s << rk + u"rk.txt"_s;
+        QTest::newRow("OK file in IK") << int(CardType::IK) << u"OK.txt"_s << ok + u"OK.txt"_s;
+        QTest::newRow("RK file in OKD") << int(CardType::OKD) << u"RK.txt"_s << QString();
     }
     void openWarnings()
     {
@@ -337,23 +339,23 @@ private slots:
         QVERIFY(fake.unexpected().isEmpty());
         QCOMPARE(fake.messages(), warning.isEmpty() ? QStringList() : QStringList{warning});
         // The file is read all the same.
-        QCOMPARE(doc.model().text(QStringLiteral("ed5256")), QStringLiteral("1"));
+        QCOMPARE(doc.model().text(u"ed5256"_s), u"1"_s);
     }
 
     void openedCaptions_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("RK") << int(CardType::RK) << QStringLiteral("Реєстраційна картка - ");
-        QTest::newRow("OK") << int(CardType::OK) << QStringLiteral("Облікова картка - ");
-        QTest::newRow("OKD") << int(CardType::OKD) << QStringLiteral("Облікова картка дисертації - ");
-        QTest::newRow("IK") << int(CardType::IK) << QStringLiteral("Інформаційна картка НТП - ");
+        QTest::newRow("RK") << int(CardType::RK) << u"Реєстраційна картка - "_s;
+        QTest::newRow("OK") << int(CardType::OK) << u"Облікова картка - "_s;
+        QTest::newRow("OKD") << int(CardType::OKD) << u"Облікова картка дисертації - "_s;
+        QTest::newRow("IK") << int(CardType::IK) << u"Інформаційна картка НТП - "_s;
     }
     void openedCaptions()
     {
         QFETCH(int, type);
         QFETCH(QString, prefix);
-        QCOMPARE(cardKind(CardType(type)).openedCaption(QStringLiteral("/a/b.txt")), prefix + QStringLiteral("/a/b.txt"));
+        QCOMPARE(cardKind(CardType(type)).openedCaption(u"/a/b.txt"_s), prefix + u"/a/b.txt"_s);
     }
 
     void conversionErrorKeepsWhatWasRead()
@@ -362,15 +364,15 @@ private slots:
         ScopedFakePlatform fake;
         TestKind kind;
         CardDocument doc(kind);
-        const QString path = dir.filePath(QStringLiteral("card.txt"));
+        const QString path = dir.filePath(u"card.txt"_s);
         writeFile(path, "5256\\1\r\n5616\\abc\r\n9027\\1\\never\r\n\r\n");
         fake.expectOpen(path);
         fake.expectMessage();
         QVERIFY(doc.open());
         QVERIFY(fake.unexpected().isEmpty());
-        QVERIFY2(fake.messages().constLast().contains(QStringLiteral("у рядку 2 ")), qPrintable(fake.messages().constLast()));
-        QCOMPARE(doc.model().text(QStringLiteral("ed5256")), QStringLiteral("1"));
-        QCOMPARE(doc.model().text(QStringLiteral("mm9027")), QString());
+        QVERIFY2(fake.messages().constLast().contains(u"у рядку 2 "_s), qPrintable(fake.messages().constLast()));
+        QCOMPARE(doc.model().text(u"ed5256"_s), u"1"_s);
+        QCOMPARE(doc.model().text(u"mm9027"_s), QString());
         QVERIFY(!doc.modified());
     }
 
@@ -382,7 +384,7 @@ private slots:
         CardDocument doc(kind);
         doc.endInput();
         doc.setContinuationEnabled(true);
-        const QString path = dir.filePath(QStringLiteral("card.txt"));
+        const QString path = dir.filePath(u"card.txt"_s);
         writeFile(path, "5256\\1\r\n\r\n");
         fake.expectOpen(path);
         QSignalSpy opened(&doc, &CardDocument::opened);
@@ -397,9 +399,9 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("bare");
-        QTest::newRow("slash") << QStringLiteral("/home/u/OK.txt") << QStringLiteral("OK.txt");
-        QTest::newRow("backslash") << QStringLiteral("c:\\cards\\ok1.txt") << QStringLiteral("ok1.txt");
-        QTest::newRow("bare") << QStringLiteral("RK.txt") << QStringLiteral("RK.txt");
+        QTest::newRow("slash") << u"/home/u/OK.txt"_s << u"OK.txt"_s;
+        QTest::newRow("backslash") << u"c:\\cards\\ok1.txt"_s << u"ok1.txt"_s;
+        QTest::newRow("bare") << u"RK.txt"_s << u"RK.txt"_s;
     }
     void bareNames()
     {

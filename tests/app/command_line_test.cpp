@@ -27,11 +27,11 @@ Run zorvat(const QStringList &args, const QString &platform)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    env.remove(u"DISPLAY"_s);
+    env.remove(u"WAYLAND_DISPLAY"_s);
+    env.insert(u"QT_QPA_PLATFORM"_s, platform);
     p.setProcessEnvironment(env);
-    return runProgram(p, QStringLiteral(ZORVAT_BIN), args);
+    return runProgram(p, QString::fromUtf8(ZORVAT_BIN), args);
 }
 
 } // namespace
@@ -47,24 +47,24 @@ private slots:
         QTest::addColumn<QStringList>("unknown");
         QTest::addColumn<bool>("help");
         QTest::addColumn<bool>("version");
-        const QString rk = QStringLiteral("RK.txt"), ok = QStringLiteral("ok 1.txt");
+        const QString rk = u"RK.txt"_s, ok = u"ok 1.txt"_s;
         QTest::newRow("nothing") << QStringList{} << QStringList{} << QStringList{} << false << false;
         QTest::newRow("files in order") << QStringList{rk, ok} << QStringList{rk, ok} << QStringList{} << false << false;
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << QStringList{} << QStringList{} << true << false;
-        QTest::newRow("short version") << QStringList{QStringLiteral("-v")} << QStringList{} << QStringList{} << false << true;
+        QTest::newRow("help") << QStringList{u"--help"_s} << QStringList{} << QStringList{} << true << false;
+        QTest::newRow("short version") << QStringList{u"-v"_s} << QStringList{} << QStringList{} << false << true;
         // The guide is no unknown option nor a file.
         QTest::newRow("guide") << QStringList{u"--guide"_s} << QStringList{} << QStringList{} << false << false;
-        QTest::newRow("a file named like an option") << QStringList{QStringLiteral("--"), QStringLiteral("--x.txt")}
-                                                     << QStringList{QStringLiteral("--x.txt")} << QStringList{} << false << false;
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--frob"), rk} << QStringList{rk}
-                                        << QStringList{QStringLiteral("--frob")} << false << false;
-        QTest::newRow("unknown options as typed, once") << QStringList{QStringLiteral("-x"), QStringLiteral("--y=1"), QStringLiteral("-x")}
-                                                        << QStringList{} << QStringList{QStringLiteral("-x"), QStringLiteral("--y")}
+        QTest::newRow("a file named like an option") << QStringList{u"--"_s, u"--x.txt"_s}
+                                                     << QStringList{u"--x.txt"_s} << QStringList{} << false << false;
+        QTest::newRow("unknown option") << QStringList{u"--frob"_s, rk} << QStringList{rk}
+                                        << QStringList{u"--frob"_s} << false << false;
+        QTest::newRow("unknown options as typed, once") << QStringList{u"-x"_s, u"--y=1"_s, u"-x"_s}
+                                                        << QStringList{} << QStringList{u"-x"_s, u"--y"_s}
                                                         << false << false;
         // Qt's own options are Qt's: the value of one is no card file either (Qt takes it
         // out of the arguments before the files are opened).
-        QTest::newRow("Qt's options") << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-reverse"), rk}
-                                      << QStringList{QStringLiteral("fusion"), rk} << QStringList{} << false << false;
+        QTest::newRow("Qt's options") << QStringList{u"-style"_s, u"fusion"_s, u"-reverse"_s, rk}
+                                      << QStringList{u"fusion"_s, rk} << QStringList{} << false << false;
     }
     void parse()
     {
@@ -73,7 +73,7 @@ private slots:
         QFETCH(QStringList, unknown);
         QFETCH(bool, help);
         QFETCH(bool, version);
-        const CommandLine line = parseCommandLine(QStringList{QStringLiteral("zorvat")} + args);
+        const CommandLine line = parseCommandLine(QStringList{u"zorvat"_s} + args);
         QCOMPARE(line.files, files);
         QCOMPARE(line.unknownOptions, unknown);
         QCOMPARE(line.help, help);
@@ -90,17 +90,17 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("errPart");
-        const QString xcb = QStringLiteral("xcb"), offscreen = QStringLiteral("offscreen");
-        const QString version = QStringLiteral("zorvat " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE);
-        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << xcb << 0 << version << QString();
+        const QString xcb = u"xcb"_s, offscreen = u"offscreen"_s;
+        const QString version = QString::fromUtf8("zorvat " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE);
+        QTest::newRow("version") << QStringList{u"--version"_s} << xcb << 0 << version << QString();
         QTest::newRow("version after a Qt option")
-            << QStringList{QStringLiteral("-platform"), xcb, QStringLiteral("-v")} << xcb << 0 << version << QString();
-        QTest::newRow("help") << QStringList{QStringLiteral("-h")} << xcb << 0 << commandLineHelp() << QString();
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--frob")} << offscreen << 2 << QString()
-                                        << QStringLiteral("невідомий параметр «--frob»");
+            << QStringList{u"-platform"_s, xcb, u"-v"_s} << xcb << 0 << version << QString();
+        QTest::newRow("help") << QStringList{u"-h"_s} << xcb << 0 << commandLineHelp() << QString();
+        QTest::newRow("unknown option") << QStringList{u"--frob"_s} << offscreen << 2 << QString()
+                                        << u"невідомий параметр «--frob»"_s;
         // Without a display the window system would abort the program first.
-        QTest::newRow("unknown option, no display") << QStringList{QStringLiteral("--bogus")} << xcb << 2 << QString()
-                                                    << QStringLiteral("невідомий параметр «--bogus»");
+        QTest::newRow("unknown option, no display") << QStringList{u"--bogus"_s} << xcb << 2 << QString()
+                                                    << u"невідомий параметр «--bogus»"_s;
         // Named as typed, whatever code page the system gives a program's arguments in.
         QTest::newRow("unknown option in Ukrainian") << QStringList{u"--їжак"_s} << offscreen << 2 << QString()
                                                      << u"невідомий параметр «--їжак»"_s;
@@ -123,15 +123,15 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<int>("type");
-        QTest::newRow("RK") << QStringLiteral("RK_sample.txt") << int(CardType::RK);
-        QTest::newRow("OK, small letters") << QStringLiteral("ok2024.txt") << int(CardType::OK);
-        QTest::newRow("OKD before OK") << QStringLiteral("OKD_ivanenko.txt") << int(CardType::OKD);
-        QTest::newRow("IK") << QStringLiteral("Ik.txt") << int(CardType::IK);
+        QTest::newRow("RK") << u"RK_sample.txt"_s << int(CardType::RK);
+        QTest::newRow("OK, small letters") << u"ok2024.txt"_s << int(CardType::OK);
+        QTest::newRow("OKD before OK") << u"OKD_ivanenko.txt"_s << int(CardType::OKD);
+        QTest::newRow("IK") << u"Ik.txt"_s << int(CardType::IK);
         QTest::newRow("Ukrainian letters, a blank") << u"РК 2026.txt"_s << int(CardType::RK);
         QTest::newRow("Ukrainian OKD before OK") << u"окд Іваненко.txt"_s << int(CardType::OKD);
         QTest::newRow("Ukrainian IK") << u"ІК-5.txt"_s << int(CardType::IK);
-        QTest::newRow("no type in the name") << QStringLiteral("card.txt") << kNone;
-        QTest::newRow("a prefix inside the name") << QStringLiteral("new_RK.txt") << kNone;
+        QTest::newRow("no type in the name") << u"card.txt"_s << kNone;
+        QTest::newRow("a prefix inside the name") << u"new_RK.txt"_s << kNone;
     }
     void opensEditorOfItsType()
     {
@@ -144,7 +144,7 @@ private slots:
         fake.allowMessages();
         MainWindow form;
         form.show();
-        openCardFiles(form, parseCommandLine({QStringLiteral("zorvat"), path}).files);
+        openCardFiles(form, parseCommandLine({u"zorvat"_s, path}).files);
 
         for (CardType t : {CardType::RK, CardType::OK, CardType::IK, CardType::OKD}) {
             if (int(t) != type)
@@ -152,7 +152,7 @@ private slots:
         }
         if (type == kNone) {
             QCOMPARE(fake.messages().size(), 1);
-            QVERIFY2(fake.messages().constFirst().contains(QStringLiteral("«%1»").arg(fileName)),
+            QVERIFY2(fake.messages().constFirst().contains(u"«%1»"_s.arg(fileName)),
                      qPrintable(fake.messages().constFirst()));
             return;
         }
@@ -161,7 +161,7 @@ private slots:
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->document().openedName(), path);
         QCOMPARE(editor->windowTitle(), cardKind(CardType(type)).openedCaption(QDir::toNativeSeparators(path)));
-        QCOMPARE(editor->document().model().text(QStringLiteral("ed6140")), QStringLiteral("Kovalchuk O.O."));
+        QCOMPARE(editor->document().model().text(u"ed6140"_s), u"Kovalchuk O.O."_s);
         QVERIFY(!editor->document().modified());
         QVERIFY(fake.unexpected().isEmpty());
     }
@@ -170,31 +170,31 @@ private slots:
     void rkCardShownInItsFields()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("RK_sample.txt"));
+        const QString path = dir.filePath(u"RK_sample.txt"_s);
         writeFile(path, "5418\\17\\15.01.26\r\n6140\\Bondar I.V.\r\n\r\n");
         ScopedFakePlatform fake;
         MainWindow form;
         form.show();
-        openCardFiles(form, parseCommandLine({QStringLiteral("zorvat"), path}).files);
+        openCardFiles(form, parseCommandLine({u"zorvat"_s, path}).files);
         CardEditor *editor = form.newestEditor(CardType::RK);
         QVERIFY(editor);
         QVERIFY(QTest::qWaitForWindowExposed(editor));
-        const QList<std::pair<QString, QString>> shown{{QStringLiteral("ed5418N"), QStringLiteral("17")},
-                                                       {QStringLiteral("ed6140"), QStringLiteral("Bondar I.V.")}};
+        const QList<std::pair<QString, QString>> shown{{u"ed5418N"_s, u"17"_s},
+                                                       {u"ed6140"_s, u"Bondar I.V."_s}};
         for (const auto &[name, text] : shown) {
             auto *field = editor->findChild<QLineEdit *>(name);
             QVERIFY2(field, qPrintable(name));
             QCOMPARE(field->text(), text);
         }
-        QCOMPARE(editor->findChild<MaskEdit *>(QStringLiteral("ed5418D"))->value(), QStringLiteral("15.01.26"));
+        QCOMPARE(editor->findChild<MaskEdit *>(u"ed5418D"_s)->value(), u"15.01.26"_s);
         QVERIFY(fake.log().isEmpty());
     }
 
     void everyFileInItsOwnEditor()
     {
         QTemporaryDir dir;
-        const QStringList paths{dir.filePath(QStringLiteral("RK1.txt")), dir.filePath(QStringLiteral("RK2.txt")),
-                                dir.filePath(QStringLiteral("OK1.txt"))};
+        const QStringList paths{dir.filePath(u"RK1.txt"_s), dir.filePath(u"RK2.txt"_s),
+                                dir.filePath(u"OK1.txt"_s)};
         for (const QString &path : paths)
             writeFile(path, "6140\\" + path.toUtf8().right(7) + "\r\n\r\n");
         ScopedFakePlatform fake;
@@ -213,8 +213,8 @@ private slots:
     void missingFileOpensNothing()
     {
         QTemporaryDir dir;
-        const QString missing = dir.filePath(QStringLiteral("RK_missing.txt"));
-        const QString there = dir.filePath(QStringLiteral("OK.txt"));
+        const QString missing = dir.filePath(u"RK_missing.txt"_s);
+        const QString there = dir.filePath(u"OK.txt"_s);
         writeFile(there, "6140\\x\r\n\r\n");
         ScopedFakePlatform fake;
         fake.expectIoError();
@@ -231,15 +231,15 @@ private slots:
     void relativeNameKeptAbsolute()
     {
         QTemporaryDir dir;
-        writeFile(dir.filePath(QStringLiteral("RK.txt")), "6140\\x\r\n\r\n");
+        writeFile(dir.filePath(u"RK.txt"_s), "6140\\x\r\n\r\n");
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
         ScopedFakePlatform fake;
         MainWindow form;
-        openCardFiles(form, {QStringLiteral("RK.txt")});
+        openCardFiles(form, {u"RK.txt"_s});
         QDir::setCurrent(before);
         QVERIFY(form.newestEditor(CardType::RK));
-        QCOMPARE(form.newestEditor(CardType::RK)->document().openedName(), QDir(dir.path()).filePath(QStringLiteral("RK.txt")));
+        QCOMPARE(form.newestEditor(CardType::RK)->document().openedName(), QDir(dir.path()).filePath(u"RK.txt"_s));
     }
 };
 

@@ -225,7 +225,7 @@ private slots:
         QVERIFY(e.show());
         if (!opened.isEmpty()) {
             const QString copy = dir.filePath(opened);
-            writeFile(copy, readAll(QStringLiteral(ZORVAT_TEST_DATA "/") + opened));
+            writeFile(copy, readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/") + opened));
             platform.expectOpen(copy);
             e.window->findChild<QToolButton *>(u"SpeedButton2"_s)->click();
             settle(*e.window);

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolButton>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using Answer = Platform::Answer;
@@ -24,8 +26,8 @@ QStringList promptsAsked(const FakePlatform &fake)
 {
     QStringList captions;
     for (const QString &entry : fake.log()) {
-        if (entry.startsWith(QStringLiteral("question: ")))
-            captions << entry.mid(10).section(QStringLiteral(" | "), 0, 0);
+        if (entry.startsWith(u"question: "_s))
+            captions << entry.mid(10).section(u" | "_s, 0, 0);
     }
     return captions;
 }
@@ -40,14 +42,14 @@ private slots:
     {
         MainWindow form;
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("ЗОРВАТ"));
+        QCOMPARE(form.windowTitle(), u"ЗОРВАТ"_s);
         QCOMPARE(form.size(), QSize(622, 452));
-        const QStringList names{QStringLiteral("LabelEffect5"), QStringLiteral("LabelEffect4"), QStringLiteral("LabelEffect11"),
-                                QStringLiteral("LabelEffect3"), QStringLiteral("LabelEffect10")};
-        const QStringList captions{QStringLiteral("Реєстраційна картка НДР і ДКР (&РК)"),
-                                   QStringLiteral("Облікова картка НДР і ДКР (&ОК)"),
-                                   QStringLiteral("Інформаційна картка НТП (ІК НТП)"),
-                                   QStringLiteral("Облікова картка дисертації (&ОКД)"), QStringLiteral("Вихід")};
+        const QStringList names{u"LabelEffect5"_s, u"LabelEffect4"_s, u"LabelEffect11"_s,
+                                u"LabelEffect3"_s, u"LabelEffect10"_s};
+        const QStringList captions{u"Реєстраційна картка НДР і ДКР (&РК)"_s,
+                                   u"Облікова картка НДР і ДКР (&ОК)"_s,
+                                   u"Інформаційна картка НТП (ІК НТП)"_s,
+                                   u"Облікова картка дисертації (&ОКД)"_s, u"Вихід"_s};
         int lastY = -1;
         for (int i = 0; i < names.size(); ++i) {
             auto *entry = form.findChild<QAbstractButton *>(names[i]);
@@ -66,16 +68,16 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("items"); // the save and print menu items
-        const QStringList shared = {QStringLiteral("actSave"), QStringLiteral("actPrint")};
-        QTest::newRow("RK") << QStringLiteral("LabelEffect5") << int(CardType::RK)
-                            << QStringLiteral("Реєстраційна карта НДР і ДКР (РК)") << shared;
-        QTest::newRow("OK") << QStringLiteral("LabelEffect4") << int(CardType::OK) << QStringLiteral("Облікова картка НДР І ДКР (ОК)")
+        const QStringList shared = {u"actSave"_s, u"actPrint"_s};
+        QTest::newRow("RK") << u"LabelEffect5"_s << int(CardType::RK)
+                            << u"Реєстраційна карта НДР і ДКР (РК)"_s << shared;
+        QTest::newRow("OK") << u"LabelEffect4"_s << int(CardType::OK) << u"Облікова картка НДР І ДКР (ОК)"_s
                             << shared;
-        QTest::newRow("IK") << QStringLiteral("LabelEffect11") << int(CardType::IK)
-                            << QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)") << shared;
-        QTest::newRow("OKD") << QStringLiteral("LabelEffect3") << int(CardType::OKD)
-                             << QStringLiteral("Облікова картка дисертації (ОКД)")
-                             << QStringList{QStringLiteral("SaveAs1"), QStringLiteral("Print1")};
+        QTest::newRow("IK") << u"LabelEffect11"_s << int(CardType::IK)
+                            << u"Інформаційна картка науково-технічної продукції (ІК НТП)"_s << shared;
+        QTest::newRow("OKD") << u"LabelEffect3"_s << int(CardType::OKD)
+                             << u"Облікова картка дисертації (ОКД)"_s
+                             << QStringList{u"SaveAs1"_s, u"Print1"_s};
     }
     void entriesOpenEditors()
     {
@@ -90,11 +92,11 @@ private slots:
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->windowTitle(), caption);
         // Save and print wait for "&Кінець введення".
-        QVERIFY(!editor->findChild<QToolButton *>(QStringLiteral("SpeedButton3"))->isEnabled());
-        QVERIFY(!editor->findChild<QToolButton *>(QStringLiteral("SpeedButton4"))->isEnabled());
-        QVERIFY(!editor->findChild<QToolButton *>(QStringLiteral("SB5"))->isEnabled());
-        editor->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
-        QVERIFY(editor->findChild<QToolButton *>(QStringLiteral("SpeedButton3"))->isEnabled());
+        QVERIFY(!editor->findChild<QToolButton *>(u"SpeedButton3"_s)->isEnabled());
+        QVERIFY(!editor->findChild<QToolButton *>(u"SpeedButton4"_s)->isEnabled());
+        QVERIFY(!editor->findChild<QToolButton *>(u"SB5"_s)->isEnabled());
+        editor->findChild<QPushButton *>(u"BitBtn1"_s)->click();
+        QVERIFY(editor->findChild<QToolButton *>(u"SpeedButton3"_s)->isEnabled());
         for (const QString &name : items) {
             auto *action = editor->findChild<QAction *>(name);
             QVERIFY2(action && action->isEnabled(), qPrintable(name));
@@ -107,10 +109,10 @@ private slots:
         QTest::addColumn<QList<int>>("answers");   // answers to the prompts, in order
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<bool>("closed");
-        const QString rk = QStringLiteral("Реєстраційна карта");
-        const QString ok = QStringLiteral("Облікова картка НДР І ДКР");
-        const QString okd = QStringLiteral("Облікова картка дисертації");
-        const QString ik = QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)");
+        const QString rk = u"Реєстраційна карта"_s;
+        const QString ok = u"Облікова картка НДР І ДКР"_s;
+        const QString okd = u"Облікова картка дисертації"_s;
+        const QString ik = u"Інформаційна картка науково-технічної продукції (ІК НТП)"_s;
         const int RK = int(CardType::RK), OK = int(CardType::OK), IK = int(CardType::IK), OKD = int(CardType::OKD);
         const int no = int(Answer::No), cancel = int(Answer::Cancel);
         QTest::newRow("OK before RK") << QList<int>{RK, OK} << QList<int>{no, no} << QStringList{ok, rk} << true;
@@ -148,7 +150,7 @@ private slots:
         fake.expectSave(QString());
         fake.expectQuestion(Answer::Cancel);
         QVERIFY(!form.exitFlow());
-        QCOMPARE(promptsAsked(fake), (QStringList{QStringLiteral("Реєстраційна карта"), QStringLiteral("Реєстраційна карта")}));
+        QCOMPARE(promptsAsked(fake), (QStringList{u"Реєстраційна карта"_s, u"Реєстраційна карта"_s}));
         QVERIFY(fake.unexpected().isEmpty());
     }
 
@@ -216,7 +218,7 @@ private slots:
             editor->document().markModified();
         if (answer >= 0)
             fake.expectQuestion(Answer(answer));
-        editor->findChild<QAction *>(QStringLiteral("actNew"))->trigger();
+        editor->findChild<QAction *>(u"actNew"_s)->trigger();
         QVERIFY(fake.unexpected().isEmpty());
         QCOMPARE(promptsAsked(fake).size(), answer >= 0 ? 1 : 0);
         if (replaced) {
@@ -241,10 +243,10 @@ private slots:
         QPointer<CardEditor> guard(editor);
         editor->document().markModified();
         fake.expectQuestion(Answer::Cancel);
-        editor->findChild<QAction *>(QStringLiteral("actExit"))->trigger();
+        editor->findChild<QAction *>(u"actExit"_s)->trigger();
         QVERIFY(guard && editor->isVisible());
         fake.expectQuestion(Answer::No);
-        editor->findChild<QAction *>(QStringLiteral("actExit"))->trigger();
+        editor->findChild<QAction *>(u"actExit"_s)->trigger();
         QTRY_VERIFY(!guard);
         QVERIFY(fake.unexpected().isEmpty());
     }
@@ -261,11 +263,11 @@ private slots:
         }
         const int last = pages->count() - 1;
         pages->setCurrentIndex(0);
-        editor->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
+        editor->findChild<QPushButton *>(u"BitBtn2"_s)->click();
         QCOMPARE(pages->currentIndex(), last);
-        editor->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+        editor->findChild<QPushButton *>(u"BitBtn3"_s)->click();
         QCOMPARE(pages->currentIndex(), 0);
-        editor->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+        editor->findChild<QPushButton *>(u"BitBtn3"_s)->click();
         QCOMPARE(pages->currentIndex(), 1);
     }
 
@@ -280,14 +282,14 @@ private slots:
         auto helps = editor->findChildren<GuideWindow *>();
         QCOMPARE(int(helps.size()), before + 1);
         GuideWindow *help = helps.constLast();
-        QCOMPARE(help->windowTitle(), QStringLiteral("Підказка по користуванню системою"));
+        QCOMPARE(help->windowTitle(), u"Підказка по користуванню системою"_s);
         QVERIFY(help->isVisible());
         const QString guide = userGuideHtml();
         for (const char *heading : {"Функції програми", "Робота з електроною формою",
                                     "Рекомендації по технології використання програми.", "Використання клавіатури"})
             QVERIFY2(guide.contains(QString::fromUtf8(heading)), heading);
         QPointer<GuideWindow> guard(help);
-        help->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+        help->findChild<QPushButton *>(u"BitBtn1"_s)->click();
         QTRY_VERIFY(!guard);
     }
 
@@ -299,16 +301,16 @@ private slots:
         QTest::addColumn<bool>("continuationAtStart");
         QTest::addColumn<QString>("saveText");
         QTest::addColumn<QStringList>("names"); // the save and help items
-        const QStringList shared = {QStringLiteral("actSave"), QStringLiteral("actHelp")};
-        QTest::newRow("RK") << int(CardType::RK) << QStringLiteral("N5") << QStringLiteral("Друк листів продовжень")
-                            << false << QStringLiteral("Записати як...") << shared;
-        QTest::newRow("OK") << int(CardType::OK) << QStringLiteral("N10") << QStringLiteral("Друк листів продовжень")
-                            << false << QStringLiteral("Записати як...") << shared;
-        QTest::newRow("IK") << int(CardType::IK) << QStringLiteral("N10") << QStringLiteral("Друк листів продовжень")
-                            << false << QStringLiteral("Записати як...") << shared;
-        QTest::newRow("OKD") << int(CardType::OKD) << QStringLiteral("N4") << QStringLiteral("Друк листів продовження")
-                             << true << QStringLiteral("Записати як ...")
-                             << QStringList{QStringLiteral("SaveAs1"), QStringLiteral("N3")};
+        const QStringList shared = {u"actSave"_s, u"actHelp"_s};
+        QTest::newRow("RK") << int(CardType::RK) << u"N5"_s << u"Друк листів продовжень"_s
+                            << false << u"Записати як..."_s << shared;
+        QTest::newRow("OK") << int(CardType::OK) << u"N10"_s << u"Друк листів продовжень"_s
+                            << false << u"Записати як..."_s << shared;
+        QTest::newRow("IK") << int(CardType::IK) << u"N10"_s << u"Друк листів продовжень"_s
+                            << false << u"Записати як..."_s << shared;
+        QTest::newRow("OKD") << int(CardType::OKD) << u"N4"_s << u"Друк листів продовження"_s
+                             << true << u"Записати як ..."_s
+                             << QStringList{u"SaveAs1"_s, u"N3"_s};
     }
     void menuTexts()
     {
@@ -336,10 +338,10 @@ private slots:
         QTest::addColumn<QString>("continuationName");
         QTest::addColumn<bool>("buttonsKept");
         QTest::addColumn<bool>("continuationKept");
-        QTest::newRow("RK") << int(CardType::RK) << QStringLiteral("N5") << true << true;
-        QTest::newRow("OK") << int(CardType::OK) << QStringLiteral("N10") << true << true;
-        QTest::newRow("IK") << int(CardType::IK) << QStringLiteral("N10") << false << true;
-        QTest::newRow("OKD") << int(CardType::OKD) << QStringLiteral("N4") << false << false;
+        QTest::newRow("RK") << int(CardType::RK) << u"N5"_s << true << true;
+        QTest::newRow("OK") << int(CardType::OK) << u"N10"_s << true << true;
+        QTest::newRow("IK") << int(CardType::IK) << u"N10"_s << false << true;
+        QTest::newRow("OKD") << int(CardType::OKD) << u"N4"_s << false << false;
     }
     void openAbandonedAtTheQuestion()
     {
@@ -360,7 +362,7 @@ private slots:
         for (const char *button : {"SpeedButton3", "SpeedButton4"})
             QCOMPARE(editor->findChild<QToolButton *>(QLatin1String(button))->isEnabled(), buttonsKept);
         QCOMPARE(editor->findChild<QAction *>(continuationName)->isEnabled(), continuationKept);
-        QVERIFY(editor->findChild<QToolButton *>(QStringLiteral("SB5"))->isEnabled());
+        QVERIFY(editor->findChild<QToolButton *>(u"SB5"_s)->isEnabled());
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTranslator>
 
+using namespace Qt::Literals::StringLiterals;
+
 // The standard dialogs speak Ukrainian, like the rest of the program.
 class QtTranslationsTest : public QObject
 {
@@ -21,15 +23,15 @@ private slots:
         QMessageBox box;
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         const auto shown = [&box](QMessageBox::StandardButton b) { return box.button(b)->text().remove(u'&'); };
-        QCOMPARE(shown(QMessageBox::Yes), QStringLiteral("Так"));
-        QCOMPARE(shown(QMessageBox::No), QStringLiteral("Ні"));
-        QVERIFY(shown(QMessageBox::Cancel) != QStringLiteral("Cancel"));
+        QCOMPARE(shown(QMessageBox::Yes), u"Так"_s);
+        QCOMPARE(shown(QMessageBox::No), u"Ні"_s);
+        QVERIFY(shown(QMessageBox::Cancel) != u"Cancel"_s);
 
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
+        auto *lookIn = dialog.findChild<QLabel *>(u"lookInLabel"_s);
         QVERIFY(lookIn);
-        QVERIFY2(!lookIn->text().contains(QStringLiteral("Look")), qPrintable(lookIn->text()));
+        QVERIFY2(!lookIn->text().contains(u"Look"_s), qPrintable(lookIn->text()));
 
         // The other tests see Qt's English again.
         for (QTranslator *t : qApp->findChildren<QTranslator *>()) {

@@ -24,12 +24,14 @@
 #include <memory>
 #include <utility>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 using Answer = Platform::Answer;
 
-const QString kTitle = QStringLiteral("Методи оцінки ресурсу");
-const QString kShortName = QStringLiteral("ІПМ НАНУ");
+const QString kTitle = u"Методи оцінки ресурсу"_s;
+const QString kShortName = u"ІПМ НАНУ"_s;
 
 // Types into a field of the editor as the clerk does, with the focus in it.
 void typeInto(CardEditor *editor, const QString &field, const QString &text)
@@ -44,15 +46,15 @@ void typeInto(CardEditor *editor, const QString &field, const QString &text)
 CardEditor *typedCard(MainWindow &form)
 {
     CardEditor *editor = form.openEditor(CardType::RK);
-    typeInto(editor, QStringLiteral("mm9027"), kTitle);
-    typeInto(editor, QStringLiteral("ed2358"), kShortName);
+    typeInto(editor, u"mm9027"_s, kTitle);
+    typeInto(editor, u"ed2358"_s, kShortName);
     editor->document().recovery()->flush();
     return editor;
 }
 
 QStringList copiesIn(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    return QDir(folder).entryList({u"*.txt"_s}, QDir::Files);
 }
 
 // The first question lets `meanwhile` run before it is answered: a second program
@@ -103,8 +105,8 @@ private slots:
             QVERIFY(!copy.isEmpty());
             written = readAll(copy);
             const QString text = cp1251::decode(written);
-            QVERIFY2(text.contains(QStringLiteral("\r\n9027\\1\\") + kTitle + QStringLiteral("\r\n")), qPrintable(text));
-            QVERIFY2(text.contains(QStringLiteral("\r\n2358\\") + kShortName + QStringLiteral("\r\n")), qPrintable(text));
+            QVERIFY2(text.contains(u"\r\n9027\\1\\"_s + kTitle + u"\r\n"_s), qPrintable(text));
+            QVERIFY2(text.contains(u"\r\n2358\\"_s + kShortName + u"\r\n"_s), qPrintable(text));
             // A running program's copy is not offered.
             QVERIFY(CardRecovery::leftBehind().isEmpty());
             // The windows go without a single question, as in a crash.
@@ -118,8 +120,8 @@ private slots:
         QVERIFY(fake.unexpected().isEmpty());
         QCOMPARE(fake.pending(), 0);
         const QString asked = fake.log().constFirst();
-        QVERIFY2(asked.startsWith(QStringLiteral("question: Відновлення картки | Відновити незбережену картку "
-                                                 "«Реєстраційна карта НДР і ДКР (РК)», востаннє змінену ")),
+        QVERIFY2(asked.startsWith(u"question: Відновлення картки | Відновити незбережену картку "
+                                                 "«Реєстраційна карта НДР і ДКР (РК)», востаннє змінену "_s),
                  qPrintable(asked));
 
         CardEditor *restored = form.newestEditor(CardType::RK);
@@ -127,19 +129,19 @@ private slots:
         CardDocument &document = restored->document();
         QVERIFY(document.modified());
         QCOMPARE(cardFileBytes(document.kind().snapshotLines(document.model())), written);
-        QCOMPARE(restored->findChild<QPlainTextEdit *>(QStringLiteral("mm9027"))->toPlainText(), kTitle);
-        QCOMPARE(restored->findChild<QLineEdit *>(QStringLiteral("ed2358"))->text(), kShortName);
+        QCOMPARE(restored->findChild<QPlainTextEdit *>(u"mm9027"_s)->toPlainText(), kTitle);
+        QCOMPARE(restored->findChild<QLineEdit *>(u"ed2358"_s)->text(), kShortName);
         // The restored card goes on with the same copy, and nothing else names it.
         QCOMPARE(document.recovery()->path(), copy);
         QVERIFY(document.openedName().isEmpty());
-        QCOMPARE(restored->windowTitle(), QStringLiteral("Реєстраційна карта НДР і ДКР (РК)"));
+        QCOMPARE(restored->windowTitle(), u"Реєстраційна карта НДР і ДКР (РК)"_s);
 
         // Its save asks for a name of the clerk's own and then drops the copy.
-        const QString saved = m_dir->filePath(QStringLiteral("saved/RK.txt"));
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("saved")));
+        const QString saved = m_dir->filePath(u"saved/RK.txt"_s);
+        QVERIFY(QDir(m_dir->path()).mkdir(u"saved"_s));
         fake.expectSave(saved);
         QVERIFY(restored->saveCard());
-        QCOMPARE(fake.fileChoices().constLast().initialName, QStringLiteral("RK"));
+        QCOMPARE(fake.fileChoices().constLast().initialName, u"RK"_s);
         QCOMPARE(readAll(saved), written);
         QVERIFY(!QFile::exists(copy));
         QVERIFY(copiesIn(m_dir->path()).isEmpty());
@@ -150,10 +152,10 @@ private slots:
     {
         QTest::addColumn<QString>("ending");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("saved") << QStringLiteral("save") << false;
-        QTest::newRow("dropped at the prompt") << QStringLiteral("no") << false;
-        QTest::newRow("prompt cancelled") << QStringLiteral("cancel") << true;
-        QTest::newRow("window gone without a question") << QStringLiteral("crash") << true;
+        QTest::newRow("saved") << u"save"_s << false;
+        QTest::newRow("dropped at the prompt") << u"no"_s << false;
+        QTest::newRow("prompt cancelled") << u"cancel"_s << true;
+        QTest::newRow("window gone without a question") << u"crash"_s << true;
     }
     void copyFollowsTheFlag()
     {
@@ -165,7 +167,7 @@ private slots:
         const QString copy = editor->document().recovery()->path();
         QVERIFY(QFile::exists(copy));
         if (ending == QLatin1String("save")) {
-            fake.expectSave(m_dir->filePath(QStringLiteral("RK-own.txt.part")));
+            fake.expectSave(m_dir->filePath(u"RK-own.txt.part"_s));
             QVERIFY(editor->saveCard());
         } else if (ending == QLatin1String("no")) {
             fake.expectQuestion(Answer::No);
@@ -187,10 +189,10 @@ private slots:
         ScopedFakePlatform fake;
         auto form = std::make_unique<MainWindow>();
         CardEditor *editor = typedCard(*form);
-        typeInto(editor, QStringLiteral("ed7022"), QStringLiteral("0107"));
+        typeInto(editor, u"ed7022"_s, u"0107"_s);
         editor->document().recovery()->flush();
         const QString text = cp1251::decode(readAll(editor->document().recovery()->path()));
-        QVERIFY2(text.contains(QStringLiteral("\r\n7022\\0107\r\n")), qPrintable(text));
+        QVERIFY2(text.contains(u"\r\n7022\\0107\r\n"_s), qPrintable(text));
         fake.expectQuestion(Answer::No);
         editor->exitEditor();
     }
@@ -204,7 +206,7 @@ private slots:
         MainWindow form;
         CardEditor *editor = typedCard(form);
         const QString copy = editor->document().recovery()->path();
-        const QString own = m_dir->filePath(QStringLiteral("own.card"));
+        const QString own = m_dir->filePath(u"own.card"_s);
         writeFile(own, "old card\r\n");
         fake.expectSave(own);
         fake.expectIoError();
@@ -245,7 +247,7 @@ private slots:
         QCOMPARE(QFile::exists(copy), Answer(answer) != Answer::No);
         // Offered again only when nobody has it open.
         QCOMPARE(CardRecovery::leftBehind().size(), Answer(answer) == Answer::Cancel ? 1 : 0);
-        QCOMPARE(QFile::exists(copy + QStringLiteral(".lock")), Answer(answer) == Answer::Yes);
+        QCOMPARE(QFile::exists(copy + u".lock"_s), Answer(answer) == Answer::Yes);
     }
 
     // A second program started while the first asks about one copy offers only the

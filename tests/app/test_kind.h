@@ -5,6 +5,8 @@
 #include "cards/basic_card_kind.h"
 #include "fields/card_model.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // A card with two fields, for testing the shared machinery without a real card:
 // "5256\<ed5256>" and "9027\1\<mm9027>" (multi-line), "5616\<number>" must be a number.
 class TestKind : public BasicCardKind
@@ -32,10 +34,10 @@ public:
 
     const FieldTable &fields() const override
     {
-        static const FieldTable table({QStringLiteral("Page")},
-                                      {FieldInfo{QStringLiteral("ed5256"), FieldKind::Edit, QStringLiteral("5256"), {}, 0,
-                                                 {}, QStringLiteral("5")},
-                                       FieldInfo{QStringLiteral("mm9027"), FieldKind::Memo, QStringLiteral("9027")}});
+        static const FieldTable table({u"Page"_s},
+                                      {FieldInfo{u"ed5256"_s, FieldKind::Edit, u"5256"_s, {}, 0,
+                                                 {}, u"5"_s},
+                                       FieldInfo{u"mm9027"_s, FieldKind::Memo, u"9027"_s}});
         return table;
     }
     QStringList openWarnings(const QString &bareName) const override
@@ -44,13 +46,13 @@ public:
     }
     void clearModel(CardModel &model) const override
     {
-        model.setText(QStringLiteral("ed5256"), QString());
-        model.setText(QStringLiteral("mm9027"), QString());
+        model.setText(u"ed5256"_s, QString());
+        model.setText(u"mm9027"_s, QString());
     }
     QStringList fileLines(CardModel &model) const override
     {
-        return {QStringLiteral("5256\\") + model.text(QStringLiteral("ed5256")),
-                QStringLiteral("9027\\1\\") + model.text(QStringLiteral("mm9027"))};
+        return {u"5256\\"_s + model.text(u"ed5256"_s),
+                u"9027\\1\\"_s + model.text(u"mm9027"_s)};
     }
     std::unique_ptr<CardInterpreter> interpreter(CardModel &model) const override
     {
@@ -67,9 +69,9 @@ private:
         void dispatch(const ReadLine &r) override
         {
             if (r.mlCode == QLatin1String("9027") && cardNumber(item(r.mlValue, 2)) == 1)
-                m_model.setText(QStringLiteral("mm9027"), item(r.mlValue, 3));
+                m_model.setText(u"mm9027"_s, item(r.mlValue, 3));
             if (r.code == QLatin1String("5256"))
-                m_model.setText(QStringLiteral("ed5256"), item(r.line, 2));
+                m_model.setText(u"ed5256"_s, item(r.line, 2));
             if (r.code == QLatin1String("5616"))
                 cardNumber(item(r.line, 2));
         }

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class ItemTest : public QObject
 {
     Q_OBJECT
@@ -12,20 +14,20 @@ private slots:
         QTest::addColumn<QString>("s");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("code") << QStringLiteral("5418\\12\\01.02.03") << 1 << QStringLiteral("5418");
-        QTest::newRow("middle") << QStringLiteral("5418\\12\\01.02.03") << 2 << QStringLiteral("12");
-        QTest::newRow("last") << QStringLiteral("5418\\12\\01.02.03") << 3 << QStringLiteral("01.02.03");
-        QTest::newRow("beyond last") << QStringLiteral("5418\\12\\01.02.03") << 4 << QString();
-        QTest::newRow("zero") << QStringLiteral("5418\\12") << 0 << QString();
-        QTest::newRow("negative") << QStringLiteral("5418\\12") << -1 << QString();
-        QTest::newRow("no separator is item 1") << QStringLiteral("2394") << 1 << QStringLiteral("2394");
-        QTest::newRow("no separator has no item 2") << QStringLiteral("2394") << 2 << QString();
-        QTest::newRow("adjacent separators") << QStringLiteral("FING\\\\2021") << 2 << QString();
-        QTest::newRow("after empty item") << QStringLiteral("FING\\\\2021") << 3 << QStringLiteral("2021");
-        QTest::newRow("trailing separator") << QStringLiteral("2394\\") << 2 << QString();
-        QTest::newRow("blanks kept") << QStringLiteral("5436\\    U       ") << 2 << QStringLiteral("    U       ");
+        QTest::newRow("code") << u"5418\\12\\01.02.03"_s << 1 << u"5418"_s;
+        QTest::newRow("middle") << u"5418\\12\\01.02.03"_s << 2 << u"12"_s;
+        QTest::newRow("last") << u"5418\\12\\01.02.03"_s << 3 << u"01.02.03"_s;
+        QTest::newRow("beyond last") << u"5418\\12\\01.02.03"_s << 4 << QString();
+        QTest::newRow("zero") << u"5418\\12"_s << 0 << QString();
+        QTest::newRow("negative") << u"5418\\12"_s << -1 << QString();
+        QTest::newRow("no separator is item 1") << u"2394"_s << 1 << u"2394"_s;
+        QTest::newRow("no separator has no item 2") << u"2394"_s << 2 << QString();
+        QTest::newRow("adjacent separators") << u"FING\\\\2021"_s << 2 << QString();
+        QTest::newRow("after empty item") << u"FING\\\\2021"_s << 3 << u"2021"_s;
+        QTest::newRow("trailing separator") << u"2394\\"_s << 2 << QString();
+        QTest::newRow("blanks kept") << u"5436\\    U       "_s << 2 << u"    U       "_s;
         QTest::newRow("empty string") << QString() << 1 << QString();
-        QTest::newRow("cyrillic") << QStringLiteral("2151\\1\\Інститут\\x") << 3 << QStringLiteral("Інститут");
+        QTest::newRow("cyrillic") << u"2151\\1\\Інститут\\x"_s << 3 << u"Інститут"_s;
     }
     void item()
     {
@@ -37,7 +39,7 @@ private slots:
 
     void otherSeparator()
     {
-        QCOMPARE(::item(QStringLiteral("a;b;c"), 2, QLatin1Char(';')), QStringLiteral("b"));
+        QCOMPARE(::item(u"a;b;c"_s, 2, QLatin1Char(';')), u"b"_s);
     }
 
     void trimAndCode_data()
@@ -45,11 +47,11 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("trimmed");
         QTest::addColumn<QString>("code");
-        QTest::newRow("cr and blanks") << QStringLiteral("  5256\\5 \r") << QStringLiteral("5256\\5") << QStringLiteral("5256");
-        QTest::newRow("control chars") << QStringLiteral("\t\x01" "2394\\a\x02") << QStringLiteral("2394\\a") << QStringLiteral("2394");
-        QTest::newRow("code with blanks") << QStringLiteral(" 7146 \\34") << QStringLiteral("7146 \\34") << QStringLiteral("7146");
-        QTest::newRow("only blanks") << QStringLiteral("   \r") << QString() << QString();
-        QTest::newRow("inner blanks stay") << QStringLiteral("9027\\1\\a  b") << QStringLiteral("9027\\1\\a  b") << QStringLiteral("9027");
+        QTest::newRow("cr and blanks") << u"  5256\\5 \r"_s << u"5256\\5"_s << u"5256"_s;
+        QTest::newRow("control chars") << u"\t\x01" "2394\\a\x02"_s << u"2394\\a"_s << u"2394"_s;
+        QTest::newRow("code with blanks") << u" 7146 \\34"_s << u"7146 \\34"_s << u"7146"_s;
+        QTest::newRow("only blanks") << u"   \r"_s << QString() << QString();
+        QTest::newRow("inner blanks stay") << u"9027\\1\\a  b"_s << u"9027\\1\\a  b"_s << u"9027"_s;
     }
     void trimAndCode()
     {

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 
 namespace {
 
@@ -32,13 +34,13 @@ public:
     void dispatch(const ReadLine &r) override
     {
         if (!r.mlCode.isEmpty())
-            log << QStringLiteral("%1/%2=%3").arg(r.mlCode, item(r.mlValue, 2), item(r.mlValue, 3));
+            log << u"%1/%2=%3"_s.arg(r.mlCode, item(r.mlValue, 2), item(r.mlValue, 3));
         if (r.code.isEmpty() || isMultiLineCode(r.code))
             return;
         if (r.code == QLatin1String("5616"))
-            log << QStringLiteral("5616=%1").arg(cardNumber(item(r.line, 2)));
+            log << u"5616=%1"_s.arg(cardNumber(item(r.line, 2)));
         else
-            log << QStringLiteral("%1=%2").arg(r.code, item(r.line, 2));
+            log << u"%1=%2"_s.arg(r.code, item(r.line, 2));
     }
 };
 
@@ -51,7 +53,7 @@ QByteArray cp(const char *utf8)
 QStringList readLog(const QByteArray &bytes, ReadResult *result = nullptr)
 {
     RecordingInterpreter interpreter;
-    const ReadResult r = readCardBytes(bytes, interpreter, QStringLiteral("RK.txt"));
+    const ReadResult r = readCardBytes(bytes, interpreter, u"RK.txt"_s);
     if (result)
         *result = r;
     return interpreter.log;
@@ -69,48 +71,48 @@ private slots:
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("plain lines") << QByteArray("5256\\5\r\n7146\\34\r\n\r\n")
-                                     << QStringList{QStringLiteral("5256=5"), QStringLiteral("7146=34")};
+                                     << QStringList{u"5256=5"_s, u"7146=34"_s};
         QTest::newRow("backslash in a value cuts it")
-            << QByteArray("2358\\a\\b\r\n\r\n") << QStringList{QStringLiteral("2358=a")};
+            << QByteArray("2358\\a\\b\r\n\r\n") << QStringList{u"2358=a"_s};
         QTest::newRow("three-line memo joined by single blanks")
             << QByteArray("9027\\1\\first \r\n   second  \r\nthird\r\n5256\\1\r\n\r\n")
-            << QStringList{QStringLiteral("9027/1=first second third"), QStringLiteral("5256=1")};
+            << QStringList{u"9027/1=first second third"_s, u"5256=1"_s};
         QTest::newRow("continuation with backslash at position 5 is a new line")
             << QByteArray("2151\\1\\Name\r\nabcd\\efg\r\n\r\n")
-            << QStringList{QStringLiteral("2151/1=Name"), QStringLiteral("abcd=efg")};
+            << QStringList{u"2151/1=Name"_s, u"abcd=efg"_s};
         QTest::newRow("backslash elsewhere stays in the value")
-            << QByteArray("2151\\1\\Name\r\nab\\cdef\r\n\r\n") << QStringList{QStringLiteral("2151/1=Name ab")};
+            << QByteArray("2151\\1\\Name\r\nab\\cdef\r\n\r\n") << QStringList{u"2151/1=Name ab"_s};
         QTest::newRow("empty 2394 applies, empty 7146 does not")
             << QByteArray("2394\\\r\n7146\\\r\n5256\\5\r\n\r\n")
-            << QStringList{QStringLiteral("2394="), QStringLiteral("5256=5")};
+            << QStringList{u"2394="_s, u"5256=5"_s};
         QTest::newRow("lines without backslash are ignored, bare 2394 and 2655 are not")
             << QByteArray("hello\r\n\r\n2394\r\n7146\r\n2655\r\n5256\\5\r\n")
-            << QStringList{QStringLiteral("2394="), QStringLiteral("2655="), QStringLiteral("5256=5")};
+            << QStringList{u"2394="_s, u"2655="_s, u"5256=5"_s};
         QTest::newRow("bare LF reads like CR LF")
             << QByteArray("9027\\1\\a\nb\n5256\\5\n\n")
-            << QStringList{QStringLiteral("9027/1=a b"), QStringLiteral("5256=5")};
+            << QStringList{u"9027/1=a b"_s, u"5256=5"_s};
         QTest::newRow("bare CR reads like CR LF")
             << QByteArray("9027\\1\\a\rb\r5256\\5\r7146\\34\r\r")
-            << QStringList{QStringLiteral("9027/1=a b"), QStringLiteral("5256=5"), QStringLiteral("7146=34")};
+            << QStringList{u"9027/1=a b"_s, u"5256=5"_s, u"7146=34"_s};
         QTest::newRow("mixed line ends, CR LF is one end")
             << QByteArray("9027\\1\\a\r\nb\rc\nd\r\n5256\\5\n\r\n")
-            << QStringList{QStringLiteral("9027/1=a b c d"), QStringLiteral("5256=5")};
+            << QStringList{u"9027/1=a b c d"_s, u"5256=5"_s};
         QTest::newRow("repeated code applied each time")
-            << QByteArray("5616\\1\r\n5616\\2\r\n\r\n") << QStringList{QStringLiteral("5616=1"), QStringLiteral("5616=2")};
+            << QByteArray("5616\\1\r\n5616\\2\r\n\r\n") << QStringList{u"5616=1"_s, u"5616=2"_s};
         // The loop would end when the file's last line closes a value, dropping that line.
         QTest::newRow("last line after a value is applied")
             << cp("9027\\2\\Title\r\n9027\\1\\Назва\r\n\r\n")
-            << QStringList{QStringLiteral("9027/2=Title"), QStringLiteral("9027/1=Назва")};
+            << QStringList{u"9027/2=Title"_s, u"9027/1=Назва"_s};
         QTest::newRow("single last line after a value")
-            << QByteArray("2151\\3\\Name\r\n5256\\1\r\n\r\n") << QStringList{QStringLiteral("2151/3=Name"), QStringLiteral("5256=1")};
+            << QByteArray("2151\\3\\Name\r\n5256\\1\r\n\r\n") << QStringList{u"2151/3=Name"_s, u"5256=1"_s};
         QTest::newRow("value at end gets no trailing blank")
             << cp("9036\\1\\Етап\r\nдругий рядок\r\n\r\n\r\n")
-            << QStringList{QStringLiteral("9036/1=Етап другий рядок")};
+            << QStringList{u"9036/1=Етап другий рядок"_s};
         QTest::newRow("value closed by end of file without empty line")
-            << QByteArray("9027\\1\\a\r\nb") << QStringList{QStringLiteral("9027/1=a b")};
+            << QByteArray("9027\\1\\a\r\nb") << QStringList{u"9027/1=a b"_s};
         QTest::newRow("chain of three values")
             << QByteArray("2151\\1\\a\r\n2151\\3\\b\r\nb2\r\n9027\\1\\c\r\n\r\n")
-            << QStringList{QStringLiteral("2151/1=a"), QStringLiteral("2151/3=b b2"), QStringLiteral("9027/1=c")};
+            << QStringList{u"2151/1=a"_s, u"2151/3=b b2"_s, u"9027/1=c"_s};
         QTest::newRow("empty file") << QByteArray() << QStringList();
         QTest::newRow("only line ends") << QByteArray("\r\n\r\n\n") << QStringList();
     }
@@ -127,11 +129,11 @@ private slots:
     {
         ReadResult r;
         const QStringList log = readLog("5256\\5\r\n5616\\1\r\n5616\\x1\r\n7146\\34\r\n\r\n", &r);
-        QCOMPARE(log, (QStringList{QStringLiteral("5256=5"), QStringLiteral("5616=1")}));
+        QCOMPARE(log, (QStringList{u"5256=5"_s, u"5616=1"_s}));
         QCOMPARE(r.status, ReadResult::Status::ConversionError);
         QCOMPARE(r.lineNumber, 3);
-        QVERIFY2(r.message.contains(QStringLiteral("5616\\x1")), qPrintable(r.message));
-        QVERIFY(r.message.contains(QStringLiteral("3")));
+        QVERIFY2(r.message.contains(u"5616\\x1"_s), qPrintable(r.message));
+        QVERIFY(r.message.contains(u"3"_s));
     }
 
     // The line named is the one that holds the bad value, also when the value is empty
@@ -141,17 +143,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("part");
-        const QString notNumber = QStringLiteral("не є числом");
+        const QString notNumber = u"не є числом"_s;
         QTest::newRow("empty sub-code of a value") << cp("5256\\1\r\n2151\\\\Назва\r\n2394\\a@b.ua\r\n") << 2
-                                                   << QStringLiteral("«2151\\\\Назва»");
+                                                   << u"«2151\\\\Назва»"_s;
         QTest::newRow("bad sub-code of a value with continuation")
-            << cp("9027\\x\\Назва\r\nдалі\r\n5256\\1\r\n") << 1 << QStringLiteral("«x»");
+            << cp("9027\\x\\Назва\r\nдалі\r\n5256\\1\r\n") << 1 << u"«x»"_s;
         QTest::newRow("bad number in the line that ended a value")
-            << cp("9027\\1\\Назва\r\nдалі\r\n2142\\x\\1\\12345678\r\n") << 3 << QStringLiteral("«x»");
+            << cp("9027\\1\\Назва\r\nдалі\r\n2142\\x\\1\\12345678\r\n") << 3 << u"«x»"_s;
         QTest::newRow("number too large") << cp("2458\\2147483648\\1\\12345678\r\n") << 1
-                                          << QStringLiteral("число «2147483648» виходить за допустимі межі");
+                                          << u"число «2147483648» виходить за допустимі межі"_s;
         QTest::newRow("number too small") << cp("2142\\-2147483649\\1\\12345678\r\n") << 1
-                                          << QStringLiteral("виходить за допустимі межі");
+                                          << u"виходить за допустимі межі"_s;
         QTest::newRow("on CR-only lines") << cp("5256\\1\r2151\\\\Назва\r2394\\a\r") << 2 << notNumber;
     }
     void numberErrors()
@@ -163,10 +165,10 @@ private slots:
         auto model = rk.createModel();
         rk.clearModel(*model);
         auto interpreter = rk.interpreter(*model);
-        const ReadResult r = readCardBytes(bytes, *interpreter, QStringLiteral("RK.txt"));
+        const ReadResult r = readCardBytes(bytes, *interpreter, u"RK.txt"_s);
         QCOMPARE(r.status, ReadResult::Status::ConversionError);
         QCOMPARE(r.lineNumber, line);
-        QVERIFY2(r.message.contains(QStringLiteral("у рядку %1 ").arg(line)), qPrintable(r.message));
+        QVERIFY2(r.message.contains(u"у рядку %1 "_s.arg(line)), qPrintable(r.message));
         QVERIFY2(r.message.contains(part), qPrintable(r.message));
     }
 
@@ -176,7 +178,7 @@ private slots:
         QTest::addColumn<bool>("utf8");
         QTest::newRow("ascii") << QByteArray("5256\\1\r\n") << false;
         QTest::newRow("cp1251 cyrillic") << cp("9027\\1\\Назва роботи, їжак, Є\r\n") << false;
-        QTest::newRow("utf-8 cyrillic") << QStringLiteral("9027\\1\\Назва роботи\r\n").toUtf8() << true;
+        QTest::newRow("utf-8 cyrillic") << u"9027\\1\\Назва роботи\r\n"_s.toUtf8() << true;
         QTest::newRow("utf-8 with byte order mark") << QByteArray("\xEF\xBB\xBF" "5256\\1\r\n") << true;
         QTest::newRow("broken utf-8") << QByteArray("9027\\1\\\xD0\r\n") << false;
     }
@@ -213,43 +215,43 @@ private slots:
     {
         QTemporaryDir dir;
         RecordingInterpreter interpreter;
-        const QString missing = dir.filePath(QStringLiteral("gone.txt"));
+        const QString missing = dir.filePath(u"gone.txt"_s);
         ReadResult r = readCardFile(missing, interpreter);
         QCOMPARE(r.status, ReadResult::Status::IoError);
         QVERIFY(r.message.contains(missing));
         r = readCardFile(dir.path(), interpreter);
         QCOMPARE(r.status, ReadResult::Status::IoError);
-        QVERIFY2(r.message.contains(QStringLiteral("папку")), qPrintable(r.message));
+        QVERIFY2(r.message.contains(u"папку"_s), qPrintable(r.message));
         // A pipe would block the reading until someone writes into it.
-        const QString fifo = dir.filePath(QStringLiteral("RK-pipe.txt"));
+        const QString fifo = dir.filePath(u"RK-pipe.txt"_s);
         if (makeNamedPipe(fifo)) {
             r = readCardFile(fifo, interpreter);
             QCOMPARE(r.status, ReadResult::Status::IoError);
-            QVERIFY2(r.message.contains(QStringLiteral("канал")), qPrintable(r.message));
+            QVERIFY2(r.message.contains(u"канал"_s), qPrintable(r.message));
         }
 
-        const QString path = dir.filePath(QStringLiteral("RK.txt"));
+        const QString path = dir.filePath(u"RK.txt"_s);
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(cp1251::encode(QStringLiteral("2655\\Київ\\вул. Хрещатик\r\n\r\n")));
+        f.write(cp1251::encode(u"2655\\Київ\\вул. Хрещатик\r\n\r\n"_s));
         f.close();
         r = readCardFile(path, interpreter);
         QVERIFY(r.ok());
-        QCOMPARE(interpreter.log, QStringList{QStringLiteral("2655=Київ")});
+        QCOMPARE(interpreter.log, QStringList{u"2655=Київ"_s});
     }
     // Bytes that cannot be a card are not read at all, and the open says why.
     void notACard_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason"); // empty: a card
-        QTest::newRow("empty") << QByteArray() << QStringLiteral("файл порожній");
-        QTest::newRow("blank lines") << QByteArray(" \r\n\t\r\n\r\n") << QStringLiteral("файл порожній");
-        QTest::newRow("all NUL") << QByteArray(100, '\0') << QStringLiteral("двійкові дані");
+        QTest::newRow("empty") << QByteArray() << u"файл порожній"_s;
+        QTest::newRow("blank lines") << QByteArray(" \r\n\t\r\n\r\n") << u"файл порожній"_s;
+        QTest::newRow("all NUL") << QByteArray(100, '\0') << u"двійкові дані"_s;
         QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE" "5\0" "2\0" "5\0" "6\0" "\\\0" "5\0", 14)
-                                              << QStringLiteral("UTF-16");
-        QTest::newRow("control bytes") << QByteArray("5256\\5\r\n\x01\x02\x03\x04\x05\x06\r\n") << QStringLiteral("двійкові дані");
+                                              << u"UTF-16"_s;
+        QTest::newRow("control bytes") << QByteArray("5256\\5\r\n\x01\x02\x03\x04\x05\x06\r\n") << u"двійкові дані"_s;
         QTest::newRow("text without a card line") << cp("Шановні колеги!\r\nкартка у додатку\r\n")
-                                                  << QStringLiteral("жодного рядка картки");
+                                                  << u"жодного рядка картки"_s;
         QTest::newRow("a card with a stray NUL") << cp("5256\\5\r\n7146\\3").append('\0').append(cp("4\r\n6111\\П\r\n"))
                                                  << QString();
         QTest::newRow("a card line after blanks") << QByteArray("   5256\\5\r\n") << QString();
@@ -266,7 +268,7 @@ private slots:
         QCOMPARE(r.notACard.isEmpty(), reason.isEmpty());
         if (!reason.isEmpty()) {
             QVERIFY(log.isEmpty());
-            QCOMPARE(r.warning, QStringLiteral("«RK.txt»: це не схоже на файл картки - ") + r.notACard + u'.');
+            QCOMPARE(r.warning, u"«RK.txt»: це не схоже на файл картки - "_s + r.notACard + u'.');
         }
     }
 
@@ -277,17 +279,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("notes"); // "line: text"
         QTest::newRow("line without a code") << cp("5256\\5\r\nбез коду\r\n")
-                                             << QStringList{QStringLiteral("2: рядок без коду поля не прочитано: «без коду»")};
+                                             << QStringList{u"2: рядок без коду поля не прочитано: «без коду»"_s};
         QTest::newRow("bare code not kept") << cp("5256\\5\r\n7146\r\n")
-                                            << QStringList{QStringLiteral("2: рядок без коду поля не прочитано: «7146»")};
+                                            << QStringList{u"2: рядок без коду поля не прочитано: «7146»"_s};
         QTest::newRow("bare code kept") << cp("2394\r\n5256\\5\r\n") << QStringList();
         QTest::newRow("continuation lines") << cp("9027\\1\\Назва\r\nроботи\r\n5256\\5\r\n") << QStringList();
         QTest::newRow("empty first value, date after") << cp("5256\\5\r\n5418\\\\01.02.24\r\n")
-                                                       << QStringList{QStringLiteral("2: перше значення порожнє, тому рядок не прочитано, а з ним і «01.02.24»")};
+                                                       << QStringList{u"2: перше значення порожнє, тому рядок не прочитано, а з ним і «01.02.24»"_s};
         QTest::newRow("empty first value, empty masks after") << cp("5418\\\\  .  .  \r\n7146\\\r\n") << QStringList();
         QTest::newRow("after a value, a line of a multi-line code with an empty value")
             << cp("9027\\1\\Назва\r\n9036\\\r\nЕтап\r\n")
-            << QStringList{QStringLiteral("3: рядок без коду поля не прочитано: «Етап»")};
+            << QStringList{u"3: рядок без коду поля не прочитано: «Етап»"_s};
     }
     void loopNotes()
     {
@@ -297,7 +299,7 @@ private slots:
         readLog(bytes, &r);
         QStringList seen;
         for (const ReadNote &note : r.notes)
-            seen << QStringLiteral("%1: %2").arg(note.lineNumber).arg(note.text);
+            seen << u"%1: %2"_s.arg(note.lineNumber).arg(note.text);
         QCOMPARE(seen, notes);
         QCOMPARE(r.warning.isEmpty(), notes.isEmpty());
     }
@@ -307,16 +309,16 @@ private slots:
     {
         const QByteArray bytes = cp("5616\\x\r\n7146\\34\r\n5616\\2147483648\r\n6111\\П\r\n");
         RecordingInterpreter noting;
-        ReadResult r = readCardBytes(bytes, noting, QStringLiteral("RK.txt"), NumberErrors::Note);
-        QCOMPARE(noting.log, (QStringList{QStringLiteral("7146=34"), QStringLiteral("6111=П")}));
+        ReadResult r = readCardBytes(bytes, noting, u"RK.txt"_s, NumberErrors::Note);
+        QCOMPARE(noting.log, (QStringList{u"7146=34"_s, u"6111=П"_s}));
         QCOMPARE(r.status, ReadResult::Status::ConversionError);
         QCOMPARE(r.lineNumber, 1);
         QCOMPARE(r.notes.size(), 2);
-        QCOMPARE(r.notes.at(0).text, QStringLiteral("значення «x» має бути числом: рядок не прочитано"));
+        QCOMPARE(r.notes.at(0).text, u"значення «x» має бути числом: рядок не прочитано"_s);
         QCOMPARE(r.notes.at(1).lineNumber, 3);
-        QVERIFY(r.notes.at(1).text.startsWith(QStringLiteral("число «2147483648» виходить за допустимі межі")));
+        QVERIFY(r.notes.at(1).text.startsWith(u"число «2147483648» виходить за допустимі межі"_s));
         RecordingInterpreter stopping;
-        r = readCardBytes(bytes, stopping, QStringLiteral("RK.txt"));
+        r = readCardBytes(bytes, stopping, u"RK.txt"_s);
         QVERIFY(stopping.log.isEmpty());
         QVERIFY(r.notes.isEmpty());
     }
@@ -326,15 +328,15 @@ private slots:
     {
         QTest::addColumn<QList<int>>("lines");
         QTest::addColumn<QString>("part");
-        QTest::newRow("one") << QList<int>{4} << QStringLiteral("не прочитано 1 рядок (4):");
-        QTest::newRow("two notes, one line") << QList<int>{4, 4, 9} << QStringLiteral("не прочитано 2 рядки (4, 9):");
-        QTest::newRow("five") << QList<int>{1, 2, 3, 4, 5} << QStringLiteral("не прочитано 5 рядків (1, 2, 3, 4, 5):");
+        QTest::newRow("one") << QList<int>{4} << u"не прочитано 1 рядок (4):"_s;
+        QTest::newRow("two notes, one line") << QList<int>{4, 4, 9} << u"не прочитано 2 рядки (4, 9):"_s;
+        QTest::newRow("five") << QList<int>{1, 2, 3, 4, 5} << u"не прочитано 5 рядків (1, 2, 3, 4, 5):"_s;
         QList<int> many;
         for (int n = 1; n <= 21; ++n)
             many << n;
-        QTest::newRow("twenty-one") << many << QStringLiteral("не прочитано 21 рядок (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, …):");
+        QTest::newRow("twenty-one") << many << u"не прочитано 21 рядок (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, …):"_s;
         many.removeLast();
-        QTest::newRow("twelve..") << many.mid(8) << QStringLiteral("не прочитано 12 рядків (");
+        QTest::newRow("twelve..") << many.mid(8) << u"не прочитано 12 рядків ("_s;
     }
     void notesWarning()
     {
@@ -342,10 +344,10 @@ private slots:
         QFETCH(QString, part);
         QList<ReadNote> notes;
         for (int line : lines)
-            notes.append({line, QStringLiteral("5256"), QStringLiteral("x")});
-        const QString text = ::notesWarning(QStringLiteral("RK.txt"), notes);
-        QVERIFY2(text.startsWith(QStringLiteral("У файлі «RK.txt» ") + part), qPrintable(text));
-        QVERIFY(text.endsWith(QStringLiteral("«zorvat-card check».")));
+            notes.append({line, u"5256"_s, u"x"_s});
+        const QString text = ::notesWarning(u"RK.txt"_s, notes);
+        QVERIFY2(text.startsWith(u"У файлі «RK.txt» "_s + part), qPrintable(text));
+        QVERIFY(text.endsWith(u"«zorvat-card check»."_s));
     }
 };
 

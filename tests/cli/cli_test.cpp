@@ -52,7 +52,7 @@ Run zorvatCard(const QStringList &args, int fileLimit = -1)
 #else
     Q_UNUSED(fileLimit);
 #endif
-    return runProgram(p, QStringLiteral(ZORVAT_CARD_BIN), args);
+    return runProgram(p, QString::fromUtf8(ZORVAT_CARD_BIN), args);
 }
 
 QByteArray freshCardBytes(CardType type)
@@ -68,7 +68,7 @@ QStringList resavedLines(const CardKind &kind, const QByteArray &bytes)
     auto model = kind.createModel();
     kind.clearModel(*model);
     auto interpreter = kind.interpreter(*model);
-    readCardBytes(bytes, *interpreter, QStringLiteral("card.txt"));
+    readCardBytes(bytes, *interpreter, u"card.txt"_s);
     kind.afterRead(*model);
     return kind.fileLines(*model);
 }
@@ -107,7 +107,7 @@ QHash<QString, int> savedValues(const QStringList &lines, const QMultiHash<QStri
         const QList<int> positions = masked.values(items.constFirst());
         for (int position : positions) {
             if (position - 1 < items.size())
-                items[position - 1] = QStringLiteral("#");
+                items[position - 1] = u"#"_s;
         }
         const QString value = items.mid(1).join(QLatin1Char('\\'));
         if (holdsData(value))
@@ -123,8 +123,8 @@ QHash<QString, QStringList> checkProblems(const Run &r)
     const QJsonArray problems = QJsonDocument::fromJson(r.out).array();
     for (const QJsonValue &value : problems) {
         const QJsonObject p = value.toObject();
-        out[p.value(QStringLiteral("file")).toString()]
-            << QStringLiteral("%1: %2").arg(p.value(QStringLiteral("line")).toInt()).arg(p.value(QStringLiteral("message")).toString());
+        out[p.value(u"file"_s).toString()]
+            << u"%1: %2"_s.arg(p.value(u"line"_s).toInt()).arg(p.value(u"message"_s).toString());
     }
     return out;
 }
@@ -134,7 +134,7 @@ QJsonArray formProblems(const Run &r)
 {
     QJsonArray out;
     for (const QJsonValue &value : QJsonDocument::fromJson(r.out).array()) {
-        if (value.toObject().value(QStringLiteral("check")).toString() == QLatin1String("form"))
+        if (value.toObject().value(u"check"_s).toString() == QLatin1String("form"))
             out.append(value);
     }
     return out;
@@ -146,9 +146,9 @@ QString formText(const Run &r)
     QStringList lines;
     for (const QJsonValue &value : formProblems(r)) {
         const QJsonObject p = value.toObject();
-        const int line = p.value(QStringLiteral("line")).toInt();
-        lines << p.value(QStringLiteral("file")).toString() + (line > 0 ? QStringLiteral(":%1").arg(line) : QString())
-                     + QStringLiteral(": ") + p.value(QStringLiteral("message")).toString();
+        const int line = p.value(u"line"_s).toInt();
+        lines << p.value(u"file"_s).toString() + (line > 0 ? u":%1"_s.arg(line) : QString())
+                     + u": "_s + p.value(u"message"_s).toString();
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -164,25 +164,25 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("stderrPart");
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QString();
-        QTest::newRow("command help") << QStringList{QStringLiteral("check"), QStringLiteral("--help")} << 0 << QString();
-        QTest::newRow("no command") << QStringList{} << 2 << QStringLiteral("команду");
-        QTest::newRow("unknown command") << QStringList{QStringLiteral("print")} << 2 << QStringLiteral("«print»");
-        QTest::newRow("unknown type") << QStringList{QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("xk"),
-                                                     QStringLiteral("x.txt")}
-                                      << 2 << QStringLiteral("«xk»");
+        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << QString();
+        QTest::newRow("command help") << QStringList{u"check"_s, u"--help"_s} << 0 << QString();
+        QTest::newRow("no command") << QStringList{} << 2 << u"команду"_s;
+        QTest::newRow("unknown command") << QStringList{u"print"_s} << 2 << u"«print»"_s;
+        QTest::newRow("unknown type") << QStringList{u"new"_s, u"--type"_s, u"xk"_s,
+                                                     u"x.txt"_s}
+                                      << 2 << u"«xk»"_s;
         QTest::newRow("type missing after option")
-            << QStringList{QStringLiteral("new"), QStringLiteral("--type")} << 2 << QStringLiteral("--type");
-        QTest::newRow("unknown prefix") << QStringList{QStringLiteral("show"), QStringLiteral("card.txt")} << 2
-                                        << QStringLiteral("card.txt");
-        QTest::newRow("missing file") << QStringList{QStringLiteral("show"), QStringLiteral("RK-missing.txt")} << 2
-                                      << QStringLiteral("RK-missing.txt");
-        QTest::newRow("too few files") << QStringList{QStringLiteral("resave"), QStringLiteral("RK.txt")} << 2
-                                       << QStringLiteral("resave");
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("show"), QStringLiteral("--fast"), QStringLiteral("RK.txt")}
-                                        << 2 << QStringLiteral("--fast");
-        QTest::newRow("check missing file") << QStringList{QStringLiteral("check"), QStringLiteral("nothing.txt")} << 2
-                                            << QStringLiteral("nothing.txt");
+            << QStringList{u"new"_s, u"--type"_s} << 2 << u"--type"_s;
+        QTest::newRow("unknown prefix") << QStringList{u"show"_s, u"card.txt"_s} << 2
+                                        << u"card.txt"_s;
+        QTest::newRow("missing file") << QStringList{u"show"_s, u"RK-missing.txt"_s} << 2
+                                      << u"RK-missing.txt"_s;
+        QTest::newRow("too few files") << QStringList{u"resave"_s, u"RK.txt"_s} << 2
+                                       << u"resave"_s;
+        QTest::newRow("unknown option") << QStringList{u"show"_s, u"--fast"_s, u"RK.txt"_s}
+                                        << 2 << u"--fast"_s;
+        QTest::newRow("check missing file") << QStringList{u"check"_s, u"nothing.txt"_s} << 2
+                                            << u"nothing.txt"_s;
     }
     void usage()
     {
@@ -199,7 +199,7 @@ private slots:
 
     void version()
     {
-        const Run r = zorvatCard({QStringLiteral("--version")});
+        const Run r = zorvatCard({u"--version"_s});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QByteArray("zorvat-card " ZORVAT_VERSION "\n" ZORVAT_LICENCE_NOTICE));
     }
@@ -209,12 +209,12 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<int>("cardType");
-        QTest::newRow("rk by option") << QStringLiteral("rk") << QStringLiteral("a.txt") << int(CardType::RK);
-        QTest::newRow("rk by prefix") << QString() << QStringLiteral("rk-new.txt") << int(CardType::RK);
-        QTest::newRow("ok by option") << QStringLiteral("OK") << QStringLiteral("b.txt") << int(CardType::OK);
-        QTest::newRow("okd by prefix") << QString() << QStringLiteral("OKD1.txt") << int(CardType::OKD);
-        QTest::newRow("ik by prefix") << QString() << QStringLiteral("Ik.txt") << int(CardType::IK);
-        QTest::newRow("ik by option") << QStringLiteral("ik") << QStringLiteral("c.txt") << int(CardType::IK);
+        QTest::newRow("rk by option") << u"rk"_s << u"a.txt"_s << int(CardType::RK);
+        QTest::newRow("rk by prefix") << QString() << u"rk-new.txt"_s << int(CardType::RK);
+        QTest::newRow("ok by option") << u"OK"_s << u"b.txt"_s << int(CardType::OK);
+        QTest::newRow("okd by prefix") << QString() << u"OKD1.txt"_s << int(CardType::OKD);
+        QTest::newRow("ik by prefix") << QString() << u"Ik.txt"_s << int(CardType::IK);
+        QTest::newRow("ik by option") << u"ik"_s << u"c.txt"_s << int(CardType::IK);
     }
     void newMatchesFreshEditor()
     {
@@ -223,9 +223,9 @@ private slots:
         QFETCH(int, cardType);
         QTemporaryDir dir;
         const QString out = dir.filePath(fileName);
-        QStringList args{QStringLiteral("new")};
+        QStringList args{u"new"_s};
         if (!type.isEmpty())
-            args << QStringLiteral("--type") << type;
+            args << u"--type"_s << type;
         args << out;
         const Run r = zorvatCard(args);
         QCOMPARE(r.status, 0);
@@ -236,8 +236,8 @@ private slots:
     void resaveRkCardAsOk()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK-work.txt"));
-        const QString out = dir.filePath(QStringLiteral("OK-work.txt"));
+        const QString in = dir.filePath(u"RK-work.txt"_s);
+        const QString out = dir.filePath(u"OK-work.txt"_s);
         writeFile(in, cardFileBytes(QString::fromUtf8(
                                         "5256\\5\n5436\\0124U000777\n5418\\12/34\\01.02.24\n5517\\UA01U123456с\n"
                                         "2457\\1\\12345678\n2151\\1\\Інститут\n2151\\3\\Institute\n2358\\ІТК\n"
@@ -252,14 +252,14 @@ private slots:
                                         "5634\\004.8\n5616\\27.41.15.00\n6111\\Петров\n6210\\д.т.н.\n6120\\1\\Коваленко\n"
                                         "6120\\3\\Kovalenko\n6228\\к.т.н.\n6140\\Ковальчук\n6141\\044-2")
                                         .split(QLatin1Char('\n'))));
-        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("ok"), in, out});
+        const Run r = zorvatCard({u"resave"_s, u"--type"_s, u"ok"_s, in, out});
         QCOMPARE(r.status, 0);
         // The RK lines OK has no field for, and the first stage, which the one stage of
         // OK replaces, are counted in one message.
-        QCOMPARE(r.err.trimmed(), QStringLiteral("Зверніть увагу Ви відкрили реєстраційну картку !    RK-work.txt\n"
+        QCOMPARE(r.err.trimmed(), u"Зверніть увагу Ви відкрили реєстраційну картку !    RK-work.txt\n"
                                                  "У файлі «%1» не прочитано 14 рядків (4, 14, 15, 16, 17, 18, 19, 20, "
                                                  "21, 22, …): цих даних немає в картці, і запис поверх файлу їх "
-                                                 "знищить. Що саме і чому, покаже «zorvat-card check».")
+                                                 "знищить. Що саме і чому, покаже «zorvat-card check»."_s
                                       .arg(in));
         // The stages of an RK card carry a report kind where OK has the stage kind: OK
         // keeps the stage's name and leaves the report kind out.
@@ -294,7 +294,7 @@ private slots:
     void samplesAreClean()
     {
         QFETCH(QString, sample);
-        const Run r = zorvatCard({u"check"_s, QStringLiteral(ZORVAT_SAMPLES) + u'/' + sample});
+        const Run r = zorvatCard({u"check"_s, QString::fromUtf8(ZORVAT_SAMPLES) + u'/' + sample});
         QCOMPARE(r.err + QString::fromUtf8(r.out), QString());
         QCOMPARE(r.status, 0);
     }
@@ -305,13 +305,13 @@ private slots:
         QFETCH(QString, type);
         QTemporaryDir dir;
         const QString plain = dir.filePath(u"plain.txt"_s);
-        QCOMPARE(zorvatCard({u"resave"_s, u"--type"_s, type, QStringLiteral(ZORVAT_SAMPLES) + u'/' + sample, plain}).status,
+        QCOMPARE(zorvatCard({u"resave"_s, u"--type"_s, type, QString::fromUtf8(ZORVAT_SAMPLES) + u'/' + sample, plain}).status,
                  0);
         const QString folder = dir.filePath(u"Олена/Мої документи"_s);
         QVERIFY(QDir().mkpath(folder));
         const QString in = folder + u"/Картка 2026 «Ї».txt"_s;
         const QString out = folder + u"/Копія картки.txt"_s;
-        writeFile(in, readAll(QStringLiteral(ZORVAT_SAMPLES) + u'/' + sample));
+        writeFile(in, readAll(QString::fromUtf8(ZORVAT_SAMPLES) + u'/' + sample));
         const Run saved = zorvatCard({u"resave"_s, u"--type"_s, type, in, out});
         QVERIFY2(saved.status == 0, qPrintable(saved.err));
         QCOMPARE(readAll(out), readAll(plain));
@@ -327,41 +327,41 @@ private slots:
     void okByPrefix()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("ok-full.txt"));
-        const QString out = dir.filePath(QStringLiteral("again.txt"));
+        const QString in = dir.filePath(u"ok-full.txt"_s);
+        const QString out = dir.filePath(u"again.txt"_s);
         writeFile(in, cardFileBytes(okTest::fullCard()));
-        const Run r = zorvatCard({QStringLiteral("resave"), in, out});
+        const Run r = zorvatCard({u"resave"_s, in, out});
         QCOMPARE(r.status, 0);
         QCOMPARE(readAll(out), readAll(in));
-        QVERIFY(zorvatCard({QStringLiteral("check"), in}).out.isEmpty());
+        QVERIFY(zorvatCard({u"check"_s, in}).out.isEmpty());
     }
 
     void showOkListsAndTexts()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("card.txt"));
+        const QString in = dir.filePath(u"card.txt"_s);
         writeFile(in, cardFileBytes(okTest::fullCard()));
-        const Run r = zorvatCard({QStringLiteral("show"), QStringLiteral("--type"), QStringLiteral("ok"), in});
+        const Run r = zorvatCard({u"show"_s, u"--type"_s, u"ok"_s, in});
         QCOMPARE(r.status, 0);
         const QJsonObject card = QJsonDocument::fromJson(r.out).object();
-        QCOMPARE(card.value(QStringLiteral("type")).toString(), QStringLiteral("ok"));
-        const QJsonObject lists = card.value(QStringLiteral("lists")).toObject();
-        const QJsonArray owners = lists.value(QStringLiteral("owners")).toArray();
+        QCOMPARE(card.value(u"type"_s).toString(), u"ok"_s);
+        const QJsonObject lists = card.value(u"lists"_s).toObject();
+        const QJsonArray owners = lists.value(u"owners"_s).toArray();
         QCOMPARE(owners.size(), 3);
         QCOMPARE(owners.at(1).toString(), QString::fromUtf8("2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7"
                                                             "\\\\\\\\\\Свідоцтво 5\\01.03.24"));
-        QCOMPARE(lists.value(QStringLiteral("coExecutors")).toArray().at(2).toString(),
+        QCOMPARE(lists.value(u"coExecutors"_s).toArray().at(2).toString(),
                  QString::fromUtf8("3\\1\\66666666\\Полтава\\Завод\\вул. Нова, 1"));
-        QCOMPARE(lists.value(QStringLiteral("executorList")).toArray().at(1).toString(),
+        QCOMPARE(lists.value(u"executorList"_s).toArray().at(1).toString(),
                  QString::fromUtf8("2\\Сидоренко С.С.\\с.н.с.\\"));
-        QCOMPARE(lists.value(QStringLiteral("stageNumbers")).toArray(),
-                 QJsonArray({QStringLiteral("0124U000001 "), QString::fromUtf8("0124U000002с")}));
-        const QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
-        QCOMPARE(texts.keys(), (QStringList{QStringLiteral("2151"), QStringLiteral("6120"), QStringLiteral("9027"),
-                                            QStringLiteral("9117")}));
-        QCOMPARE(texts.value(QStringLiteral("9117")).toObject().value(QStringLiteral("en")).toString(),
-                 QStringLiteral("Abstract of the work"));
-        QCOMPARE(texts.value(QStringLiteral("6120")).toObject().value(QStringLiteral("uk")).toString(),
+        QCOMPARE(lists.value(u"stageNumbers"_s).toArray(),
+                 QJsonArray({u"0124U000001 "_s, QString::fromUtf8("0124U000002с")}));
+        const QJsonObject texts = card.value(u"texts"_s).toObject();
+        QCOMPARE(texts.keys(), (QStringList{u"2151"_s, u"6120"_s, u"9027"_s,
+                                            u"9117"_s}));
+        QCOMPARE(texts.value(u"9117"_s).toObject().value(u"en"_s).toString(),
+                 u"Abstract of the work"_s);
+        QCOMPARE(texts.value(u"6120"_s).toObject().value(u"uk"_s).toString(),
                  QString::fromUtf8("Коваленко К.К."));
     }
 
@@ -372,21 +372,21 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("reported");
         QTest::addColumn<QString>("clean");
-        QTest::newRow("ok") << QStringLiteral("OK-bad.txt")
-                            << QStringList{QStringLiteral("5256\\5"),
+        QTest::newRow("ok") << u"OK-bad.txt"_s
+                            << QStringList{u"5256\\5"_s,
                                            QString::fromUtf8("2459\\21\\1\\11111111\\Львів\\Завод\\адреса"),
                                            QString::fromUtf8("6121\\121\\Іванов\\с.н.с.\\"),
                                            QString::fromUtf8("2142\\50\\1\\44444444\\Дніпро\\КБ\\адреса"),
                                            QString::fromUtf8("2142\\1\\1\\44444444\\Дніпро\\КБ\\адреса")}
                             << QStringList{QString::fromUtf8(":2: номер запису «21» у рядку 2459 має бути від 1 до 20"),
                                            QString::fromUtf8(":3: номер запису «121» у рядку 6121 має бути від 1 до 120")}
-                            << QStringLiteral(":4: номер запису");
+                            << u":4: номер запису"_s;
         // Six owner slots are carried by the IK card lines; a seventh is reported.
-        QTest::newRow("ik") << QStringLiteral("IK-bad.txt")
+        QTest::newRow("ik") << u"IK-bad.txt"_s
                             << QStringList{QString::fromUtf8("2459\\6\\1\\11111111\\Львів\\Завод"),
                                            QString::fromUtf8("2459\\7\\1\\11111111\\Львів\\Завод")}
                             << QStringList{QString::fromUtf8(":2: номер запису «7» у рядку 2459 має бути від 1 до 6")}
-                            << QStringLiteral(":1: номер запису");
+                            << u":1: номер запису"_s;
     }
     void checkListNumbers()
     {
@@ -397,7 +397,7 @@ private slots:
         QTemporaryDir dir;
         const QString in = dir.filePath(fileName);
         writeFile(in, cardFileBytes(lines));
-        const Run r = zorvatCard({QStringLiteral("check"), in});
+        const Run r = zorvatCard({u"check"_s, in});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
         for (const QString &problem : reported)
@@ -413,21 +413,21 @@ private slots:
         QTest::addColumn<QString>("abstract"); // the line a long abstract replaces
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QString>("absent"); // a text the pages as printed do not hold
-        QTest::newRow("OK") << QStringLiteral("OK.txt") << okTest::fullCard() << QStringLiteral("9117\\1\\Реферат роботи")
-                            << QStringList{QStringLiteral("ОБЛІКОВА КАРТКА НДР І ДКР (ОК)"),
-                                           QStringLiteral("ОСНОВНІ ВІДОМОСТІ ПРО НДР (ДКР)"),
-                                           QStringLiteral("Мельник М.М.")}
+        QTest::newRow("OK") << u"OK.txt"_s << okTest::fullCard() << u"9117\\1\\Реферат роботи"_s
+                            << QStringList{u"ОБЛІКОВА КАРТКА НДР І ДКР (ОК)"_s,
+                                           u"ОСНОВНІ ВІДОМОСТІ ПРО НДР (ДКР)"_s,
+                                           u"Мельник М.М."_s}
                             << QString();
-        QTest::newRow("OKD") << QStringLiteral("OKD.txt") << okdTest::fullCard()
-                             << QStringLiteral("9118\\1\\Реферат дисертації")
-                             << QStringList{QStringLiteral("ОБЛІКОВА КАРТКА ДИСЕРТАЦІЇ (ОКД)"),
-                                            QStringLiteral("3. Abstract of the thesis"), QStringLiteral("Гнатюк Віра")}
+        QTest::newRow("OKD") << u"OKD.txt"_s << okdTest::fullCard()
+                             << u"9118\\1\\Реферат дисертації"_s
+                             << QStringList{u"ОБЛІКОВА КАРТКА ДИСЕРТАЦІЇ (ОКД)"_s,
+                                            u"3. Abstract of the thesis"_s, u"Гнатюк Віра"_s}
                              << QString();
         // Sheet 1 names the product beside its title while the IK print shows it.
-        QTest::newRow("IK") << QStringLiteral("IK.txt") << ikTest::fullCard() << QStringLiteral("9118\\Опис продукції")
-                            << QStringList{QStringLiteral("ІНФОРМАЦІЙНА КАРТКА НАУКОВО-ТЕХНІЧНОЇ ПРОДУКЦІЇ (ІК НТП)"),
-                                           QStringLiteral("Петров П.П."), QStringLiteral("Петренко Петро")}
-                            << QStringLiteral("Назва роботи");
+        QTest::newRow("IK") << u"IK.txt"_s << ikTest::fullCard() << u"9118\\Опис продукції"_s
+                            << QStringList{u"ІНФОРМАЦІЙНА КАРТКА НАУКОВО-ТЕХНІЧНОЇ ПРОДУКЦІЇ (ІК НТП)"_s,
+                                           u"Петров П.П."_s, u"Петренко Петро"_s}
+                            << u"Назва роботи"_s;
     }
     void pdfHoldsEverySheet()
     {
@@ -440,25 +440,25 @@ private slots:
         const QString in = dir.filePath(file);
         QString longAbstract = abstract.left(abstract.lastIndexOf(QLatin1Char('\\')) + 1);
         for (int i = 1; i <= 1500; ++i)
-            longAbstract += QStringLiteral("реферат%1 ").arg(i);
+            longAbstract += u"реферат%1 "_s.arg(i);
         QVERIFY(lines.contains(abstract));
         lines.replace(lines.indexOf(abstract), longAbstract);
         writeFile(in, cardFileBytes(lines));
-        const QString out = dir.filePath(QStringLiteral("card.pdf"));
-        const Run r = zorvatCard({QStringLiteral("pdf"), in, out});
+        const QString out = dir.filePath(u"card.pdf"_s);
+        const Run r = zorvatCard({u"pdf"_s, in, out});
         QCOMPARE(r.status, 0);
         PDF_TEXT_OR_SKIP();
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+        text.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, out, u"-"_s});
         QVERIFY(text.waitForFinished(60000));
         const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
         // pdftotext ends every page with a form feed: both pages and each sheet.
         const QRegularExpressionMatch sheets =
-            QRegularExpression(QStringLiteral("Продовження 1 +\\(с\\.1-(\\d+)\\)")).match(pdfText);
+            QRegularExpression(u"Продовження 1 +\\(с\\.1-(\\d+)\\)"_s).match(pdfText);
         QVERIFY2(sheets.hasMatch(), qPrintable(pdfText.left(2000)));
         QVERIFY(sheets.captured(1).toInt() >= 3);
         QCOMPARE(pdfText.count(QLatin1Char('\f')), 2 + sheets.captured(1).toInt());
-        for (const QString &value : values + QStringList{QStringLiteral("реферат1 "), QStringLiteral("реферат1500")})
+        for (const QString &value : values + QStringList{u"реферат1 "_s, u"реферат1500"_s})
             QVERIFY2(pdfText.contains(value), qPrintable(value));
         if (!absent.isEmpty())
             QVERIFY2(!pdfText.contains(absent), qPrintable(absent));
@@ -467,7 +467,7 @@ private slots:
     void unwritableOutput()
     {
         QTemporaryDir dir;
-        const Run r = zorvatCard({QStringLiteral("new"), QStringLiteral("--type"), QStringLiteral("rk"), dir.path()});
+        const Run r = zorvatCard({u"new"_s, u"--type"_s, u"rk"_s, dir.path()});
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(dir.path()), qPrintable(r.err));
     }
@@ -478,9 +478,9 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("outName");
-        QTest::newRow("new") << QStringLiteral("new") << QStringLiteral("RK-out.txt");
-        QTest::newRow("resave") << QStringLiteral("resave") << QStringLiteral("RK-out.txt");
-        QTest::newRow("pdf") << QStringLiteral("pdf") << QStringLiteral("card.pdf");
+        QTest::newRow("new") << u"new"_s << u"RK-out.txt"_s;
+        QTest::newRow("resave") << u"resave"_s << u"RK-out.txt"_s;
+        QTest::newRow("pdf") << u"pdf"_s << u"card.pdf"_s;
     }
     void fullDisk()
     {
@@ -488,11 +488,11 @@ private slots:
         QFETCH(QString, outName);
         FILE_SIZE_LIMIT_OR_SKIP();
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK-in.txt"));
+        const QString in = dir.filePath(u"RK-in.txt"_s);
         writeFile(in, freshCardBytes(CardType::RK));
         const QString out = dir.filePath(outName);
         writeFile(out, "old card\r\n");
-        QStringList args{command, QStringLiteral("--type"), QStringLiteral("rk"), QStringLiteral("--force")};
+        QStringList args{command, u"--type"_s, u"rk"_s, u"--force"_s};
         if (command != QLatin1String("new"))
             args << in;
         args << out;
@@ -500,7 +500,7 @@ private slots:
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(out), qPrintable(r.err));
         QVERIFY2(r.err.contains(ioReason(EFBIG)), qPrintable(r.err));
-        QVERIFY2(!r.err.contains(QStringLiteral("File too large")), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(u"File too large"_s), qPrintable(r.err));
         QCOMPARE(readAll(out), QByteArray("old card\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
@@ -516,10 +516,10 @@ private slots:
             const QString c = QString::fromLatin1(command);
             // check looks for card files in a folder.
             QTest::addRow("%s folder", command)
-                << c << QStringLiteral("RK-folder")
-                << (c == QLatin1String("check") ? QStringLiteral("немає файлів карток") : ioReason(EISDIR));
-            QTest::addRow("%s pipe", command) << c << QStringLiteral("RK-pipe") << QStringLiteral("канал");
-            QTest::addRow("%s missing", command) << c << QStringLiteral("RK-missing.txt") << ioReason(ENOENT);
+                << c << u"RK-folder"_s
+                << (c == QLatin1String("check") ? u"немає файлів карток"_s : ioReason(EISDIR));
+            QTest::addRow("%s pipe", command) << c << u"RK-pipe"_s << u"канал"_s;
+            QTest::addRow("%s missing", command) << c << u"RK-missing.txt"_s << ioReason(ENOENT);
         }
     }
     void unreadableInput()
@@ -528,14 +528,14 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("RK-folder")));
-        const bool pipe = makeNamedPipe(dir.filePath(QStringLiteral("RK-pipe")));
+        QVERIFY(QDir(dir.path()).mkdir(u"RK-folder"_s));
+        const bool pipe = makeNamedPipe(dir.filePath(u"RK-pipe"_s));
         if (input == QLatin1String("RK-pipe"))
             NAMED_PIPE_OR_SKIP(pipe);
         const QString path = dir.filePath(input);
         const Run r = zorvatCard({command, path});
         QCOMPARE(r.status, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("«%1»").arg(path)), qPrintable(r.err));
+        QVERIFY2(r.err.contains(u"«%1»"_s.arg(path)), qPrintable(r.err));
         QVERIFY2(r.err.contains(reason), qPrintable(r.err));
     }
 
@@ -545,20 +545,20 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("finding");
         QTest::newRow("CR-only lines") << QByteArray("5256\\5\r9999\\x\r7146\\34\r\r")
-                                       << QStringLiteral(":2: код «9999»");
+                                       << u":2: код «9999»"_s;
         QTest::newRow("number out of range") << QByteArray("5256\\5\r\n2151\\2147483648\\x\r\n")
-                                             << QStringLiteral(":2: число «2147483648» виходить за допустимі межі");
-        QTest::newRow("utf-8 text") << QStringLiteral("5256\\5\r\n9027\\1\\Назва\r\n").toUtf8()
-                                    << QStringLiteral(":2: файл, мабуть, записано в кодуванні UTF-8");
+                                             << u":2: число «2147483648» виходить за допустимі межі"_s;
+        QTest::newRow("utf-8 text") << u"5256\\5\r\n9027\\1\\Назва\r\n"_s.toUtf8()
+                                    << u":2: файл, мабуть, записано в кодуванні UTF-8"_s;
     }
     void checkFindings()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, finding);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK-find.txt"));
+        const QString in = dir.filePath(u"RK-find.txt"_s);
         writeFile(in, bytes);
-        const Run r = zorvatCard({QStringLiteral("check"), in});
+        const Run r = zorvatCard({u"check"_s, in});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
         QVERIFY2(out.contains(in + finding), qPrintable(out));
@@ -567,27 +567,27 @@ private slots:
     void readsCrOnlyCard()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK-cr.txt"));
-        writeFile(in, cp1251::encode(QStringLiteral("5256\\5\r9027\\1\\Назва\rроботи\r7146\\34\r\r")));
-        const Run r = zorvatCard({QStringLiteral("show"), in});
+        const QString in = dir.filePath(u"RK-cr.txt"_s);
+        writeFile(in, cp1251::encode(u"5256\\5\r9027\\1\\Назва\rроботи\r7146\\34\r\r"_s));
+        const Run r = zorvatCard({u"show"_s, in});
         QCOMPARE(r.status, 0);
         const QJsonObject card = QJsonDocument::fromJson(r.out).object();
-        const QJsonObject fields = card.value(QStringLiteral("fields")).toObject();
-        QCOMPARE(fields.value(QStringLiteral("ed5256")).toString(), QStringLiteral("5"));
-        QCOMPARE(fields.value(QStringLiteral("ed7146")).toString(), QStringLiteral("34"));
-        const QJsonObject title = card.value(QStringLiteral("texts")).toObject().value(QStringLiteral("9027")).toObject();
-        QCOMPARE(title.value(QStringLiteral("uk")).toString(), QStringLiteral("Назва роботи"));
+        const QJsonObject fields = card.value(u"fields"_s).toObject();
+        QCOMPARE(fields.value(u"ed5256"_s).toString(), u"5"_s);
+        QCOMPARE(fields.value(u"ed7146"_s).toString(), u"34"_s);
+        const QJsonObject title = card.value(u"texts"_s).toObject().value(u"9027"_s).toObject();
+        QCOMPARE(title.value(u"uk"_s).toString(), u"Назва роботи"_s);
     }
 
     void resaveKeepsWarningOnStderr()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("OK-work.txt"));
-        const QString out = dir.filePath(QStringLiteral("RK-out.txt"));
+        const QString in = dir.filePath(u"OK-work.txt"_s);
+        const QString out = dir.filePath(u"RK-out.txt"_s);
         writeFile(in, freshCardBytes(CardType::RK));
-        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("rk"), in, out});
+        const Run r = zorvatCard({u"resave"_s, u"--type"_s, u"rk"_s, in, out});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.err.trimmed(), QStringLiteral("Зверніть увагу Ви відкрили облікову картку !    OK-work.txt"));
+        QCOMPARE(r.err.trimmed(), u"Зверніть увагу Ви відкрили облікову картку !    OK-work.txt"_s);
         // The same bytes as the editor saves after opening the file.
         ScopedFakePlatform fake;
         fake.allowMessages();
@@ -599,15 +599,15 @@ private slots:
     void showIsJson()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK.txt"));
+        const QString in = dir.filePath(u"RK.txt"_s);
         writeFile(in, freshCardBytes(CardType::RK));
-        const Run r = zorvatCard({QStringLiteral("show"), in});
+        const Run r = zorvatCard({u"show"_s, in});
         QCOMPARE(r.status, 0);
         QJsonParseError error;
         const QJsonDocument json = QJsonDocument::fromJson(r.out, &error);
         QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
-        QCOMPARE(json.object().value(QStringLiteral("type")).toString(), QStringLiteral("rk"));
-        const QJsonObject fields = json.object().value(QStringLiteral("fields")).toObject();
+        QCOMPARE(json.object().value(u"type"_s).toString(), u"rk"_s);
+        const QJsonObject fields = json.object().value(u"fields"_s).toObject();
         const CardKind &rk = cardKind(CardType::RK);
         QCOMPARE(fields.size(), rk.fields().fields().size());
         // What the editor holds after opening the same file.
@@ -621,45 +621,44 @@ private slots:
     void showListsAndTexts()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("rk-lists.txt"));
-        writeFile(in, cp1251::encode(QStringLiteral(
-                          "9027\\1\\Назва\r\n9027\\3\\Title\r\n"
+        const QString in = dir.filePath(u"rk-lists.txt"_s);
+        writeFile(in, cp1251::encode(u"9027\\1\\Назва\r\n9027\\3\\Title\r\n"
                           "2458\\1\\1\\12345678\\Київ\\Замовник\\адреса\\123\\a@b\r\n"
                           "2458\\2\\2\\1234567890\\Львів\\Особа\\адр\\\\\r\n"
-                          "9036\\1\\01.20\\12.20\\91\\Етап перший\r\n\r\n")));
-        const Run r = zorvatCard({QStringLiteral("show"), in});
+                          "9036\\1\\01.20\\12.20\\91\\Етап перший\r\n\r\n"_s));
+        const Run r = zorvatCard({u"show"_s, in});
         QCOMPARE(r.status, 0);
         const QJsonObject card = QJsonDocument::fromJson(r.out).object();
-        const QJsonObject lists = card.value(QStringLiteral("lists")).toObject();
-        QCOMPARE(lists.value(QStringLiteral("customers")).toArray().size(), 2);
-        QCOMPARE(lists.value(QStringLiteral("customers")).toArray().at(1).toString(),
-                 QStringLiteral("2\\2\\1234567890\\Львів\\Особа\\адр\\\\"));
-        QCOMPARE(lists.value(QStringLiteral("stages")).toArray().at(0).toString(),
-                 QStringLiteral("1\\01.20\\12.20\\91\\Етап перший"));
-        QVERIFY(lists.value(QStringLiteral("coExecutors")).toArray().isEmpty());
-        const QJsonObject title = card.value(QStringLiteral("texts")).toObject().value(QStringLiteral("9027")).toObject();
-        QCOMPARE(title.value(QStringLiteral("uk")).toString(), QStringLiteral("Назва"));
-        QCOMPARE(title.value(QStringLiteral("en")).toString(), QStringLiteral("Title"));
+        const QJsonObject lists = card.value(u"lists"_s).toObject();
+        QCOMPARE(lists.value(u"customers"_s).toArray().size(), 2);
+        QCOMPARE(lists.value(u"customers"_s).toArray().at(1).toString(),
+                 u"2\\2\\1234567890\\Львів\\Особа\\адр\\\\"_s);
+        QCOMPARE(lists.value(u"stages"_s).toArray().at(0).toString(),
+                 u"1\\01.20\\12.20\\91\\Етап перший"_s);
+        QVERIFY(lists.value(u"coExecutors"_s).toArray().isEmpty());
+        const QJsonObject title = card.value(u"texts"_s).toObject().value(u"9027"_s).toObject();
+        QCOMPARE(title.value(u"uk"_s).toString(), u"Назва"_s);
+        QCOMPARE(title.value(u"en"_s).toString(), u"Title"_s);
     }
 
     void checkListNumbersAndNumbers()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK-bad.txt"));
+        const QString in = dir.filePath(u"RK-bad.txt"_s);
         writeFile(in, QByteArray("5256\\5\r\n9036\\16\\01.20\\12.20\\91\\x\r\n2458\\abc\\1\\1\r\n\r\n"));
-        const Run r = zorvatCard({QStringLiteral("check"), in});
+        const Run r = zorvatCard({u"check"_s, in});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
-        QVERIFY2(out.contains(in + QStringLiteral(":2: номер запису «16»")), qPrintable(out));
-        QVERIFY2(out.contains(in + QStringLiteral(":3: значення «abc» має бути числом")), qPrintable(out));
+        QVERIFY2(out.contains(in + u":2: номер запису «16»"_s), qPrintable(out));
+        QVERIFY2(out.contains(in + u":3: значення «abc» має бути числом"_s), qPrintable(out));
     }
 
     // Full lists, and a record beyond each bound: what resave writes, check accepts.
     void resaveOfFullListsPassesCheck()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK-full.txt"));
-        const QString out = dir.filePath(QStringLiteral("RK-resaved.txt"));
+        const QString in = dir.filePath(u"RK-full.txt"_s);
+        const QString out = dir.filePath(u"RK-resaved.txt"_s);
         QByteArray lines("5256\\5\r\n");
         const struct
         {
@@ -676,55 +675,55 @@ private slots:
                          + "\r\n";
         }
         writeFile(in, lines + "\r\n");
-        Run r = zorvatCard({QStringLiteral("resave"), in, out});
+        Run r = zorvatCard({u"resave"_s, in, out});
         QCOMPARE(r.status, 0);
         const QString text = cp1251::decode(readAll(out));
         for (const auto &list : lists) {
             const QString code = QString::fromLatin1(list.code);
-            QVERIFY(text.contains(QStringLiteral("\r\n%1\\%2\\").arg(code).arg(list.bound)));
-            QVERIFY(!text.contains(QStringLiteral("\r\n%1\\%2\\").arg(code).arg(list.bound + 1)));
+            QVERIFY(text.contains(u"\r\n%1\\%2\\"_s.arg(code).arg(list.bound)));
+            QVERIFY(!text.contains(u"\r\n%1\\%2\\"_s.arg(code).arg(list.bound + 1)));
         }
-        r = zorvatCard({QStringLiteral("check"), QStringLiteral("--json"), out});
+        r = zorvatCard({u"check"_s, u"--json"_s, out});
         QVERIFY2(formProblems(r).isEmpty(), r.out.constData());
     }
 
     void resaveWritesCurrentForms()
     {
         QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("RK-current.txt"));
-        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("rk"),
-                                  QStringLiteral(ZORVAT_TEST_DATA "/rk_older_forms.txt"), out});
+        const QString out = dir.filePath(u"RK-current.txt"_s);
+        const Run r = zorvatCard({u"resave"_s, u"--type"_s, u"rk"_s,
+                                  QString::fromUtf8(ZORVAT_TEST_DATA "/rk_older_forms.txt"), out});
         QCOMPARE(r.status, 0);
         const QString text = cp1251::decode(readAll(out));
         // The older forms come back in the current ones.
-        QVERIFY2(text.contains(QStringLiteral("\r\n2655\\Харків\\")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("\r\n2458\\1\\2\\1234567890\\Львів\\Петренко Петро\\вул. Шевченка, 5\\")));
-        QVERIFY(text.contains(QStringLiteral("\r\n6120\\1\\Коваленко К.К.\r\n")));
-        QVERIFY(text.contains(QStringLiteral("\r\n9027\\3\\Title in English\r\n")));
-        QVERIFY(!text.contains(QStringLiteral("\r\n2754\\")));
-        QVERIFY(!text.contains(QStringLiteral("\r\n2152\\")));
-        QVERIFY(!text.contains(QStringLiteral("\r\n2656\\")));
+        QVERIFY2(text.contains(u"\r\n2655\\Харків\\"_s), qPrintable(text));
+        QVERIFY(text.contains(u"\r\n2458\\1\\2\\1234567890\\Львів\\Петренко Петро\\вул. Шевченка, 5\\"_s));
+        QVERIFY(text.contains(u"\r\n6120\\1\\Коваленко К.К.\r\n"_s));
+        QVERIFY(text.contains(u"\r\n9027\\3\\Title in English\r\n"_s));
+        QVERIFY(!text.contains(u"\r\n2754\\"_s));
+        QVERIFY(!text.contains(u"\r\n2152\\"_s));
+        QVERIFY(!text.contains(u"\r\n2656\\"_s));
     }
 
     void pdfHoldsTheValues()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("RK-print.txt"));
-        QString lines = QStringLiteral("5436\\0105U000123\r\n9027\\1\\Розроблення методів оцінки ресурсу\r\n"
-                                       "2458\\1\\1\\12345671\\Київ\\Міністерство освіти\\вул. Хрещатик, 1\\\\\r\n");
+        const QString in = dir.filePath(u"RK-print.txt"_s);
+        QString lines = u"5436\\0105U000123\r\n9027\\1\\Розроблення методів оцінки ресурсу\r\n"
+                                       "2458\\1\\1\\12345671\\Київ\\Міністерство освіти\\вул. Хрещатик, 1\\\\\r\n"_s;
         // A purpose long enough to reach the continuation sheets.
-        lines += QStringLiteral("9126\\");
+        lines += u"9126\\"_s;
         for (int i = 1; i <= 400; ++i)
-            lines += QStringLiteral("мета%1 ").arg(i);
-        lines += QStringLiteral("\r\n\r\n");
+            lines += u"мета%1 "_s.arg(i);
+        lines += u"\r\n\r\n"_s;
         writeFile(in, cp1251::encode(lines));
-        const QString out = dir.filePath(QStringLiteral("card.pdf"));
-        const Run r = zorvatCard({QStringLiteral("pdf"), in, out});
+        const QString out = dir.filePath(u"card.pdf"_s);
+        const Run r = zorvatCard({u"pdf"_s, in, out});
         QCOMPARE(r.status, 0);
         QVERIFY(readAll(out).startsWith("%PDF-"));
         PDF_TEXT_OR_SKIP();
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+        text.start(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, out, u"-"_s});
         QVERIFY(text.waitForFinished(60000));
         const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
         for (const char *value : {"0105U000123", "Розроблення методів оцінки ресурсу", "12345671", "Міністерство освіти",
@@ -735,23 +734,23 @@ private slots:
     void checkReportsLines()
     {
         QTemporaryDir dir;
-        const QString clean = dir.filePath(QStringLiteral("RK-clean.txt"));
+        const QString clean = dir.filePath(u"RK-clean.txt"_s);
         writeFile(clean, fullCards::bytes(CardType::RK));
-        const QString damaged = dir.filePath(QStringLiteral("RK-damaged.txt"));
-        QByteArray bytes = cp1251::encode(QStringLiteral("5256\\5\r\nбез коду\r\n9999\\x\r\n"));
+        const QString damaged = dir.filePath(u"RK-damaged.txt"_s);
+        QByteArray bytes = cp1251::encode(u"5256\\5\r\nбез коду\r\n9999\\x\r\n"_s);
         bytes += QByteArray("2358\\a\x98z\r\n\r\n");
         writeFile(damaged, bytes);
 
-        Run r = zorvatCard({QStringLiteral("check"), clean});
+        Run r = zorvatCard({u"check"_s, clean});
         QCOMPARE(r.status, 0);
         QVERIFY2(r.out.isEmpty(), r.out.constData());
 
-        r = zorvatCard({QStringLiteral("check"), clean, damaged});
+        r = zorvatCard({u"check"_s, clean, damaged});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
-        QVERIFY2(out.contains(damaged + QStringLiteral(":2: ")), qPrintable(out));
-        QVERIFY2(out.contains(damaged + QStringLiteral(":3: код «9999»")), qPrintable(out));
-        QVERIFY2(out.contains(damaged + QStringLiteral(":4: байт 0x98")), qPrintable(out));
+        QVERIFY2(out.contains(damaged + u":2: "_s), qPrintable(out));
+        QVERIFY2(out.contains(damaged + u":3: код «9999»"_s), qPrintable(out));
+        QVERIFY2(out.contains(damaged + u":4: байт 0x98"_s), qPrintable(out));
         QVERIFY(!out.contains(clean));
     }
 
@@ -774,11 +773,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, stderrPart);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("IK-full.txt"));
-        const QString out = dir.filePath(QStringLiteral("written.txt"));
+        const QString in = dir.filePath(u"IK-full.txt"_s);
+        const QString out = dir.filePath(u"written.txt"_s);
         writeFile(in, cardFileBytes(ikTest::fullCard()));
-        args.replaceInStrings(QStringLiteral("IN"), in);
-        args.replaceInStrings(QStringLiteral("OUT"), out);
+        args.replaceInStrings(u"IN"_s, in);
+        args.replaceInStrings(u"OUT"_s, out);
         const Run r = zorvatCard(args);
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(stderrPart), qPrintable(r.err));
@@ -792,44 +791,44 @@ private slots:
     void newIkMatchesHandWrittenCard()
     {
         QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("IK-new.txt"));
-        QCOMPARE(zorvatCard({QStringLiteral("new"), out}).status, 0);
-        QCOMPARE(readAll(out), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ik_fresh.txt")));
+        const QString out = dir.filePath(u"IK-new.txt"_s);
+        QCOMPARE(zorvatCard({u"new"_s, out}).status, 0);
+        QCOMPARE(readAll(out), readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/ik_fresh.txt")));
     }
 
     void showIkOwnersAndName()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("ik.txt"));
+        const QString in = dir.filePath(u"ik.txt"_s);
         writeFile(in, cardFileBytes(ikTest::fullCard()));
-        const Run r = zorvatCard({QStringLiteral("show"), in});
+        const Run r = zorvatCard({u"show"_s, in});
         QCOMPARE(r.status, 0);
         const QJsonObject card = QJsonDocument::fromJson(r.out).object();
-        QCOMPARE(card.value(QStringLiteral("type")).toString(), QStringLiteral("ik"));
-        const QJsonArray owners = card.value(QStringLiteral("lists")).toObject().value(QStringLiteral("owners")).toArray();
+        QCOMPARE(card.value(u"type"_s).toString(), u"ik"_s);
+        const QJsonArray owners = card.value(u"lists"_s).toObject().value(u"owners"_s).toArray();
         QCOMPARE(owners.size(), 3);
         QCOMPARE(owners.at(1).toString(), QString::fromUtf8("2\\2\\2222222222\\Одеса\\Петренко Петро\\вул. Морська, 7"
                                                             "\\\\\\\\\\Свідоцтво 5\\01.03.24\\Петренко П.П."));
-        const QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
-        QCOMPARE(texts.keys(), QStringList{QStringLiteral("9027")});
-        QCOMPARE(texts.value(QStringLiteral("9027")).toObject(),
-                 (QJsonObject{{QStringLiteral("uk"), QString::fromUtf8("Система керування")},
-                              {QStringLiteral("en"), QStringLiteral("Control system")}}));
-        QCOMPARE(card.value(QStringLiteral("fields")).toObject().value(QStringLiteral("cb1009a")).toString(),
-                 QStringLiteral("9.4.3"));
+        const QJsonObject texts = card.value(u"texts"_s).toObject();
+        QCOMPARE(texts.keys(), QStringList{u"9027"_s});
+        QCOMPARE(texts.value(u"9027"_s).toObject(),
+                 (QJsonObject{{u"uk"_s, QString::fromUtf8("Система керування")},
+                              {u"en"_s, u"Control system"_s}}));
+        QCOMPARE(card.value(u"fields"_s).toObject().value(u"cb1009a"_s).toString(),
+                 u"9.4.3"_s);
     }
 
     // An RK card resaved as IK: the warning, and the lines the two cards share.
     void resaveRkCardAsIk()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("rk_2005.txt"));
-        const QString out = dir.filePath(QStringLiteral("IK-2005.txt"));
+        const QString in = dir.filePath(u"rk_2005.txt"_s);
+        const QString out = dir.filePath(u"IK-2005.txt"_s);
         writeFile(in, cardFileBytes(QString::fromUtf8("5436\\0105U000123\n9027\\1\\Назва\n9027\\3\\Title\n"
                                                       "9153\\03\\нове\n9155\\Галузь\n2151\\1\\Інститут\n"
                                                       "5616\\27.41.15.00\n6111\\Петров")
                                         .split(QLatin1Char('\n'))));
-        const Run r = zorvatCard({QStringLiteral("resave"), QStringLiteral("--type"), QStringLiteral("ik"), in, out});
+        const Run r = zorvatCard({u"resave"_s, u"--type"_s, u"ik"_s, in, out});
         QCOMPARE(r.status, 0);
         // The executor's name has no IK field.
         QCOMPARE(r.err.trimmed(), QString::fromUtf8("Зверніть увагу Ви відкрили реєстраційну картку !    rk_2005.txt\n"
@@ -841,7 +840,7 @@ private slots:
         for (const char *line : {"\r\n5436\\0105U000123 \r\n", "\r\n9027\\3\\Title\r\n",
                                  "\r\n9153\\03\\нове\r\n", "\r\n5616\\27.41.15.00\r\n", "\r\n6111\\Петров\r\n"})
             QVERIFY2(text.contains(QString::fromUtf8(line)), line);
-        QVERIFY(!text.contains(QStringLiteral("2151")));
+        QVERIFY(!text.contains(u"2151"_s));
     }
 
     // An OKD card by "--type okd" or by its name, where the longer prefix wins over "OK".
@@ -849,8 +848,8 @@ private slots:
     {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("by option") << QStringLiteral("okd") << QStringLiteral("card.txt");
-        QTest::newRow("by prefix") << QString() << QStringLiteral("okd-full.txt");
+        QTest::newRow("by option") << u"okd"_s << u"card.txt"_s;
+        QTest::newRow("by prefix") << QString() << u"okd-full.txt"_s;
     }
     void okdResave()
     {
@@ -858,49 +857,49 @@ private slots:
         QFETCH(QString, fileName);
         QTemporaryDir dir;
         const QString in = dir.filePath(fileName);
-        const QString out = dir.filePath(QStringLiteral("again.txt"));
+        const QString out = dir.filePath(u"again.txt"_s);
         writeFile(in, cardFileBytes(okdTest::fullCard()));
-        QStringList args{QStringLiteral("resave")};
+        QStringList args{u"resave"_s};
         if (!type.isEmpty())
-            args << QStringLiteral("--type") << type;
+            args << u"--type"_s << type;
         const Run r = zorvatCard(args << in << out);
         QCOMPARE(r.status, 0);
         QCOMPARE(readAll(out), readAll(in));
-        const Run check = zorvatCard({QStringLiteral("check"), in});
+        const Run check = zorvatCard({u"check"_s, in});
         QVERIFY2(check.out.isEmpty(), check.out.constData());
     }
 
     void newOkdIsTheFreshCard()
     {
         QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("OKD.txt"));
-        QCOMPARE(zorvatCard({QStringLiteral("new"), out}).status, 0);
-        QCOMPARE(readAll(out), readAll(QStringLiteral(ZORVAT_TEST_DATA "/okd_fresh.txt")));
+        const QString out = dir.filePath(u"OKD.txt"_s);
+        QCOMPARE(zorvatCard({u"new"_s, out}).status, 0);
+        QCOMPARE(readAll(out), readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/okd_fresh.txt")));
     }
 
     void showOkdListsAndTexts()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("OKD-full.txt"));
+        const QString in = dir.filePath(u"OKD-full.txt"_s);
         writeFile(in, cardFileBytes(okdTest::fullCard()));
-        const Run r = zorvatCard({QStringLiteral("show"), in});
+        const Run r = zorvatCard({u"show"_s, in});
         QCOMPARE(r.status, 0);
         const QJsonObject card = QJsonDocument::fromJson(r.out).object();
-        QCOMPARE(card.value(QStringLiteral("type")).toString(), QStringLiteral("okd"));
-        const QJsonObject lists = card.value(QStringLiteral("lists")).toObject();
-        QCOMPARE(lists.value(QStringLiteral("supervisorName")).toArray().at(1).toString(),
+        QCOMPARE(card.value(u"type"_s).toString(), u"okd"_s);
+        const QJsonObject lists = card.value(u"lists"_s).toObject();
+        QCOMPARE(lists.value(u"supervisorName"_s).toArray().at(1).toString(),
                  QString::fromUtf8("Сидоренко Олег\\Sydorenko Oleh"));
-        QCOMPARE(lists.value(QStringLiteral("councilCipher")).toArray(), QJsonArray({QString::fromUtf8("Д 26.001.01")}));
-        QCOMPARE(lists.value(QStringLiteral("orgCode")).toArray(),
-                 QJsonArray({QStringLiteral("12345678"), QStringLiteral("23456789"), QStringLiteral("1234567890")}));
-        QCOMPARE(lists.value(QStringLiteral("orgPhone")).toArray().at(0).toString(), QStringLiteral("044-111-11-11"));
-        QCOMPARE(lists.value(QStringLiteral("orgCity")).toArray().at(2).toString(), QString::fromUtf8("ЛЬВІВ"));
-        const QJsonObject texts = card.value(QStringLiteral("texts")).toObject();
-        QCOMPARE(texts.keys(), (QStringList{QStringLiteral("6147"), QStringLiteral("9045"), QStringLiteral("9118")}));
-        QCOMPARE(texts.value(QStringLiteral("9045")).toObject().value(QStringLiteral("en")).toString(),
-                 QStringLiteral("Control methods"));
-        const QJsonObject fields = card.value(QStringLiteral("fields")).toObject();
-        QCOMPARE(fields.value(QStringLiteral("ed6165f2")).toString(), QString::fromUtf8("Бойко Ольга"));
+        QCOMPARE(lists.value(u"councilCipher"_s).toArray(), QJsonArray({QString::fromUtf8("Д 26.001.01")}));
+        QCOMPARE(lists.value(u"orgCode"_s).toArray(),
+                 QJsonArray({u"12345678"_s, u"23456789"_s, u"1234567890"_s}));
+        QCOMPARE(lists.value(u"orgPhone"_s).toArray().at(0).toString(), u"044-111-11-11"_s);
+        QCOMPARE(lists.value(u"orgCity"_s).toArray().at(2).toString(), QString::fromUtf8("ЛЬВІВ"));
+        const QJsonObject texts = card.value(u"texts"_s).toObject();
+        QCOMPARE(texts.keys(), (QStringList{u"6147"_s, u"9045"_s, u"9118"_s}));
+        QCOMPARE(texts.value(u"9045"_s).toObject().value(u"en"_s).toString(),
+                 u"Control methods"_s);
+        const QJsonObject fields = card.value(u"fields"_s).toObject();
+        QCOMPARE(fields.value(u"ed6165f2"_s).toString(), QString::fromUtf8("Бойко Ольга"));
     }
 
     // A stage line keeps its name on opening whatever stands as its kind; what the OK
@@ -934,14 +933,14 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, finding);
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("OK-stage.txt"));
-        writeFile(in, cardFileBytes({QStringLiteral("5256\\5"), line, QStringLiteral("7700\\6541030")}));
-        Run r = zorvatCard({QStringLiteral("show"), in});
+        const QString in = dir.filePath(u"OK-stage.txt"_s);
+        writeFile(in, cardFileBytes({u"5256\\5"_s, line, u"7700\\6541030"_s}));
+        Run r = zorvatCard({u"show"_s, in});
         QCOMPARE(r.status, 0);
-        const QJsonObject fields = QJsonDocument::fromJson(r.out).object().value(QStringLiteral("fields")).toObject();
-        QCOMPARE(fields.value(QStringLiteral("mm9036")).toString(), name);
-        QCOMPARE(fields.value(QStringLiteral("cb9036e")).toString(), kind);
-        r = zorvatCard({QStringLiteral("check"), QStringLiteral("--json"), in});
+        const QJsonObject fields = QJsonDocument::fromJson(r.out).object().value(u"fields"_s).toObject();
+        QCOMPARE(fields.value(u"mm9036"_s).toString(), name);
+        QCOMPARE(fields.value(u"cb9036e"_s).toString(), kind);
+        r = zorvatCard({u"check"_s, u"--json"_s, in});
         const QString out = formText(r);
         QVERIFY(finding.isEmpty() || r.status == 1);
         QVERIFY2(finding.isEmpty() ? out.isEmpty() : out.contains(in + finding), qPrintable(out));
@@ -950,17 +949,17 @@ private slots:
     void checkOkdPersonNumbers()
     {
         QTemporaryDir dir;
-        const QString in = dir.filePath(QStringLiteral("OKD-bad.txt"));
-        writeFile(in, cardFileBytes({QStringLiteral("5013\\04"), QString::fromUtf8("6156\\4\\1\\Коваленко"),
+        const QString in = dir.filePath(u"OKD-bad.txt"_s);
+        writeFile(in, cardFileBytes({u"5013\\04"_s, QString::fromUtf8("6156\\4\\1\\Коваленко"),
                                      QString::fromUtf8("6165\\5\\Шевченко"), QString::fromUtf8("6165\\4\\Бойко")}));
-        const Run r = zorvatCard({QStringLiteral("check"), in});
+        const Run r = zorvatCard({u"check"_s, in});
         QCOMPARE(r.status, 1);
         const QString out = QString::fromUtf8(r.out);
         QVERIFY2(out.contains(in + QString::fromUtf8(":2: номер запису «4» у рядку 6156 має бути від 1 до 3")),
                  qPrintable(out));
         QVERIFY2(out.contains(in + QString::fromUtf8(":3: номер запису «5» у рядку 6165 має бути від 1 до 4")),
                  qPrintable(out));
-        QVERIFY2(!out.contains(in + QStringLiteral(":4:")), qPrintable(out));
+        QVERIFY2(!out.contains(in + u":4:"_s), qPrintable(out));
     }
     // Every list number and language number of a full card of each type, set to each
     // value around and beyond its range: whenever a resave of the changed file loses a
@@ -975,13 +974,13 @@ private slots:
             QList<std::pair<QString, int>> languageItems; // code and item of a language number
         };
         const Card cards[] = {
-            {CardType::RK, QStringLiteral("RK"), rkFullCard(),
-             {{QStringLiteral("2151"), 2}, {QStringLiteral("9027"), 2}, {QStringLiteral("6120"), 2}}},
-            {CardType::OK, QStringLiteral("OK"), okTest::fullCard(),
-             {{QStringLiteral("2151"), 2}, {QStringLiteral("9027"), 2}, {QStringLiteral("9117"), 2}, {QStringLiteral("6120"), 2}}},
-            {CardType::OKD, QStringLiteral("OKD"), okdTest::fullCard(),
-             {{QStringLiteral("6147"), 2}, {QStringLiteral("9045"), 2}, {QStringLiteral("9118"), 2}, {QStringLiteral("6156"), 3}}},
-            {CardType::IK, QStringLiteral("IK"), ikTest::fullCard(), {{QStringLiteral("9027"), 2}}},
+            {CardType::RK, u"RK"_s, rkFullCard(),
+             {{u"2151"_s, 2}, {u"9027"_s, 2}, {u"6120"_s, 2}}},
+            {CardType::OK, u"OK"_s, okTest::fullCard(),
+             {{u"2151"_s, 2}, {u"9027"_s, 2}, {u"9117"_s, 2}, {u"6120"_s, 2}}},
+            {CardType::OKD, u"OKD"_s, okdTest::fullCard(),
+             {{u"6147"_s, 2}, {u"9045"_s, 2}, {u"9118"_s, 2}, {u"6156"_s, 3}}},
+            {CardType::IK, u"IK"_s, ikTest::fullCard(), {{u"9027"_s, 2}}},
         };
         QTemporaryDir dir;
         struct Mutation
@@ -1006,9 +1005,9 @@ private slots:
                 positions.append({list.code, list.item, {0, 1, 2, 3, 4, 9, list.max, list.max + 1}});
             }
             const QHash<QString, int> saved = savedValues(full, masked);
-            const QString base = dir.filePath(card.prefix + QStringLiteral("_full.txt"));
+            const QString base = dir.filePath(card.prefix + u"_full.txt"_s);
             writeFile(base, cardFileBytes(full));
-            mutations.append({base, card.prefix + QStringLiteral(" full card"), false});
+            mutations.append({base, card.prefix + u" full card"_s, false});
             int losing = 0;
             for (qsizetype i = 0; i < full.size(); ++i) {
                 const QStringList items = full.at(i).split(QLatin1Char('\\'));
@@ -1028,16 +1027,16 @@ private slots:
                             loses = loses || after.value(it.key()) < it.value();
                         losing += loses ? 1 : 0;
                         const QString file =
-                            dir.filePath(QStringLiteral("%1_%2.txt").arg(card.prefix).arg(mutations.size(), 4, 10, QLatin1Char('0')));
+                            dir.filePath(u"%1_%2.txt"_s.arg(card.prefix).arg(mutations.size(), 4, 10, QLatin1Char('0')));
                         writeFile(file, cardFileBytes(changed));
-                        mutations.append({file, QStringLiteral("line %1 «%2»").arg(i + 1).arg(changed.at(i)), loses});
+                        mutations.append({file, u"line %1 «%2»"_s.arg(i + 1).arg(changed.at(i)), loses});
                     }
                 }
             }
             // Each card has lists and texts whose changes lose something.
             QVERIFY2(losing >= 10, qPrintable(card.prefix));
         }
-        const Run r = zorvatCard({QStringLiteral("check"), QStringLiteral("--json"), dir.path()});
+        const Run r = zorvatCard({u"check"_s, u"--json"_s, dir.path()});
         QCOMPARE(r.status, 1);
         const QHash<QString, QStringList> problems = checkProblems(r);
         for (const Mutation &m : mutations) {
@@ -1118,7 +1117,7 @@ private slots:
             options.insert(it.next().captured());
         QVERIFY(options.contains(u"--force"_s) && options.contains(u"--json"_s));
         for (const char *page : {"/../../packaging/man/zorvat-card.1", "/../../packaging/man/uk/zorvat-card.1"}) {
-            const QString text = QString::fromUtf8(readAll(QStringLiteral(ZORVAT_TEST_DATA) + QString::fromLatin1(page)));
+            const QString text = QString::fromUtf8(readAll(QString::fromUtf8(ZORVAT_TEST_DATA) + QString::fromLatin1(page)));
             for (const QString &o : options)
                 QVERIFY2(text.contains(QString(o).replace(u"-"_s, u"\\-"_s)), qPrintable(o + u' ' + QString::fromLatin1(page)));
         }

@@ -37,7 +37,7 @@ Run orgs(const QTemporaryDir &home, const QStringList &args)
 {
     QProcess p;
     useOwnDataFolder(p, home);
-    return runProgram(p, QStringLiteral(ZORVAT_CARD_BIN), QStringList{u"orgs"_s} + args);
+    return runProgram(p, QString::fromUtf8(ZORVAT_CARD_BIN), QStringList{u"orgs"_s} + args);
 }
 
 QString databaseOf(const QTemporaryDir &home)
@@ -166,7 +166,7 @@ private slots:
         QProcess full;
         useOwnDataFolder(full, home);
         full.setChildProcessModifier([] { FileSizeLimit::limit(16); });
-        const Run run = runProgram(full, QStringLiteral(ZORVAT_CARD_BIN), {u"orgs"_s, u"export"_s, csv});
+        const Run run = runProgram(full, QString::fromUtf8(ZORVAT_CARD_BIN), {u"orgs"_s, u"export"_s, csv});
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(ioReason(EFBIG)), qPrintable(run.err));
         QCOMPARE(readAll(csv), before);
@@ -190,7 +190,7 @@ private slots:
             QVERIFY(q.exec(u"BEGIN IMMEDIATE"_s));
             QProcess p;
             useOwnDataFolder(p, home);
-            p.start(QStringLiteral(ZORVAT_CARD_BIN), {u"orgs"_s, u"import"_s, card});
+            p.start(QString::fromUtf8(ZORVAT_CARD_BIN), {u"orgs"_s, u"import"_s, card});
             QVERIFY(!p.waitForFinished(1500));
             QVERIFY(q.exec(u"COMMIT"_s));
             db.close();
@@ -228,7 +228,7 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::newRow("list") << QStringList{u"list"_s};
         QTest::newRow("export") << QStringList{u"export"_s, u"out.csv"_s};
-        QTest::newRow("import") << QStringList{u"import"_s, QStringLiteral(ZORVAT_TEST_DATA)};
+        QTest::newRow("import") << QStringList{u"import"_s, QString::fromUtf8(ZORVAT_TEST_DATA)};
     }
 
     // Said, with status 2, and the file is left as it was.

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Types `typed` into an empty field from the first position.
@@ -34,82 +36,82 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("empty");
 
-        const QString date = QStringLiteral("  .  .  ");
-        QTest::newRow("date full") << QStringLiteral("99.99.99;1;_") << QStringLiteral("120599")
-                                   << QStringLiteral("12.05.99") << QStringLiteral("12.05.99") << date;
-        QTest::newRow("date part") << QStringLiteral("99.99.99;1;_") << QStringLiteral("1205")
-                                   << QStringLiteral("12.05.  ") << QStringLiteral("12.05.__") << date;
-        QTest::newRow("date blank in the middle") << QStringLiteral("99.99.99;1;_") << QStringLiteral("1 0599")
-                                                  << QStringLiteral("1 .05.99") << QStringLiteral("1_.05.99") << date;
-        QTest::newRow("date typed with points") << QStringLiteral("99.99.99;1;_") << QStringLiteral("31.12.99")
-                                                << QStringLiteral("31.12.99") << QStringLiteral("31.12.99") << date;
-        QTest::newRow("date no blank char") << QStringLiteral("99.99.99;1;") << QStringLiteral("3112")
-                                            << QStringLiteral("31.12.  ") << QStringLiteral("31.12.__") << date;
-        QTest::newRow("date letters refused") << QStringLiteral("99.99.99;1;") << QStringLiteral("a1b2c")
-                                              << QStringLiteral("12.  .  ") << QStringLiteral("12.__.__") << date;
-        QTest::newRow("month-year") << QStringLiteral("99.99;1;_") << QStringLiteral("0599")
-                                    << QStringLiteral("05.99") << QStringLiteral("05.99") << QStringLiteral("  .  ");
-        QTest::newRow("month-year part") << QStringLiteral("99.99;1;_") << QStringLiteral("1")
-                                         << QStringLiteral("1 .  ") << QStringLiteral("1_.__") << QStringLiteral("  .  ");
-        QTest::newRow("subject code") << QStringLiteral("99.99.99.99;1;_") << QStringLiteral("01020304")
-                                      << QStringLiteral("01.02.03.04") << QStringLiteral("01.02.03.04")
-                                      << QStringLiteral("  .  .  .  ");
-        QTest::newRow("subject code gap") << QStringLiteral("99.99.99.99;1;_") << QStringLiteral("01  03")
-                                          << QStringLiteral("01.  .03.  ") << QStringLiteral("01.__.03.__")
-                                          << QStringLiteral("  .  .  .  ");
-        QTest::newRow("legal code 7") << QStringLiteral("99999999;1;_") << QStringLiteral("1234567")
-                                      << QStringLiteral("1234567 ") << QStringLiteral("1234567_") << QString(8, QLatin1Char(' '));
-        QTest::newRow("legal code gap") << QStringLiteral("99999999;1;_") << QStringLiteral("12 45678")
-                                        << QStringLiteral("12 45678") << QStringLiteral("12_45678") << QString(8, QLatin1Char(' '));
-        QTest::newRow("natural code") << QStringLiteral("9999999999;1;_") << QStringLiteral("1234567890")
-                                      << QStringLiteral("1234567890") << QStringLiteral("1234567890") << QString(10, QLatin1Char(' '));
-        QTest::newRow("natural code, too many") << QStringLiteral("9999999999;1;_") << QStringLiteral("123456789012")
-                                                << QStringLiteral("1234567890") << QStringLiteral("1234567890")
+        const QString date = u"  .  .  "_s;
+        QTest::newRow("date full") << u"99.99.99;1;_"_s << u"120599"_s
+                                   << u"12.05.99"_s << u"12.05.99"_s << date;
+        QTest::newRow("date part") << u"99.99.99;1;_"_s << u"1205"_s
+                                   << u"12.05.  "_s << u"12.05.__"_s << date;
+        QTest::newRow("date blank in the middle") << u"99.99.99;1;_"_s << u"1 0599"_s
+                                                  << u"1 .05.99"_s << u"1_.05.99"_s << date;
+        QTest::newRow("date typed with points") << u"99.99.99;1;_"_s << u"31.12.99"_s
+                                                << u"31.12.99"_s << u"31.12.99"_s << date;
+        QTest::newRow("date no blank char") << u"99.99.99;1;"_s << u"3112"_s
+                                            << u"31.12.  "_s << u"31.12.__"_s << date;
+        QTest::newRow("date letters refused") << u"99.99.99;1;"_s << u"a1b2c"_s
+                                              << u"12.  .  "_s << u"12.__.__"_s << date;
+        QTest::newRow("month-year") << u"99.99;1;_"_s << u"0599"_s
+                                    << u"05.99"_s << u"05.99"_s << u"  .  "_s;
+        QTest::newRow("month-year part") << u"99.99;1;_"_s << u"1"_s
+                                         << u"1 .  "_s << u"1_.__"_s << u"  .  "_s;
+        QTest::newRow("subject code") << u"99.99.99.99;1;_"_s << u"01020304"_s
+                                      << u"01.02.03.04"_s << u"01.02.03.04"_s
+                                      << u"  .  .  .  "_s;
+        QTest::newRow("subject code gap") << u"99.99.99.99;1;_"_s << u"01  03"_s
+                                          << u"01.  .03.  "_s << u"01.__.03.__"_s
+                                          << u"  .  .  .  "_s;
+        QTest::newRow("legal code 7") << u"99999999;1;_"_s << u"1234567"_s
+                                      << u"1234567 "_s << u"1234567_"_s << QString(8, QLatin1Char(' '));
+        QTest::newRow("legal code gap") << u"99999999;1;_"_s << u"12 45678"_s
+                                        << u"12 45678"_s << u"12_45678"_s << QString(8, QLatin1Char(' '));
+        QTest::newRow("natural code") << u"9999999999;1;_"_s << u"1234567890"_s
+                                      << u"1234567890"_s << u"1234567890"_s << QString(10, QLatin1Char(' '));
+        QTest::newRow("natural code, too many") << u"9999999999;1;_"_s << u"123456789012"_s
+                                                << u"1234567890"_s << u"1234567890"_s
                                                 << QString(10, QLatin1Char(' '));
-        QTest::newRow("pages 6") << QStringLiteral("999999;1; ") << QStringLiteral("123")
-                                 << QStringLiteral("123   ") << QStringLiteral("123   ") << QString(6, QLatin1Char(' '));
-        QTest::newRow("pages 4 right") << QStringLiteral("!9999;1; ") << QStringLiteral("123")
-                                       << QStringLiteral(" 123") << QStringLiteral(" 123") << QString(4, QLatin1Char(' '));
-        QTest::newRow("pages 4 right, full") << QStringLiteral("!9999;1; ") << QStringLiteral("123456")
-                                             << QStringLiteral("1234") << QStringLiteral("1234")
+        QTest::newRow("pages 6") << u"999999;1; "_s << u"123"_s
+                                 << u"123   "_s << u"123   "_s << QString(6, QLatin1Char(' '));
+        QTest::newRow("pages 4 right") << u"!9999;1; "_s << u"123"_s
+                                       << u" 123"_s << u" 123"_s << QString(4, QLatin1Char(' '));
+        QTest::newRow("pages 4 right, full") << u"!9999;1; "_s << u"123456"_s
+                                             << u"1234"_s << u"1234"_s
                                              << QString(4, QLatin1Char(' '));
-        QTest::newRow("accounting number") << QStringLiteral("9999U999999;1;_") << QStringLiteral("0104000123")
-                                           << QStringLiteral("0104U000123") << QStringLiteral("0104U000123")
-                                           << QStringLiteral("    U      ");
-        QTest::newRow("accounting number, U typed") << QStringLiteral("9999U999999;1;_") << QStringLiteral("0104U000123")
-                                                    << QStringLiteral("0104U000123") << QStringLiteral("0104U000123")
-                                                    << QStringLiteral("    U      ");
-        QTest::newRow("registration number") << QStringLiteral("9999U999999l;1;_") << QStringLiteral("0104000123")
-                                             << QStringLiteral("0104U000123 ") << QStringLiteral("0104U000123_")
-                                             << QStringLiteral("    U       ");
-        QTest::newRow("registration number с") << QStringLiteral("9999U999999l;1;_") << QStringLiteral("0104000123с")
-                                               << QStringLiteral("0104U000123с") << QStringLiteral("0104U000123с")
-                                               << QStringLiteral("    U       ");
-        QTest::newRow("registration number gap") << QStringLiteral("9999U999999l;1;_") << QStringLiteral("01  000123")
-                                                 << QStringLiteral("01  U000123 ") << QStringLiteral("01__U000123_")
-                                                 << QStringLiteral("    U       ");
-        QTest::newRow("stage number") << QStringLiteral("99;1;_") << QStringLiteral("7")
-                                      << QStringLiteral("7 ") << QStringLiteral("7_") << QStringLiteral("  ");
-        QTest::newRow("changed number") << QStringLiteral("aa99a999999l;1;_") << QStringLiteral("0101U000123c")
-                                        << QStringLiteral("0101U000123c") << QStringLiteral("0101U000123c")
+        QTest::newRow("accounting number") << u"9999U999999;1;_"_s << u"0104000123"_s
+                                           << u"0104U000123"_s << u"0104U000123"_s
+                                           << u"    U      "_s;
+        QTest::newRow("accounting number, U typed") << u"9999U999999;1;_"_s << u"0104U000123"_s
+                                                    << u"0104U000123"_s << u"0104U000123"_s
+                                                    << u"    U      "_s;
+        QTest::newRow("registration number") << u"9999U999999l;1;_"_s << u"0104000123"_s
+                                             << u"0104U000123 "_s << u"0104U000123_"_s
+                                             << u"    U       "_s;
+        QTest::newRow("registration number с") << u"9999U999999l;1;_"_s << u"0104000123с"_s
+                                               << u"0104U000123с"_s << u"0104U000123с"_s
+                                               << u"    U       "_s;
+        QTest::newRow("registration number gap") << u"9999U999999l;1;_"_s << u"01  000123"_s
+                                                 << u"01  U000123 "_s << u"01__U000123_"_s
+                                                 << u"    U       "_s;
+        QTest::newRow("stage number") << u"99;1;_"_s << u"7"_s
+                                      << u"7 "_s << u"7_"_s << u"  "_s;
+        QTest::newRow("changed number") << u"aa99a999999l;1;_"_s << u"0101U000123c"_s
+                                        << u"0101U000123c"_s << u"0101U000123c"_s
                                         << QString(12, QLatin1Char(' '));
-        QTest::newRow("changed number Cyrillic") << QStringLiteral("aa99a999999l;1;_") << QStringLiteral("ЮА01Ф123456с")
-                                                 << QStringLiteral("ЮА01Ф123456с") << QStringLiteral("ЮА01Ф123456с")
+        QTest::newRow("changed number Cyrillic") << u"aa99a999999l;1;_"_s << u"ЮА01Ф123456с"_s
+                                                 << u"ЮА01Ф123456с"_s << u"ЮА01Ф123456с"_s
                                                  << QString(12, QLatin1Char(' '));
-        QTest::newRow("changed number, digit in l") << QStringLiteral("aa99a999999l;1;_") << QStringLiteral("0101U0001234")
-                                                    << QStringLiteral("0101U000123 ") << QStringLiteral("0101U000123_")
+        QTest::newRow("changed number, digit in l") << u"aa99a999999l;1;_"_s << u"0101U0001234"_s
+                                                    << u"0101U000123 "_s << u"0101U000123_"_s
                                                     << QString(12, QLatin1Char(' '));
-        QTest::newRow("main executor number") << QStringLiteral("aa99a99999al;1;_") << QStringLiteral("UA01U00012Uс")
-                                              << QStringLiteral("UA01U00012Uс") << QStringLiteral("UA01U00012Uс")
+        QTest::newRow("main executor number") << u"aa99a99999al;1;_"_s << u"UA01U00012Uс"_s
+                                              << u"UA01U00012Uс"_s << u"UA01U00012Uс"_s
                                               << QString(12, QLatin1Char(' '));
-        QTest::newRow("required letters") << QStringLiteral("AA99A999999l;1;_") << QStringLiteral("AB12U345678")
-                                          << QStringLiteral("AB12U345678 ") << QStringLiteral("AB12U345678_")
+        QTest::newRow("required letters") << u"AA99A999999l;1;_"_s << u"AB12U345678"_s
+                                          << u"AB12U345678 "_s << u"AB12U345678_"_s
                                           << QString(12, QLatin1Char(' '));
-        QTest::newRow("city upper case") << QStringLiteral(">LLLlccccccccccccccccccccccccc;0; ") << QStringLiteral("київ")
-                                         << QStringLiteral("КИЇВ") << QStringLiteral("КИЇВ") + QString(25, QLatin1Char(' '))
+        QTest::newRow("city upper case") << u">LLLlccccccccccccccccccccccccc;0; "_s << u"київ"_s
+                                         << u"КИЇВ"_s << u"КИЇВ"_s + QString(25, QLatin1Char(' '))
                                          << QString();
-        QTest::newRow("city with digits") << QStringLiteral(">LLLlccccccccccccccccccccccccc;0; ") << QStringLiteral("л1ьвів-2")
-                                          << QStringLiteral("ЛЬВІВ-2") << QStringLiteral("ЛЬВІВ-2") + QString(22, QLatin1Char(' '))
+        QTest::newRow("city with digits") << u">LLLlccccccccccccccccccccccccc;0; "_s << u"л1ьвів-2"_s
+                                          << u"ЛЬВІВ-2"_s << u"ЛЬВІВ-2"_s + QString(22, QLatin1Char(' '))
                                           << QString();
     }
 
@@ -133,35 +135,35 @@ private slots:
 
     void fitPositionByPosition()
     {
-        const EditMask m(QStringLiteral("9999U999999l;1;_"));
-        QCOMPARE(m.fit(QStringLiteral("    U")), QStringLiteral("    U       "));
-        QCOMPARE(m.fit(QString()), QStringLiteral("    U       "));
-        QCOMPARE(m.fit(QStringLiteral("0104U000123")), QStringLiteral("0104U000123 "));
-        QCOMPARE(m.displayText(m.editText(QStringLiteral("    U"))), QStringLiteral("____U_______"));
+        const EditMask m(u"9999U999999l;1;_"_s);
+        QCOMPARE(m.fit(u"    U"_s), u"    U       "_s);
+        QCOMPARE(m.fit(QString()), u"    U       "_s);
+        QCOMPARE(m.fit(u"0104U000123"_s), u"0104U000123 "_s);
+        QCOMPARE(m.displayText(m.editText(u"    U"_s)), u"____U_______"_s);
         // A character a position does not take becomes a blank.
-        QCOMPARE(EditMask(QStringLiteral("99.99.99;1;_")).fit(QStringLiteral("1x.05.9")), QStringLiteral("1 .05.9 "));
-        QVERIFY(m.isBlank(QStringLiteral("    U       ")));
-        QVERIFY(!m.isBlank(QStringLiteral("1   U       ")));
-        QCOMPARE(EditMask(QStringLiteral("99999999;1;_")).fit(QStringLiteral("")), QString(8, QLatin1Char(' ')));
+        QCOMPARE(EditMask(u"99.99.99;1;_"_s).fit(u"1x.05.9"_s), u"1 .05.9 "_s);
+        QVERIFY(m.isBlank(u"    U       "_s));
+        QVERIFY(!m.isBlank(u"1   U       "_s));
+        QCOMPARE(EditMask(u"99999999;1;_"_s).fit(u""_s), QString(8, QLatin1Char(' ')));
     }
 
     void noMask()
     {
         const EditMask m;
         QVERIFY(m.isEmpty());
-        QCOMPARE(m.fit(QStringLiteral(" abc ")), QStringLiteral(" abc "));
+        QCOMPARE(m.fit(u" abc "_s), u" abc "_s);
         QCOMPARE(m.emptyText(), QString());
-        QCOMPARE(EditMask(QString()).fit(QStringLiteral("x")), QStringLiteral("x"));
+        QCOMPARE(EditMask(QString()).fit(u"x"_s), u"x"_s);
     }
 
     void typingSkipsLiterals()
     {
-        const EditMask m(QStringLiteral("99.99.99;1;_"));
+        const EditMask m(u"99.99.99;1;_"_s);
         EditMask::Edit e = m.type(m.emptyText(), 0, QLatin1Char('1'));
         QCOMPARE(e.cursor, 1);
         e = m.type(e.text, e.cursor, QLatin1Char('2'));
         QCOMPARE(e.cursor, 3); // past the point
-        QCOMPARE(e.text, QStringLiteral("12.  .  "));
+        QCOMPARE(e.text, u"12.  .  "_s);
         // A point typed ahead of its place: the cursor jumps past it.
         e = m.type(m.emptyText(), 1, QLatin1Char('.'));
         QVERIFY(e.accepted);
@@ -171,68 +173,68 @@ private slots:
         e = m.type(m.emptyText(), 0, QLatin1Char('x'));
         QVERIFY(!e.accepted);
         // Typing at a literal writes the next slot.
-        e = m.type(QStringLiteral("12.  .  "), 2, QLatin1Char('0'));
-        QCOMPARE(e.text, QStringLiteral("12.0 .  "));
+        e = m.type(u"12.  .  "_s, 2, QLatin1Char('0'));
+        QCOMPARE(e.text, u"12.0 .  "_s);
         QCOMPARE(e.cursor, 4);
         // Typing overwrites.
-        e = m.type(QStringLiteral("12.05.99"), 0, QLatin1Char('3'));
-        QCOMPARE(e.text, QStringLiteral("32.05.99"));
+        e = m.type(u"12.05.99"_s, 0, QLatin1Char('3'));
+        QCOMPARE(e.text, u"32.05.99"_s);
         // Nothing beyond the last position.
-        e = m.type(QStringLiteral("12.05.99"), 8, QLatin1Char('3'));
+        e = m.type(u"12.05.99"_s, 8, QLatin1Char('3'));
         QVERIFY(!e.accepted);
         // The fixed U of a registration number is stepped over.
-        const EditMask r(QStringLiteral("9999U999999l;1;_"));
-        e = r.type(QStringLiteral("0104U       "), 3, QLatin1Char('4'));
+        const EditMask r(u"9999U999999l;1;_"_s);
+        e = r.type(u"0104U       "_s, 3, QLatin1Char('4'));
         QCOMPARE(e.cursor, 5);
     }
 
     void backspaceAndDelete()
     {
-        const EditMask m(QStringLiteral("99.99.99;1;_"));
-        EditMask::Edit e = m.backspace(QStringLiteral("12.05.99"), 3, 0);
-        QCOMPARE(e.text, QStringLiteral("1 .05.99"));
+        const EditMask m(u"99.99.99;1;_"_s);
+        EditMask::Edit e = m.backspace(u"12.05.99"_s, 3, 0);
+        QCOMPARE(e.text, u"1 .05.99"_s);
         QCOMPARE(e.cursor, 1);
         e = m.backspace(e.text, e.cursor, 0);
-        QCOMPARE(e.text, QStringLiteral("  .05.99"));
+        QCOMPARE(e.text, u"  .05.99"_s);
         QCOMPARE(e.cursor, 0);
         QVERIFY(!m.backspace(e.text, 0, 0).accepted);
-        e = m.remove(QStringLiteral("12.05.99"), 2, 0); // at the point: the next digit
-        QCOMPARE(e.text, QStringLiteral("12. 5.99"));
+        e = m.remove(u"12.05.99"_s, 2, 0); // at the point: the next digit
+        QCOMPARE(e.text, u"12. 5.99"_s);
         QCOMPARE(e.cursor, 3);
-        e = m.remove(QStringLiteral("12.05.99"), 0, 0);
-        QCOMPARE(e.text, QStringLiteral(" 2.05.99"));
+        e = m.remove(u"12.05.99"_s, 0, 0);
+        QCOMPARE(e.text, u" 2.05.99"_s);
         // A selection is emptied; literals stay.
-        e = m.remove(QStringLiteral("12.05.99"), 1, 6);
-        QCOMPARE(e.text, QStringLiteral("1 .  . 9"));
+        e = m.remove(u"12.05.99"_s, 1, 6);
+        QCOMPARE(e.text, u"1 .  . 9"_s);
         QCOMPARE(e.cursor, 1);
-        e = m.backspace(QStringLiteral("12.05.99"), 0, 8);
+        e = m.backspace(u"12.05.99"_s, 0, 8);
         QCOMPARE(e.text, m.emptyText());
     }
 
     void typingReplacesSelection()
     {
-        const EditMask m(QStringLiteral("99.99.99;1;_"));
-        EditMask::Edit e = m.typeText(QStringLiteral("12.05.99"), 0, 8, QStringLiteral("3"));
-        QCOMPARE(e.text, QStringLiteral("3 .  .  "));
+        const EditMask m(u"99.99.99;1;_"_s);
+        EditMask::Edit e = m.typeText(u"12.05.99"_s, 0, 8, u"3"_s);
+        QCOMPARE(e.text, u"3 .  .  "_s);
         QCOMPARE(e.cursor, 1);
-        e = m.typeText(QStringLiteral("12.05.99"), 3, 2, QStringLiteral("1"));
-        QCOMPARE(e.text, QStringLiteral("12.1 .99"));
+        e = m.typeText(u"12.05.99"_s, 3, 2, u"1"_s);
+        QCOMPARE(e.text, u"12.1 .99"_s);
     }
 
     void pasting()
     {
-        const EditMask m(QStringLiteral("99.99.99;1;_"));
-        QCOMPARE(m.paste(m.emptyText(), 0, 0, QStringLiteral("12.05.99")).text, QStringLiteral("12.05.99"));
-        QCOMPARE(m.paste(m.emptyText(), 0, 0, QStringLiteral("120599")).text, QStringLiteral("12.05.99"));
-        QCOMPARE(m.paste(m.emptyText(), 3, 0, QStringLiteral("0699")).text, QStringLiteral("  .06.99"));
-        QCOMPARE(m.paste(m.emptyText(), 0, 0, QStringLiteral("12.__.99")).text, QStringLiteral("12.  .99"));
-        QCOMPARE(m.paste(m.emptyText(), 0, 0, QStringLiteral("1.5.99")).text, QStringLiteral("1 .5 .99"));
-        QCOMPARE(m.paste(QStringLiteral("11.11.11"), 0, 8, QStringLiteral("2")).text, QStringLiteral("2 .  .  "));
-        const EditMask::Edit e = m.paste(m.emptyText(), 0, 0, QStringLiteral("12\r\n05"));
-        QCOMPARE(e.text, QStringLiteral("12.05.  "));
+        const EditMask m(u"99.99.99;1;_"_s);
+        QCOMPARE(m.paste(m.emptyText(), 0, 0, u"12.05.99"_s).text, u"12.05.99"_s);
+        QCOMPARE(m.paste(m.emptyText(), 0, 0, u"120599"_s).text, u"12.05.99"_s);
+        QCOMPARE(m.paste(m.emptyText(), 3, 0, u"0699"_s).text, u"  .06.99"_s);
+        QCOMPARE(m.paste(m.emptyText(), 0, 0, u"12.__.99"_s).text, u"12.  .99"_s);
+        QCOMPARE(m.paste(m.emptyText(), 0, 0, u"1.5.99"_s).text, u"1 .5 .99"_s);
+        QCOMPARE(m.paste(u"11.11.11"_s, 0, 8, u"2"_s).text, u"2 .  .  "_s);
+        const EditMask::Edit e = m.paste(m.emptyText(), 0, 0, u"12\r\n05"_s);
+        QCOMPARE(e.text, u"12.05.  "_s);
         QCOMPARE(e.cursor, 6);
-        const EditMask code(QStringLiteral("99999999;1;_"));
-        QCOMPARE(code.paste(code.emptyText(), 0, 0, QStringLiteral("12-34-56-78")).text, QStringLiteral("12345678"));
+        const EditMask code(u"99999999;1;_"_s);
+        QCOMPARE(code.paste(code.emptyText(), 0, 0, u"12-34-56-78"_s).text, u"12345678"_s);
     }
 
     // Required places: a value leaves none of them blank.
@@ -241,19 +243,19 @@ private slots:
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("filled");
-        const QString city = QStringLiteral(">LLLlccccccccccccccccccccccccc;0; ");
-        QTest::newRow("city of three letters") << city << QStringLiteral("РІВ") << true;
-        QTest::newRow("city with digits after") << city << QStringLiteral("ЛЬВІВ-2") << true;
-        QTest::newRow("city of two letters") << city << QStringLiteral("КИ") << false;
-        QTest::newRow("city with a digit early") << city << QStringLiteral("К1ЇВ") << false;
+        const QString city = u">LLLlccccccccccccccccccccccccc;0; "_s;
+        QTest::newRow("city of three letters") << city << u"РІВ"_s << true;
+        QTest::newRow("city with digits after") << city << u"ЛЬВІВ-2"_s << true;
+        QTest::newRow("city of two letters") << city << u"КИ"_s << false;
+        QTest::newRow("city with a digit early") << city << u"К1ЇВ"_s << false;
         QTest::newRow("empty city") << city << QString() << false;
-        QTest::newRow("date has none") << QStringLiteral("99.99.99;1;_") << QStringLiteral("  .  .  ") << true;
-        QTest::newRow("required letters") << QStringLiteral("AA99A999999l;1;_") << QStringLiteral("AB12U345678 ")
+        QTest::newRow("date has none") << u"99.99.99;1;_"_s << u"  .  .  "_s << true;
+        QTest::newRow("required letters") << u"AA99A999999l;1;_"_s << u"AB12U345678 "_s
                                           << true;
-        QTest::newRow("required letter blank") << QStringLiteral("AA99A999999l;1;_") << QStringLiteral("A 12U345678 ")
+        QTest::newRow("required letter blank") << u"AA99A999999l;1;_"_s << u"A 12U345678 "_s
                                                << false;
-        QTest::newRow("required digits") << QStringLiteral("00-00;0;_") << QStringLiteral("123") << false;
-        QTest::newRow("plain field") << QString() << QStringLiteral("x") << true;
+        QTest::newRow("required digits") << u"00-00;0;_"_s << u"123"_s << false;
+        QTest::newRow("plain field") << QString() << u"x"_s << true;
     }
     void requiredFilled()
     {
@@ -265,49 +267,49 @@ private slots:
 
     void caseConversion()
     {
-        const EditMask upper(QStringLiteral(">LLL<ll>cc;1;_"));
-        const EditMask::Edit e = typeAll(upper, QStringLiteral("abcDEfg"));
-        QCOMPARE(e.text, QStringLiteral("ABCdeFG"));
-        const EditMask keep(QStringLiteral(">L<>l;1;_"));
-        QCOMPARE(typeAll(keep, QStringLiteral("ab")).text, QStringLiteral("Ab"));
-        QCOMPARE(upper.fit(QStringLiteral("їжак")), QStringLiteral("ЇЖАк   "));
+        const EditMask upper(u">LLL<ll>cc;1;_"_s);
+        const EditMask::Edit e = typeAll(upper, u"abcDEfg"_s);
+        QCOMPARE(e.text, u"ABCdeFG"_s);
+        const EditMask keep(u">L<>l;1;_"_s);
+        QCOMPARE(typeAll(keep, u"ab"_s).text, u"Ab"_s);
+        QCOMPARE(upper.fit(u"їжак"_s), u"ЇЖАк   "_s);
     }
 
     void cyrillicLetters()
     {
-        const EditMask m(QStringLiteral("LLl;1;_"));
+        const EditMask m(u"LLl;1;_"_s);
         QVERIFY(m.accepts(0, QChar(0x0416))); // Ж
         QVERIFY(m.accepts(2, QChar(0x0457))); // ї
         QVERIFY(!m.accepts(0, QLatin1Char('1')));
-        const EditMask digits(QStringLiteral("99;1;_"));
+        const EditMask digits(u"99;1;_"_s);
         QVERIFY(!digits.accepts(0, QChar(0x0661))); // Arabic-Indic one is not a digit place's digit
     }
 
     void remaskKeepsSlots()
     {
-        const EditMask legal(QStringLiteral("99999999;1;_"));
-        const EditMask natural(QStringLiteral("9999999999;1;_"));
-        QCOMPARE(natural.refit(QStringLiteral("12345678"), legal), QStringLiteral("12345678  "));
-        QCOMPARE(legal.refit(QStringLiteral("1234567890"), natural), QStringLiteral("12345678"));
+        const EditMask legal(u"99999999;1;_"_s);
+        const EditMask natural(u"9999999999;1;_"_s);
+        QCOMPARE(natural.refit(u"12345678"_s, legal), u"12345678  "_s);
+        QCOMPARE(legal.refit(u"1234567890"_s, natural), u"12345678"_s);
         QCOMPARE(natural.refit(legal.emptyText(), legal), natural.emptyText());
-        QCOMPARE(EditMask(QStringLiteral("99.99;1;_")).refit(QStringLiteral("12.34.56"), EditMask(QStringLiteral("99.99.99;1;_"))),
-                 QStringLiteral("12.34"));
+        QCOMPARE(EditMask(u"99.99;1;_"_s).refit(u"12.34.56"_s, EditMask(u"99.99.99;1;_"_s)),
+                 u"12.34"_s);
     }
 
     void padLiterals()
     {
-        const EditMask date(QStringLiteral("99.99.99;1;"));
-        QCOMPARE(date.padLiterals(QStringLiteral(".  .")), QStringLiteral("  .  .  "));
-        QCOMPARE(date.padLiterals(QStringLiteral(".")), QStringLiteral("  .  .  "));
-        QCOMPARE(date.padLiterals(QStringLiteral("12.05.9")), QStringLiteral("12.05.9 "));
-        QCOMPARE(date.padLiterals(QStringLiteral("2.05.99")), QStringLiteral("2 .05.99"));
-        QCOMPARE(date.padLiterals(QStringLiteral("12.05.99")), QStringLiteral("12.05.99"));
-        const EditMask number(QStringLiteral("9999U999999l;1;_"));
-        QCOMPARE(number.padLiterals(QStringLiteral("U")), QStringLiteral("    U       "));
-        QCOMPARE(number.padLiterals(QStringLiteral("U1234567")), QStringLiteral("    U123456 "));
-        QCOMPARE(number.padLiterals(QStringLiteral("0104U000123")), QStringLiteral("0104U000123 "));
-        const EditMask pages(QStringLiteral("!9999;1; "));
-        QCOMPARE(pages.padLiterals(QStringLiteral("12")), QStringLiteral("  12"));
+        const EditMask date(u"99.99.99;1;"_s);
+        QCOMPARE(date.padLiterals(u".  ."_s), u"  .  .  "_s);
+        QCOMPARE(date.padLiterals(u"."_s), u"  .  .  "_s);
+        QCOMPARE(date.padLiterals(u"12.05.9"_s), u"12.05.9 "_s);
+        QCOMPARE(date.padLiterals(u"2.05.99"_s), u"2 .05.99"_s);
+        QCOMPARE(date.padLiterals(u"12.05.99"_s), u"12.05.99"_s);
+        const EditMask number(u"9999U999999l;1;_"_s);
+        QCOMPARE(number.padLiterals(u"U"_s), u"    U       "_s);
+        QCOMPARE(number.padLiterals(u"U1234567"_s), u"    U123456 "_s);
+        QCOMPARE(number.padLiterals(u"0104U000123"_s), u"0104U000123 "_s);
+        const EditMask pages(u"!9999;1; "_s);
+        QCOMPARE(pages.padLiterals(u"12"_s), u"  12"_s);
     }
 
     // "!": the empty positions of a run stand before its characters, whatever the
@@ -322,42 +324,42 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("cursorAfter");
 
-        const QString count = QStringLiteral("!9999;1; ");
+        const QString count = u"!9999;1; "_s;
         const QString empty(4, QLatin1Char(' '));
-        QTest::newRow("typed from the start") << count << empty << 0 << 0 << QStringLiteral("12") << QStringLiteral("  12") << 4;
-        QTest::newRow("typed at the end") << count << empty << 4 << 0 << QStringLiteral("7") << QStringLiteral("   7") << 4;
-        QTest::newRow("typed between") << count << QStringLiteral("  13") << 3 << 0 << QStringLiteral("2")
-                                       << QStringLiteral(" 123") << 3;
-        QTest::newRow("full: overwrites") << count << QStringLiteral("1234") << 1 << 0 << QStringLiteral("9")
-                                          << QStringLiteral("1934") << 2;
-        QTest::newRow("full: nothing more at the end") << count << QStringLiteral("1234") << 4 << 0 << QStringLiteral("5")
-                                                       << QStringLiteral("1234") << 4;
-        QTest::newRow("letter refused") << count << QStringLiteral("  12") << 4 << 0 << QStringLiteral("x")
-                                        << QStringLiteral("  12") << 4;
-        QTest::newRow("backspace at the end") << count << QStringLiteral(" 123") << 4 << 0 << QStringLiteral("<")
-                                              << QStringLiteral("  12") << 4;
-        QTest::newRow("backspace between") << count << QStringLiteral(" 123") << 3 << 0 << QStringLiteral("<")
-                                           << QStringLiteral("  13") << 3;
-        QTest::newRow("delete between") << count << QStringLiteral(" 123") << 1 << 0 << QStringLiteral(">")
-                                        << QStringLiteral("  23") << 2;
-        QTest::newRow("selection retyped") << count << QStringLiteral(" 123") << 1 << 2 << QStringLiteral("9")
-                                           << QStringLiteral("  93") << 3;
-        QTest::newRow("selection removed") << count << QStringLiteral("1234") << 0 << 2 << QStringLiteral("<")
-                                           << QStringLiteral("  34") << 2;
-        QTest::newRow("blank typed last") << count << QStringLiteral(" 123") << 3 << 0 << QStringLiteral(" ")
-                                          << QStringLiteral("  12") << 4;
+        QTest::newRow("typed from the start") << count << empty << 0 << 0 << u"12"_s << u"  12"_s << 4;
+        QTest::newRow("typed at the end") << count << empty << 4 << 0 << u"7"_s << u"   7"_s << 4;
+        QTest::newRow("typed between") << count << u"  13"_s << 3 << 0 << u"2"_s
+                                       << u" 123"_s << 3;
+        QTest::newRow("full: overwrites") << count << u"1234"_s << 1 << 0 << u"9"_s
+                                          << u"1934"_s << 2;
+        QTest::newRow("full: nothing more at the end") << count << u"1234"_s << 4 << 0 << u"5"_s
+                                                       << u"1234"_s << 4;
+        QTest::newRow("letter refused") << count << u"  12"_s << 4 << 0 << u"x"_s
+                                        << u"  12"_s << 4;
+        QTest::newRow("backspace at the end") << count << u" 123"_s << 4 << 0 << u"<"_s
+                                              << u"  12"_s << 4;
+        QTest::newRow("backspace between") << count << u" 123"_s << 3 << 0 << u"<"_s
+                                           << u"  13"_s << 3;
+        QTest::newRow("delete between") << count << u" 123"_s << 1 << 0 << u">"_s
+                                        << u"  23"_s << 2;
+        QTest::newRow("selection retyped") << count << u" 123"_s << 1 << 2 << u"9"_s
+                                           << u"  93"_s << 3;
+        QTest::newRow("selection removed") << count << u"1234"_s << 0 << 2 << u"<"_s
+                                           << u"  34"_s << 2;
+        QTest::newRow("blank typed last") << count << u" 123"_s << 3 << 0 << u" "_s
+                                          << u"  12"_s << 4;
         // Each run between two literals by itself.
-        const QString pair = QStringLiteral("!99-99;1;_");
-        QTest::newRow("two runs") << pair << QStringLiteral("  -  ") << 0 << 0 << QStringLiteral("1-2")
-                                  << QStringLiteral(" 1- 2") << 5;
-        QTest::newRow("two runs, first full goes on") << pair << QStringLiteral("  -  ") << 0 << 0
-                                                      << QStringLiteral("123") << QStringLiteral("12- 3") << 5;
+        const QString pair = u"!99-99;1;_"_s;
+        QTest::newRow("two runs") << pair << u"  -  "_s << 0 << 0 << u"1-2"_s
+                                  << u" 1- 2"_s << 5;
+        QTest::newRow("two runs, first full goes on") << pair << u"  -  "_s << 0 << 0
+                                                      << u"123"_s << u"12- 3"_s << 5;
         // A run of mixed classes: a character never moves where its class is not taken,
         // and one that moves takes the letter case of its new place.
-        QTest::newRow("mixed run: no letter into a digit") << QStringLiteral("!L9;1;_") << QStringLiteral("a1") << 2 << 0
-                                                           << QStringLiteral("<") << QStringLiteral("a1") << 2;
-        QTest::newRow("moved letter takes the case") << QStringLiteral("!c<LL;1;_") << QStringLiteral("Яab") << 3 << 0
-                                                     << QStringLiteral("<") << QStringLiteral(" яa") << 3;
+        QTest::newRow("mixed run: no letter into a digit") << u"!L9;1;_"_s << u"a1"_s << 2 << 0
+                                                           << u"<"_s << u"a1"_s << 2;
+        QTest::newRow("moved letter takes the case") << u"!c<LL;1;_"_s << u"Яab"_s << 3 << 0
+                                                     << u"<"_s << u" яa"_s << 3;
     }
 
     void alignedRight()
@@ -391,26 +393,26 @@ private slots:
     // A value given as a whole (read from a card line, trimmed) stands to the right.
     void alignedRightValues()
     {
-        const EditMask count(QStringLiteral("!9999;1; "));
-        QCOMPARE(count.fit(QStringLiteral("123")), QStringLiteral(" 123"));
-        QCOMPARE(count.fit(QStringLiteral("12  ")), QStringLiteral("  12"));
-        QCOMPARE(count.fit(QStringLiteral("1 2")), QStringLiteral(" 1 2"));
+        const EditMask count(u"!9999;1; "_s);
+        QCOMPARE(count.fit(u"123"_s), u" 123"_s);
+        QCOMPARE(count.fit(u"12  "_s), u"  12"_s);
+        QCOMPARE(count.fit(u"1 2"_s), u" 1 2"_s);
         QCOMPARE(count.fit(QString()), QString(4, QLatin1Char(' ')));
-        QCOMPARE(count.editText(QStringLiteral("5")), QStringLiteral("   5"));
-        QCOMPARE(count.refit(QStringLiteral("12"), EditMask(QStringLiteral("9999;1; "))), QStringLiteral("  12"));
-        const EditMask city(QStringLiteral("!999;0;_"));
-        QCOMPARE(city.editText(QStringLiteral("7")), QStringLiteral("  7"));
-        QCOMPARE(city.valueOf(QStringLiteral("  7")), QStringLiteral("7"));
+        QCOMPARE(count.editText(u"5"_s), u"   5"_s);
+        QCOMPARE(count.refit(u"12"_s, EditMask(u"9999;1; "_s)), u"  12"_s);
+        const EditMask city(u"!999;0;_"_s);
+        QCOMPARE(city.editText(u"7"_s), u"  7"_s);
+        QCOMPARE(city.valueOf(u"  7"_s), u"7"_s);
     }
 
     void literalsNotKept()
     {
-        const EditMask m(QStringLiteral("99-99;0;_"));
+        const EditMask m(u"99-99;0;_"_s);
         QCOMPARE(m.emptyText(), QString());
-        QCOMPARE(m.editText(QStringLiteral("1234")), QStringLiteral("12-34"));
-        QCOMPARE(m.valueOf(QStringLiteral("12-3 ")), QStringLiteral("123"));
-        QCOMPARE(m.valueOf(QStringLiteral("1 -3 ")), QStringLiteral("1 3"));
-        QCOMPARE(m.displayText(m.editText(QStringLiteral("1"))), QStringLiteral("1_-__"));
+        QCOMPARE(m.editText(u"1234"_s), u"12-34"_s);
+        QCOMPARE(m.valueOf(u"12-3 "_s), u"123"_s);
+        QCOMPARE(m.valueOf(u"1 -3 "_s), u"1 3"_s);
+        QCOMPARE(m.displayText(m.editText(u"1"_s)), u"1_-__"_s);
     }
 };
 

@@ -7,23 +7,25 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // The customer list of the test card, as RK shows it.
 EntryListSettings customers()
 {
     EntryListSettings info;
-    info.numberField = QStringLiteral("Edit1");
+    info.numberField = u"Edit1"_s;
     info.maximum = 200;
     info.boundsMessage = entryLists::customerBounds();
-    info.itemFields = {QStringLiteral("lizz"), QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
-    info.emptiedFields = {QStringLiteral("ed2458"), QStringLiteral("gorz"), QStringLiteral("mm2152")};
+    info.itemFields = {u"lizz"_s, u"ed2458"_s, u"gorz"_s, u"mm2152"_s};
+    info.emptiedFields = {u"ed2458"_s, u"gorz"_s, u"mm2152"_s};
     fieldRules::PersonKindSettings kind;
-    kind.selector = QStringLiteral("lizz");
-    kind.codeField = QStringLiteral("ed2458");
-    kind.label = QStringLiteral("StaticText2");
-    kind.legalText = QStringLiteral("2458 Код організації за ЄДРПОУ");
-    kind.naturalText = QStringLiteral("2458 Індивідуальний податковий номер");
+    kind.selector = u"lizz"_s;
+    kind.codeField = u"ed2458"_s;
+    kind.label = u"StaticText2"_s;
+    kind.legalText = u"2458 Код організації за ЄДРПОУ"_s;
+    kind.naturalText = u"2458 Індивідуальний податковий номер"_s;
     info.kind = kind;
     return info;
 }
@@ -45,37 +47,37 @@ private slots:
         EntryList list;
         QVERIFY(!list.holds(1));
         QCOMPARE(list.last(), 0);
-        list.set(1, QStringLiteral("1\\a"), QStringLiteral("1\\A"));
-        list.set(2, QStringLiteral("2\\b"));
-        list.set(4, QStringLiteral("4\\d"));
+        list.set(1, u"1\\a"_s, u"1\\A"_s);
+        list.set(2, u"2\\b"_s);
+        list.set(4, u"4\\d"_s);
         QVERIFY(list.holds(2));
         QVERIFY(!list.holds(3));
-        QCOMPARE(list.display(1), QStringLiteral("1\\A"));
-        QCOMPARE(list.display(2), QStringLiteral("2\\b")); // no display form: the file form
+        QCOMPARE(list.display(1), u"1\\A"_s);
+        QCOMPARE(list.display(2), u"2\\b"_s); // no display form: the file form
         QCOMPARE(list.file(9), QString());
         QCOMPARE(list.last(), 4);
-        QCOMPARE(list.files(), (QStringList{QStringLiteral("1\\a"), QStringLiteral("2\\b")})); // up to the gap
-        QCOMPARE(list.displays(), (QStringList{QStringLiteral("1\\A"), QStringLiteral("2\\b")}));
+        QCOMPARE(list.files(), (QStringList{u"1\\a"_s, u"2\\b"_s})); // up to the gap
+        QCOMPARE(list.displays(), (QStringList{u"1\\A"_s, u"2\\b"_s}));
         list.clear(2);
-        QCOMPARE(list.files(), QStringList{QStringLiteral("1\\a")});
+        QCOMPARE(list.files(), QStringList{u"1\\a"_s});
         list.clearAll();
         QCOMPARE(list.last(), 0);
-        QCOMPARE(EntryList::item(QStringLiteral("2458\\1\\2"), 2), QStringLiteral("1"));
-        QCOMPARE(EntryList::item(QStringLiteral("2458\\1\\2"), 5), QString());
+        QCOMPARE(EntryList::item(u"2458\\1\\2"_s, 2), u"1"_s);
+        QCOMPARE(EntryList::item(u"2458\\1\\2"_s, 5), QString());
     }
 
     void removalKeepsSlotsFilled()
     {
         EntryList list;
         for (int n = 1; n <= 12; ++n)
-            list.set(n, QStringLiteral("%1\\1\\code%1").arg(n), QStringLiteral("%1\\Юридична особа\\code%1").arg(n));
+            list.set(n, u"%1\\1\\code%1"_s.arg(n), u"%1\\Юридична особа\\code%1"_s.arg(n));
         list.remove(2);
         QCOMPARE(list.files().size(), 11);
-        QCOMPARE(list.file(1), QStringLiteral("1\\1\\code1"));
-        QCOMPARE(list.file(2), QStringLiteral("2\\1\\code3"));
-        QCOMPARE(list.display(2), QStringLiteral("2\\Юридична особа\\code3"));
-        QCOMPARE(list.file(9), QStringLiteral("9\\1\\code10")); // two-digit numbers renumbered whole
-        QCOMPARE(list.file(11), QStringLiteral("11\\1\\code12"));
+        QCOMPARE(list.file(1), u"1\\1\\code1"_s);
+        QCOMPARE(list.file(2), u"2\\1\\code3"_s);
+        QCOMPARE(list.display(2), u"2\\Юридична особа\\code3"_s);
+        QCOMPARE(list.file(9), u"9\\1\\code10"_s); // two-digit numbers renumbered whole
+        QCOMPARE(list.file(11), u"11\\1\\code12"_s);
         QVERIFY(!list.holds(12));
         for (int n = 1; n <= 11; ++n)
             QCOMPARE(EntryList::item(list.file(n), 1), QString::number(n));
@@ -83,7 +85,7 @@ private slots:
         QCOMPARE(list.last(), 10);
         list.remove(40); // nothing there
         QCOMPARE(list.last(), 10);
-        QCOMPARE(EntryList::renumbered(QStringLiteral("12"), 3), QStringLiteral("3"));
+        QCOMPARE(EntryList::renumbered(u"12"_s, 3), u"3"_s);
     }
 
     void showEntry()
@@ -91,49 +93,49 @@ private slots:
         CardModel model(testTable());
         EntryList list;
         const EntryListSettings info = customers();
-        list.set(2, record(QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("1234567890"), QStringLiteral("Львів"),
-                           QStringLiteral("Іван")),
-                 record(QStringLiteral("2"), fieldRules::naturalPerson(), QStringLiteral("1234567890"),
-                        QStringLiteral("Львів"), QStringLiteral("Іван")));
-        model.setText(QStringLiteral("gorz"), QStringLiteral("Київ"));
+        list.set(2, record(u"2"_s, u"2"_s, u"1234567890"_s, u"Львів"_s,
+                           u"Іван"_s),
+                 record(u"2"_s, fieldRules::naturalPerson(), u"1234567890"_s,
+                        u"Львів"_s, u"Іван"_s));
+        model.setText(u"gorz"_s, u"Київ"_s);
         QString letter;
         entryLists::showEntry(model, list, 2, info, &letter);
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
-        QCOMPARE(model.text(QStringLiteral("lizz")), fieldRules::naturalPerson());
-        QCOMPARE(model.mask(QStringLiteral("ed2458")), fieldRules::naturalCodeMask());
-        QCOMPARE(model.text(QStringLiteral("ed2458")), QStringLiteral("1234567890")); // all ten digits kept
-        QCOMPARE(model.text(QStringLiteral("gorz")), QStringLiteral("Львів"));
-        QCOMPARE(model.text(QStringLiteral("mm2152")), QStringLiteral("Іван"));
+        QCOMPARE(model.text(u"Edit1"_s), u"2"_s);
+        QCOMPARE(model.text(u"lizz"_s), fieldRules::naturalPerson());
+        QCOMPARE(model.mask(u"ed2458"_s), fieldRules::naturalCodeMask());
+        QCOMPARE(model.text(u"ed2458"_s), u"1234567890"_s); // all ten digits kept
+        QCOMPARE(model.text(u"gorz"_s), u"Львів"_s);
+        QCOMPARE(model.text(u"mm2152"_s), u"Іван"_s);
         QCOMPARE(letter, fieldRules::naturalLetter());
-        QCOMPARE(model.label(QStringLiteral("StaticText2"))->text, QStringLiteral("2458 Індивідуальний податковий номер"));
-        QVERIFY(model.label(QStringLiteral("StaticText2"))->blue);
+        QCOMPARE(model.label(u"StaticText2"_s)->text, u"2458 Індивідуальний податковий номер"_s);
+        QVERIFY(model.label(u"StaticText2"_s)->blue);
 
         // An empty slot: empty fields with the number; the selector and mask stay.
         entryLists::showEntry(model, list, 3, info, &letter);
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("3"));
-        QCOMPARE(model.text(QStringLiteral("ed2458")), QString(10, QLatin1Char(' ')));
-        QCOMPARE(model.text(QStringLiteral("gorz")), QString());
-        QCOMPARE(model.text(QStringLiteral("mm2152")), QString());
+        QCOMPARE(model.text(u"Edit1"_s), u"3"_s);
+        QCOMPARE(model.text(u"ed2458"_s), QString(10, QLatin1Char(' ')));
+        QCOMPARE(model.text(u"gorz"_s), QString());
+        QCOMPARE(model.text(u"mm2152"_s), QString());
 
         // Steps: "Наступний замовник" on customer 3 whose slot 4 is empty.
         QVERIFY(entryLists::stepEntry(model, list, info, +1, 201, &letter));
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("4"));
-        QCOMPARE(model.text(QStringLiteral("mm2152")), QString());
+        QCOMPARE(model.text(u"Edit1"_s), u"4"_s);
+        QCOMPARE(model.text(u"mm2152"_s), QString());
         QVERIFY(entryLists::stepEntry(model, list, info, -2, 201, &letter));
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
-        QCOMPARE(model.text(QStringLiteral("mm2152")), QStringLiteral("Іван"));
-        model.setText(QStringLiteral("Edit1"), QStringLiteral("1"));
+        QCOMPARE(model.text(u"Edit1"_s), u"2"_s);
+        QCOMPARE(model.text(u"mm2152"_s), u"Іван"_s);
+        model.setText(u"Edit1"_s, u"1"_s);
         QVERIFY(!entryLists::stepEntry(model, list, info, -1, 201, &letter));
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("1"));
+        QCOMPARE(model.text(u"Edit1"_s), u"1"_s);
     }
 
     void bounds_data()
     {
         QTest::addColumn<int>("maximum");
         QTest::addColumn<QString>("message");
-        QTest::newRow("customers") << 200 << QStringLiteral("Кількість замовників від 1 до 200");
-        QTest::newRow("co-executors") << 50 << QStringLiteral("Кількість співвиконавців від 1 до 50");
-        QTest::newRow("stages") << 15 << QStringLiteral("Кількість етапів від 1 до 15");
+        QTest::newRow("customers") << 200 << u"Кількість замовників від 1 до 200"_s;
+        QTest::newRow("co-executors") << 50 << u"Кількість співвиконавців від 1 до 50"_s;
+        QTest::newRow("stages") << 15 << u"Кількість етапів від 1 до 15"_s;
     }
 
     void bounds()
@@ -146,11 +148,11 @@ private slots:
             : maximum == 50                 ? entryLists::coExecutorBounds()
                                             : entryLists::stageBounds();
         RecordingRuleContext ctx;
-        QVERIFY(entryLists::boundsRule(ctx, maximum, info, QStringLiteral("fin")));
+        QVERIFY(entryLists::boundsRule(ctx, maximum, info, u"fin"_s));
         QVERIFY(ctx.silent());
-        QVERIFY(!entryLists::boundsRule(ctx, maximum + 1, info, QStringLiteral("fin")));
+        QVERIFY(!entryLists::boundsRule(ctx, maximum + 1, info, u"fin"_s));
         QCOMPARE(ctx.messages(), QStringList{message});
-        QCOMPARE(ctx.focusTarget(), QStringLiteral("fin"));
+        QCOMPARE(ctx.focusTarget(), u"fin"_s);
     }
 
     void sequence()
@@ -158,12 +160,12 @@ private slots:
         CardModel model(testTable());
         const EntryListSettings info = customers();
         RecordingRuleContext ctx;
-        model.setText(QStringLiteral("Edit1"), QStringLiteral("2"));
-        QVERIFY(entryLists::sequenceRule(model, ctx, info, 2, QStringLiteral("2")));
-        model.setText(QStringLiteral("Edit1"), QStringLiteral("4"));
-        QVERIFY(!entryLists::sequenceRule(model, ctx, info, 2, QStringLiteral("2")));
-        QCOMPARE(ctx.messages(), QStringList{QStringLiteral("Помилка в послідовності номерів !")});
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
+        model.setText(u"Edit1"_s, u"2"_s);
+        QVERIFY(entryLists::sequenceRule(model, ctx, info, 2, u"2"_s));
+        model.setText(u"Edit1"_s, u"4"_s);
+        QVERIFY(!entryLists::sequenceRule(model, ctx, info, 2, u"2"_s));
+        QCOMPARE(ctx.messages(), QStringList{u"Помилка в послідовності номерів !"_s});
+        QCOMPARE(model.text(u"Edit1"_s), u"2"_s);
     }
 
     void removeEntry()
@@ -173,34 +175,34 @@ private slots:
         EntryList list;
         for (int n = 1; n <= 3; ++n) {
             const QString no = QString::number(n);
-            list.set(n, record(no, QStringLiteral("1"), QStringLiteral("1111111") + no, QStringLiteral("М") + no,
-                               QStringLiteral("Назва ") + no),
-                     record(no, fieldRules::legalPerson(), QStringLiteral("1111111") + no, QStringLiteral("М") + no,
-                            QStringLiteral("Назва ") + no));
+            list.set(n, record(no, u"1"_s, u"1111111"_s + no, u"М"_s + no,
+                               u"Назва "_s + no),
+                     record(no, fieldRules::legalPerson(), u"1111111"_s + no, u"М"_s + no,
+                            u"Назва "_s + no));
         }
         QCOMPARE(entryLists::removeEntry(model, list, 2, info), 2);
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
-        QCOMPARE(model.text(QStringLiteral("mm2152")), QStringLiteral("Назва 3"));
+        QCOMPARE(model.text(u"Edit1"_s), u"2"_s);
+        QCOMPARE(model.text(u"mm2152"_s), u"Назва 3"_s);
         QCOMPARE(list.files(),
-                 (QStringList{record(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("11111111"),
-                                     QStringLiteral("М1"), QStringLiteral("Назва 1")),
-                              record(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("11111113"),
-                                     QStringLiteral("М3"), QStringLiteral("Назва 3"))}));
+                 (QStringList{record(u"1"_s, u"1"_s, u"11111111"_s,
+                                     u"М1"_s, u"Назва 1"_s),
+                              record(u"2"_s, u"1"_s, u"11111113"_s,
+                                     u"М3"_s, u"Назва 3"_s)}));
         QCOMPARE(entryLists::removeEntry(model, list, 1, info), 1);
         QCOMPARE(entryLists::removeEntry(model, list, 1, info), 0);
-        QCOMPARE(model.text(QStringLiteral("Edit1")), QString());
-        QCOMPARE(model.text(QStringLiteral("mm2152")), QString());
-        QCOMPARE(model.text(QStringLiteral("ed2458")), QString(8, QLatin1Char(' ')));
+        QCOMPARE(model.text(u"Edit1"_s), QString());
+        QCOMPARE(model.text(u"mm2152"_s), QString());
+        QCOMPARE(model.text(u"ed2458"_s), QString(8, QLatin1Char(' ')));
     }
 
     void compose()
     {
         CardModel model(testTable());
-        model.setText(QStringLiteral("gorz"), QStringLiteral("Київ"));
-        model.setText(QStringLiteral("mm2152"), QStringLiteral("Назва"));
-        QCOMPARE(entryLists::compose(model, QStringLiteral("3"), {QStringLiteral("lizz"), QStringLiteral("gorz"),
-                                                                  QStringLiteral("mm2152")}),
-                 QStringLiteral("3\\Юридична особа\\Київ\\Назва"));
+        model.setText(u"gorz"_s, u"Київ"_s);
+        model.setText(u"mm2152"_s, u"Назва"_s);
+        QCOMPARE(entryLists::compose(model, u"3"_s, {u"lizz"_s, u"gorz"_s,
+                                                                  u"mm2152"_s}),
+                 u"3\\Юридична особа\\Київ\\Назва"_s);
     }
 };
 

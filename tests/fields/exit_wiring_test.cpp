@@ -19,6 +19,8 @@
 
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // A window with a few fields of the test card, bound to a model and wired.
@@ -40,10 +42,10 @@ struct Form
             const FieldInfo *info = testTable().find(QString::fromLatin1(name));
             layout->addWidget(binder->create(*info, window.get()));
             if (qstrcmp(name, "lizv") == 0) {
-                label30 = new QLabel(QStringLiteral("2457. Код організації за ЄДРПОУ"), window.get());
-                label30->setObjectName(QStringLiteral("Label30"));
+                label30 = new QLabel(u"2457. Код організації за ЄДРПОУ"_s, window.get());
+                label30->setObjectName(u"Label30"_s);
                 layout->addWidget(label30);
-                binder->bindLabel(QStringLiteral("Label30"), label30);
+                binder->bindLabel(u"Label30"_s, label30);
             }
         }
     }
@@ -103,26 +105,26 @@ private slots:
         platform.allowMessages();
         Form form;
         form.wiring->setExitRule(form.field("ed5418D"), [&form](RuleContext &ctx) {
-            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+            fieldRules::dateRule(form.model, u"ed5418D"_s, ctx);
         });
         // The next field fails too when left: it must not run while the focus returns.
         form.wiring->setExitRule(form.field("ed7353"), [&form](RuleContext &ctx) {
-            ctx.message(QStringLiteral("ed7353 left"));
+            ctx.message(u"ed7353 left"_s);
             ctx.focusBack();
         });
         QVERIFY(form.show());
         form.enter("ed5418D");
         QVERIFY(form.field("ed5418D")->hasFocus());
-        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("151399"));
-        QCOMPARE(form.model.text(QStringLiteral("ed5418D")), QStringLiteral("15.13.99"));
+        QTest::keyClicks(form.field("ed5418D"), u"151399"_s);
+        QCOMPARE(form.model.text(u"ed5418D"_s), u"15.13.99"_s);
         QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
         QTRY_VERIFY(form.field("ed5418D")->hasFocus());
         QTest::qWait(50);
-        QCOMPARE(platform.messages(), QStringList{QStringLiteral("Помилка в місяці!")});
+        QCOMPARE(platform.messages(), QStringList{u"Помилка в місяці!"_s});
         QVERIFY(form.field("ed5418D")->hasFocus());
         QVERIFY(!form.wiring->isFocusPending());
         // The value typed stays.
-        QCOMPARE(qobject_cast<MaskEdit *>(form.field("ed5418D"))->value(), QStringLiteral("15.13.99"));
+        QCOMPARE(qobject_cast<MaskEdit *>(form.field("ed5418D"))->value(), u"15.13.99"_s);
     }
 
     void modalMessageBoxStartsNoPingPong()
@@ -132,21 +134,21 @@ private slots:
         Form form;
         platform.m_window = form.window.get();
         form.wiring->setExitRule(form.field("ed5418D"), [&form](RuleContext &ctx) {
-            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+            fieldRules::dateRule(form.model, u"ed5418D"_s, ctx);
         });
         form.wiring->setExitRule(form.field("ed7353"), [&form](RuleContext &ctx) {
-            fieldRules::monthYearRule(form.model, QStringLiteral("ed7353"), ctx);
+            fieldRules::monthYearRule(form.model, u"ed7353"_s, ctx);
         });
-        form.model.setText(QStringLiteral("ed7353"), QStringLiteral("13.99")); // would fail if it ran
+        form.model.setText(u"ed7353"_s, u"13.99"_s); // would fail if it ran
         form.binder->refresh();
         QVERIFY(form.show());
         form.enter("ed5418D");
-        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("321399"));
+        QTest::keyClicks(form.field("ed5418D"), u"321399"_s);
         QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
         QTRY_VERIFY(form.window->isActiveWindow());
         QTRY_VERIFY(form.field("ed5418D")->hasFocus());
         QTest::qWait(200);
-        QCOMPARE(platform.messages(), (QStringList{QStringLiteral("Помилка в місяці!"), QStringLiteral("Помилка в числі місяця!")}));
+        QCOMPARE(platform.messages(), (QStringList{u"Помилка в місяці!"_s, u"Помилка в числі місяця!"_s}));
         QVERIFY(form.field("ed5418D")->hasFocus());
     }
 
@@ -157,11 +159,11 @@ private slots:
         int runs = 0;
         form.wiring->setExitRule(form.field("ed5418D"), [&form, &runs](RuleContext &ctx) {
             ++runs;
-            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+            fieldRules::dateRule(form.model, u"ed5418D"_s, ctx);
         });
         QVERIFY(form.show());
         form.enter("ed5418D");
-        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("311299"));
+        QTest::keyClicks(form.field("ed5418D"), u"311299"_s);
         QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
         QTRY_VERIFY(form.field("ed7353")->hasFocus());
         QTest::qWait(50);
@@ -176,7 +178,7 @@ private slots:
         ScopedFakePlatform platform;
         Form form;
         form.wiring->setExitRule(form.field("ed5418D"), [&form](RuleContext &ctx) {
-            fieldRules::dateRule(form.model, QStringLiteral("ed5418D"), ctx);
+            fieldRules::dateRule(form.model, u"ed5418D"_s, ctx);
         });
         QVERIFY(form.show());
         form.enter("ed5418D");
@@ -193,7 +195,7 @@ private slots:
         int runs = 0;
         form.wiring->setExitRule(form.field("gorz"), [&runs](RuleContext &ctx) {
             ++runs;
-            ctx.message(QStringLiteral("left"));
+            ctx.message(u"left"_s);
         });
         QVERIFY(form.show());
         form.enter("gorz");
@@ -205,7 +207,7 @@ private slots:
         QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
         QApplication::sendEvent(form.field("gorz"), &out);
         QCOMPARE(runs, 1);
-        QCOMPARE(platform.messages(), QStringList{QStringLiteral("left")});
+        QCOMPARE(platform.messages(), QStringList{u"left"_s});
     }
 
     void ruleMovesFocusToNamedField()
@@ -215,8 +217,8 @@ private slots:
         Form form;
         int gorzEntered = 0;
         form.wiring->setExitRule(form.field("ed5418D"), [](RuleContext &ctx) {
-            ctx.message(QStringLiteral("Відсутня назва міста !"));
-            ctx.focusTo(QStringLiteral("gorz"));
+            ctx.message(u"Відсутня назва міста !"_s);
+            ctx.focusTo(u"gorz"_s);
         });
         form.wiring->setEnterRule(form.field("gorz"), [&gorzEntered](RuleContext &) { ++gorzEntered; });
         QVERIFY(form.show());
@@ -224,7 +226,7 @@ private slots:
         QTest::keyClick(form.field("ed5418D"), Qt::Key_Tab);
         QTRY_VERIFY(form.field("gorz")->hasFocus());
         QTest::qWait(20);
-        QCOMPARE(platform.messages(), QStringList{QStringLiteral("Відсутня назва міста !")});
+        QCOMPARE(platform.messages(), QStringList{u"Відсутня назва міста !"_s});
         QCOMPARE(gorzEntered, 1); // entered once, by the move
     }
 
@@ -234,11 +236,11 @@ private slots:
         Form form;
         QString letter;
         fieldRules::PersonKindSettings info;
-        info.selector = QStringLiteral("lizv");
-        info.codeField = QStringLiteral("ed2457");
-        info.label = QStringLiteral("Label30");
-        info.legalText = QStringLiteral("2457 Код організації за ЄДРПУ ");
-        info.naturalText = QStringLiteral("2457 Ідентифікаційний номер");
+        info.selector = u"lizv"_s;
+        info.codeField = u"ed2457"_s;
+        info.label = u"Label30"_s;
+        info.legalText = u"2457 Код організації за ЄДРПУ "_s;
+        info.naturalText = u"2457 Ідентифікаційний номер"_s;
         form.wiring->setExitRule(form.field("lizv"), [&](RuleContext &ctx) {
             fieldRules::personKindRule(form.model, ctx, info, letter);
         });
@@ -251,22 +253,22 @@ private slots:
         QTRY_VERIFY(lizv->hasFocus());
         // Choose "Фізична особа" by typing it over the selected text.
         lizv->lineEdit()->selectAll();
-        typeText(lizv, QStringLiteral("Фізична особа"));
-        QCOMPARE(form.model.text(QStringLiteral("lizv")), QStringLiteral("Фізична особа"));
+        typeText(lizv, u"Фізична особа"_s);
+        QCOMPARE(form.model.text(u"lizv"_s), u"Фізична особа"_s);
         QCOMPARE(code->editMask().size(), 8); // nothing before the selector is left
         QTest::keyClick(lizv, Qt::Key_Tab);
         QTRY_VERIFY(code->hasFocus());
         QCOMPARE(code->editMask().size(), 10);
-        QCOMPARE(code->mask(), QStringLiteral("9999999999;1;_"));
+        QCOMPARE(code->mask(), u"9999999999;1;_"_s);
         QCOMPARE(code->text(), QString(10, QLatin1Char('_')));
-        QCOMPARE(form.label30->text(), QStringLiteral("2457 Ідентифікаційний номер"));
+        QCOMPARE(form.label30->text(), u"2457 Ідентифікаційний номер"_s);
         QCOMPARE(form.label30->palette().color(QPalette::WindowText), QColor(Qt::blue));
-        QCOMPARE(letter, QStringLiteral("ф"));
+        QCOMPARE(letter, u"ф"_s);
         QVERIFY(platform.log().isEmpty());
         // Ten digits go in.
         code->setCursorPosition(0);
-        QTest::keyClicks(code, QStringLiteral("1234567890"));
-        QCOMPARE(form.model.text(QStringLiteral("ed2457")), QStringLiteral("1234567890"));
+        QTest::keyClicks(code, u"1234567890"_s);
+        QCOMPARE(form.model.text(u"ed2457"_s), u"1234567890"_s);
 
         // Back to a legal person by the list: the label and colour change, the ten
         // digits stay for the clerk to mend (the code's rule asks for eight).
@@ -276,9 +278,9 @@ private slots:
         QTest::keyClick(lizv, Qt::Key_Tab);
         QTRY_VERIFY(code->hasFocus());
         QCOMPARE(code->editMask().size(), 10);
-        QCOMPARE(code->value(), QStringLiteral("1234567890"));
-        QCOMPARE(letter, QStringLiteral("ю"));
-        QCOMPARE(form.label30->text(), QStringLiteral("2457 Код організації за ЄДРПУ "));
+        QCOMPARE(code->value(), u"1234567890"_s);
+        QCOMPARE(letter, u"ю"_s);
+        QCOMPARE(form.label30->text(), u"2457 Код організації за ЄДРПУ "_s);
         QCOMPARE(form.label30->palette().color(QPalette::WindowText), normal);
     }
 
@@ -289,21 +291,21 @@ private slots:
         Form form;
         const QString letter = fieldRules::legalLetter();
         fieldRules::PartyCodeSettings info;
-        info.codeField = QStringLiteral("ed2457");
-        info.prefix = QStringLiteral("2457.");
+        info.codeField = u"ed2457"_s;
+        info.prefix = u"2457."_s;
         info.beepLegal = true;
         form.wiring->setExitRule(form.field("ed2457"), [&](RuleContext &ctx) {
             fieldRules::partyCodeRule(form.model, ctx, info, letter);
         });
         QVERIFY(form.show());
         form.enter("ed2457");
-        QTest::keyClicks(form.field("ed2457"), QStringLiteral("1234567"));
+        QTest::keyClicks(form.field("ed2457"), u"1234567"_s);
         QTest::keyClick(form.field("ed2457"), Qt::Key_Tab);
         QTRY_VERIFY(form.field("ed2457")->hasFocus());
         QTest::qWait(20);
         QCOMPARE(platform.log(),
-                 (QStringList{QStringLiteral("beep"),
-                              QStringLiteral("message: 2457.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр")}));
+                 (QStringList{u"beep"_s,
+                              u"message: 2457.Помилка в коді ЄДРПОУ.\n\rВ коді повинно бути 8 цифр"_s}));
     }
 
     void keyHooks()
@@ -312,46 +314,46 @@ private slots:
         Form form;
         int marks = 0;
         wireMarks(*form.wiring, *form.binder, [&marks] { ++marks; });
-        form.model.setText(QStringLiteral("Edit1"), QString());
+        form.model.setText(u"Edit1"_s, QString());
         form.binder->refresh();
-        wireTrimOnKeyPress(*form.wiring, *form.binder, QStringLiteral("Edit1"));
+        wireTrimOnKeyPress(*form.wiring, *form.binder, u"Edit1"_s);
         QVERIFY(form.show());
 
         // ed5418D marks (a masked field of the test table); gorz does not.
         form.enter("ed5418D");
-        QTest::keyClicks(form.field("ed5418D"), QStringLiteral("12"));
+        QTest::keyClicks(form.field("ed5418D"), u"12"_s);
         QCOMPARE(marks, 2);
         QTest::keyClick(form.field("ed5418D"), Qt::Key_Left);
         QCOMPARE(marks, 2); // navigation changes nothing
         QTest::keyClick(form.field("ed5418D"), Qt::Key_Backspace);
         QCOMPARE(marks, 3);
         form.enter("gorz");
-        typeText(form.field("gorz"), QStringLiteral("Київ"));
+        typeText(form.field("gorz"), u"Київ"_s);
         QCOMPARE(marks, 3);
 
         // Trim on key press: the blanks go before the key takes effect.
         form.enter("Edit1");
         auto *number = qobject_cast<QLineEdit *>(form.field("Edit1"));
-        QTest::keyClicks(number, QStringLiteral(" "));
-        QCOMPARE(number->text(), QStringLiteral(" "));
-        QTest::keyClicks(number, QStringLiteral("2"));
-        QCOMPARE(number->text(), QStringLiteral("2"));
-        QCOMPARE(form.model.text(QStringLiteral("Edit1")), QStringLiteral("2"));
+        QTest::keyClicks(number, u" "_s);
+        QCOMPARE(number->text(), u" "_s);
+        QTest::keyClicks(number, u"2"_s);
+        QCOMPARE(number->text(), u"2"_s);
+        QCOMPARE(form.model.text(u"Edit1"_s), u"2"_s);
     }
 
     void radioGroupIsOneField()
     {
         ScopedFakePlatform platform;
         Form form;
-        QWidget *radio = form.binder->create(*testTable().find(QStringLiteral("Indjz")), form.window.get());
+        QWidget *radio = form.binder->create(*testTable().find(u"Indjz"_s), form.window.get());
         form.window->layout()->addWidget(radio);
         int exits = 0;
         int enters = 0;
         form.wiring->setExitRule(radio, [&exits](RuleContext &) { ++exits; });
         form.wiring->setEnterRule(radio, [&enters](RuleContext &) { ++enters; });
         QVERIFY(form.show());
-        auto *first = radio->findChild<QWidget *>(QStringLiteral("Indjz_0"));
-        auto *second = radio->findChild<QWidget *>(QStringLiteral("Indjz_1"));
+        auto *first = radio->findChild<QWidget *>(u"Indjz_0"_s);
+        auto *second = radio->findChild<QWidget *>(u"Indjz_1"_s);
         first->setFocus(Qt::TabFocusReason);
         QCOMPARE(enters, 1);
         second->setFocus(Qt::OtherFocusReason); // inside the group
@@ -367,14 +369,14 @@ private slots:
         platform.allowMessages();
         Form form;
         form.wiring->setExitRule(form.field("ed7353"), [&form](RuleContext &ctx) {
-            fieldRules::monthYearRule(form.model, QStringLiteral("ed7353"), ctx);
+            fieldRules::monthYearRule(form.model, u"ed7353"_s, ctx);
         });
         QVERIFY(form.show());
-        form.model.setText(QStringLiteral("ed7353"), QStringLiteral("13.99"));
+        form.model.setText(u"ed7353"_s, u"13.99"_s);
         form.binder->refresh();
         QVERIFY(!form.wiring->runExitRule(form.field("ed7353")));
         QTRY_VERIFY(form.field("ed7353")->hasFocus());
-        QCOMPARE(platform.messages(), QStringList{QStringLiteral("Помилка в місяці!")});
+        QCOMPARE(platform.messages(), QStringList{u"Помилка в місяці!"_s});
         QVERIFY(form.wiring->runExitRule(form.field("gorz"))); // no rule
     }
 };

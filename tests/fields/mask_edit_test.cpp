@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class MaskEditTest : public QObject
 {
     Q_OBJECT
@@ -13,77 +15,77 @@ class MaskEditTest : public QObject
 private slots:
     void showsBlanks()
     {
-        MaskEdit edit(QStringLiteral("99.99.99;1;_"));
-        QCOMPARE(edit.value(), QStringLiteral("  .  .  "));
-        QCOMPARE(edit.text(), QStringLiteral("__.__.__"));
+        MaskEdit edit(u"99.99.99;1;_"_s);
+        QCOMPARE(edit.value(), u"  .  .  "_s);
+        QCOMPARE(edit.text(), u"__.__.__"_s);
         QVERIFY(edit.isBlank());
-        MaskEdit pages(QStringLiteral("999999;1; "));
+        MaskEdit pages(u"999999;1; "_s);
         QCOMPARE(pages.value(), QString(6, QLatin1Char(' ')));
         QCOMPARE(pages.text(), QString(6, QLatin1Char(' ')));
     }
 
     void typingAsciiKeys()
     {
-        MaskEdit edit(QStringLiteral("99.99.99;1;_"));
+        MaskEdit edit(u"99.99.99;1;_"_s);
         edit.setCursorPosition(0);
         QSignalSpy edited(&edit, &MaskEdit::valueEdited);
-        QTest::keyClicks(&edit, QStringLiteral("1205"));
-        QCOMPARE(edit.value(), QStringLiteral("12.05.  "));
-        QCOMPARE(edit.text(), QStringLiteral("12.05.__"));
+        QTest::keyClicks(&edit, u"1205"_s);
+        QCOMPARE(edit.value(), u"12.05.  "_s);
+        QCOMPARE(edit.text(), u"12.05.__"_s);
         QCOMPARE(edit.cursorPosition(), 6);
-        QTest::keyClicks(&edit, QStringLiteral("99x7"));
-        QCOMPARE(edit.value(), QStringLiteral("12.05.99"));
+        QTest::keyClicks(&edit, u"99x7"_s);
+        QCOMPARE(edit.value(), u"12.05.99"_s);
         QCOMPARE(edited.count(), 6);
-        QCOMPARE(edited.last().at(0).toString(), QStringLiteral("12.05.99"));
+        QCOMPARE(edited.last().at(0).toString(), u"12.05.99"_s);
     }
 
     void typingCyrillic()
     {
-        MaskEdit edit(QStringLiteral("9999U999999l;1;_"));
+        MaskEdit edit(u"9999U999999l;1;_"_s);
         edit.setCursorPosition(0);
-        typeText(&edit, QStringLiteral("0104000123с"));
-        QCOMPARE(edit.value(), QStringLiteral("0104U000123с"));
-        MaskEdit city(QStringLiteral(">LLLlccccccccccccccccccccccccc;0; "));
+        typeText(&edit, u"0104000123с"_s);
+        QCOMPARE(edit.value(), u"0104U000123с"_s);
+        MaskEdit city(u">LLLlccccccccccccccccccccccccc;0; "_s);
         city.setCursorPosition(0);
-        typeText(&city, QStringLiteral("київ"));
-        QCOMPARE(city.value(), QStringLiteral("КИЇВ"));
-        MaskEdit number(QStringLiteral("aa99a999999l;1;_"));
+        typeText(&city, u"київ"_s);
+        QCOMPARE(city.value(), u"КИЇВ"_s);
+        MaskEdit number(u"aa99a999999l;1;_"_s);
         number.setCursorPosition(0);
-        typeText(&number, QStringLiteral("ЮА01Ф123456с"));
-        QCOMPARE(number.value(), QStringLiteral("ЮА01Ф123456с"));
+        typeText(&number, u"ЮА01Ф123456с"_s);
+        QCOMPARE(number.value(), u"ЮА01Ф123456с"_s);
     }
 
     void backspaceAndDelete()
     {
-        MaskEdit edit(QStringLiteral("99.99.99;1;_"));
-        edit.setValue(QStringLiteral("12.05.99"));
+        MaskEdit edit(u"99.99.99;1;_"_s);
+        edit.setValue(u"12.05.99"_s);
         edit.setCursorPosition(3);
         QTest::keyClick(&edit, Qt::Key_Backspace);
-        QCOMPARE(edit.value(), QStringLiteral("1 .05.99"));
-        QCOMPARE(edit.text(), QStringLiteral("1_.05.99"));
+        QCOMPARE(edit.value(), u"1 .05.99"_s);
+        QCOMPARE(edit.text(), u"1_.05.99"_s);
         QCOMPARE(edit.cursorPosition(), 1);
         edit.setCursorPosition(6);
         QTest::keyClick(&edit, Qt::Key_Delete);
-        QCOMPARE(edit.value(), QStringLiteral("1 .05. 9"));
+        QCOMPARE(edit.value(), u"1 .05. 9"_s);
         edit.selectAll();
         QTest::keyClick(&edit, Qt::Key_Delete);
-        QCOMPARE(edit.value(), QStringLiteral("  .  .  "));
-        QCOMPARE(edit.text(), QStringLiteral("__.__.__"));
+        QCOMPARE(edit.value(), u"  .  .  "_s);
+        QCOMPARE(edit.text(), u"__.__.__"_s);
     }
 
     void selectionIsReplaced()
     {
-        MaskEdit edit(QStringLiteral("99999999;1;_"));
-        edit.setValue(QStringLiteral("12345678"));
+        MaskEdit edit(u"99999999;1;_"_s);
+        edit.setValue(u"12345678"_s);
         edit.selectAll();
-        QTest::keyClicks(&edit, QStringLiteral("9"));
-        QCOMPARE(edit.value(), QStringLiteral("9       "));
+        QTest::keyClicks(&edit, u"9"_s);
+        QCOMPARE(edit.value(), u"9       "_s);
     }
 
     void navigationDoesNotEdit()
     {
-        MaskEdit edit(QStringLiteral("99.99.99;1;_"));
-        edit.setValue(QStringLiteral("12.05.99"));
+        MaskEdit edit(u"99.99.99;1;_"_s);
+        edit.setValue(u"12.05.99"_s);
         edit.setCursorPosition(0);
         QTest::keyClick(&edit, Qt::Key_End);
         QCOMPARE(edit.cursorPosition(), 8);
@@ -91,58 +93,58 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_Home);
         QTest::keyClick(&edit, Qt::Key_K, Qt::ControlModifier); // delete to the end of line on X11
         QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(edit.value(), QStringLiteral("12.05.99"));
+        QCOMPARE(edit.value(), u"12.05.99"_s);
     }
 
     void setValueFits()
     {
-        MaskEdit edit(QStringLiteral("9999U999999l;1;_"));
+        MaskEdit edit(u"9999U999999l;1;_"_s);
         QSignalSpy edited(&edit, &MaskEdit::valueEdited);
         QSignalSpy changed(&edit, &MaskEdit::valueChanged);
-        edit.setValue(QStringLiteral("    U"));
-        QCOMPARE(edit.value(), QStringLiteral("    U       "));
-        QCOMPARE(edit.text(), QStringLiteral("____U_______"));
+        edit.setValue(u"    U"_s);
+        QCOMPARE(edit.value(), u"    U       "_s);
+        QCOMPARE(edit.text(), u"____U_______"_s);
         QCOMPARE(changed.count(), 0); // the empty field stays empty
-        edit.setValue(QStringLiteral("0104U000123"));
-        QCOMPARE(edit.value(), QStringLiteral("0104U000123 "));
+        edit.setValue(u"0104U000123"_s);
+        QCOMPARE(edit.value(), u"0104U000123 "_s);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(edited.count(), 0);
         edit.clearValue();
-        QCOMPARE(edit.value(), QStringLiteral("    U       "));
+        QCOMPARE(edit.value(), u"    U       "_s);
     }
 
     void maskChangesAtRunTime()
     {
-        MaskEdit edit(QStringLiteral("99999999;1;_"));
-        edit.setValue(QStringLiteral("12345678"));
+        MaskEdit edit(u"99999999;1;_"_s);
+        edit.setValue(u"12345678"_s);
         QSignalSpy changed(&edit, &MaskEdit::valueChanged);
-        edit.setMask(QStringLiteral("9999999999;1;_"));
+        edit.setMask(u"9999999999;1;_"_s);
         QCOMPARE(edit.editMask().size(), 10);
-        QCOMPARE(edit.value(), QStringLiteral("12345678  "));
-        QCOMPARE(edit.text(), QStringLiteral("12345678__"));
+        QCOMPARE(edit.value(), u"12345678  "_s);
+        QCOMPARE(edit.text(), u"12345678__"_s);
         QCOMPARE(changed.count(), 1);
         edit.setCursorPosition(8);
-        QTest::keyClicks(&edit, QStringLiteral("90"));
-        QCOMPARE(edit.value(), QStringLiteral("1234567890"));
-        edit.setMask(QStringLiteral("99999999;1;_"));
-        QCOMPARE(edit.value(), QStringLiteral("12345678"));
+        QTest::keyClicks(&edit, u"90"_s);
+        QCOMPARE(edit.value(), u"1234567890"_s);
+        edit.setMask(u"99999999;1;_"_s);
+        QCOMPARE(edit.value(), u"12345678"_s);
         QCOMPARE(edit.maxLength(), 8);
     }
 
     void pasteFromClipboard()
     {
         QClipboard *clipboard = QApplication::clipboard();
-        clipboard->setText(QStringLiteral("31.12.99"));
-        if (clipboard->text() != QStringLiteral("31.12.99"))
+        clipboard->setText(u"31.12.99"_s);
+        if (clipboard->text() != u"31.12.99"_s)
             QSKIP("no clipboard on this platform");
-        MaskEdit edit(QStringLiteral("99.99.99;1;_"));
+        MaskEdit edit(u"99.99.99;1;_"_s);
         edit.setCursorPosition(0);
         QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(edit.value(), QStringLiteral("31.12.99"));
+        QCOMPARE(edit.value(), u"31.12.99"_s);
         edit.setSelection(3, 2);
         QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(edit.value(), QStringLiteral("31.  .99"));
-        QCOMPARE(clipboard->text(), QStringLiteral("12"));
+        QCOMPARE(edit.value(), u"31.  .99"_s);
+        QCOMPARE(clipboard->text(), u"12"_s);
     }
 
     void plainWithoutMask()
@@ -151,19 +153,19 @@ private slots:
         QVERIFY(!edit.isMasked());
         edit.setPlainMaxLength(5);
         QSignalSpy edited(&edit, &MaskEdit::valueEdited);
-        QTest::keyClicks(&edit, QStringLiteral("abc def"));
-        QCOMPARE(edit.value(), QStringLiteral("abc d"));
+        QTest::keyClicks(&edit, u"abc def"_s);
+        QCOMPARE(edit.value(), u"abc d"_s);
         QVERIFY(edited.count() > 0);
-        edit.setValue(QStringLiteral(" x "));
-        QCOMPARE(edit.value(), QStringLiteral(" x "));
+        edit.setValue(u" x "_s);
+        QCOMPARE(edit.value(), u" x "_s);
     }
 
     void programTextIsFitted()
     {
-        MaskEdit edit(QStringLiteral("99.99;1;_"));
-        edit.setText(QStringLiteral("12.__")); // around the engine
-        QCOMPARE(edit.value(), QStringLiteral("12.  "));
-        QCOMPARE(edit.text(), QStringLiteral("12.__"));
+        MaskEdit edit(u"99.99;1;_"_s);
+        edit.setText(u"12.__"_s); // around the engine
+        QCOMPARE(edit.value(), u"12.  "_s);
+        QCOMPARE(edit.text(), u"12.__"_s);
     }
 };
 

@@ -4,6 +4,8 @@
 #include "fields/edit_mask.h"
 #include "fields/field_table.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // A small card for the field tests: one field of every kind the rules touch, named
 // as the RK card names them.
 inline const FieldTable &testTable()
@@ -32,61 +34,61 @@ inline const FieldTable &testTable()
             f.defaultValue = value;
             return f;
         };
-        const QStringList persons{QStringLiteral("Юридична особа"), QStringLiteral("Фізична особа")};
+        const QStringList persons{u"Юридична особа"_s, u"Фізична особа"_s};
         QList<FieldInfo> fields;
-        fields << masked(QStringLiteral("ed5418D"), QStringLiteral("99.99.99;1;"));
-        fields << masked(QStringLiteral("ed7353"), QStringLiteral("99.99;1;_"));
-        fields << masked(QStringLiteral("ed5436"), QStringLiteral("9999U999999l;1;_"));
-        fields << combo(QStringLiteral("lizv"), persons, persons.at(0));
-        fields << masked(QStringLiteral("ed2457"), QStringLiteral("99999999;1;_"));
-        fields << edit(QStringLiteral("Edit1"), QStringLiteral("1"));
-        fields << combo(QStringLiteral("lizz"), persons, persons.at(0));
-        fields << masked(QStringLiteral("ed2458"), QStringLiteral("99999999;1;_"));
-        fields << edit(QStringLiteral("gorz"));
-        FieldInfo name = edit(QStringLiteral("mm2152"));
+        fields << masked(u"ed5418D"_s, u"99.99.99;1;"_s);
+        fields << masked(u"ed7353"_s, u"99.99;1;_"_s);
+        fields << masked(u"ed5436"_s, u"9999U999999l;1;_"_s);
+        fields << combo(u"lizv"_s, persons, persons.at(0));
+        fields << masked(u"ed2457"_s, u"99999999;1;_"_s);
+        fields << edit(u"Edit1"_s, u"1"_s);
+        fields << combo(u"lizz"_s, persons, persons.at(0));
+        fields << masked(u"ed2458"_s, u"99999999;1;_"_s);
+        fields << edit(u"gorz"_s);
+        FieldInfo name = edit(u"mm2152"_s);
         name.kind = FieldKind::Memo;
         name.noEnter = true;
         name.marks = true;
         fields << name;
-        fields << edit(QStringLiteral("cpn"), QStringLiteral("1"));
-        fields << combo(QStringLiteral("lizsv"), persons, persons.at(0));
-        fields << masked(QStringLiteral("cpk"), QStringLiteral("99999999;1;_"));
-        FieldInfo direction = combo(QStringLiteral("cb7201"),
-                                    {QStringLiteral("2.1"), QStringLiteral("2.2"), QStringLiteral("2.7"), QString()});
+        fields << edit(u"cpn"_s, u"1"_s);
+        fields << combo(u"lizsv"_s, persons, persons.at(0));
+        fields << masked(u"cpk"_s, u"99999999;1;_"_s);
+        FieldInfo direction = combo(u"cb7201"_s,
+                                    {u"2.1"_s, u"2.2"_s, u"2.7"_s, QString()});
         direction.cleared = QString();
         fields << direction;
-        fields << combo(QStringLiteral("ed5256"), {QStringLiteral("5"), QStringLiteral("1")}, QStringLiteral("5"));
+        fields << combo(u"ed5256"_s, {u"5"_s, u"1"_s}, u"5"_s);
         FieldInfo language;
-        language.name = QStringLiteral("Indjz");
+        language.name = u"Indjz"_s;
         language.kind = FieldKind::Radio;
-        language.items = {QStringLiteral("українська "), QStringLiteral("англійська")};
+        language.items = {u"українська "_s, u"англійська"_s};
         language.columns = 3;
-        language.defaultValue = QStringLiteral("0");
+        language.defaultValue = u"0"_s;
         fields << language;
         FieldInfo check;
-        check.name = QStringLiteral("cb6642");
+        check.name = u"cb6642"_s;
         check.kind = FieldKind::Check;
-        check.label = QStringLiteral("Прапорець");
-        check.defaultValue = QStringLiteral("1");
+        check.label = u"Прапорець"_s;
+        check.defaultValue = u"1"_s;
         fields << check;
         FieldInfo spin;
-        spin.name = QStringLiteral("sp5526");
+        spin.name = u"sp5526"_s;
         spin.kind = FieldKind::Spin;
         spin.minimum = 1;
         spin.maximum = 15;
-        spin.defaultValue = QStringLiteral("3");
+        spin.defaultValue = u"3"_s;
         fields << spin;
-        FieldInfo year = edit(QStringLiteral("edgod1"), QStringLiteral("20--"));
-        year.cleared = QStringLiteral("200-");
+        FieldInfo year = edit(u"edgod1"_s, u"20--"_s);
+        year.cleared = u"200-"_s;
         year.maxLength = 4;
-        year.hint = QStringLiteral("Рік");
+        year.hint = u"Рік"_s;
         fields << year;
-        fields << edit(QStringLiteral("ed9036n"), QStringLiteral("1"));
-        fields << masked(QStringLiteral("ed9036p"), QStringLiteral("99.99;1;_"));
-        FieldInfo stage = edit(QStringLiteral("mm9036"));
+        fields << edit(u"ed9036n"_s, u"1"_s);
+        fields << masked(u"ed9036p"_s, u"99.99;1;_"_s);
+        FieldInfo stage = edit(u"mm9036"_s);
         stage.kind = FieldKind::Memo;
         fields << stage;
-        return FieldTable({QStringLiteral("Сторінка")}, fields);
+        return FieldTable({u"Сторінка"_s}, fields);
     }();
     return table;
 }

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 // The card file type of the desktop (packaging/zorvat-mime.xml, installed as
 // /usr/share/mime/packages/zorvat.xml), read as an installed system reads it: one MIME
 // cache built by update-mime-database from the system's own definitions and ours, with
@@ -16,7 +18,7 @@
 // file text/plain.
 namespace {
 
-const QString kCard = QStringLiteral("text/x-zorvat-card");
+const QString kCard = u"text/x-zorvat-card"_s;
 
 // Where the merged cache lives; set once by initTestCase.
 QString g_dataDir;
@@ -26,15 +28,15 @@ QString gioType(const QString &path)
 {
     QProcess gio;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_DIRS"), g_dataDir);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), g_dataDir + QStringLiteral("/no-home"));
+    env.insert(u"XDG_DATA_DIRS"_s, g_dataDir);
+    env.insert(u"XDG_DATA_HOME"_s, g_dataDir + u"/no-home"_s);
     gio.setProcessEnvironment(env);
-    gio.start(QStringLiteral("gio"), {QStringLiteral("info"), QStringLiteral("-a"),
-                                      QStringLiteral("standard::content-type"), path});
+    gio.start(u"gio"_s, {u"info"_s, u"-a"_s,
+                                      u"standard::content-type"_s, path});
     if (!gio.waitForFinished(30000) || gio.exitCode() != 0)
-        return QStringLiteral("<gio failed: %1>").arg(QString::fromLocal8Bit(gio.readAllStandardError()));
+        return u"<gio failed: %1>"_s.arg(QString::fromLocal8Bit(gio.readAllStandardError()));
     for (const QString &line : QString::fromUtf8(gio.readAllStandardOutput()).split(u'\n')) {
-        if (line.trimmed().startsWith(QStringLiteral("standard::content-type:")))
+        if (line.trimmed().startsWith(u"standard::content-type:"_s))
             return line.section(u':', -1).trimmed();
     }
     return {};
@@ -50,24 +52,24 @@ private slots:
     {
         static QTemporaryDir data;
         QVERIFY(data.isValid());
-        const QString packages = data.filePath(QStringLiteral("mime/packages"));
+        const QString packages = data.filePath(u"mime/packages"_s);
         QVERIFY(QDir().mkpath(packages));
-        const QDir system(QStringLiteral("/usr/share/mime/packages"));
-        const QStringList definitions = system.entryList({QStringLiteral("*.xml")}, QDir::Files);
-        QVERIFY2(definitions.contains(QStringLiteral("freedesktop.org.xml")), "shared-mime-info is not installed");
+        const QDir system(u"/usr/share/mime/packages"_s);
+        const QStringList definitions = system.entryList({u"*.xml"_s}, QDir::Files);
+        QVERIFY2(definitions.contains(u"freedesktop.org.xml"_s), "shared-mime-info is not installed");
         for (const QString &name : definitions) {
-            if (name != QStringLiteral("zorvat.xml")) // an installed copy of ours is replaced by this one
+            if (name != u"zorvat.xml"_s) // an installed copy of ours is replaced by this one
                 QVERIFY(QFile::copy(system.filePath(name), packages + u'/' + name));
         }
-        QVERIFY(QFile::copy(QStringLiteral(ZORVAT_MIME_XML), packages + QStringLiteral("/zorvat.xml")));
+        QVERIFY(QFile::copy(QString::fromUtf8(ZORVAT_MIME_XML), packages + u"/zorvat.xml"_s));
         QProcess update;
-        update.start(QStringLiteral("update-mime-database"), {data.filePath(QStringLiteral("mime"))});
+        update.start(u"update-mime-database"_s, {data.filePath(u"mime"_s)});
         QVERIFY2(update.waitForFinished(120000) && update.exitCode() == 0,
                  qPrintable(QString::fromLocal8Bit(update.readAllStandardError())));
         g_dataDir = data.path();
         // Qt reads the search path when it first looks a type up, which is after this.
         qputenv("XDG_DATA_DIRS", QFile::encodeName(g_dataDir));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(g_dataDir + QStringLiteral("/no-home")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(g_dataDir + u"/no-home"_s));
         QCOMPARE(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation).value(1), g_dataDir);
     }
 
@@ -76,16 +78,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("card");
-        const QByteArray card = readAll(QStringLiteral(ZORVAT_SAMPLES "/OKD_sample.txt"));
-        const QByteArray rk = readAll(QStringLiteral(ZORVAT_SAMPLES "/RK_sample.txt"));
-        QTest::newRow("RK sample") << QStringLiteral("RK_sample.txt") << rk << true;
-        QTest::newRow("small letters") << QStringLiteral("okd_ivanenko.txt") << card << true;
-        QTest::newRow("a card under any name") << QStringLiteral("картка Іваненка.txt") << card << true;
-        QTest::newRow("capital extension") << QStringLiteral("Ik_2026.TXT") << QByteArray("5439\\0726U000015\r\n") << true;
-        QTest::newRow("an ordinary text") << QStringLiteral("notes.txt") << QByteArray("Hello, world\n") << false;
+        const QByteArray card = readAll(QString::fromUtf8(ZORVAT_SAMPLES "/OKD_sample.txt"));
+        const QByteArray rk = readAll(QString::fromUtf8(ZORVAT_SAMPLES "/RK_sample.txt"));
+        QTest::newRow("RK sample") << u"RK_sample.txt"_s << rk << true;
+        QTest::newRow("small letters") << u"okd_ivanenko.txt"_s << card << true;
+        QTest::newRow("a card under any name") << u"картка Іваненка.txt"_s << card << true;
+        QTest::newRow("capital extension") << u"Ik_2026.TXT"_s << QByteArray("5439\\0726U000015\r\n") << true;
+        QTest::newRow("an ordinary text") << u"notes.txt"_s << QByteArray("Hello, world\n") << false;
         QTest::newRow("a text that starts with digits")
-            << QStringLiteral("list.txt") << QByteArray("2024 plan\n1. one\n") << false;
-        QTest::newRow("not a text file") << QStringLiteral("scan.pdf") << QByteArray("%PDF-1.4\n") << false;
+            << u"list.txt"_s << QByteArray("2024 plan\n1. one\n") << false;
+        QTest::newRow("not a text file") << u"scan.pdf"_s << QByteArray("%PDF-1.4\n") << false;
     }
     void byNameAndContent()
     {
@@ -102,11 +104,11 @@ private slots:
         const QMimeType byQt = db.mimeTypeForFile(path);
         QCOMPARE(byQt.name() == kCard, card);
         if (card) {
-            QVERIFY(byQt.inherits(QStringLiteral("text/plain")));
+            QVERIFY(byQt.inherits(u"text/plain"_s));
             QVERIFY(!byQt.comment().isEmpty());
-        } else if (name.endsWith(QStringLiteral(".txt"))) {
-            QCOMPARE(byGio, QStringLiteral("text/plain"));
-            QCOMPARE(byQt.name(), QStringLiteral("text/plain"));
+        } else if (name.endsWith(u".txt"_s)) {
+            QCOMPARE(byGio, u"text/plain"_s);
+            QCOMPARE(byQt.name(), u"text/plain"_s);
         }
     }
 };

@@ -35,7 +35,7 @@ private slots:
 
         QStringList lines;
         for (int i = 1; i <= 130; ++i)
-            lines << QStringLiteral("рядок %1").arg(i);
+            lines << u"рядок %1"_s.arg(i);
         platform.expect(FakePlatform::Call::Preview);
         PrintJob job(editor.document());
         job.prepare();

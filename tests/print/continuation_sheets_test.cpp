@@ -14,9 +14,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kOneSheet = QStringLiteral("Формується лист доповнення!");
-const QString kMoreSheets = QStringLiteral("Друк продовження з 2-го листа - іншою функцією!");
-const QString kMoreSheetsOkd = QStringLiteral("Друк 2-го листа продовження - іншою функцією!");
+const QString kOneSheet = u"Формується лист доповнення!"_s;
+const QString kMoreSheets = u"Друк продовження з 2-го листа - іншою функцією!"_s;
+const QString kMoreSheetsOkd = u"Друк 2-го листа продовження - іншою функцією!"_s;
 
 // A block of `size` lines of the continuation text: its heading and size - 1 lines.
 struct Block
@@ -27,9 +27,9 @@ struct Block
 
 Block block(int number, int size)
 {
-    Block b{QStringLiteral("Блок %1").arg(number), {}};
+    Block b{u"Блок %1"_s.arg(number), {}};
     for (int i = 1; i < size; ++i)
-        b.lines << QStringLiteral("блок %1, рядок %2").arg(number).arg(i);
+        b.lines << u"блок %1, рядок %2"_s.arg(number).arg(i);
     return b;
 }
 
@@ -138,10 +138,10 @@ private slots:
         QCOMPARE(placed, placedText(blocks));
 
         // Print job 1: the card's pages and sheet 1 with its heading, title and closing line.
-        const PageLayout page1(QStringLiteral("TQRRk1"));
-        const PageLayout page2(QStringLiteral("TQRRk2"));
-        job.finish(QStringLiteral("Назва роботи українською"), {&page1, &page2});
-        const PageLayout &first = layouts.layout(QStringLiteral("TQRDop"));
+        const PageLayout page1(u"TQRRk1"_s);
+        const PageLayout page2(u"TQRRk2"_s);
+        job.finish(u"Назва роботи українською"_s, {&page1, &page2});
+        const PageLayout &first = layouts.layout(u"TQRDop"_s);
         QCOMPARE(first.at(dopSheets::heading()).text, heading);
         QCOMPARE(first.at(dopSheets::titleMemo()).lines.size(), sheetCount > 0 ? 1 : 0);
         QCOMPARE(sheetLines(layouts, 1), sheetCount > 0 ? placed.mid(0, perSheet.first()) << QString() : QStringList());
@@ -205,12 +205,12 @@ private slots:
         ContinuationState state;
         ContinuationSheets sheets(state, layouts);
         sheets.prepare();
-        const QString location = QStringLiteral("2656. Місцезнаходження   ")
-            + QStringLiteral("м. Київ, вул. Академіка Заболотного, буд. 150, корпус 2, ").repeated(4);
-        sheets.placeBlock(QStringLiteral("   ВІДОМОСТІ ПРО ЗАМОВНИКА "), {location});
+        const QString location = u"2656. Місцезнаходження   "_s
+            + u"м. Київ, вул. Академіка Заболотного, буд. 150, корпус 2, "_s.repeated(4);
+        sheets.placeBlock(u"   ВІДОМОСТІ ПРО ЗАМОВНИКА "_s, {location});
         const QStringList lines = sheetLines(layouts, 1);
         QVERIFY(lines.size() >= 4);
-        QCOMPARE(lines.at(1), QStringLiteral("   ВІДОМОСТІ ПРО ЗАМОВНИКА "));
+        QCOMPARE(lines.at(1), u"   ВІДОМОСТІ ПРО ЗАМОВНИКА "_s);
         QCOMPARE(lines.mid(2).join(QLatin1Char(' ')).simplified(), location.simplified());
     }
 
@@ -224,21 +224,21 @@ private slots:
         CardDocument okd(cardKind(CardType::OKD));
         PrintJob first(okd, layouts);
         first.prepare();
-        first.placeBlock(QStringLiteral("9118. Реферат "), block(1, 800).lines);
-        first.finish(QStringLiteral("Тема"), {});
+        first.placeBlock(u"9118. Реферат "_s, block(1, 800).lines);
+        first.finish(u"Тема"_s, {});
         QCOMPARE(okd.continuationState().sheetCount, 13);
         QCOMPARE(layouts.sheetCount(), 13);
 
         first.prepare();
-        first.placeBlock(QStringLiteral("9045. Тема дисертації "), {QStringLiteral("кінець")});
+        first.placeBlock(u"9045. Тема дисертації "_s, {u"кінець"_s});
         QCOMPARE(okd.continuationState().sheetCount, 1);
         QCOMPARE(okd.continuationState().dopLineCount, 3);
         QCOMPARE(sheetLines(layouts, 1).size(), 3);
         for (int sheet = 2; sheet <= layouts.sheetCount(); ++sheet) {
             QVERIFY(sheetLines(layouts, sheet).isEmpty());
-            QCOMPARE(sheetNumber(layouts, sheet), QStringLiteral(" "));
+            QCOMPARE(sheetNumber(layouts, sheet), u" "_s);
         }
-        QVERIFY(layouts.layout(QStringLiteral("TQRDop")).at(dopSheets::titleMemo()).lines.isEmpty());
+        QVERIFY(layouts.layout(u"TQRDop"_s).at(dopSheets::titleMemo()).lines.isEmpty());
         QVERIFY(okd.continuationState().laterSheets.isEmpty());
     }
 
@@ -296,14 +296,14 @@ private slots:
         ScopedFakePlatform platform;
         platform.allowMessages();
         ReportLayouts layouts;
-        const PageLayout page(QStringLiteral("TQRRk1"));
+        const PageLayout page(u"TQRRk1"_s);
 
         CardDocument rk(cardKind(CardType::RK));
         PrintJob rkJob(rk, layouts);
         platform.expect(FakePlatform::Call::Preview);
         rkJob.prepare();
-        rkJob.placeBlock(QStringLiteral("RK"), block(1, 80).lines);
-        rkJob.finish(QStringLiteral("Робота"), {&page});
+        rkJob.placeBlock(u"RK"_s, block(1, 80).lines);
+        rkJob.finish(u"Робота"_s, {&page});
         const QStringList rkSheet2 = sheetLines(layouts, 2);
         QCOMPARE(rk.continuationState().sheetCount, 2);
 
@@ -311,8 +311,8 @@ private slots:
         PrintJob okJob(ok, layouts);
         platform.expect(FakePlatform::Call::Preview);
         okJob.prepare();
-        okJob.placeBlock(QStringLiteral("OK"), block(7, 100).lines);
-        okJob.finish(QStringLiteral("Інша робота"), {&page});
+        okJob.placeBlock(u"OK"_s, block(7, 100).lines);
+        okJob.finish(u"Інша робота"_s, {&page});
         QVERIFY(sheetLines(layouts, 2) != rkSheet2);
 
         platform.clear();
@@ -321,7 +321,7 @@ private slots:
         PrintJob(rk, layouts).printContinuation();
         QCOMPARE(names(platform.previews().first()), QStringList{u"TQRDop1"_s});
         QCOMPARE(sheetLines(layouts, 2), rkSheet2);
-        QCOMPARE(sheetNumber(layouts, 2), QStringLiteral("2"));
+        QCOMPARE(sheetNumber(layouts, 2), u"2"_s);
         QVERIFY(ok.continuationEnabled());
         QVERIFY(!rk.continuationEnabled());
     }

@@ -6,22 +6,23 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Lower case only, without dots, breves and apostrophes above the letters, so every
 // printed line is one unbroken run of inked rows and neighbouring lines never touch.
-const QString kText = QStringLiteral(
-    "розроблення методив неруинивного контролю зварних зеднань трубопроводив високого тиску "
+const QString kText = u"розроблення методив неруинивного контролю зварних зеднань трубопроводив високого тиску "
     "из застосуванням ультразвукових фазованих решиток, цифрово обробки сигналив та "
     "автоматизовано класификаци дефектив для пидприемств паливно-енергетичного комплексу; "
     "впровадження результатив у практику технычного диагностування обладнання теплових и "
-    "атомних електростанции, магистральних газопроводив та нафтопроводив, резервуарив.");
+    "атомних електростанции, магистральних газопроводив та нафтопроводив, резервуарив."_s;
 
 PageElement memo(double left, double top, double width, double height, int pixelSize = 13, bool bold = false)
 {
     PageElement e;
     e.type = PageElement::Type::Memo;
-    e.name = QStringLiteral("QRMemo2");
+    e.name = u"QRMemo2"_s;
     e.left = left;
     e.top = top;
     e.width = width;
@@ -34,7 +35,7 @@ PageElement memo(double left, double top, double width, double height, int pixel
 PageElement label(double left, double top, double width, const QString &text)
 {
     PageElement e;
-    e.name = QStringLiteral("QRLabel1");
+    e.name = u"QRLabel1"_s;
     e.left = left;
     e.top = top;
     e.width = width;
@@ -53,7 +54,7 @@ QStringList numberedLines(int count)
 {
     QStringList lines;
     for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("рядок продовження номер %1").arg(i);
+        lines << u"рядок продовження номер %1"_s.arg(i);
     return lines;
 }
 
@@ -68,11 +69,11 @@ private slots:
     void drawnAsWideAsMeasured_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("Ukrainian") << QStringLiteral("Методи неруйнівного контролю зварних з'єднань трубопроводів");
-        QTest::newRow("capitals and kerning pairs") << QStringLiteral("РЕЄСТРАЦІЙНА КАРТКА НДР І ДКР (РК) AV Ty Yo LT");
-        QTest::newRow("Latin") << QStringLiteral("Non-destructive testing methods for welded pipeline joints");
-        QTest::newRow("digits and signs") << QStringLiteral("0105U000123; 01.02.05; 12/34-56; 1 234,56 тис.грн. «№ 7»");
-        QTest::newRow("apostrophes and dashes") << QStringLiteral("Знам'янка — Zghurskyi – П’ять “лапки”");
+        QTest::newRow("Ukrainian") << u"Методи неруйнівного контролю зварних з'єднань трубопроводів"_s;
+        QTest::newRow("capitals and kerning pairs") << u"РЕЄСТРАЦІЙНА КАРТКА НДР І ДКР (РК) AV Ty Yo LT"_s;
+        QTest::newRow("Latin") << u"Non-destructive testing methods for welded pipeline joints"_s;
+        QTest::newRow("digits and signs") << u"0105U000123; 01.02.05; 12/34-56; 1 234,56 тис.грн. «№ 7»"_s;
+        QTest::newRow("apostrophes and dashes") << u"Знам'янка — Zghurskyi – П’ять “лапки”"_s;
         QTest::newRow("one long word") << QString(300, QChar(0x0448));
     }
     void drawnAsWideAsMeasured()
@@ -86,10 +87,10 @@ private slots:
                     const double drawn = drawnWidth(text, font);
                     // Never wider than measured (it would be cut off), and near it.
                     QVERIFY2(drawn <= measured + 0.05 && drawn >= measured * 0.99,
-                             qPrintable(QStringLiteral("%1 %2%3: drawn %4, measured %5")
+                             qPrintable(u"%1 %2%3: drawn %4, measured %5"_s
                                             .arg(QString::fromLatin1(family))
                                             .arg(size)
-                                            .arg(bold ? QStringLiteral(" bold") : QString())
+                                            .arg(bold ? u" bold"_s : QString())
                                             .arg(drawn)
                                             .arg(measured)));
                 }
@@ -100,7 +101,7 @@ private slots:
     // Lines are broken once; every resolution shows the same lines, equally long.
     void sameLinesAt96And1200Dpi()
     {
-        PageLayout layout(QStringLiteral("TQRDop1"));
+        PageLayout layout(u"TQRDop1"_s);
         PageElement &text = layout.add(memo(8, 8, 701, 1010));
         text.lines = wrapText(kText + QLatin1Char(' ') + kText, text.width, elementFont(text));
         QVERIFY(text.lines.size() >= 5);
@@ -179,7 +180,7 @@ private slots:
         QFETCH(double, width);
         QFETCH(bool, cut);
         PageLayout layout;
-        layout.add(label(100, 40, width, QStringLiteral("Повне найменування юридичної особи")));
+        layout.add(label(100, 40, width, u"Повне найменування юридичної особи"_s));
         const QImage image = renderPage(layout, 96);
 
         const QRect row = onPage(layout, 0, 30, 718, 40, 96);
@@ -198,9 +199,9 @@ private slots:
     void labelShowsLineBreaksAsBlanks()
     {
         PageLayout one;
-        one.add(label(10, 40, 0, QStringLiteral("вулиця Академічна, 5")));
+        one.add(label(10, 40, 0, u"вулиця Академічна, 5"_s));
         PageLayout broken;
-        broken.add(label(10, 40, 0, QStringLiteral("вулиця\r\nАкадемічна, 5")));
+        broken.add(label(10, 40, 0, u"вулиця\r\nАкадемічна, 5"_s));
         QCOMPARE(renderPage(broken, 96), renderPage(one, 96));
     }
 
@@ -208,7 +209,7 @@ private slots:
     void centredLabel()
     {
         PageLayout layout;
-        PageElement &e = layout.add(label(100, 40, 400, QStringLiteral("РЕЄСТРАЦІЙНА КАРТКА")));
+        PageElement &e = layout.add(label(100, 40, 400, u"РЕЄСТРАЦІЙНА КАРТКА"_s));
         e.align = PageElement::Align::Center;
         const QImage image = renderPage(layout, 96);
         const auto [first, last] = ink::columns(image, onPage(layout, 0, 30, 718, 40, 96));

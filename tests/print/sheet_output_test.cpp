@@ -24,9 +24,9 @@ namespace {
 // A line as wide as the sheets' text memo allows.
 QString fullLine(int number, const QFont &font)
 {
-    QString line = QStringLiteral("%1. Продовження значення реквізиту:").arg(number);
-    while (textWidth(line + QStringLiteral(" ґанок"), font) <= dopSheets::kTextWidth)
-        line += QStringLiteral(" ґанок");
+    QString line = u"%1. Продовження значення реквізиту:"_s.arg(number);
+    while (textWidth(line + u" ґанок"_s, font) <= dopSheets::kTextWidth)
+        line += u" ґанок"_s;
     return line;
 }
 
@@ -43,12 +43,12 @@ void fill(PageLayout &sheet, int number)
     sheet.at(dopSheets::number()).text = QString::number(number == 1 ? 10 : number);
     if (number == 1) {
         text.lines << QString();
-        sheet.at(dopSheets::heading()).text = QStringLiteral("Продовження 1   (с.1-10)");
-        sheet.at(dopSheets::titleCaption2()).text = QStringLiteral("продукції");
+        sheet.at(dopSheets::heading()).text = u"Продовження 1   (с.1-10)"_s;
+        sheet.at(dopSheets::titleCaption2()).text = u"продукції"_s;
         PageElement &title = sheet.at(dopSheets::titleMemo());
-        title.lines = wrapText(QStringLiteral("Розроблення технології отримання жаростійких покриттів "
+        title.lines = wrapText(u"Розроблення технології отримання жаростійких покриттів "
                                               "для лопаток газотурбінних двигунів нового покоління з "
-                                              "підвищеним ресурсом"),
+                                              "підвищеним ресурсом"_s,
                                title.width, elementFont(title));
     }
 }
@@ -127,7 +127,7 @@ private slots:
         fill(second, 2);
 
         // The fonts asked for by name carry the Cyrillic letters the sheets print.
-        const QString cyrillic = QStringLiteral("ЄІЇҐєіїґЙйЩщЮюЯя'") + first.at(dopSheets::heading()).text;
+        const QString cyrillic = u"ЄІЇҐєіїґЙйЩщЮюЯя'"_s + first.at(dopSheets::heading()).text;
         for (const QString &name : {dopSheets::heading(), dopSheets::titleMemo(), dopSheets::textMemo()}) {
             const QRawFont raw = QRawFont::fromFont(elementFont(first.at(name)));
             for (QChar c : cyrillic)
@@ -168,7 +168,7 @@ private slots:
 
         // Viewers show the card and its file in their title bar, not a layout's name.
         PDF_TEXT_OR_SKIP();
-        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        const QString pdfinfo = QStandardPaths::findExecutable(u"pdfinfo"_s);
         QVERIFY2(!pdfinfo.isEmpty(), "pdfinfo (poppler-utils) is needed to read the PDF's information");
         QProcess info;
         info.start(pdfinfo, {u"-enc"_s, u"UTF-8"_s, path});
@@ -179,20 +179,20 @@ private slots:
             return line.match(infoText).captured(1).trimmed();
         };
         QCOMPARE(field(u"Title"_s), title);
-        QCOMPARE(field(u"Creator"_s), u"ЗОРВАТ "_s + QStringLiteral(ZORVAT_VERSION));
+        QCOMPARE(field(u"Creator"_s), u"ЗОРВАТ "_s + QString::fromUtf8(ZORVAT_VERSION));
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
         QVERIFY(pdf.startsWith("%PDF-"));
-        static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
+        static const QRegularExpression page(u"/Type\\s*/Page\\b(?!s)"_s);
         QCOMPARE(QString::fromLatin1(pdf).count(page), 2);
 
         // The text is text: it reads back from the file, Cyrillic and all.
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
         QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed to read the PDF back");
         QProcess run;
-        run.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+        run.start(pdftotext, {u"-enc"_s, u"UTF-8"_s, path, u"-"_s});
         QVERIFY(run.waitForFinished(30000));
         const QString text = QString::fromUtf8(run.readAllStandardOutput());
         QVERIFY2(text.contains(u"Продовження 1"_s), qPrintable(text.left(300)));

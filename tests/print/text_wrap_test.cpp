@@ -18,22 +18,21 @@ double advance(const QString &text, const QFont &font)
 
 QStringList words(const QString &text)
 {
-    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    return text.split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
 }
 
-const QString kLongText = QStringLiteral(
-    "Розроблення методів неруйнівного контролю зварних з'єднань трубопроводів високого тиску "
+const QString kLongText = u"Розроблення методів неруйнівного контролю зварних з'єднань трубопроводів високого тиску "
     "із застосуванням ультразвукових фазованих решіток, цифрової обробки сигналів та "
     "автоматизованої класифікації дефектів для підприємств паливно-енергетичного комплексу "
     "України; впровадження результатів у практику технічного діагностування обладнання "
-    "теплових і атомних електростанцій, магістральних газопроводів та нафтопроводів.");
+    "теплових і атомних електростанцій, магістральних газопроводів та нафтопроводів."_s;
 
 // The wrap done the plain way, as a reference: one unbroken layout of each paragraph,
 // every width read as the distance between two cursor positions in it.
 QStringList referenceWrap(const QString &text, double width, const QFont &font)
 {
     QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normal.replace(u"\r\n"_s, u"\n"_s);
     normal.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList paragraphs = normal.split(QLatin1Char('\n'));
     if (paragraphs.constLast().isEmpty())
@@ -129,10 +128,10 @@ private slots:
         QTest::addColumn<int>("pixelSize");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<double>("width");
-        QTest::newRow("continuation memo, Arial 13") << QStringLiteral("Arial") << 13 << false << 701.0;
-        QTest::newRow("sheet title, Arial bold 15") << QStringLiteral("Arial") << 15 << true << 601.0;
-        QTest::newRow("narrow, Arial 12") << QStringLiteral("Arial") << 12 << false << 180.0;
-        QTest::newRow("Times New Roman 14") << QStringLiteral("Times New Roman") << 14 << false << 400.0;
+        QTest::newRow("continuation memo, Arial 13") << u"Arial"_s << 13 << false << 701.0;
+        QTest::newRow("sheet title, Arial bold 15") << u"Arial"_s << 15 << true << 601.0;
+        QTest::newRow("narrow, Arial 12") << u"Arial"_s << 12 << false << 180.0;
+        QTest::newRow("Times New Roman 14") << u"Times New Roman"_s << 14 << false << 400.0;
     }
     void longTextFitsWidth()
     {
@@ -162,10 +161,10 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<double>("width");
         QTest::newRow("word alone") << QString() << QString(300, QChar(0x0436)) << 701.0;
-        QTest::newRow("after a short word") << QStringLiteral("Код: ") << QStringLiteral("0123456789").repeated(30)
+        QTest::newRow("after a short word") << u"Код: "_s << u"0123456789"_s.repeated(30)
                                             << 350.0;
         QTest::newRow("e-mail list") << QString()
-                                     << QStringLiteral("ivanenko@nauka.kiev.ua,petrenko@nauka.kiev.ua,").repeated(6)
+                                     << u"ivanenko@nauka.kiev.ua,petrenko@nauka.kiev.ua,"_s.repeated(6)
                                      << 500.0;
     }
     void overLongWordIsBroken()
@@ -173,7 +172,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, word);
         QFETCH(double, width);
-        const QFont font = layoutFont(QStringLiteral("Arial"), 13);
+        const QFont font = layoutFont(u"Arial"_s, 13);
         QStringList lines = wrapText(before + word, width, font);
 
         if (!before.isEmpty())
@@ -192,20 +191,20 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("paragraphs") << QStringLiteral("1. Назва\n3. Title") << QStringList{u"1. Назва"_s, u"3. Title"_s};
-        QTest::newRow("CR LF") << QStringLiteral("а\r\nб") << QStringList{u"а"_s, u"б"_s};
-        QTest::newRow("empty line kept") << QStringLiteral("а\n\nб") << QStringList{u"а"_s, QString(), u"б"_s};
-        QTest::newRow("final break opens no line") << QStringLiteral("а\r\n") << QStringList{u"а"_s};
-        QTest::newRow("final empty line") << QStringLiteral("а\n\n") << QStringList{u"а"_s, QString()};
+        QTest::newRow("paragraphs") << u"1. Назва\n3. Title"_s << QStringList{u"1. Назва"_s, u"3. Title"_s};
+        QTest::newRow("CR LF") << u"а\r\nб"_s << QStringList{u"а"_s, u"б"_s};
+        QTest::newRow("empty line kept") << u"а\n\nб"_s << QStringList{u"а"_s, QString(), u"б"_s};
+        QTest::newRow("final break opens no line") << u"а\r\n"_s << QStringList{u"а"_s};
+        QTest::newRow("final empty line") << u"а\n\n"_s << QStringList{u"а"_s, QString()};
         QTest::newRow("empty text") << QString() << QStringList();
-        QTest::newRow("trailing blanks of a heading") << QStringLiteral("2142. Співвиконавці   ")
+        QTest::newRow("trailing blanks of a heading") << u"2142. Співвиконавці   "_s
                                                       << QStringList{u"2142. Співвиконавці   "_s};
     }
     void lineBreaksAreKept()
     {
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
-        QCOMPARE(wrapText(text, 701, layoutFont(QStringLiteral("Arial"), 13)), expected);
+        QCOMPARE(wrapText(text, 701, layoutFont(u"Arial"_s, 13)), expected);
     }
 
     // The wrap measures words apart and puts their widths together; every break must
@@ -271,7 +270,7 @@ private slots:
     // Lines already wrapped come back unchanged: a block can be wrapped again safely.
     void wrappedLinesAreStable()
     {
-        const QFont font = layoutFont(QStringLiteral("Arial"), 13);
+        const QFont font = layoutFont(u"Arial"_s, 13);
         const QStringList lines = wrapText(kLongText.repeated(3), 701, font);
         QCOMPARE(wrapText(lines.join(QLatin1Char('\n')), 701, font), lines);
     }

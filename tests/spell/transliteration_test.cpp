@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class TransliterationTest : public QObject
 {
     Q_OBJECT
@@ -52,20 +54,20 @@ private slots:
     void commandLine()
     {
         QProcess card;
-        card.start(QStringLiteral(ZORVAT_CARD_BIN),
-                   {QStringLiteral("translit"), QStringLiteral("Згурський"), QStringLiteral("Юрій Ґалаґан")});
+        card.start(QString::fromUtf8(ZORVAT_CARD_BIN),
+                   {u"translit"_s, u"Згурський"_s, u"Юрій Ґалаґан"_s});
         QVERIFY(card.waitForFinished(30000));
         QCOMPARE(card.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(card.readAllStandardOutput()), QStringLiteral("Zghurskyi Yurii Galagan\n"));
-        card.start(QStringLiteral(ZORVAT_CARD_BIN), {QStringLiteral("translit")});
+        QCOMPARE(QString::fromUtf8(card.readAllStandardOutput()), u"Zghurskyi Yurii Galagan\n"_s);
+        card.start(QString::fromUtf8(ZORVAT_CARD_BIN), {u"translit"_s});
         QVERIFY(card.waitForFinished(30000));
         QCOMPARE(card.exitCode(), 2); // nothing to transliterate is a wrong call
         // Russian letters are no part of the table: kept, and said so.
-        card.start(QStringLiteral(ZORVAT_CARD_BIN), {QStringLiteral("translit"), QStringLiteral("Дмитрий Сыч")});
+        card.start(QString::fromUtf8(ZORVAT_CARD_BIN), {u"translit"_s, u"Дмитрий Сыч"_s});
         QVERIFY(card.waitForFinished(30000));
         QCOMPARE(card.exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(card.readAllStandardOutput()), QStringLiteral("Dmytryi Sыch\n"));
-        QVERIFY(QString::fromUtf8(card.readAllStandardError()).contains(QStringLiteral("ы")));
+        QCOMPARE(QString::fromUtf8(card.readAllStandardOutput()), u"Dmytryi Sыch\n"_s);
+        QVERIFY(QString::fromUtf8(card.readAllStandardError()).contains(u"ы"_s));
     }
 };
 

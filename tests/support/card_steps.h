@@ -15,6 +15,8 @@
 #include <memory>
 #include <random>
 
+using namespace Qt::Literals::StringLiterals;
+
 // Shared steps of the card tests: a card as "Новий" and "Відкрити..." leave it.
 namespace cardSteps {
 
@@ -36,7 +38,7 @@ inline void checkOneNote(const ReadResult &result, const QString &note)
     QVERIFY2(result.ok(), qPrintable(result.message));
     QStringList notes;
     for (const ReadNote &n : result.notes)
-        notes << QStringLiteral("%1: %2").arg(n.lineNumber).arg(n.text);
+        notes << u"%1: %2"_s.arg(n.lineNumber).arg(n.text);
     if (note.isEmpty()) {
         QCOMPARE(notes, QStringList());
     } else {
@@ -47,7 +49,7 @@ inline void checkOneNote(const ReadResult &result, const QString &note)
 
 // Clears the card and reads `bytes` into it, as an open does.
 inline ReadResult open(const CardKind &kind, CardModel &model, const QByteArray &bytes,
-                       const QString &name = QStringLiteral("test.txt"))
+                       const QString &name = u"test.txt"_s)
 {
     kind.clearModel(model);
     auto interpreter = kind.interpreter(model);
@@ -129,7 +131,7 @@ inline QStringList linesOf(const QStringList &lines, const QString &code)
 // The lines of a card file in tests/data (CP1251, CR LF, final empty line).
 inline QStringList fixtureLines(const QString &name)
 {
-    QStringList lines = cp1251::decode(readAll(QStringLiteral(ZORVAT_TEST_DATA "/") + name)).split(QStringLiteral("\r\n"));
+    QStringList lines = cp1251::decode(readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/") + name)).split(u"\r\n"_s);
     while (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
     return lines;
@@ -187,7 +189,7 @@ void checkFreshAndCleared(const Steps<Model> &card)
     QFETCH(QString, cleared);
     auto model = card.fresh();
     QCOMPARE(model->text(field), fresh);
-    model->setText(field, QStringLiteral("9"));
+    model->setText(field, u"9"_s);
     card.kind().clearModel(*model);
     QCOMPARE(model->text(field), cleared);
 }

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 // Drives a card editor window offscreen as a clerk does: real focus changes, keys
 // and mouse clicks on tab headers and buttons, waiting after each step until the
 // rule it set off and the focus move it asked for are done.
@@ -54,7 +56,7 @@ struct EditorDriver
             return combo->currentText();
         if (auto *box = qobject_cast<QGroupBox *>(w))
             return QString::number(box->findChild<QButtonGroup *>()->checkedId());
-        return QStringLiteral("<none>");
+        return u"<none>"_s;
     }
 
     QWidget *pageOf(QWidget *w) const
@@ -149,7 +151,7 @@ struct EditorDriver
         for (int i = 0; i < pages->count(); ++i) {
             pages->setCurrentIndex(i);
             QTest::qWait(50);
-            if (!window->grab().save(dir + QStringLiteral("/%1_page%2.png").arg(prefix).arg(i + 1)))
+            if (!window->grab().save(dir + u"/%1_page%2.png"_s.arg(prefix).arg(i + 1)))
                 return false;
         }
         return true;

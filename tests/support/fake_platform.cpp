@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const char *callName(FakePlatform::Call call)
@@ -60,8 +62,8 @@ bool FakePlatform::take(Call call, const QString &entry, Expectation *out)
     const bool free = m_allowMessages && (call == Call::Message || call == Call::Beep || call == Call::IoError);
     if (!free) {
         m_unexpected << entry
-                + (m_queue.isEmpty() ? QStringLiteral(" (nothing expected)")
-                                     : QStringLiteral(" (expected %1)")
+                + (m_queue.isEmpty() ? u" (nothing expected)"_s
+                                     : u" (expected %1)"_s
                                            .arg(QString::fromLatin1(callName(m_queue.constFirst().call))));
     }
     return false;
@@ -70,13 +72,13 @@ bool FakePlatform::take(Call call, const QString &entry, Expectation *out)
 void FakePlatform::message(const QString &text)
 {
     m_messages << text;
-    take(Call::Message, QStringLiteral("message: ") + text, nullptr);
+    take(Call::Message, u"message: "_s + text, nullptr);
 }
 
 Platform::Answer FakePlatform::question(const QString &caption, const QString &text)
 {
     Expectation e;
-    if (take(Call::Question, QStringLiteral("question: %1 | %2").arg(caption, text), &e))
+    if (take(Call::Question, u"question: %1 | %2"_s.arg(caption, text), &e))
         return e.answer;
     return Answer::Cancel;
 }
@@ -84,7 +86,7 @@ Platform::Answer FakePlatform::question(const QString &caption, const QString &t
 Platform::Answer FakePlatform::confirm(const QString &caption, const QString &text)
 {
     Expectation e;
-    if (take(Call::Confirm, QStringLiteral("confirm: %1 | %2").arg(caption, text), &e))
+    if (take(Call::Confirm, u"confirm: %1 | %2"_s.arg(caption, text), &e))
         return e.answer;
     return Answer::Cancel;
 }
@@ -93,7 +95,7 @@ QString FakePlatform::chooseOpenFile(const FileChoice &choice)
 {
     m_choices << choice;
     Expectation e;
-    if (take(Call::OpenFile, QStringLiteral("open: %1 | %2").arg(choice.filter, choice.initialName), &e))
+    if (take(Call::OpenFile, u"open: %1 | %2"_s.arg(choice.filter, choice.initialName), &e))
         return e.path;
     return {};
 }
@@ -102,7 +104,7 @@ QString FakePlatform::chooseSaveFile(const FileChoice &choice)
 {
     m_choices << choice;
     Expectation e;
-    if (take(Call::SaveFile, QStringLiteral("save: %1 | %2").arg(choice.filter, choice.initialName), &e))
+    if (take(Call::SaveFile, u"save: %1 | %2"_s.arg(choice.filter, choice.initialName), &e))
         return e.path;
     return {};
 }
@@ -110,12 +112,12 @@ QString FakePlatform::chooseSaveFile(const FileChoice &choice)
 void FakePlatform::ioError(const QString &text)
 {
     m_messages << text;
-    take(Call::IoError, QStringLiteral("ioError: ") + text, nullptr);
+    take(Call::IoError, u"ioError: "_s + text, nullptr);
 }
 
 void FakePlatform::beep()
 {
-    take(Call::Beep, QStringLiteral("beep"), nullptr);
+    take(Call::Beep, u"beep"_s, nullptr);
 }
 
 void FakePlatform::showPreview(const QList<const PageLayout *> &pages, const QString &title)
@@ -126,5 +128,5 @@ void FakePlatform::showPreview(const QList<const PageLayout *> &pages, const QSt
     for (const PageLayout *page : pages)
         copies << *page;
     m_shown << copies;
-    take(Call::Preview, QStringLiteral("preview: %1 pages").arg(pages.size()), nullptr);
+    take(Call::Preview, u"preview: %1 pages"_s.arg(pages.size()), nullptr);
 }

@@ -7,6 +7,8 @@
 #include "cardfile/cp1251.h"
 #include "support/test_files.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // A card of each type with a value in every field, as its file holds it.
 namespace fullCards {
 
@@ -22,13 +24,13 @@ inline QByteArray bytes(CardType card)
     case CardType::IK:
         break;
     }
-    return readAll(QStringLiteral(ZORVAT_TEST_DATA "/ik_full.txt"));
+    return readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/ik_full.txt"));
 }
 
 // The card's lines, without the end of the last one.
 inline QStringList lines(CardType card)
 {
-    QStringList out = cp1251::decode(bytes(card)).split(QStringLiteral("\r\n"));
+    QStringList out = cp1251::decode(bytes(card)).split(u"\r\n"_s);
     while (!out.isEmpty() && out.constLast().isEmpty())
         out.removeLast();
     return out;

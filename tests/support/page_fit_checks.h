@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTextDocument>
 
+using namespace Qt::Literals::StringLiterals;
+
 // What a clerk would find wrong on the pages of an editor shown at its opening size,
 // read from the widgets' geometry, one text per fault: a page that needs a scroll bar,
 // a label cut short, over its field, running into (or touching) it or standing off its
@@ -51,7 +53,7 @@ inline QStringList problems(CardEditor &window)
         const QString page = pages->tabText(i);
         auto *scroll = qobject_cast<QScrollArea *>(pages->widget(i));
         if (!scroll) {
-            found << page + QStringLiteral(": no scroll area");
+            found << page + u": no scroll area"_s;
             continue;
         }
         QWidget *content = scroll->widget();
@@ -59,7 +61,7 @@ inline QStringList problems(CardEditor &window)
         const QSize room = scroll->maximumViewportSize();
         if (needed.height() > room.height() || needed.width() > room.width()
             || scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible())
-            found << page + QStringLiteral(": needs a scroll bar (content %1x%2, room %3x%4)")
+            found << page + u": needs a scroll bar (content %1x%2, room %3x%4)"_s
                                 .arg(needed.width())
                                 .arg(needed.height())
                                 .arg(room.width())
@@ -69,7 +71,7 @@ inline QStringList problems(CardEditor &window)
                 continue;
             const int text = textWidth(label);
             if (label->width() < text)
-                found << page + QStringLiteral(": label «%1» cut").arg(label->text());
+                found << page + u": label «%1» cut"_s.arg(label->text());
             // A table's labels are made before their fields and go by their names.
             const QWidget *field = label->buddy();
             if (!field && label->objectName().startsWith(QLatin1String("lbl")))
@@ -79,15 +81,15 @@ inline QStringList problems(CardEditor &window)
             const QRect l = rectIn(label, content);
             const QRect f = rectIn(field, content);
             if (l.intersects(f))
-                found << page + QStringLiteral(": label «%1» over %2").arg(label->text(), field->objectName());
+                found << page + u": label «%1» over %2"_s.arg(label->text(), field->objectName());
             const bool sameRow = l.top() < f.bottom() && f.top() < l.bottom();
             if (sameRow && l.left() < f.left() && l.left() + text + kLabelGap > f.left())
-                found << page + QStringLiteral(": label «%1» touches %2").arg(label->text(), field->objectName());
+                found << page + u": label «%1» touches %2"_s.arg(label->text(), field->objectName());
             // Beside a one-line field a label stands level with it; a text box of several
             // lines has its label at the top.
             const int drop = l.center().y() - f.center().y();
             if (sameRow && qAbs(drop) > 2 && !qobject_cast<const QPlainTextEdit *>(field))
-                found << page + QStringLiteral(": label «%1» stands %2 px off the middle of %3")
+                found << page + u": label «%1» stands %2 px off the middle of %3"_s
                                     .arg(label->text())
                                     .arg(drop)
                                     .arg(field->objectName());
@@ -100,7 +102,7 @@ inline QStringList problems(CardEditor &window)
             const int whole = int(room / line);
             // A remainder of a pixel or two shows no part of a letter.
             if (room - whole * line > 2)
-                found << page + QStringLiteral(": %1 shows %2 lines and part of one (%3 px of %4)")
+                found << page + u": %1 shows %2 lines and part of one (%3 px of %4)"_s
                                     .arg(memo->objectName())
                                     .arg(whole)
                                     .arg(room - whole * line)

@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace printChecks {
 
 namespace {
@@ -133,21 +135,21 @@ QStringList layoutProblems(const PageLayout &l, const QStringList &fullMemos)
     QStringList problems;
     for (const PageElement &e : l.elements) {
         if (fullMemos.contains(e.name) && memoCapacity(e) < e.lines.size())
-            problems << e.name + QStringLiteral(" hides lines");
+            problems << e.name + u" hides lines"_s;
         for (const QRectF &b : inkBoxes(e))
             boxes.append({e.name, b});
     }
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         const auto &[name, box] = boxes.at(i);
         if (!band.contains(box))
-            problems << name + QStringLiteral(" leaves the band");
+            problems << name + u" leaves the band"_s;
         for (qsizetype j = i + 1; j < boxes.size(); ++j) {
             if (box.intersects(boxes.at(j).second))
-                problems << name + QStringLiteral(" / ") + boxes.at(j).first;
+                problems << name + u" / "_s + boxes.at(j).first;
         }
         for (const FrameLine &f : l.frames) {
             if (crosses(f, box))
-                problems << name + QStringLiteral(" / frame at y %1").arg(f.y1);
+                problems << name + u" / frame at y %1"_s.arg(f.y1);
         }
     }
     return problems;
@@ -160,7 +162,7 @@ QStringList shortMemos(const PageLayout &layout, const QStringList &memos,
     for (const QString &name : memos) {
         const PageElement &memo = layout.at(name);
         if (memo.height <= 0 || memoCapacity(memo) < valueLines(name) + 1)
-            problems << name + QStringLiteral(" is too low");
+            problems << name + u" is too low"_s;
     }
     return problems;
 }
@@ -202,7 +204,7 @@ QStringList cutLabels(const PageLayout &layout)
     QStringList problems;
     for (const PageElement &e : layout.elements) {
         if (e.type == PageElement::Type::Label && e.width > 0 && textWidth(e.text, elementFont(e)) > e.width)
-            problems << e.name + QStringLiteral(" cuts ") + e.text;
+            problems << e.name + u" cuts "_s + e.text;
     }
     return problems;
 }
@@ -221,26 +223,26 @@ QString renderAndRead(const QList<const PageLayout *> &pages, const QString &ste
     QString dir = qEnvironmentVariable("ZORVAT_RENDER_DIR");
     if (dir.isEmpty() || !QDir().mkpath(dir))
         dir = temp.path();
-    const QString pdf = dir + QLatin1Char('/') + stem + QStringLiteral(".pdf");
+    const QString pdf = dir + QLatin1Char('/') + stem + u".pdf"_s;
     if (!writePdf(pages, pdf, error))
         return {};
     for (const PageLayout *p : pages) {
         const QImage image = renderPage(*p, 150);
-        if (image.isNull() || !image.save(dir + QLatin1Char('/') + stem + QLatin1Char('-') + p->name() + QStringLiteral(".png"))) {
-            *error = QStringLiteral("image of ") + p->name() + QStringLiteral(" not written");
+        if (image.isNull() || !image.save(dir + QLatin1Char('/') + stem + QLatin1Char('-') + p->name() + u".png"_s)) {
+            *error = u"image of "_s + p->name() + u" not written"_s;
             return {};
         }
     }
 
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
     if (pdftotext.isEmpty()) {
-        *error = QStringLiteral("pdftotext (poppler-utils) is needed to read the PDF back");
+        *error = u"pdftotext (poppler-utils) is needed to read the PDF back"_s;
         return {};
     }
     QProcess run;
-    run.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    run.start(pdftotext, {u"-enc"_s, u"UTF-8"_s, pdf, u"-"_s});
     if (!run.waitForFinished(30000) || run.exitCode() != 0) {
-        *error = QStringLiteral("pdftotext failed on ") + pdf;
+        *error = u"pdftotext failed on "_s + pdf;
         return {};
     }
     return QString::fromUtf8(run.readAllStandardOutput()).simplified();
@@ -272,13 +274,13 @@ QStringList missingInOrderFromPdf(const QList<const PageLayout *> &pages, const 
     const QString text = renderAndRead(pages, stem, &error);
     if (!error.isEmpty())
         return {error};
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    static const QRegularExpression blanks(u"\\s+"_s);
     QStringList missing;
     for (const QStringList &pieces : sequences) {
         qsizetype from = 0;
         for (const QString &piece : pieces) {
             // Blanks squeezed as in the text, but kept at the ends: "опис1 " is not "опис10".
-            const QString squeezed = QString(piece).replace(blanks, QStringLiteral(" "));
+            const QString squeezed = QString(piece).replace(blanks, u" "_s);
             const qsizetype at = text.indexOf(squeezed, from);
             if (at < 0)
                 missing << piece;

@@ -8,20 +8,22 @@
 #include <QStringList>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 // The lines a RecordingRuleContext logs, for the expected logs of the rule tables.
 namespace ruleLog {
 
 inline QString msg(const QString &text)
 {
-    return QStringLiteral("message: ") + text;
+    return u"message: "_s + text;
 }
 
 inline QString to(const QString &field)
 {
-    return QStringLiteral("focusTo: ") + field;
+    return u"focusTo: "_s + field;
 }
 
-inline const QString back = QStringLiteral("focusBack");
+inline const QString back = u"focusBack"_s;
 
 // The log of leaving `field` with a card's rules, after the "name=value" setup.
 template<class Rules, class Model>

@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace testRegistry {
 
 static std::vector<std::pair<const char *, std::function<QObject *()>>> &entries()
@@ -42,7 +44,7 @@ int main(int argc, char **argv)
     // screens name theirs.
     // The platform's options are separated by colons, so the file is named without a
     // drive: a name in the working folder, one per test program running.
-    const QString config = QStringLiteral("zorvat-test-screen-%1.json").arg(QCoreApplication::applicationPid());
+    const QString config = u"zorvat-test-screen-%1.json"_s.arg(QCoreApplication::applicationPid());
     // Some tests change the working folder: the file is removed by its whole path.
     const QString configPath = QDir::current().absoluteFilePath(config);
     const auto removeConfig = qScopeGuard([&configPath] { QFile::remove(configPath); });
@@ -71,11 +73,11 @@ int main(int argc, char **argv)
 #endif
     QApplication app(argc, argv);
 #ifdef Q_OS_WIN
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(u"Arial"_s, u"Liberation Sans"_s);
+    QFont::insertSubstitution(u"Times New Roman"_s, u"Liberation Serif"_s);
+    QFont::insertSubstitution(u"Courier New"_s, u"Liberation Mono"_s);
     // In place of the windows' own font on Windows (Segoe UI, 9 points).
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+    QApplication::setFont(QFont(u"Liberation Sans"_s, 9));
 #endif
     FakePlatform fallback;
     Platform::install(&fallback);
@@ -84,11 +86,11 @@ int main(int argc, char **argv)
     CardRecovery::setFolder(recoveryFolder.path());
     // The windows remember folders, places and files; never in the user's own settings.
     QTemporaryDir settingsFolder;
-    userSettings::setFile(settingsFolder.filePath(QStringLiteral("zorvat.ini")));
+    userSettings::setFile(settingsFolder.filePath(u"zorvat.ini"_s));
     // Nor do they add to the clerk's own word list.
-    spelling::Speller::setWordListFile(settingsFolder.filePath(QStringLiteral("words.txt")));
+    spelling::Speller::setWordListFile(settingsFolder.filePath(u"words.txt"_s));
     // Nor into the clerk's directory of organisations.
-    OrgStore::setDefaultFile(settingsFolder.filePath(QStringLiteral("organisations.sqlite")));
+    OrgStore::setDefaultFile(settingsFolder.filePath(u"organisations.sqlite"_s));
     // ZORVAT_TEST_CLASS runs one class alone, so that its functions can be named.
     const QByteArray only = qgetenv("ZORVAT_TEST_CLASS");
     int failed = 0;

@@ -6,15 +6,17 @@
 #include "cards/ik/ik_write.h"
 #include "print/report_layouts.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // An RK or OK file opened here is warned about and read as far as its codes match.
 IkKind::IkKind()
     : CardKindOf({CardType::IK,
-                  QStringLiteral("ik"),
-                  QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)"),
-                  QStringLiteral("Інформаційна картка науково-технічної продукції (ІК НТП)"),
-                  QStringLiteral("Інформаційна картка"),
-                  QStringLiteral("Інформаційна картка НТП - "),
-                  QStringLiteral("IK"),
+                  u"ik"_s,
+                  u"Інформаційна картка науково-технічної продукції (ІК НТП)"_s,
+                  u"Інформаційна картка науково-технічної продукції (ІК НТП)"_s,
+                  u"Інформаційна картка"_s,
+                  u"Інформаційна картка НТП - "_s,
+                  u"IK"_s,
                   true,
                   true,
                   true,

@@ -6,14 +6,16 @@
 #include "cards/ok/ok_write.h"
 #include "print/report_layouts.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 OkKind::OkKind()
     : CardKindOf({CardType::OK,
-                  QStringLiteral("ok"),
-                  QStringLiteral("Облікова картка НДР І ДКР (ОК)"),
-                  QStringLiteral("Облікова картка НДР І ДКР"),
-                  QStringLiteral("Облікова картка"),
-                  QStringLiteral("Облікова картка - "),
-                  QStringLiteral("OK"),
+                  u"ok"_s,
+                  u"Облікова картка НДР І ДКР (ОК)"_s,
+                  u"Облікова картка НДР І ДКР"_s,
+                  u"Облікова картка"_s,
+                  u"Облікова картка - "_s,
+                  u"OK"_s,
                   true,
                   true,
                   true,

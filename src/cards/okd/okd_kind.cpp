@@ -6,14 +6,16 @@
 #include "cards/okd/okd_write.h"
 #include "print/report_layouts.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 OkdKind::OkdKind()
     : CardKindOf({CardType::OKD,
-                  QStringLiteral("okd"),
-                  QStringLiteral("Облікова картка дисертації (ОКД)"),
-                  QStringLiteral("Облікова картка дисертації"),
-                  QStringLiteral("Облікова картка дисертації"),
-                  QStringLiteral("Облікова картка дисертації - "),
-                  QStringLiteral("OKD"),
+                  u"okd"_s,
+                  u"Облікова картка дисертації (ОКД)"_s,
+                  u"Облікова картка дисертації"_s,
+                  u"Облікова картка дисертації"_s,
+                  u"Облікова картка дисертації - "_s,
+                  u"OKD"_s,
                   true,
                   false,
                   true},

@@ -10,14 +10,16 @@
 #include "fields/field_rules.h"
 #include "print/report_layouts.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 RkKind::RkKind()
     : CardKindOf({CardType::RK,
-                  QStringLiteral("rk"),
-                  QStringLiteral("Реєстраційна карта НДР і ДКР (РК)"),
-                  QStringLiteral("Реєстраційна карта"),
-                  QStringLiteral("Реєстраційна картка"),
-                  QStringLiteral("Реєстраційна картка - "),
-                  QStringLiteral("RK"),
+                  u"rk"_s,
+                  u"Реєстраційна карта НДР і ДКР (РК)"_s,
+                  u"Реєстраційна карта"_s,
+                  u"Реєстраційна картка"_s,
+                  u"Реєстраційна картка - "_s,
+                  u"RK"_s,
                   false,
                   false,
                   false})

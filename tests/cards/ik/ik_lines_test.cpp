@@ -25,7 +25,7 @@ QStringList shuffled(const QStringList &lines)
 
 QByteArray fixture(const char *name)
 {
-    return readAll(QStringLiteral(ZORVAT_TEST_DATA "/") + QLatin1String(name));
+    return readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/") + QLatin1String(name));
 }
 
 } // namespace

@@ -180,7 +180,7 @@ private slots:
                                  u"confirm: Інформаційна картка | Зберегти зміни в картці"_s,
                                  u"save: Текстові файли|*.txt | IK"_s}));
         QVERIFY(!doc.modified());
-        QCOMPARE(readAll(path), readAll(QStringLiteral(ZORVAT_TEST_DATA "/ik_fresh.txt")));
+        QCOMPARE(readAll(path), readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/ik_fresh.txt")));
         QCOMPARE(doc.model().text(u"cbdsk"_s), u"1"_s);
     }
 

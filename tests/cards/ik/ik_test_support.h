@@ -3,6 +3,8 @@
 #include "cards/ik/ik_model.h"
 #include "support/card_steps.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // Shared steps of the IK tests: a card as "Новий" and "Відкрити..." leave it.
 namespace ikTest {
 
@@ -12,7 +14,7 @@ inline const cardSteps::Steps<IkModel> card{CardType::IK};
 // an "other" stage and product kind; in the card's own order.
 inline QStringList fullCard()
 {
-    return cardSteps::fixtureLines(QStringLiteral("ik_full.txt"));
+    return cardSteps::fixtureLines(u"ik_full.txt"_s);
 }
 
 using cardSteps::linesOf;

@@ -68,7 +68,7 @@ private slots:
     {
         auto model = okdTest::card.fresh();
         QCOMPARE(cardFileBytes(okdTest::card.lines(*model)),
-                 readAll(QStringLiteral(ZORVAT_TEST_DATA "/okd_fresh.txt")));
+                 readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/okd_fresh.txt")));
     }
 
     // clearModel leaves nothing of a filled card behind.
@@ -77,7 +77,7 @@ private slots:
         auto model = okdTest::card.opened(okdTest::fullCard());
         okdTest::card.kind().clearModel(*model);
         QCOMPARE(cardFileBytes(okdTest::card.lines(*model)),
-                 readAll(QStringLiteral(ZORVAT_TEST_DATA "/okd_fresh.txt")));
+                 readAll(QString::fromUtf8(ZORVAT_TEST_DATA "/okd_fresh.txt")));
     }
 
     void fullCardRoundTrip() { cardSteps::checkRoundTrip(okdTest::card, okdTest::fullCard()); }

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace okdTest {
 
 // Card lines written one a line ("" for none).
@@ -33,18 +35,18 @@ inline QString valueOf(const OkdModel &m, const QString &name)
     if (head.startsWith(QLatin1String("supervisor")))
         return m.supervisorName(head.mid(10).toInt(), language);
     const OkdOrganisation &org = m.organisation(head.mid(3).toInt());
-    const QList<std::pair<QString, QString>> parts = {{QStringLiteral("code"), org.code},
-                                                      {QStringLiteral("name"), org.name},
-                                                      {QStringLiteral("city"), org.city},
-                                                      {QStringLiteral("location"), org.location},
-                                                      {QStringLiteral("subordination"), org.subordination},
-                                                      {QStringLiteral("phone"), org.phone},
-                                                      {QStringLiteral("email"), org.email}};
+    const QList<std::pair<QString, QString>> parts = {{u"code"_s, org.code},
+                                                      {u"name"_s, org.name},
+                                                      {u"city"_s, org.city},
+                                                      {u"location"_s, org.location},
+                                                      {u"subordination"_s, org.subordination},
+                                                      {u"phone"_s, org.phone},
+                                                      {u"email"_s, org.email}};
     for (const auto &[key, value] : parts) {
         if (key == tail)
             return value;
     }
-    return QStringLiteral("<unknown %1>").arg(name);
+    return u"<unknown %1>"_s.arg(name);
 }
 
 // A card with every line: four organisations (the applicant's workplace a natural

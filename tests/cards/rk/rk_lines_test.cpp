@@ -95,7 +95,7 @@ class RkLinesTest : public QObject
 private slots:
     void freshCardIsByteExact()
     {
-        QFile expected(QStringLiteral(ZORVAT_TEST_DATA "/rk_fresh.txt"));
+        QFile expected(QString::fromUtf8(ZORVAT_TEST_DATA "/rk_fresh.txt"));
         QVERIFY(expected.open(QIODevice::ReadOnly));
         auto model = rkTest::freshModel();
         QCOMPARE(rkTest::save(*model), expected.readAll());
@@ -133,10 +133,9 @@ private slots:
             if (codes.isEmpty() || codes.constLast() != code)
                 codes << code;
         }
-        const QStringList expected = QStringLiteral(
-            "5256 5436 5418 5517 2457 2151 2358 2655 2934 2394 1332 1133 2458 FING 7713 7715 7353 7362 7146 7191 "
+        const QStringList expected = u"5256 5436 5418 5517 2457 2151 2358 2655 2934 2394 1332 1133 2458 FING 7713 7715 7353 7362 7146 7191 "
             "9153 7210 7209 7021 7700 7201 7023 7022 7199 9155 9156 9027 9126 2142 9036 5634 5616 6111 6210 6120 "
-            "6228 6140 6141").split(QLatin1Char(' '));
+            "6228 6140 6141"_s.split(QLatin1Char(' '));
         QCOMPARE(codes, expected);
     }
 

@@ -200,7 +200,7 @@ private slots:
     // Older line forms read into the fields of today's card and save in today's forms.
     void olderFormsSaveCurrentForms()
     {
-        QFile fixture(QStringLiteral(ZORVAT_TEST_DATA "/rk_older_forms.txt"));
+        QFile fixture(QString::fromUtf8(ZORVAT_TEST_DATA "/rk_older_forms.txt"));
         QVERIFY(fixture.open(QIODevice::ReadOnly));
         auto model = rkTest::freshModel();
         QVERIFY(rkTest::open(*model, fixture.readAll()).ok());

@@ -3,6 +3,8 @@
 #include "cards/rk/rk_model.h"
 #include "support/card_steps.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 // Shared steps of the RK tests: a card as "Новий" and "Відкрити..." leave it.
 namespace rkTest {
 
@@ -98,7 +100,7 @@ using cardSteps::linesOf;
 // The name of entry n of the test lists.
 inline QString entryName(int n)
 {
-    return QStringLiteral("Назва %1").arg(n);
+    return u"Назва %1"_s.arg(n);
 }
 
 // Fills slots 1..count of a list as a card file fills them, each named entryName(n).
@@ -107,14 +109,14 @@ inline void fillList(RkModel &m, RkList list, int count)
     for (int n = 1; n <= count; ++n) {
         const QString number = QString::number(n);
         if (list == RkList::Stages) {
-            const QString stage = number + QStringLiteral("\\01.24\\12.24\\91\\") + entryName(n);
+            const QString stage = number + u"\\01.24\\12.24\\91\\"_s + entryName(n);
             m.setRecord(list, n, stage, stage);
             continue;
         }
         // A customer also has a phone and an e-mail.
-        const QString tail = QStringLiteral("\\12345678\\Київ\\") + entryName(n) + QStringLiteral("\\вул. Лісова")
-                             + (list == RkList::Customers ? QStringLiteral("\\\\") : QString());
-        m.setRecord(list, n, number + QStringLiteral("\\1") + tail, number + QStringLiteral("\\Юридична особа") + tail);
+        const QString tail = u"\\12345678\\Київ\\"_s + entryName(n) + u"\\вул. Лісова"_s
+                             + (list == RkList::Customers ? u"\\\\"_s : QString());
+        m.setRecord(list, n, number + u"\\1"_s + tail, number + u"\\Юридична особа"_s + tail);
     }
 }
 
