@@ -2,8 +2,8 @@
 
 #include "fields/card_document.h"
 #include "fields/card_rules.h"
-#include "fields/exit_wiring.h"
-#include "fields/field_factory.h"
+#include "widgets/exit_wiring.h"
+#include "widgets/field_factory.h"
 #include "fields/rule_context.h"
 #include "fields/user_settings.h"
 #include "orgs/org_store.h"

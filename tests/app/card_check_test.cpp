@@ -3,7 +3,7 @@
 #include "cardfile/card_reader.h"
 #include "fields/card_document.h"
 #include "fields/card_problems.h"
-#include "fields/exit_wiring.h"
+#include "widgets/exit_wiring.h"
 #include "fields/list_rules.h"
 #include "support/check_seeds.h"
 #include "support/editor_driver.h"

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "fields/card_document.h"
 #include "fields/card_model.h"
-#include "fields/mask_edit.h"
+#include "widgets/mask_edit.h"
 #include "support/fake_platform.h"
 #include "support/program_run.h"
 #include "support/test_files.h"

@@ -2,7 +2,7 @@
 #include "app/card_editors.h"
 #include "fields/card_document.h"
 #include "fields/card_rules.h"
-#include "fields/field_factory.h"
+#include "widgets/field_factory.h"
 #include "support/test_registry.h"
 
 #include <QTest>

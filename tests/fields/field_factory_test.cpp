@@ -1,6 +1,6 @@
 #include "fields/card_model.h"
-#include "fields/field_factory.h"
-#include "fields/mask_edit.h"
+#include "widgets/field_factory.h"
+#include "widgets/mask_edit.h"
 #include "rules_fixture.h"
 #include "support/test_registry.h"
 

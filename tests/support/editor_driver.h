@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/card_editor.h"
-#include "fields/exit_wiring.h"
-#include "fields/field_factory.h"
-#include "fields/mask_edit.h"
+#include "widgets/exit_wiring.h"
+#include "widgets/field_factory.h"
+#include "widgets/mask_edit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "cards/ik/ik_pages.h"
 #include "fields/card_document.h"
-#include "fields/field_factory.h"
+#include "widgets/field_factory.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -3,8 +3,8 @@
 #include "cards/ok/ok_fields.h"
 #include "cards/ok/ok_pages.h"
 #include "fields/card_document.h"
-#include "fields/exit_wiring.h"
-#include "fields/field_factory.h"
+#include "widgets/exit_wiring.h"
+#include "widgets/field_factory.h"
 #include "fields/rule_context.h"
 
 using namespace Qt::Literals::StringLiterals;

@@ -3,7 +3,7 @@
 #include "cards/rk/rk_fields.h"
 #include "cards/rk/rk_pages.h"
 #include "fields/card_document.h"
-#include "fields/field_factory.h"
+#include "widgets/field_factory.h"
 
 
 using namespace Qt::Literals::StringLiterals;

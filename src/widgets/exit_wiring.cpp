@@ -1,4 +1,4 @@
-#include "fields/exit_wiring.h"
+#include "widgets/exit_wiring.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "fields/separator_guard.h"
+#include "widgets/separator_guard.h"
 
-#include "fields/mask_edit.h"
+#include "widgets/mask_edit.h"
 #include "fields/platform.h"
 
 #include <QClipboard>

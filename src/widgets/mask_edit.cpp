@@ -1,4 +1,4 @@
-#include "fields/mask_edit.h"
+#include "widgets/mask_edit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,11 +1,11 @@
-#include "fields/field_factory.h"
+#include "widgets/field_factory.h"
 
 #include "fields/card_model.h"
-#include "fields/exit_wiring.h"
+#include "widgets/exit_wiring.h"
 #include "fields/field_captions.h"
 #include "fields/field_rules.h"
-#include "fields/mask_edit.h"
-#include "fields/separator_guard.h"
+#include "widgets/mask_edit.h"
+#include "widgets/separator_guard.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "fields/page_builder.h"
+#include "widgets/page_builder.h"
 
 #include "fields/card_model.h"
-#include "fields/field_factory.h"
-#include "fields/mask_edit.h"
+#include "widgets/field_factory.h"
+#include "widgets/mask_edit.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
