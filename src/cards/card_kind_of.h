@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards/basic_card_kind.h"
+#include "cards/card_names.h"
 #include "fields/bilingual_texts.h"
 #include "fields/card_model.h"
 #include "fields/common_rules.h"
@@ -10,33 +10,36 @@
 
 // A card type whose model is `Model` (which keeps its two-language texts as
 // texts()), whose line interpreter is `Reader` and whose entry rules are `Rules` (both
-// constructed from the model).
+// constructed from the model), with its names and its own pieces: field table, card
+// lines and what an open leaves shown.
 template <class Model, class Reader, class Rules>
-class CardKindOf : public BasicCardKind
+class CardKindOf : public CardKind
 {
 public:
-    // The card's own pieces, where it has no operation of its own: its field table,
-    // its card lines (fileLines) and what an open leaves shown.
     struct Parts
     {
-        const FieldTable &(*table)() = nullptr;
-        QStringList (*lines)(Model &) = nullptr;
-        void (*showAfterRead)(Model &) = nullptr;
+        const FieldTable &(*table)();
+        QStringList (*lines)(Model &);
+        void (*showAfterRead)(Model &);
     };
 
-    explicit CardKindOf(Names names) : BasicCardKind(std::move(names)) {}
-    CardKindOf(Names names, Parts parts) : BasicCardKind(std::move(names)), m_parts(parts) {}
+    CardKindOf(CardNames names, Parts parts) : m_names(std::move(names)), m_parts(parts) {}
 
-    const FieldTable &fields() const override { return m_parts.table ? m_parts.table() : BasicCardKind::fields(); }
-    QStringList fileLines(CardModel &model) const override
-    {
-        return m_parts.lines ? m_parts.lines(of(model)) : BasicCardKind::fileLines(model);
-    }
-    void afterRead(CardModel &model) const override
-    {
-        if (m_parts.showAfterRead)
-            m_parts.showAfterRead(of(model));
-    }
+    CardType type() const override { return m_names.type; }
+    QString id() const override { return m_names.id; }
+    QString windowCaption() const override { return m_names.windowCaption; }
+    QString promptCaption() const override { return m_names.promptCaption; }
+    QString cardName() const override { return m_names.cardName; }
+    QString openedCaption(const QString &path) const override { return m_names.openedCaptionPrefix + path; }
+    QString defaultFileName() const override { return m_names.defaultFileName; }
+    bool openAllFiles() const override { return m_names.openAllFiles; }
+    bool openDefaultTxt() const override { return m_names.openDefaultTxt; }
+    bool saveFromHomeDir() const override { return m_names.saveFromHomeDir; }
+    QStringList openWarnings(const QString &bareName) const override { return m_names.openWarnings(bareName); }
+
+    const FieldTable &fields() const override { return m_parts.table(); }
+    QStringList fileLines(CardModel &model) const override { return m_parts.lines(of(model)); }
+    void afterRead(CardModel &model) const override { m_parts.showAfterRead(of(model)); }
     // The model's own state (lists, texts) back to empty, then every field. Masks a
     // rule changed, their labels and the person kind marks stay as they are.
     void clearModel(CardModel &model) const override
@@ -62,13 +65,14 @@ public:
     {
         const std::unique_ptr<CardModel> copy = model.clone();
         if (!copy)
-            return BasicCardKind::snapshotLines(model);
+            return CardKind::snapshotLines(model);
         Model &card = of(*copy);
         commonRules::keepShownTexts(card, card.texts());
         return fileLines(card);
     }
 
 protected:
+    CardNames m_names;
     Parts m_parts;
 
     static Model &of(CardModel &model)

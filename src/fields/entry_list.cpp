@@ -151,16 +151,6 @@ void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSe
     }
 }
 
-bool stepEntry(CardModel &model, const EntryList &list, const EntryListSettings &info, int delta, int limit,
-               QString *letter)
-{
-    const int target = number(model, info).value_or(0) + delta;
-    if (target < 1 || target > limit)
-        return false;
-    showEntry(model, list, target, info, letter);
-    return true;
-}
-
 bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryListSettings &info,
                  const QString &boundsFocus)
 {
@@ -176,40 +166,6 @@ bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryList
         return false;
     }
     return true;
-}
-
-bool boundsRule(RuleContext &ctx, int number, const EntryListSettings &info, const QString &focusField)
-{
-    if (number <= info.maximum)
-        return true;
-    ctx.message(info.boundsMessage);
-    if (!focusField.isEmpty())
-        ctx.focusTo(focusField);
-    return false;
-}
-
-bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSettings &info, int permitted,
-                  const QString &resetValue)
-{
-    const std::optional<int> n = number(model, info);
-    if (!n || *n <= permitted)
-        return true;
-    ctx.message(sequenceError());
-    model.setText(info.numberField, resetValue);
-    return false;
-}
-
-int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSettings &info, QString *letter)
-{
-    list.remove(n);
-    const int left = int(list.files().size());
-    if (left == 0) {
-        fieldRules::empty(model, info.emptiedFields);
-        model.setText(info.numberField, QString());
-        return 0;
-    }
-    showEntry(model, list, left, info, letter);
-    return left;
 }
 
 QString compose(const CardModel &model, const QString &number, const QStringList &fields)

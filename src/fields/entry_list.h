@@ -82,27 +82,12 @@ std::optional<int> number(const CardModel &model, const EntryListSettings &info)
 // selector's text sets the code mask and label first, and `letter` when given.
 void showEntry(CardModel &model, const EntryList &list, int n, const EntryListSettings &info,
                QString *letter = nullptr);
-// Shows the entry `delta` away from the number shown, when it lies in 1..limit.
-// False (and nothing changes) otherwise. Store the entry shown before.
-bool stepEntry(CardModel &model, const EntryList &list, const EntryListSettings &info, int delta, int limit,
-               QString *letter = nullptr);
 // "Next" from entry n: true when entry n + 1 may be shown. At the list's bound the
 // bounds message is shown and the focus goes to `boundsFocus`; from an entry that
 // holds no record (it has no name) the next one would follow a gap, which the card
 // lines drop, so the clerk is told why and sent to the name field.
 bool mayStepNext(RuleContext &ctx, const EntryList &list, int n, const EntryListSettings &info,
                  const QString &boundsFocus);
-// A number above the list's maximum: the bounds message, and the focus goes to
-// `focusField` when one is given. True when the number is within the bounds.
-bool boundsRule(RuleContext &ctx, int number, const EntryListSettings &info, const QString &focusField = {});
-// A number typed beyond `permitted`: "Помилка в послідовності номерів !" and the number
-// field becomes `resetValue`. True when the number is permitted.
-bool sequenceRule(CardModel &model, RuleContext &ctx, const EntryListSettings &info, int permitted,
-                  const QString &resetValue);
-// Removes entry n (EntryList::remove); then the last entry is shown, or, when none is
-// left, the emptied fields are emptied and the number field too. Returns the number
-// of entries left.
-int removeEntry(CardModel &model, EntryList &list, int n, const EntryListSettings &info, QString *letter = nullptr);
 // A record composed of `number` and the texts of `fields`, "\"-joined.
 QString compose(const CardModel &model, const QString &number, const QStringList &fields);
 

@@ -483,16 +483,3 @@ void wireTrimOnKeyRelease(ExitWiring &wiring, FieldBinder &binder, const QString
     }
 }
 
-void wireMarks(ExitWiring &wiring, FieldBinder &binder, std::function<void()> markModified)
-{
-    for (const QString &name : binder.names()) {
-        const FieldInfo *info = binder.model().table().find(name);
-        QWidget *w = binder.widget(name);
-        if (!info || !info->marks || !w)
-            continue;
-        wiring.addKeyReleaseHook(w, [markModified](const QKeyEvent &event) {
-            if (ExitWiring::keyEdits(event))
-                markModified();
-        });
-    }
-}

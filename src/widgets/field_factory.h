@@ -89,6 +89,3 @@ private:
 void wireTrimOnKeyPress(ExitWiring &wiring, FieldBinder &binder, const QString &name);
 // The same after the field took the key (RK: ed2457, ed2458 on key release).
 void wireTrimOnKeyRelease(ExitWiring &wiring, FieldBinder &binder, const QString &name);
-// A key that edits (a character, Backspace, Delete) released in any bound field whose
-// FieldInfo marks calls `markModified`.
-void wireMarks(ExitWiring &wiring, FieldBinder &binder, std::function<void()> markModified);

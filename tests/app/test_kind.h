@@ -2,35 +2,29 @@
 
 #include "cardfile/card_item.h"
 #include "cardfile/card_reader.h"
-#include "cards/basic_card_kind.h"
+#include "fields/card_kind.h"
 #include "fields/card_model.h"
 
 using namespace Qt::Literals::StringLiterals;
 
 // A card with two fields, for testing the shared machinery without a real card:
 // "5256\<ed5256>" and "9027\1\<mm9027>" (multi-line), "5616\<number>" must be a number.
-class TestKind : public BasicCardKind
+class TestKind : public CardKind
 {
 public:
-    explicit TestKind(CardType type = CardType::RK)
-        : BasicCardKind(cardKindNames(type))
-    {
-    }
+    explicit TestKind(CardType type = CardType::RK) : m_real(cardKind(type)) {}
 
-    static Names cardKindNames(CardType type)
-    {
-        const CardKind &real = cardKind(type);
-        return {type,
-                real.id(),
-                real.windowCaption(),
-                real.promptCaption(),
-                real.cardName(),
-                real.openedCaption(QString()),
-                real.defaultFileName(),
-                real.openAllFiles(),
-                real.openDefaultTxt(),
-                real.saveFromHomeDir()};
-    }
+    // The names and dialogs of the real card of the type.
+    CardType type() const override { return m_real.type(); }
+    QString id() const override { return m_real.id(); }
+    QString windowCaption() const override { return m_real.windowCaption(); }
+    QString promptCaption() const override { return m_real.promptCaption(); }
+    QString cardName() const override { return m_real.cardName(); }
+    QString openedCaption(const QString &path) const override { return m_real.openedCaption(path); }
+    QString defaultFileName() const override { return m_real.defaultFileName(); }
+    bool openAllFiles() const override { return m_real.openAllFiles(); }
+    bool openDefaultTxt() const override { return m_real.openDefaultTxt(); }
+    bool saveFromHomeDir() const override { return m_real.saveFromHomeDir(); }
 
     const FieldTable &fields() const override
     {
@@ -40,10 +34,9 @@ public:
                                        FieldInfo{u"mm9027"_s, FieldKind::Memo, u"9027"_s}});
         return table;
     }
-    QStringList openWarnings(const QString &bareName) const override
-    {
-        return cardKind(type()).openWarnings(bareName);
-    }
+    QStringList openWarnings(const QString &bareName) const override { return m_real.openWarnings(bareName); }
+    std::unique_ptr<CardModel> createModel() const override { return std::make_unique<CardModel>(fields()); }
+    void afterRead(CardModel &) const override {}
     void clearModel(CardModel &model) const override
     {
         model.setText(u"ed5256"_s, QString());
@@ -60,6 +53,8 @@ public:
     }
 
 private:
+    const CardKind &m_real;
+
     class Interpreter : public CardInterpreter
     {
     public:

@@ -14,7 +14,7 @@ bool IkKind::knowsCode(const QString &code) const
     // values an open reads and ignores.
     static const QStringList extra{u"2153"_s, u"2657"_s, u"5637"_s,
                                    u"9156"_s, u"1000"_s};
-    return extra.contains(code) || BasicCardKind::knowsCode(code);
+    return extra.contains(code) || CardKind::knowsCode(code);
 }
 
 QList<NumberedLine> IkKind::numberedLines() const

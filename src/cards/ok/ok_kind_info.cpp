@@ -20,7 +20,7 @@ bool OkKind::knowsCode(const QString &code) const
     static const QStringList extra{u"2153"_s, u"2657"_s, u"2360"_s,
                                    u"2935"_s, u"2395"_s, u"1333"_s,
                                    u"5518"_s, u"5635"_s};
-    return extra.contains(code) || commonTexts::financingSources().contains(code) || BasicCardKind::knowsCode(code);
+    return extra.contains(code) || commonTexts::financingSources().contains(code) || CardKind::knowsCode(code);
 }
 
 QList<NumberedLine> OkKind::numberedLines() const

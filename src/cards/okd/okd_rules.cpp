@@ -37,8 +37,8 @@ OkdRules::OkdRules(OkdModel &model) : m_model(model)
 {
 }
 
-QString OkdRules::surnameUkrainian() { return u"Введіть прізвище українською мовою !"_s; }
-QString OkdRules::surnameEnglish() { return u"Введіть прізвище англійською мовою !"_s; }
+QString OkdRules::surnameUkrainian() { return commonRules::missingText(commonRules::Naming::Surname, false); }
+QString OkdRules::surnameEnglish() { return commonRules::missingText(commonRules::Naming::Surname, true); }
 QString OkdRules::degreeWarning()
 {
     return u"Наукове звання може бути відсутнім тільки для спеціальності мистецтвознавство!"_s;
@@ -293,7 +293,7 @@ bool OkdRules::rubric(const QString &field, RuleContext &ctx)
 bool OkdRules::applicantName(const QString &, RuleContext &ctx)
 {
     return commonRules::bothLanguagesRule(m_model, m_model.texts(), int(OkdText::ApplicantName), ctx,
-                                          surnameUkrainian(), surnameEnglish());
+                                          commonRules::Naming::Surname);
 }
 
 bool OkdRules::supervisorName(const QString &field, RuleContext &ctx)

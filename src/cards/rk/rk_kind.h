@@ -9,12 +9,6 @@ class RkKind : public CardKindOf<RkModel, RkReader, RkRules>
 {
 public:
     RkKind();
-    QStringList openWarnings(const QString &bareName) const override;
-
-    const FieldTable &fields() const override;
-    void clearModel(CardModel &model) const override;
-    QStringList fileLines(CardModel &model) const override;
-    void afterRead(CardModel &model) const override;
     bool print(CardModel &model, PrintJob &job) const override;
 
     // rk_kind_info.cpp: what batch work and checks see of an RK card.

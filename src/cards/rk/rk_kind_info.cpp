@@ -20,7 +20,7 @@ bool RkKind::knowsCode(const QString &code) const
                                    u"9036"_s, u"5616"_s, u"2151"_s,
                                    u"9027"_s, u"6120"_s, u"2152"_s,
                                    u"2656"_s, u"2754"_s};
-    return extra.contains(code) || rkFinancingSources().contains(code) || BasicCardKind::knowsCode(code);
+    return extra.contains(code) || rkFinancingSources().contains(code) || CardKind::knowsCode(code);
 }
 
 QList<NumberedLine> RkKind::numberedLines() const

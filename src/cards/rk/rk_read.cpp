@@ -316,3 +316,9 @@ void RkReader::readFinancing(const QString &code, const QString &line)
         m_model.setText(row.at(i), item(line, i + 1));
     report().dropItemsAfter(line, int(row.size()));
 }
+
+void rkShowAfterRead(RkModel &model)
+{
+    for (RkText which : {RkText::ExecutorName, RkText::WorkTitle, RkText::WorkHead})
+        model.showUkrainian(which);
+}

@@ -36,3 +36,6 @@ private:
 
     RkModel &m_model;
 };
+
+// What an open leaves shown: the Ukrainian texts of the three two-language fields.
+void rkShowAfterRead(RkModel &model);
