@@ -262,12 +262,9 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
     m_wiring->setResolver([this](const QString &name) { return focusTarget(name); });
     // Every save, from the menu or from a question on closing, passes the card's check.
     m_document->setSaveCheck([this] {
-        PlatformRuleContext ctx;
-        if (m_rules->beforeSave(ctx))
-            return true;
-        if (QWidget *target = ctx.focus().isMove() ? focusTarget(ctx.focus().target) : nullptr)
-            m_wiring->moveFocus(target);
-        return false;
+        bool passed = true;
+        m_wiring->runRule(nullptr, [this, &passed](RuleContext &ctx) { passed = m_rules->beforeSave(ctx); });
+        return passed;
     });
     // Fields by their binder (a lookup), anything else by its name in the window.
     const auto named = [this](const QString &name) {
@@ -371,14 +368,7 @@ void CardEditor::clickField(const QString &name)
 
 void CardEditor::runClickRule(const QString &name)
 {
-    PlatformRuleContext ctx;
-    m_rules->click(name, ctx);
-    m_binder->refresh();
-    showState();
-    if (ctx.focus().isMove()) {
-        if (QWidget *target = focusTarget(ctx.focus().target))
-            m_wiring->moveFocus(target);
-    }
+    m_wiring->runRule(focusTarget(name), [this, &name](RuleContext &ctx) { m_rules->click(name, ctx); });
 }
 
 QWidget *CardEditor::focusTarget(const QString &name) const

@@ -208,21 +208,13 @@ void OrgAssist::accept(int row)
     for (const QString &field : filled) {
         if (field == focused || !withRules.contains(field))
             continue;
-        PlatformRuleContext ctx;
-        const bool passed = m_rules->exitRule(field, ctx);
-        m_binder->refresh();
-        // A rule that kept the clerk on the field, or sent them elsewhere with a word
+        // A rule that keeps the clerk on the field, or sends them elsewhere with a word
         // (an address without its city), has the focus go there, as after typing.
-        QString target;
-        if (!passed || ctx.focus().isBack())
-            target = field;
-        else if (ctx.focus().isMove() && ctx.messageCount() > 0)
-            target = ctx.focus().target;
-        if (!target.isEmpty()) {
-            if (QWidget *w = m_window->findChild<QWidget *>(target))
-                m_wiring->moveFocus(w);
+        m_wiring->runRule(m_binder->widget(field),
+                          [this, &field](RuleContext &ctx) { m_rules->exitRule(field, ctx); },
+                          ExitWiring::Moves::DropSilent);
+        if (m_wiring->isFocusPending())
             break;
-        }
     }
 }
 

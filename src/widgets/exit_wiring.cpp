@@ -181,7 +181,7 @@ bool ExitWiring::runExitRule(QWidget *field)
     const auto it = m_hooks.constFind(field);
     if (it == m_hooks.constEnd() || !it->exitRule)
         return true;
-    return run(field, it->exitRule);
+    return runRule(field, it->exitRule);
 }
 
 bool ExitWiring::leaveFocusField()
@@ -195,14 +195,14 @@ bool ExitWiring::leaveFocusField()
     const auto it = m_hooks.constFind(field);
     if (it == m_hooks.constEnd() || !it->exitRule)
         return true;
-    if (!run(field, it->exitRule))
+    if (!runRule(field, it->exitRule))
         return false;
     dropPendingMove(); // the clerk chose where to go
     m_leftAlready = field;
     return true;
 }
 
-bool ExitWiring::run(QWidget *field, const Rule &rule, Moves moves)
+bool ExitWiring::runRule(QWidget *field, const Rule &rule, Moves moves)
 {
     PlatformRuleContext ctx;
     m_running = true;
@@ -328,7 +328,7 @@ bool ExitWiring::gateMouse(QObject *watched, QEvent *event)
     const auto it = m_hooks.constFind(field);
     if (it == m_hooks.constEnd() || !it->exitRule)
         return false;
-    if (!run(field, it->exitRule, Moves::DropSilent)) {
+    if (!runRule(field, it->exitRule, Moves::DropSilent)) {
         m_swallowRelease = true;
         return true;
     }
@@ -415,7 +415,7 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
             const bool tabbing = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
             const bool forward = reason == Qt::TabFocusReason;
             QWidget *before = tabbing ? nextByTab(field, forward) : nullptr;
-            const bool passed = run(field, hooks.exitRule, clerkChoseTarget(reason) ? Moves::DropSilent : Moves::Follow);
+            const bool passed = runRule(field, hooks.exitRule, clerkChoseTarget(reason) ? Moves::DropSilent : Moves::Follow);
             // The rule showed a field between this one and where Tab was going: the
             // clerk fills it in next.
             if (tabbing && passed && !m_pending) {
@@ -429,7 +429,7 @@ bool ExitWiring::eventFilter(QObject *watched, QEvent *event)
         m_insideMove = false;
         if (hooks.enterRule && !inside) {
             m_enteringShown = true;
-            run(field, hooks.enterRule, reason == Qt::BacktabFocusReason ? Moves::StepBack : Moves::Follow);
+            runRule(field, hooks.enterRule, reason == Qt::BacktabFocusReason ? Moves::StepBack : Moves::Follow);
             m_enteringShown = false;
         }
     }

@@ -71,6 +71,13 @@ public:
     // Finds the widget a rule names; by default the scope's child of that objectName.
     void setResolver(std::function<QWidget *(const QString &)> resolver) { m_resolver = std::move(resolver); }
 
+    // How a rule's silent move is taken: carried out, dropped (the clerk chose where
+    // to go) or, for an enter rule reached with Backtab, turned into a step further back.
+    enum class Moves { Follow, DropSilent, StepBack };
+    // The one way every rule runs, for `field` (a field, a button, or none): its
+    // messages at once, then the after-rule step, then the focus returned to `field` or
+    // moved as the rule asked, queued. False when it asked for the focus back.
+    bool runRule(QWidget *field, const Rule &rule, Moves moves = Moves::Follow);
     // Runs `field`'s exit rule now, as when it is left (for buttons that leave a
     // field by program). False when it asked for the focus back.
     bool runExitRule(QWidget *field);
@@ -132,10 +139,6 @@ private:
     // `part` and its descendants count as parts of `field`.
     void addParts(QWidget *field, QWidget *part);
     QWidget *fieldOf(QObject *watched) const;
-    // How a rule's silent move is taken: carried out, dropped (the clerk chose where
-    // to go) or, for an enter rule reached with Backtab, turned into a step further back.
-    enum class Moves { Follow, DropSilent, StepBack };
-    bool run(QWidget *field, const Rule &rule, Moves moves = Moves::Follow);
     void queueFocus(QWidget *target, bool back, Qt::FocusReason reason = Qt::OtherFocusReason, bool shown = false);
     // Whether a key pressed in a field is the clerk's work in it (not Tab, a modifier
     // alone or a command shortcut).

@@ -37,12 +37,7 @@ OkEditor::OkEditor(QWidget *parent)
     connect(&binder(), &FieldBinder::edited, this, [this](const QString &name) {
         if (name != u"sp5526"_s)
             return;
-        PlatformRuleContext ctx;
-        m_rules.stageSelected(ctx);
-        binder().refresh(u"sp5526"_s);
-        binder().refresh(u"ed5526"_s);
-        if (QWidget *number = binder().widget(u"ed5526"_s))
-            wiring().moveFocus(number);
+        wiring().runRule(binder().widget(name), [this](RuleContext &ctx) { m_rules.stageSelected(ctx); });
     });
 }
 
