@@ -327,7 +327,7 @@ void CardEditor::setUpCard(const PageDesign &design, CardRules &rules)
         previous = w;
     }
     WritingAids::attach(this, *m_binder, *m_document); // spell check, transliteration
-    OrgAssist::attach(this, *m_binder, *m_document, rules, *m_wiring); // directory of organisations
+    m_orgAssist.reset(OrgAssist::attach(this, *m_binder, *m_document, rules, *m_wiring)); // directory of organisations
     showState();
     pageControl()->setCurrentIndex(0);
     m_page = 0;

@@ -10,12 +10,14 @@
 #include <QSize>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
 class CardDocument;
 class CardRules;
+class OrgAssist;
 class ProblemPanel;
 class QTimer;
 class ExitWiring;
@@ -125,6 +127,15 @@ protected:
     // rules to them: exit and enter rules, trimming keys, buttons, choices, marks and
     // the tab order. The first page is shown. Both objects outlive the editor's widgets.
     void setUpCard(const PageDesign &design, CardRules &rules);
+    // The editor keeps the card's rules, so that everything attached to its window
+    // (the directory's offers) goes before them; the card's editor uses them as its own.
+    template<class Rules>
+    Rules &keepRules(std::unique_ptr<Rules> rules)
+    {
+        Rules &kept = *rules;
+        m_ownRules = std::move(rules);
+        return kept;
+    }
     // What the rules change beside the field texts (entries of a box, fields shown or
     // hidden); run after every rule and whenever the widgets show the model again.
     virtual void showState() {}
@@ -188,4 +199,7 @@ private:
     QToolButton *m_btnPrint;
     QToolButton *m_btnContinuation;
     QToolButton *m_btnCheck;
+    // Last, so they go first: the rules, then what is attached to the window and uses them.
+    std::unique_ptr<CardRules> m_ownRules;
+    std::unique_ptr<OrgAssist> m_orgAssist;
 };

@@ -46,6 +46,8 @@ class OrgAssist : public QObject
 {
     Q_OBJECT
 public:
+    // A child of `window`, found again by of(); the editor that owns the rules deletes
+    // it before them.
     static OrgAssist *attach(QWidget *window, FieldBinder &binder, CardDocument &document, CardRules &rules,
                              ExitWiring &wiring);
     static OrgAssist *of(const QWidget *window);

@@ -24,7 +24,8 @@ IkModel &ikModelOf(CardDocument &document)
 } // namespace
 
 IkEditor::IkEditor(QWidget *parent)
-    : CardEditor(cardKind(CardType::IK), ikOptions(), parent), m_model(ikModelOf(document())), m_rules(m_model)
+    : CardEditor(cardKind(CardType::IK), ikOptions(), parent), m_model(ikModelOf(document())),
+      m_rules(keepRules(std::make_unique<IkRules>(m_model)))
 {
     setObjectName(u"IkEditor"_s);
     setUpCard(ikPageDesign(), m_rules);

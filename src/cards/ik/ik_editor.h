@@ -22,5 +22,5 @@ protected:
 
 private:
     IkModel &m_model;
-    IkRules m_rules;
+    IkRules &m_rules;
 };

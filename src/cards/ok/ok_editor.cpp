@@ -26,7 +26,8 @@ OkModel &okModelOf(CardDocument &document)
 } // namespace
 
 OkEditor::OkEditor(QWidget *parent)
-    : CardEditor(cardKind(CardType::OK), okOptions(), parent), m_model(okModelOf(document())), m_rules(m_model)
+    : CardEditor(cardKind(CardType::OK), okOptions(), parent), m_model(okModelOf(document())),
+      m_rules(keepRules(std::make_unique<OkRules>(m_model)))
 {
     setObjectName(u"OkEditor"_s);
     setUpCard(okPageDesign(), m_rules);

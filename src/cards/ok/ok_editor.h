@@ -22,5 +22,5 @@ protected:
 
 private:
     OkModel &m_model;
-    OkRules m_rules;
+    OkRules &m_rules;
 };

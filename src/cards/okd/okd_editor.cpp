@@ -44,7 +44,8 @@ OkdModel &okdModelOf(CardDocument &document)
 } // namespace
 
 OkdEditor::OkdEditor(QWidget *parent)
-    : CardEditor(cardKind(CardType::OKD), okdOptions(), parent), m_model(okdModelOf(document())), m_rules(m_model)
+    : CardEditor(cardKind(CardType::OKD), okdOptions(), parent), m_model(okdModelOf(document())),
+      m_rules(keepRules(std::make_unique<OkdRules>(m_model)))
 {
     setObjectName(u"OkdEditor"_s);
     QFont pageFont(u"Times New Roman"_s, font().pointSize());

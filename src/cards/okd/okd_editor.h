@@ -23,5 +23,5 @@ protected:
 
 private:
     OkdModel &m_model;
-    OkdRules m_rules;
+    OkdRules &m_rules;
 };

@@ -18,7 +18,8 @@ RkModel &rkModelOf(CardDocument &document)
 } // namespace
 
 RkEditor::RkEditor(QWidget *parent)
-    : CardEditor(cardKind(CardType::RK), Options{}, parent), m_model(rkModelOf(document())), m_rules(m_model)
+    : CardEditor(cardKind(CardType::RK), Options{}, parent), m_model(rkModelOf(document())),
+      m_rules(keepRules(std::make_unique<RkRules>(m_model)))
 {
     setObjectName(u"RkEditor"_s);
     setUpCard(rkPageDesign(), m_rules);

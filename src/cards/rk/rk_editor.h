@@ -22,5 +22,5 @@ protected:
 
 private:
     RkModel &m_model;
-    RkRules m_rules;
+    RkRules &m_rules;
 };
