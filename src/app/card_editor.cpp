@@ -70,7 +70,7 @@ CardEditor::CardEditor(const CardKind &kind, const Options &options, QWidget *pa
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kind.windowCaption());
-    hintTiming::set(options.hintShowAfter, options.hintHideAfter);
+    hintTiming::set(this, options.hintShowAfter, options.hintHideAfter);
 
     QMenu *file = menuBar()->addMenu(options.fileMenuText);
     file->setObjectName(u"mnuFile"_s);

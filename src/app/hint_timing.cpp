@@ -4,12 +4,26 @@
 #include <QHelpEvent>
 #include <QProxyStyle>
 #include <QToolTip>
+#include <QVariant>
 #include <QWidget>
 
 namespace {
 
-int g_showAfter = 700;
-int g_hideAfter = 10000;
+const char *const kShowAfter = "hintShowAfter";
+const char *const kHideAfter = "hintHideAfter";
+
+// The window a hint belongs to; the active one when Qt asks without a widget.
+const QWidget *windowOf(const QWidget *widget)
+{
+    return widget ? widget->window() : QApplication::activeWindow();
+}
+
+int timing(const QWidget *widget, const char *name, int otherwise)
+{
+    const QWidget *window = windowOf(widget);
+    const QVariant value = window ? window->property(name) : QVariant();
+    return value.isValid() ? value.toInt() : otherwise;
+}
 
 class HintStyle : public QProxyStyle
 {
@@ -18,7 +32,7 @@ public:
                   QStyleHintReturn *returnData) const override
     {
         if (hint == SH_ToolTip_WakeUpDelay)
-            return g_showAfter;
+            return hintTiming::showAfter(widget);
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
@@ -34,7 +48,8 @@ public:
             auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && !widget->toolTip().isEmpty()) {
                 auto *help = static_cast<QHelpEvent *>(event);
-                QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {}, g_hideAfter);
+                QToolTip::showText(help->globalPos(), widget->toolTip(), widget, {},
+                                   hintTiming::hideAfter(widget));
                 return true;
             }
         }
@@ -52,20 +67,20 @@ void install(QApplication &app)
     app.installEventFilter(new HintFilter(&app));
 }
 
-void set(int showAfterMs, int hideAfterMs)
+void set(QWidget *window, int showAfterMs, int hideAfterMs)
 {
-    g_showAfter = showAfterMs;
-    g_hideAfter = hideAfterMs;
+    window->setProperty(kShowAfter, showAfterMs);
+    window->setProperty(kHideAfter, hideAfterMs);
 }
 
-int showAfter()
+int showAfter(const QWidget *widget)
 {
-    return g_showAfter;
+    return timing(widget, kShowAfter, 700);
 }
 
-int hideAfter()
+int hideAfter(const QWidget *widget)
 {
-    return g_hideAfter;
+    return timing(widget, kHideAfter, 10000);
 }
 
 } // namespace hintTiming

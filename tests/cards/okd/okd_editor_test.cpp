@@ -96,8 +96,15 @@ private slots:
         QCOMPARE(w.findChild<QLabel *>(u"lblSB5"_s)->text(), u"- друк з 2-го листа продовження "_s);
         QCOMPARE(w.findChild<QPushButton *>(u"BitBtn3"_s)->text(), u"Назад"_s);
         QCOMPARE(w.findChild<QPushButton *>(u"BitBtn4"_s)->text(), u"Вперед"_s);
-        QCOMPARE(hintTiming::showAfter(), 500);
-        QCOMPARE(hintTiming::hideAfter(), 5500);
+        QCOMPARE(hintTiming::showAfter(speedButton(e, u"SB5"_s)), 500);
+        QCOMPARE(hintTiming::hideAfter(speedButton(e, u"SB5"_s)), 5500);
+        {
+            // Another card's editor opened later keeps its own timing, not this one's.
+            QWidget other;
+            hintTiming::set(&other, 400, 20000);
+            QCOMPARE(hintTiming::showAfter(speedButton(e, u"SB5"_s)), 500);
+            QCOMPARE(hintTiming::hideAfter(&other), 20000);
+        }
         QVERIFY(!w.document().modified());
     }
 
