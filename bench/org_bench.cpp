@@ -1,5 +1,6 @@
 // The directory's offer under a code field: the last digit typed until the popup shows,
 // with 10,000 organisations stored.
+#include "fields/data_places.h"
 #include "bench_registry.h"
 
 #include "app/card_editor.h"
@@ -32,8 +33,9 @@ void key(QWidget *target, int code, const QString &text)
 void popupLookup(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString old = OrgStore::defaultFile();
-    OrgStore::setDefaultFile(dir.filePath(u"organisations.sqlite"_s));
+    DataPlaces places = DataPlaces::current();
+    places.organisationsFile = dir.filePath(u"organisations.sqlite"_s);
+    const DataPlaces old = DataPlaces::use(places);
     {
         OrgStore store;
         QList<Organisation> orgs;
@@ -71,7 +73,7 @@ void popupLookup(benchmark::State &state)
     }
     editor->document().setModified(false);
     editor->close();
-    OrgStore::setDefaultFile(old);
+    DataPlaces::use(old);
 }
 
 } // namespace

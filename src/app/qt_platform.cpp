@@ -110,6 +110,11 @@ QString QtPlatform::chooseSaveFile(const FileChoice &choice)
     return runFileDialog(choice, QFileDialog::AcceptSave);
 }
 
+QString QtPlatform::chooseFolder(const QString &caption, const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(activeWindow(), caption, directory);
+}
+
 void QtPlatform::ioError(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, kAppTitle, text, QMessageBox::Ok, activeWindow());

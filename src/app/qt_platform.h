@@ -28,6 +28,7 @@ public:
     Answer confirm(const QString &caption, const QString &text) override;
     QString chooseOpenFile(const FileChoice &choice) override;
     QString chooseSaveFile(const FileChoice &choice) override;
+    QString chooseFolder(const QString &caption, const QString &directory) override;
     void ioError(const QString &text) override;
     void beep() override;
     void showPreview(const QList<const PageLayout *> &pages, const QString &title) override;

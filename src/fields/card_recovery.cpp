@@ -1,5 +1,6 @@
 #include "fields/card_recovery.h"
 
+#include "fields/data_places.h"
 #include "cardfile/atomic_write.h"
 #include "cardfile/card_writer.h"
 #include "fields/card_document.h"
@@ -13,8 +14,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QString g_folder;
 
 QString lockName(const QString &path)
 {
@@ -134,14 +133,9 @@ std::unique_ptr<QLockFile> CardRecovery::claim(const QString &path)
 
 QString CardRecovery::folder()
 {
-    if (!g_folder.isEmpty())
-        return g_folder;
+    if (const QString &own = DataPlaces::current().recoveryFolder; !own.isEmpty())
+        return own;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_s;
-}
-
-void CardRecovery::setFolder(const QString &folder)
-{
-    g_folder = folder;
 }
 
 QList<CardRecovery::Copy> CardRecovery::leftBehind()

@@ -44,9 +44,9 @@ public:
     QString path() const { return m_path; }
     bool pending() const { return m_timer.isActive(); }
 
-    // The folder of the copies: the application's data folder unless set (tests).
+    // The folder of the copies: DataPlaces' when it names one, else the application's
+    // data folder.
     static QString folder();
-    static void setFolder(const QString &folder);
 
     struct Copy
     {

@@ -32,6 +32,12 @@ public:
     // The chosen path, or an empty string when the user cancelled.
     virtual QString chooseOpenFile(const FileChoice &choice) = 0;
     virtual QString chooseSaveFile(const FileChoice &choice) = 0;
+    // A folder chosen, starting in `directory`; empty when cancelled (and where nothing
+    // can be asked).
+    virtual QString chooseFolder(const QString &caption, const QString &directory)
+    {
+        Q_UNUSED(caption) Q_UNUSED(directory) return {};
+    }
     // A failed file operation: the text names the file and the reason.
     virtual void ioError(const QString &text) = 0;
     virtual void beep() = 0;

@@ -13,6 +13,7 @@ list(APPEND ZORVAT_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/card_problems.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_kind_by_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_recovery.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/data_places.cpp
   ${CMAKE_CURRENT_LIST_DIR}/user_settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/field_captions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/edit_mask.cpp

@@ -1,5 +1,7 @@
 #include "fields/user_settings.h"
 
+#include "fields/data_places.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -13,7 +15,6 @@ namespace userSettings {
 
 namespace {
 
-QString g_file;
 
 std::unique_ptr<QSettings> open()
 {
@@ -61,16 +62,11 @@ void writeRecent(QSettings &settings, const QList<RecentCard> &cards)
 
 QString file()
 {
-    if (!g_file.isEmpty())
-        return g_file;
+    if (const QString &own = DataPlaces::current().settingsFile; !own.isEmpty())
+        return own;
     // An ASCII file name in a folder named like the program's data folder.
     return QSettings(QSettings::IniFormat, QSettings::UserScope, u"ЗОРВАТ"_s, u"zorvat"_s)
         .fileName();
-}
-
-void setFile(const QString &path)
-{
-    g_file = path;
 }
 
 QString dialogFolder(CardType type, Dialog dialog)

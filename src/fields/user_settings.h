@@ -12,9 +12,8 @@
 // in and the place of its editor window, and the card files used last.
 namespace userSettings {
 
-// The settings file. Tests give each run a file of its own; empty: the user's.
+// The settings file: DataPlaces' when it names one, else the user's.
 QString file();
-void setFile(const QString &path);
 
 enum class Dialog { Open, Save };
 

@@ -26,14 +26,6 @@ enum Column { Kind, Code, FullName, ShortName, City, Address, Phone, Email, Subo
 
 const QString kCaption = u"Довідник організацій"_s;
 
-std::function<QString(QWidget *)> &folderChooser()
-{
-    static std::function<QString(QWidget *)> chooser = [](QWidget *parent) {
-        return QFileDialog::getExistingDirectory(parent, u"Тека з картками"_s, QDir::homePath());
-    };
-    return chooser;
-}
-
 QString *member(Organisation &o, int column)
 {
     switch (column) {
@@ -109,7 +101,7 @@ OrgDirectory::OrgDirectory(QWidget *parent) : QWidget(parent, Qt::Window), m_sto
     connect(m_table, &QTableWidget::itemChanged, this, &OrgDirectory::cellEdited);
     connect(m_delete, &QPushButton::clicked, this, [this] { deleteRow(m_table->currentRow()); });
     connect(import, &QPushButton::clicked, this, [this] {
-        const QString folder = folderChooser()(this);
+        const QString folder = Platform::instance().chooseFolder(u"Тека з картками"_s, QDir::homePath());
         if (!folder.isEmpty())
             importFolders({folder});
     });
@@ -135,10 +127,6 @@ OrgDirectory *OrgDirectory::showFor(QWidget *owner)
     return window;
 }
 
-void OrgDirectory::setFolderChooser(std::function<QString(QWidget *)> chooser)
-{
-    folderChooser() = std::move(chooser);
-}
 
 void OrgDirectory::reload()
 {

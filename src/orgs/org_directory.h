@@ -25,8 +25,6 @@ public:
 
     // Shows the one window, made on first use.
     static OrgDirectory *showFor(QWidget *owner);
-    // The folder the import asks for; tests answer it themselves. Empty: cancelled.
-    static void setFolderChooser(std::function<QString(QWidget *)> chooser);
 
     QTableWidget *table() const { return m_table; }
     QLineEdit *filter() const { return m_filter; }

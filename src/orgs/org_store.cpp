@@ -10,18 +10,14 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include "fields/data_places.h"
+
 #include <atomic>
 #include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString &fileOverride()
-{
-    static QString path;
-    return path;
-}
 
 const QString kColumns = u"kind, code, full_name, short_name, city, address, phone, email, subordination, saved_at, source"_s;
 
@@ -68,19 +64,14 @@ QString reason(const QSqlError &error)
 
 QString OrgStore::defaultFile()
 {
-    if (!fileOverride().isEmpty())
-        return fileOverride();
+    if (const QString &own = DataPlaces::current().organisationsFile; !own.isEmpty())
+        return own;
     // A folder of its own, named by the caller (zorvat-card ZORVAT_DATA_DIR=... orgs).
     const QString own = qEnvironmentVariable("ZORVAT_DATA_DIR");
     if (!own.isEmpty())
         return own + u"/organisations.sqlite"_s;
     // The same place for the program and zorvat-card, which has another application name.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/ЗОРВАТ/organisations.sqlite"_s;
-}
-
-void OrgStore::setDefaultFile(const QString &path)
-{
-    fileOverride() = path;
 }
 
 OrgStore::OrgStore(const QString &path) : m_path(path)

@@ -16,9 +16,8 @@ class QSqlDatabase;
 class OrgStore
 {
 public:
-    // The database file; tests give each run one of their own.
+    // The database file: DataPlaces' when it names one, else the user's.
     static QString defaultFile();
-    static void setDefaultFile(const QString &path);
 
     explicit OrgStore(const QString &path = defaultFile());
     ~OrgStore();

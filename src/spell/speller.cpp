@@ -1,5 +1,6 @@
 #include "spell/speller.h"
 
+#include "fields/data_places.h"
 #include "fields/user_settings.h"
 #include "spell/word_list_file.h"
 
@@ -39,8 +40,6 @@ QByteArray hunspellPath(const QString &path)
     return local;
 }
 
-QString g_dictionaryFolder;
-QString g_wordListFile;
 
 bool isApostrophe(QChar c)
 {
@@ -170,8 +169,8 @@ void Speller::setEnabled(bool enabled)
 
 QString Speller::dictionaryFolder()
 {
-    if (!g_dictionaryFolder.isEmpty())
-        return g_dictionaryFolder;
+    if (const QString &own = DataPlaces::current().dictionaryFolder; !own.isEmpty())
+        return own;
     // The Windows programs carry their dictionaries beside them; on Linux they are
     // Debian's (hunspell-uk, hunspell-en-us).
     const QString beside = QCoreApplication::applicationDirPath() + u"/dictionaries"_s;
@@ -182,23 +181,11 @@ QString Speller::dictionaryFolder()
 #endif
 }
 
-void Speller::setDictionaryFolder(const QString &folder)
-{
-    g_dictionaryFolder = folder;
-    instance().reload();
-}
-
 QString Speller::wordListFile()
 {
-    if (!g_wordListFile.isEmpty())
-        return g_wordListFile;
+    if (const QString &own = DataPlaces::current().wordListFile; !own.isEmpty())
+        return own;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/words.txt"_s;
-}
-
-void Speller::setWordListFile(const QString &path)
-{
-    g_wordListFile = path;
-    instance().reload();
 }
 
 QString Speller::packageOf(TextLanguage language)

@@ -57,13 +57,15 @@ public:
     // The word counts as right until the program ends.
     void ignore(const QString &word);
 
-    // Where the dictionaries are looked for (unless set: "dictionaries" beside the program,
-    // on Linux Debian's "/usr/share/hunspell" when there is none) and the
-    // file of the clerk's words (in the program's data folder unless set); both reload.
+    // Where the dictionaries are looked for (DataPlaces' folder, else "dictionaries"
+    // beside the program, on Linux Debian's "/usr/share/hunspell" when there is none)
+    // and the file of the clerk's words (DataPlaces' file, else in the program's data
+    // folder).
     static QString dictionaryFolder();
-    static void setDictionaryFolder(const QString &folder);
     static QString wordListFile();
-    static void setWordListFile(const QString &path);
+    // The places changed: the dictionaries and the word list are read again when next
+    // needed.
+    void reload();
     // Debian's package that brings the dictionary of `language`.
     static QString packageOf(TextLanguage language);
 
@@ -84,7 +86,6 @@ private:
     };
     Dictionary &dictionary(TextLanguage language);
     bool spellRaw(Dictionary &dict, const QString &word);
-    void reload();
     void loadWordList();
 
     bool m_enabled = true;

@@ -2,6 +2,7 @@
 #include "fields/user_settings.h"
 #include "orgs/org_store.h"
 #include "spell/speller.h"
+#include "support/scoped_places.h"
 #include "support/test_registry.h"
 
 #include <QCoreApplication>
@@ -40,20 +41,12 @@ private slots:
     void userFolders()
     {
         // The tests keep their data elsewhere: look at the places a clerk's program uses.
-        const QString settings = userSettings::file();
-        const QString recovery = CardRecovery::folder();
-        const QString orgs = OrgStore::defaultFile();
-        const QString words = spelling::Speller::wordListFile();
-        userSettings::setFile({});
-        CardRecovery::setFolder({});
-        OrgStore::setDefaultFile({});
-        spelling::Speller::setWordListFile({});
-        const QStringList places{userSettings::file(), CardRecovery::folder() + u"/x"_s, OrgStore::defaultFile(),
+        QStringList places;
+        {
+            ScopedPlaces standard([](DataPlaces &p) { p = DataPlaces(); });
+            places = QStringList{userSettings::file(), CardRecovery::folder() + u"/x"_s, OrgStore::defaultFile(),
                                  spelling::Speller::wordListFile()};
-        userSettings::setFile(settings);
-        CardRecovery::setFolder(recovery);
-        OrgStore::setDefaultFile(orgs);
-        spelling::Speller::setWordListFile(words);
+        }
 
         const QString program = QCoreApplication::applicationDirPath();
 #ifdef Q_OS_WIN

@@ -6,6 +6,7 @@
 #include "fields/card_document.h"
 #include "fields/card_recovery.h"
 #include "fields/widget_helpers.h"
+#include "support/scoped_places.h"
 #include "support/fake_platform.h"
 #include "support/file_size_limit.h"
 #include "support/test_files.h"
@@ -81,12 +82,11 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_oldFolder = CardRecovery::folder();
-        CardRecovery::setFolder(m_dir->path());
+        m_places = std::make_unique<ScopedPlaces>([this](DataPlaces &p) { p.recoveryFolder = m_dir->path(); });
     }
     void cleanup()
     {
-        CardRecovery::setFolder(m_oldFolder);
+        m_places.reset();
         m_dir.reset();
     }
 
@@ -317,7 +317,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_oldFolder;
+    std::unique_ptr<ScopedPlaces> m_places;
 };
 
 ZORVAT_TEST(RecoveryTest)

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "fields/card_document.h"
 #include "fields/user_settings.h"
+#include "support/scoped_places.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
 #include "support/test_registry.h"
@@ -25,14 +26,11 @@ namespace {
 class ScopedSettings
 {
 public:
-    ScopedSettings() : m_old(userSettings::file())
-    {
-        userSettings::setFile(m_dir.filePath(u"zorvat.ini"_s));
-    }
-    ~ScopedSettings() { userSettings::setFile(m_old); }
+    ScopedSettings() = default;
 
 private:
     QTemporaryDir m_dir;
+    ScopedPlaces m_places{[this](DataPlaces &p) { p.settingsFile = m_dir.filePath(u"zorvat.ini"_s); }};
     QString m_old;
 };
 

@@ -6,7 +6,9 @@
 #include "fields/common_rules.h"
 #include "fields/user_settings.h"
 #include "orgs/org_assist.h"
+#include "orgs/org_directory.h"
 #include "orgs/org_store.h"
+#include "support/scoped_places.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
 #include "support/full_cards.h"
@@ -17,6 +19,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,17 +34,9 @@ using Driver = EditorDriver<CardEditor>;
 struct ScopedStore
 {
     QTemporaryDir dir;
-    QString old = OrgStore::defaultFile();
-    ScopedStore()
-    {
-        OrgStore::setDefaultFile(dir.filePath(u"organisations.sqlite"_s));
-        orgProblems::reset();
-    }
-    ~ScopedStore()
-    {
-        OrgStore::setDefaultFile(old);
-        orgProblems::reset();
-    }
+    ScopedPlaces places{[this](DataPlaces &p) { p.organisationsFile = dir.filePath(u"organisations.sqlite"_s); }};
+    ScopedStore() { orgProblems::reset(); }
+    ~ScopedStore() { orgProblems::reset(); }
     QString path() const { return OrgStore::defaultFile(); }
 };
 
@@ -276,8 +271,13 @@ private slots:
                 QSKIP("this user writes into read-only files (root)");
         } else {
             writeFile(store.dir.filePath(u"folder"_s), "x");
-            OrgStore::setDefaultFile(store.dir.filePath(u"folder/organisations.sqlite"_s));
         }
+        // A file where the directory's folder should be: the directory cannot be made.
+        const bool underFile = problem != u"damaged"_s && problem != u"read-only"_s;
+        ScopedPlaces inFile([&store, underFile](DataPlaces &p) {
+            if (underFile)
+                p.organisationsFile = store.dir.filePath(u"folder/organisations.sqlite"_s);
+        });
         QTemporaryDir dir;
         Driver d(createCardEditor(CardType::RK, nullptr));
         platform.allowMessages(true);
@@ -312,6 +312,28 @@ private slots:
         QCOMPARE(OrgStore().count(), 0);
         saveFullCard(platform, dir, CardType::IK, u"ed2459"_s, 0);
         QVERIFY(OrgStore().count() > 0);
+    }
+
+    // "Імпортувати з теки..." asks for the folder through the platform and reads the
+    // cards in it; a cancelled choice reads nothing.
+    void importAsksForFolder()
+    {
+        ScopedFakePlatform platform;
+        platform.allowMessages(true);
+        ScopedStore store;
+        QTemporaryDir cards;
+        writeFile(cards.filePath(u"IK_full.txt"_s), fullCards::bytes(CardType::IK));
+        OrgDirectory window;
+        auto *import = window.findChild<QPushButton *>(u"OrgImport"_s);
+        QVERIFY(import);
+        platform.expectFolder(QString());
+        import->click();
+        QCOMPARE(OrgStore().count(), 0);
+        platform.expectFolder(cards.path());
+        import->click();
+        QVERIFY(OrgStore().count() > 0);
+        QCOMPARE(platform.pending(), 0);
+        QVERIFY(platform.unexpected().isEmpty());
     }
 };
 

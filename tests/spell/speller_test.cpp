@@ -1,4 +1,5 @@
 #include "spell/speller.h"
+#include "support/scoped_places.h"
 #include "support/test_registry.h"
 
 #include <QFile>
@@ -80,12 +81,15 @@ private slots:
         for (const char *ext : {".aff", ".dic"})
             QVERIFY(QFile::copy(Speller::dictionaryFolder() + u"/en_US"_s + QLatin1String(ext),
                                 only.filePath(u"en_US"_s + QLatin1String(ext))));
-        const QString system = Speller::dictionaryFolder();
-        Speller::setDictionaryFolder(only.path());
-        const bool ukAvailable = Speller::instance().available(TextLanguage::Ukrainian);
-        const bool ukWrongPasses = Speller::instance().isCorrect(u"программа"_s, TextLanguage::Ukrainian);
-        const bool enStillChecked = !Speller::instance().isCorrect(u"reserch"_s, TextLanguage::English);
-        Speller::setDictionaryFolder(system);
+        bool ukAvailable = true;
+        bool ukWrongPasses = false;
+        bool enStillChecked = false;
+        {
+            ScopedPlaces onlyEnglish([&only](DataPlaces &p) { p.dictionaryFolder = only.path(); });
+            ukAvailable = Speller::instance().available(TextLanguage::Ukrainian);
+            ukWrongPasses = Speller::instance().isCorrect(u"программа"_s, TextLanguage::Ukrainian);
+            enStillChecked = !Speller::instance().isCorrect(u"reserch"_s, TextLanguage::English);
+        }
         QVERIFY(!ukAvailable);
         QVERIFY(ukWrongPasses);
         QVERIFY(enStillChecked);
@@ -104,7 +108,7 @@ private slots:
         s.ignore(u"скіпнуте"_s);
         QVERIFY(s.isCorrect(u"скіпнуте"_s, TextLanguage::Ukrainian));
 
-        Speller::setWordListFile(Speller::wordListFile()); // read again, as a new run does
+        s.reload(); // read again, as a new run does
         QVERIFY(s.isCorrect(u"Зорватик"_s, TextLanguage::Ukrainian));
         QFile file(Speller::wordListFile());
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -17,6 +17,8 @@ const char *callName(FakePlatform::Call call)
         return "open";
     case FakePlatform::Call::SaveFile:
         return "save";
+    case FakePlatform::Call::Folder:
+        return "folder";
     case FakePlatform::Call::IoError:
         return "ioError";
     case FakePlatform::Call::Beep:
@@ -96,6 +98,14 @@ QString FakePlatform::chooseOpenFile(const FileChoice &choice)
     m_choices << choice;
     Expectation e;
     if (take(Call::OpenFile, u"open: %1 | %2"_s.arg(choice.filter, choice.initialName), &e))
+        return e.path;
+    return {};
+}
+
+QString FakePlatform::chooseFolder(const QString &caption, const QString &)
+{
+    Expectation e;
+    if (take(Call::Folder, u"folder: "_s + caption, &e))
         return e.path;
     return {};
 }

@@ -14,7 +14,7 @@
 class FakePlatform : public Platform
 {
 public:
-    enum class Call { Message, Question, Confirm, OpenFile, SaveFile, IoError, Beep, Preview };
+    enum class Call { Message, Question, Confirm, OpenFile, SaveFile, Folder, IoError, Beep, Preview };
 
     // Expect a call of this kind; `answer` is the reply of a question or confirmation,
     // `path` the file chosen (empty: the dialog is cancelled).
@@ -24,6 +24,7 @@ public:
     void expectConfirm(Answer a) { expect(Call::Confirm, a); }
     void expectOpen(const QString &path) { expect(Call::OpenFile, Answer::Cancel, path); }
     void expectSave(const QString &path) { expect(Call::SaveFile, Answer::Cancel, path); }
+    void expectFolder(const QString &path) { expect(Call::Folder, Answer::Cancel, path); }
     void expectIoError() { expect(Call::IoError); }
 
     // Messages and beeps are common and answer nothing: when allowed, they need no
@@ -47,6 +48,7 @@ public:
     Answer confirm(const QString &caption, const QString &text) override;
     QString chooseOpenFile(const FileChoice &choice) override;
     QString chooseSaveFile(const FileChoice &choice) override;
+    QString chooseFolder(const QString &caption, const QString &directory) override;
     void ioError(const QString &text) override;
     void beep() override;
     void showPreview(const QList<const PageLayout *> &pages, const QString &title) override;

@@ -1,6 +1,6 @@
 #include "support/test_registry.h"
 
-#include "fields/card_recovery.h"
+#include "fields/data_places.h"
 #include "fields/platform.h"
 #include "fields/user_settings.h"
 #include "orgs/org_store.h"
@@ -81,16 +81,17 @@ int main(int argc, char **argv)
 #endif
     FakePlatform fallback;
     Platform::install(&fallback);
-    // Editors keep recovery copies of unsaved cards; the tests' copies go here.
+    // The tests keep their data in places of their own, never in the clerk's: the
+    // editors' recovery copies, the settings the windows remember, the word list and
+    // the directory of organisations.
     QTemporaryDir recoveryFolder;
-    CardRecovery::setFolder(recoveryFolder.path());
-    // The windows remember folders, places and files; never in the user's own settings.
     QTemporaryDir settingsFolder;
-    userSettings::setFile(settingsFolder.filePath(u"zorvat.ini"_s));
-    // Nor do they add to the clerk's own word list.
-    spelling::Speller::setWordListFile(settingsFolder.filePath(u"words.txt"_s));
-    // Nor into the clerk's directory of organisations.
-    OrgStore::setDefaultFile(settingsFolder.filePath(u"organisations.sqlite"_s));
+    DataPlaces places;
+    places.recoveryFolder = recoveryFolder.path();
+    places.settingsFile = settingsFolder.filePath(u"zorvat.ini"_s);
+    places.wordListFile = settingsFolder.filePath(u"words.txt"_s);
+    places.organisationsFile = settingsFolder.filePath(u"organisations.sqlite"_s);
+    DataPlaces::use(places);
     // ZORVAT_TEST_CLASS runs one class alone, so that its functions can be named.
     const QByteArray only = qgetenv("ZORVAT_TEST_CLASS");
     int failed = 0;
