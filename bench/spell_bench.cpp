@@ -63,12 +63,12 @@ void checkAbstract(benchmark::State &state)
     const QString text = abstractText(30000);
     std::unique_ptr<CardEditor> editor(createCardEditor(CardType::OK, nullptr));
     QPlainTextEdit *memo = abstractMemo(editor.get());
-    spelling::Speller::instance().available(TextLanguage::Ukrainian); // the dictionary is loaded once per run
+    spelling::Speller::service().available(TextLanguage::Ukrainian); // the dictionary is loaded once per run
     for (auto _ : state) {
         state.PauseTiming();
         memo->clear();
         // Every word new to the check, as in the first card opened.
-        spelling::Speller::instance().forgetChecked();
+        spelling::Speller::service().forgetChecked();
         state.ResumeTiming();
         memo->setPlainText(text);
     }

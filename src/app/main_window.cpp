@@ -144,11 +144,11 @@ MainWindow::MainWindow(QWidget *parent)
     m_spellAction = serviceMenu->addAction(u"Перевіряти правопис"_s);
     m_spellAction->setObjectName(u"SpellCheck"_s);
     m_spellAction->setCheckable(true);
-    m_spellAction->setChecked(spelling::Speller::instance().enabled());
+    m_spellAction->setChecked(spelling::Speller::service().enabled());
     m_spellAction->setToolTip(u"Підкреслювати слова з помилками в текстах карток"_s);
     connect(m_spellAction, &QAction::toggled, this, [](bool on) {
         userSettings::setSpellChecking(on);
-        spelling::Speller::instance().setEnabled(on);
+        spelling::Speller::service().setEnabled(on);
     });
     serviceMenu->addAction(u"Довідник організацій..."_s, this, [this] { OrgDirectory::showFor(this); })
         ->setObjectName(u"OrgDirectoryAction"_s);

@@ -2,6 +2,7 @@
 
 #include "app/hint_timing.h"
 #include "app/qt_translations.h"
+#include "spell/speller.h"
 #include "zorvat_version.h"
 
 #include <QApplication>
@@ -25,4 +26,6 @@ void prepareApplication(QApplication &app)
     QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
     hintTiming::install(app);
+    // The spell checker is the application's: it goes with it, before Qt's own ends.
+    new spelling::Speller(&app);
 }

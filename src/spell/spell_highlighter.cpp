@@ -5,7 +5,7 @@
 
 SpellHighlighter::SpellHighlighter(QTextDocument *document) : QSyntaxHighlighter(document)
 {
-    connect(&spelling::Speller::instance(), &spelling::Speller::changed, this, &QSyntaxHighlighter::rehighlight);
+    connect(&spelling::Speller::service(), &spelling::Speller::changed, this, &QSyntaxHighlighter::rehighlight);
 }
 
 void SpellHighlighter::setLanguage(TextLanguage language)
@@ -18,7 +18,7 @@ void SpellHighlighter::setLanguage(TextLanguage language)
 
 void SpellHighlighter::highlightBlock(const QString &text)
 {
-    spelling::Speller &speller = spelling::Speller::instance();
+    spelling::Speller &speller = spelling::Speller::service();
     if (!speller.enabled())
         return;
     QTextCharFormat wrong;
@@ -32,7 +32,7 @@ void SpellHighlighter::highlightBlock(const QString &text)
 
 std::optional<SpellHighlighter::Misspelt> SpellHighlighter::misspeltAt(int position) const
 {
-    spelling::Speller &speller = spelling::Speller::instance();
+    spelling::Speller &speller = spelling::Speller::service();
     const QTextBlock block = document()->findBlock(position);
     if (!speller.enabled() || !block.isValid())
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include "spell/word_list_file.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,13 +150,22 @@ QList<WordSpan> wordsToCheck(QStringView text)
     return out;
 }
 
-Speller &Speller::instance()
+namespace {
+QPointer<Speller> g_service; // the application's, while it lives
+} // namespace
+
+Speller::Speller(QObject *application) : QObject(application), m_enabled(userSettings::spellChecking())
 {
-    static Speller speller;
-    return speller;
+    setObjectName(u"Speller"_s);
+    g_service = this;
 }
 
-Speller::Speller() : m_enabled(userSettings::spellChecking()) {}
+Speller &Speller::service()
+{
+    if (!g_service)
+        new Speller(QCoreApplication::instance());
+    return *g_service;
+}
 
 Speller::~Speller() = default;
 

@@ -27,16 +27,19 @@ struct WordSpan
 // and web addresses are passed by.
 QList<WordSpan> wordsToCheck(QStringView text);
 
-// Hunspell with Debian's dictionaries (hunspell-uk, hunspell-en-us), one for the whole
-// program, plus the clerk's own word list and the words skipped in this run. The
+// Hunspell with Debian's dictionaries (hunspell-uk, hunspell-en-us), one service of the
+// application (a child of its application object, made at start or on first use), plus
+// the clerk's own word list and the words skipped in this run. The
 // dictionaries load on the first word checked; a language whose dictionary is missing
 // is not checked at all.
 class Speller : public QObject
 {
     Q_OBJECT
 public:
-    static Speller &instance();
+    explicit Speller(QObject *application);
     ~Speller() override;
+    // The application's spell checker; made as its child when there is none yet.
+    static Speller &service();
 
     // Switched off, nothing is checked (the main window's setting).
     bool enabled() const { return m_enabled; }
@@ -77,7 +80,6 @@ signals:
     void changed();
 
 private:
-    Speller();
     struct Dictionary
     {
         bool tried = false;

@@ -129,7 +129,7 @@ QMenu *WritingAids::spellMenu(QPlainTextEdit *memo, const QPoint &pos)
         return menu;
     QAction *first = menu->actions().value(0);
     const QStringList suggestions =
-        spelling::Speller::instance().suggestions(wrong->word, highlighter->language(), 7);
+        spelling::Speller::service().suggestions(wrong->word, highlighter->language(), 7);
     QPointer<QPlainTextEdit> target(memo);
     for (const QString &s : suggestions) {
         auto *action = new QAction(s, menu);
@@ -152,13 +152,13 @@ QMenu *WritingAids::spellMenu(QPlainTextEdit *memo, const QPoint &pos)
     add->setObjectName(u"spellAdd"_s);
     connect(add, &QAction::triggered, this, [word = wrong->word] {
         QString error;
-        if (!spelling::Speller::instance().addToWordList(word, &error) && !error.isEmpty())
+        if (!spelling::Speller::service().addToWordList(word, &error) && !error.isEmpty())
             Platform::instance().message(error);
     });
     menu->insertAction(first, add);
     auto *skip = new QAction(u"Пропустити"_s, menu);
     skip->setObjectName(u"spellSkip"_s);
-    connect(skip, &QAction::triggered, this, [word = wrong->word] { spelling::Speller::instance().ignore(word); });
+    connect(skip, &QAction::triggered, this, [word = wrong->word] { spelling::Speller::service().ignore(word); });
     menu->insertAction(first, skip);
     if (first)
         menu->insertSeparator(first);

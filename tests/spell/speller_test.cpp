@@ -16,8 +16,8 @@ private slots:
     void initTestCase()
     {
         // The tests use Debian's own dictionaries; ./scripts/test installs them.
-        QVERIFY2(Speller::instance().available(TextLanguage::Ukrainian), "hunspell-uk is not installed");
-        QVERIFY2(Speller::instance().available(TextLanguage::English), "hunspell-en-us is not installed");
+        QVERIFY2(Speller::service().available(TextLanguage::Ukrainian), "hunspell-uk is not installed");
+        QVERIFY2(Speller::service().available(TextLanguage::English), "hunspell-en-us is not installed");
     }
 
     void words_data()
@@ -64,12 +64,12 @@ private slots:
         QFETCH(QString, word);
         QFETCH(bool, english);
         QFETCH(bool, right);
-        QCOMPARE(Speller::instance().isCorrect(word, english ? TextLanguage::English : TextLanguage::Ukrainian), right);
+        QCOMPARE(Speller::service().isCorrect(word, english ? TextLanguage::English : TextLanguage::Ukrainian), right);
     }
 
     void suggestionsAreFew()
     {
-        const QStringList s = Speller::instance().suggestions(u"программа"_s, TextLanguage::Ukrainian, 7);
+        const QStringList s = Speller::service().suggestions(u"программа"_s, TextLanguage::Ukrainian, 7);
         QVERIFY(s.contains(u"програма"_s));
         QVERIFY(s.size() <= 7);
     }
@@ -86,9 +86,9 @@ private slots:
         bool enStillChecked = false;
         {
             ScopedPlaces onlyEnglish([&only](DataPlaces &p) { p.dictionaryFolder = only.path(); });
-            ukAvailable = Speller::instance().available(TextLanguage::Ukrainian);
-            ukWrongPasses = Speller::instance().isCorrect(u"программа"_s, TextLanguage::Ukrainian);
-            enStillChecked = !Speller::instance().isCorrect(u"reserch"_s, TextLanguage::English);
+            ukAvailable = Speller::service().available(TextLanguage::Ukrainian);
+            ukWrongPasses = Speller::service().isCorrect(u"программа"_s, TextLanguage::Ukrainian);
+            enStillChecked = !Speller::service().isCorrect(u"reserch"_s, TextLanguage::English);
         }
         QVERIFY(!ukAvailable);
         QVERIFY(ukWrongPasses);
@@ -99,7 +99,7 @@ private slots:
     // also after the list is read again (a later run); a skipped word only for this run.
     void wordListAndSkip()
     {
-        Speller &s = Speller::instance();
+        Speller &s = Speller::service();
         QVERIFY(!s.isCorrect(u"Зорватик"_s, TextLanguage::Ukrainian));
         QVERIFY(s.addToWordList(u"Зорватик"_s));
         QVERIFY(s.isCorrect(u"Зорватик"_s, TextLanguage::Ukrainian));

@@ -15,12 +15,12 @@ public:
         DataPlaces places = DataPlaces::current();
         change(places);
         m_before = DataPlaces::use(places);
-        spelling::Speller::instance().reload();
+        spelling::Speller::service().reload();
     }
     ~ScopedPlaces()
     {
         DataPlaces::use(m_before);
-        spelling::Speller::instance().reload();
+        spelling::Speller::service().reload();
     }
     ScopedPlaces(const ScopedPlaces &) = delete;
     ScopedPlaces &operator=(const ScopedPlaces &) = delete;
