@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/editor_options.h"
 #include "app/paged_window.h"
 #include "fields/card_kind.h"
 #include "fields/card_problems.h"
@@ -7,25 +8,20 @@
 #include <QSet>
 
 #include <QHash>
-#include <QSize>
 #include <QStringList>
 
 #include <memory>
-#include <optional>
-
-using namespace Qt::Literals::StringLiterals;
 
 class CardDocument;
+class ClerkInput;
+class EditorCommands;
 class CardRules;
 class OrgAssist;
 class ProblemPanel;
-class QTimer;
 class ExitWiring;
 struct PageDesign;
 class FieldBinder;
-class QAction;
 class QLabel;
-class QToolButton;
 
 // The editor window every card type shares: the "&Файл" menu, the speed buttons,
 // "&Кінець введення" and the commands that act on the card's document. Each card's
@@ -34,39 +30,7 @@ class CardEditor : public PagedWindow
 {
     Q_OBJECT
 public:
-    struct Options
-    {
-        QString fileMenuText = u"&Файл"_s;
-        QString saveText = u"Записати як..."_s;
-        QString printText = u"Друк"_s;
-        QString continuationName = u"N5"_s;     // menu item of the continuation sheets
-        QString continuationText = u"Друк листів продовжень"_s;
-        QString helpText = u"&Допомога (F1)"_s;
-        // Component names of the menu items: new, open, save, print, exit, help.
-        QStringList itemNames = {u"actNew"_s,   u"actOpen"_s, u"actSave"_s,
-                                 u"actPrint"_s, u"actExit"_s, u"actHelp"_s};
-        // Tooltip of the continuation button ("" for none; by default the menu text) and
-        // the note beside it.
-        std::optional<QString> continuationHint;
-        QString continuationNote = u"- друк з 2-го листа продовження"_s;
-        // The continuation menu item may be chosen before any print.
-        bool continuationItemAtStart = false;
-        // What "Відкрити..." disables before its unsaved-changes question, so that it
-        // stays disabled when the open is then abandoned: the tool-bar buttons Save
-        // and Print, and the continuation menu item.
-        bool openDisablesButtonsFirst = false;
-        bool openDisablesContinuationFirst = false;
-        // After "Друк листів продовжень" the tool-bar button "Друк" waits for
-        // "&Кінець введення" too.
-        bool continuationDisablesPrintButton = false;
-        // Component names of "Назад" and "Вперед".
-        QString previousName = u"BitBtn2"_s;
-        QString nextName = u"BitBtn3"_s;
-        QSize size = QSize(900, 640);
-        bool minMaxBoxes = true;
-        int hintShowAfter = 400;
-        int hintHideAfter = 20000;
-    };
+    using Options = EditorOptions;
 
     CardEditor(const CardKind &kind, const Options &options, QWidget *parent = nullptr);
     ~CardEditor() override;
@@ -105,9 +69,6 @@ public:
     virtual void printCard();
     virtual void printContinuation();
     void exitEditor();
-
-    // A key released in `field` marks the card modified.
-    void watchMarks(QWidget *field);
 
     // The window takes the size and place the last closed editor of its type left
     // behind, and leaves its own when it closes; the file dialogs start in the folders
@@ -149,7 +110,6 @@ protected:
 
     bool mayLeavePage() override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateState();
@@ -166,7 +126,6 @@ private:
     bool askToSave();
     // Runs the whole-card check and lists its problems.
     void listProblems();
-    void showProblemPanel();
 
     const CardKind &m_kind;
     CardDocument *m_document;
@@ -180,25 +139,10 @@ private:
     bool m_openDisablesContinuation;
     bool m_continuationDisablesPrint;
     QSet<QWidget *> m_unchecked;
-    bool m_changedByClerk = false; // a value the card keeps changed since the last key press
-    QHash<QObject *, QString> m_clickFields; // widget (or part) -> field with a click rule
-    QAction *m_actNew;
-    QAction *m_actOpen;
-    QAction *m_actSave;
-    QAction *m_actPrint;
-    QAction *m_actContinuation;
-    QAction *m_actExit;
-    QAction *m_actHelp;
-    QAction *m_actCheck;
+    ClerkInput *m_input;
+    std::unique_ptr<EditorCommands> m_commands;
     ProblemPanel *m_problemPanel;
-    QTimer *m_recheck; // the panel follows the card a moment after each change
     QList<CardProblem> m_problems;
-    QToolButton *m_btnNew;
-    QToolButton *m_btnOpen;
-    QToolButton *m_btnSave;
-    QToolButton *m_btnPrint;
-    QToolButton *m_btnContinuation;
-    QToolButton *m_btnCheck;
     // Last, so they go first: the rules, then what is attached to the window and uses them.
     std::unique_ptr<CardRules> m_ownRules;
     std::unique_ptr<OrgAssist> m_orgAssist;

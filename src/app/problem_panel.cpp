@@ -1,7 +1,14 @@
 #include "app/problem_panel.h"
 
+#include "fields/card_model.h"
+#include "fields/card_problems.h"
+#include "fields/field_captions.h"
+#include "widgets/field_factory.h"
+
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -27,8 +34,15 @@ QString problemsCount(int n)
 
 } // namespace
 
-ProblemPanel::ProblemPanel(QWidget *parent) : QDockWidget(u"Перевірка картки"_s, parent)
+ProblemPanel::ProblemPanel(QWidget *parent)
+    : QDockWidget(u"Перевірка картки"_s, parent), m_recheck(new QTimer(this))
 {
+    m_recheck->setSingleShot(true);
+    m_recheck->setInterval(250);
+    connect(m_recheck, &QTimer::timeout, this, [this] {
+        if (isVisible())
+            emit recheckDue();
+    });
     setObjectName(u"dockProblems"_s);
     setFeatures(QDockWidget::DockWidgetClosable);
     auto *body = new QWidget(this);
@@ -86,4 +100,35 @@ QString ProblemPanel::summary() const
 {
     const int n = rowCount();
     return n == 0 ? u"Картку перевірено: проблем не знайдено."_s : problemsCount(n);
+}
+
+void ProblemPanel::setProblems(const QList<CardProblem> &problems, FieldBinder &binder)
+{
+    const FieldTable &table = binder.model().table();
+    QList<Row> rows;
+    for (const CardProblem &p : problems) {
+        const FieldInfo *info = table.find(p.field);
+        const QWidget *w = binder.widget(p.field);
+        QString caption = w ? w->accessibleName() : QString();
+        if (caption.isEmpty())
+            caption = info ? fieldCaptions::own(*info) : p.field;
+        if (info) // the code has its own column
+            caption = fieldCaptions::withoutCode(caption, info->code);
+        const int page = info ? info->page : -1;
+        rows << Row{p.code, caption, p.entryTitle, p.message, table.pages().value(page), !p.blocking};
+    }
+    setRows(rows);
+}
+
+void ProblemPanel::showUnder(QMainWindow &window)
+{
+    if (isVisible())
+        return;
+    show();
+    window.resizeDocks({this}, {fontMetrics().height() * 9}, Qt::Vertical);
+}
+
+void ProblemPanel::recheckSoon()
+{
+    m_recheck->start();
 }

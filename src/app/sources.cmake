@@ -1,5 +1,8 @@
 list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/card_editor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card_pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clerk_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/editor_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/confirm_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_label.cpp
@@ -10,6 +13,7 @@ list(APPEND ZORVAT_UI_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/problem_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_platform.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rule_binding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paged_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_picture.cpp
