@@ -8,7 +8,7 @@
 #include "paint_watch.h"
 
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 

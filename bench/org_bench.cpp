@@ -4,7 +4,7 @@
 #include "bench_registry.h"
 
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "fields/card_document.h"
 #include "orgs/org_assist.h"
 #include "orgs/org_store.h"

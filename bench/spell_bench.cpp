@@ -3,7 +3,7 @@
 #include "bench_registry.h"
 
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "spell/speller.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "app/command_line.h"
 #include "app/entry_label.h"
 #include "app/guide_window.h"

@@ -1,4 +1,4 @@
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 
 #include "cards/ik/ik_editor.h"
 #include "cards/ok/ok_editor.h"

@@ -1,4 +1,4 @@
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "app/problem_panel.h"
 #include "cardfile/card_reader.h"
 #include "fields/card_document.h"

@@ -1,4 +1,4 @@
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "cardfile/card_item.h"
 #include "cardfile/cp1251.h"
 #include "fields/card_document.h"

@@ -1,4 +1,4 @@
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "fields/card_document.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"

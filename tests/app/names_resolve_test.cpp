@@ -1,5 +1,5 @@
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "fields/card_document.h"
 #include "fields/card_rules.h"
 #include "widgets/field_factory.h"

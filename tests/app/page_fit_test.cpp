@@ -1,5 +1,5 @@
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "support/editor_driver.h"
 #include "support/fake_platform.h"
 #include "support/page_fit_checks.h"

@@ -1,5 +1,5 @@
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "app/guide_window.h"
 #include "app/main_window.h"
 #include "app/qt_platform.h"

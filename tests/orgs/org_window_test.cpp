@@ -1,5 +1,5 @@
 #include "app/card_editor.h"
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "cards/okd/okd_model.h"
 #include "cards/rk/rk_model.h"
 #include "fields/card_document.h"

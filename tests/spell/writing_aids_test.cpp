@@ -1,4 +1,4 @@
-#include "app/card_editors.h"
+#include "cards/card_editors.h"
 #include "app/main_window.h"
 #include "fields/bilingual_texts.h"
 #include "fields/card_document.h"

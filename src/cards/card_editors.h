@@ -5,6 +5,6 @@
 class CardEditor;
 class QWidget;
 
-// The editors of the card kinds, kept with the cards (cards/card_editors.cpp), so that
+// The editors of the card kinds, kept with the cards, so that
 // the main window creates one by its type without knowing any card's editor.
 CardEditor *createCardEditor(CardType type, QWidget *parent);
