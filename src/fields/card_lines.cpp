@@ -5,16 +5,18 @@
 #include "fields/edit_mask.h"
 #include "fields/record_lists.h"
 
-void CardLines::field(const QString &code, const QString &field, When when)
+void CardLines::field(const QString &field, When when)
 {
-    if (when == When::Always || !m_model.isEmptyValue(field))
-        add(code, m_model.text(field));
+    const FieldInfo *info = m_model.table().find(field);
+    Q_ASSERT_X(info, "CardLines::field", qPrintable(field));
+    if (info && (when == When::Always || !m_model.isEmptyValue(field)))
+        add(info->code, m_model.text(field));
 }
 
-void CardLines::fields(const QList<std::pair<QString, QString>> &codes, When when)
+void CardLines::fields(const QStringList &fields, When when)
 {
-    for (const auto &[code, name] : codes)
-        field(code, name, when);
+    for (const QString &name : fields)
+        field(name, when);
 }
 
 void CardLines::records(const QString &code, const QStringList &records)
@@ -32,7 +34,7 @@ void CardLines::filledMasks(const QString &code, const QStringList &fields)
 {
     for (const QString &f : fields) {
         if (m_model.text(f) != EditMask(m_model.mask(f)).emptyText())
-            field(code, f);
+            add(code, m_model.text(f));
     }
 }
 

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <utility>
-
 class BilingualTexts;
 class CardModel;
 class RecordLists;
@@ -21,8 +19,9 @@ public:
     void raw(const QString &line) { m_lines << line; }
     void raw(const QStringList &lines) { m_lines << lines; }
     void add(const QString &code, const QString &value) { raw(code + QLatin1Char('\\') + value); }
-    void field(const QString &code, const QString &field, When when = When::Always);
-    void fields(const QList<std::pair<QString, QString>> &codes, When when = When::Always);
+    // The field's line under the code its row in the card's table gives.
+    void field(const QString &field, When when = When::Always);
+    void fields(const QStringList &fields, When when = When::Always);
     // One line of `code` per record.
     void records(const QString &code, const QStringList &records);
     // The records of list `list` from 1 up to the first empty slot.

@@ -28,23 +28,21 @@ QStringList onOneLine(QStringList records)
 QStringList ikCardLines(IkModel &m)
 {
     CardLines out(m);
-    out.fields({{u"5419"_s, u"ed5419"_s}, {u"5436"_s, u"ed5436"_s}, {u"5437"_s, u"ed5437"_s},
-                {u"5439"_s, u"ed5439"_s}});
+    out.fields({u"ed5419"_s, u"ed5436"_s, u"ed5437"_s, u"ed5439"_s});
     out.bilingual(m.titles(), 0);
-    out.fields({{u"9118"_s, u"mm9118"_s}, {u"5635"_s, u"mm5635"_s}, {u"5636"_s, u"mm5636"_s},
-                {u"1001"_s, u"mm1001"_s}});
+    out.fields({u"mm9118"_s, u"mm5635"_s, u"mm5636"_s, u"mm1001"_s});
     if (m.isEmptyValue(u"cb9153a"_s))
-        out.field(u"9153"_s, u"cb9153"_s);
+        out.field(u"cb9153"_s);
     else
         out.add(u"9153"_s, out.joined({u"cb9153"_s, u"cb9153a"_s}));
-    out.field(u"9155"_s, u"mm9155"_s);
+    out.field(u"mm9155"_s);
 
     m.storeOwner();
     out.records(u"2459"_s, onOneLine(m.lists().records(IkList::Owners)));
 
     if (!m.isEmptyValue(u"cb7326"_s))
         out.add(u"7326"_s, out.joined({u"cb7326"_s, u"ed7326"_s}));
-    out.field(u"7344"_s, u"cb7344"_s, When::Filled);
+    out.field(u"cb7344"_s, When::Filled);
     out.add(u"5638"_s, out.joined({u"ed5638a"_s, u"ed5638b"_s, u"ed5638c"_s, u"ed5638d"_s}));
     out.add(u"1004"_s, out.joined({u"cb1004"_s, u"ed1004"_s}));
     out.add(u"1005"_s, out.joined({u"cb1005"_s, u"ed1005"_s}));
@@ -52,7 +50,6 @@ QStringList ikCardLines(IkModel &m)
                                    u"ed10066"_s, u"ed10067"_s}));
     out.add(u"1009"_s, out.joined({u"cb1009"_s, u"cb1009a"_s}));
     out.filledMasks(u"5616"_s, ikRubricFields());
-    out.fields({{u"6111"_s, u"ed6111"_s}, {u"6210"_s, u"cb6210"_s}, {u"6141"_s, u"ed6141"_s},
-                {u"6140"_s, u"ed6140"_s}});
+    out.fields({u"ed6111"_s, u"cb6210"_s, u"ed6141"_s, u"ed6140"_s});
     return out.lines();
 }

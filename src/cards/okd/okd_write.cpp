@@ -61,42 +61,39 @@ void opponents(CardLines &out, const OkdModel &m)
 QStringList okdCardLines(const OkdModel &m)
 {
     CardLines out(m);
-    out.fields({{u"5013"_s, u"cb5013"_s}, {u"5256"_s, u"cb5256"_s}});
+    out.fields({u"cb5013"_s, u"cb5256"_s});
     out.add(u"5418"_s, out.joined({u"ed5418N"_s, u"ed5418D"_s}));
-    out.fields({{u"5438"_s, u"ed5438"_s}, {u"5436"_s, u"ed5436"_s}});
+    out.fields({u"ed5438"_s, u"ed5436"_s});
     out.bilingual(m.texts(), int(OkdText::ApplicantName));
     out.add(u"6642"_s, m.text(u"cb6642"_s) == QLatin1String("1") ? u"1"_s : u"0"_s);
-    out.fields({{u"7425"_s, u"ed7425"_s}, {u"6444"_s, u"ed6444"_s}});
+    out.fields({u"ed7425"_s, u"ed6444"_s});
     if (!isUntouched(m, u"Ed6444a"_s))
-        out.field(u"6444"_s, u"Ed6444a"_s);
-    out.fields({{u"6480"_s, u"ed6480"_s}, {u"7434"_s, u"ed7434"_s}, {u"5743"_s, u"ed5743"_s},
-                {u"5744"_s, u"ed5744"_s}, {u"5715"_s, u"cb5715"_s}, {u"7021"_s, u"ed7021"_s},
-                {u"7443"_s, u"cb7443"_s}, {u"7344"_s, u"cb7344"_s}});
+        out.field(u"Ed6444a"_s);
+    out.fields({u"ed6480"_s, u"ed7434"_s, u"ed5743"_s, u"ed5744"_s, u"cb5715"_s, u"ed7021"_s, u"cb7443"_s,
+                u"cb7344"_s});
     out.bilingual(m.texts(), int(OkdText::ThesisTitle));
     out.bilingual(m.texts(), int(OkdText::ThesisAbstract));
 
     out.add(u"7452"_s, m.councilCipher());
     for (int slot = 1; slot < OkdModel::kSlots; ++slot)
         out.add(OkdModel::organisationCodes(slot).subordination, m.organisation(slot).subordination);
-    out.field(u"1133"_s, u"cb1133"_s);
+    out.field(u"cb1133"_s);
     out.add(OkdModel::organisationCodes(0).phone, m.organisation(0).phone);
     for (int slot = 1; slot < OkdModel::kSlots; ++slot)
         organisation(out, m, slot);
 
-    out.fields({{u"5742"_s, u"ed5742"_s}, {u"5751"_s, u"ed5751"_s}, {u"5760"_s, u"ed5760"_s},
-                {u"5778"_s, u"ed5778"_s}, {u"5787"_s, u"ed5787"_s}, {u"5481"_s, u"ed5481"_s},
-                {u"5472"_s, u"ed5472"_s}});
+    out.fields({u"ed5742"_s, u"ed5751"_s, u"ed5760"_s, u"ed5778"_s, u"ed5787"_s, u"ed5481"_s, u"ed5472"_s});
     supervisors(out, m);
     opponents(out, m);
-    out.field(u"5634"_s, u"ed5634"_s);
+    out.field(u"ed5634"_s);
     for (const QString &rubric : okdRubricFields()) {
         if (!isUntouched(m, rubric))
-            out.field(u"5616"_s, rubric);
+            out.field(rubric);
     }
-    out.field(u"6174"_s, u"ed6174"_s, CardLines::When::Filled);
-    out.field(u"6141"_s, u"ed6141"_s);
+    out.field(u"ed6174"_s, CardLines::When::Filled);
+    out.field(u"ed6141"_s);
     if (!m.text(u"ed6273ns"_s).isEmpty() || !m.text(u"ed6273vz"_s).isEmpty())
         out.add(u"6273"_s, out.joined({u"ed6273ns"_s, u"ed6273vz"_s}));
-    out.field(u"6140"_s, u"ed6140"_s);
+    out.field(u"ed6140"_s);
     return out.lines();
 }

@@ -12,17 +12,17 @@ using When = CardLines::When;
 QStringList rkCardLines(RkModel &m)
 {
     CardLines out(m);
-    out.field(u"5256"_s, u"ed5256"_s);
-    out.field(u"5436"_s, u"ed5436"_s);
+    out.field(u"ed5256"_s);
+    out.field(u"ed5436"_s);
     out.add(u"5418"_s, out.joined({u"ed5418N"_s, u"ed5418D"_s}));
-    out.field(u"5517"_s, u"ed5517"_s, When::Filled);
+    out.field(u"ed5517"_s, When::Filled);
     out.add(u"2457"_s, QString::number(rkPersonKind(m.text(u"lizv"_s))) + QLatin1Char('\\') + m.text(u"ed2457"_s));
     out.bilingual(m.texts(), int(RkText::ExecutorName));
     out.trimmed(u"2358"_s, u"ed2358"_s);
     out.add(u"2655"_s, CardLines::chopBlanks(m.text(u"gorv"_s)) + QLatin1Char('\\') + m.text(u"mm2655"_s));
-    out.fields({{u"2934"_s, u"ed2934"_s}, {u"2394"_s, u"ed2394"_s}}, When::Always);
+    out.fields({u"ed2934"_s, u"ed2394"_s}, When::Always);
     out.trimmed(u"1332"_s, u"ed1332"_s);
-    out.field(u"1133"_s, u"cb1133"_s);
+    out.field(u"cb1133"_s);
 
     m.storeCustomer();
     out.list(u"2458"_s, m.lists(), int(RkList::Customers));
@@ -34,21 +34,20 @@ QStringList rkCardLines(RkModel &m)
             out.raw(out.joined(row));
     }
 
-    out.fields({{u"7353"_s, u"ed7353"_s}, {u"7362"_s, u"ed7362"_s}, {u"7146"_s, u"ed7146"_s}, {u"7191"_s, u"ed7191"_s}},
+    out.fields({u"ed7353"_s, u"ed7362"_s, u"ed7146"_s, u"ed7191"_s},
                When::Always);
     const QString other = m.text(u"cb9153a"_s);
     out.add(u"9153"_s, m.text(u"cb9153"_s) + (other.isEmpty() ? QString() : QLatin1Char('\\') + other));
 
-    out.fields({{u"7210"_s, u"ed7210"_s}, {u"7209"_s, u"ed7209"_s}, {u"7021"_s, u"ed7021"_s}, {u"7700"_s, u"ed7700"_s}},
+    out.fields({u"ed7210"_s, u"ed7209"_s, u"ed7021"_s, u"ed7700"_s},
                When::Filled);
     if (!m.isEmptyValue(u"cb7201"_s))
         out.add(u"7201"_s, out.joined({u"cb7201"_s, u"ed7201a"_s}));
-    out.fields({{u"7023"_s, u"ed7023"_s}, {u"7022"_s, u"ed7022"_s}, {u"7199"_s, u"cb7199"_s},
-                {u"9155"_s, u"mm9155"_s}, {u"9156"_s, u"mm9156"_s}},
+    out.fields({u"ed7023"_s, u"ed7022"_s, u"cb7199"_s, u"mm9155"_s, u"mm9156"_s},
                When::Filled);
 
     out.bilingual(m.texts(), int(RkText::WorkTitle));
-    out.field(u"9126"_s, u"mm9126"_s);
+    out.field(u"mm9126"_s);
 
     m.storeCoExecutor();
     m.storeStage();
@@ -58,12 +57,12 @@ QStringList rkCardLines(RkModel &m)
             out.add(u"9036"_s, stage);
     }
 
-    out.field(u"5634"_s, u"ed5634"_s);
+    out.field(u"ed5634"_s);
     out.filledMasks(u"5616"_s, rkRubricFields());
-    out.field(u"6111"_s, u"ed6111"_s);
-    out.field(u"6210"_s, u"ed6210"_s, When::Filled);
+    out.field(u"ed6111"_s);
+    out.field(u"ed6210"_s, When::Filled);
     out.bilingual(m.texts(), int(RkText::WorkHead));
-    out.field(u"6228"_s, u"ed6228"_s, When::Filled);
-    out.fields({{u"6140"_s, u"ed6140"_s}, {u"6141"_s, u"ed6141"_s}}, When::Always);
+    out.field(u"ed6228"_s, When::Filled);
+    out.fields({u"ed6140"_s, u"ed6141"_s}, When::Always);
     return out.lines();
 }
