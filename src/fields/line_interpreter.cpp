@@ -1,5 +1,7 @@
 #include "fields/line_interpreter.h"
 
+#include "fields/field_table.h"
+
 #include "cardfile/card_item.h"
 #include "fields/card_model.h"
 #include "fields/edit_mask.h"
@@ -57,4 +59,17 @@ void LineInterpreter::settleSkippedLines(const CardModel &model, const QHash<QSt
             texts << model.text(field);
         return texts;
     });
+}
+
+QHash<QString, QStringList> plainLineCodes(const FieldTable &table, const QStringList &fields,
+                                           const QHash<QString, QStringList> &more)
+{
+    QHash<QString, QStringList> codes = more;
+    for (const QString &name : fields) {
+        const FieldInfo *info = table.find(name);
+        Q_ASSERT_X(info, "plainLineCodes", qPrintable(name));
+        if (info)
+            codes.insert(info->code, {name});
+    }
+    return codes;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class CardModel;
+class FieldTable;
 
 // A card's line interpreter by its code sets: the multi-line codes and the
 // codes whose lines count with an empty value. Each round applies the multi-line
@@ -45,3 +46,9 @@ private:
     QSet<QString> m_multiLine;
     QSet<QString> m_keptEmpty;
 };
+
+// The lines whose items 2, 3, ... go into fields, by code: each of `fields` under the
+// code its row in `table` gives, and the lines of several items (or of other codes)
+// as `more` lists them.
+QHash<QString, QStringList> plainLineCodes(const FieldTable &table, const QStringList &fields,
+                                           const QHash<QString, QStringList> &more = {});

@@ -13,30 +13,20 @@ namespace {
 // into the second, and so on.
 const QHash<QString, QStringList> &plainCodes()
 {
-    static const QHash<QString, QStringList> codes = {
-        {u"5436"_s, {u"ed5436"_s}},
-        {u"5437"_s, {u"ed5437"_s}},
-        {u"5439"_s, {u"ed5439"_s}},
-        {u"5419"_s, {u"ed5419"_s}},
-        {u"9153"_s, {u"cb9153"_s, u"cb9153a"_s}},
-        {u"7326"_s, {u"cb7326"_s, u"ed7326"_s}},
-        {u"7344"_s, {u"cb7344"_s}},
-        {u"5638"_s, {u"ed5638a"_s, u"ed5638b"_s, u"ed5638c"_s, u"ed5638d"_s}},
-        {u"1005"_s, {u"cb1005"_s, u"ed1005"_s}},
-        {u"1004"_s, {u"cb1004"_s, u"ed1004"_s}},
-        {u"1006"_s, {u"ed10061"_s, u"ed10062"_s, u"ed10063"_s, u"ed10064"_s, u"ed10065"_s, u"ed10066"_s, u"ed10067"_s}},
-        {u"1009"_s, {u"cb1009"_s, u"cb1009a"_s}},
-        {u"6111"_s, {u"ed6111"_s}},
-        {u"6140"_s, {u"ed6140"_s}},
-        {u"6141"_s, {u"ed6141"_s}},
-        {u"6210"_s, {u"cb6210"_s}},
-        // Multi-line values.
-        {u"9155"_s, {u"mm9155"_s}},
-        {u"9118"_s, {u"mm9118"_s}},
-        {u"5635"_s, {u"mm5635"_s}},
-        {u"5636"_s, {u"mm5636"_s}},
-        {u"1001"_s, {u"mm1001"_s}},
-    };
+    static const QHash<QString, QStringList> codes = plainLineCodes(ikFieldTable(),
+        {
+            u"ed5436"_s, u"ed5437"_s, u"ed5439"_s, u"ed5419"_s, u"cb7344"_s, u"ed6111"_s, u"ed6140"_s, u"ed6141"_s,
+            u"cb6210"_s, u"mm9155"_s, u"mm9118"_s, u"mm5635"_s, u"mm5636"_s, u"mm1001"_s
+        },
+        {
+            {u"9153"_s, {u"cb9153"_s, u"cb9153a"_s}},
+            {u"7326"_s, {u"cb7326"_s, u"ed7326"_s}},
+            {u"5638"_s, {u"ed5638a"_s, u"ed5638b"_s, u"ed5638c"_s, u"ed5638d"_s}},
+            {u"1005"_s, {u"cb1005"_s, u"ed1005"_s}},
+            {u"1004"_s, {u"cb1004"_s, u"ed1004"_s}},
+            {u"1006"_s, {u"ed10061"_s, u"ed10062"_s, u"ed10063"_s, u"ed10064"_s, u"ed10065"_s, u"ed10066"_s, u"ed10067"_s}},
+            {u"1009"_s, {u"cb1009"_s, u"cb1009a"_s}},
+        });
     return codes;
 }
 

@@ -14,22 +14,24 @@ namespace {
 // into the second. Lines and multi-line values alike.
 const QHash<QString, QStringList> &plainCodes()
 {
-    static const QHash<QString, QStringList> codes = {
-        {u"5256"_s, {u"cb5256"_s}},   {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
-        {u"5436"_s, {u"ed5436"_s}},   {u"5437"_s, {u"ed5437"_s}},   {u"7700"_s, {u"ed7700"_s}},
-        {u"7023"_s, {u"ed7023"_s}},   {u"7022"_s, {u"ed7022"_s}},   {u"2358"_s, {u"ed2358"_s}},
-        {u"2934"_s, {u"ed2934"_s}},   {u"2394"_s, {u"ed2394"_s}},   {u"1332"_s, {u"ed1332"_s}},
-        {u"1133"_s, {u"cb1133"_s}},   {u"2360"_s, {u"ed2360"_s}},   {u"2935"_s, {u"ed2935"_s}},
-        {u"2395"_s, {u"ed2395"_s}},   {u"1333"_s, {u"ed1333"_s}},   {u"5518"_s, {u"ed5518N"_s, u"ed5518D"_s}},
-        {u"5040"_s, {u"cb5040"_s}},   {u"5715"_s, {u"cb5715"_s}},   {u"5535"_s, {u"cb5535"_s}},
-        {u"5211"_s, {u"cb5211"_s}},   {u"5742"_s, {u"ed5742"_s}},   {u"5743"_s, {u"ed5743"_s}},
-        {u"5744"_s, {u"ed5744"_s}},   {u"5634"_s, {u"ed5634"_s}},   {u"6111"_s, {u"ed6111"_s}},
-        {u"6140"_s, {u"ed6140"_s}},   {u"6141"_s, {u"ed6141"_s}},   {u"6210"_s, {u"ed6210vc"_s}},
-        {u"6228"_s, {u"ed6228vc"_s}},
-        // Multi-line values.
-        {u"2655"_s, {u"gorv"_s, u"mm2655"_s}}, {u"2153"_s, {u"mm2153"_s}},
-        {u"2657"_s, {u"gorz"_s, u"mm2657"_s}}, {u"5481"_s, {u"mm5481"_s}},
-    };
+    static const QHash<QString, QStringList> codes = plainLineCodes(okFieldTable(),
+        {
+            u"cb5256"_s, u"ed5436"_s, u"ed5437"_s, u"ed7700"_s, u"ed7023"_s, u"ed7022"_s, u"ed2358"_s, u"ed2934"_s,
+            u"ed2394"_s, u"ed1332"_s, u"cb1133"_s, u"cb5040"_s, u"cb5715"_s, u"cb5535"_s, u"cb5211"_s, u"ed5742"_s,
+            u"ed5743"_s, u"ed5744"_s, u"ed5634"_s, u"ed6111"_s, u"ed6140"_s, u"ed6141"_s, u"ed6210vc"_s,
+            u"ed6228vc"_s, u"mm5481"_s
+        },
+        {
+            {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
+            {u"2360"_s, {u"ed2360"_s}},
+            {u"2935"_s, {u"ed2935"_s}},
+            {u"2395"_s, {u"ed2395"_s}},
+            {u"1333"_s, {u"ed1333"_s}},
+            {u"5518"_s, {u"ed5518N"_s, u"ed5518D"_s}},
+            {u"2655"_s, {u"gorv"_s, u"mm2655"_s}},
+            {u"2153"_s, {u"mm2153"_s}},
+            {u"2657"_s, {u"gorz"_s, u"mm2657"_s}},
+        });
     return codes;
 }
 

@@ -14,18 +14,17 @@ namespace {
 // into the second.
 const QHash<QString, QStringList> &plainCodes()
 {
-    static const QHash<QString, QStringList> codes = {
-        {u"5013"_s, {u"cb5013"_s}}, {u"5256"_s, {u"cb5256"_s}}, {u"7425"_s, {u"ed7425"_s}},
-        {u"6480"_s, {u"ed6480"_s}}, {u"7021"_s, {u"ed7021"_s}}, {u"7443"_s, {u"cb7443"_s}},
-        {u"7344"_s, {u"cb7344"_s}}, {u"5715"_s, {u"cb5715"_s}}, {u"5743"_s, {u"ed5743"_s}},
-        {u"5744"_s, {u"ed5744"_s}}, {u"6174"_s, {u"ed6174"_s}}, {u"6140"_s, {u"ed6140"_s}},
-        {u"6141"_s, {u"ed6141"_s}}, {u"5438"_s, {u"ed5438"_s}}, {u"5436"_s, {u"ed5436"_s}},
-        {u"7434"_s, {u"ed7434"_s}}, {u"5634"_s, {u"ed5634"_s}}, {u"5742"_s, {u"ed5742"_s}},
-        {u"5751"_s, {u"ed5751"_s}}, {u"5760"_s, {u"ed5760"_s}}, {u"5778"_s, {u"ed5778"_s}},
-        {u"5787"_s, {u"ed5787"_s}}, {u"5481"_s, {u"ed5481"_s}}, {u"5472"_s, {u"ed5472"_s}},
-        {u"1133"_s, {u"cb1133"_s}}, {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
-        {u"6273"_s, {u"ed6273ns"_s, u"ed6273vz"_s}},
-    };
+    static const QHash<QString, QStringList> codes = plainLineCodes(okdFieldTable(),
+        {
+            u"cb5013"_s, u"cb5256"_s, u"ed7425"_s, u"ed6480"_s, u"ed7021"_s, u"cb7443"_s, u"cb7344"_s, u"cb5715"_s,
+            u"ed5743"_s, u"ed5744"_s, u"ed6174"_s, u"ed6140"_s, u"ed6141"_s, u"ed5438"_s, u"ed5436"_s, u"ed7434"_s,
+            u"ed5634"_s, u"ed5742"_s, u"ed5751"_s, u"ed5760"_s, u"ed5778"_s, u"ed5787"_s, u"ed5481"_s, u"ed5472"_s,
+            u"cb1133"_s
+        },
+        {
+            {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
+            {u"6273"_s, {u"ed6273ns"_s, u"ed6273vz"_s}},
+        });
     return codes;
 }
 

@@ -13,20 +13,18 @@ namespace {
 // into the second.
 const QHash<QString, QStringList> &plainCodes()
 {
-    static const QHash<QString, QStringList> codes = {
-        {u"5256"_s, {u"ed5256"_s}},   {u"5436"_s, {u"ed5436"_s}},   {u"5517"_s, {u"ed5517"_s}},
-        {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
-        {u"7146"_s, {u"ed7146"_s}},   {u"7210"_s, {u"ed7210"_s}},   {u"7209"_s, {u"ed7209"_s}},
-        {u"7021"_s, {u"ed7021"_s}},   {u"7700"_s, {u"ed7700"_s}},   {u"7023"_s, {u"ed7023"_s}},
-        {u"7022"_s, {u"ed7022"_s}},   {u"7199"_s, {u"cb7199"_s}},   {u"7191"_s, {u"ed7191"_s}},
-        {u"2358"_s, {u"ed2358"_s}},   {u"2934"_s, {u"ed2934"_s}},   {u"2394"_s, {u"ed2394"_s}},
-        {u"1332"_s, {u"ed1332"_s}},   {u"1133"_s, {u"cb1133"_s}},
-        {u"2754"_s, {u"gorv"_s}}, // older form of the executor's city
-        {u"2655"_s, {u"gorv"_s, u"mm2655"_s}},
-        {u"7353"_s, {u"ed7353"_s}},   {u"7362"_s, {u"ed7362"_s}},   {u"5634"_s, {u"ed5634"_s}},
-        {u"6111"_s, {u"ed6111"_s}},   {u"6210"_s, {u"ed6210"_s}},   {u"6141"_s, {u"ed6141"_s}},
-        {u"6228"_s, {u"ed6228"_s}},   {u"6140"_s, {u"ed6140"_s}},
-    };
+    static const QHash<QString, QStringList> codes = plainLineCodes(rkFieldTable(),
+        {
+            u"ed5256"_s, u"ed5436"_s, u"ed5517"_s, u"ed7146"_s, u"ed7210"_s, u"ed7209"_s, u"ed7021"_s, u"ed7700"_s,
+            u"ed7023"_s, u"ed7022"_s, u"cb7199"_s, u"ed7191"_s, u"ed2358"_s, u"ed2934"_s, u"ed2394"_s, u"ed1332"_s,
+            u"cb1133"_s, u"ed7353"_s, u"ed7362"_s, u"ed5634"_s, u"ed6111"_s, u"ed6210"_s, u"ed6141"_s, u"ed6228"_s,
+            u"ed6140"_s
+        },
+        {
+            {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
+            {u"2754"_s, {u"gorv"_s}}, // older form of the executor's city
+            {u"2655"_s, {u"gorv"_s, u"mm2655"_s}},
+        });
     return codes;
 }
 
