@@ -15,15 +15,15 @@ using K = FieldKind;
 
 // The state registration and accounting numbers: a letter "U" first or fifth, and
 // the mark "с" at the end.
-F stateNumber(const QString &name, const QString &label)
+F stateNumber(const QString &name, const QString &code, const QString &label)
 {
-    return F(K::Masked, name, name.mid(2)).mask(u"AA99A999999l;1;_"_s, 12).label(label);
+    return F(K::Masked, name, code).mask(u"AA99A999999l;1;_"_s, 12).label(label);
 }
 
-// A field "Інше" beside a code box, for the text of its "other" code.
-F otherText(const QString &name, const QString &code)
+// A field "Інше" beside a code box, for the text of its "other" code `otherCode`.
+F otherText(const QString &name, const QString &code, const QString &otherCode)
 {
-    return F(K::Edit, name, name.mid(2)).label(u"Інше"_s).hint(u"Вказується при віборі коду "_s + code + u" (інше)"_s);
+    return F(K::Edit, name, code).label(u"Інше"_s).hint(u"Вказується при віборі коду "_s + otherCode + u" (інше)"_s);
 }
 
 // A hint of codes: the heading line, then "code - meaning" per line.
@@ -38,10 +38,10 @@ QString codeHint(const QString &heading, const QStringList &codes, const QString
 }
 
 // A code box that starts empty and a cleared card empties, its hint the meanings of its codes.
-F codeBox(const QString &name, const QStringList &codes, const QString &label, const QString &heading,
-          const QStringList &meanings)
+F codeBox(const QString &name, const QString &code, const QStringList &codes, const QString &label,
+          const QString &heading, const QStringList &meanings)
 {
-    return F(K::Combo, name, name.mid(2)).items(codes).cleared({}).label(label)
+    return F(K::Combo, name, code).items(codes).cleared({}).label(label)
         .hint(codeHint(heading, codes, meanings));
 }
 
@@ -84,8 +84,8 @@ Page registrationPage()
         F(K::Masked, u"ed5419"_s, u"5419"_s).dateMask().label(u"5419. Дата реєстрації"_s)
             .hint(commonTexts::dateHint()),
         // The only field whose key marks the card modified.
-        stateNumber(u"ed5436"_s, u"5436. Державний реєстраційний №"_s).marks().hint(commonTexts::stateNumberHint()),
-        stateNumber(u"ed5437"_s, u"5437. Державний обліковий номер"_s)
+        stateNumber(u"ed5436"_s, u"5436"_s, u"5436. Державний реєстраційний №"_s).marks().hint(commonTexts::stateNumberHint()),
+        stateNumber(u"ed5437"_s, u"5437"_s, u"5437. Державний обліковий номер"_s)
             .hint(u"Вказується державний обліковий номер НДР (ДКР), зафіксований в ОК (п'ята літера \"U\")"_s),
         languageGroup(u"Indjzr"_s, u"українська"_s, u"Мова назви науково-технічної продукції:"_s),
         F(K::Memo, u"mm9027"_s, u"9027"_s).noEnter().label(u"9027. Назва науково-технічної продукції "_s),
@@ -129,32 +129,32 @@ Page completionPage()
     const QStringList rights = numbered(u"5."_s, 6);
     const QStringList transfers = numbered(u"4."_s, 9);
     return Page{
-        otherText(u"ed7326"_s, u"3.9"_s),
+        otherText(u"ed7326"_s, u"7326"_s, u"3.9"_s),
         // Its list ends with an empty entry: the stage may stay unnamed.
-        codeBox(u"cb7326"_s, stages, u"7326. Стадія завершеності науково-технічної продукції"_s,
+        codeBox(u"cb7326"_s, u"7326"_s, stages, u"7326. Стадія завершеності науково-технічної продукції"_s,
                 u"Вказуються відповідні коди: "_s,
                 {u"Ідея, концепція"_s, u"Звіт по НДДКР"_s, u"Експериментальний (макетний) зразок"_s,
                  u"Дослідний зразок"_s, u"Конструкторська та технологічна документація"_s, u"Промисловий зразок"_s,
                  u"Дрібносерійне виробництво"_s, u"Серійне виробництво"_s, u"Інше (вкажіть свій варіант)"_s})
             .items(stages + QStringList{QString()}),
-        codeBox(u"cb7344"_s, {u"35"_s, u"53"_s}, u"7344. Упровадження науково-технічної продукції"_s,
+        codeBox(u"cb7344"_s, u"7344"_s, {u"35"_s, u"53"_s}, u"7344. Упровадження науково-технічної продукції"_s,
                 u"Проставляється відповідний код: "_s, {u"Упроваджено"_s, u"Не впроваджено"_s}),
         F(K::Edit, u"ed5638a"_s, u"5638"_s).label(u"- строки впровадження"_s),
         F(K::Edit, u"ed5638b"_s, u"5638"_s).label(u"- виробники продукції"_s),
         F(K::Edit, u"ed5638c"_s, u"5638"_s).label(u"- споживачі продукції"_s),
         F(K::Edit, u"ed5638d"_s, u"5638"_s).label(u"- перспективні ринки"_s),
-        codeBox(u"cb1005"_s, rights, u"1005. Права інтелектуальної власності"_s, u"Вказується необхідний код: "_s,
+        codeBox(u"cb1005"_s, u"1005"_s, rights, u"1005. Права інтелектуальної власності"_s, u"Вказується необхідний код: "_s,
                 {u"Є ліцензійна угода"_s,
                  u"Отримано патент (вид патенту, номер патенту або заявки, власник патенту, об'єкт патентування, "
                  u"країни, на які поширюється патент, вказуються в полі \"Інше\")"_s,
                  u"Ноу-хау"_s, u"За договорами"_s, u"Подано заявку на патент"_s, u"Інше (вказати)."_s}),
-        otherText(u"ed1005"_s, u"5.6"_s),
-        codeBox(u"cb1004"_s, transfers, u"1004. Форми та умови передачі продукції"_s,
+        otherText(u"ed1005"_s, u"1005"_s, u"5.6"_s),
+        codeBox(u"cb1004"_s, u"1004"_s, transfers, u"1004. Форми та умови передачі продукції"_s,
                 u"Вказується необхідний код: "_s,
                 {u"Продаж ліцензії"_s, u"Продаж \"ноу-хау\""_s, u"Продаж патенту"_s, u"Продаж продукції"_s,
                  u"Навчання персоналу"_s, u"Інвестиції"_s, u"Спільні НДДКР"_s, u"Спільне  виробництво"_s,
                  u"Інше (вказати)."_s}),
-        otherText(u"ed1004"_s, u"4.9"_s),
+        otherText(u"ed1004"_s, u"1004"_s, u"4.9"_s),
         // Used by printing only; never saved.
         F(K::Combo, u"cbdsk"_s).items({QString(), u"1"_s}).label(u"Позначка ДСК"_s)
             .hint(u"Для ДСК у бланку знищується запис про обмеження публікації.\n1 - ДСК"_s),
@@ -211,7 +211,7 @@ Page investorPage()
         F(K::Edit, u"ed10065"_s, u"1006"_s).label(u"6.5. Потенціальний обсяг продажу, тис.грн."_s),
         F(K::Edit, u"ed10066"_s, u"1006"_s).label(u"6.6. Термін окупності (років)"_s),
         F(K::Edit, u"ed10067"_s, u"1006"_s).label(u"6.7. Додаткова інформація (за бажанням власника розробки)"_s),
-        codeBox(u"cb1009"_s, statuses, u"1009. Статус організації (підприємства) - виконавця"_s,
+        codeBox(u"cb1009"_s, u"1009"_s, statuses, u"1009. Статус організації (підприємства) - виконавця"_s,
                 u"Проставляються коди статуту організації (підприємства):"_s,
                 {u"Державна"_s, u"Змішана"_s, u"Приватна"_s}),
         // Empty at creation; a cleared card shows its first entry.

@@ -143,8 +143,8 @@ Page supervisorsPage()
 
 Page generalPage()
 {
-    auto count = [](const QString &name, const QString &label) {
-        return F(K::Masked, name, name.mid(2)).mask(kCount, 4).label(label).marks();
+    auto count = [](const QString &name, const QString &code, const QString &label) {
+        return F(K::Masked, name, code).mask(kCount, 4).label(label).marks();
     };
     Page page{
         F(K::Combo, u"cb7443"_s, u"7443"_s).items({u"13"_s, u"22"_s, u"40"_s}).maxLength(2).byDefault({}).cleared({})
@@ -152,13 +152,13 @@ Page generalPage()
             .hint(u"13 - Новий напрямок у науці і техніці,\n"
                   u"22 - Теоретичне узагальнення і вирішення важливої наукової проблеми,\n"
                   u"40 - Нове вирішення актуального наукового завдання."_s),
-        count(u"ed5742"_s, u"5742 . Сторінок"_s),
-        count(u"ed5751"_s, u"5751. Додатків"_s),
-        count(u"ed5760"_s, u"5760. Ілюстрацій"_s),
-        count(u"ed5778"_s, u"5778. Таблиць"_s),
-        count(u"ed5787"_s, u"5787. Використаних першоджерел"_s),
-        count(u"ed5481"_s, u"5481. Публікацій"_s),
-        count(u"ed5472"_s, u"5472. Патентів"_s),
+        count(u"ed5742"_s, u"5742"_s, u"5742 . Сторінок"_s),
+        count(u"ed5751"_s, u"5751"_s, u"5751. Додатків"_s),
+        count(u"ed5760"_s, u"5760"_s, u"5760. Ілюстрацій"_s),
+        count(u"ed5778"_s, u"5778"_s, u"5778. Таблиць"_s),
+        count(u"ed5787"_s, u"5787"_s, u"5787. Використаних першоджерел"_s),
+        count(u"ed5481"_s, u"5481"_s, u"5481. Публікацій"_s),
+        count(u"ed5472"_s, u"5472"_s, u"5472. Патентів"_s),
         F(K::Combo, u"cb5715"_s, u"5715"_s).items({u"     "_s, u"720"_s, u"570"_s, u"045"_s}).maxLength(3)
             .byDefault({}).cleared({}).label(u"5715. Мова документа"_s)
             .hint(u"720 - Українська мова\n570 - Російська мова\n045 - Англійська мова"_s),

@@ -72,8 +72,8 @@ const QList<OkdRules::RuleRow> &OkdRules::exitRows()
         {"ed6165f2", &OkdRules::opponentName},
         {"ed6165f3", &OkdRules::opponentName},
         {"ed6165f4", &OkdRules::opponentName},
-        {"mm9045", &OkdRules::keepText},
-        {"mm9118", &OkdRules::keepText},
+        {"mm9045", &OkdRules::keepText, OkdText::ThesisTitle},
+        {"mm9118", &OkdRules::keepText, OkdText::ThesisAbstract},
         {"ed5616a", &OkdRules::rubric},
         {"ed5616b", &OkdRules::rubric},
         {"ed5616c", &OkdRules::rubric},
@@ -326,9 +326,9 @@ bool OkdRules::opponentName(const QString &field, RuleContext &ctx)
     return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6174"_s);
 }
 
-bool OkdRules::keepText(const QString &field, RuleContext &)
+bool OkdRules::keepText(const QString &, RuleContext &, OkdText text)
 {
-    m_model.keepText(field == u"mm9045"_s ? OkdText::ThesisTitle : OkdText::ThesisAbstract);
+    m_model.keepText(text);
     return true;
 }
 

@@ -55,7 +55,7 @@ private:
     bool applicantName(const QString &field, RuleContext &ctx);
     bool supervisorName(const QString &field, RuleContext &ctx);
     bool opponentName(const QString &field, RuleContext &ctx);
-    bool keepText(const QString &field, RuleContext &ctx);
+    bool keepText(const QString &field, RuleContext &ctx, OkdText text);
     bool rubric(const QString &field, RuleContext &ctx);
     bool personKind(const QString &field, RuleContext &ctx);
     bool orgCode(const QString &field, RuleContext &ctx);
