@@ -8,7 +8,6 @@
 #include "print/dop_sheets.h"
 #include "print/page_renderer.h"
 #include "print/print_job.h"
-#include "print/report_layouts.h"
 #include "print/text_wrap.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,7 +42,6 @@ void wrapWord(benchmark::State &state, const CardRow &, const SizeRow &size)
 // "Друк" up to the preview: the pages and sheets filled, nothing painted.
 void printLayout(benchmark::State &state, const QString &path, const QString &cardId)
 {
-    ReportLayouts::instance().createAll();
     CardDocument doc(*cardKindById(cardId));
     doc.readFrom(path);
     for (auto _ : state) {
@@ -56,7 +54,6 @@ void printLayout(benchmark::State &state, const QString &path, const QString &ca
 // What `zorvat-card pdf` does after reading: both print jobs painted into one PDF file.
 void pdfOf(benchmark::State &state, const CardRow &card, const QString &path)
 {
-    ReportLayouts::instance().createAll();
     CardDocument doc(*cardKindById(card.id));
     doc.readFrom(path);
     const QString out = CardFiles::instance().scratch(card.id.toUpper() + u".pdf"_s);

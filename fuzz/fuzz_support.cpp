@@ -1,7 +1,6 @@
 #include "fuzz_support.h"
 
 #include "fields/platform.h"
-#include "print/report_layouts.h"
 
 #include <QGuiApplication>
 
@@ -51,7 +50,6 @@ void initFuzzing()
     static char *argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
     Platform::install(&silentPlatform());
-    ReportLayouts::instance().createAll();
 }
 
 QByteArray fuzzBytes(const uint8_t *data, size_t size)

@@ -329,15 +329,23 @@ void CardEditor::printCard()
     if (!leaveFocusedField())
         return;
     commitToModel();
-    PrintJob job(*m_document);
-    m_document->kind().print(m_document->model(), job);
+    m_document->kind().print(m_document->model(), newPrintJob());
+}
+
+PrintJob &CardEditor::newPrintJob()
+{
+    m_lastPrint = std::make_unique<PrintJob>(*m_document);
+    return *m_lastPrint;
 }
 
 void CardEditor::printContinuation()
 {
     if (!leaveFocusedField())
         return;
-    PrintJob(*m_document).printContinuation();
+    // Sheets 2 and on of this window's last print; none before any print.
+    if (!m_lastPrint)
+        m_lastPrint = std::make_unique<PrintJob>(*m_document);
+    m_lastPrint->printContinuation();
     if (m_continuationDisablesPrint)
         m_document->setPrintButtonEnabled(false);
 }

@@ -17,6 +17,7 @@ class ClerkInput;
 class EditorCommands;
 class CardRules;
 class OrgAssist;
+class PrintJob;
 class ProblemPanel;
 class ExitWiring;
 struct PageDesign;
@@ -68,6 +69,9 @@ public:
     bool goToProblem(int row);
     virtual void printCard();
     virtual void printContinuation();
+    // A print of the card, with page layouts of its own; kept, for its continuation
+    // sheets, until the next one.
+    PrintJob &newPrintJob();
     void exitEditor();
 
     // The window takes the size and place the last closed editor of its type left
@@ -144,6 +148,7 @@ private:
     ProblemPanel *m_problemPanel;
     QList<CardProblem> m_problems;
     // Last, so they go first: the rules, then what is attached to the window and uses them.
+    std::unique_ptr<PrintJob> m_lastPrint;
     std::unique_ptr<CardRules> m_ownRules;
     std::unique_ptr<OrgAssist> m_orgAssist;
 };

@@ -10,7 +10,6 @@
 #include "fields/transliteration.h"
 #include "print/page_renderer.h"
 #include "print/print_job.h"
-#include "print/report_layouts.h"
 #include "system/console.h"
 #include "zorvat_version.h"
 
@@ -323,7 +322,6 @@ int runCheck(const QStringList &args, bool json)
 
 int runPdf(CardDocument &doc, ConsolePlatform &platform, const QString &out, int status)
 {
-    ReportLayouts::instance().createAll();
     PrintJob job(doc);
     if (!doc.kind().print(doc.model(), job)) {
         printError(u"zorvat-card: друк картки «%1» ще не підтримується"_s.arg(doc.kind().cardName()));

@@ -9,7 +9,7 @@
 
 // The platform seam without a desktop: messages go to standard error, one per line,
 // in UTF-8; nothing is ever asked; previews are kept for the caller as the pages were
-// when shown: the layouts are shared and a print may change them after its preview.
+// when shown, beyond the life of the print job that made them.
 class ConsolePlatform : public Platform
 {
 public:

@@ -4,7 +4,6 @@
 #include "fields/card_kind.h"
 #include "fields/card_model.h"
 #include "fields/user_settings.h"
-#include "print/continuation_state.h"
 
 #include <QObject>
 #include <QString>
@@ -58,8 +57,6 @@ public:
     void setContinuationItemEnabled(bool enabled);
     void endInput() { setSaveAndPrintEnabled(true); }
 
-    // The continuation sheets of this editor's last print.
-    ContinuationState &continuationState() { return m_continuationState; }
 
     // "Записати як...": asks for the name and writes the card. True when written.
     bool saveAs();
@@ -126,7 +123,6 @@ private:
     bool m_continuation = false;
     bool m_continuationItem = false;
     bool m_rememberFolders = false;
-    ContinuationState m_continuationState;
     // Last: it looks at the flag and the model while it goes.
     std::unique_ptr<CardRecovery> m_recovery;
 };

@@ -23,15 +23,13 @@ PageLayout &ContinuationSheets::sheet(int number)
 void ContinuationSheets::prepare()
 {
     m_state = ContinuationState();
-    // Every sheet there is, not only those this card fills: an earlier, longer print
-    // may have left lines on later sheets, which would precede the next one's.
+    // Every sheet there is, not only those this card fills.
     for (int n = 1; n <= m_layouts.sheetCount(); ++n) {
         PageLayout &s = sheet(n);
         s.at(textMemo()).lines.clear();
         s.at(number()).text = u" "_s;
     }
     sheet(1).at(titleMemo()).lines.clear();
-    // The sheets are shared by all editors: one card's captions never reach another's print.
     resetTitleCaptions();
 }
 
@@ -109,12 +107,6 @@ void ContinuationSheets::finish(const QString &title)
     PageElement &titleBox = first.at(titleMemo());
     titleBox.lines << memoLines(titleBox, title);
     first.at(textMemo()).lines << QString();
-
-    m_state.laterSheets.clear();
-    for (int n = 2; n <= m_state.sheetCount; ++n) {
-        const PageLayout &s = sheet(n);
-        m_state.laterSheets.append({s.at(textMemo()).lines, s.at(number()).text});
-    }
 }
 
 QList<const PageLayout *> ContinuationSheets::job1Pages(const QList<const PageLayout *> &cardPages)
@@ -128,14 +120,7 @@ QList<const PageLayout *> ContinuationSheets::job1Pages(const QList<const PageLa
 QList<const PageLayout *> ContinuationSheets::job2Pages()
 {
     QList<const PageLayout *> pages;
-    for (int n = 2; n <= m_state.sheetCount; ++n) {
-        PageLayout &s = sheet(n);
-        if (n - 2 < m_state.laterSheets.size()) {
-            const ContinuationState::Sheet &kept = m_state.laterSheets.at(n - 2);
-            s.at(textMemo()).lines = kept.lines;
-            s.at(number()).text = kept.number;
-        }
-        pages << &s;
-    }
+    for (int n = 2; n <= m_state.sheetCount; ++n)
+        pages << &sheet(n);
     return pages;
 }

@@ -9,8 +9,8 @@
 class PageLayout;
 class ReportLayouts;
 
-// Places the overflow of one print on the shared continuation-sheet layouts and
-// assembles the two print jobs. Works on one editor's state; shows nothing. The sheets
+// Places the overflow of one print on its continuation-sheet layouts and assembles
+// the two print jobs. Shows nothing. The sheets
 // take every line handed to them: a print fills as many sheets as its texts need.
 class ContinuationSheets
 {
@@ -41,12 +41,12 @@ public:
     void placeWrappedBlock(const QString &heading, const QStringList &lines);
 
     // After the last block, when a sheet was filled: the heading of sheet 1, the card's
-    // title above the text, a closing empty line. Keeps sheets 2 and on for job 2.
+    // title above the text, a closing empty line.
     void finish(const QString &title);
 
     // Print job 1: the card's pages, then sheet 1 when a sheet was filled.
     QList<const PageLayout *> job1Pages(const QList<const PageLayout *> &cardPages);
-    // Print job 2: sheets 2 to sheetCount, with this editor's lines put back on them.
+    // Print job 2: sheets 2 to sheetCount.
     QList<const PageLayout *> job2Pages();
 
     // The heading of sheet 1 for a print that filled `sheetCount` sheets.

@@ -2,7 +2,6 @@
 
 #include "fields/card_document.h"
 #include "fields/platform.h"
-#include "print/report_layouts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -17,12 +16,7 @@ QString secondSheetMessage(const CardDocument &document)
 
 } // namespace
 
-PrintJob::PrintJob(CardDocument &document) : PrintJob(document, ReportLayouts::instance())
-{
-}
-
-PrintJob::PrintJob(CardDocument &document, ReportLayouts &layouts)
-    : m_document(document), m_sheets(document.continuationState(), layouts)
+PrintJob::PrintJob(CardDocument &document) : m_document(document), m_sheets(m_state, m_layouts)
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/continuation_sheets.h"
+#include "print/report_layouts.h"
 
 #include <QList>
 #include <QString>
@@ -8,17 +9,21 @@
 
 class CardDocument;
 class PageLayout;
-class ReportLayouts;
 
-// The print jobs of one editor, as its "Друк" and "Друк листів продовжень" run them:
+// One print of a card, as "Друк" runs it and "Друк листів продовжень" goes on with it:
 // a card's printing code calls prepare(), places a block per overflowing text and
 // calls finish() with its pages; the messages and the preview go through the platform.
+// The job owns its page layouts and continuation sheets, which no other print touches:
+// an editor keeps its last job for its continuation sheets.
 class PrintJob
 {
 public:
     explicit PrintJob(CardDocument &document);
-    PrintJob(CardDocument &document, ReportLayouts &layouts);
+    PrintJob(const PrintJob &) = delete;
+    PrintJob &operator=(const PrintJob &) = delete;
 
+    ReportLayouts &layouts() { return m_layouts; }
+    const ContinuationState &state() const { return m_state; }
     ContinuationSheets &sheets() { return m_sheets; }
 
     void prepare() { m_sheets.prepare(); }
@@ -49,5 +54,7 @@ private:
     QString previewTitle() const;
 
     CardDocument &m_document;
+    ReportLayouts m_layouts;
+    ContinuationState m_state;
     ContinuationSheets m_sheets;
 };

@@ -16,12 +16,6 @@ QHash<QString, ReportLayouts::Builder> &builders()
 }
 } // namespace
 
-ReportLayouts &ReportLayouts::instance()
-{
-    static ReportLayouts layouts;
-    return layouts;
-}
-
 QStringList ReportLayouts::creationOrder()
 {
     return {u"TQRRk1"_s,  u"TQRIK1"_s,  u"TQROkd1"_s,
@@ -92,10 +86,4 @@ const PageLayout &ReportLayouts::layout(const QString &name) const
 void ReportLayouts::setBuilder(const QString &name, Builder builder)
 {
     builders().insert(name, std::move(builder));
-    ReportLayouts &app = instance();
-    if (!app.created() || !creationOrder().contains(name))
-        return;
-    PageLayout &existing = app.layout(name);
-    existing = PageLayout(name);
-    build(existing);
 }

@@ -9,14 +9,12 @@
 #include <memory>
 #include <vector>
 
-// The application-wide print layouts: created once at start, in a fixed order, and
-// overwritten by every print.
+// The print layouts of one print job: every card page and continuation sheet, made in
+// a fixed order with their static content, then filled by that print alone.
 class ReportLayouts
 {
 public:
-    static ReportLayouts &instance();
-
-    // Names of the layouts in the order they are created at start.
+    // Names of the layouts in the order they are made.
     static QStringList creationOrder();
 
     // Creates every layout with its static content; a second call changes nothing.
@@ -27,15 +25,14 @@ public:
     const PageLayout &layout(const QString &name) const;
 
     // Continuation sheet `number` (1 for `TQRDop`). A print needs as many sheets as its
-    // texts fill: those beyond the ten made at start are made the first time one is
-    // needed and kept, like the others, for the whole run.
+    // texts fill: those beyond the ten made with the others are made when needed.
     PageLayout &sheet(int number);
     // How many continuation sheets exist now: 10 from the start, more after a long print.
     int sheetCount() const { return m_sheetCount; }
 
     // How a card page's static content is built. The continuation sheets are built by
-    // print/ itself; a card module registers its pages before createAll() runs. A
-    // builder registered later rebuilds its layout in the application's layouts at once.
+    // print/ itself; a card module registers its pages when its kind is made, before any
+    // print.
     using Builder = std::function<void(PageLayout &)>;
     static void setBuilder(const QString &name, Builder builder);
 

@@ -37,7 +37,7 @@ private slots:
         for (int i = 1; i <= 130; ++i)
             lines << u"рядок %1"_s.arg(i);
         platform.expect(FakePlatform::Call::Preview);
-        PrintJob job(editor.document());
+        PrintJob &job = editor.newPrintJob();
         job.prepare();
         job.placeBlock(u"9126. Мета роботи "_s, lines);
         job.finish(u"Назва"_s, {});

@@ -115,9 +115,9 @@ private slots:
         ScopedFakePlatform platform;
         platform.allowMessages();
         platform.expect(FakePlatform::Call::Preview);
-        ReportLayouts layouts;
         CardDocument document(cardKind(CardType(type)));
-        PrintJob job(document, layouts);
+        PrintJob job(document);
+        ReportLayouts &layouts = job.layouts();
         job.prepare();
         QList<Block> blocks;
         for (int size : blockSizes) {
@@ -126,8 +126,8 @@ private slots:
         }
 
         const int sheetCount = int(perSheet.size());
-        QCOMPARE(document.continuationState().sheetCount, sheetCount);
-        QCOMPARE(document.continuationState().dopLineCount, int(placedText(blocks).size()));
+        QCOMPARE(job.state().sheetCount, sheetCount);
+        QCOMPARE(job.state().dopLineCount, int(placedText(blocks).size()));
         QStringList placed;
         QVERIFY(layouts.sheetCount() >= std::max(sheetCount, dopSheets::kSheetsAtStart));
         for (int sheet = 1; sheet <= layouts.sheetCount(); ++sheet) {
@@ -220,26 +220,25 @@ private slots:
         ScopedFakePlatform platform;
         platform.allowMessages();
         platform.expect(FakePlatform::Call::Preview);
-        ReportLayouts layouts;
         CardDocument okd(cardKind(CardType::OKD));
-        PrintJob first(okd, layouts);
+        PrintJob first(okd);
+        ReportLayouts &layouts = first.layouts();
         first.prepare();
         first.placeBlock(u"9118. Реферат "_s, block(1, 800).lines);
         first.finish(u"Тема"_s, {});
-        QCOMPARE(okd.continuationState().sheetCount, 13);
+        QCOMPARE(first.state().sheetCount, 13);
         QCOMPARE(layouts.sheetCount(), 13);
 
         first.prepare();
         first.placeBlock(u"9045. Тема дисертації "_s, {u"кінець"_s});
-        QCOMPARE(okd.continuationState().sheetCount, 1);
-        QCOMPARE(okd.continuationState().dopLineCount, 3);
+        QCOMPARE(first.state().sheetCount, 1);
+        QCOMPARE(first.state().dopLineCount, 3);
         QCOMPARE(sheetLines(layouts, 1).size(), 3);
         for (int sheet = 2; sheet <= layouts.sheetCount(); ++sheet) {
             QVERIFY(sheetLines(layouts, sheet).isEmpty());
             QCOMPARE(sheetNumber(layouts, sheet), u" "_s);
         }
         QVERIFY(layouts.layout(u"TQRDop"_s).at(dopSheets::titleMemo()).lines.isEmpty());
-        QVERIFY(okd.continuationState().laterSheets.isEmpty());
     }
 
     // Each preview names its document for the printer queue: the card's title and the
@@ -248,7 +247,6 @@ private slots:
     {
         ScopedFakePlatform platform;
         platform.allowMessages();
-        ReportLayouts layouts;
         CardDocument document(cardKind(CardType::RK));
         QTemporaryDir dir;
         const QString path = dir.filePath(u"РК_2024.txt"_s);
@@ -256,7 +254,7 @@ private slots:
         document.openChosen(path);
         platform.clear();
         platform.allowMessages();
-        PrintJob job(document, layouts);
+        PrintJob job(document);
         platform.expect(FakePlatform::Call::Preview);
         job.prepare();
         job.placeBlock(u"9126. Мета роботи "_s, block(1, 80).lines);
@@ -289,39 +287,38 @@ private slots:
         QCOMPARE(PrintJob::documentTitle(document, file), title);
     }
 
-    // Two editors share the sheet layouts: printing the later sheets of one editor
-    // shows its own lines, even after the other editor printed in between.
-    void laterSheetsBelongToTheirEditor()
+    // Each print has sheets of its own: printing the later sheets of one print shows
+    // its own lines, even after another editor printed in between.
+    void laterSheetsBelongToTheirPrint()
     {
         ScopedFakePlatform platform;
         platform.allowMessages();
-        ReportLayouts layouts;
         const PageLayout page(u"TQRRk1"_s);
 
         CardDocument rk(cardKind(CardType::RK));
-        PrintJob rkJob(rk, layouts);
+        PrintJob rkJob(rk);
         platform.expect(FakePlatform::Call::Preview);
         rkJob.prepare();
         rkJob.placeBlock(u"RK"_s, block(1, 80).lines);
         rkJob.finish(u"Робота"_s, {&page});
-        const QStringList rkSheet2 = sheetLines(layouts, 2);
-        QCOMPARE(rk.continuationState().sheetCount, 2);
+        const QStringList rkSheet2 = sheetLines(rkJob.layouts(), 2);
+        QCOMPARE(rkJob.state().sheetCount, 2);
 
         CardDocument ok(cardKind(CardType::OK));
-        PrintJob okJob(ok, layouts);
+        PrintJob okJob(ok);
         platform.expect(FakePlatform::Call::Preview);
         okJob.prepare();
         okJob.placeBlock(u"OK"_s, block(7, 100).lines);
         okJob.finish(u"Інша робота"_s, {&page});
-        QVERIFY(sheetLines(layouts, 2) != rkSheet2);
+        QVERIFY(sheetLines(okJob.layouts(), 2) != rkSheet2);
 
         platform.clear();
         platform.allowMessages();
         platform.expect(FakePlatform::Call::Preview);
-        PrintJob(rk, layouts).printContinuation();
+        rkJob.printContinuation();
         QCOMPARE(names(platform.previews().first()), QStringList{u"TQRDop1"_s});
-        QCOMPARE(sheetLines(layouts, 2), rkSheet2);
-        QCOMPARE(sheetNumber(layouts, 2), u"2"_s);
+        QCOMPARE(platform.shownPages().first().first().at(dopSheets::textMemo()).lines, rkSheet2);
+        QCOMPARE(sheetNumber(rkJob.layouts(), 2), u"2"_s);
         QVERIFY(ok.continuationEnabled());
         QVERIFY(!rk.continuationEnabled());
     }

@@ -83,8 +83,6 @@ class SheetOutputTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { ReportLayouts::instance().createAll(); }
-
     void fullSheetHasNoOverlaps_data()
     {
         QTest::addColumn<int>("sheet");

@@ -38,8 +38,8 @@ public:
     QStringList messages() const;
     QList<FileChoice> fileChoices() const { return m_choices; }
     QList<QList<const PageLayout *>> previews() const { return m_previews; }
-    // Each preview's pages as they were while it was shown; the layouts are shared and
-    // may change after it.
+    // Each preview's pages as they were while it was shown, also after their print job
+    // is gone.
     const QList<QList<PageLayout>> &shownPages() const { return m_shown; }
     void clear();
 

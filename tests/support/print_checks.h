@@ -14,6 +14,8 @@ class CardDocument;
 class CardKind;
 class CardModel;
 class FakePlatform;
+class PrintJob;
+class ReportLayouts;
 
 // Checks of printed pages shared by the cards' print tests.
 namespace printChecks {
@@ -21,6 +23,11 @@ namespace printChecks {
 // Runs the card's "Друк" with the preview expected and messages recorded; false when
 // the card type does not print.
 bool printCard(CardDocument &doc, FakePlatform &platform);
+// The job of the last printCard, kept until the next one: its pages, its sheets, its
+// continuation.
+PrintJob &lastPrint();
+// Its layouts; before any print, layouts of their own that no print has filled.
+ReportLayouts &layouts();
 
 // Sets each "name=value" of `typed` into its field as typed, then prints as printCard.
 bool typeAndPrint(CardDocument &doc, FakePlatform &platform, const QStringList &typed);
@@ -38,11 +45,12 @@ QStringList printed(const PageElement &e);
 // the fields then typed ("name=value"), the page and element looked at and what it
 // prints.
 void addValueColumns();
-// One row of such a table, on a fresh card of `kind` whose printed pages are `pages`.
+// One row of such a table, on a fresh card of `kind` whose printed pages
+// `printedPages` gives after the print.
 // A small card prints just its pages: no sheet and no message but the closing one.
-void checkValuePrinted(const CardKind &kind, const QList<const PageLayout *> &pages);
+void checkValuePrinted(const CardKind &kind, const std::function<QList<const PageLayout *>()> &printedPages);
 
-// The text lines of continuation sheet `sheet` in the application's layouts.
+// The text lines of continuation sheet `sheet` of the last print.
 QStringList sheetLines(int sheet);
 
 

@@ -4,7 +4,7 @@
 #include "cards/ik/ik_print.h"
 #include "cards/ik/ik_print_layouts.h"
 #include "cards/ik/ik_write.h"
-#include "print/report_layouts.h"
+#include "print/print_job.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,12 +24,12 @@ IkKind::IkKind()
                   true},
                  {ikFieldTable, ikCardLines, ikShowAfterRead})
 {
-    // The printed pages exist before any print; the layouts are created at start.
+    // Every print job builds its pages from the builders registered here.
     registerIkLayouts();
 }
 
 bool IkKind::print(CardModel &model, PrintJob &job) const
 {
-    ikPrint(of(model), job, ReportLayouts::instance());
+    ikPrint(of(model), job, job.layouts());
     return true;
 }

@@ -26,5 +26,5 @@ const QHash<QString, int> &lineCounts(const QString &layoutName);
 
 } // namespace ikPrintLayouts
 
-// Makes both pages part of the application's layouts; later calls change nothing.
+// Registers the builders of both pages for every print job; later calls change nothing.
 void registerIkLayouts();

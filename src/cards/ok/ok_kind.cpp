@@ -4,7 +4,7 @@
 #include "cards/ok/ok_print.h"
 #include "cards/ok/ok_print_layouts.h"
 #include "cards/ok/ok_write.h"
-#include "print/report_layouts.h"
+#include "print/print_job.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,12 +22,12 @@ OkKind::OkKind()
                   true},
                  {okFieldTable, okCardLines, okShowAfterRead})
 {
-    // The printed pages exist before any print; the layouts are created at start.
+    // Every print job builds its pages from the builders registered here.
     registerOkLayouts();
 }
 
 bool OkKind::print(CardModel &model, PrintJob &job) const
 {
-    okPrint(of(model), job, ReportLayouts::instance());
+    okPrint(of(model), job, job.layouts());
     return true;
 }

@@ -25,5 +25,5 @@ QStringList executorRow(int row);
 
 } // namespace okPrintLayouts
 
-// Makes both pages part of the application's layouts; later calls change nothing.
+// Registers the builders of both pages for every print job; later calls change nothing.
 void registerOkLayouts();

@@ -4,7 +4,7 @@
 #include "cards/okd/okd_print.h"
 #include "cards/okd/okd_print_layouts.h"
 #include "cards/okd/okd_write.h"
-#include "print/report_layouts.h"
+#include "print/print_job.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,13 +21,13 @@ OkdKind::OkdKind()
                   true},
                  {okdFieldTable, [](OkdModel &m) { return okdCardLines(m); }, okdShowAfterRead})
 {
-    // The printed pages exist before any print; the layouts are created at start.
+    // Every print job builds its pages from the builders registered here.
     registerOkdLayouts();
 }
 
 bool OkdKind::print(CardModel &model, PrintJob &job) const
 {
-    okdPrint(of(model), job, ReportLayouts::instance());
+    okdPrint(of(model), job, job.layouts());
     return true;
 }
 

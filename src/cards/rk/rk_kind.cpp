@@ -7,7 +7,7 @@
 #include "cards/rk/rk_read.h"
 #include "cards/rk/rk_rules.h"
 #include "cards/rk/rk_write.h"
-#include "print/report_layouts.h"
+#include "print/print_job.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,12 +26,12 @@ RkKind::RkKind()
                   true},
                  {rkFieldTable, rkCardLines, rkShowAfterRead})
 {
-    // The printed pages exist before any print; the layouts are created at start.
+    // Every print job builds its pages from the builders registered here.
     registerRkLayouts();
 }
 
 bool RkKind::print(CardModel &model, PrintJob &job) const
 {
-    rkPrint(of(model), job, ReportLayouts::instance());
+    rkPrint(of(model), job, job.layouts());
     return true;
 }

@@ -27,6 +27,5 @@ int valueLines(const QString &layoutName, const QString &memo);
 
 } // namespace rkPrintLayouts
 
-// Registers both page builders with ReportLayouts; later calls change nothing. Pages
-// registered after the layouts were created are rebuilt at once.
+// Registers the builders of both pages for every print job; later calls change nothing.
 void registerRkLayouts();

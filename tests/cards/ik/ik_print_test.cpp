@@ -37,7 +37,7 @@ void openCard(CardDocument &doc, const QStringList &lines, const QStringList &fi
 
 PageLayout &layout(const QString &name)
 {
-    return ReportLayouts::instance().layout(name);
+    return printChecks::layouts().layout(name);
 }
 
 PageLayout &page(int n)
@@ -104,7 +104,6 @@ private slots:
     void initTestCase()
     {
         ikTest::card.kind(); // registers the IK pages
-        ReportLayouts::instance().createAll();
     }
 
     void valuesPrinted_data()
@@ -159,7 +158,7 @@ private slots:
         for (const Row &r : rows)
             QTest::newRow(r.name) << r.lines << r.fields << r.page << r.element << r.expected;
     }
-    void valuesPrinted() { printChecks::checkValuePrinted(ikTest::card.kind(), {&::page(1), &::page(2)}); }
+    void valuesPrinted() { printChecks::checkValuePrinted(ikTest::card.kind(), [] { return QList<const PageLayout *>{&::page(1), &::page(2)}; }); }
 
     // Each long text keeps its lines on page 1; the rest follows its heading on the sheet.
     void longTexts_data()
@@ -216,7 +215,7 @@ private slots:
         if (overflow)
             sheet << QString() << CardPrintout::cutLines(heading) << lines.mid(cardLines) << QString();
         QCOMPARE(sheetLines(1), sheet);
-        QCOMPARE(doc.continuationState().sheetCount, overflow ? 1 : 0);
+        QCOMPARE(printChecks::lastPrint().state().sheetCount, overflow ? 1 : 0);
         const QStringList messages =
             overflow ? QStringList{u"Формується лист доповнення!"_s} : QStringList();
         QCOMPARE(platform.messages(), messages);

@@ -423,7 +423,6 @@ private slots:
     // command prints the sheets from the second on.
     void printAndContinuationFromTheWindow()
     {
-        ReportLayouts::instance().createAll();
         ScopedFakePlatform platform;
         platform.allowMessages();
         Editor e;

@@ -37,7 +37,7 @@ void openLines(CardDocument &doc, const QStringList &lines)
 
 PageLayout &layout(const QString &name)
 {
-    return ReportLayouts::instance().layout(name);
+    return printChecks::layouts().layout(name);
 }
 
 PageLayout &page(int n)
@@ -90,8 +90,9 @@ QStringList placedLines(CardDocument &doc)
     QStringList all = sheetLines(1);
     if (!all.isEmpty())
         all.removeLast();
-    for (const ContinuationState::Sheet &sheet : std::as_const(doc.continuationState().laterSheets))
-        all << sheet.lines;
+    Q_UNUSED(doc)
+    for (int sheet = 2; sheet <= printChecks::lastPrint().state().sheetCount; ++sheet)
+        all << sheetLines(sheet);
     return all;
 }
 
@@ -132,7 +133,6 @@ private slots:
     void initTestCase()
     {
         okTest::card.kind(); // registers the OK pages
-        ReportLayouts::instance().createAll();
     }
 
     void valuesPrinted_data()
@@ -203,7 +203,7 @@ private slots:
         QTest::newRow("no second person") << QStringList{personLine(1)} << none << 2 << u"ed6121a2"_s
                                           << QStringList{QString()};
     }
-    void valuesPrinted() { printChecks::checkValuePrinted(okTest::card.kind(), {&::page(1), &::page(2)}); }
+    void valuesPrinted() { printChecks::checkValuePrinted(okTest::card.kind(), [] { return QList<const PageLayout *>{&::page(1), &::page(2)}; }); }
 
     // A line break typed at the end of the Ukrainian title keeps the English one on paper.
     void titleEndingInLineBreak()
@@ -358,7 +358,7 @@ private slots:
 
         QCOMPARE(platform.previews(), (QList<QList<const PageLayout *>>{{&page(1), &page(2)}}));
         QCOMPARE(platform.messages(), QStringList());
-        QCOMPARE(doc.continuationState().sheetCount, 0);
+        QCOMPARE(printChecks::lastPrint().state().sheetCount, 0);
         QVERIFY(!doc.continuationEnabled());
         for (const QString &mark : {u"markStage"_s, u"markCoExecutors"_s, u"markOwners"_s})
             QCOMPARE(printed(1, mark), QStringList{u" "_s});
@@ -396,7 +396,7 @@ private slots:
         QCOMPARE(printed(2, u"mm9027"_s), QStringList{u" "_s} + title.mid(0, 8));
         QCOMPARE(all.mid(all.indexOf(headings.first()) + 1, title.size() - 8), title.mid(8));
 
-        const int sheets = doc.continuationState().sheetCount;
+        const int sheets = printChecks::lastPrint().state().sheetCount;
         QVERIFY(sheets >= 2);
         QVERIFY(doc.continuationEnabled());
         QCOMPARE(platform.messages(), QStringList{u"Друк продовження з 2-го листа - іншою функцією!"_s});
@@ -412,7 +412,7 @@ private slots:
         platform.clear();
         platform.allowMessages();
         platform.expect(FakePlatform::Call::Preview);
-        PrintJob(doc).printContinuation();
+        printChecks::lastPrint().printContinuation();
         QCOMPARE(platform.previews().size(), 1);
         QCOMPARE(platform.previews().first().size(), sheets - 1);
         QCOMPARE(platform.previews().first().first(), &layout(dopSheets::layoutName(2)));
@@ -429,7 +429,7 @@ private slots:
         openLines(doc, numbered(ownerLine, 20) + numbered(coExecutorLine, 50) + numbered(personLine, 120));
         okOf(doc).setText(u"mm5481"_s, longText(u"опис"_s, 3000));
         QVERIFY(printChecks::printCard(doc, platform));
-        const int sheets = doc.continuationState().sheetCount;
+        const int sheets = printChecks::lastPrint().state().sheetCount;
         QVERIFY2(sheets > 5, qPrintable(QString::number(sheets)));
         QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text, ContinuationSheets::headingFor(sheets));
         const QList<const PageLayout *> pages = printChecks::bothJobs(doc, platform);

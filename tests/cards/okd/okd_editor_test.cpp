@@ -339,7 +339,6 @@ private slots:
     void printAndContinuationFromTheWindow()
     {
         QFETCH(bool, menu);
-        ReportLayouts::instance().createAll();
         ScopedFakePlatform platform;
         platform.allowMessages();
         Editor e;

@@ -28,12 +28,12 @@ OkdModel &okdOf(CardDocument &doc)
 
 PageLayout &page(int n)
 {
-    return ReportLayouts::instance().layout(okdPrintLayouts::pageName(n));
+    return printChecks::layouts().layout(okdPrintLayouts::pageName(n));
 }
 
 PageLayout &sheet(int n)
 {
-    return ReportLayouts::instance().layout(dopSheets::layoutName(n));
+    return printChecks::layouts().layout(dopSheets::layoutName(n));
 }
 
 QStringList printed(int pageNumber, const QString &element)
@@ -69,7 +69,6 @@ private slots:
     void initTestCase()
     {
         okdTest::card.kind(); // registers the OKD pages
-        ReportLayouts::instance().createAll();
     }
 
     void valuesPrinted_data()
@@ -108,7 +107,7 @@ private slots:
                                    << QStringList{u"1.  "_s, {}, u"2. Бойко О.; к.т.н.; 05.13.06"_s, {}, u"3.  "_s, {},
                                                   u"4.  "_s, {}};
     }
-    void valuesPrinted() { printChecks::checkValuePrinted(okdTest::card.kind(), {&::page(1), &::page(2)}); }
+    void valuesPrinted() { printChecks::checkValuePrinted(okdTest::card.kind(), [] { return QList<const PageLayout *>{&::page(1), &::page(2)}; }); }
 
     // A supervisor prints by the name its field shows in the language chosen.
     void supervisorByLanguage_data()
@@ -173,7 +172,7 @@ private slots:
         check(1, u"QRLabel26"_s, 9, title, kTitleHeading);
         check(2, u"QRLabel94"_s, 18, abstract, kAbstractHeading);
 
-        QCOMPARE(doc.continuationState().sheetCount, onSheet.isEmpty() ? 0 : 1);
+        QCOMPARE(printChecks::lastPrint().state().sheetCount, onSheet.isEmpty() ? 0 : 1);
         if (!onSheet.isEmpty())
             onSheet << QString();
         QCOMPARE(sheet(1).at(dopSheets::textMemo()).lines, onSheet);
@@ -205,7 +204,7 @@ private slots:
         okdOf(doc).texts().setText(int(OkdText::ThesisAbstract), TextLanguage::English, words(u"word"_s, wordCount));
         QVERIFY(printChecks::printCard(doc, platform));
 
-        QCOMPARE(doc.continuationState().sheetCount, sheets);
+        QCOMPARE(printChecks::lastPrint().state().sheetCount, sheets);
         QCOMPARE(sheet(1).at(dopSheets::heading()).text, u"Продовження 1   (с.1-%1)"_s.arg(sheets));
         QCOMPARE(platform.messages(),
                  QStringList{u"Друк 2-го листа продовження - іншою функцією!"_s});
@@ -216,7 +215,7 @@ private slots:
         platform.clear();
         platform.allowMessages();
         platform.expect(FakePlatform::Call::Preview);
-        PrintJob(doc).printContinuation();
+        printChecks::lastPrint().printContinuation();
         QCOMPARE(platform.previews().size(), 1);
         const QList<const PageLayout *> later = platform.previews().first();
         QCOMPARE(later.size(), sheets - 1);
@@ -237,7 +236,7 @@ private slots:
         okdOf(doc).texts().setText(int(OkdText::ThesisAbstract), TextLanguage::Ukrainian, words(u"реферат"_s, 6000));
         okdOf(doc).texts().setText(int(OkdText::ThesisAbstract), TextLanguage::English, words(u"abstract"_s, 3000));
         QVERIFY(printChecks::printCard(doc, platform));
-        const int sheets = doc.continuationState().sheetCount;
+        const int sheets = printChecks::lastPrint().state().sheetCount;
         QVERIFY2(sheets > 10, qPrintable(QString::number(sheets)));
         const QList<const PageLayout *> pages = printChecks::bothJobs(doc, platform);
         QCOMPARE(pages.size(), 2 + sheets);

@@ -345,7 +345,6 @@ private slots:
 
     void printAndContinuationFromTheWindow()
     {
-        ReportLayouts::instance().createAll();
         ScopedFakePlatform platform;
         platform.allowMessages();
         Editor e;

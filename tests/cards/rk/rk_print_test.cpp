@@ -26,7 +26,7 @@ RkModel &rkOf(CardDocument &doc)
 
 PageLayout &layout(const QString &name)
 {
-    return ReportLayouts::instance().layout(name);
+    return printChecks::layouts().layout(name);
 }
 
 PageLayout &page(int n)
@@ -137,7 +137,6 @@ private slots:
     void initTestCase()
     {
         rkTest::kind(); // registers the RK pages
-        ReportLayouts::instance().createAll();
     }
 
     void valuesPrinted_data()
@@ -207,7 +206,7 @@ private slots:
         const PageElement &e = ::page(page).at(element);
         QCOMPARE(e.type == PageElement::Type::Label ? QStringList{e.text} : e.lines, printed);
         QVERIFY(platform.unexpected().isEmpty());
-        QCOMPARE(doc.continuationState().sheetCount, 0);
+        QCOMPARE(printChecks::lastPrint().state().sheetCount, 0);
         QCOMPARE(platform.previews().size(), 1);
         QCOMPARE(platform.previews().first(), (QList<const PageLayout *>{&::page(1), &::page(2)}));
     }
@@ -258,7 +257,7 @@ private slots:
         QCOMPARE(page(1).at(u"QRMemo4"_s).lines, expected);
         QCOMPARE(page(1).at(u"QRLabel79"_s).text, onSheet.isEmpty() ? u" "_s : kContinued);
         QCOMPARE(sheetLines(1).mid(0, onSheet.size()), onSheet);
-        QCOMPARE(doc.continuationState().sheetCount, onSheet.isEmpty() ? 0 : 1);
+        QCOMPARE(printChecks::lastPrint().state().sheetCount, onSheet.isEmpty() ? 0 : 1);
     }
 
     void customers_data()
@@ -410,20 +409,19 @@ private slots:
         const int sheetCount = dopSheets::sheetForLine(int(placed.size()) - 1);
         QVERIFY(sheetCount >= 2);
 
-        QCOMPARE(doc.continuationState().sheetCount, sheetCount);
+        QCOMPARE(printChecks::lastPrint().state().sheetCount, sheetCount);
         QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text,
                  ContinuationSheets::headingFor(sheetCount));
         QCOMPARE(platform.messages().first(), u"Друк продовження з 2-го листа - іншою функцією!"_s);
         QCOMPARE(page(2).at(u"QRMemo1"_s).lines, QStringList{u" "_s} + titleLines.mid(0, 9));
         QCOMPARE(page(2).at(u"QRMemo3"_s).lines, QStringList{u" "_s} + purposeLines.mid(0, 4));
-        QCOMPARE(doc.continuationState().laterSheets.size(), sheetCount - 1);
         QStringList onSheets;
         for (int sheet = 1; sheet <= sheetCount; ++sheet) {
-            QStringList lines = sheet == 1 ? sheetLines(1) : doc.continuationState().laterSheets.at(sheet - 2).lines;
+            QStringList lines = sheet == 1 ? sheetLines(1) : sheetLines(sheet);
             if (sheet == 1)
                 lines.removeLast(); // the empty line that closes sheet 1
             // Each sheet shows every line it holds, and holds as many as its page shows.
-            const PageElement &memo = ReportLayouts::instance().sheet(sheet).at(dopSheets::textMemo());
+            const PageElement &memo = printChecks::layouts().sheet(sheet).at(dopSheets::textMemo());
             QVERIFY(lines.size() <= (sheet == 1 ? dopSheets::kFirstSheetLines : dopSheets::kLaterSheetLines));
             QVERIFY(memoCapacity(memo) >= lines.size() + (sheet == 1 ? 1 : 0));
             if (sheet < sheetCount)
@@ -456,19 +454,19 @@ private slots:
         QVERIFY(print(doc, platform));
 
         QStringList all = sheetLines(1);
-        for (int sheet = 2; sheet <= doc.continuationState().sheetCount; ++sheet)
-            all += doc.continuationState().laterSheets.at(sheet - 2).lines;
+        for (int sheet = 2; sheet <= printChecks::lastPrint().state().sheetCount; ++sheet)
+            all += sheetLines(sheet);
         const QStringList headings = {
             u"9036. Порядковий №; початок та закінчення етапу; вид звітного документа з НДР (ДКР); назва етапу"_s,
             u"   ВІДОМОСТІ ПРО ЗАМОВНИКА "_s, u"2142. Співвиконавці   "_s, u"9027. Назва роботи "_s,
             u"9126. Мета роботи "_s, u"9155. Галузь застосування"_s, u"9156. Експертний висновок "_s};
         const QStringList outOfOrder = printChecks::blocksOutOfOrder(all, headings);
         QVERIFY2(outOfOrder.isEmpty(), qPrintable(outOfOrder.join(u" | "_s)));
-        QVERIFY(doc.continuationState().sheetCount >= 2);
+        QVERIFY(printChecks::lastPrint().state().sheetCount >= 2);
         QVERIFY(doc.continuationEnabled());
         QVERIFY(platform.messages().contains(u"Друк продовження з 2-го листа - іншою функцією!"_s));
         QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text,
-                 ContinuationSheets::headingFor(doc.continuationState().sheetCount));
+                 ContinuationSheets::headingFor(printChecks::lastPrint().state().sheetCount));
         for (const QString &marker : {u"QRLabel79"_s, u"QRLabel78"_s})
             QCOMPARE(page(1).at(marker).text, kContinued);
         for (const QString &marker : {u"QRLabel31"_s, u"QRLabel37"_s, u"QRLabel36"_s, u"QRLabel35"_s})
