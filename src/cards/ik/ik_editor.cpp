@@ -1,5 +1,6 @@
 #include "cards/ik/ik_editor.h"
 
+#include "cards/ik/ik_names.h"
 #include "cards/ik/ik_pages.h"
 #include "fields/card_document.h"
 #include "widgets/field_factory.h"
@@ -11,7 +12,7 @@ namespace {
 CardEditor::Options ikOptions()
 {
     CardEditor::Options o;
-    o.continuationName = u"N10"_s;
+    o.continuationName = ikControl::continuationSheetsItem;
     o.openDisablesButtonsFirst = true;
     return o;
 }
@@ -33,5 +34,5 @@ IkEditor::IkEditor(QWidget *parent)
 
 void IkEditor::showState()
 {
-    binder().setItems(u"cb9153a"_s, m_rules.otherKindItems());
+    binder().setItems(ikField::otherProductKind, m_rules.otherKindItems());
 }

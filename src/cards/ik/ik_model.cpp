@@ -1,6 +1,7 @@
 #include "cards/ik/ik_model.h"
 
 #include "cards/ik/ik_fields.h"
+#include "cards/ik/ik_names.h"
 #include "fields/field_rules.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,7 +14,8 @@ const QList<PartyShape> &ikParties()
     static const QString legal = u"2459 Код організації за ЄДРПОУ"_s;
     static const QString natural = u"2459 Індивідуальний податковий номер"_s;
     static const QList<PartyShape> shapes = {
-        {u"ed2459"_s, u"lizz"_s, u"Label27"_s, {}, {{legal, natural}, {legal, natural}, {legal, natural}}},
+        {ikField::ownerCode, ikField::ownerKind, ikLabelName(ikField::ownerCode), {},
+         {{legal, natural}, {legal, natural}, {legal, natural}}},
     };
     return shapes;
 }
@@ -22,7 +24,7 @@ const QList<PartyShape> &ikParties()
 
 IkModel::IkModel(const FieldTable &table)
     : CardModel(table),
-      m_titles({{u"9027"_s, u"mm9027"_s, u"Indjzr"_s}}),
+      m_titles({{u"9027"_s, ikField::productTitle, ikField::titleLanguage}}),
       m_parties(ikParties()),
       m_lists({kOwnerSlots})
 {
@@ -57,12 +59,12 @@ void IkModel::setOwnerKind(bool natural)
 EntryListSettings IkModel::ownerListSettings()
 {
     EntryListSettings info;
-    info.numberField = u"Edit1"_s;
-    info.nameField = u"mm2153"_s;
+    info.numberField = ikField::ownerNumber;
+    info.nameField = ikField::ownerFullName;
     info.maximum = kOwnerMaximum;
     info.boundsMessage = u"Кількість власників від 1 до 5."_s;
     info.unnamedMessage = entryLists::ownerUnnamed();
-    info.itemFields = QStringList{u"lizz"_s} + ikOwnerFields();
+    info.itemFields = QStringList{ikField::ownerKind} + ikOwnerFields();
     info.kind = ownerKindSettings();
     info.emptiedFields = emptiedFieldsOf(info);
     return info;
@@ -79,9 +81,9 @@ bool IkModel::storeOwner()
     if (n == 0)
         return false;
     setOwnerNo(n);
-    if (text(u"mm2153"_s).isEmpty())
+    if (text(ikField::ownerFullName).isEmpty())
         return false;
-    m_ownerKindCode = fieldRules::kindDigit(text(u"lizz"_s));
+    m_ownerKindCode = fieldRules::kindDigit(text(ikField::ownerKind));
     rebuildOwner(m_ownerKindCode);
     return true;
 }

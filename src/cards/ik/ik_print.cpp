@@ -2,6 +2,7 @@
 
 #include "cards/ik/ik_fields.h"
 #include "cards/ik/ik_model.h"
+#include "cards/ik/ik_names.h"
 #include "cards/ik/ik_print_layouts.h"
 #include "fields/record_lists.h"
 #include "print/card_printout.h"
@@ -161,10 +162,10 @@ private:
 
     void fillRegistration()
     {
-        const QString date = field(u"ed5419"_s);
+        const QString date = field(ikField::registrationDate);
         set(1, u"QRLabel3"_s, date == u"  .  .  "_s ? QString() : date);
         fill(1, kRegistration);
-        set(1, u"QRLabel10"_s, CardPrintout::unlessBlank(field(u"ed5439"_s), u"    U      "_s));
+        set(1, u"QRLabel10"_s, CardPrintout::unlessBlank(field(ikField::inventoryNumber), u"    U      "_s));
     }
 
     void fillName()
@@ -188,11 +189,11 @@ private:
         CardPrintout::reset(page2, ikPrintLayouts::valueMemos(page2), kPage2Blanks);
         page2.at(u"QRLabel69"_s).text.clear();
         page2.at(u"QRLabel5"_s).text.clear();
-        const bool restricted = field(u"cbdsk"_s).remove(u' ') == u"1"_s;
+        const bool restricted = field(ikField::restrictedUseMark).remove(u' ') == u"1"_s;
         set(2, u"QRLabel72"_s, restricted ? CardPrintout::blank() : ikPublicationSentence());
         fill(2, kInvestor);
-        const QString status = field(u"cb1009"_s);
-        const QString size = field(u"cb1009a"_s);
+        const QString status = field(ikField::organisationStatus);
+        const QString size = field(ikField::organisationSize);
         if (!status.isEmpty() && !size.isEmpty())
             set(2, u"QRLabel61"_s, status + u";  "_s + size);
     }

@@ -2,6 +2,7 @@
 
 #include "cardfile/card_item.h"
 #include "cards/ik/ik_fields.h"
+#include "cards/ik/ik_names.h"
 
 #include <QHash>
 
@@ -15,17 +16,20 @@ const QHash<QString, QStringList> &plainCodes()
 {
     static const QHash<QString, QStringList> codes = plainLineCodes(ikFieldTable(),
         {
-            u"ed5436"_s, u"ed5437"_s, u"ed5439"_s, u"ed5419"_s, u"cb7344"_s, u"ed6111"_s, u"ed6140"_s, u"ed6141"_s,
-            u"cb6210"_s, u"mm9155"_s, u"mm9118"_s, u"mm5635"_s, u"mm5636"_s, u"mm1001"_s
+            ikField::stateNumber, ikField::stateAccountingNumber, ikField::inventoryNumber, ikField::registrationDate,
+            ikField::implementationStatus, ikField::headOfOrganisation, ikField::stateRegistrationHead,
+            ikField::documentsPreparedBy, ikField::headScientificDegree, ikField::applicationArea,
+            ikField::productDescription, ikField::technicalAdvantages, ikField::economicAdvantages,
+            ikField::environmentalImpact
         },
         {
-            {u"9153"_s, {u"cb9153"_s, u"cb9153a"_s}},
-            {u"7326"_s, {u"cb7326"_s, u"ed7326"_s}},
-            {u"5638"_s, {u"ed5638a"_s, u"ed5638b"_s, u"ed5638c"_s, u"ed5638d"_s}},
-            {u"1005"_s, {u"cb1005"_s, u"ed1005"_s}},
-            {u"1004"_s, {u"cb1004"_s, u"ed1004"_s}},
-            {u"1006"_s, {u"ed10061"_s, u"ed10062"_s, u"ed10063"_s, u"ed10064"_s, u"ed10065"_s, u"ed10066"_s, u"ed10067"_s}},
-            {u"1009"_s, {u"cb1009"_s, u"cb1009a"_s}},
+            {u"9153"_s, {ikField::productKind, ikField::otherProductKind}},
+            {u"7326"_s, {ikField::completionStage, ikField::otherCompletionStage}},
+            {u"5638"_s, ikField::practicalUse},
+            {u"1005"_s, {ikField::intellectualProperty, ikField::otherIntellectualProperty}},
+            {u"1004"_s, {ikField::transferTerms, ikField::otherTransferTerms}},
+            {u"1006"_s, ikField::investorTerms},
+            {u"1009"_s, {ikField::organisationStatus, ikField::organisationSize}},
         });
     return codes;
 }
@@ -34,8 +38,8 @@ const QHash<QString, QStringList> &plainCodes()
 const QHash<QString, QStringList> &olderOwnerCodes()
 {
     static const QHash<QString, QStringList> codes = {
-        {u"2153"_s, {u"mm2153"_s}},
-        {u"2657"_s, {u"gorz"_s, u"mm2657"_s}},
+        {u"2153"_s, {ikField::ownerFullName}},
+        {u"2657"_s, {ikField::ownerCity, ikField::ownerAddress}},
     };
     return codes;
 }
@@ -99,10 +103,10 @@ void IkReader::readOwner(const QString &line)
         // Older form 2459\kind\code; the name and the address come on lines of their
         // own. The code takes the mask of the kind given, so a tax number keeps its digits.
         m_model.setOwnerKind(second != kLegal);
-        m_model.setFitted(u"ed2459"_s, kind);
-        m_model.setText(u"Edit1"_s, u"1"_s);
+        m_model.setFitted(ikField::ownerCode, kind);
+        m_model.setText(ikField::ownerNumber, u"1"_s);
         m_model.setOwnerNo(1);
-        m_model.selectNumbered(u"lizz"_s, second);
+        m_model.selectNumbered(ikField::ownerKind, second);
         m_model.setOwnerKindCode(second);
         report().dropItemsAfter(line, 3);
         return;
@@ -119,9 +123,9 @@ void IkReader::readOwner(const QString &line)
     }
     // The code read is checked later against the kind it was read with.
     m_model.setOwnerKind(kind != kLegal);
-    m_model.setText(u"Edit1"_s, second);
+    m_model.setText(ikField::ownerNumber, second);
     m_model.setOwnerNo(n);
-    m_model.selectNumbered(u"lizz"_s, kind);
+    m_model.selectNumbered(ikField::ownerKind, kind);
     const QStringList &fields = ikOwnerFields();
     for (int i = 0; i < fields.size(); ++i)
         m_model.setFitted(fields.at(i), item(line, i + 4));

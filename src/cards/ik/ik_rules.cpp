@@ -1,6 +1,7 @@
 #include "cards/ik/ik_rules.h"
 
 #include "cards/ik/ik_fields.h"
+#include "cards/ik/ik_names.h"
 #include "fields/card_problems.h"
 #include "fields/common_rules.h"
 #include "fields/common_texts.h"
@@ -14,7 +15,8 @@ namespace {
 // The code boxes `control` tests, in the order of `lastChecked`.
 const QStringList &controlledBoxes()
 {
-    static const QStringList boxes = {u"cb9153"_s, u"cb7326"_s, u"cb7344"_s, u"cb1005"_s, u"cb1004"_s};
+    static const QStringList boxes = {ikField::productKind, ikField::completionStage, ikField::implementationStatus,
+                                      ikField::intellectualProperty, ikField::transferTerms};
     return boxes;
 }
 
@@ -29,9 +31,9 @@ struct OtherText
 const QList<OtherText> &otherTexts()
 {
     static const QList<OtherText> rows = {
-        {u"cb9153a"_s, u"cb9153"_s, {u"007"_s, u"03"_s}},
-        {u"ed1005"_s, u"cb1005"_s, {u"5.6"_s, u"5.2"_s}},
-        {u"ed1004"_s, u"cb1004"_s, {u"4.9"_s}},
+        {ikField::otherProductKind, ikField::productKind, {u"007"_s, u"03"_s}},
+        {ikField::otherIntellectualProperty, ikField::intellectualProperty, {u"5.6"_s, u"5.2"_s}},
+        {ikField::otherTransferTerms, ikField::transferTerms, {u"4.9"_s}},
     };
     return rows;
 }
@@ -43,10 +45,10 @@ QList<ListRuleSettings> ownerRuleTable()
     ListRuleSettings owners;
     owners.info = IkModel::ownerListSettings();
     owners.ceiling = ListRuleSettings::Ceiling::AnchorNext;
-    owners.nextFocus = u"lizz"_s;
-    owners.previousFocus = u"Edit1"_s;
-    owners.nextButton = u"BitBtn7"_s;
-    owners.previousButton = u"BitBtn6"_s;
+    owners.nextFocus = ikField::ownerKind;
+    owners.previousFocus = ikField::ownerNumber;
+    owners.nextButton = ikControl::nextOwner;
+    owners.previousButton = ikControl::previousOwner;
     // A number typed too high is told without the final point of "next".
     owners.typedBoundsMessage = u"Кількість власників від 1 до 5"_s;
     return {owners};
@@ -61,16 +63,16 @@ IkRules::IkRules(IkModel &model) : m_model(model), m_owners(model, ownerRuleTabl
 
 void IkRules::cardReplaced()
 {
-    m_otherKindOf = m_model.text(u"cb9153"_s);
+    m_otherKindOf = m_model.text(ikField::productKind);
     m_otherKindItems = commonTexts::otherResults(m_otherKindOf);
 }
 
 bool IkRules::beforeSave(RuleContext &ctx)
 {
-    if (!otherTextMissing(u"cb9153a"_s))
+    if (!otherTextMissing(ikField::otherProductKind))
         return true;
     ctx.message(infoMissing());
-    ctx.focusTo(u"cb9153a"_s);
+    ctx.focusTo(ikField::otherProductKind);
     return false;
 }
 
@@ -124,8 +126,8 @@ CardRules::Fields IkRules::fields() const
 {
     Fields f;
     f.exit = exitRuleFields(exitRows());
-    f.enter = {u"Edit1"_s};
-    f.trimOnPress = {u"ed5436"_s};
+    f.enter = {ikField::ownerNumber};
+    f.trimOnPress = {ikField::stateNumber};
     f.buttons = m_owners.buttons();
     f.clickMarks = ikClickMarkFields();
     return f;
@@ -181,7 +183,7 @@ bool IkRules::productKind(const QString &field, RuleContext &ctx)
     // box keeps what was typed or read for it. Its entries are those of the kind.
     const QString kind = m_model.text(field);
     if (kind != m_otherKindOf)
-        m_model.setText(u"cb9153a"_s, QString());
+        m_model.setText(ikField::otherProductKind, QString());
     m_otherKindOf = kind;
     m_otherKindItems = commonTexts::otherResults(kind);
     return true;
@@ -210,7 +212,7 @@ bool IkRules::stage(const QString &field, RuleContext &ctx)
     if (!control(field, ctx))
         return false;
     if (m_model.text(field) == kOtherStage)
-        ctx.focusTo(u"ed7326"_s);
+        ctx.focusTo(ikField::otherCompletionStage);
     return true;
 }
 
@@ -218,8 +220,8 @@ bool IkRules::otherStage(const QString &field, RuleContext &ctx)
 {
     if (m_model.text(field).isEmpty())
         return true;
-    if (m_model.text(u"cb7326"_s) == kOtherStage)
-        ctx.focusTo(u"cb7344"_s);
+    if (m_model.text(ikField::completionStage) == kOtherStage)
+        ctx.focusTo(ikField::implementationStatus);
     else
         ctx.message(stageNotOther());
     return true;
@@ -250,7 +252,7 @@ bool IkRules::inventoryNumber(const QString &field, RuleContext &ctx)
 
 bool IkRules::rubric(const QString &field, RuleContext &ctx)
 {
-    return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6111"_s);
+    return commonRules::jumpIfEmpty(m_model, ctx, field, ikField::headOfOrganisation);
 }
 
 // ---- Texts
@@ -278,7 +280,7 @@ bool IkRules::ownerCode(const QString &field, RuleContext &ctx)
 
 bool IkRules::address(const QString &, RuleContext &ctx)
 {
-    return commonRules::cityRule(m_model, ctx, u"gorz"_s);
+    return commonRules::cityRule(m_model, ctx, ikField::ownerCity);
 }
 
 bool IkRules::ownerNumber(const QString &field, RuleContext &ctx)

@@ -2,6 +2,7 @@
 
 #include "cards/ik/ik_fields.h"
 #include "cards/ik/ik_model.h"
+#include "cards/ik/ik_names.h"
 #include "fields/card_lines.h"
 
 #include <QRegularExpression>
@@ -28,28 +29,30 @@ QStringList onOneLine(QStringList records)
 QStringList ikCardLines(IkModel &m)
 {
     CardLines out(m);
-    out.fields({u"ed5419"_s, u"ed5436"_s, u"ed5437"_s, u"ed5439"_s});
+    out.fields(
+        {ikField::registrationDate, ikField::stateNumber, ikField::stateAccountingNumber, ikField::inventoryNumber});
     out.bilingual(m.titles(), 0);
-    out.fields({u"mm9118"_s, u"mm5635"_s, u"mm5636"_s, u"mm1001"_s});
-    if (m.isEmptyValue(u"cb9153a"_s))
-        out.field(u"cb9153"_s);
+    out.fields({ikField::productDescription, ikField::technicalAdvantages, ikField::economicAdvantages,
+                ikField::environmentalImpact});
+    if (m.isEmptyValue(ikField::otherProductKind))
+        out.field(ikField::productKind);
     else
-        out.add(u"9153"_s, out.joined({u"cb9153"_s, u"cb9153a"_s}));
-    out.field(u"mm9155"_s);
+        out.add(u"9153"_s, out.joined({ikField::productKind, ikField::otherProductKind}));
+    out.field(ikField::applicationArea);
 
     m.storeOwner();
     out.records(u"2459"_s, onOneLine(m.lists().records(IkList::Owners)));
 
-    if (!m.isEmptyValue(u"cb7326"_s))
-        out.add(u"7326"_s, out.joined({u"cb7326"_s, u"ed7326"_s}));
-    out.field(u"cb7344"_s, When::Filled);
-    out.add(u"5638"_s, out.joined({u"ed5638a"_s, u"ed5638b"_s, u"ed5638c"_s, u"ed5638d"_s}));
-    out.add(u"1004"_s, out.joined({u"cb1004"_s, u"ed1004"_s}));
-    out.add(u"1005"_s, out.joined({u"cb1005"_s, u"ed1005"_s}));
-    out.add(u"1006"_s, out.joined({u"ed10061"_s, u"ed10062"_s, u"ed10063"_s, u"ed10064"_s, u"ed10065"_s,
-                                   u"ed10066"_s, u"ed10067"_s}));
-    out.add(u"1009"_s, out.joined({u"cb1009"_s, u"cb1009a"_s}));
+    if (!m.isEmptyValue(ikField::completionStage))
+        out.add(u"7326"_s, out.joined({ikField::completionStage, ikField::otherCompletionStage}));
+    out.field(ikField::implementationStatus, When::Filled);
+    out.add(u"5638"_s, out.joined(ikField::practicalUse));
+    out.add(u"1004"_s, out.joined({ikField::transferTerms, ikField::otherTransferTerms}));
+    out.add(u"1005"_s, out.joined({ikField::intellectualProperty, ikField::otherIntellectualProperty}));
+    out.add(u"1006"_s, out.joined(ikField::investorTerms));
+    out.add(u"1009"_s, out.joined({ikField::organisationStatus, ikField::organisationSize}));
     out.filledMasks(u"5616"_s, ikRubricFields());
-    out.fields({u"ed6111"_s, u"cb6210"_s, u"ed6141"_s, u"ed6140"_s});
+    out.fields({ikField::headOfOrganisation, ikField::headScientificDegree, ikField::documentsPreparedBy,
+                ikField::stateRegistrationHead});
     return out.lines();
 }

@@ -1,6 +1,7 @@
 #include "cards/ok/ok_editor.h"
 
 #include "cards/ok/ok_fields.h"
+#include "cards/ok/ok_names.h"
 #include "cards/ok/ok_pages.h"
 #include "fields/card_document.h"
 #include "widgets/exit_wiring.h"
@@ -14,7 +15,7 @@ namespace {
 CardEditor::Options okOptions()
 {
     CardEditor::Options o;
-    o.continuationName = u"N10"_s;
+    o.continuationName = okControl::continuationSheetsItem;
     return o;
 }
 
@@ -32,11 +33,11 @@ OkEditor::OkEditor(QWidget *parent)
     setObjectName(u"OkEditor"_s);
     setUpCard(okPageDesign(), m_rules);
     m_rules.showStageNumber();
-    binder().refresh(u"ed5526"_s);
+    binder().refresh(okField::stageAccountNumber);
     // A new position of the stage number selector shows its number, ready to type; a
     // position past the first empty one is refused.
     connect(&binder(), &FieldBinder::edited, this, [this](const QString &name) {
-        if (name != u"sp5526"_s)
+        if (name != okField::stageAccountSelector)
             return;
         wiring().runRule(binder().widget(name), [this](RuleContext &ctx) { m_rules.stageSelected(ctx); });
     });
@@ -44,5 +45,6 @@ OkEditor::OkEditor(QWidget *parent)
 
 void OkEditor::showState()
 {
-    showField(u"ed7201a"_s, okLabelName(u"ed7201a"_s), m_model.otherDirectionVisible());
+    showField(okField::otherFinancingDirection, okLabelName(okField::otherFinancingDirection),
+              m_model.otherDirectionVisible());
 }

@@ -1,6 +1,8 @@
 #include "cards/ok/ok_model.h"
 
 #include "cardfile/card_item.h"
+#include "cards/ok/ok_fields.h"
+#include "cards/ok/ok_names.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,12 +29,12 @@ const QList<PartyShape> &okParties()
     // A co-executor line read names a legal entity with a Latin "K"; the entry shown
     // after the open writes it again.
     static const QList<PartyShape> shapes = {
-        okParty(u"ed2457"_s, u"lizv"_s, u"Label30"_s, u"2457 "_s, u"Код організації за ЄДРПОУ"_s,
-                u"Ідентифікаційний номер "_s),
-        okParty(u"ed2459"_s, u"lizz"_s, u"StaticText2"_s, u"2459 "_s, u"Код організації за ЄДРПОУ"_s,
-                u"Індивідуальний податковий номер"_s),
-        okParty(u"ed2142k"_s, u"lizsv"_s, u"Label43"_s, {}, u"Kод організації за ЄДРПОУ"_s,
-                u"Індивідуальний податковий номер"_s),
+        okParty(okField::executorCode, okField::executorKind, okLabelName(okField::executorCode), u"2457 "_s,
+                u"Код організації за ЄДРПОУ"_s, u"Ідентифікаційний номер "_s),
+        okParty(okField::ownerCode, okField::ownerKind, okLabelName(okField::ownerCode), u"2459 "_s,
+                u"Код організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s),
+        okParty(okField::coExecutorCode, okField::coExecutorKind, okLabelName(okField::coExecutorCode), {},
+                u"Kод організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s),
     };
     return shapes;
 }
@@ -43,8 +45,10 @@ constexpr int kCapacities[] = {50, 20, 120};
 
 OkModel::OkModel(const FieldTable &table)
     : CardModel(table),
-      m_texts({{u"2151"_s, u"mm2151"_s, u"Indjz"_s}, {u"9027"_s, u"mm9027"_s, u"Indjzr"_s},
-               {u"9117"_s, u"mm9117"_s, u"Indjzr"_s}, {u"6120"_s, u"ed6120"_s, u"indjzk"_s, true}}),
+      m_texts({{u"2151"_s, okField::executorName, okField::executorNameLanguage},
+               {u"9027"_s, okField::workTitle, okField::titleLanguage},
+               {u"9117"_s, okField::workAbstract, okField::titleLanguage},
+               {u"6120"_s, okField::headOfDevelopment, okField::headOfDevelopmentLanguage, true}}),
       m_parties(okParties()),
       m_lists({kCapacities[0], kCapacities[1], kCapacities[2]})
 {
@@ -117,12 +121,14 @@ EntryListSettings OkModel::entryListSettings(OkList list)
     // Number field, name field, bounds message, item fields; co-executors and owners
     // have a person kind selector as their first item.
     static const QStringList shapes[] = {
-        {u"ed2142p"_s, u"mm2142n"_s, entryLists::coExecutorBounds(), u"lizsv"_s, u"ed2142k"_s, u"Ed2142m"_s,
-         u"mm2142n"_s, u"ed2142ad"_s},
-        {u"Edit1"_s, u"mm2153"_s, u"Кількість власників від 1 до 20"_s, u"lizz"_s, u"ed2459"_s, u"gorz"_s,
-         u"mm2153"_s, u"mm2657"_s, u"ed2935"_s, u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s},
-        {u"Cpn"_s, u"ed6121a"_s, u"Кількість виконавців з списку від 1 до 120"_s, u"ed6121a"_s, u"ed6121ak"_s,
-         u"ed6121az"_s},
+        {okField::coExecutorNumber, okField::coExecutorName, entryLists::coExecutorBounds(), okField::coExecutorKind,
+         okField::coExecutorCode, okField::coExecutorCity, okField::coExecutorName, okField::coExecutorAddress},
+        {okField::ownerNumber, okField::ownerName, u"Кількість власників від 1 до 20"_s, okField::ownerKind,
+         okField::ownerCode, okField::ownerCity, okField::ownerName, okField::ownerAddress, okField::ownerPhone,
+         okField::ownerMail, okField::ownerShortName, okField::ownerSubordination, okField::ownerDocumentNumber,
+         okField::ownerDocumentDate},
+        {okField::listedExecutorNumber, okField::listedExecutorName, u"Кількість виконавців з списку від 1 до 120"_s,
+         okField::listedExecutorName, okField::listedExecutorPosition, okField::listedExecutorDegree},
     };
     const QStringList &shape = shapes[int(list)];
     EntryListSettings info;
@@ -160,7 +166,7 @@ bool OkModel::storeCoExecutor()
     const int n = shownNumber(OkList::CoExecutors);
     if (n == 0)
         return false;
-    if (!text(u"mm2142n"_s).isEmpty()) {
+    if (!text(okField::coExecutorName).isEmpty()) {
         storeFields(OkList::CoExecutors, n);
         return true;
     }
@@ -175,11 +181,11 @@ bool OkModel::storeOwner()
     const int n = shownNumber(OkList::Owners);
     if (n == 0)
         return false;
-    if (!text(u"mm2153"_s).isEmpty()) {
+    if (!text(okField::ownerName).isEmpty()) {
         storeFields(OkList::Owners, n);
         return true;
     }
-    if (!isEmptyValue(u"ed2459"_s) || !text(u"mm2657"_s).isEmpty())
+    if (!isEmptyValue(okField::ownerCode) || !text(okField::ownerAddress).isEmpty())
         return false;
     return m_lists.closeUp(*this, int(OkList::Owners), n, entryListSettings(OkList::Owners), letterOf(OkList::Owners));
 }
@@ -190,11 +196,11 @@ bool OkModel::storePerson()
     if (n == 0)
         return false;
     m_lists.setCurrentNumber(OkList::Executors, n);
-    if (!text(u"ed6121a"_s).isEmpty()) {
+    if (!text(okField::listedExecutorName).isEmpty()) {
         storeFields(OkList::Executors, n);
         return true;
     }
-    if (!text(u"ed6121ak"_s).isEmpty())
+    if (!text(okField::listedExecutorPosition).isEmpty())
         return false;
     return m_lists.closeUp(*this, int(OkList::Executors), n, entryListSettings(OkList::Executors));
 }

@@ -2,6 +2,7 @@
 
 #include "cards/ok/ok_fields.h"
 #include "cards/ok/ok_model.h"
+#include "cards/ok/ok_names.h"
 #include "cards/ok/ok_print_layouts.h"
 #include "print/card_printout.h"
 #include "print/page_layout.h"
@@ -62,7 +63,7 @@ public:
         fillOwners();
         fillCoExecutors();
         fillReport();
-        m_out.placeLong(kBibliography, field(u"mm5481"_s));
+        m_out.placeLong(kBibliography, field(okField::bibliography));
         fillExecutorList();
         m_out.job().finish(m_model.bilingual(OkText::WorkTitle, TextLanguage::Ukrainian), m_out.pages());
     }
@@ -98,10 +99,10 @@ private:
 
     void fillRegistration()
     {
-        set(1, u"ed5437"_s, CardPrintout::unlessBlank(field(u"ed5437"_s), u"    U       "_s));
-        set(1, u"ed5436"_s, field(u"ed5436"_s));
-        const QString date = field(u"ed5418D"_s);
-        set(1, u"ed5418"_s, field(u"ed5418N"_s) + (date == u"  .  .  "_s ? QString() : u"; "_s + date));
+        set(1, u"ed5437"_s, CardPrintout::unlessBlank(field(okField::stateAccountNumber), u"    U       "_s));
+        set(1, u"ed5436"_s, field(okField::stateNumber));
+        const QString date = field(okField::coverLetterDate);
+        set(1, u"ed5418"_s, field(okField::coverLetterNumber) + (date == u"  .  .  "_s ? QString() : u"; "_s + date));
 
         const QStringList numbers = m_model.stageNumbers();
         PageElement &stages = element(1, u"ed5526"_s);
@@ -129,12 +130,12 @@ private:
 
     void fillFinancing()
     {
-        if (!field(u"cb7201"_s).isEmpty())
-            set(1, u"cb7201"_s, field(u"cb7201"_s) + u"  "_s + field(u"ed7201a"_s));
-        if (!field(u"ed7023"_s).isEmpty())
-            set(1, u"ed7023"_s, field(u"ed7023"_s));
-        set(1, u"sum"_s, CardPrintout::amount(field(u"sum"_s), field(u"ed"_s)));
-        set(1, u"sum1"_s, CardPrintout::amount(field(u"sum1"_s), field(u"ed1"_s)));
+        if (!field(okField::financingDirection).isEmpty())
+            set(1, u"cb7201"_s, field(okField::financingDirection) + u"  "_s + field(okField::otherFinancingDirection));
+        if (!field(okField::targetProgrammeName).isEmpty())
+            set(1, u"ed7023"_s, field(okField::targetProgrammeName));
+        set(1, u"sum"_s, CardPrintout::amount(field(okField::firstAmount), field(okField::firstCurrency)));
+        set(1, u"sum1"_s, CardPrintout::amount(field(okField::secondAmount), field(okField::secondCurrency)));
     }
 
     // A two-language text as two paragraphs, "1. " Ukrainian and "3. " English.
@@ -161,11 +162,11 @@ private:
     // still reaches the paper. A one-digit number drops the blank its mask leaves.
     void fillStage()
     {
-        const QString number = field(u"ed9036n"_s).trimmed();
-        if (number.isEmpty() && field(u"mm9036"_s).isEmpty())
+        const QString number = field(okField::stageNumber).trimmed();
+        if (number.isEmpty() && field(okField::stageName).isEmpty())
             return;
-        m_out.placeLong(kStage, number + u". "_s + field(u"ed9036p"_s) + u", "_s + field(u"ed9036z"_s) + u", "_s
-                                    + field(u"cb9036e"_s) + u", "_s + field(u"mm9036"_s));
+        m_out.placeLong(kStage, number + u". "_s + field(okField::stageStart) + u", "_s + field(okField::stageEnd)
+                                    + u", "_s + field(okField::stageKind) + u", "_s + field(okField::stageName));
     }
 
     void fillAbstract()
@@ -187,7 +188,7 @@ private:
 
     void fillOwners()
     {
-        storeShown(OkList::Owners, u"mm2153"_s);
+        storeShown(OkList::Owners, okField::ownerName);
         const QString first = record(OkList::Owners, 1);
         set(1, u"ed2459"_s, item(first, Code));
         set(1, u"mm2153"_s, u"2153. Повне найменування юридичної особи (або П.І.Б.)  "_s + item(first, FullName));
@@ -225,7 +226,7 @@ private:
 
     void fillCoExecutors()
     {
-        storeShown(OkList::CoExecutors, u"mm2142n"_s);
+        storeShown(OkList::CoExecutors, okField::coExecutorName);
         QStringList paragraphs;
         for (int n = 1; n <= OkModel::capacity(OkList::CoExecutors); ++n) {
             const QString coExecutor = record(OkList::CoExecutors, n);
@@ -262,7 +263,7 @@ private:
     // page, before the page is left, still has the person just typed.
     void fillExecutorList()
     {
-        storeShown(OkList::Executors, u"ed6121a"_s);
+        storeShown(OkList::Executors, okField::listedExecutorName);
         for (int row = 1; row <= 2; ++row) {
             const QString person = record(OkList::Executors, row);
             const QStringList names = okPrintLayouts::executorRow(row);

@@ -2,6 +2,7 @@
 
 #include "cardfile/card_item.h"
 #include "cards/ok/ok_fields.h"
+#include "cards/ok/ok_names.h"
 #include "fields/common_texts.h"
 
 #include <QHash>
@@ -16,21 +17,24 @@ const QHash<QString, QStringList> &plainCodes()
 {
     static const QHash<QString, QStringList> codes = plainLineCodes(okFieldTable(),
         {
-            u"cb5256"_s, u"ed5436"_s, u"ed5437"_s, u"ed7700"_s, u"ed7023"_s, u"ed7022"_s, u"ed2358"_s, u"ed2934"_s,
-            u"ed2394"_s, u"ed1332"_s, u"cb1133"_s, u"cb5040"_s, u"cb5715"_s, u"cb5535"_s, u"cb5211"_s, u"ed5742"_s,
-            u"ed5743"_s, u"ed5744"_s, u"ed5634"_s, u"ed6111"_s, u"ed6140"_s, u"ed6141"_s, u"ed6210vc"_s,
-            u"ed6228vc"_s, u"mm5481"_s
+            okField::securityMark, okField::stateNumber, okField::stateAccountNumber, okField::budgetProgrammeCode,
+            okField::targetProgrammeName, okField::targetProgrammeCode, okField::executorShortName,
+            okField::executorPhone, okField::executorMail, okField::executorSubordination, okField::scienceSector,
+            okField::reportKind, okField::reportLanguage, okField::distributionInUkraine, okField::transferAbroad,
+            okField::pageCount, okField::electronicMediaCount, okField::fileCount, okField::udcIndex,
+            okField::headOfOrganisation, okField::headOfRegistrationOffice, okField::responsibleForDocuments,
+            okField::headOfOrganisationDegree, okField::headOfDevelopmentDegree, okField::bibliography
         },
         {
-            {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
-            {u"2360"_s, {u"ed2360"_s}},
-            {u"2935"_s, {u"ed2935"_s}},
-            {u"2395"_s, {u"ed2395"_s}},
-            {u"1333"_s, {u"ed1333"_s}},
-            {u"5518"_s, {u"ed5518N"_s, u"ed5518D"_s}},
-            {u"2655"_s, {u"gorv"_s, u"mm2655"_s}},
-            {u"2153"_s, {u"mm2153"_s}},
-            {u"2657"_s, {u"gorz"_s, u"mm2657"_s}},
+            {u"5418"_s, {okField::coverLetterNumber, okField::coverLetterDate}},
+            {u"2360"_s, {okField::ownerShortName}},
+            {u"2935"_s, {okField::ownerPhone}},
+            {u"2395"_s, {okField::ownerMail}},
+            {u"1333"_s, {okField::ownerSubordination}},
+            {u"5518"_s, {okField::ownerDocumentNumber, okField::ownerDocumentDate}},
+            {u"2655"_s, {okField::executorCity, okField::executorAddress}},
+            {u"2153"_s, {okField::ownerName}},
+            {u"2657"_s, {okField::ownerCity, okField::ownerAddress}},
         });
     return codes;
 }
@@ -63,9 +67,9 @@ void keepRecord(ReadReport &report, const QString &line, int n, int lastItem)
 
 void readDirection(OkModel &m, const QString &line)
 {
-    m.setText(u"cb7201"_s, item(line, 2));
+    m.setText(okField::financingDirection, item(line, 2));
     const QString other = item(line, 3);
-    m.setText(u"ed7201a"_s, other);
+    m.setText(okField::otherFinancingDirection, other);
     // The other direction and its label appear once a card names one.
     if (!other.isEmpty())
         m.setOtherDirectionVisible(true);
@@ -75,8 +79,8 @@ void readExecutorCode(OkModel &m, const QString &line)
 {
     const QString type = item(line, 2);
     m.setPartyKind(OkParty::Executor, type != kLegal, PartyLabels::Read, false);
-    m.setFitted(u"ed2457"_s, item(line, 3));
-    m.selectNumbered(u"lizv"_s, type);
+    m.setFitted(okField::executorCode, item(line, 3));
+    m.selectNumbered(okField::executorKind, type);
 }
 
 void readOwner(OkModel &m, ReadReport &report, const QString &line)
@@ -87,8 +91,8 @@ void readOwner(OkModel &m, ReadReport &report, const QString &line)
         // Older form 2459\type\code; the rest of the owner comes on lines of its own.
         // The code takes the mask of the type given, so a tax number keeps its digits.
         m.setPartyKind(OkParty::Owner, second != kLegal, PartyLabels::Read, false);
-        m.setFitted(u"ed2459"_s, type);
-        m.selectNumbered(u"lizz"_s, second);
+        m.setFitted(okField::ownerCode, type);
+        m.selectNumbered(okField::ownerKind, second);
         return;
     }
     if (type.size() != 1 || type == QLatin1String("0")) {
@@ -100,11 +104,13 @@ void readOwner(OkModel &m, ReadReport &report, const QString &line)
     if (n == 0)
         return;
     m.setPartyKind(OkParty::Owner, type != kLegal, PartyLabels::Read, false);
-    m.setText(u"Edit1"_s, second);
+    m.setText(okField::ownerNumber, second);
     m.lists().setCurrentNumber(OkList::Owners, n);
-    m.selectNumbered(u"lizz"_s, type);
-    const QStringList fields = {u"ed2459"_s, u"gorz"_s,   u"mm2153"_s, u"mm2657"_s,  u"ed2935"_s,
-                                u"ed2395"_s, u"ed2360"_s, u"ed1333"_s, u"ed5518N"_s, u"ed5518D"_s};
+    m.selectNumbered(okField::ownerKind, type);
+    const QStringList fields = {okField::ownerCode,        okField::ownerCity,          okField::ownerName,
+                                okField::ownerAddress,     okField::ownerPhone,         okField::ownerMail,
+                                okField::ownerShortName,   okField::ownerSubordination, okField::ownerDocumentNumber,
+                                okField::ownerDocumentDate};
     for (int i = 0; i < fields.size(); ++i)
         m.setFitted(fields.at(i), item(line, i + 4));
     m.storeFields(OkList::Owners, n, type);
@@ -121,7 +127,7 @@ void readStageNumbers(OkModel &m, ReadReport &report, const QString &line)
             break;
         m.setStageNumber(n, number);
     }
-    m.setFitted(u"ed5526"_s, m.stageNumber(1));
+    m.setFitted(okField::stageAccountNumber, m.stageNumber(1));
     // The numbers are taken up to the first empty one, and no more than the card holds.
     const QString rest = value.section(QLatin1Char(';'), n - 1);
     if (holdsData(rest))
@@ -141,7 +147,7 @@ void readCoExecutor(OkModel &m, ReadReport &report, const QString &line)
     const bool natural = current ? type == QLatin1String("2") : type.size() > 8;
     const QString typeText = commonTexts::personKinds().at(natural ? 1 : 0);
     m.setPartyKind(OkParty::CoExecutor, natural, PartyLabels::Read, false);
-    m.setText(u"lizsv"_s, current ? typeText : QString());
+    m.setText(okField::coExecutorKind, current ? typeText : QString());
     const int first = current ? 4 : 3;
     QStringList file{QString::number(n), natural ? u"2"_s : kLegal};
     QStringList display{QString::number(n), typeText};
@@ -150,7 +156,7 @@ void readCoExecutor(OkModel &m, ReadReport &report, const QString &line)
         display << item(line, i);
     }
     m.lists().setRecord(OkList::CoExecutors, n, EntryList::join(file), EntryList::join(display));
-    m.setText(u"ed2142p"_s, u"1"_s);
+    m.setText(okField::coExecutorNumber, u"1"_s);
     keepRecord(report, line, n, first + 3);
 }
 
@@ -173,9 +179,10 @@ void readPerson(OkModel &m, ReadReport &report, const QString &line)
     const int n = listNumber(line, OkList::Executors, report);
     if (n == 0)
         return;
-    m.setText(u"Cpn"_s, item(line, 2));
+    m.setText(okField::listedExecutorNumber, item(line, 2));
     m.lists().setCurrentNumber(OkList::Executors, n);
-    const QStringList fields = {u"ed6121a"_s, u"ed6121ak"_s, u"ed6121az"_s};
+    const QStringList fields = {okField::listedExecutorName, okField::listedExecutorPosition,
+                                okField::listedExecutorDegree};
     for (int i = 0; i < fields.size(); ++i)
         m.setText(fields.at(i), item(line, i + 3));
     m.storeFields(OkList::Executors, n);
@@ -198,7 +205,7 @@ void readFinancing(OkModel &m, ReadReport &report, const QString &code, const QS
 
 void readStage(OkModel &m, ReadReport &report, const QString &value)
 {
-    const QStringList fields = {u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s};
+    const QStringList fields = {okField::stageNumber, okField::stageStart, okField::stageEnd};
     for (int i = 0; i < fields.size(); ++i) {
         const QString given = item(value, i + 2);
         m.setFitted(fields.at(i), given);
@@ -208,8 +215,8 @@ void readStage(OkModel &m, ReadReport &report, const QString &value)
             report.drop(u"«%1» не вміщається в поле етапу: прочитано «%2»"_s.arg(given.trimmed(), kept.trimmed()));
     }
     const OkStageItems stage = okStageItems(value);
-    m.setText(u"cb9036e"_s, stage.kind);
-    m.setText(u"mm9036"_s, stage.name);
+    m.setText(okField::stageKind, stage.kind);
+    m.setText(okField::stageName, stage.name);
     // The card holds one stage: a later stage line replaces this one.
     report.keep(u"9036"_s, value.mid(5));
     if (!stage.droppedKind.isEmpty())
@@ -315,7 +322,7 @@ void okShowAfterRead(OkModel &model)
     // Co-executor 1 with its kind; a legal entity when it has none.
     const QString record = model.lists().displayRecord(OkList::CoExecutors, 1);
     if (record.isEmpty() || EntryList::item(record, 2).isEmpty()) {
-        model.setText(u"lizsv"_s, commonTexts::personKinds().at(0));
+        model.setText(okField::coExecutorKind, commonTexts::personKinds().at(0));
         model.setPartyKind(OkParty::CoExecutor, false, PartyLabels::Show, false);
     }
     model.showEntry(OkList::CoExecutors, 1);

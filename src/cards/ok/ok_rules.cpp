@@ -1,6 +1,7 @@
 #include "cards/ok/ok_rules.h"
 
 #include "cards/ok/ok_fields.h"
+#include "cards/ok/ok_names.h"
 #include "fields/card_problems.h"
 #include "fields/common_rules.h"
 #include "fields/common_texts.h"
@@ -23,9 +24,11 @@ QList<ListRuleSettings> listRuleTable()
         C ceiling;
         QString boundsFocus, nextBoundsFocus, stepFocus, next, previous;
     } rows[] = {
-        {OkList::CoExecutors, C::Current, u"cb5535"_s, u"cb5535"_s, u"lizsv"_s, u"Button4"_s, u"Button3"_s},
-        {OkList::Owners, C::AnchorNext, {}, {}, u"lizz"_s, u"BitBtn7"_s, u"BitBtn6"_s},
-        {OkList::Executors, C::Current, {}, {}, u"ed6121a"_s, u"BitBtn5"_s, u"BitBtn4"_s},
+        {OkList::CoExecutors, C::Current, okField::distributionInUkraine, okField::distributionInUkraine,
+         okField::coExecutorKind, okControl::nextCoExecutor, okControl::previousCoExecutor},
+        {OkList::Owners, C::AnchorNext, {}, {}, okField::ownerKind, okControl::nextOwner, okControl::previousOwner},
+        {OkList::Executors, C::Current, {}, {}, okField::listedExecutorName, okControl::nextListedExecutor,
+         okControl::previousListedExecutor},
     };
     QList<ListRuleSettings> settingsList;
     for (const auto &r : rows) {
@@ -74,8 +77,8 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
         {"ed9036p", &OkRules::monthYear},
         {"ed9036z", &OkRules::monthYear},
         {"mm9036", &OkRules::stageName},
-        {"mm2655", &OkRules::city, u"gorv"_s},
-        {"mm2657", &OkRules::city, u"gorz"_s},
+        {"mm2655", &OkRules::city, okField::executorCity},
+        {"mm2657", &OkRules::city, okField::ownerCity},
         // An empty subject code skips the codes entered after it. The fourth is entered
         // last on the page, after 6140, so none follows it: its jump back to 6111 would
         // keep Tab going round the page for ever.
@@ -84,8 +87,8 @@ const QList<OkRules::RuleRow> &OkRules::exitRows()
         {"ed5616c", &OkRules::rubric},
         {"ed5616e", &OkRules::rubric},
         {"cb7201", &OkRules::direction},
-        {"sum", &OkRules::amount, u"ed"_s},
-        {"sum1", &OkRules::amount, u"ed1"_s},
+        {"sum", &OkRules::amount, okField::firstCurrency},
+        {"sum1", &OkRules::amount, okField::secondCurrency},
         {"mm2151", &OkRules::bothLanguages, commonRules::Naming::Title},
         {"ed6120", &OkRules::bothLanguages, commonRules::Naming::Surname},
         {"mm9027", &OkRules::keepText},
@@ -117,8 +120,10 @@ CardRules::Fields OkRules::fields() const
 {
     Fields f;
     f.exit = exitRuleFields(exitRows());
-    f.enter = {u"ed2142p"_s, u"Edit1"_s, u"Cpn"_s, u"sp5526"_s};
-    f.trimOnPress = {u"ed5436"_s, u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s, u"Cpn"_s};
+    f.enter = {okField::coExecutorNumber, okField::ownerNumber, okField::listedExecutorNumber,
+               okField::stageAccountSelector};
+    f.trimOnPress = {okField::stateNumber, okField::stageNumber, okField::stageStart, okField::stageEnd,
+                     okField::listedExecutorNumber};
     f.buttons = m_lists.buttons();
     f.clickMarks = okClickMarkFields();
     return f;
@@ -131,7 +136,7 @@ bool OkRules::exitRule(const QString &field, RuleContext &ctx)
 
 void OkRules::enterRule(const QString &field, RuleContext &ctx)
 {
-    if (field == u"sp5526"_s) {
+    if (field == okField::stageAccountSelector) {
         stageSelected(ctx);
         return;
     }
@@ -161,7 +166,7 @@ void OkRules::leavePage(int page)
 
 bool OkRules::chosen(const QString &field)
 {
-    if (field == u"sp5526"_s) {
+    if (field == okField::stageAccountSelector) {
         showStageNumber();
         return true;
     }
@@ -178,21 +183,21 @@ void OkRules::commit()
 bool OkRules::stageSelected(RuleContext &ctx)
 {
     const int firstEmpty = qMin(m_model.stageNumberCount() + 1, OkModel::kStageNumbers);
-    const bool allowed = m_model.text(u"sp5526"_s).toInt() <= firstEmpty;
+    const bool allowed = m_model.text(okField::stageAccountSelector).toInt() <= firstEmpty;
     if (!allowed) {
         ctx.message(stageNumberGap(firstEmpty));
-        m_model.setText(u"sp5526"_s, QString::number(firstEmpty));
+        m_model.setText(okField::stageAccountSelector, QString::number(firstEmpty));
     }
     showStageNumber();
-    ctx.focusTo(u"ed5526"_s);
+    ctx.focusTo(okField::stageAccountNumber);
     return allowed;
 }
 
 void OkRules::showStageNumber()
 {
-    const int n = m_model.text(u"sp5526"_s).toInt();
+    const int n = m_model.text(okField::stageAccountSelector).toInt();
     const QString number = m_model.stageNumber(n);
-    fieldRules::assign(m_model, u"ed5526"_s, number.isEmpty() ? kEmptyStageNumber : number);
+    fieldRules::assign(m_model, okField::stageAccountNumber, number.isEmpty() ? kEmptyStageNumber : number);
 }
 
 // ---- Codes and parties
@@ -222,8 +227,8 @@ bool OkRules::partyCode(const QString &field, RuleContext &ctx, OkParty party)
     QString letter;
     if (party == OkParty::CoExecutor) {
         // The co-executor's code follows its selector, which always names a kind.
-        letter = fieldRules::isNaturalPerson(m_model.text(u"lizsv"_s)) ? fieldRules::naturalLetter()
-                                                                        : fieldRules::legalLetter();
+        letter = fieldRules::isNaturalPerson(m_model.text(okField::coExecutorKind)) ? fieldRules::naturalLetter()
+                                                                                    : fieldRules::legalLetter();
     } else {
         const FieldInfo *own = m_model.table().find(field);
         info.prefix = (own ? own->code : QString()) + u'.';
@@ -259,12 +264,12 @@ bool OkRules::stageNumber(const QString &field, RuleContext &ctx)
     // A wrong number is reported but kept, so nothing typed is lost. An emptied entry
     // leaves the list and the later ones move up into its place, which then shows the
     // next number: the card line ends at the first empty entry and would drop them.
-    const int n = m_model.text(u"sp5526"_s).toInt();
+    const int n = m_model.text(okField::stageAccountSelector).toInt();
     const int at = m_model.setStageNumber(n, value == kEmptyStageNumber ? QString() : value);
     if (at == 0)
         showStageNumber();
     else if (at != n)
-        m_model.setText(u"sp5526"_s, QString::number(at));
+        m_model.setText(okField::stageAccountSelector, QString::number(at));
     if (ok)
         return true;
     ctx.message(u"5526.Помилка в номері"_s);
@@ -284,10 +289,10 @@ bool OkRules::monthYear(const QString &field, RuleContext &ctx)
 
 bool OkRules::stageName(const QString &, RuleContext &ctx)
 {
-    if (!fieldRules::trimBlanks(m_model.text(u"ed9036n"_s)).isEmpty())
+    if (!fieldRules::trimBlanks(m_model.text(okField::stageNumber)).isEmpty())
         return true;
     ctx.message(stageNumberMissing());
-    ctx.focusTo(u"ed9036n"_s);
+    ctx.focusTo(okField::stageNumber);
     return true;
 }
 
@@ -298,16 +303,16 @@ bool OkRules::city(const QString &, RuleContext &ctx, QString cityField)
 
 bool OkRules::rubric(const QString &field, RuleContext &ctx)
 {
-    return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6111"_s);
+    return commonRules::jumpIfEmpty(m_model, ctx, field, okField::headOfOrganisation);
 }
 
 bool OkRules::direction(const QString &field, RuleContext &ctx)
 {
     if (m_model.text(field) == u"2.7"_s) {
         m_model.setOtherDirectionVisible(true);
-        ctx.focusTo(u"ed7201a"_s);
+        ctx.focusTo(okField::otherFinancingDirection);
     } else {
-        ctx.focusTo(u"ed7023"_s);
+        ctx.focusTo(okField::targetProgrammeName);
     }
     return true;
 }
@@ -341,8 +346,8 @@ bool OkRules::listNumber(const QString &field, RuleContext &ctx)
 bool OkRules::coExecutorNumber(const QString &field, RuleContext &ctx)
 {
     // Left while the executor-list number is empty, it only puts "1" back there.
-    if (fieldRules::trimBlanks(m_model.text(u"Cpn"_s)).isEmpty()) {
-        m_model.setText(u"Cpn"_s, u"1"_s);
+    if (fieldRules::trimBlanks(m_model.text(okField::listedExecutorNumber)).isEmpty()) {
+        m_model.setText(okField::listedExecutorNumber, u"1"_s);
         return true;
     }
     return listNumber(field, ctx);

@@ -2,6 +2,7 @@
 
 #include "cards/ok/ok_fields.h"
 #include "cards/ok/ok_model.h"
+#include "cards/ok/ok_names.h"
 #include "fields/card_lines.h"
 #include "fields/common_texts.h"
 
@@ -12,29 +13,30 @@ using When = CardLines::When;
 QStringList okCardLines(OkModel &m)
 {
     CardLines out(m);
-    out.field(u"cb5256"_s);
-    out.add(u"5418"_s, out.joined({u"ed5418N"_s, u"ed5418D"_s}));
-    out.fields({u"ed5436"_s, u"ed5437"_s});
+    out.field(okField::securityMark);
+    out.add(u"5418"_s, out.joined({okField::coverLetterNumber, okField::coverLetterDate}));
+    out.fields({okField::stateNumber, okField::stateAccountNumber});
     // The programme code stands here and again after the programme name.
-    out.field(u"ed7022"_s, When::Filled);
+    out.field(okField::targetProgrammeCode, When::Filled);
 
-    const QString type = fieldRules::kindDigit(m.text(u"lizv"_s));
-    out.add(u"2457"_s, type + QLatin1Char('\\') + m.text(u"ed2457"_s));
+    const QString type = fieldRules::kindDigit(m.text(okField::executorKind));
+    out.add(u"2457"_s, type + QLatin1Char('\\') + m.text(okField::executorCode));
     out.bilingual(m.texts(), int(OkText::ExecutorName));
-    out.field(u"ed2358"_s);
-    out.add(u"2655"_s, out.joined({u"gorv"_s, u"mm2655"_s}));
-    out.field(u"ed2934"_s);
+    out.field(okField::executorShortName);
+    out.add(u"2655"_s, out.joined({okField::executorCity, okField::executorAddress}));
+    out.field(okField::executorPhone);
     if (type == QLatin1String("1"))
-        out.fields({u"ed2394"_s, u"ed1332"_s, u"cb1133"_s});
+        out.fields({okField::executorMail, okField::executorSubordination, okField::scienceSector});
 
     m.storeOwner();
     out.records(u"2459"_s, m.lists().records(OkList::Owners));
 
-    out.add(u"9036"_s, out.joined({u"ed9036n"_s, u"ed9036p"_s, u"ed9036z"_s, u"cb9036e"_s, u"mm9036"_s}));
-    out.field(u"ed7700"_s, When::Filled);
-    if (!m.isEmptyValue(u"cb7201"_s))
-        out.add(u"7201"_s, out.joined({u"cb7201"_s, u"ed7201a"_s}));
-    out.fields({u"ed7023"_s, u"ed7022"_s}, When::Filled);
+    out.add(u"9036"_s, out.joined({okField::stageNumber, okField::stageStart, okField::stageEnd, okField::stageKind,
+                                   okField::stageName}));
+    out.field(okField::budgetProgrammeCode, When::Filled);
+    if (!m.isEmptyValue(okField::financingDirection))
+        out.add(u"7201"_s, out.joined({okField::financingDirection, okField::otherFinancingDirection}));
+    out.fields({okField::targetProgrammeName, okField::targetProgrammeCode}, When::Filled);
     for (const QStringList &row : okFinancingRows()) {
         // The source code stands in place of a field code.
         if (commonTexts::financingSources().contains(m.text(row.first())))
@@ -48,19 +50,21 @@ QStringList okCardLines(OkModel &m)
 
     out.bilingual(m.texts(), int(OkText::WorkTitle));
     out.bilingual(m.texts(), int(OkText::WorkAbstract));
-    out.fields({u"mm5481"_s, u"cb5040"_s, u"cb5715"_s, u"ed5742"_s, u"ed5743"_s, u"ed5744"_s});
+    out.fields({okField::bibliography, okField::reportKind, okField::reportLanguage, okField::pageCount,
+                okField::electronicMediaCount, okField::fileCount});
 
     m.storeCoExecutor();
     out.records(u"2142"_s, m.lists().records(OkList::CoExecutors));
 
-    out.fields({u"cb5535"_s, u"cb5211"_s, u"ed6140"_s, u"ed5634"_s});
+    out.fields({okField::distributionInUkraine, okField::transferAbroad, okField::headOfRegistrationOffice,
+                okField::udcIndex});
     out.filledMasks(u"5616"_s, okRubricFields());
-    out.fields({u"ed6111"_s, u"ed6210vc"_s});
+    out.fields({okField::headOfOrganisation, okField::headOfOrganisationDegree});
     out.bilingual(m.texts(), int(OkText::WorkHead));
-    out.field(u"ed6228vc"_s);
+    out.field(okField::headOfDevelopmentDegree);
 
     m.storePerson();
     out.records(u"6121"_s, m.lists().records(OkList::Executors));
-    out.field(u"ed6141"_s);
+    out.field(okField::responsibleForDocuments);
     return out.lines();
 }

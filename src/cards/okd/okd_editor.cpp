@@ -1,6 +1,7 @@
 #include "cards/okd/okd_editor.h"
 
 #include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_names.h"
 #include "cards/okd/okd_pages.h"
 #include "fields/card_document.h"
 
@@ -18,18 +19,18 @@ CardEditor::Options okdOptions()
     o.fileMenuText = u"Файл"_s;
     o.saveText = u"Записати як ..."_s;
     o.printText = u"Друк..."_s;
-    o.continuationName = u"N4"_s;
+    o.continuationName = okdControl::continuationSheetsItem;
     o.continuationText = u"Друк листів продовження"_s;
     o.helpText = u"&Допомога"_s;
-    o.itemNames = {u"New1"_s, u"Open1"_s, u"SaveAs1"_s, u"Print1"_s, u"Exit1"_s, u"N3"_s};
+    o.itemNames = okdControl::menuItems;
     o.continuationHint = QString();
     o.continuationNote = u"- друк з 2-го листа продовження "_s;
     o.continuationItemAtStart = true;
     o.openDisablesButtonsFirst = true;
     o.openDisablesContinuationFirst = true;
     o.continuationDisablesPrintButton = true;
-    o.previousName = u"BitBtn3"_s;
-    o.nextName = u"BitBtn4"_s;
+    o.previousName = okdControl::previousPage;
+    o.nextName = okdControl::nextPage;
     o.minMaxBoxes = false;
     o.hintShowAfter = 500;
     o.hintHideAfter = 5500;
@@ -60,7 +61,7 @@ OkdEditor::OkdEditor(QWidget *parent)
 
 void OkdEditor::showState()
 {
-    showField(u"ed7452"_s, okdLabelName(u"ed7452"_s), m_model.councilShown());
-    showField(u"lizv"_s, QString(), m_model.personKindShown());
-    showField(u"cb1133"_s, okdLabelName(u"cb1133"_s), m_model.sectorShown());
+    showField(okdField::councilCipher, okdLabelName(okdField::councilCipher), m_model.councilShown());
+    showField(okdField::personKind, QString(), m_model.personKindShown());
+    showField(okdField::scienceSector, okdLabelName(okdField::scienceSector), m_model.sectorShown());
 }

@@ -1,5 +1,7 @@
 #include "cards/okd/okd_model.h"
 
+#include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_names.h"
 #include "fields/common_texts.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,18 +21,16 @@ struct OrgView
 const QList<OrgView> &orgViews()
 {
     static const QList<OrgView> views = {
-        {u"edCod"_s, &OkdOrganisation::code, 1, 1},  {u"mmNaz"_s, &OkdOrganisation::name, 1, 1},
-        {u"edMis"_s, &OkdOrganisation::city, 1, 1},  {u"edAdr"_s, &OkdOrganisation::location, 1, 1},
-        {u"edTel"_s, &OkdOrganisation::phone, 0, 0}, {u"edEM"_s, &OkdOrganisation::email, 0, 1},
-        {u"edMin"_s, &OkdOrganisation::subordination, 1, 1},
+        {okdField::organisationCode, &OkdOrganisation::code, 1, 1},
+        {okdField::organisationName, &OkdOrganisation::name, 1, 1},
+        {okdField::organisationCity, &OkdOrganisation::city, 1, 1},
+        {okdField::organisationLocation, &OkdOrganisation::location, 1, 1},
+        {okdField::organisationPhone, &OkdOrganisation::phone, 0, 0},
+        {okdField::organisationEmail, &OkdOrganisation::email, 0, 1},
+        {okdField::organisationSubordination, &OkdOrganisation::subordination, 1, 1},
     };
     return views;
 }
-
-const QString kCipherField = u"ed7452"_s;
-const QString kCodeField = u"edCod"_s;
-const QString kSlotGroup = u"RadioGroup1"_s;
-const QString kSupervisorGroup = u"indjzk"_s;
 
 QString languageNumber(TextLanguage language)
 {
@@ -41,11 +41,12 @@ QString languageNumber(TextLanguage language)
 
 OkdModel::OkdModel(const FieldTable &table)
     : CardModel(table),
-      m_texts({{u"6147"_s, u"ed6147"_s, u"indjzd"_s, true}, {u"9045"_s, u"mm9045"_s, u"RadioGroup2"_s},
-               {u"9118"_s, u"mm9118"_s, u"RadioGroup2"_s}}),
-      m_supervisors({{u"6156"_s, u"ed6156f1"_s, kSupervisorGroup, true},
-                     {u"6156"_s, u"ed6156f2"_s, kSupervisorGroup, true},
-                     {u"6156"_s, u"ed6156f3"_s, kSupervisorGroup, true}}),
+      m_texts({{u"6147"_s, okdField::applicantName, okdField::applicantLanguage, true},
+               {u"9045"_s, okdField::thesisTitle, okdField::thesisLanguage},
+               {u"9118"_s, okdField::thesisAbstract, okdField::thesisLanguage}}),
+      m_supervisors({{u"6156"_s, okdField::firstSupervisorName, okdField::supervisorLanguage, true},
+                     {u"6156"_s, okdField::secondSupervisorName, okdField::supervisorLanguage, true},
+                     {u"6156"_s, okdField::thirdSupervisorName, okdField::supervisorLanguage, true}}),
       m_orgs(kSlots)
 {
 }
@@ -99,7 +100,7 @@ void OkdModel::showSupervisors()
 
 void OkdModel::selectSupervisorLanguage(TextLanguage language)
 {
-    setText(kSupervisorGroup, languageNumber(language));
+    setText(okdField::supervisorLanguage, languageNumber(language));
     showSupervisors();
 }
 
@@ -122,14 +123,14 @@ const OkdOrganisationCodes &OkdModel::organisationCodes(int slot)
 
 int OkdModel::shownSlot() const
 {
-    return qBound(0, text(kSlotGroup).toInt(), kSlots - 1);
+    return qBound(0, text(okdField::organisationSlot).toInt(), kSlots - 1);
 }
 
 void OkdModel::showSlot(int slot)
 {
     slot = qBound(0, slot, kSlots - 1);
-    setText(kSlotGroup, QString::number(slot));
-    setFitted(kCipherField, QString());
+    setText(okdField::organisationSlot, QString::number(slot));
+    setFitted(okdField::councilCipher, QString());
     for (const OrgView &view : orgViews())
         setFitted(view.field, QString());
     m_personKindShown = false;
@@ -137,14 +138,14 @@ void OkdModel::showSlot(int slot)
 
     m_councilShown = slot == 0;
     if (slot <= 1)
-        setFitted(kCipherField, m_councilCipher);
+        setFitted(okdField::councilCipher, m_councilCipher);
     if (slot == 1)
         m_sectorShown = true;
     else if (slot >= 2)
         m_sectorShown = false;
     if (slot == 3) {
         m_personKindShown = true;
-        if (text(u"lizv"_s) == commonTexts::personKinds().at(1))
+        if (text(okdField::personKind) == commonTexts::personKinds().at(1))
             fieldRules::applyPersonKind(*this, personKindSettings(PartyLabels::Show), true);
     }
     const OkdOrganisation &org = m_orgs.at(slot);
@@ -157,7 +158,7 @@ void OkdModel::showSlot(int slot)
 bool OkdModel::keepOrgField(const QString &field)
 {
     const int slot = shownSlot();
-    if (field == kCipherField) {
+    if (field == okdField::councilCipher) {
         if (slot != 0)
             return false;
         m_councilCipher = text(field);
@@ -176,22 +177,24 @@ bool OkdModel::keepOrgField(const QString &field)
 
 const QStringList &OkdModel::orgFields()
 {
-    static const QStringList fields = {kCipherField, u"edCod"_s, u"mmNaz"_s, u"edMis"_s,
-                                       u"edAdr"_s,   u"edTel"_s, u"edEM"_s,  u"edMin"_s};
+    static const QStringList fields = {okdField::councilCipher,        okdField::organisationCode,
+                                       okdField::organisationName,     okdField::organisationCity,
+                                       okdField::organisationLocation, okdField::organisationPhone,
+                                       okdField::organisationEmail,    okdField::organisationSubordination};
     return fields;
 }
 
 bool OkdModel::naturalCodeShown() const
 {
-    return shownSlot() == 3 && text(u"lizv"_s) == commonTexts::personKinds().at(1);
+    return shownSlot() == 3 && text(okdField::personKind) == commonTexts::personKinds().at(1);
 }
 
 fieldRules::PersonKindSettings OkdModel::personKindSettings(PartyLabels labels)
 {
     fieldRules::PersonKindSettings info;
-    info.selector = u"lizv"_s;
-    info.codeField = kCodeField;
-    info.label = u"lb3"_s;
+    info.selector = okdField::personKind;
+    info.codeField = okdField::organisationCode;
+    info.label = okdLabelName(okdField::organisationCode);
     info.legalText = u"Код організації за ЄДРПОУ"_s;
     info.naturalText = labels == PartyLabels::Show ? u"Ідентифікаційний номер "_s : u"Ідентифікаційний номер"_s;
     info.resetInvalidText = false;

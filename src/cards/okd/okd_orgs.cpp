@@ -1,4 +1,5 @@
 #include "cards/okd/okd_model.h"
+#include "cards/okd/okd_names.h"
 #include "orgs/org_group.h"
 
 using namespace Qt::StringLiterals;
@@ -7,8 +8,16 @@ QList<OrgGroup> okdOrgGroups()
 {
     // One set of fields shows the slot RadioGroup1 picks. Slot 0, the council, has no
     // code; slot 3 may name a natural person.
-    OrgGroup organisation{u"Організація"_s, {}, u"edCod"_s, u"mmNaz"_s, {}, u"edMis"_s, u"edAdr"_s,
-                   u"edTel"_s, u"edEM"_s, u"edMin"_s};
+    OrgGroup organisation{u"Організація"_s,
+                          {},
+                          okdField::organisationCode,
+                          okdField::organisationName,
+                          {},
+                          okdField::organisationCity,
+                          okdField::organisationLocation,
+                          okdField::organisationPhone,
+                          okdField::organisationEmail,
+                          okdField::organisationSubordination};
     organisation.entries = [](CardModel &) { return QList<int>{1, 2, 3}; };
     organisation.show = [](CardModel &model, int slot) { static_cast<OkdModel &>(model).showSlot(slot); };
     organisation.kindOf = [](const CardModel &model) {

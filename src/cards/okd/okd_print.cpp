@@ -2,6 +2,7 @@
 
 #include "cards/okd/okd_fields.h"
 #include "cards/okd/okd_model.h"
+#include "cards/okd/okd_names.h"
 #include "cards/okd/okd_print_layouts.h"
 #include "print/card_printout.h"
 #include "print/layout_kit.h"
@@ -99,17 +100,17 @@ private:
     {
         PageLayout &page = m_out.page(1);
         CardPrintout::reset(page, valueMemos(page), {kTitle.marker});
-        set(1, u"QRLabel14"_s, CardPrintout::unlessBlank(field(u"ed5438"_s), u"    U      "_s));
-        const QString date = code(u"ed5418D"_s);
-        set(1, u"QRLabel3"_s, field(u"ed5418N"_s) + (date.isEmpty() ? QString() : u"; "_s + date));
+        set(1, u"QRLabel14"_s, CardPrintout::unlessBlank(field(okdField::stateAccountNumber), u"    U      "_s));
+        const QString date = code(okdField::coverLetterDate);
+        set(1, u"QRLabel3"_s, field(okdField::coverLetterNumber) + (date.isEmpty() ? QString() : u"; "_s + date));
         copyFields(1, kPage1Copies);
 
         set(1, u"QRMemo1"_s, u"1. "_s + text(OkdText::ApplicantName, TextLanguage::Ukrainian));
         set(1, u"QRMemo1"_s, u"3. "_s + text(OkdText::ApplicantName, TextLanguage::English));
-        set(1, u"QRLabel67"_s, field(u"cb6642"_s) == u"1"_s ? u" Так "_s : QString());
-        const QString second = code(u"Ed6444a"_s);
-        set(1, u"QRLabel71"_s, code(u"ed6444"_s) + (second.isEmpty() ? QString() : u"; "_s + second));
-        set(1, u"QRLabel75"_s, CardPrintout::unlessBlank(field(u"ed7434"_s), kNoDate));
+        set(1, u"QRLabel67"_s, field(okdField::postgraduate) == u"1"_s ? u" Так "_s : QString());
+        const QString second = code(okdField::secondSpecialityCode);
+        set(1, u"QRLabel71"_s, code(okdField::specialityCode) + (second.isEmpty() ? QString() : u"; "_s + second));
+        set(1, u"QRLabel75"_s, CardPrintout::unlessBlank(field(okdField::defenceDate), kNoDate));
 
         set(1, u"QRLabel39"_s, m_model.councilCipher());
         set(1, u"QRLabel83"_s, m_model.organisation(0).phone);
@@ -157,10 +158,10 @@ private:
         fillSupervisors();
         fillOpponents();
 
-        set(2, u"QRMemo28"_s, field(u"ed5634"_s));
+        set(2, u"QRMemo28"_s, field(okdField::udcIndex));
         set(2, u"QRMemo12"_s, CardPrintout::rubricCodes(m_model, okdRubricFields(), u"  "_s));
-        const QString degree = field(u"ed6273ns"_s);
-        set(2, u"QRMemo7"_s, (degree.isEmpty() ? QString() : degree + u", "_s) + field(u"ed6273vz"_s));
+        const QString degree = field(okdField::chairmanDegree);
+        set(2, u"QRMemo7"_s, (degree.isEmpty() ? QString() : degree + u", "_s) + field(okdField::chairmanTitle));
     }
 
     // A supervisor prints when the name field shows a name in the language chosen for

@@ -2,6 +2,7 @@
 
 #include "cardfile/card_item.h"
 #include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_names.h"
 #include "fields/edit_mask.h"
 
 #include <QHash>
@@ -16,14 +17,17 @@ const QHash<QString, QStringList> &plainCodes()
 {
     static const QHash<QString, QStringList> codes = plainLineCodes(okdFieldTable(),
         {
-            u"cb5013"_s, u"cb5256"_s, u"ed7425"_s, u"ed6480"_s, u"ed7021"_s, u"cb7443"_s, u"cb7344"_s, u"cb5715"_s,
-            u"ed5743"_s, u"ed5744"_s, u"ed6174"_s, u"ed6140"_s, u"ed6141"_s, u"ed5438"_s, u"ed5436"_s, u"ed7434"_s,
-            u"ed5634"_s, u"ed5742"_s, u"ed5751"_s, u"ed5760"_s, u"ed5778"_s, u"ed5787"_s, u"ed5481"_s, u"ed5472"_s,
-            u"cb1133"_s
+            okdField::thesisKind, okdField::securityMark, okdField::degreeSought, okdField::educationSpeciality,
+            okdField::thesisCipher, okdField::researchResults, okdField::implementationStatus,
+            okdField::documentLanguage, okdField::electronicMediaCount, okdField::fileCount, okdField::councilChairman,
+            okdField::stateRegistrationHead, okdField::documentsPreparedBy, okdField::stateAccountNumber,
+            okdField::stateNumbers, okdField::defenceDate, okdField::udcIndex, okdField::pageCount,
+            okdField::appendixCount, okdField::illustrationCount, okdField::tableCount, okdField::sourceCount,
+            okdField::publicationCount, okdField::patentCount, okdField::scienceSector
         },
         {
-            {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
-            {u"6273"_s, {u"ed6273ns"_s, u"ed6273vz"_s}},
+            {u"5418"_s, {okdField::coverLetterNumber, okdField::coverLetterDate}},
+            {u"6273"_s, {okdField::chairmanDegree, okdField::chairmanTitle}},
         });
     return codes;
 }
@@ -94,7 +98,7 @@ void readOrganisation(OkdModel &m, ReadReport &report, const OrgLine &at, const 
     case OrgItem::Code:
         if (at.slot == 3 && !item(line, 3).isEmpty()) {
             org.code = item(line, 3);
-            m.selectNumbered(u"lizv"_s, item(line, 2));
+            m.selectNumbered(okdField::personKind, item(line, 2));
             last = 3;
         } else {
             // Also the older 2484\code without the person kind.
@@ -171,8 +175,8 @@ void readPostgraduate(OkdModel &m, ReadReport &report, const QString &line)
 {
     const int flag = cardNumber(item(line, 2));
     if (flag == 0 || flag == 1) {
-        m.setText(u"cb6642"_s, QString::number(flag));
-        report.keep(u"cb6642"_s, QString::number(flag));
+        m.setText(okdField::postgraduate, QString::number(flag));
+        report.keep(okdField::postgraduate, QString::number(flag));
     } else {
         report.drop(u"позначка «%1» має бути 0 або 1: рядок не прочитано"_s.arg(flag));
     }
@@ -182,7 +186,7 @@ void readPostgraduate(OkdModel &m, ReadReport &report, const QString &line)
 void readSpeciality(OkdModel &m, ReadReport &report, const QString &line)
 {
     report.dropItemsAfter(line, 2);
-    for (const QString &field : {u"ed6444"_s, u"Ed6444a"_s}) {
+    for (const QString &field : {okdField::specialityCode, okdField::secondSpecialityCode}) {
         if (isUntouched(m, field)) {
             m.setFitted(field, item(line, 2));
             return;
@@ -249,7 +253,7 @@ void readSupervisor(OkdModel &m, ReadReport &report, const QString &line)
             report.keep(fields.at(i), trimLine(item(line, first + i)));
         }
     }
-    m.setText(u"indjzk"_s, u"0"_s);
+    m.setText(okdField::supervisorLanguage, u"0"_s);
     m.setText(okdSupervisorFields(n).first(), m.supervisorName(n, TextLanguage::Ukrainian));
 }
 
@@ -287,7 +291,7 @@ void readRubric(OkdModel &m, ReadReport &report, const QString &line)
 void readCouncil(OkdModel &m, ReadReport &report, const QString &line)
 {
     m.setCouncilCipher(item(line, 2));
-    m.setFitted(u"ed7452"_s, m.councilCipher());
+    m.setFitted(okdField::councilCipher, m.councilCipher());
     report.keep(u"7452"_s, item(line, 2));
     report.dropItemsAfter(line, 2);
 }

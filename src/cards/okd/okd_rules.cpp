@@ -1,6 +1,7 @@
 #include "cards/okd/okd_rules.h"
 
 #include "cards/okd/okd_fields.h"
+#include "cards/okd/okd_names.h"
 #include "fields/common_rules.h"
 #include "fields/field_rules.h"
 #include "fields/rule_context.h"
@@ -11,15 +12,11 @@ namespace {
 
 enum Page { Registration, Organisations, Title, Supervisors, General };
 
-const QString kSlotGroup = u"RadioGroup1"_s;
-const QString kSupervisorGroup = u"indjzk"_s;
-const QString kCipher = u"ed7452"_s;
-const QString kCode = u"edCod"_s;
-
 // The organisation fields that serve no purpose for the council (slot 0).
 const QStringList &councilUnused()
 {
-    static const QStringList fields = {u"mmNaz"_s, u"edMis"_s, u"edAdr"_s, u"edCod"_s};
+    static const QStringList fields = {okdField::organisationName, okdField::organisationCity,
+                                       okdField::organisationLocation, okdField::organisationCode};
     return fields;
 }
 
@@ -101,7 +98,7 @@ QList<CardRules::CheckScope> OkdRules::checkScopes()
         u"Організація, де працює здобувач"_s};
     const QStringList exit = fields().exit;
     QStringList slotFields = OkdModel::orgFields();
-    slotFields << u"lizv"_s;
+    slotFields << okdField::personKind;
     CheckScope own;
     for (const QString &field : exit) {
         if (!slotFields.contains(field))
@@ -112,14 +109,22 @@ QList<CardRules::CheckScope> OkdRules::checkScopes()
         const OkdOrganisationCodes &codes = OkdModel::organisationCodes(slot);
         CheckScope scope{kSlotScope, slot + 1, titles[slot], codes.code, false, {}, {}};
         for (const QString &field : slotFields) {
-            const bool council = field == kCipher || field == u"edTel"_s || field == u"edEM"_s;
-            if (exit.contains(field) && (slot == 0 ? council : field != kCipher && (field != u"lizv"_s || slot == 3)))
+            const bool council = field == okdField::councilCipher || field == okdField::organisationPhone
+                                 || field == okdField::organisationEmail;
+            if (exit.contains(field)
+                && (slot == 0 ? council
+                              : field != okdField::councilCipher && (field != okdField::personKind || slot == 3)))
                 scope.fields << field;
         }
         const std::pair<QString, QString> lines[] = {
-            {kCode, codes.code},         {u"mmNaz"_s, codes.name},  {u"edMis"_s, codes.place},
-            {u"edAdr"_s, codes.place},   {u"edTel"_s, codes.phone}, {u"edEM"_s, codes.email},
-            {u"edMin"_s, codes.subordination}, {u"lizv"_s, codes.code}};
+            {okdField::organisationCode, codes.code},
+            {okdField::organisationName, codes.name},
+            {okdField::organisationCity, codes.place},
+            {okdField::organisationLocation, codes.place},
+            {okdField::organisationPhone, codes.phone},
+            {okdField::organisationEmail, codes.email},
+            {okdField::organisationSubordination, codes.subordination},
+            {okdField::personKind, codes.code}};
         for (const auto &[field, code] : lines) {
             if (!code.isEmpty())
                 scope.lineCodes.insert(field, code);
@@ -159,8 +164,10 @@ CardRules::Fields OkdRules::fields() const
 {
     Fields f;
     f.exit = exitRuleFields(exitRows());
-    f.enter = {kCipher, u"edMin"_s, u"ed6156f2"_s, u"ed6156f3"_s};
-    f.trimOnPress = {u"ed5418D"_s, u"ed6444"_s, kCode, u"edMis"_s};
+    f.enter = {okdField::councilCipher, okdField::organisationSubordination, okdField::secondSupervisorName,
+               okdField::thirdSupervisorName};
+    f.trimOnPress = {okdField::coverLetterDate, okdField::specialityCode, okdField::organisationCode,
+                     okdField::organisationCity};
     f.clicks = councilUnused();
     f.clickMarks = okdClickMarkFields();
     return f;
@@ -174,16 +181,17 @@ bool OkdRules::exitRule(const QString &field, RuleContext &ctx)
 void OkdRules::enterRule(const QString &field, RuleContext &ctx)
 {
     const int slot = m_model.shownSlot();
-    if (field == kCipher) {
+    if (field == okdField::councilCipher) {
         if (slot != 0)
-            ctx.focusTo(kCode);
-    } else if (field == u"edMin"_s) {
+            ctx.focusTo(okdField::organisationCode);
+    } else if (field == okdField::organisationSubordination) {
         if (slot == 0)
-            ctx.focusTo(kSlotGroup);
+            ctx.focusTo(okdField::organisationSlot);
     } else {
         // A second or third supervisor entered in English before the Ukrainian name.
         const int n = supervisorOf(field);
-        if (m_model.text(kSupervisorGroup) == u"1"_s && m_model.supervisorName(n, TextLanguage::Ukrainian).isEmpty())
+        if (m_model.text(okdField::supervisorLanguage) == u"1"_s
+            && m_model.supervisorName(n, TextLanguage::Ukrainian).isEmpty())
             ctx.message(checkLanguage());
     }
 }
@@ -191,7 +199,7 @@ void OkdRules::enterRule(const QString &field, RuleContext &ctx)
 void OkdRules::click(const QString &field, RuleContext &ctx)
 {
     if (councilUnused().contains(field) && m_model.shownSlot() == 0)
-        ctx.focusTo(kCipher);
+        ctx.focusTo(okdField::councilCipher);
 }
 
 void OkdRules::enterPage(int page)
@@ -206,11 +214,11 @@ void OkdRules::enterPage(int page)
 
 bool OkdRules::chosen(const QString &field)
 {
-    if (field == kSlotGroup) {
+    if (field == okdField::organisationSlot) {
         m_model.showSlot(m_model.shownSlot());
         return true;
     }
-    if (field == kSupervisorGroup) {
+    if (field == okdField::supervisorLanguage) {
         m_model.showSupervisors();
         return true;
     }
@@ -285,7 +293,7 @@ bool OkdRules::stateNumbers(const QString &field, RuleContext &ctx)
 
 bool OkdRules::rubric(const QString &field, RuleContext &ctx)
 {
-    return commonRules::jumpIfEmpty(m_model, ctx, field, u"BitBtn4"_s);
+    return commonRules::jumpIfEmpty(m_model, ctx, field, okdControl::nextPage);
 }
 
 // ---- Names
@@ -306,7 +314,7 @@ bool OkdRules::supervisorName(const QString &field, RuleContext &ctx)
         ctx.focusTo(okdOpponentFields(1).first());
         return true;
     }
-    if (en.isEmpty() && m_model.text(kSupervisorGroup) == u"1"_s)
+    if (en.isEmpty() && m_model.text(okdField::supervisorLanguage) == u"1"_s)
         return true;
     if (!en.isEmpty() && !uk.isEmpty()) {
         m_model.selectSupervisorLanguage(TextLanguage::Ukrainian);
@@ -323,7 +331,7 @@ bool OkdRules::supervisorName(const QString &field, RuleContext &ctx)
 
 bool OkdRules::opponentName(const QString &field, RuleContext &ctx)
 {
-    return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6174"_s);
+    return commonRules::jumpIfEmpty(m_model, ctx, field, okdField::councilChairman);
 }
 
 bool OkdRules::keepText(const QString &, RuleContext &, OkdText text)
@@ -358,7 +366,7 @@ bool OkdRules::orgCode(const QString &field, RuleContext &ctx)
 bool OkdRules::councilCipher(const QString &field, RuleContext &ctx)
 {
     if (m_model.keepOrgField(field))
-        ctx.focusTo(u"edTel"_s);
+        ctx.focusTo(okdField::organisationPhone);
     return true;
 }
 
@@ -366,7 +374,7 @@ bool OkdRules::subordination(const QString &field, RuleContext &ctx)
 {
     m_model.keepOrgField(field);
     if (m_model.shownSlot() >= 2)
-        ctx.focusTo(kSlotGroup);
+        ctx.focusTo(okdField::organisationSlot);
     return true;
 }
 

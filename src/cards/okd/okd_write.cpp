@@ -2,6 +2,7 @@
 
 #include "cards/okd/okd_fields.h"
 #include "cards/okd/okd_model.h"
+#include "cards/okd/okd_names.h"
 #include "fields/card_lines.h"
 #include "fields/edit_mask.h"
 
@@ -23,7 +24,7 @@ void organisation(CardLines &out, const OkdModel &m, int slot)
     if (slot == 3) {
         // The kind's number stands before the code; no line without a code.
         if (!org.code.trimmed().isEmpty())
-            out.add(codes.code, fieldRules::kindDigit(m.text(u"lizv"_s)) + kSep + org.code);
+            out.add(codes.code, fieldRules::kindDigit(m.text(okdField::personKind)) + kSep + org.code);
     } else {
         out.add(codes.code, org.code);
     }
@@ -61,39 +62,41 @@ void opponents(CardLines &out, const OkdModel &m)
 QStringList okdCardLines(const OkdModel &m)
 {
     CardLines out(m);
-    out.fields({u"cb5013"_s, u"cb5256"_s});
-    out.add(u"5418"_s, out.joined({u"ed5418N"_s, u"ed5418D"_s}));
-    out.fields({u"ed5438"_s, u"ed5436"_s});
+    out.fields({okdField::thesisKind, okdField::securityMark});
+    out.add(u"5418"_s, out.joined({okdField::coverLetterNumber, okdField::coverLetterDate}));
+    out.fields({okdField::stateAccountNumber, okdField::stateNumbers});
     out.bilingual(m.texts(), int(OkdText::ApplicantName));
-    out.add(u"6642"_s, m.text(u"cb6642"_s) == QLatin1String("1") ? u"1"_s : u"0"_s);
-    out.fields({u"ed7425"_s, u"ed6444"_s});
-    if (!isUntouched(m, u"Ed6444a"_s))
-        out.field(u"Ed6444a"_s);
-    out.fields({u"ed6480"_s, u"ed7434"_s, u"ed5743"_s, u"ed5744"_s, u"cb5715"_s, u"ed7021"_s, u"cb7443"_s,
-                u"cb7344"_s});
+    out.add(u"6642"_s, m.text(okdField::postgraduate) == QLatin1String("1") ? u"1"_s : u"0"_s);
+    out.fields({okdField::degreeSought, okdField::specialityCode});
+    if (!isUntouched(m, okdField::secondSpecialityCode))
+        out.field(okdField::secondSpecialityCode);
+    out.fields({okdField::educationSpeciality, okdField::defenceDate, okdField::electronicMediaCount,
+                okdField::fileCount, okdField::documentLanguage, okdField::thesisCipher, okdField::researchResults,
+                okdField::implementationStatus});
     out.bilingual(m.texts(), int(OkdText::ThesisTitle));
     out.bilingual(m.texts(), int(OkdText::ThesisAbstract));
 
     out.add(u"7452"_s, m.councilCipher());
     for (int slot = 1; slot < OkdModel::kSlots; ++slot)
         out.add(OkdModel::organisationCodes(slot).subordination, m.organisation(slot).subordination);
-    out.field(u"cb1133"_s);
+    out.field(okdField::scienceSector);
     out.add(OkdModel::organisationCodes(0).phone, m.organisation(0).phone);
     for (int slot = 1; slot < OkdModel::kSlots; ++slot)
         organisation(out, m, slot);
 
-    out.fields({u"ed5742"_s, u"ed5751"_s, u"ed5760"_s, u"ed5778"_s, u"ed5787"_s, u"ed5481"_s, u"ed5472"_s});
+    out.fields({okdField::pageCount, okdField::appendixCount, okdField::illustrationCount, okdField::tableCount,
+                okdField::sourceCount, okdField::publicationCount, okdField::patentCount});
     supervisors(out, m);
     opponents(out, m);
-    out.field(u"ed5634"_s);
+    out.field(okdField::udcIndex);
     for (const QString &rubric : okdRubricFields()) {
         if (!isUntouched(m, rubric))
             out.field(rubric);
     }
-    out.field(u"ed6174"_s, CardLines::When::Filled);
-    out.field(u"ed6141"_s);
-    if (!m.text(u"ed6273ns"_s).isEmpty() || !m.text(u"ed6273vz"_s).isEmpty())
-        out.add(u"6273"_s, out.joined({u"ed6273ns"_s, u"ed6273vz"_s}));
-    out.field(u"ed6140"_s);
+    out.field(okdField::councilChairman, CardLines::When::Filled);
+    out.field(okdField::documentsPreparedBy);
+    if (!m.text(okdField::chairmanDegree).isEmpty() || !m.text(okdField::chairmanTitle).isEmpty())
+        out.add(u"6273"_s, out.joined({okdField::chairmanDegree, okdField::chairmanTitle}));
+    out.field(okdField::stateRegistrationHead);
     return out.lines();
 }

@@ -1,6 +1,7 @@
 #include "cards/rk/rk_editor.h"
 
 #include "cards/rk/rk_fields.h"
+#include "cards/rk/rk_names.h"
 #include "cards/rk/rk_pages.h"
 #include "fields/card_document.h"
 #include "widgets/field_factory.h"
@@ -27,12 +28,13 @@ RkEditor::RkEditor(QWidget *parent)
 
 void RkEditor::showState()
 {
-    binder().setItems(u"cb9153a"_s, m_rules.otherResultItems());
+    binder().setItems(rkField::otherExpectedResult, m_rules.otherResultItems());
     const struct
     {
         QString field;
         bool visible;
-    } others[] = {{u"ed7201a"_s, m_model.otherDirectionVisible()}, {u"cb9153a"_s, m_model.otherResultVisible()}};
+    } others[] = {{rkField::otherFinancingDirection, m_model.otherDirectionVisible()},
+                  {rkField::otherExpectedResult, m_model.otherResultVisible()}};
     for (const auto &other : others)
         showField(other.field, rkLabelName(other.field), other.visible);
 }

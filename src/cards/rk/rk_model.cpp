@@ -2,6 +2,7 @@
 
 #include "cardfile/card_item.h"
 #include "cards/rk/rk_fields.h"
+#include "cards/rk/rk_names.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,15 +11,15 @@ namespace {
 const QList<PartyShape> &rkParties()
 {
     static const QList<PartyShape> shapes = {
-        {u"ed2457"_s, u"lizv"_s, u"Label30"_s, {},
+        {rkField::executorCode, rkField::executorKind, rkLabelName(rkField::executorCode), {},
          {{u"2457 Код організації"_s, u"2457 Ідентифікаційний номер "_s},
           {u"2457 Код організації за ЄДРПУ "_s, u"2457 Ідентифікаційний номер"_s},
           {u"2457 Код організації за ЄДРПУ "_s, u"2457 Ідентифікаційний номер"_s}}},
-        {u"ed2458"_s, u"lizz"_s, u"StaticText2"_s, u"Edit1"_s,
+        {rkField::customerCode, rkField::customerKind, rkLabelName(rkField::customerCode), rkField::customerNumber,
          {{u"2458 Код організації за ЄДРПОУ"_s, u"2458 Ідентифікаційний номер"_s},
           {u"2458 Код організації за ЄДРПОУ"_s, u"2458 Ідентифікаційний номер"_s},
           {u"2458 Код організації за ЄДРПОУ"_s, u"2458 Індивідуальний податковий номер"_s}}},
-        {u"cpk"_s, u"lizsv"_s, u"Label69"_s, u"cpn"_s,
+        {rkField::coExecutorCode, rkField::coExecutorKind, rkLabelName(rkField::coExecutorCode), rkField::coExecutorNumber,
          {{u"Код організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s},
           {u"Код організації за ЄДРПОУ"_s, u"Ідентифікаційний номер"_s},
           {u"Код організації за ЄДРПОУ"_s, u"Індивідуальний податковий номер"_s}}},
@@ -38,9 +39,9 @@ struct ListShape
 const ListShape &listShape(RkList list)
 {
     static const ListShape shapes[] = {
-        {200, u"mm2152"_s, u"ed2458"_s, u"mm2656"_s},
-        {50, u"cpi"_s, u"cpk"_s, u"cpa"_s},
-        {15, u"mm9036"_s, {}, {}},
+        {200, rkField::customerName, rkField::customerCode, rkField::customerAddress},
+        {50, rkField::coExecutorName, rkField::coExecutorCode, rkField::coExecutorAddress},
+        {15, rkField::stageTitle, {}, {}},
     };
     return shapes[int(list)];
 }
@@ -59,8 +60,9 @@ std::unique_ptr<CardModel> RkModel::clone() const
 
 RkModel::RkModel(const FieldTable &table)
     : CardModel(table),
-      m_texts({{u"2151"_s, u"mm2151"_s, u"Indjz"_s}, {u"9027"_s, u"mm9027"_s, u"Indjzr"_s},
-               {u"6120"_s, u"ed6120"_s, u"indjzk"_s, true}}),
+      m_texts({{u"2151"_s, rkField::executorName, rkField::executorNameLanguage},
+               {u"9027"_s, rkField::workTitle, rkField::workTitleLanguage},
+               {u"6120"_s, rkField::workHead, rkField::workHeadLanguage, true}}),
       m_parties(rkParties()),
       m_lists({capacity(RkList::Customers), capacity(RkList::CoExecutors), capacity(RkList::Stages)})
 {
@@ -80,13 +82,14 @@ void RkModel::clearState()
 
 QString RkModel::bilingualField(RkText which)
 {
-    static const QString fields[] = {u"mm2151"_s, u"mm9027"_s, u"ed6120"_s};
+    static const QString fields[] = {rkField::executorName, rkField::workTitle, rkField::workHead};
     return fields[int(which)];
 }
 
 QString RkModel::languageField(RkText which)
 {
-    static const QString fields[] = {u"Indjz"_s, u"Indjzr"_s, u"indjzk"_s};
+    static const QString fields[] = {rkField::executorNameLanguage, rkField::workTitleLanguage,
+                                     rkField::workHeadLanguage};
     return fields[int(which)];
 }
 
@@ -115,21 +118,24 @@ EntryListSettings RkModel::entryListSettings(RkList list)
     EntryListSettings info;
     switch (list) {
     case RkList::Customers:
-        info.numberField = u"Edit1"_s;
+        info.numberField = rkField::customerNumber;
         info.boundsMessage = entryLists::customerBounds();
-        info.itemFields = {u"lizz"_s, u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
+        info.itemFields = {rkField::customerKind, rkField::customerCode,    rkField::customerCity,
+                           rkField::customerName, rkField::customerAddress, rkField::customerPhone,
+                           rkField::customerMail};
         info.kind = personKindSettings(RkParty::Customer, RkLabelSet::Show);
         break;
     case RkList::CoExecutors:
-        info.numberField = u"cpn"_s;
+        info.numberField = rkField::coExecutorNumber;
         info.boundsMessage = entryLists::coExecutorBounds();
-        info.itemFields = {u"lizsv"_s, u"cpk"_s, u"gorc"_s, u"cpi"_s, u"cpa"_s};
+        info.itemFields = {rkField::coExecutorKind, rkField::coExecutorCode, rkField::coExecutorCity,
+                           rkField::coExecutorName, rkField::coExecutorAddress};
         info.kind = personKindSettings(RkParty::CoExecutor, RkLabelSet::Show);
         break;
     case RkList::Stages:
-        info.numberField = u"ed9036n"_s;
+        info.numberField = rkField::stageNumber;
         info.boundsMessage = entryLists::stageBounds();
-        info.itemFields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
+        info.itemFields = {rkField::stageStart, rkField::stageEnd, rkField::reportKind, rkField::stageTitle};
         break;
     }
     info.maximum = capacity(list);
@@ -162,7 +168,7 @@ bool RkModel::storeCustomer()
     const int n = shownNumber(RkList::Customers);
     if (n == 0)
         return false;
-    const QString name = text(u"mm2152"_s);
+    const QString name = text(rkField::customerName);
     if (name.isEmpty())
         return removeIfBlank(RkList::Customers, n, name);
     storeFields(RkList::Customers, n);
@@ -174,7 +180,7 @@ bool RkModel::storeCoExecutor(bool whateverName)
     const int n = shownNumber(RkList::CoExecutors);
     if (n == 0)
         return false;
-    const QString name = trimLine(text(u"cpi"_s));
+    const QString name = trimLine(text(rkField::coExecutorName));
     if (name.isEmpty() && !whateverName)
         return removeIfBlank(RkList::CoExecutors, n, name);
     storeFields(RkList::CoExecutors, n);
@@ -184,7 +190,7 @@ bool RkModel::storeCoExecutor(bool whateverName)
 bool RkModel::storeStage()
 {
     const int n = shownNumber(RkList::Stages);
-    if (n == 0 || text(u"mm9036"_s).isEmpty())
+    if (n == 0 || text(rkField::stageTitle).isEmpty())
         return false;
     storeFields(RkList::Stages, n);
     return true;

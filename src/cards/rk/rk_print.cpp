@@ -3,6 +3,7 @@
 #include "cardfile/card_item.h"
 #include "cards/rk/rk_fields.h"
 #include "cards/rk/rk_model.h"
+#include "cards/rk/rk_names.h"
 #include "cards/rk/rk_print_layouts.h"
 #include "print/card_printout.h"
 #include "print/print_job.h"
@@ -101,10 +102,11 @@ private:
 
     void fillPage1()
     {
-        set(1, u"QRLabel9"_s, unlessBlank(u"ed5436"_s, u"    U       "_s));
-        set(1, u"QRLabel14"_s, m_model.isEmptyValue(u"ed5517"_s) ? CardPrintout::blank() : field(u"ed5517"_s));
-        const QString date = field(u"ed5418D"_s);
-        set(1, u"QRLabel3"_s, field(u"ed5418N"_s) + (date == u"  .  .  "_s ? QString() : u"; "_s + date));
+        set(1, u"QRLabel9"_s, unlessBlank(rkField::stateNumber, u"    U       "_s));
+        set(1, u"QRLabel14"_s,
+            m_model.isEmptyValue(rkField::changedNumber) ? CardPrintout::blank() : field(rkField::changedNumber));
+        const QString date = field(rkField::coverLetterDate);
+        set(1, u"QRLabel3"_s, field(rkField::coverLetterNumber) + (date == u"  .  .  "_s ? QString() : u"; "_s + date));
 
         const QString uk = m_model.bilingual(RkText::ExecutorName, RkLanguage::Ukrainian);
         const QString en = m_model.bilingual(RkText::ExecutorName, RkLanguage::English);
@@ -116,12 +118,13 @@ private:
             CardPrintout::append(executor, u"3. "_s + en);
         }
 
-        if (!field(u"cb7201"_s).isEmpty())
-            set(1, u"QRMemo5"_s, field(u"cb7201"_s) + u"  "_s + field(u"ed7201a"_s));
-        set(1, u"QRLabel64"_s, total(u"sum"_s, u"ed"_s));
-        set(1, u"QRLabel65"_s, total(u"sum1"_s, u"ed1"_s));
-        set(1, u"QRLabel20"_s, unlessBlank(u"ed7353"_s, u"  .  "_s));
-        set(1, u"QRLabel41"_s, unlessBlank(u"ed7362"_s, u"  .  "_s));
+        if (!field(rkField::financingDirection).isEmpty())
+            set(1, u"QRMemo5"_s,
+                field(rkField::financingDirection) + u"  "_s + field(rkField::otherFinancingDirection));
+        set(1, u"QRLabel64"_s, total(rkField::totalAmount, rkField::currency));
+        set(1, u"QRLabel65"_s, total(rkField::secondTotalAmount, rkField::secondCurrency));
+        set(1, u"QRLabel20"_s, unlessBlank(rkField::workStart, u"  .  "_s));
+        set(1, u"QRLabel41"_s, unlessBlank(rkField::workEnd, u"  .  "_s));
         copyFields(1);
     }
 
@@ -162,7 +165,7 @@ private:
 
     void fillCustomers()
     {
-        storeShown(RkList::Customers, field(u"mm2152"_s));
+        storeShown(RkList::Customers, field(rkField::customerName));
         const QString first = m_model.record(RkList::Customers, 1);
         set(1, u"QRLabel32"_s, EntryList::item(first, 3));
         set(1, u"QRMemo1"_s, u"2152. Повне найменування юридичної особи (або П.І.Б.)  "_s + EntryList::item(first, 5));
@@ -193,7 +196,7 @@ private:
 
     void fillCoExecutors()
     {
-        storeShown(RkList::CoExecutors, trimLine(field(u"cpi"_s)));
+        storeShown(RkList::CoExecutors, trimLine(field(rkField::coExecutorName)));
         QStringList coExecutors;
         for (int n = 1; n <= RkModel::capacity(RkList::CoExecutors); ++n) {
             const QString record = m_model.record(RkList::CoExecutors, n);
@@ -233,9 +236,9 @@ private:
         CardPrintout::append(head, u"1. "_s + m_model.bilingual(RkText::WorkHead, RkLanguage::Ukrainian));
         CardPrintout::append(head, u"3. "_s + m_model.bilingual(RkText::WorkHead, RkLanguage::English));
 
-        placeLong(kPurpose, field(u"mm9126"_s));
-        placeLong(kApplication, field(u"mm9155"_s));
-        placeLong(kOpinion, field(u"mm9156"_s));
+        placeLong(kPurpose, field(rkField::workPurpose));
+        placeLong(kApplication, field(rkField::applicationArea));
+        placeLong(kOpinion, field(rkField::expertOpinion));
     }
 
     RkModel &m_model;

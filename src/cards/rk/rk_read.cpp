@@ -2,6 +2,7 @@
 
 #include "cardfile/card_item.h"
 #include "cards/rk/rk_fields.h"
+#include "cards/rk/rk_names.h"
 
 #include <QHash>
 
@@ -15,15 +16,18 @@ const QHash<QString, QStringList> &plainCodes()
 {
     static const QHash<QString, QStringList> codes = plainLineCodes(rkFieldTable(),
         {
-            u"ed5256"_s, u"ed5436"_s, u"ed5517"_s, u"ed7146"_s, u"ed7210"_s, u"ed7209"_s, u"ed7021"_s, u"ed7700"_s,
-            u"ed7023"_s, u"ed7022"_s, u"cb7199"_s, u"ed7191"_s, u"ed2358"_s, u"ed2934"_s, u"ed2394"_s, u"ed1332"_s,
-            u"cb1133"_s, u"ed7353"_s, u"ed7362"_s, u"ed5634"_s, u"ed6111"_s, u"ed6210"_s, u"ed6141"_s, u"ed6228"_s,
-            u"ed6140"_s
+            rkField::securityMark, rkField::stateNumber, rkField::changedNumber, rkField::workBasis,
+            rkField::leadExecutorNumber, rkField::executorStatus, rkField::workCode, rkField::budgetProgramCode,
+            rkField::stateProgramName, rkField::stateProgramCode, rkField::priorityDirection, rkField::workKind,
+            rkField::executorShortName, rkField::executorPhone, rkField::executorMail, rkField::executorSubordination,
+            rkField::scienceSector, rkField::workStart, rkField::workEnd, rkField::udcIndex,
+            rkField::headOfOrganisation, rkField::headOfOrganisationDegree, rkField::documentsPreparer,
+            rkField::workHeadDegree, rkField::registrationDepartmentHead
         },
         {
-            {u"5418"_s, {u"ed5418N"_s, u"ed5418D"_s}},
-            {u"2754"_s, {u"gorv"_s}}, // older form of the executor's city
-            {u"2655"_s, {u"gorv"_s, u"mm2655"_s}},
+            {u"5418"_s, {rkField::coverLetterNumber, rkField::coverLetterDate}},
+            {u"2754"_s, {rkField::executorCity}}, // older form of the executor's city
+            {u"2655"_s, {rkField::executorCity, rkField::executorAddress}},
         });
     return codes;
 }
@@ -31,7 +35,7 @@ const QHash<QString, QStringList> &plainCodes()
 const QHash<QString, QString> &plainMultiLineCodes()
 {
     static const QHash<QString, QString> codes = {
-        {u"9126"_s, u"mm9126"_s}, {u"9155"_s, u"mm9155"_s}, {u"9156"_s, u"mm9156"_s}};
+        {u"9126"_s, rkField::workPurpose}, {u"9155"_s, rkField::applicationArea}, {u"9156"_s, rkField::expertOpinion}};
     return codes;
 }
 
@@ -63,17 +67,18 @@ void RkReader::applyLine(const QString &code, const QString &line)
     if (const auto it = plainCodes().constFind(code); it != plainCodes().cend()) {
         putNoted(m_model, report(), line, *it);
     } else if (code == QLatin1String("7201")) {
-        readOther(line, u"cb7201"_s, u"ed7201a"_s, &RkModel::setOtherDirectionVisible);
+        readOther(line, rkField::financingDirection, rkField::otherFinancingDirection,
+                  &RkModel::setOtherDirectionVisible);
     } else if (code == QLatin1String("9153")) {
-        readOther(line, u"cb9153"_s, u"cb9153a"_s, &RkModel::setOtherResultVisible);
+        readOther(line, rkField::expectedResult, rkField::otherExpectedResult, &RkModel::setOtherResultVisible);
     } else if (code == QLatin1String("2457")) {
         readExecutorCode(line);
     } else if (code == QLatin1String("2458")) {
         readCustomer(line);
     } else if (code == QLatin1String("2656")) {
         // Older form of the customer's city and address.
-        m_model.setText(u"gorz"_s, item(line, 2));
-        m_model.setText(u"mm2656"_s, item(line, 3));
+        m_model.setText(rkField::customerCity, item(line, 2));
+        m_model.setText(rkField::customerAddress, item(line, 3));
         report().dropItemsAfter(line, 3);
         storeCurrentCustomer();
     } else if (code == QLatin1String("2142")) {
@@ -103,7 +108,7 @@ void RkReader::applyMultiLine(const QString &code, const QString &value)
         readBilingual(RkText::WorkTitle, value);
     } else if (code == QLatin1String("2152")) {
         // Older form of the customer's name.
-        m_model.setText(u"mm2152"_s, item(value, 2));
+        m_model.setText(rkField::customerName, item(value, 2));
         report().dropItemsAfter(value, 2);
         storeCurrentCustomer();
     } else if (code == QLatin1String("9036")) {
@@ -140,9 +145,9 @@ void RkReader::readExecutorCode(const QString &line)
 {
     const QString kind = item(line, 2);
     m_model.setPartyKind(RkParty::Executor, kind != kLegal, RkLabelSet::Read);
-    m_model.selectNumbered(u"lizv"_s, kind);
-    m_model.setFitted(u"ed2457"_s, item(line, 3));
-    report().keep(u"ed2457"_s, item(line, 3));
+    m_model.selectNumbered(rkField::executorKind, kind);
+    m_model.setFitted(rkField::executorCode, item(line, 3));
+    report().keep(rkField::executorCode, item(line, 3));
     report().dropItemsAfter(line, 3);
 }
 
@@ -164,10 +169,11 @@ void RkReader::readCustomer(const QString &line)
             return;
         }
         m_model.setPartyKind(RkParty::Customer, kind != kLegal, RkLabelSet::Read);
-        m_model.setText(u"Edit1"_s, number);
+        m_model.setText(rkField::customerNumber, number);
         m_model.setCurrentNumber(RkList::Customers, n);
-        m_model.selectNumbered(u"lizz"_s, kind);
-        const QStringList fields = {u"ed2458"_s, u"gorz"_s, u"mm2152"_s, u"mm2656"_s, u"ed2935"_s, u"ed2395"_s};
+        m_model.selectNumbered(rkField::customerKind, kind);
+        const QStringList fields = {rkField::customerCode,    rkField::customerCity,  rkField::customerName,
+                                    rkField::customerAddress, rkField::customerPhone, rkField::customerMail};
         for (int i = 0; i < fields.size(); ++i)
             m_model.setFitted(fields.at(i), item(line, i + 4));
         m_model.storeFields(RkList::Customers, n, kind);
@@ -177,10 +183,10 @@ void RkReader::readCustomer(const QString &line)
         // Older form 2458\kind\code: one customer. The code field takes the mask of the
         // kind given, so that a tax number keeps all its digits.
         m_model.setPartyKind(RkParty::Customer, number != kLegal, RkLabelSet::Read);
-        m_model.setFitted(u"ed2458"_s, kind);
-        m_model.setText(u"Edit1"_s, u"1"_s);
+        m_model.setFitted(rkField::customerCode, kind);
+        m_model.setText(rkField::customerNumber, u"1"_s);
         m_model.setCurrentNumber(RkList::Customers, 1);
-        m_model.selectNumbered(u"lizz"_s, number);
+        m_model.selectNumbered(rkField::customerKind, number);
         report().dropItemsAfter(line, 3);
     } else if (holdsData(line.mid(5))) {
         report().drop(u"вид особи (третє значення) має бути 1 або 2: рядок не прочитано"_s);
@@ -205,7 +211,7 @@ void RkReader::readCoExecutor(const QString &line)
     if (kind.size() <= 1) {
         m_model.setPartyKind(RkParty::CoExecutor, kind != kLegal, RkLabelSet::Read);
         if (!kind.isEmpty())
-            m_model.selectNumbered(u"lizsv"_s, kind);
+            m_model.selectNumbered(rkField::coExecutorKind, kind);
         for (int i = 4; i <= 7; ++i)
             values << item(line, i);
         report().dropItemsAfter(line, 7);
@@ -214,14 +220,15 @@ void RkReader::readCoExecutor(const QString &line)
         // than an organisation code is a tax number and gets its mask.
         if (kind.size() > 8)
             m_model.setPartyKind(RkParty::CoExecutor, true, RkLabelSet::Read);
-        m_model.setText(u"lizsv"_s, QString());
+        m_model.setText(rkField::coExecutorKind, QString());
         for (int i = 3; i <= 6; ++i)
             values << item(line, i);
         report().dropItemsAfter(line, 6);
     }
-    m_model.setText(u"cpn"_s, number);
+    m_model.setText(rkField::coExecutorNumber, number);
     m_model.setCurrentNumber(RkList::CoExecutors, n);
-    const QStringList fields = {u"cpk"_s, u"gorc"_s, u"cpi"_s, u"cpa"_s};
+    const QStringList fields = {rkField::coExecutorCode, rkField::coExecutorCity, rkField::coExecutorName,
+                                rkField::coExecutorAddress};
     for (int i = 0; i < fields.size(); ++i)
         m_model.setFitted(fields.at(i), values.at(i));
     m_model.storeFields(RkList::CoExecutors, n);
@@ -232,7 +239,7 @@ void RkReader::readStage(const QString &value)
 {
     const QString number = trimLine(item(value, 2));
     if (number.isEmpty()) {
-        m_model.setText(u"ed9036n"_s, number);
+        m_model.setText(rkField::stageNumber, number);
         if (holdsData(value.mid(5)))
             report().drop(u"етап без номера не прочитано"_s);
         return;
@@ -242,13 +249,13 @@ void RkReader::readStage(const QString &value)
         report().numberOutOfRange(number, RkModel::capacity(RkList::Stages));
         return;
     }
-    m_model.setText(u"ed9036n"_s, number);
+    m_model.setText(rkField::stageNumber, number);
     m_model.setCurrentNumber(RkList::Stages, n);
-    const QStringList fields = {u"ed9036p"_s, u"ed9036z"_s, u"ed9036v"_s, u"mm9036"_s};
+    const QStringList fields = {rkField::stageStart, rkField::stageEnd, rkField::reportKind, rkField::stageTitle};
     for (int i = 0; i < fields.size(); ++i)
         m_model.setFitted(fields.at(i), item(value, i + 3));
     report().dropItemsAfter(value, 6);
-    if (!m_model.text(u"mm9036"_s).isEmpty()) {
+    if (!m_model.text(rkField::stageTitle).isEmpty()) {
         m_model.storeFields(RkList::Stages, n);
         report().keep(ReadReport::recordSlot(u"9036"_s, n), value.mid(value.indexOf(QLatin1Char('\\'), 5)));
     } else if (holdsData(item(value, 3) + item(value, 4) + item(value, 5))) {

@@ -1,6 +1,7 @@
 #include "cards/rk/rk_rules.h"
 
 #include "cards/rk/rk_fields.h"
+#include "cards/rk/rk_names.h"
 #include "fields/card_problems.h"
 #include "fields/common_rules.h"
 #include "fields/common_texts.h"
@@ -29,9 +30,9 @@ struct FixedSet
 const FixedSet *fixedSetOf(const QString &field)
 {
     static const QHash<QString, FixedSet> sets = {
-        {u"ed7146"_s, {{u"09"_s, u"34"_s, u"52"_s, u"43"_s, u"25"_s}, RkRules::basisMessage()}},
-        {u"ed7209"_s, {{u"17"_s, u"71"_s, QString()}, RkRules::statusMessage()}},
-        {u"ed9036v"_s, {{u"91"_s, u"28"_s, u"19"_s}, RkRules::reportKindMessage()}},
+        {rkField::workBasis, {{u"09"_s, u"34"_s, u"52"_s, u"43"_s, u"25"_s}, RkRules::basisMessage()}},
+        {rkField::executorStatus, {{u"17"_s, u"71"_s, QString()}, RkRules::statusMessage()}},
+        {rkField::reportKind, {{u"91"_s, u"28"_s, u"19"_s}, RkRules::reportKindMessage()}},
     };
     const auto it = sets.constFind(field);
     return it == sets.constEnd() ? nullptr : &*it;
@@ -72,11 +73,12 @@ QList<ListRuleSettings> listRuleTable()
         bool emptyMeansFirst;
         QString boundsFocus, nextBoundsFocus, nextFocus, previousFocus, next, previous;
     } rows[] = {
-        {RkList::Customers, C::AnchorNext, false, u"fin"_s, u"fin"_s, u"lizz"_s, {}, u"BitBtn7"_s, u"BitBtn6"_s},
-        {RkList::CoExecutors, C::Current, true, u"ed9036n"_s, u"ed9036n"_s, u"lizsv"_s, {}, u"Button1"_s,
-         u"Button2"_s},
-        {RkList::Stages, C::FirstFree, false, {}, u"BitBtn5"_s, u"ed9036p"_s, u"ed9036p"_s, u"BitBtn4"_s,
-         u"BitBtn5"_s},
+        {RkList::Customers, C::AnchorNext, false, rkField::financingSource, rkField::financingSource,
+         rkField::customerKind, {}, rkControl::nextCustomer, rkControl::previousCustomer},
+        {RkList::CoExecutors, C::Current, true, rkField::stageNumber, rkField::stageNumber, rkField::coExecutorKind, {},
+         rkControl::nextCoExecutor, rkControl::previousCoExecutor},
+        {RkList::Stages, C::FirstFree, false, {}, rkControl::previousStage, rkField::stageStart, rkField::stageStart,
+         rkControl::nextStage, rkControl::previousStage},
     };
     QList<ListRuleSettings> settingsList;
     for (const auto &r : rows)
@@ -133,15 +135,15 @@ const QList<RkRules::RuleRow> &RkRules::exitRows()
         {"mm2151", &RkRules::bilingualField, commonRules::Naming::Title},
         {"mm9027", &RkRules::bilingualField, commonRules::Naming::Title},
         {"ed6120", &RkRules::bilingualField, commonRules::Naming::Surname},
-        {"mm2655", &RkRules::city, u"gorv"_s},
-        {"mm2656", &RkRules::city, u"gorz"_s},
+        {"mm2655", &RkRules::city, rkField::executorCity},
+        {"mm2656", &RkRules::city, rkField::customerCity},
         {"cb7201", &RkRules::direction},
         {"cb9153", &RkRules::expectedResult},
         {"cb7199", &RkRules::priority},
         {"ed", &RkRules::currency},
         {"ed1", &RkRules::currency},
-        {"sum", &RkRules::amount, u"ed"_s},
-        {"sum1", &RkRules::amount, u"ed1"_s},
+        {"sum", &RkRules::amount, rkField::currency},
+        {"sum1", &RkRules::amount, rkField::secondCurrency},
         {"edgod1", &RkRules::yearHeading},
         {"edgod2", &RkRules::yearHeading},
         {"edgod3", &RkRules::yearHeading},
@@ -173,25 +175,27 @@ QStringList RkRules::exitFields()
 
 QStringList RkRules::enterFields()
 {
-    return {u"Edit1"_s, u"cpn"_s, u"ed9036n"_s};
+    return {rkField::customerNumber, rkField::coExecutorNumber, rkField::stageNumber};
 }
 
 const QStringList &RkRules::trimOnPressFields()
 {
-    static const QStringList fields = {u"ed5418D"_s, u"ed7353"_s, u"ed7362"_s, u"ed9036p"_s,
-                                       u"ed9036z"_s, u"cpn"_s,    u"ed9036n"_s, u"cpk"_s};
+    static const QStringList fields = {rkField::coverLetterDate, rkField::workStart,     rkField::workEnd,
+                                       rkField::stageStart,      rkField::stageEnd,      rkField::coExecutorNumber,
+                                       rkField::stageNumber,     rkField::coExecutorCode};
     return fields;
 }
 
 const QStringList &RkRules::trimOnReleaseFields()
 {
-    static const QStringList fields = {u"ed2457"_s, u"ed2458"_s};
+    static const QStringList fields = {rkField::executorCode, rkField::customerCode};
     return fields;
 }
 
 QStringList RkRules::buttons()
 {
-    return {u"BitBtn7"_s, u"BitBtn6"_s, u"Button1"_s, u"Button2"_s, u"BitBtn4"_s, u"BitBtn5"_s};
+    return {rkControl::nextCustomer,       rkControl::previousCustomer, rkControl::nextCoExecutor,
+            rkControl::previousCoExecutor, rkControl::nextStage,        rkControl::previousStage};
 }
 
 QList<CardRules::CheckScope> RkRules::checkScopes()
@@ -282,7 +286,7 @@ bool RkRules::partyCode(const QString &field, RuleContext &ctx, RkParty party)
     fieldRules::PartyCodeSettings info;
     info.codeField = field;
     if (party == RkParty::CoExecutor) {
-        info.numberField = u"cpn"_s;
+        info.numberField = rkField::coExecutorNumber;
     } else {
         // The executor's and the customer's codes are told with their line code.
         const FieldInfo *own = m_model.table().find(field);
@@ -324,7 +328,7 @@ bool RkRules::direction(const QString &field, RuleContext &ctx)
     if (m_model.text(field) == u"2.7"_s)
         m_model.setOtherDirectionVisible(true); // the other direction is typed next
     else
-        ctx.focusTo(u"ed7023"_s);
+        ctx.focusTo(rkField::stateProgramName);
     return true;
 }
 
@@ -334,7 +338,7 @@ bool RkRules::expectedResult(const QString &field, RuleContext &ctx)
         return false;
     const QString code = m_model.text(field);
     if (code != u"007"_s && code != u"03"_s) {
-        ctx.focusTo(u"mm9155"_s);
+        ctx.focusTo(rkField::applicationArea);
         return true;
     }
     // Position by position: entries beyond the new list stay.
@@ -426,9 +430,9 @@ bool RkRules::yearHeading(const QString &field, RuleContext &)
 
 bool RkRules::firstYearAmount(const QString &field, RuleContext &ctx)
 {
-    if (!fieldRules::trimBlanks(m_model.text(field)).isEmpty() && m_model.text(u"edgod1"_s) == u"200-"_s) {
+    if (!fieldRules::trimBlanks(m_model.text(field)).isEmpty() && m_model.text(rkField::firstYear) == u"200-"_s) {
         ctx.message(yearMissing());
-        ctx.focusTo(u"edgod1"_s);
+        ctx.focusTo(rkField::firstYear);
     }
     return true;
 }
@@ -436,13 +440,13 @@ bool RkRules::firstYearAmount(const QString &field, RuleContext &ctx)
 bool RkRules::skipYears(const QString &field, RuleContext &ctx)
 {
     if (fieldRules::trimBlanks(m_model.text(field)).isEmpty())
-        ctx.focusTo(u"ed7353"_s);
+        ctx.focusTo(rkField::workStart);
     return true;
 }
 
 bool RkRules::subjectCode(const QString &field, RuleContext &ctx)
 {
-    return commonRules::jumpIfEmpty(m_model, ctx, field, u"ed6111"_s);
+    return commonRules::jumpIfEmpty(m_model, ctx, field, rkField::headOfOrganisation);
 }
 
 // ---- Lists
@@ -469,7 +473,7 @@ void RkRules::enterRule(const QString &field, RuleContext &ctx)
         m_lists.enterNumber(list);
     if (RkList(list) == RkList::Stages && m_model.currentNumber(RkList::Stages) > RkModel::capacity(RkList::Stages)) {
         ctx.message(entryLists::stageBounds());
-        ctx.focusTo(u"BitBtn3"_s);
+        ctx.focusTo(rkControl::nextPage);
     }
 }
 
