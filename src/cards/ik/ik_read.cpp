@@ -51,8 +51,10 @@ const QString kLegal = u"1"_s;
 IkReader::IkReader(IkModel &model)
     : LineInterpreter({u"5635"_s, u"5636"_s, u"1001"_s, u"5637"_s, u"9156"_s, u"9027"_s, u"9118"_s, u"2153"_s,
                        u"2657"_s, u"1000"_s, u"9155"_s},
-                      // The investment plans start with a field that may be empty.
-                      {u"2394"_s, u"2395"_s, u"5638"_s}),
+                      // Read even when their first value is empty: an e-mail line empties its field,
+                      // and the practical use and the investor's terms start with a field the
+                      // clerk may leave empty while filling the ones after it.
+                      {u"2394"_s, u"2395"_s, u"5638"_s, u"1006"_s}),
       m_model(model)
 {
 }

@@ -100,6 +100,7 @@ private slots:
             {"7326 with empty value skipped", QStringList{u"7326\\\\Свій варіант"_s}, u"7326"_s, QStringList{}},
             {"7326 without other", QStringList{u"7326\\3.2"_s}, u"7326"_s, QStringList{u"7326\\3.2\\"_s}},
             {"5638 with empty first value", QStringList{u"5638\\\\\\\\x"_s}, u"5638"_s, QStringList{u"5638\\\\\\\\x"_s}},
+            {"1006 with empty first value", QStringList{u"1006\\\\так"_s}, u"1006"_s, QStringList{u"1006\\\\так\\\\\\\\\\"_s}},
             {"9153 without other", QStringList{u"9153\\02"_s}, u"9153"_s, QStringList{u"9153\\02"_s}},
             {"9153 other typed", QStringList{u"9153\\03\\нове"_s}, u"9153"_s, QStringList{u"9153\\03\\нове"_s}},
             {"English under sub-code 2", QStringList{u"9027\\2\\Name"_s}, u"9027"_s, QStringList{u"9027\\1\\"_s, u"9027\\3\\Name"_s}},

@@ -29,6 +29,8 @@ private slots:
             {"full: third subject code", full, u"ed5616c"_s, u"50.43.29.00"_s},
             {"full: fourth subject box blank", full, u"ed5616d"_s, u"  .  .  .  "_s},
             {"5638 fourth value after empty first", QStringList{u"5638\\\\\\\\x"_s}, u"ed5638d"_s, u"x"_s},
+            {"1006 later values after empty first", QStringList{u"1006\\\\\\так\\\\\\3"_s}, u"ed10063"_s, u"так"_s},
+            {"1006 last value after empty first", QStringList{u"1006\\\\\\так\\\\\\3"_s}, u"ed10066"_s, u"3"_s},
             {"5638 empty first value applied", QStringList{u"5638\\a\\b"_s, u"5638\\\\\\\\x"_s}, u"ed5638a"_s, QString()},
             {"7326 empty value skipped", QStringList{u"7326\\3.2\\"_s, u"7326\\\\Інше"_s}, u"cb7326"_s, u"3.2"_s},
             {"English under sub-code 2: field Ukrainian", QStringList{u"9027\\2\\Name"_s}, u"mm9027"_s, QString()},
