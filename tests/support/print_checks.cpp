@@ -313,13 +313,12 @@ QStringList missingInOrderFromPdf(const QList<const PageLayout *> &pages, const 
     return missing;
 }
 
-QList<const PageLayout *> bothJobs(CardDocument &doc, FakePlatform &platform)
+QList<const PageLayout *> bothJobs(FakePlatform &platform)
 {
     QList<const PageLayout *> pages = platform.previews().value(0);
     platform.clear();
     platform.allowMessages();
     platform.expect(FakePlatform::Call::Preview);
-    Q_UNUSED(doc)
     lastPrint().printContinuation();
     return pages + platform.previews().value(0);
 }

@@ -102,8 +102,8 @@ QStringList missingFromPdf(const QList<const PageLayout *> &pages, const QString
 QStringList missingInOrderFromPdf(const QList<const PageLayout *> &pages, const QString &stem,
                                   const QList<QStringList> &sequences);
 
-// The pages of both print jobs of `doc` just printed: job 1 as previewed, then
+// The pages of both print jobs of the card just printed: job 1 as previewed, then
 // "Друк листів продовжень" run for sheets 2 and on.
-QList<const PageLayout *> bothJobs(CardDocument &doc, FakePlatform &platform);
+QList<const PageLayout *> bothJobs(FakePlatform &platform);
 
 } // namespace printChecks

@@ -432,7 +432,7 @@ private slots:
         const int sheets = printChecks::lastPrint().state().sheetCount;
         QVERIFY2(sheets > 5, qPrintable(QString::number(sheets)));
         QCOMPARE(layout(dopSheets::layoutName(1)).at(dopSheets::heading()).text, ContinuationSheets::headingFor(sheets));
-        const QList<const PageLayout *> pages = printChecks::bothJobs(doc, platform);
+        const QList<const PageLayout *> pages = printChecks::bothJobs(platform);
         QCOMPARE(pages.size(), 2 + sheets);
 
         QStringList owners, coExecutors, bibliography, persons;
