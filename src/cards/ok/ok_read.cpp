@@ -258,7 +258,8 @@ OkReader::OkReader(OkModel &model)
     : LineInterpreter({u"2151"_s, u"2655"_s, u"2153"_s, u"2657"_s, u"9036"_s, u"9027"_s, u"9117"_s, u"5635"_s,
                        u"5481"_s},
                       // The city before an address may be empty: its line is still the address's.
-                      {u"2394"_s, u"2395"_s, u"2655"_s, u"2657"_s}),
+                      // A letter's date stays when its number was left empty.
+                      {u"2394"_s, u"2395"_s, u"2655"_s, u"2657"_s, u"5418"_s}),
       m_model(model)
 {
 }

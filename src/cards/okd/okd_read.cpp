@@ -311,7 +311,10 @@ const QHash<QString, LineRule> &ruleCodes()
 } // namespace
 
 OkdReader::OkdReader(OkdModel &model)
-    : LineInterpreter({u"9045"_s, u"9118"_s, kNameCodes.at(0), kNameCodes.at(1), kNameCodes.at(2)}, {}),
+    : LineInterpreter({u"9045"_s, u"9118"_s, kNameCodes.at(0), kNameCodes.at(1), kNameCodes.at(2)},
+                      // A letter's date, and the chairman's title, stay when the value before
+                      // them was left empty.
+                      {u"5418"_s, u"6273"_s}),
       m_model(model)
 {
 }

@@ -56,7 +56,9 @@ void putNoted(RkModel &m, ReadReport &report, const QString &line, const QString
 
 RkReader::RkReader(RkModel &model)
     : LineInterpreter({u"2151"_s, u"2152"_s, u"9027"_s, u"9126"_s, u"9155"_s, u"9156"_s, u"9036"_s},
-                      {u"2394"_s, u"2655"_s}),
+                      // An empty e-mail or address line empties its field; a letter's date
+                      // stays when its number was left empty.
+                      {u"2394"_s, u"2655"_s, u"5418"_s}),
       m_model(model)
 {
     m_model.resetCounters();

@@ -70,6 +70,8 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QStringList>("expected");
 
+        QTest::newRow("letter date without number")
+            << QStringList{u"5418\\\\01.02.24"_s} << u"5418"_s << QStringList{u"5418\\\\01.02.24"_s};
         QTest::newRow("natural-person executor: no e-mail")
             << QStringList{u"2457\\2\\1234567890"_s, u"2394\\a@b.ua"_s, u"1332\\МОН"_s, u"1133\\ВУЗ"_s} << u"2394"_s
             << QStringList{};

@@ -72,6 +72,8 @@ private slots:
                                               << QString();
         QTest::newRow("older stage: name") << QStringList{u"9036\\1\\01.24\\12.24\\Етап"_s} << u"mm9036"_s
                                            << u"Етап"_s;
+        QTest::newRow("letter date without number") << QStringList{u"5418\\\\01.02.24"_s} << u"ed5418D"_s
+                                                    << u"01.02.24"_s;
         QTest::newRow("executor kind") << QStringList{u"2457\\2\\1234567890"_s} << u"lizv"_s << u"Фізична особа"_s;
         QTest::newRow("executor kind beyond the list") << QStringList{u"2457\\-2147483648\\12345678"_s} << u"lizv"_s
                                                        << QString();

@@ -53,6 +53,8 @@ const SavedRow kSavedRows[] = {
     {"postgraduate 5 leaves it", "6642\\1\n6642\\5", "6642", R"(6642\1)"},
     {"chairman without name", R"(6273\д.т.н.\)", "6174", ""},
     {"chairman's degree alone", R"(6273\д.т.н.)", "6273", R"(6273\д.т.н.\)"},
+    {"chairman's title alone", R"(6273\\професор)", "6273", R"(6273\\професор)"},
+    {"letter date alone", R"(5418\\01.02.24)", "5418", R"(5418\\01.02.24)"},
     {"empty value ignored", "7452\\Д 1\n7452\\", "7452", R"(7452\Д 1)"},
     {"council phone", R"(7461\044)", "7461", R"(7461\044)"},
     {"lines of other cards ignored", R"(2457\1\12345678)", "2457", ""},

@@ -49,6 +49,8 @@ const ValueRow kValueRows[] = {
     {"combo value outside its list stays", R"(7425\к.т.н)", "ed7425", "к.т.н"},
     {"number fitted around its U", R"(5438\    U)", "ed5438", "    U      "},
     {"letter date", R"(5418\12/34\01.02.24)", "ed5418D", "01.02.24"},
+    {"letter date without number", R"(5418\\01.02.24)", "ed5418D", "01.02.24"},
+    {"chairman's title without degree", R"(6273\\професор)", "ed6273vz", "професор"},
 };
 
 // Values that must be numbers: each stops the reading between two good lines.

@@ -29,6 +29,8 @@ private slots:
         QTest::newRow("other direction") << QStringList{u"7201\\2.7\\Інше"_s} << u"ed7201a"_s << u"Інше"_s;
         QTest::newRow("other result") << QStringList{u"9153\\03\\економія матеріалів"_s} << u"cb9153a"_s
                                       << u"економія матеріалів"_s;
+        QTest::newRow("letter date without number") << QStringList{u"5418\\\\01.02.24"_s} << u"ed5418D"_s
+                                                    << u"01.02.24"_s;
         QTest::newRow("years from file") << QStringList{u"FING\\2024\\\\2026"_s} << u"edgod1"_s << u"2024"_s;
         QTest::newRow("empty year item") << QStringList{u"FING\\2024\\\\2026"_s} << u"edgod2"_s << u"200-"_s;
         QTest::newRow("row 1 source") << QStringList{u"7722\\дол.\\12\\1\\2"_s} << u"fin"_s << u"7722"_s;
