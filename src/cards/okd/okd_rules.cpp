@@ -23,9 +23,14 @@ const QStringList &councilUnused()
 // The scope list of the organisation slots in the whole-card check.
 constexpr int kSlotScope = 0;
 
+// The supervisor whose row holds `field`; 0 for a field of no supervisor.
 int supervisorOf(const QString &field)
 {
-    return field.right(1).toInt();
+    for (int n = 1; n <= OkdModel::kSupervisors; ++n) {
+        if (okdSupervisorFields(n).contains(field))
+            return n;
+    }
+    return 0;
 }
 
 } // namespace
@@ -138,16 +143,17 @@ bool OkdRules::inUse(const QString &field) const
 {
     // The degree of a second or later supervisor or opponent counts only for one the
     // card names; the first ones are always asked for.
-    for (const QString &person : {u"ed6156"_s, u"ed6165"_s}) {
-        if (!field.startsWith(person + u"ns"_s))
-            continue;
-        const int n = field.right(1).toInt();
-        if (n <= 1)
-            return true;
-        if (person == u"ed6156"_s)
+    constexpr int kName = 0;
+    constexpr int kDegree = 1;
+    for (int n = 2; n <= OkdModel::kSupervisors; ++n) {
+        if (okdSupervisorFields(n).at(kDegree) == field)
             return !m_model.supervisorName(n, TextLanguage::Ukrainian).isEmpty()
                    || !m_model.supervisorName(n, TextLanguage::English).isEmpty();
-        return !m_model.text(person + u"f"_s + QString::number(n)).trimmed().isEmpty();
+    }
+    for (int n = 2; n <= OkdModel::kOpponents; ++n) {
+        const QStringList opponent = okdOpponentFields(n);
+        if (opponent.at(kDegree) == field)
+            return !m_model.text(opponent.at(kName)).trimmed().isEmpty();
     }
     return true;
 }
