@@ -121,7 +121,14 @@ void TableReporter::ReportRuns(const std::vector<Run> &runs)
         if (parts.size() < 2)
             continue;
         const double ms = run.GetAdjustedRealTime() * 1000.0 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        row(parts[0], parts[1]).ms[parts.size() > 2 ? parts[2] : std::string()] = ms;
+        const std::string size = parts.size() > 2 ? parts[2] : std::string();
+        row(parts[0], parts[1]).ms[size] = ms;
+        // A baseline measured in turns with the row, in milliseconds.
+        static const std::string kBaseline = "baseline: ";
+        for (const auto &[name, counter] : run.counters) {
+            if (name.rfind(kBaseline, 0) == 0)
+                row(name.substr(kBaseline.size()), parts[1]).ms[size] = counter.value;
+        }
     }
 }
 
