@@ -73,18 +73,6 @@ const FormShape &shapeOfEditor(CardType type)
     return shapes[int(type)];
 }
 
-// Opened again and again in a running program; the first opening is the cold one.
-void openedWarm(benchmark::State &state, const WindowMaker &make)
-{
-    openWindow(make);
-    for (auto _ : state) {
-        const double ms = openWindow(make);
-        if (ms < 0)
-            state.SkipWithError("the window did not paint");
-        state.SetIterationTime(ms / 1000);
-    }
-}
-
 // Runs this program as a probe and gives what it printed, or the process's own time.
 double runProbe(const QStringList &args, bool wholeProcess)
 {
@@ -98,37 +86,30 @@ double runProbe(const QStringList &args, bool wholeProcess)
     return wholeProcess ? total : probe.readAllStandardOutput().split('\n').value(0).toDouble();
 }
 
-void probed(benchmark::State &state, const QStringList &args, bool wholeProcess)
-{
-    for (auto _ : state) {
-        const double ms = runProbe(args, wholeProcess);
-        if (ms < 0)
-            state.SkipWithError("the probe failed");
-        state.SetIterationTime(ms / 1000);
-    }
-}
+using Measure = std::function<double()>;
 
-// The program's start and a bare window's, in turns and each first in every other pair:
-// both see the machine as it is at that moment, so their ratio does not follow its load.
-// The program's times are the row's; the bare window's go to its own row through the
-// "baseline: " counter.
-void startsInTurns(benchmark::State &state)
+// `measure` and its `baseline` in turns, each first in every other pair: both see the
+// machine as it is at that moment, so their ratio does not follow its load. The row gets
+// the times of `measure`; the baseline's go to the row of `baselineOperation` through a
+// "baseline: " counter. A time below 0 is a window that did not paint.
+void inTurns(benchmark::State &state, const Measure &measure, const Measure &baseline,
+             const std::string &baselineOperation)
 {
-    double bareTotal = 0;
-    bool bareFirst = false;
+    double baselineTotal = 0;
+    bool baselineFirst = false;
     for (auto _ : state) {
-        bareFirst = !bareFirst;
-        const double first = runProbe({bareFirst ? u"bare"_s : u"main"_s}, true);
-        const double second = runProbe({bareFirst ? u"main"_s : u"bare"_s}, true);
+        baselineFirst = !baselineFirst;
+        const double first = baselineFirst ? baseline() : measure();
+        const double second = baselineFirst ? measure() : baseline();
         if (first < 0 || second < 0) {
-            state.SkipWithError("the probe failed");
+            state.SkipWithError("a window did not paint");
             break;
         }
-        state.SetIterationTime((bareFirst ? second : first) / 1000);
-        bareTotal += bareFirst ? first : second;
+        state.SetIterationTime((baselineFirst ? second : first) / 1000);
+        baselineTotal += baselineFirst ? first : second;
     }
-    state.counters["baseline: process start to first paint, bare Qt window"] =
-        benchmark::Counter(bareTotal, benchmark::Counter::kAvgIterations);
+    state.counters["baseline: " + baselineOperation] =
+        benchmark::Counter(baselineTotal, benchmark::Counter::kAvgIterations);
 }
 
 void addManual(const std::string &name, std::function<void(benchmark::State &)> fn)
@@ -186,22 +167,25 @@ void registerOpenBenchmarks()
 {
     for (const auto &editor : kEditors) {
         const CardType type = editor.type;
-        addManual(std::string("editor open to first paint, warm/") + editor.id,
-                  [type](benchmark::State &state) {
-                      openedWarm(state, [type] { return std::unique_ptr<QWidget>(createCardEditor(type, nullptr)); });
-                  });
+        addManual(std::string("editor open to first paint, warm/") + editor.id, [type](benchmark::State &state) {
+            const WindowMaker program = [type] { return std::unique_ptr<QWidget>(createCardEditor(type, nullptr)); };
+            const WindowMaker bare = [shape = shapeOfEditor(type)] { return buildBareForm(shape); };
+            // Opened again and again in a running program: the first openings are the cold ones.
+            openWindow(program);
+            openWindow(bare);
+            inTurns(state, [&] { return openWindow(program); }, [&] { return openWindow(bare); },
+                    "bare form open to first paint, warm");
+        });
         addManual(std::string("editor open to first paint, cold/") + editor.id,
-                  [id = QString::fromLatin1(editor.id)](benchmark::State &state) {
-                      probed(state, {u"editor"_s, id}, false);
-                  });
-        addManual(std::string("bare form open to first paint, warm/") + editor.id,
-                  [type](benchmark::State &state) {
-                      openedWarm(state, [shape = shapeOfEditor(type)] { return buildBareForm(shape); });
-                  });
-        addManual(std::string("bare form open to first paint, cold/") + editor.id,
-                  [type](benchmark::State &state) {
-                      probed(state, {u"bareform"_s, shapeText(shapeOfEditor(type))}, false);
+                  [type, id = QString::fromLatin1(editor.id)](benchmark::State &state) {
+                      const QString shape = shapeText(shapeOfEditor(type));
+                      inTurns(state, [&] { return runProbe({u"editor"_s, id}, false); },
+                              [&] { return runProbe({u"bareform"_s, shape}, false); },
+                              "bare form open to first paint, cold");
                   });
     }
-    addManual("process start to first paint, main window/app", startsInTurns);
+    addManual("process start to first paint, main window/app", [](benchmark::State &state) {
+        inTurns(state, [] { return runProbe({u"main"_s}, true); }, [] { return runProbe({u"bare"_s}, true); },
+                "process start to first paint, bare Qt window");
+    });
 }
