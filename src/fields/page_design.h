@@ -49,6 +49,8 @@ struct PageDesign
     // Fields entered elsewhere than where their page shows them: each field comes in
     // the tab order right after the field named beside it.
     QList<std::pair<QString, QString>> enteredAfter;
+    // Pages whose every text is set in bold.
+    QList<int> boldPages;
 };
 
 // A design from its blocks and buttons; the pages are named "TabSheet1", "TabSheet2", ...

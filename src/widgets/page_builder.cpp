@@ -102,6 +102,12 @@ public:
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, never to the page itself
+        if (m_design.boldPages.contains(m_page)) {
+            // Before the fields are made: a font changed afterwards lays out every list again.
+            QFont bold = scroll->font();
+            bold.setBold(true);
+            scroll->setFont(bold);
+        }
         auto *content = new QWidget(scroll);
         content->setObjectName(u"page%1"_s.arg(m_page));
         auto *column = new QVBoxLayout(content);

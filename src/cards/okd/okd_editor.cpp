@@ -49,12 +49,8 @@ OkdEditor::OkdEditor(QWidget *parent)
       m_rules(keepRules(std::make_unique<OkdRules>(m_model)))
 {
     setObjectName(u"OkdEditor"_s);
-    QFont pageFont(u"Times New Roman"_s, font().pointSize());
-    pageControl()->setFont(pageFont);
+    pageControl()->setFont(QFont(u"Times New Roman"_s, font().pointSize()));
     setUpCard(okdPageDesign(), m_rules);
-    // The supervisors' page is set in bold.
-    pageFont.setBold(true);
-    pageControl()->widget(3)->setFont(pageFont);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -58,7 +58,10 @@ QList<QList<PageBlock>> okdBlocks()
 
 const PageDesign &okdPageDesign()
 {
-    static const PageDesign design =
-        pageDesignOf(okdBlocks(), {}, [](int) { return QString(); }, okdHeadingAbove, okdLabelName);
+    static const PageDesign design = [] {
+        PageDesign d = pageDesignOf(okdBlocks(), {}, [](int) { return QString(); }, okdHeadingAbove, okdLabelName);
+        d.boldPages = {3}; // the supervisors
+        return d;
+    }();
     return design;
 }

@@ -83,6 +83,10 @@ private slots:
         QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(w.pageControl()->currentIndex(), 0);
         QCOMPARE(w.pageControl()->count(), 5);
+        // The supervisors' page is set in Times New Roman bold, its degree lists too; the others plain.
+        QVERIFY(e.field(u"ed6156ns1"_s)->font().bold());
+        QCOMPARE(e.field(u"ed6156ns1"_s)->font().family(), u"Times New Roman"_s);
+        QVERIFY(!e.field(u"ed7452"_s)->font().bold());
         QVERIFY(!e.field(u"ed7452"_s)->isHidden());
         QVERIFY(e.field(u"lizv"_s)->isHidden());
         for (const char *name : {"New1", "Open1", "N4", "Exit1", "N3"})
