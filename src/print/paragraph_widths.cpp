@@ -178,8 +178,9 @@ bool measuredByWords(char16_t c)
 class PieceWidths : public ParagraphWidths
 {
 public:
-    PieceWidths(QStringView paragraph, const QFont &font, QHash<QString, double> &cache)
-        : m_text(paragraph), m_font(font), m_cache(cache)
+    PieceWidths(QStringView paragraph, const QFont &font, QHash<QString, double> &cache,
+                QHash<quint64, double> &advances)
+        : m_text(paragraph), m_font(font), m_cache(cache), m_advances(advances)
     {
         findItems();
     }
@@ -205,54 +206,24 @@ public:
 
     qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x, double *runWidth) override
     {
+        // Character by character: each adds its advance before its neighbour, so a line
+        // cut from a long word costs a lookup a character, and the word is not shaped
+        // again for every line it fills.
         qsizetype cut = from + 1;
         double cutWidth = 0;
         double used = 0;
-        bool done = false;
-        // Windows as long as the last run found and growing from there: lines cut from a
-        // long word shape little more than themselves, each window once, and every
-        // position in it is read from that one layout.
-        qsizetype window = std::clamp<qsizetype>(m_lastRun + m_lastRun / 8 + 2, kFirstWindow, kWindow);
-        for (qsizetype a = from; a < limit && !done; window = std::min(kWindow, 2 * window)) {
+        for (qsizetype a = from; a < limit;) {
             const qsizetype item = itemAt(a);
-            const qsizetype b = std::min({limit, itemEnd(item), a + window});
-            if (m_items[item].tab) {
-                const double tab = tabEnd(x + used) - (x + used);
-                if (a > from && used + tab > room + kWidthTolerance)
-                    break;
-                used += tab;
-                cut = b;
-                cutWidth = used;
-                a = b;
-                continue;
-            }
-            const Shaped s = shape(a, b, item);
-            QTextLayout layout(s.text(), m_font);
-            const QTextLine line = singleLine(layout);
-            const double x0 = line.cursorToX(s.start);
-            const auto widthTo = [&](qsizetype q) { return used + line.cursorToX(s.start + int(q - a)) - x0; };
-            const auto fits = [&](qsizetype q) { return q <= from + 1 || widthTo(q) <= room + kWidthTolerance; };
-            // These scripts run left to right: the width grows along the part, so the
-            // last position that fits is found by halving.
-            qsizetype lo = a; // fits, or the part's start
-            qsizetype hi = b;
-            if (fits(b)) {
-                lo = b;
-            } else {
-                done = true;
-                while (hi - lo > 1) {
-                    const qsizetype mid = lo + (hi - lo) / 2;
-                    (fits(mid) ? lo : hi) = mid;
-                }
-            }
-            if (lo > a) {
-                cut = lo;
-                cutWidth = widthTo(lo);
-            }
-            used = widthTo(b);
-            a = b;
+            const qsizetype end = itemEnd(item);
+            const qsizetype b = std::min(limit, end);
+            const double step = m_items[item].tab ? tabEnd(x + used) - (x + used) : advanceBefore(item, a, end);
+            if (a > from && used + step > room + kWidthTolerance)
+                break;
+            used += step;
+            a = m_items[item].tab ? b : a + 1;
+            cut = a;
+            cutWidth = used;
         }
-        m_lastRun = cut - from;
         *runWidth = cutWidth;
         return cut;
     }
@@ -260,8 +231,6 @@ public:
 private:
     static constexpr qsizetype kPart = 1024;      // longer pieces are measured in parts
     static constexpr qsizetype kFirstPart = 64;   // the first part of a word that may not fit
-    static constexpr qsizetype kFirstWindow = 16; // windows an over-long word is cut in
-    static constexpr qsizetype kWindow = 256;
     static constexpr qsizetype kCachedLength = 256;
     static constexpr qsizetype kCacheSize = 50'000;
 
@@ -390,6 +359,36 @@ private:
         }
     }
 
+    // The advance of the character at `at`, inside an item ending at `end`, as the
+    // renderer shapes it before its neighbour: a pair's kerning goes to the advance of
+    // its first character, and these characters need no other neighbour, so the width
+    // of a run is the sum of these over its characters, to the last bit. Kept per font
+    // and script for each character and neighbour.
+    double advanceBefore(qsizetype item, qsizetype at, qsizetype end)
+    {
+        const char16_t c = m_text.at(at).unicode();
+        const char16_t next = at + 1 < end ? m_text.at(at + 1).unicode() : 0;
+        const quint64 key = (quint64(m_items[item].script) << 32) | (quint64(c) << 16) | next;
+        if (const auto it = m_advances.constFind(key); it != m_advances.constEnd())
+            return *it;
+        QString text;
+        const QChar anchor = anchorOf(m_items[item].script);
+        if (!anchor.isNull())
+            text += anchor;
+        text += u' ';
+        const int start = int(text.size());
+        text += QChar(c);
+        if (next)
+            text += QChar(next);
+        QTextLayout layout(text, m_font);
+        const QTextLine line = singleLine(layout);
+        const double advance = line.cursorToX(start + 1) - line.cursorToX(start);
+        if (m_advances.size() >= kCacheSize)
+            m_advances.clear();
+        m_advances.insert(key, advance);
+        return advance;
+    }
+
     double measure(qsizetype a, qsizetype b, qsizetype item, bool keep)
     {
         const Shaped s = shape(a, b, item);
@@ -411,16 +410,27 @@ private:
     QStringView m_text;
     QFont m_font;
     QHash<QString, double> &m_cache;
+    QHash<quint64, double> &m_advances;
     std::vector<Item> m_items;
     QString m_key;
-    qsizetype m_lastRun = 0; // characters of the last run fittingEnd() found
 };
 
+QString cacheKey(const QFont &font)
+{
+    return font.toString() + QLatin1Char('/') + QString::number(int(font.hintingPreference()));
+}
+
+// Printing runs on one thread; each thread keeps its own widths and advances.
 QHash<QString, double> &widthCache(const QFont &font)
 {
-    // Printing runs on one thread; each thread keeps its own widths.
     thread_local std::unordered_map<QString, QHash<QString, double>> caches;
-    return caches[font.toString() + QLatin1Char('/') + QString::number(int(font.hintingPreference()))];
+    return caches[cacheKey(font)];
+}
+
+QHash<quint64, double> &advanceCache(const QFont &font)
+{
+    thread_local std::unordered_map<QString, QHash<quint64, double>> caches;
+    return caches[cacheKey(font)];
 }
 
 } // namespace
@@ -431,5 +441,5 @@ std::unique_ptr<ParagraphWidths> ParagraphWidths::of(QStringView paragraph, cons
         if (!measuredByWords(c.unicode()))
             return std::make_unique<ShapedParagraph>(paragraph, font);
     }
-    return std::make_unique<PieceWidths>(paragraph, font, widthCache(font));
+    return std::make_unique<PieceWidths>(paragraph, font, widthCache(font), advanceCache(font));
 }

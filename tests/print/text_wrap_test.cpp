@@ -250,6 +250,26 @@ private slots:
             << u"Arial"_s << 12 << false << 300.0
             << memoText(kMemoWords + QStringList{word(40, 15), word(120, 16)}, 2, 200, 17);
         QTest::newRow("a long word, narrow") << u"Arial"_s << 13 << false << 45.0 << word(150, 18);
+        QTest::newRow("one word of many lines, Times bold")
+            << u"Times New Roman"_s << 16 << true << 500.0 << word(600, 19);
+        // Every pair of the code page's printable characters may meet inside a word.
+        QString all;
+        for (char16_t c = 0x21; c <= 0xFF; ++c) {
+            if (c < 0x7F || (c >= 0xA1 && c != 0xAD))
+                all += QChar(c);
+        }
+        for (char16_t c = 0x401; c <= 0x45F; ++c)
+            all += QChar(c);
+        all += u"\u0490\u0491\u2013\u2014\u2018\u2019\u201A\u201C\u201D\u201E\u2020\u2021\u2022\u2026\u2030"
+               u"\u2039\u203A\u20AC\u2116\u2122"_s;
+        QString mixed;
+        unsigned state = 20;
+        for (int i = 0; i < 4000; ++i) {
+            state = state * 1103515245u + 12345u;
+            mixed += all.at((state >> 16) % all.size());
+        }
+        QTest::newRow("every character of the code page, in one word")
+            << u"Times New Roman"_s << 13 << false << 333.0 << mixed;
     }
     void sameLinesAsPlainWrap()
     {
