@@ -151,9 +151,9 @@ private:
 // this, with no kerning between two items.
 constexpr qsizetype kMaxItemLength = 4096;
 
-// Characters measured word by word: letters, digits and punctuation of the card's code
+// Characters measured one by one: letters, digits and punctuation of the card's code
 // page that need no neighbour beyond the next one to be shaped, and tabs.
-bool measuredByWords(char16_t c)
+bool measuredOneByOne(char16_t c)
 {
     if ((c >= 0x20 && c <= 0x7E) || c == u'\t')
         return true;
@@ -171,44 +171,42 @@ bool measuredByWords(char16_t c)
     }
 }
 
-// The paragraph measured in pieces: every word and every run of blanks is shaped on
-// its own with the characters beside it, as far as they fall in the same item, so the
-// kerning across its ends is the paragraph's own. A piece's width is then the distance
-// between its ends, and pieces recur: their widths are kept per font.
+// The paragraph measured character by character, for the characters of the card's code
+// page: each adds its advance as the renderer shapes it before its neighbour in the
+// same item (the kerning of a pair goes to its first character's advance, and these
+// characters need no other neighbour), so the width of any run is the sum over its
+// characters, to the last bit. The advances are kept per font, for each character, its
+// neighbour and the script of its item.
 class PieceWidths : public ParagraphWidths
 {
 public:
-    PieceWidths(QStringView paragraph, const QFont &font, QHash<QString, double> &cache,
-                QHash<quint64, double> &advances)
-        : m_text(paragraph), m_font(font), m_cache(cache), m_advances(advances)
+    PieceWidths(QStringView paragraph, const QFont &font, QHash<quint64, double> &advances)
+        : m_text(paragraph), m_font(font), m_advances(advances)
     {
         findItems();
     }
 
-    double width(qsizetype from, qsizetype to, double x) override { return sum(from, to, x, kPart, true); }
+    double width(qsizetype from, qsizetype to, double x) override
+    {
+        return widthUpTo(from, to, x, std::numeric_limits<double>::infinity());
+    }
 
     double widthUpTo(qsizetype from, qsizetype to, double x, double cap) override
     {
-        // Parts that grow from about a line's length: an ordinary word is one part, as
-        // width() measures it, and a long one is measured only a little beyond `cap`.
         double total = 0;
-        qsizetype longest = kFirstPart;
-        for (qsizetype a = from; a < to;) {
-            const qsizetype b = std::min(to, a + longest);
-            total += sum(a, b, x + total, longest, a == from && b == to);
-            if (b < to && total > cap)
+        qsizetype item = itemAt(from);
+        for (qsizetype a = from; a < to; ++a) {
+            while (itemEnd(item) <= a)
+                ++item;
+            total += m_items[item].tab ? tabEnd(x + total) - (x + total) : advanceBefore(item, a, itemEnd(item));
+            if (total > cap)
                 return std::numeric_limits<double>::infinity();
-            a = b;
-            longest = std::min(kPart, 2 * longest);
         }
         return total;
     }
 
     qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x, double *runWidth) override
     {
-        // Character by character: each adds its advance before its neighbour, so a line
-        // cut from a long word costs a lookup a character, and the word is not shaped
-        // again for every line it fills.
         qsizetype cut = from + 1;
         double cutWidth = 0;
         double used = 0;
@@ -229,9 +227,6 @@ public:
     }
 
 private:
-    static constexpr qsizetype kPart = 1024;      // longer pieces are measured in parts
-    static constexpr qsizetype kFirstPart = 64;   // the first part of a word that may not fit
-    static constexpr qsizetype kCachedLength = 256;
     static constexpr qsizetype kCacheSize = 50'000;
 
     struct Item
@@ -239,14 +234,6 @@ private:
         qsizetype start;
         QChar::Script script;
         bool tab = false; // a tab, an item of its own
-    };
-
-    // The key of a part: a marker of the neighbours taken, then the text to shape.
-    struct Shaped
-    {
-        const QString &key;
-        int start; // where the part starts in the text shaped
-        QString text() const { return key.mid(1); }
     };
 
     // Items as the renderer forms them: script runs, where a character of no
@@ -311,42 +298,6 @@ private:
         return (it - m_items.begin()) - 1;
     }
 
-    // Width of [from, to) as the sum of its parts, each inside one item and at most
-    // `longest` characters; with `keep`, short parts' widths are kept for later.
-    double sum(qsizetype from, qsizetype to, double x, qsizetype longest, bool keep)
-    {
-        double total = 0;
-        qsizetype item = itemAt(from);
-        for (qsizetype a = from; a < to;) {
-            while (itemEnd(item) <= a)
-                ++item;
-            const qsizetype b = std::min({to, itemEnd(item), a + longest});
-            total += m_items[item].tab ? tabEnd(x + total) - (x + total) : measure(a, b, item, keep);
-            a = b;
-        }
-        return total;
-    }
-
-    // The part with its neighbours inside the item, after a letter of the item's
-    // script and a blank: the text is then shaped in that script whatever the part
-    // holds, and neither added character changes the part's own widths.
-    Shaped shape(qsizetype a, qsizetype b, qsizetype item)
-    {
-        const qsizetype before = a > m_items[item].start ? 1 : 0;
-        const qsizetype after = b < itemEnd(item) ? 1 : 0;
-        // One buffer for every key: most parts are found in the cache and need no copy.
-        QString &text = m_key;
-        text.resize(0);
-        text += QChar(char16_t(u'0' + before * 2 + after));
-        const QChar anchor = anchorOf(m_items[item].script);
-        if (!anchor.isNull())
-            text += anchor;
-        text += u' ';
-        const int start = int(text.size() + before - 1);
-        text += m_text.mid(a - before, b - a + before + after);
-        return {text, start};
-    }
-
     static QChar anchorOf(QChar::Script script)
     {
         switch (script) {
@@ -389,30 +340,10 @@ private:
         return advance;
     }
 
-    double measure(qsizetype a, qsizetype b, qsizetype item, bool keep)
-    {
-        const Shaped s = shape(a, b, item);
-        if (const auto it = m_cache.constFind(s.key); it != m_cache.constEnd())
-            return *it;
-        QTextLayout layout(s.text(), m_font);
-        const QTextLine line = singleLine(layout);
-        const double w = line.cursorToX(s.start + int(b - a)) - line.cursorToX(s.start);
-        // Words recur, parts of over-long ones hardly; and a print of a very long text
-        // would otherwise keep every word it met.
-        if (keep && b - a <= kCachedLength) {
-            if (m_cache.size() >= kCacheSize)
-                m_cache.clear();
-            m_cache.insert(s.key, w);
-        }
-        return w;
-    }
-
     QStringView m_text;
     QFont m_font;
-    QHash<QString, double> &m_cache;
     QHash<quint64, double> &m_advances;
     std::vector<Item> m_items;
-    QString m_key;
 };
 
 QString cacheKey(const QFont &font)
@@ -420,13 +351,7 @@ QString cacheKey(const QFont &font)
     return font.toString() + QLatin1Char('/') + QString::number(int(font.hintingPreference()));
 }
 
-// Printing runs on one thread; each thread keeps its own widths and advances.
-QHash<QString, double> &widthCache(const QFont &font)
-{
-    thread_local std::unordered_map<QString, QHash<QString, double>> caches;
-    return caches[cacheKey(font)];
-}
-
+// Printing runs on one thread; each thread keeps its own advances.
 QHash<quint64, double> &advanceCache(const QFont &font)
 {
     thread_local std::unordered_map<QString, QHash<quint64, double>> caches;
@@ -438,8 +363,8 @@ QHash<quint64, double> &advanceCache(const QFont &font)
 std::unique_ptr<ParagraphWidths> ParagraphWidths::of(QStringView paragraph, const QFont &font)
 {
     for (QChar c : paragraph) {
-        if (!measuredByWords(c.unicode()))
+        if (!measuredOneByOne(c.unicode()))
             return std::make_unique<ShapedParagraph>(paragraph, font);
     }
-    return std::make_unique<PieceWidths>(paragraph, font, widthCache(font), advanceCache(font));
+    return std::make_unique<PieceWidths>(paragraph, font, advanceCache(font));
 }

@@ -33,7 +33,7 @@ public:
     // `from` is `x` from the paragraph's start; `runWidth` gets the run's width.
     virtual qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x, double *runWidth) = 0;
 
-    // Word by word for the characters of the card's code page, the whole paragraph
+    // Character by character for the characters of the card's code page, the whole paragraph
     // shaped at once for others.
     static std::unique_ptr<ParagraphWidths> of(QStringView paragraph, const QFont &font);
 };
