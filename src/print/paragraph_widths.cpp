@@ -177,10 +177,10 @@ bool measuredOneByOne(char16_t c)
 // characters need no other neighbour), so the width of any run is the sum over its
 // characters, to the last bit. The advances are kept per font, for each character, its
 // neighbour and the script of its item.
-class PieceWidths : public ParagraphWidths
+class CharacterWidths : public ParagraphWidths
 {
 public:
-    PieceWidths(QStringView paragraph, const QFont &font, QHash<quint64, double> &advances)
+    CharacterWidths(QStringView paragraph, const QFont &font, QHash<quint64, double> &advances)
         : m_text(paragraph), m_font(font), m_advances(advances)
     {
         findItems();
@@ -196,9 +196,7 @@ public:
         double total = 0;
         qsizetype item = itemAt(from);
         for (qsizetype a = from; a < to; ++a) {
-            while (itemEnd(item) <= a)
-                ++item;
-            total += m_items[item].tab ? tabEnd(x + total) - (x + total) : advanceBefore(item, a, itemEnd(item));
+            total += advanceAt(item, a, x + total);
             if (total > cap)
                 return std::numeric_limits<double>::infinity();
         }
@@ -207,23 +205,18 @@ public:
 
     qsizetype fittingEnd(qsizetype from, qsizetype limit, double room, double x, double *runWidth) override
     {
-        qsizetype cut = from + 1;
-        double cutWidth = 0;
         double used = 0;
-        for (qsizetype a = from; a < limit;) {
-            const qsizetype item = itemAt(a);
-            const qsizetype end = itemEnd(item);
-            const qsizetype b = std::min(limit, end);
-            const double step = m_items[item].tab ? tabEnd(x + used) - (x + used) : advanceBefore(item, a, end);
-            if (a > from && used + step > room + kWidthTolerance)
+        qsizetype item = itemAt(from);
+        qsizetype end = from;
+        while (end < limit) {
+            const double step = advanceAt(item, end, x + used);
+            if (end > from && used + step > room + kWidthTolerance)
                 break;
             used += step;
-            a = m_items[item].tab ? b : a + 1;
-            cut = a;
-            cutWidth = used;
+            ++end;
         }
-        *runWidth = cutWidth;
-        return cut;
+        *runWidth = used;
+        return std::max(end, from + 1); // a line takes at least one character
     }
 
 private:
@@ -310,6 +303,15 @@ private:
         }
     }
 
+    // The advance of the character at `at`, which stands `x` from the paragraph's start (a
+    // tab reaches the next tab stop); `item` moves on to the item that holds `at`.
+    double advanceAt(qsizetype &item, qsizetype at, double x)
+    {
+        while (itemEnd(item) <= at)
+            ++item;
+        return m_items[item].tab ? tabEnd(x) - x : advanceBefore(item, at, itemEnd(item));
+    }
+
     // The advance of the character at `at`, inside an item ending at `end`, as the
     // renderer shapes it before its neighbour: a pair's kerning goes to the advance of
     // its first character, and these characters need no other neighbour, so the width
@@ -366,5 +368,5 @@ std::unique_ptr<ParagraphWidths> ParagraphWidths::of(QStringView paragraph, cons
         if (!measuredOneByOne(c.unicode()))
             return std::make_unique<ShapedParagraph>(paragraph, font);
     }
-    return std::make_unique<PieceWidths>(paragraph, font, advanceCache(font));
+    return std::make_unique<CharacterWidths>(paragraph, font, advanceCache(font));
 }
