@@ -153,6 +153,25 @@ QString formText(const Run &r)
     return lines.join(QLatin1Char('\n'));
 }
 
+// `args` with the placeholders IN, OUT, DIR and LINK put as whole words by the paths
+// given, in one pass: a path put in (a temporary folder may be named "…INY") is never
+// read for placeholders again.
+QStringList withPaths(QStringList args, const QHash<QString, QString> &paths)
+{
+    static const QRegularExpression placeholder(u"\\b(IN|OUT|DIR|LINK)\\b"_s);
+    for (QString &arg : args) {
+        QString filled;
+        qsizetype from = 0;
+        for (auto it = placeholder.globalMatch(arg); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            filled += arg.mid(from, m.capturedStart() - from) + paths.value(m.captured(1), m.captured(1));
+            from = m.capturedEnd();
+        }
+        arg = filled + arg.mid(from);
+    }
+    return args;
+}
+
 } // namespace
 
 class CliTest : public QObject
@@ -776,9 +795,7 @@ private slots:
         const QString in = dir.filePath(u"IK-full.txt"_s);
         const QString out = dir.filePath(u"written.txt"_s);
         writeFile(in, cardFileBytes(ikTest::fullCard()));
-        args.replaceInStrings(u"IN"_s, in);
-        args.replaceInStrings(u"OUT"_s, out);
-        const Run r = zorvatCard(args);
+        const Run r = zorvatCard(withPaths(args, {{u"IN"_s, in}, {u"OUT"_s, out}}));
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(stderrPart), qPrintable(r.err));
         QVERIFY2(r.out.isEmpty(), r.out.constData());
@@ -1093,10 +1110,8 @@ private slots:
 #else
         QVERIFY(QFile::link(in, dir.filePath(u"link.txt"_s)));
 #endif
-        argv.replaceInStrings(u"LINK"_s, dir.filePath(u"link.txt"_s));
-        argv.replaceInStrings(u"DIR"_s, dir.path());
-        argv.replaceInStrings(u"IN"_s, in);
-        argv.replaceInStrings(u"OUT"_s, out);
+        argv = withPaths(argv, {{u"LINK"_s, dir.filePath(u"link.txt"_s)}, {u"DIR"_s, dir.path()}, {u"IN"_s, in},
+                                {u"OUT"_s, out}});
         const Run r = zorvatCard(argv);
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
@@ -1355,8 +1370,7 @@ private slots:
                                                 u"9027\\9\\Назва"_s});
         writeFile(in, bytes);
         QStringList argv = args.split(u' ');
-        argv.replaceInStrings(u"IN"_s, in);
-        argv.replaceInStrings(u"OUT"_s, out);
+        argv = withPaths(argv, {{u"IN"_s, in}, {u"OUT"_s, out}});
         const Run r = zorvatCard(argv);
         QCOMPARE(r.status, status);
         QCOMPARE(r.err.count(u"не прочитано 2 рядки (3, 5)"_s), 1);
