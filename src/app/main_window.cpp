@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/entry_label.h"
 #include "app/guide_window.h"
+#include "app/main_window_font.h"
 #include "orgs/org_directory.h"
 #include "app/title_picture.h"
 #include "app/window_fit.h"
@@ -34,6 +35,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int kEntryWidth = 400;
+constexpr int kLinePixels = 16;
 
 int slot(CardType type)
 {
@@ -43,10 +45,7 @@ int slot(CardType type)
 QLabel *titleLine(const QString &text, int pixelSize, bool bold, const QColor &colour, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    QFont f(u"Times New Roman"_s);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    label->setFont(f);
+    label->setFont(mainWindowFont(pixelSize, bold));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
@@ -76,11 +75,16 @@ MainWindow::MainWindow(QWidget *parent)
     head->addWidget(new TitlePicture(this));
     auto *titles = new QVBoxLayout;
     titles->addWidget(titleLine(u"З О Р В А Т"_s, 40, true, QColor(0, 0, 128), this));
-    titles->addWidget(titleLine(u"Підготовка карток державної реєстрації"_s, 18, true, QColor(0, 0, 0), this));
-    titles->addWidget(titleLine(u"науково-дослідних і дослідно-конструкторських робіт,"_s, 16, false,
+    // Two sizes beside the title's: those of the entries (bold) and of the lines below
+    // (plain). Every further size is one more font to prepare before the first paint.
+    titles->addWidget(titleLine(u"Підготовка карток державної реєстрації"_s, EntryLabel::kPixelSize, true,
                                 QColor(0, 0, 0), this));
-    titles->addWidget(titleLine(u"науково-технічної продукції та дисертацій"_s, 16, false, QColor(0, 0, 0), this));
-    auto *subtitle = titleLine(u"(для запису на  MD  та друку документів)"_s, 15, false, QColor(128, 0, 0), this);
+    titles->addWidget(titleLine(u"науково-дослідних і дослідно-конструкторських робіт,"_s, kLinePixels, false,
+                                QColor(0, 0, 0), this));
+    titles->addWidget(
+        titleLine(u"науково-технічної продукції та дисертацій"_s, kLinePixels, false, QColor(0, 0, 0), this));
+    auto *subtitle = titleLine(u"(для запису на  MD  та друку документів)"_s, kLinePixels, false,
+                               QColor(128, 0, 0), this);
     subtitle->setObjectName(u"Label2"_s);
     titles->addWidget(subtitle);
     head->addLayout(titles, 1);
@@ -119,9 +123,7 @@ MainWindow::MainWindow(QWidget *parent)
     recent->setFlat(true);
     recent->setCursor(Qt::PointingHandCursor);
     recent->setToolTip(u"Картки, які відкривали або записували останніми"_s);
-    QFont recentFont(u"Times New Roman"_s);
-    recentFont.setPixelSize(16);
-    recentFont.setBold(true);
+    const QFont recentFont = mainWindowFont(kLinePixels, false);
     recent->setFont(recentFont);
     QPalette recentPalette = recent->palette();
     recentPalette.setColor(QPalette::ButtonText, QColor(0, 0, 200));

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/card_editor.h"
+#include "app/entry_label.h"
 #include "app/guide_window.h"
 #include "fields/card_document.h"
 #include "support/fake_platform.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -60,6 +62,42 @@ private slots:
             QVERIFY(entry->geometry().y() > lastY);
             lastY = entry->geometry().y();
         }
+    }
+
+    // An entry lays its caption out once and draws it itself; its letters, centring and
+    // underlined accelerator stay those of QPainter's own drawing of the caption.
+    void entryLettersAsQtDrawsThem_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("accelerator inside") << u"Реєстраційна картка НДР і ДКР (&РК)"_s;
+        QTest::newRow("no accelerator") << u"Вихід"_s;
+        QTest::newRow("doubled ampersand, then an accelerator") << u"НДР && ДКР (&ОК)"_s;
+        QTest::newRow("ampersand last") << u"Картка &"_s;
+        QTest::newRow("accelerator first") << u"&Вихід"_s;
+    }
+
+    void entryLettersAsQtDrawsThem()
+    {
+        QFETCH(QString, caption);
+        EntryLabel entry(u"Entry"_s, caption, false);
+        entry.resize(entry.sizeHint().expandedTo(QSize(400, 0)));
+        QImage drawn(entry.size(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::white);
+        entry.render(&drawn, {}, {}, QWidget::DrawChildren);
+
+        QImage expected(entry.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::white);
+        {
+            QPainter p(&expected);
+            p.setFont(entry.font());
+            p.setPen(QColor(0, 0, 200));
+            p.drawText(entry.rect(), Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+        }
+        QCOMPARE(drawn, expected);
+
+        QString shown = caption;
+        shown.replace(u"&&"_s, u"\x01"_s).remove(u'&').replace(u"\x01"_s, u"&"_s);
+        QCOMPARE(entry.sizeHint().width(), QFontMetrics(entry.font()).horizontalAdvance(shown) + 36);
     }
 
     void entriesOpenEditors_data()
