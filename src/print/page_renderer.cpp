@@ -90,7 +90,7 @@ double spacingOf(const PageElement &e, const QFont &font)
 
 // Draws one line with its top at `top`, laid out with the same design metrics as the
 // wrap measured it; the painter's transform does the scaling to the device.
-void drawLine(QPainter &painter, PrintFonts &fonts, const QFont &font, const QString &text, double left,
+void drawLine(QPainter &painter, const GlyphLines &glyphs, const QFont &font, const QString &text, double left,
               double top, double boxWidth, PageElement::Align align)
 {
     // Blanks leave no ink; an underlined font would still draw a stray stroke.
@@ -104,7 +104,6 @@ void drawLine(QPainter &painter, PrintFonts &fonts, const QFont &font, const QSt
             return left + free;
         return left;
     };
-    const GlyphLines &glyphs = fonts.of(font);
     QGlyphRun run;
     double width = 0;
     if (glyphs.place(text, run, width)) {
@@ -153,15 +152,16 @@ QString oneLine(const QString &text)
 void paintElement(QPainter &painter, PrintFonts &fonts, const PageElement &e)
 {
     const QFont font = elementFont(e);
+    const GlyphLines &glyphs = fonts.of(font); // once: a font's key is a string built anew
     painter.save();
     painter.setClipRect(widthClip(e), Qt::IntersectClip);
     if (e.type == PageElement::Type::Label) {
-        drawLine(painter, fonts, font, oneLine(e.text), e.left, e.top, e.width, e.align);
+        drawLine(painter, glyphs, font, oneLine(e.text), e.left, e.top, e.width, e.align);
     } else {
         const double spacing = spacingOf(e, font);
         const int shown = std::min<int>(memoCapacity(e), int(e.lines.size()));
         for (int i = 0; i < shown; ++i)
-            drawLine(painter, fonts, font, e.lines.at(i), e.left, e.top + i * spacing, e.width, e.align);
+            drawLine(painter, glyphs, font, e.lines.at(i), e.left, e.top + i * spacing, e.width, e.align);
     }
     painter.restore();
 }
